@@ -1,0 +1,57 @@
+// Per-call cost of the conversions the display runs through on every key: number to
+// text, the two readers and pattern formatting, each over a small mix of inputs.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <string_view>
+
+#include "engine/convert.h"
+
+namespace {
+
+const zova::NumberLocale kLocale{".", ","};
+
+constexpr std::array kValues = {1.0 / 3, 0.1 + 0.2, 123456789012345.0,    1234567890123456.0,
+                                1e-5,    -2.5,      7.25741561530799e306, 14.0};
+
+constexpr std::array<std::string_view, 8> kTexts = {
+    "0.333333333333333", "14", "-2.5", "1.23456789012346E+15", "1E-05", "&HFFFF", " 3/ 4", "ERROR"};
+
+constexpr std::array<std::string_view, 8> kPatterns = {
+    "0.00", "0", "0.00E+000", "##,0.00", "##,0.00%", "0.000000000000000", "0E+000", ""};
+
+void BM_NumberToText(benchmark::State& state) {
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(zova::NumberToText(kValues[i++ % kValues.size()], kLocale));
+  }
+}
+BENCHMARK(BM_NumberToText);
+
+void BM_ParseNumber(benchmark::State& state) {
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(zova::ParseNumber(kTexts[i++ % kTexts.size()]));
+  }
+}
+BENCHMARK(BM_ParseNumber);
+
+void BM_TextToNumber(benchmark::State& state) {
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(zova::TextToNumber(kTexts[i++ % kTexts.size()], kLocale));
+  }
+}
+BENCHMARK(BM_TextToNumber);
+
+void BM_FormatNumber(benchmark::State& state) {
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const std::size_t k = i++;
+    benchmark::DoNotOptimize(zova::FormatNumber(
+        kValues[k % kValues.size()], kPatterns[(k / kValues.size()) % kPatterns.size()], kLocale));
+  }
+}
+BENCHMARK(BM_FormatNumber);
+
+}  // namespace

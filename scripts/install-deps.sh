@@ -1,0 +1,13 @@
+#!/bin/sh
+# Installs the Debian packages Zova needs to build, run and test, when missing.
+set -e
+packages="cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dseg libgtest-dev libbenchmark-dev"
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing
+fi

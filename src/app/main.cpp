@@ -1,0 +1,47 @@
+// zova: the calculator window, or with arguments the command-line mode.
+// The window lives in a module loaded only when needed, so the command line
+// starts without loading the window toolkit.
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <climits>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/cli.h"
+
+namespace {
+
+std::string programDir() {
+  char path[PATH_MAX];
+  const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+  if (n <= 0) return ".";
+  std::string p(path, static_cast<std::size_t>(n));
+  return p.substr(0, p.rfind('/'));
+}
+
+int runWindow(int argc, char** argv) {
+  const std::string dir = programDir();
+  std::string errors;
+  for (const std::string& candidate :
+       {dir + "/libzova-window.so", dir + "/../lib/zova/libzova-window.so"}) {
+    if (void* module = dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+      using Entry = int (*)(int, char**);
+      if (auto run = reinterpret_cast<Entry>(dlsym(module, "zova_run_window")))
+        return run(argc, argv);
+    }
+    errors += std::string("\n  ") + dlerror();
+  }
+  std::cerr << "zova: cannot load the calculator window:" << errors << "\n";
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (zova::wantsCommandLine(args))
+    return zova::runCommandLine(args, std::cin, std::cout, std::cerr);
+  return runWindow(argc, argv);
+}

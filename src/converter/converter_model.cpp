@@ -1,0 +1,209 @@
+// The converter panel's operations: categories, the constants library, the
+// list drop-downs, and the lookups and arithmetic behind the Convert button.
+#include "converter/converter_model.h"
+
+#include "converter/constant_table.h"
+
+namespace zova {
+
+namespace {
+
+void replaceAll(std::string& s, char from, std::string_view to) {
+  std::string out;
+  for (char c : s) {
+    if (c == from) {
+      out += to;
+    } else {
+      out += c;
+    }
+  }
+  s = std::move(out);
+}
+
+bool contains(std::string_view s, char c) { return s.find(c) != std::string_view::npos; }
+
+// Every "," becomes "."; a value without a comma stays as it is (a number stays a number).
+void commafix(Value& issue, const NumberLocale& loc) {
+  std::string t = issue.text(loc);
+  if (!contains(t, ',')) return;
+  replaceAll(t, ',', ".");
+  issue = Value(std::move(t));
+}
+
+// Turns "." into the locale's decimal symbol where the text's locale form shows
+// no "."; in a locale whose decimal symbol is "." nothing ever changes.
+void dotfix(Value& issue, const NumberLocale& loc) {
+  if (loc.decimal == ".") return;
+  std::string t = issue.text(loc);
+  if (!contains(t, '.')) return;
+  const std::optional<double> n = TextToNumber(t, loc);
+  const std::string g = n ? NumberToText(*n, loc) : t;
+  if (contains(g, '.')) return;
+  replaceAll(t, '.', loc.decimal);
+  issue = Value(std::move(t));
+}
+
+// A field shown as a number: empty shows as "", a text must read as a number.
+std::optional<std::string> shownNumber(const Value& v, const NumberLocale& loc) {
+  if (v.isEmpty()) return std::string();
+  const std::optional<double> n = v.number(loc);
+  if (!n) return std::nullopt;
+  return NumberToText(*n, loc);
+}
+
+std::optional<std::string> finiteText(double x, const NumberLocale& loc) {
+  if (!Finite(x)) return std::nullopt;
+  return NumberToText(x, loc);
+}
+
+}  // namespace
+
+void ConverterModel::fixConvert() {
+  hideMarkers();
+  s_.okCaption = kConvertCaption;
+  s_.ccchoice = 0;
+  s_.frommCaption = kFromCaption;
+  s_.tooCaption = kToCaption;
+  s_.combo1 = {};
+  s_.combo2 = {};
+}
+
+void ConverterModel::categoryClick(Category c) {
+  fixConvert();
+  const CategoryRow& row = categoryRow(c);
+  s_.combo1.items = categoryEntries(c);
+  s_.combo2.items = s_.combo1.items;
+  s_.combo1.text = row.from;
+  s_.combo2.text = row.to;
+}
+
+bool ConverterModel::categoryClick(std::string_view action) {
+  const CategoryRow* row = findCategory(action);
+  if (row == nullptr) return false;
+  categoryClick(row->category);
+  return true;
+}
+
+void ConverterModel::Konstant_Click() {
+  s_.okCaption = kUseConstantCaption;
+  s_.ccchoice = 1;
+  s_.combo1 = {};
+  s_.combo2 = {};
+  s_.frommCaption = kSiCaption;
+  s_.tooCaption = kEngCaption;
+  for (const ConstantRow& row : siConstants()) s_.combo1.items.emplace_back(row.text);
+  for (const ConstantRow& row : engConstants()) s_.combo2.items.emplace_back(row.text);
+}
+
+void ConverterModel::Combo1_dropdown() {
+  s_.cchoice = 1;
+  s_.constant1Visible = s_.ccchoice == Value(1);
+  s_.constant2Visible = false;
+}
+
+void ConverterModel::Combo2_dropdown() {
+  s_.cchoice = 2;
+  s_.constant1Visible = false;
+  s_.constant2Visible = s_.ccchoice == Value(1);
+}
+
+void ConverterModel::hideMarkers() {
+  s_.constant1Visible = false;
+  s_.constant2Visible = false;
+}
+
+std::string ConverterModel::OK_Click(std::string_view display, const NumberLocale& loc) {
+  return convert(std::string(display), loc).value_or("ERROR");
+}
+
+// Each side is looked up by its list's exact text, units first, then
+// temperatures, then that side's constants; a text that names nothing leaves
+// the side's value from before. Fields set before a failure keep their values.
+std::optional<std::string> ConverterModel::convert(std::string display, const NumberLocale& loc) {
+  s_.unit1 = s_.combo1.text;
+  s_.unit2 = s_.combo2.text;
+
+  const std::string& from = s_.combo1.text;
+  if (const UnitRow* unit = findUnit(from)) {
+    s_.eq1 = unit->factor;
+  } else if (const std::optional<TemperatureScale> scale = findTemperature(from)) {
+    if (*scale == TemperatureScale::kCelsius) {
+      s_.eq1 = display;  // kept as typed; read only when the arithmetic needs it
+    } else {
+      const std::optional<double> x = TextToNumber(display, loc);
+      if (!x) return std::nullopt;
+      double celsius = 0;
+      switch (*scale) {
+        case TemperatureScale::kFahrenheit:
+          celsius = (*x - 32) * 5 / 9;
+          break;
+        case TemperatureScale::kKelvin:
+          celsius = *x - 273.15;
+          break;
+        case TemperatureScale::kRankine:
+          celsius = (*x - 491.67) / 1.8;
+          break;
+        case TemperatureScale::kCelsius:
+          break;
+      }
+      if (!Finite(celsius)) return std::nullopt;
+      s_.eq1 = celsius;
+    }
+  } else if (const ConstantRow* constant = findConstant(siConstants(), from)) {
+    s_.eq1 = constant->value;
+    display = "1";
+  }
+
+  const std::string& to = s_.combo2.text;
+  if (const UnitRow* unit = findUnit(to)) {
+    s_.eq2 = unit->factor;
+  } else if (const std::optional<TemperatureScale> scale = findTemperature(to)) {
+    return toTemperature(*scale, loc);
+  } else if (const ConstantRow* constant = findConstant(engConstants(), to)) {
+    s_.eq2 = constant->value;
+    display = "1";
+  }
+
+  Value shown(display);
+  dotfix(shown, loc);
+  dotfix(s_.eq1, loc);
+  dotfix(s_.eq2, loc);
+
+  // In the constants library the list opened last gives the value.
+  if (s_.ccchoice == Value(1)) {
+    if (s_.cchoice == Value(1)) return shownNumber(s_.eq1, loc);
+    if (s_.cchoice == Value(2)) return shownNumber(s_.eq2, loc);
+  }
+  const std::optional<double> x = shown.number(loc);
+  const std::optional<double> toFactor = s_.eq2.number(loc);
+  const std::optional<double> fromFactor = s_.eq1.number(loc);
+  if (!x || !toFactor || !fromFactor) return std::nullopt;
+  const std::optional<double> product = Finite(*x * *toFactor);
+  if (!product) return std::nullopt;
+  const std::optional<double> result = Divide(*product, *fromFactor);
+  if (!result) return std::nullopt;
+  return NumberToText(*result, loc);
+}
+
+// eq1 holds degrees Celsius: a number, or the display's own text when the From
+// side was degrees Celsius, in which case Celsius to Celsius shows that text.
+std::optional<std::string> ConverterModel::toTemperature(TemperatureScale scale,
+                                                         const NumberLocale& loc) {
+  commafix(s_.eq1, loc);
+  if (scale == TemperatureScale::kCelsius) return s_.eq1.text(loc);
+  const std::optional<double> celsius = s_.eq1.number(loc);
+  if (!celsius) return std::nullopt;
+  switch (scale) {
+    case TemperatureScale::kFahrenheit:
+      return finiteText(*celsius * 1.8 + 32, loc);
+    case TemperatureScale::kKelvin:
+      return finiteText(*celsius + 273.15, loc);
+    case TemperatureScale::kRankine:
+      return finiteText(*celsius * 1.8 + 491.67, loc);
+    case TemperatureScale::kCelsius:
+      break;
+  }
+  return std::nullopt;
+}
+
+}  // namespace zova

@@ -1,0 +1,70 @@
+// The converter's ten unit categories and their units: the category buttons'
+// captions, keys and preselected pairs, each unit's factor, and lookup by text.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zova {
+
+/// In button order of the lookup: Length to Power, Time, then Temperature.
+enum class Category {
+  kLength,
+  kArea,
+  kVolume,
+  kWeight,
+  kForce,
+  kPressure,
+  kEnergy,
+  kPower,
+  kTime,
+  kTemperature,
+};
+
+/// A category button and what it puts into the two lists.
+struct CategoryRow {
+  Category category;
+  std::string_view action;   ///< command-line name: "Length" ... "Temp"
+  std::string_view caption;  ///< button caption with its access-key "&"
+  std::string_view key;      ///< keyboard equivalent ("F5"), "" when none
+  std::string_view tooltip;  ///< "" when none
+  std::string_view from;     ///< preselected From entry
+  std::string_view to;       ///< preselected To entry
+};
+
+/// A unit and its factor: how many of it make one base unit of its category.
+struct UnitRow {
+  Category category;
+  std::string_view text;
+  double factor;
+};
+
+enum class TemperatureScale { kCelsius, kFahrenheit, kKelvin, kRankine };
+
+/// Temperatures have no factor; they convert through degrees Celsius by formula.
+struct TemperatureRow {
+  std::string_view text;
+  TemperatureScale scale;
+};
+
+/// The ten categories in lookup order.
+std::span<const CategoryRow> categoryRows();
+/// Every unit with a factor, category by category, in list order.
+std::span<const UnitRow> unitRows();
+/// The four temperatures in list order.
+std::span<const TemperatureRow> temperatureRows();
+
+const CategoryRow& categoryRow(Category c);
+/// The category whose command-line name is `action`, exactly; nullptr if none.
+const CategoryRow* findCategory(std::string_view action);
+/// The entries a category button puts into each list, in order.
+std::vector<std::string> categoryEntries(Category c);
+
+/// The first unit whose text equals `text` exactly (case-sensitive); nullptr if none.
+const UnitRow* findUnit(std::string_view text);
+std::optional<TemperatureScale> findTemperature(std::string_view text);
+
+}  // namespace zova

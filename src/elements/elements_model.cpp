@@ -1,0 +1,110 @@
+// The periodic table window's behaviour: hovering describes an element, the shown
+// number and mass go to the main display, and dropped elements with their counts and
+// the multiplier give the molar mass.
+#include "elements/elements_model.h"
+
+#include <algorithm>
+
+namespace zova {
+
+namespace {
+
+// A decimal comma becomes ".", the only separator ParseNumber reads.
+std::string commafix(std::string text) {
+  std::replace(text.begin(), text.end(), ',', '.');
+  return text;
+}
+
+}  // namespace
+
+std::optional<Slot> slotNumbered(int n) {
+  if (n < 1 || n > kSlotCount) return std::nullopt;
+  return static_cast<Slot>(n - 1);
+}
+
+void ElementsModel::hover(const Element& e) { Assign(e.symb, e.mean, e.mass, e.numb, e.elec); }
+
+bool ElementsModel::hoverSymbol(std::string_view symbol) {
+  const Element* e = findElement(symbol);
+  if (e == nullptr) return false;
+  hover(*e);
+  return true;
+}
+
+void ElementsModel::Assign(std::string_view symb, std::string_view mean, std::string_view mass,
+                           std::int16_t numb, std::string_view elec) {
+  InfoArea& a = s_.info;
+  a.label1 = kAtomicNumberLabel;
+  a.label2 = kAtomicMassLabel;
+  a.label3 = kElectronsLabel;
+  a.symbol = symb;
+  a.name = mean;
+  a.valuesShown = true;
+  a.mass = mass;
+  a.number = NumberToText(numb, loc_);
+  a.electrons = elec;
+}
+
+std::optional<std::string> ElementsModel::AtomicNumber_Click() const {
+  if (!s_.info.valuesShown) return std::nullopt;
+  return NumberToText(ParseNumber(s_.info.number), loc_);
+}
+
+std::optional<std::string> ElementsModel::AtomicMass_Click() const {
+  if (!s_.info.valuesShown) return std::nullopt;
+  return s_.info.mass;
+}
+
+void ElementsModel::dragDrop(Slot slot) {
+  FormulaSlot& f = slotAt(slot);
+  f.symbol = s_.info.symbol;
+  s_.info.mass = commafix(s_.info.mass);
+  f.mass = s_.info.mass;
+  final();
+}
+
+bool ElementsModel::dropSymbol(Slot slot, std::string_view symbol) {
+  if (!hoverSymbol(symbol)) return false;
+  dragDrop(slot);
+  return true;
+}
+
+void ElementsModel::setCount(Slot slot, std::string text) {
+  slotAt(slot).count = std::move(text);
+  final();
+}
+
+void ElementsModel::setIndex(std::string text) {
+  s_.index = std::move(text);
+  final();
+}
+
+void ElementsModel::final() {
+  s_.clearShown = true;
+  s_.label4 = kMolarPrefix;
+  s_.label5 = kMolarUnit;
+  s_.molarShown = true;
+  // Each product first, the sums from the left, the multiplier last.
+  double sum = 0.0;
+  for (const FormulaSlot& f : s_.slots) sum += ParseNumber(f.count) * f.mass.parse();
+  const std::optional<double> mu = Finite(ParseNumber(s_.index) * sum);
+  s_.molar = mu ? NumberToText(*mu, loc_) : "ERROR";
+}
+
+void ElementsModel::ClearIt_Click() {
+  for (FormulaSlot& f : s_.slots) f.mass = 0;
+  s_.label4.clear();
+  s_.label5.clear();
+  s_.molarShown = false;
+  for (FormulaSlot& f : s_.slots) f.symbol.clear();
+  s_.clearShown = false;
+}
+
+void ElementsModel::Form_Unload() { ClearIt_Click(); }
+
+std::optional<std::string> ElementsModel::Molar_Click() const {
+  if (!s_.molarShown) return std::nullopt;
+  return s_.molar;
+}
+
+}  // namespace zova

@@ -1,0 +1,97 @@
+// The model of the periodic table window: the information area that describes the
+// hovered element, and the molar-mass calculator fed by dropping element tiles on
+// four formula slots. Texts that go to the main display are returned, not written.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "elements/element_table.h"
+#include "engine/convert.h"
+#include "engine/value.h"
+
+namespace zova {
+
+inline constexpr std::string_view kAtomicNumberLabel = "Atomic Number...............";
+inline constexpr std::string_view kAtomicMassLabel = "Atomic Mass...................";
+inline constexpr std::string_view kElectronsLabel = "Electron Configuration.....";
+inline constexpr std::string_view kMolarPrefix = "\u00b5 = ";  // micro sign
+inline constexpr std::string_view kMolarUnit = "g/mol";
+
+/// The formula slots, left to right.
+enum class Slot { First, Second, Third, Fourth };
+inline constexpr int kSlotCount = 4;
+/// Slot 1..4 by number, nullopt otherwise.
+std::optional<Slot> slotNumbered(int n);
+
+/// The captions of the information area; all empty until the first hover.
+struct InfoArea {
+  std::string label1, label2, label3;  // the fixed captions, set by every hover
+  std::string symbol, name, number, mass, electrons;
+  bool valuesShown = false;  // AtomicNumber and AtomicMass are visible (clickable)
+};
+
+struct FormulaSlot {
+  std::string symbol;       // the slot label: the dropped element's symbol
+  std::string count = "1";  // the count box under the slot, any text
+  Value mass;               // mass1..mass4: the dropped mass text, 0 after Clear
+};
+
+struct ElementsState {
+  InfoArea info;
+  std::array<FormulaSlot, kSlotCount> slots;
+  std::string index = "1";     // the multiplier box
+  std::string label4, label5;  // "µ = " and "g/mol" while a result shows
+  std::string molar;           // the result caption, kept while hidden
+  bool molarShown = false;
+  bool clearShown = false;  // the Clear button
+};
+
+class ElementsModel {
+ public:
+  explicit ElementsModel(NumberLocale loc = {}) : loc_(std::move(loc)) {}
+
+  const ElementsState& state() const { return s_; }
+  /// Decimal symbol for the numbers this window writes (atomic number, result).
+  void setLocale(const NumberLocale& loc) { loc_ = loc; }
+
+  /// The mouse moved over an element's tile.
+  void hover(const Element& e);
+  /// Hover the tile of the element with this symbol; false (and no change) if none.
+  bool hoverSymbol(std::string_view symbol);
+  void Assign(std::string_view symb, std::string_view mean, std::string_view mass,
+              std::int16_t numb, std::string_view elec);
+
+  /// The text for the main display; nullopt while the label is hidden (nothing to click).
+  std::optional<std::string> AtomicNumber_Click() const;
+  std::optional<std::string> AtomicMass_Click() const;
+
+  /// A tile dropped on a slot: the slot takes the element shown in the information area.
+  void dragDrop(Slot slot);
+  /// Hover the tile of the element with this symbol and drop it on the slot; false (and
+  /// no change) for an unknown symbol.
+  bool dropSymbol(Slot slot, std::string_view symbol);
+  /// Edits of the count boxes and of the multiplier box; each recomputes the result.
+  void setCount(Slot slot, std::string text);
+  void setIndex(std::string text);
+
+  /// Shows the result line and recomputes it; "ERROR" when it leaves the double range.
+  void final();
+  void ClearIt_Click();
+  void Form_Unload();
+  /// The result text for the main display, unchanged; nullopt while it is hidden.
+  std::optional<std::string> Molar_Click() const;
+
+ private:
+  FormulaSlot& slotAt(Slot slot) { return s_.slots[static_cast<std::size_t>(slot)]; }
+
+  ElementsState s_;
+  NumberLocale loc_;
+};
+
+}  // namespace zova

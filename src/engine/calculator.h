@@ -1,0 +1,198 @@
+// The calculator state record and the keypad operations on it: number entry,
+// the precedence evaluator with its bracket depths, the scientific functions,
+// memory, base conversion and the fraction key. The display text is the
+// working value; every operation reads it again and writes its result to it.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "engine/convert.h"
+#include "engine/toolkit.h"
+#include "engine/value.h"
+
+namespace zova {
+
+inline constexpr double kPi = 3.14159265358979;  // the value the keypad uses, as written
+inline constexpr int kMaxDepth = 100;
+
+/// Every field the keypad reads or writes. Names follow the program's own.
+struct CalcState {
+  std::string window = "0";  ///< the display text
+
+  int dot = 0;      ///< decimal points pressed in this entry (EXP sets 2)
+  Value stack;      ///< memory M
+  int inv = 1;      ///< -1 second functions on, 1 off
+  int hyper = 1;    ///< -1 hyperbolic on, 1 off
+  Value constant;   ///< the K register
+  int switch_ = 0;  ///< 1: the next digit starts a new number
+  double angle = kPi / 180;
+  int flag = 0;      ///< angle unit: 1 radians, 2 grads, 3 degrees
+  int exponent = 0;  ///< EXP presses in this entry
+  double degg = 0, minutes = 0, seconds = 0;
+  Value digits;  ///< the unformatted result of "=" while it is shown
+  bool OptionFix = false;
+  bool OptionSci = false;
+  double zeroes = 2;
+  int numBase = 1;  ///< 1 decimal, 2 hexadecimal, 3 octal, 4 binary
+  std::string mug;  ///< the display in the current base, saved by toDec
+  bool binNegative = false;
+  std::string binForNow;
+  bool togstack = false;
+  bool keyforget = false;
+  int starter = 0;
+  int bracketLevel = 0;
+  std::array<Value, kMaxDepth + 1> addOperand, mulOperand, powOperand;
+  std::array<std::string, kMaxDepth + 1> addOp, mulOp, powOp;
+  int rootFlag = 0;
+
+  // The fraction key.
+  std::string keepwindow;
+  double threshold = 1e-05;
+  bool rootpart = false;
+  bool busy = false;
+
+  // The text "=" left on the display; digits stands for the display only while it shows this.
+  std::string resultShown;
+
+  // Indicator captions and bracket tooltips.
+  std::string invlabel, hyplabel, deglabel, radlabel, gradlabel, Memory, LblBase, Label7;
+  std::string openTip = "open brackets: 0";
+  std::string closeTip = "open brackets: 0";
+};
+
+class Calculator {
+ public:
+  Calculator(Toolkit& toolkit, NumberLocale locale);
+
+  CalcState& state() { return s_; }
+  const CalcState& state() const { return s_; }
+  const std::string& display() const { return s_.window; }
+  /// Writes a value to the display from outside the keypad (panels, paste).
+  void setDisplay(std::string text);
+  const NumberLocale& locale() const { return loc_; }
+  Toolkit& toolkit() { return tk_; }
+
+  /// Called by "=" with the Stack toggle on, to enter the result as data.
+  std::function<void()> onStackEntry;
+
+  // Number entry.
+  void digit(int d);
+  void zero();
+  void point();
+  void exp();
+  void hexLetter(char letter);
+  void signchange();
+  void back();
+  void deleteEntry();  ///< C
+  void delall();       ///< AC
+  void window_GotFocus();
+
+  // The evaluator.
+  void add();
+  void subtract();
+  void multiply();
+  void divide();
+  void raise();
+  void percentage();
+  void bitAnd();  ///< Kin's second function
+  void bitOr();   ///< Kout's second function
+  void bitXor();  ///< X!'s second function
+  void peel();    ///< "="
+
+  // Brackets and the Stack toggle.
+  void OpenBrackets();
+  void CloseBrackets();
+  void toggleStack();
+
+  // Functions and angle modes.
+  void inverse();
+  void hyperbolic();
+  void trigmode();
+  void sine();
+  void cosine();
+  void tangent();
+  void logarithm();
+  void natural();
+  void squareroot();
+  void square();
+  void flip();
+  void pi();
+  void factorially();
+  void angles();
+  void angleout();
+
+  // Memory.
+  void memoryplus();
+  void memoryRecall();  ///< MR, or MC with inv
+  void kin();
+  void kout();
+
+  // Number bases.
+  void toDec();
+  void toBase();
+  void base16();
+  void base8();
+  void base2();
+  void base10();
+  void binaryNegative();
+  void cmdBase_Click();
+
+  // Fractions.
+  void quodec();
+  void Quotient_Click();
+
+  // Display formatting.
+  std::string commafix(std::string issue) const;
+  std::string dotfix(std::string issue) const;
+  void scientific();
+
+  /// Ends an entry after a panel or other result was written: switch := 1, dot := 0.
+  void endEntry();
+
+ private:
+  struct Fault {};
+  template <class T>
+  static T must(std::optional<T> o) {
+    if (!o) throw Fault{};
+    return *o;
+  }
+  static void fail() { throw Fault{}; }
+  /// Runs one routine with its own trap: a failure writes "ERROR" and ends it.
+  template <class F>
+  void trap(F&& body) {
+    try {
+      body();
+    } catch (const Fault&) {
+      showError();
+    }
+  }
+  void showError();
+
+  void clear();
+  int level() const;  ///< the current depth, failing past 100
+  std::string text(double x) const { return NumberToText(x, loc_); }
+  double number(const std::string& t) const { return must(TextToNumber(t, loc_)); }
+  double operand(const Value& v) const;  ///< a waiting operand read by TextToNumber
+  void setInvOff();
+
+  void additive(const char* name);
+  void equals();
+  void equal();
+  void equa();
+  void calculate();
+  void calculatef();
+  void calculateff();
+  void trig(int which);
+
+  std::string binaryDigits(double m);
+  double binaryValue(const std::string& digits) const;
+
+  Toolkit& tk_;
+  NumberLocale loc_;
+  CalcState s_;
+};
+
+}  // namespace zova

@@ -1,0 +1,624 @@
+// Text <-> number conversions, display formatting patterns, number bases, checked
+// arithmetic and the time-value-of-money solvers. Decimal work goes through the
+// value's 15-significant-digit form so that what is shown is what gets rounded.
+#include "engine/convert.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <initializer_list>
+#include <limits>
+#include <system_error>
+
+namespace zova {
+
+namespace {
+
+constexpr int kSignificant = 15;
+constexpr double kTwoTo31 = 2147483648.0;
+constexpr double kTwoTo32 = 4294967296.0;
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool startsWith(std::string_view text, std::size_t pos, std::string_view what) {
+  return !what.empty() && text.substr(pos, what.size()) == what;
+}
+
+// A finite value as sign, up to 15 significant digits and the decimal exponent of
+// the first digit: value = 0.d0d1d2... * 10^(exp + 1). Zero has no digits.
+struct Decimal {
+  std::array<char, kSignificant + 1> digits{};
+  int count = 0;
+  int exp = 0;
+  bool negative = false;
+};
+
+Decimal toDecimal(double x) {
+  Decimal d;
+  if (x == 0) return d;
+  char buf[40];
+  // std::to_chars is exact and ignores the C locale (which the toolkit may change).
+  const auto res =
+      std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, kSignificant - 1);
+  const char* p = buf;
+  if (*p == '-') {
+    d.negative = true;
+    ++p;
+  }
+  for (; p < res.ptr && *p != 'e'; ++p) {
+    if (isDigit(*p)) d.digits[d.count++] = *p;
+  }
+  ++p;  // 'e'
+  const bool expNegative = *p == '-';
+  ++p;  // sign
+  int e = 0;
+  for (; p < res.ptr; ++p) e = e * 10 + (*p - '0');
+  d.exp = expNegative ? -e : e;
+  while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
+  return d;
+}
+
+// Keeps `keep` significant digits, rounding half away from zero.
+void roundDigits(Decimal& d, int keep) {
+  if (keep >= d.count) return;
+  if (keep < 0) {
+    d.count = 0;
+    return;
+  }
+  const bool up = d.digits[keep] >= '5';
+  d.count = keep;
+  if (up) {
+    int i = keep - 1;
+    while (i >= 0 && d.digits[i] == '9') --i;
+    if (i < 0) {  // all nines (or nothing kept): becomes 1 at the next power of ten
+      d.digits[0] = '1';
+      d.count = 1;
+      ++d.exp;
+      return;
+    }
+    ++d.digits[i];
+    d.count = i + 1;
+  }
+  while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
+}
+
+char digitAt(const Decimal& d, int index) {
+  return index >= 0 && index < d.count ? d.digits[index] : '0';
+}
+
+void appendExponent(std::string& out, int exp, int minDigits, bool plusSign) {
+  if (exp < 0) {
+    out += '-';
+  } else if (plusSign) {
+    out += '+';
+  }
+  char buf[12];
+  const auto res = std::to_chars(buf, buf + sizeof buf, exp < 0 ? -exp : exp);
+  for (int n = static_cast<int>(res.ptr - buf); n < minDigits; ++n) out += '0';
+  out.append(buf, res.ptr);
+}
+
+// The numeric patterns FormatNumber understands: [int part of '#', '0', ','] ['.' zeros]
+// ['E+'|'E-' zeros] ['%'].
+struct Pattern {
+  int minInt = 0;
+  int decimals = 0;
+  bool grouping = false;
+  bool scientific = false;
+  bool expPlus = false;
+  int expDigits = 0;
+  bool percent = false;
+};
+
+std::optional<Pattern> parsePattern(std::string_view p) {
+  Pattern pat;
+  std::size_t i = 0;
+  for (; i < p.size() && (p[i] == '#' || p[i] == '0' || p[i] == ','); ++i) {
+    if (p[i] == '0') ++pat.minInt;
+    if (p[i] == ',') pat.grouping = true;
+  }
+  if (i < p.size() && p[i] == '.') {
+    for (++i; i < p.size() && p[i] == '0'; ++i) ++pat.decimals;
+  }
+  if (i + 1 < p.size() && (p[i] == 'E' || p[i] == 'e') && (p[i + 1] == '+' || p[i + 1] == '-')) {
+    pat.scientific = true;
+    pat.expPlus = p[i + 1] == '+';
+    for (i += 2; i < p.size() && p[i] == '0'; ++i) ++pat.expDigits;
+    if (pat.expDigits == 0) return std::nullopt;
+  }
+  if (i < p.size() && p[i] == '%') {
+    pat.percent = true;
+    ++i;
+  }
+  if (i != p.size()) return std::nullopt;
+  return pat;
+}
+
+std::string formatFixed(Decimal d, const Pattern& pat, const NumberLocale& loc) {
+  roundDigits(d, d.exp + 1 + pat.decimals);
+  std::string out;
+  if (d.negative && d.count > 0) out += '-';
+  // Whole part digits, most significant first.
+  std::string whole;
+  for (int i = 0; i <= d.exp; ++i) whole += digitAt(d, i);
+  if (d.count == 0 || d.exp < 0) whole.clear();
+  if (static_cast<int>(whole.size()) < pat.minInt) {
+    whole.insert(0, pat.minInt - whole.size(), '0');
+  }
+  const int n = static_cast<int>(whole.size());
+  for (int i = 0; i < n; ++i) {
+    if (pat.grouping && i > 0 && (n - i) % 3 == 0) out += loc.group;
+    out += whole[i];
+  }
+  if (pat.decimals > 0) {
+    out += loc.decimal;
+    for (int i = 0; i < pat.decimals; ++i) out += d.count == 0 ? '0' : digitAt(d, d.exp + 1 + i);
+  }
+  return out;
+}
+
+std::string formatScientific(Decimal d, const Pattern& pat, const NumberLocale& loc) {
+  roundDigits(d, 1 + pat.decimals);
+  std::string out;
+  if (d.negative && d.count > 0) out += '-';
+  out += digitAt(d, 0);
+  if (pat.decimals > 0) {
+    out += loc.decimal;
+    for (int i = 1; i <= pat.decimals; ++i) out += digitAt(d, i);
+  }
+  out += 'E';
+  appendExponent(out, d.count == 0 ? 0 : d.exp, pat.expDigits, pat.expPlus);
+  return out;
+}
+
+// Reads a whole number of at most 32 bits in base 16 or 8 from the start of `digits`;
+// sets `used` to the number of digit characters read. Values >= 2^31 become negative.
+std::optional<double> readRadix(std::string_view digits, int base, std::size_t& used) {
+  double value = 0;
+  used = 0;
+  for (char c : digits) {
+    int v;
+    if (isDigit(c)) {
+      v = c - '0';
+    } else if (base == 16 && c >= 'a' && c <= 'f') {
+      v = c - 'a' + 10;
+    } else if (base == 16 && c >= 'A' && c <= 'F') {
+      v = c - 'A' + 10;
+    } else {
+      break;
+    }
+    if (v >= base) break;
+    // Exact in a double: the value stays below 2^32 * 16 before the check fails.
+    if (value < kTwoTo32) value = value * base + v;
+    ++used;
+  }
+  if (used == 0 || value >= kTwoTo32) return std::nullopt;
+  return value >= kTwoTo31 ? value - kTwoTo32 : value;
+}
+
+// "&H..." / "&O..." at `pos`: the base, and where the digits start; 0 when not a prefix.
+int radixPrefix(std::string_view text, std::size_t pos) {
+  if (pos + 1 >= text.size() || text[pos] != '&') return 0;
+  const char c = text[pos + 1];
+  if (c == 'H' || c == 'h') return 16;
+  if (c == 'O' || c == 'o') return 8;
+  return 0;
+}
+
+// A decimal number scanned from text: the characters consumed (0: none) and the same
+// number in a form std::from_chars reads.
+struct Scanned {
+  std::size_t end = 0;
+  std::string plain;
+  int leadExp = 0;  // rough decimal exponent of the first non-zero digit
+};
+
+// Scans [sign] digits [decimal digits] [E|D [sign] digits] from pos. `group`, when not
+// empty, may stand between two digits of the whole part and is dropped.
+Scanned scanDecimal(std::string_view text, std::size_t pos, std::string_view decimal,
+                    std::string_view group) {
+  Scanned s;
+  std::size_t i = pos;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    if (text[i] == '-') s.plain += '-';
+    ++i;
+  }
+  int mantissaDigits = 0;
+  int wholeDigits = 0;   // significant digits before the decimal symbol
+  int leadingZeros = 0;  // zeros after the decimal symbol before the first non-zero digit
+  bool seenNonZero = false;
+  while (i < text.size()) {
+    if (isDigit(text[i])) {
+      if (text[i] != '0') seenNonZero = true;
+      if (seenNonZero) ++wholeDigits;
+      s.plain += text[i++];
+      ++mantissaDigits;
+    } else if (mantissaDigits > 0 && startsWith(text, i, group) && decimal != group &&
+               i + group.size() < text.size() && isDigit(text[i + group.size()])) {
+      i += group.size();
+    } else {
+      break;
+    }
+  }
+  if (startsWith(text, i, decimal)) {
+    std::size_t j = i + decimal.size();
+    int fractionDigits = 0;
+    s.plain += '.';
+    for (; j < text.size() && isDigit(text[j]); ++j) {
+      if (!seenNonZero) {
+        if (text[j] == '0') {
+          ++leadingZeros;
+        } else {
+          seenNonZero = true;
+        }
+      }
+      s.plain += text[j];
+      ++fractionDigits;
+    }
+    if (mantissaDigits + fractionDigits > 0) {
+      i = j;
+      mantissaDigits += fractionDigits;
+    } else {
+      s.plain.pop_back();
+    }
+  }
+  if (mantissaDigits == 0) return Scanned{};
+  s.end = i;
+  long exp = 0;
+  if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+    std::size_t j = i + 1;
+    bool negative = false;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) negative = text[j++] == '-';
+    const std::size_t firstDigit = j;
+    for (; j < text.size() && isDigit(text[j]); ++j) {
+      if (exp < 100000) exp = exp * 10 + (text[j] - '0');
+    }
+    if (j > firstDigit) {
+      s.end = j;
+      if (negative) exp = -exp;
+      s.plain += 'e';
+      s.plain += std::to_string(exp);
+    }
+  }
+  s.leadExp = static_cast<int>(exp) + (wholeDigits > 0 ? wholeDigits - 1 : -leadingZeros - 1);
+  return s;
+}
+
+// The value of a scanned number; nullopt when it is too large for a double. Values too
+// small for a double read as zero.
+std::optional<double> valueOf(const Scanned& s) {
+  const char* first = s.plain.data();
+  const char* last = first + s.plain.size();
+  const bool negative = *first == '-';
+  if (negative) ++first;
+  double value = 0;
+  const auto res = std::from_chars(first, last, value, std::chars_format::general);
+  if (res.ec == std::errc::result_out_of_range) {
+    if (s.leadExp > 0) return std::nullopt;
+    value = 0;
+  } else if (res.ec != std::errc() || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return negative ? -value : value;
+}
+
+double roundHalfEven(double x) {
+  const double f = std::floor(x);
+  const double diff = x - f;
+  if (diff > 0.5) return f + 1;
+  if (diff < 0.5) return f;
+  return std::fmod(f, 2.0) == 0 ? f : f + 1;
+}
+
+std::optional<std::string> radixText(double x, int base) {
+  const auto n = RoundToLong(x);
+  if (!n) return std::nullopt;
+  char buf[16];
+  const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<std::uint32_t>(*n), base);
+  std::string out(buf, res.ptr);
+  for (char& c : out) {
+    if (c >= 'a' && c <= 'f') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return out;
+}
+
+// The time-value-of-money pieces for a rate: (1+r)^n and the annuity factor
+// (1+r*type)*((1+r)^n - 1)/r, which is n at r = 0. expm1/log1p keep small rates exact.
+struct Growth {
+  double g;
+  double annuity;
+};
+
+Growth growth(double rate, double nper, double type) {
+  if (rate == 0) return {1.0, nper};
+  const double due = 1 + rate * type;
+  if (rate > -1) {
+    const double t = nper * std::log1p(rate);
+    return {std::exp(t), due * std::expm1(t) / rate};
+  }
+  const double g = std::pow(1 + rate, nper);
+  return {g, due * (g - 1) / rate};
+}
+
+double dueType(double type) { return type != 0 ? 1.0 : 0.0; }
+
+bool allFinite(std::initializer_list<double> values) {
+  for (double v : values) {
+    if (!std::isfinite(v)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+double ParseNumber(std::string_view text) {
+  std::size_t pos = 0;
+  while (pos < text.size() && isBlank(text[pos])) ++pos;
+  if (const int base = radixPrefix(text, pos)) {
+    std::size_t used = 0;
+    return readRadix(text.substr(pos + 2), base, used).value_or(0.0);
+  }
+  const Scanned s = scanDecimal(text, pos, ".", "");
+  if (s.end == 0) return 0;
+  // Too large for a double: 0, so that every caller keeps working with finite values.
+  return valueOf(s).value_or(0.0);
+}
+
+std::optional<double> TextToNumber(std::string_view text, const NumberLocale& loc) {
+  std::size_t first = 0;
+  std::size_t last = text.size();
+  while (first < last && isBlank(text[first])) ++first;
+  while (last > first && isBlank(text[last - 1])) --last;
+  text = text.substr(first, last - first);
+  if (text.empty()) return std::nullopt;
+  if (const int base = radixPrefix(text, 0)) {
+    std::size_t used = 0;
+    const auto value = readRadix(text.substr(2), base, used);
+    if (!value || used + 2 != text.size()) return std::nullopt;
+    return value;
+  }
+  const Scanned s = scanDecimal(text, 0, loc.decimal, loc.group);
+  if (s.end == 0 || s.end != text.size()) return std::nullopt;
+  return valueOf(s);
+}
+
+bool IsNumber(std::string_view text, const NumberLocale& loc) {
+  return TextToNumber(text, loc).has_value();
+}
+
+std::string NumberToText(double x, const NumberLocale& loc) {
+  if (!std::isfinite(x)) return "ERROR";
+  if (x == 0) return "0";
+  const Decimal d = toDecimal(x);
+  std::string out;
+  out.reserve(24 + loc.decimal.size());
+  if (d.negative) out += '-';
+  if (d.exp >= 0 && d.exp <= 14) {
+    for (int i = 0; i <= d.exp; ++i) out += digitAt(d, i);
+    if (d.count > d.exp + 1) {
+      out += loc.decimal;
+      out.append(d.digits.data() + d.exp + 1, d.count - d.exp - 1);
+    }
+  } else if (d.exp < 0 && d.exp >= -4) {
+    out += '0';
+    out += loc.decimal;
+    out.append(-d.exp - 1, '0');
+    out.append(d.digits.data(), d.count);
+  } else {
+    out += d.digits[0];
+    if (d.count > 1) {
+      out += loc.decimal;
+      out.append(d.digits.data() + 1, d.count - 1);
+    }
+    out += 'E';
+    appendExponent(out, d.exp, 2, true);
+  }
+  return out;
+}
+
+std::string PaddedNumberText(double x) {
+  static const NumberLocale kDot{".", ","};
+  std::string out = NumberToText(x, kDot);
+  if (std::isfinite(x) && x >= 0) out.insert(out.begin(), ' ');
+  return out;
+}
+
+std::string FormatNumber(double x, std::string_view pattern, const NumberLocale& loc) {
+  if (!std::isfinite(x)) return "ERROR";
+  const auto pat = parsePattern(pattern);
+  // The empty pattern, and any pattern outside the supported set, give the general form.
+  if (pattern.empty() || !pat) return NumberToText(x, loc);
+  Decimal d = toDecimal(x);
+  if (pat->percent && d.count > 0) d.exp += 2;
+  std::string out = pat->scientific ? formatScientific(d, *pat, loc) : formatFixed(d, *pat, loc);
+  if (pat->percent) out += '%';
+  return out;
+}
+
+std::string FormatNumber(std::string_view text, std::string_view pattern, const NumberLocale& loc) {
+  const auto value = TextToNumber(text, loc);
+  if (!value) return std::string(text);
+  return FormatNumber(*value, pattern, loc);
+}
+
+std::optional<std::string> HexText(double x) { return radixText(x, 16); }
+std::optional<std::string> OctText(double x) { return radixText(x, 8); }
+
+std::optional<std::int32_t> RoundToLong(double x) {
+  const double r = roundHalfEven(x);
+  if (!(r >= -kTwoTo31 && r <= kTwoTo31 - 1)) return std::nullopt;
+  return static_cast<std::int32_t>(r);
+}
+
+std::optional<std::int16_t> RoundToInteger(double x) {
+  const double r = roundHalfEven(x);
+  if (!(r >= -32768.0 && r <= 32767.0)) return std::nullopt;
+  return static_cast<std::int16_t>(r);
+}
+
+double Floor(double x) { return std::floor(x); }
+
+std::optional<double> Finite(double x) {
+  if (!std::isfinite(x)) return std::nullopt;
+  return x;
+}
+
+std::optional<double> Divide(double a, double b) {
+  if (b == 0) return std::nullopt;
+  return Finite(a / b);
+}
+
+std::optional<double> Power(double x, double y) {
+  if (x < 0 && std::trunc(y) != y) return std::nullopt;
+  if (x == 0 && y < 0) return std::nullopt;
+  return Finite(std::pow(x, y));
+}
+
+std::optional<double> Log(double x) {
+  if (!(x > 0)) return std::nullopt;
+  return Finite(std::log(x));
+}
+
+std::optional<double> Sqrt(double x) {
+  if (!(x >= 0)) return std::nullopt;
+  return Finite(std::sqrt(x));
+}
+
+std::optional<double> Exp(double x) { return Finite(std::exp(x)); }
+
+std::optional<double> Pmt(double rate, double nper, double pv, double fv, double type) {
+  if (!allFinite({rate, nper, pv, fv})) return std::nullopt;
+  const Growth k = growth(rate, nper, dueType(type));
+  if (k.annuity == 0) return std::nullopt;
+  return Finite(-(pv * k.g + fv) / k.annuity);
+}
+
+std::optional<double> Fv(double rate, double nper, double pmt, double pv, double type) {
+  if (!allFinite({rate, nper, pmt, pv})) return std::nullopt;
+  const Growth k = growth(rate, nper, dueType(type));
+  return Finite(-(pv * k.g + pmt * k.annuity));
+}
+
+std::optional<double> Pv(double rate, double nper, double pmt, double fv, double type) {
+  if (!allFinite({rate, nper, pmt, fv})) return std::nullopt;
+  const Growth k = growth(rate, nper, dueType(type));
+  if (k.g == 0) return std::nullopt;
+  return Finite(-(fv + pmt * k.annuity) / k.g);
+}
+
+std::optional<double> NPer(double rate, double pmt, double pv, double fv, double type) {
+  if (!allFinite({rate, pmt, pv, fv})) return std::nullopt;
+  if (rate == 0) return pmt == 0 ? std::nullopt : Finite(-(pv + fv) / pmt);
+  if (rate <= -1) return std::nullopt;
+  // With a = pmt*(1+r*type)/r the equation reads (1+r)^n * (pv + a) = a - fv.
+  const double a = pmt * (1 + rate * dueType(type)) / rate;
+  const double g = (a - fv) / (pv + a);
+  if (!(g > 0) || !std::isfinite(g)) return std::nullopt;
+  return Finite(std::log(g) / std::log1p(rate));
+}
+
+std::optional<double> Rate(double nper, double pmt, double pv, double fv, double type,
+                           double guess) {
+  if (!allFinite({nper, pmt, pv, fv, guess})) return std::nullopt;
+  const double t = dueType(type);
+  auto f = [&](double r) {
+    const Growth k = growth(r, nper, t);
+    return pv * k.g + pmt * k.annuity + fv;
+  };
+  // A rate solves the equation when the balance left over is within 1e-7 of the
+  // money involved.
+  const double tolerance =
+      1e-7 * std::max(1.0, std::abs(pv) + std::abs(fv) + std::abs(pmt) * std::abs(nper));
+  auto solves = [&](double r) {
+    const double v = f(r);
+    return std::isfinite(v) && std::abs(v) <= tolerance;
+  };
+
+  double r = guess > -1 ? guess : 0.1;
+  for (int i = 0; i < 50; ++i) {
+    const double h = std::min(1e-6 * (1 + std::abs(r)), (r + 1) / 2);
+    const double slope = (f(r + h) - f(r - h)) / (2 * h);
+    const double value = f(r);
+    if (!std::isfinite(slope) || !std::isfinite(value) || slope == 0) break;
+    double next = r - value / slope;
+    if (!(next > -1)) next = (r - 1) / 2;  // halfway to -1, where the equation ends
+    const bool settled = std::abs(next - r) <= 1e-12 * std::max(1.0, std::abs(r));
+    r = next;
+    if (settled) break;
+  }
+  if (solves(r)) return r;
+
+  // Newton did not settle on a root: look for a sign change on a grid and bisect it.
+  static constexpr double kGrid[] = {
+      -0.999999, -0.99, -0.9, -0.5, -0.2, -0.1, -0.05, -0.02, -0.01, -0.005, -0.001, 0,   0.001,
+      0.005,     0.01,  0.02, 0.05, 0.1,  0.2,  0.5,   1,     2,     5,      10,     100, 1000};
+  for (std::size_t i = 0; i + 1 < std::size(kGrid); ++i) {
+    double lo = kGrid[i];
+    double hi = kGrid[i + 1];
+    double flo = f(lo);
+    const double fhi = f(hi);
+    if (!std::isfinite(flo) || !std::isfinite(fhi) || (flo < 0) == (fhi < 0)) continue;
+    for (int k = 0; k < 200 && hi - lo > 1e-15 * std::max(1.0, std::abs(lo)); ++k) {
+      const double mid = lo + (hi - lo) / 2;
+      const double fmid = f(mid);
+      if ((fmid < 0) == (flo < 0)) {
+        lo = mid;
+        flo = fmid;
+      } else {
+        hi = mid;
+      }
+    }
+    if (solves(lo)) return lo;
+    if (solves(hi)) return hi;
+  }
+  return std::nullopt;
+}
+
+std::optional<Currency> ToCurrency(double x) {
+  if (!std::isfinite(x)) return std::nullopt;
+  const Decimal d = toDecimal(x);
+  if (d.count == 0) return Currency{};
+  // Ticks are the digits down to the 1e-4 place; the rest decides the rounding.
+  const int keep = d.exp + 5;
+  if (keep > 19) return std::nullopt;  // 1e19 ticks and above do not fit
+  std::uint64_t ticks = 0;
+  for (int i = 0; i < keep; ++i) ticks = ticks * 10 + static_cast<unsigned>(digitAt(d, i) - '0');
+  if (keep >= 0 && keep < d.count) {
+    const char next = d.digits[keep];
+    bool restNonZero = false;
+    for (int i = keep + 1; i < d.count; ++i) restNonZero = restNonZero || d.digits[i] != '0';
+    const bool up = next > '5' || (next == '5' && (restNonZero || ticks % 2 == 1));
+    if (up) ++ticks;
+  } else if (keep < 0) {
+    ticks = 0;  // below half a tick
+  }
+  constexpr std::uint64_t kMaxPositive = std::numeric_limits<std::int64_t>::max();
+  if (ticks > kMaxPositive + (d.negative ? 1 : 0)) return std::nullopt;
+  if (d.negative) return Currency{static_cast<std::int64_t>(0 - ticks)};
+  return Currency{static_cast<std::int64_t>(ticks)};
+}
+
+std::string CurrencyText(Currency c, const NumberLocale& loc) {
+  const bool negative = c.ticks < 0;
+  const std::uint64_t magnitude =
+      negative ? 0 - static_cast<std::uint64_t>(c.ticks) : static_cast<std::uint64_t>(c.ticks);
+  std::string out = negative ? "-" : "";
+  out += std::to_string(magnitude / 10000);
+  std::uint64_t fraction = magnitude % 10000;
+  if (fraction != 0) {
+    char digits[4];
+    for (int i = 3; i >= 0; --i) {
+      digits[i] = static_cast<char>('0' + fraction % 10);
+      fraction /= 10;
+    }
+    int n = 4;
+    while (digits[n - 1] == '0') --n;
+    out += loc.decimal;
+    out.append(digits, n);
+  }
+  return out;
+}
+
+}  // namespace zova

@@ -1,0 +1,90 @@
+// Conversions between display texts and numbers, and the checked arithmetic,
+// math and finance functions the calculator computes with. Everything here is
+// locale-aware through NumberLocale and free of any toolkit.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zova {
+
+/// The user's decimal and grouping symbols (taken from QLocale by the program).
+struct NumberLocale {
+  std::string decimal = ".";
+  std::string group = ",";
+  bool operator==(const NumberLocale&) const = default;
+};
+
+/// Longest numeric prefix: blanks skipped, optional sign, digits, "." as the only
+/// decimal separator, optional exponent "E"/"D"; "&H"/"&O" prefixes read whole
+/// numbers (at most 8 hex / 11 octal digits, values >= 2^31 read as value - 2^32;
+/// longer texts read as 0). No numeric prefix gives 0. Never fails.
+double ParseNumber(std::string_view text);
+
+/// The whole text (blanks around allowed) is a number in the locale, grouping
+/// symbols allowed in the whole part, or "&H"/"&O" + digits; nullopt otherwise.
+std::optional<double> TextToNumber(std::string_view text, const NumberLocale& loc);
+
+/// True exactly when TextToNumber succeeds.
+bool IsNumber(std::string_view text, const NumberLocale& loc);
+
+/// Correctly rounded to 15 significant digits, no trailing zeros, locale decimal
+/// symbol; plain while the decimal exponent is in -4..14, else "1E-05"/"1E+15".
+/// -0 is "0". Non-finite values give "ERROR".
+std::string NumberToText(double x, const NumberLocale& loc);
+
+/// As NumberToText with "." always, and one leading blank for values >= 0.
+std::string PaddedNumberText(double x);
+
+/// Formats x by a pattern: "0", "0." + 1..15 zeros, those + "E+000", "##,0.00",
+/// "##,0.00%", "##,0.0000%", "##0.0000%", or "" (NumberToText). Rounds the
+/// 15-significant-digit decimal form half away from zero.
+std::string FormatNumber(double x, std::string_view pattern, const NumberLocale& loc);
+/// As above for a text: a text that is not a number (TextToNumber) comes back unchanged.
+std::string FormatNumber(std::string_view text, std::string_view pattern, const NumberLocale& loc);
+
+/// Upper-case digits, no prefix; x is rounded (ties to even) first; the signed
+/// 32-bit range only (negatives as 32-bit two's complement); nullopt outside it.
+std::optional<std::string> HexText(double x);
+std::optional<std::string> OctText(double x);
+
+/// Nearest whole number, ties to even; nullopt outside the signed 32/16-bit range.
+std::optional<std::int32_t> RoundToLong(double x);
+std::optional<std::int16_t> RoundToInteger(double x);
+/// Largest whole number <= x.
+double Floor(double x);
+
+/// x itself when finite; nullopt for infinities and NaN (overflow).
+std::optional<double> Finite(double x);
+std::optional<double> Divide(double a, double b);  ///< fails for b == 0 and overflow
+/// Fails when x < 0 and y is not whole, when x == 0 and y < 0, and on overflow.
+std::optional<double> Power(double x, double y);
+std::optional<double> Log(double x);   ///< natural; fails for x <= 0
+std::optional<double> Sqrt(double x);  ///< fails for x < 0
+std::optional<double> Exp(double x);   ///< fails on overflow
+
+// Time value of money: pv*(1+r)^n + pmt*(1+r*type)*((1+r)^n - 1)/r + fv = 0
+// (for r = 0: pv + pmt*n + fv = 0). type 0 pays at period end, 1 at the start.
+std::optional<double> Pmt(double rate, double nper, double pv, double fv, double type);
+std::optional<double> Fv(double rate, double nper, double pmt, double pv, double type);
+std::optional<double> Pv(double rate, double nper, double pmt, double fv, double type);
+std::optional<double> NPer(double rate, double pmt, double pv, double fv, double type);
+/// Newton from a guess with a bisection fallback; fails when no rate solves the
+/// equation to 1e-7.
+std::optional<double> Rate(double nper, double pmt, double pv, double fv, double type,
+                           double guess = 0.1);
+
+/// Fixed-point money: a signed 64-bit count of ten-thousandths.
+struct Currency {
+  std::int64_t ticks = 0;
+  double value() const { return static_cast<double>(ticks) / 10000.0; }
+  bool operator==(const Currency&) const = default;
+};
+/// Rounds half to even to four decimals; nullopt outside the signed 64-bit range.
+std::optional<Currency> ToCurrency(double x);
+/// Decimal form with up to four decimals, no trailing zeros, locale decimal symbol.
+std::string CurrencyText(Currency c, const NumberLocale& loc);
+
+}  // namespace zova

@@ -1,0 +1,180 @@
+// Number entry: digits, point, EXP, hexadecimal letters, sign change, Back,
+// C and AC. The number being typed lives in the display text itself.
+#include <algorithm>
+
+#include "engine/calculator.h"
+
+namespace zova {
+
+namespace {
+bool has(const std::string& s, char c) { return s.find(c) != std::string::npos; }
+}  // namespace
+
+Calculator::Calculator(Toolkit& toolkit, NumberLocale locale)
+    : tk_(toolkit), loc_(std::move(locale)) {}
+
+void Calculator::setDisplay(std::string text) {
+  s_.window = std::move(text);
+  s_.resultShown.clear();
+}
+
+void Calculator::showError() {
+  s_.window = "ERROR";
+  s_.switch_ = 1;
+}
+
+void Calculator::endEntry() {
+  s_.switch_ = 1;
+  s_.dot = 0;
+}
+
+// Starting a new entry also resets that entry's guards, so a point or EXP of an
+// earlier entry never blocks this one.
+void Calculator::clear() {
+  if (s_.switch_ == 1) {
+    s_.window.clear();
+    s_.switch_ = 0;
+    s_.dot = 0;
+    s_.exponent = 0;
+  }
+}
+
+void Calculator::digit(int d) {
+  if (d == 0) return zero();
+  clear();
+  if ((d >= 2 && d <= 7 && s_.numBase == 4) || (d >= 8 && (s_.numBase == 3 || s_.numBase == 4)))
+    return;
+  if (s_.window == "0" && s_.numBase == 2) s_.window.clear();
+  if (s_.numBase != 2 && !has(s_.window, '.') && ParseNumber(s_.window) == 0) s_.window.clear();
+  s_.window += static_cast<char>('0' + d);
+}
+
+void Calculator::zero() {
+  clear();
+  if (s_.window == "0" && s_.numBase == 2) s_.window.clear();
+  if (ParseNumber(s_.window) != 0 || s_.numBase == 2 || (!s_.window.empty() && has(s_.window, '.')))
+    s_.window += '0';
+  if (ParseNumber(s_.window) == 0 && !has(s_.window, '.') && s_.numBase != 2) s_.window = "0";
+}
+
+void Calculator::point() {
+  trap([&] {
+    if (s_.numBase != 1) return;
+    if (s_.switch_ == 1) s_.dot = 0;
+    clear();
+    if (s_.dot < 32767) ++s_.dot;  // a 16-bit counter that stops at its top
+    if (s_.dot == 1) s_.window += '.';
+    if (ParseNumber(s_.window) == 0 && s_.dot == 1) s_.window = "0.";
+    if ((s_.window == "0" || s_.window == ".") && s_.dot == 1) s_.window = "0.";
+  });
+}
+
+void Calculator::exp() {
+  if (s_.numBase == 2) return hexLetter('C');
+  clear();
+  if (ParseNumber(s_.window) == 0) {
+    s_.window = "0";
+    return;
+  }
+  if (s_.exponent < 32767) ++s_.exponent;
+  if (s_.exponent == 1) {
+    s_.window += 'E';
+    s_.dot = 2;
+  }
+}
+
+void Calculator::hexLetter(char letter) {
+  if (s_.window == "0") s_.window.clear();
+  clear();
+  s_.window += letter;
+}
+
+void Calculator::signchange() {
+  trap([&] {
+    if (s_.numBase != 1) toDec();
+    s_.binNegative = ParseNumber(s_.window) < 0;
+    quodec();
+    s_.digits = 0;
+    if (!s_.window.empty()) {
+      s_.window = dotfix(s_.window);
+      s_.window = text(-number(s_.window));
+    }
+    if (s_.numBase != 1) toBase();
+  });
+}
+
+void Calculator::back() {
+  s_.switch_ = 0;
+  bool removedE = false;
+  if (!s_.window.empty()) {
+    removedE = s_.window.back() == 'E';
+    s_.window.pop_back();
+  }
+  if (ParseNumber(s_.window) == 0) s_.window = "0";
+  // Back turns a shown result back into an entry: a point already in it counts.
+  if (!has(s_.window, '.'))
+    s_.dot = 0;
+  else if (s_.dot == 0)
+    s_.dot = 1;
+  auto exponentGone = [&] {
+    s_.exponent = 0;
+    if (has(s_.window, '.')) s_.dot = 1;
+  };
+  // In hexadecimal "E" is a digit, not an exponent.
+  const bool decimal = s_.numBase == 1;
+  if (removedE && decimal) exponentGone();
+  if (decimal && !s_.window.empty() && s_.window.back() == 'E') {
+    s_.window.pop_back();
+    exponentGone();
+  }
+  if (!s_.window.empty() && (s_.window.back() == '+' || s_.window.back() == '-')) {
+    s_.window.erase(s_.window.size() - std::min<size_t>(2, s_.window.size()));
+    exponentGone();
+  }
+  // A result edited back to "7E-1" still has its exponent: no point or second E.
+  if (decimal && has(s_.window, 'E')) {
+    s_.dot = 2;
+    s_.exponent = std::max(s_.exponent, 1);
+  }
+}
+
+void Calculator::deleteEntry() {
+  s_.exponent = 0;
+  s_.dot = 0;
+  s_.switch_ = 0;
+  s_.binNegative = false;
+  s_.window = "0";
+  s_.digits = s_.window;
+  if (s_.inv == -1) inverse();
+  if (s_.hyper == -1) hyperbolic();
+  quodec();
+}
+
+void Calculator::delall() {
+  s_.openTip = "open brackets: 0";
+  s_.closeTip = "open brackets:0";
+  s_.bracketLevel = 0;
+  s_.exponent = 0;
+  s_.dot = 0;
+  s_.switch_ = 0;
+  s_.binNegative = false;
+  s_.window.clear();
+  s_.digits = "";
+  for (int i = 0; i <= kMaxDepth; ++i) {
+    s_.addOperand[i] = s_.mulOperand[i] = s_.powOperand[i] = Value();
+    s_.addOp[i].clear();
+    s_.mulOp[i].clear();
+    s_.powOp[i].clear();
+  }
+  s_.window = "0";
+  if (s_.inv == -1) inverse();
+  if (s_.hyper == -1) hyperbolic();
+  quodec();
+}
+
+void Calculator::window_GotFocus() {
+  if (s_.numBase == 1 && ParseNumber(s_.window) == 0) s_.window = "0";
+  tk_.focusEquals();
+}
+
+}  // namespace zova

@@ -1,0 +1,107 @@
+// The one door from the model to the window system: dialogs, beeps, focus,
+// clipboard, window placement, help and the start-up entry. The Qt shell
+// implements it; tests and the command line use HeadlessToolkit.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zova {
+
+/// Message box styles and answers, by their classic numeric codes.
+enum class MsgStyle { Stop = 16, Question = 36, Exclamation = 48 };
+enum class MsgAnswer { Ok = 1, Yes = 6, No = 7 };
+
+struct FileChoice {
+  std::string path;  ///< full path of the chosen file
+  std::string name;  ///< its bare file name
+};
+
+class Toolkit {
+ public:
+  virtual ~Toolkit() = default;
+
+  virtual void focusEquals() = 0;
+  virtual void beep() = 0;
+  virtual MsgAnswer messageBox(const std::string& text, MsgStyle style,
+                               const std::string& title) = 0;
+  /// The typed text, "" on cancel.
+  virtual std::string inputBox(const std::string& prompt, const std::string& title) = 0;
+  /// nullopt on cancel. filter is "Data Files (*.dat)|*.dat|" style.
+  virtual std::optional<FileChoice> fileDialog(const std::string& title, const std::string& filter,
+                                               bool save) = 0;
+  /// The chosen colour; nullopt on cancel.
+  virtual std::optional<std::int32_t> colorDialog(std::int32_t initial) = 0;
+  virtual void setClipboard(const std::string& text) = 0;
+  virtual std::string clipboard() = 0;
+  /// Main window size in twips.
+  virtual void setWindowSize(int widthTwips, int heightTwips) = 0;
+  virtual void setTopmost(bool onTop) = 0;
+  virtual void showHelp(int topic) = 0;
+  /// Creates or removes the start-up entry; false when that failed.
+  virtual bool setStartupEntry(bool present) = 0;
+  /// Installs or removes the display font; false when that failed.
+  virtual bool installFont() = 0;
+  virtual void removeFont() = 0;
+  /// Busy pointer on or off around long searches.
+  virtual void setBusy(bool busy) = 0;
+};
+
+/// Records what the model asks for; dialogs are cancelled unless a test queues answers.
+class HeadlessToolkit : public Toolkit {
+ public:
+  struct Message {
+    std::string text;
+    MsgStyle style;
+    std::string title;
+  };
+
+  void focusEquals() override { ++focusCount; }
+  void beep() override { ++beeps; }
+  MsgAnswer messageBox(const std::string& text, MsgStyle style, const std::string& title) override;
+  std::string inputBox(const std::string& prompt, const std::string& title) override;
+  std::optional<FileChoice> fileDialog(const std::string& title, const std::string& filter,
+                                       bool save) override;
+  std::optional<std::int32_t> colorDialog(std::int32_t initial) override;
+  void setClipboard(const std::string& text) override { clipboardText = text; }
+  std::string clipboard() override { return clipboardText; }
+  void setWindowSize(int widthTwips, int heightTwips) override {
+    width = widthTwips;
+    height = heightTwips;
+  }
+  void setTopmost(bool onTop) override { topmost = onTop; }
+  void showHelp(int topic) override { helpTopics.push_back(topic); }
+  bool setStartupEntry(bool present) override {
+    startupEntry = present;
+    return startupEntryWorks;
+  }
+  bool installFont() override { return fontInstalled = true; }
+  void removeFont() override { fontInstalled = false; }
+  void setBusy(bool busy) override {
+    if (busy) ++busyCount;
+    this->busy = busy;
+  }
+
+  int beeps = 0;
+  int focusCount = 0;
+  std::vector<Message> messages;
+  std::vector<MsgAnswer> messageAnswers;   ///< answers given in order; then Ok/No
+  std::vector<std::string> inputAnswers;   ///< answers given in order; then ""
+  std::vector<FileChoice> fileAnswers;     ///< answers given in order; then cancel
+  std::vector<std::int32_t> colorAnswers;  ///< answers given in order; then cancel
+  std::vector<std::string> inputPrompts;
+  std::vector<int> helpTopics;
+  std::string clipboardText;
+  int width = 3300;
+  int height = 5340;
+  bool topmost = false;
+  bool startupEntry = false;
+  bool startupEntryWorks = true;
+  bool fontInstalled = false;
+  bool busy = false;
+  int busyCount = 0;
+};
+
+}  // namespace zova

@@ -1,0 +1,35 @@
+// Conversions of the dynamic value type.
+#include "engine/value.h"
+
+namespace zova {
+
+std::string Value::text(const NumberLocale& loc) const {
+  if (auto* d = std::get_if<double>(&v_)) return NumberToText(*d, loc);
+  if (auto* s = std::get_if<std::string>(&v_)) return *s;
+  if (auto* b = std::get_if<bool>(&v_)) return *b ? "True" : "False";
+  return "";
+}
+
+double Value::parse() const {
+  if (auto* d = std::get_if<double>(&v_)) return *d;
+  if (auto* s = std::get_if<std::string>(&v_)) return ParseNumber(*s);
+  if (auto* b = std::get_if<bool>(&v_)) return *b ? -1.0 : 0.0;
+  return 0.0;
+}
+
+std::optional<double> Value::number(const NumberLocale& loc) const {
+  if (auto* s = std::get_if<std::string>(&v_)) return TextToNumber(*s, loc);
+  return parse();
+}
+
+bool Value::truthy(const NumberLocale& loc) const {
+  if (auto* s = std::get_if<std::string>(&v_)) {
+    if (*s == "True") return true;
+    if (*s == "False") return false;
+    auto n = TextToNumber(*s, loc);
+    return n && *n != 0.0;
+  }
+  return parse() != 0.0;
+}
+
+}  // namespace zova

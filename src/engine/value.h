@@ -1,0 +1,47 @@
+// The dynamic value held by the calculator's loosely typed fields (memory,
+// operands, panel cells): empty, a number, a text or a boolean, with the
+// conversions the rest of the program reads them through.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "engine/convert.h"
+
+namespace zova {
+
+class Value {
+ public:
+  Value() = default;
+  Value(double x) : v_(x) {}                    // NOLINT: implicit by design
+  Value(int x) : v_(static_cast<double>(x)) {}  // NOLINT
+  Value(std::string s) : v_(std::move(s)) {}    // NOLINT
+  Value(const char* s) : v_(std::string(s)) {}  // NOLINT
+  static Value boolean(bool b) {
+    Value v;
+    v.v_ = b;
+    return v;
+  }
+
+  bool isEmpty() const { return std::holds_alternative<std::monostate>(v_); }
+  bool isNumber() const { return std::holds_alternative<double>(v_); }
+  bool isText() const { return std::holds_alternative<std::string>(v_); }
+  bool isBool() const { return std::holds_alternative<bool>(v_); }
+
+  /// The text as shown: "" when empty, NumberToText of a number, "True"/"False".
+  std::string text(const NumberLocale& loc) const;
+  /// Read leniently (ParseNumber of a text); empty is 0, true is -1.
+  double parse() const;
+  /// Read strictly (TextToNumber of a text); empty is 0, true is -1.
+  std::optional<double> number(const NumberLocale& loc) const;
+  /// True for true, a non-zero number, "True" or a non-zero numeric text.
+  bool truthy(const NumberLocale& loc) const;
+
+  bool operator==(const Value&) const = default;
+
+ private:
+  std::variant<std::monostate, double, std::string, bool> v_;
+};
+
+}  // namespace zova

@@ -1,0 +1,441 @@
+// The financial panel's operations: entering cells from the display, solving the
+// compound-interest relation for one quantity, and amortizing a loan period by
+// period in ten-thousandths.
+#include "finance/finance_model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <utility>
+
+namespace zova {
+
+namespace {
+
+constexpr std::string_view kMoney = "##,0.00";
+constexpr std::string_view kPeriods = "0.00";
+constexpr std::string_view kYearly = "##,0.00%";
+constexpr std::string_view kPeriodic = "##,0.0000%";
+constexpr std::string_view kPeriodicSolved = "##0.0000%";
+constexpr std::string_view kCount = "0";
+
+// More periods than any plan runs for; a longer amortization is refused like an
+// overflow rather than keep the window busy.
+constexpr double kMaxPeriods = 1e6;
+
+constexpr std::array<FinCellRow, kFinCellCount> kCells{{
+    {FinCell::kN, "finfNper", "N", "N"},
+    {FinCell::kPmt, "finfPMT", "PMT", "PMT"},
+    {FinCell::kPv, "finfPV", "PV", "PV"},
+    {FinCell::kFv, "finfFV", "FV", "FV"},
+    {FinCell::kInt, "finfInt", "% / Yr", "%/Yr"},
+    {FinCell::kPpy, "finfPPY", "P/Yr", "P/Yr"},
+    {FinCell::kRate, "finfRate", "Rate", "Rate"},
+    {FinCell::kPayments, "finfPayments", "Payments", "Payments"},
+    {FinCell::kInterest, "finfIpmt", "Interest", "Interest"},
+    {FinCell::kPrincipal, "finfPPmt", "Principal", "Principal"},
+    {FinCell::kBalance, "finfBalance", "Balance", "Balance"},
+}};
+
+constexpr std::array<FinKeyRow, 5> kKeys{{
+    {FinKey::kN, "finNPeriods", "N", "N"},
+    {FinKey::kPmt, "finPaym", "PMT", "PMT"},
+    {FinKey::kPv, "finPresent", "PV", "PV"},
+    {FinKey::kFv, "finFuture", "FV", "FV"},
+    {FinKey::kInt, "finInterest", "% / Yr", "%/Yr"},
+}};
+
+template <class... T>
+bool allRead(const std::optional<T>&... o) {
+  return (o.has_value() && ...);
+}
+
+PanelEffect commonStart(bool focusEquals) {
+  return PanelEffect{std::nullopt, EntryReset::kCommonStart, focusEquals};
+}
+
+}  // namespace
+
+std::span<const FinCellRow> finCellTable() { return kCells; }
+
+const FinCellRow& finCellRow(FinCell cell) { return kCells[static_cast<std::size_t>(cell)]; }
+
+const FinCellRow* findFinCell(std::string_view name) {
+  auto it = std::find_if(kCells.begin(), kCells.end(),
+                         [name](const FinCellRow& r) { return r.name == name; });
+  return it == kCells.end() ? nullptr : &*it;
+}
+
+std::span<const FinKeyRow> finKeyTable() { return kKeys; }
+
+const FinKeyRow* findFinKey(std::string_view name) {
+  auto it = std::find_if(kKeys.begin(), kKeys.end(),
+                         [name](const FinKeyRow& r) { return r.name == name; });
+  return it == kKeys.end() ? nullptr : &*it;
+}
+
+FinanceModel::FinanceModel(Toolkit& toolkit, std::function<bool()> onTop, NumberLocale locale)
+    : tk_(toolkit), onTop_(std::move(onTop)), loc_(std::move(locale)) {}
+
+std::optional<double> FinanceModel::read(const Value& v) const {
+  if (v.isText() && v.text(loc_).empty()) return 0.0;
+  const auto x = v.number(loc_);
+  if (!x || !std::isfinite(*x)) return std::nullopt;
+  return x;
+}
+
+std::string FinanceModel::normalized(std::string_view display) const {
+  std::string t(display);
+  if (IsNumber(t, loc_)) t = NumberToText(ParseNumber(t), loc_);
+  return dotfixText(std::move(t), loc_);
+}
+
+void FinanceModel::finError() {
+  tk_.setTopmost(false);
+  tk_.messageBox(std::string(kFinErrorText), MsgStyle::Stop, std::string(kFinErrorTitle));
+  tk_.setTopmost(onTop_ && onTop_());
+}
+
+PanelEffect FinanceModel::failed(PanelEffect effect) {
+  finError();
+  return effect;
+}
+
+PanelEffect FinanceModel::click(FinCell c, std::string_view display) {
+  switch (c) {
+    case FinCell::kN:
+      return finfNper_Click(display);
+    case FinCell::kPmt:
+      return finfPMT_Click(display);
+    case FinCell::kPv:
+      return finfPV_Click(display);
+    case FinCell::kFv:
+      return finfFV_Click(display);
+    case FinCell::kInt:
+      return finfInt_Click(display);
+    case FinCell::kPpy:
+      return finfPPY_Click(display);
+    case FinCell::kRate:
+      return finfRate_Click();
+    case FinCell::kPayments:
+      return finfPayments_Click(display);
+    case FinCell::kInterest:
+      return finfIpmt_Click();
+    case FinCell::kPrincipal:
+      return finfPPmt_Click();
+    case FinCell::kBalance:
+      return finfBalance_Click();
+  }
+  return {};
+}
+
+PanelEffect FinanceModel::solve(FinKey key) {
+  switch (key) {
+    case FinKey::kN:
+      return finNPeriods_Click();
+    case FinKey::kPmt:
+      return finPaym_Click();
+    case FinKey::kPv:
+      return finPresent_Click();
+    case FinKey::kFv:
+      return finFuture_Click();
+    case FinKey::kInt:
+      return finInterest_Click();
+  }
+  return {};
+}
+
+// A text that is no number is stored as it is and fails later, in the keys.
+PanelEffect FinanceModel::enterCell(Value& field, FinCell c, std::string_view pattern,
+                                    std::string_view display) {
+  PanelEffect e = commonStart(false);
+  e.display = normalized(display);
+  field = *e.display;
+  cell(c) = FormatNumber(*e.display, pattern, loc_);
+  return e;
+}
+
+PanelEffect FinanceModel::finfNper_Click(std::string_view display) {
+  return enterCell(s_.finNPer, FinCell::kN, kPeriods, display);
+}
+PanelEffect FinanceModel::finfPMT_Click(std::string_view display) {
+  return enterCell(s_.finPmt, FinCell::kPmt, kMoney, display);
+}
+PanelEffect FinanceModel::finfPV_Click(std::string_view display) {
+  return enterCell(s_.finPV, FinCell::kPv, kMoney, display);
+}
+PanelEffect FinanceModel::finfFV_Click(std::string_view display) {
+  return enterCell(s_.finFV, FinCell::kFv, kMoney, display);
+}
+PanelEffect FinanceModel::finfPayments_Click(std::string_view display) {
+  return enterCell(s_.finPayments, FinCell::kPayments, kCount, display);
+}
+
+// The yearly rate is written before the periodic rate is worked out, so a P/Yr
+// of 0 leaves the new % / Yr in place and only the Rate cell untouched.
+PanelEffect FinanceModel::finfInt_Click(std::string_view display) {
+  PanelEffect e = commonStart(false);
+  e.display = normalized(display);
+  const std::string& entered = *e.display;
+  const auto x = read(Value(entered));
+  if (!x) return failed(e);
+  const Value yearly = commafixValue(*x >= 1 ? Value(*x / 100) : Value(entered), loc_);
+  s_.finInt = yearly;
+  cell(FinCell::kInt) = FormatNumber(parse(yearly), kYearly, loc_);
+  const auto rate = Divide(parse(yearly), s_.finPPY);
+  if (!rate) return failed(e);
+  s_.finRate = *rate;
+  cell(FinCell::kRate) = FormatNumber(*rate, kPeriodic, loc_);
+  return e;
+}
+
+PanelEffect FinanceModel::finfPPY_Click(std::string_view display) {
+  PanelEffect e = commonStart(false);
+  e.display = normalized(display);
+  const auto x = read(Value(*e.display));
+  if (!x) return failed(e);
+  const auto perYear = RoundToInteger(*x);
+  if (!perYear) return failed(e);
+  s_.finPPY = *perYear;
+  cell(FinCell::kPpy) = FormatNumber(*e.display, kCount, loc_);
+  const auto rate = Divide(parse(s_.finInt), s_.finPPY);
+  if (!rate) return failed(e);
+  s_.finRate = *rate;
+  cell(FinCell::kRate) = FormatNumber(*rate, kPeriodic, loc_);
+  s_.finPayments = static_cast<double>(s_.finPPY);
+  cell(FinCell::kPayments) = cell(FinCell::kPpy);
+  return e;
+}
+
+// A rate that is no number is replaced by its numeric prefix. The field keeps its
+// own form: a point text stored in a comma locale would no longer read as a number.
+PanelEffect FinanceModel::finfRate_Click() {
+  PanelEffect e = commonStart(false);
+  if (s_.finRate.isText() && !IsNumber(s_.finRate.text(loc_), loc_))
+    s_.finRate = ParseNumber(s_.finRate.text(loc_));
+  e.display = NumberToText(parse(s_.finRate), loc_);
+  return e;
+}
+
+PanelEffect FinanceModel::finfIpmt_Click() {
+  PanelEffect e = commonStart(false);
+  e.display = CurrencyText(s_.finIpmt, loc_);
+  return e;
+}
+
+PanelEffect FinanceModel::finfPPmt_Click() {
+  PanelEffect e = commonStart(false);
+  e.display = CurrencyText(s_.finPPmt, loc_);
+  return e;
+}
+
+PanelEffect FinanceModel::finfBalance_Click() {
+  return PanelEffect{CurrencyText(s_.finBalance, loc_), EntryReset::kNone, false};
+}
+
+PanelEffect FinanceModel::computed(Value& field, FinCell c, std::string_view pattern,
+                                   std::optional<double> result) {
+  PanelEffect e = commonStart(true);
+  if (!result) return failed(e);
+  field = *result;
+  cell(c) = FormatNumber(*result, pattern, loc_);
+  e.display = NumberToText(*result, loc_);
+  return e;
+}
+
+PanelEffect FinanceModel::finNPeriods_Click() {
+  const auto rate = read(s_.finRate), pmt = read(s_.finPmt), pv = read(s_.finPV),
+             fv = read(s_.finFV);
+  std::optional<double> n;
+  if (allRead(rate, pmt, pv, fv)) n = NPer(*rate, *pmt, *pv, *fv, s_.finType);
+  return computed(s_.finNPer, FinCell::kN, kPeriods, n);
+}
+
+PanelEffect FinanceModel::finPaym_Click() {
+  const auto rate = read(s_.finRate), nper = read(s_.finNPer), pv = read(s_.finPV),
+             fv = read(s_.finFV);
+  std::optional<double> pmt;
+  if (allRead(rate, nper, pv, fv)) pmt = Pmt(*rate, *nper, *pv, *fv, s_.finType);
+  return computed(s_.finPmt, FinCell::kPmt, kMoney, pmt);
+}
+
+PanelEffect FinanceModel::finPresent_Click() {
+  const auto rate = read(s_.finRate), nper = read(s_.finNPer), pmt = read(s_.finPmt),
+             fv = read(s_.finFV);
+  std::optional<double> pv;
+  if (allRead(rate, nper, pmt, fv)) pv = Pv(*rate, *nper, *pmt, *fv, s_.finType);
+  return computed(s_.finPV, FinCell::kPv, kMoney, pv);
+}
+
+PanelEffect FinanceModel::finFuture_Click() {
+  const auto rate = read(s_.finRate), nper = read(s_.finNPer), pmt = read(s_.finPmt),
+             pv = read(s_.finPV);
+  std::optional<double> fv;
+  if (allRead(rate, nper, pmt, pv)) fv = Fv(*rate, *nper, *pmt, *pv, s_.finType);
+  return computed(s_.finFV, FinCell::kFv, kMoney, fv);
+}
+
+PanelEffect FinanceModel::finInterest_Click() {
+  PanelEffect e = commonStart(true);
+  const auto nper = read(s_.finNPer), pmt = read(s_.finPmt), pv = read(s_.finPV),
+             fv = read(s_.finFV);
+  if (!allRead(nper, pmt, pv, fv)) return failed(e);
+  const auto r = Rate(*nper, *pmt, *pv, *fv, s_.finType);
+  if (!r) return failed(e);
+  const auto yearly = Finite(*r * s_.finPPY);
+  if (!yearly) return failed(e);
+  const auto rate = Divide(*yearly, s_.finPPY);
+  if (!rate) return failed(e);
+  s_.finInt = *yearly;
+  s_.finRate = *rate;
+  cell(FinCell::kRate) = FormatNumber(*rate, kPeriodicSolved, loc_);
+  cell(FinCell::kInt) = FormatNumber(*yearly, kYearly, loc_);
+  e.display = NumberToText(*yearly, loc_);
+  return e;
+}
+
+PanelEffect FinanceModel::ChkStart_Click() {
+  s_.finType = startChecked() ? 0 : 1;
+  return PanelEffect{std::nullopt, EntryReset::kNone, true};
+}
+
+PanelEffect FinanceModel::ChkEnd_Click() {
+  // Unchecking End checks Start, checking it unchecks Start: either way a toggle.
+  s_.finType = startChecked() ? 0 : 1;
+  return PanelEffect{std::nullopt, EntryReset::kNone, true};
+}
+
+PanelEffect FinanceModel::finClear_Click() {
+  for (FinCell c : {FinCell::kN, FinCell::kPmt, FinCell::kPv, FinCell::kFv, FinCell::kInt,
+                    FinCell::kRate, FinCell::kInterest, FinCell::kPrincipal, FinCell::kBalance})
+    cell(c).clear();
+  s_.finNPer = s_.finPmt = s_.finPV = s_.finFV = s_.finInt = s_.finRate = 0.0;
+  s_.finPPmt = s_.finIpmt = s_.finBalance = Currency{};
+  return commonStart(true);
+}
+
+// Each period adds its interest, then the payment; the balance is rounded to
+// ten-thousandths after every period, as money is.
+PanelEffect FinanceModel::finAmortize_Click() {
+  const PanelEffect e = commonStart(true);
+  const double start = startChecked() ? 1 : 0;
+  const auto pv = read(s_.finPV), pmt = read(s_.finPmt), rate = read(s_.finRate),
+             count = read(s_.finPayments);
+  if (!allRead(pv, pmt, rate, count)) return failed(e);
+  auto balance = ToCurrency(*pv);
+  if (!balance) return failed(e);
+  if (start == 1) {
+    balance = ToCurrency(balance->value() + *pmt);  // the first payment falls at once
+    if (!balance) return failed(e);
+  }
+  const double periods = *count - start;
+  if (periods > kMaxPeriods) return failed(e);
+  for (double k = 1; k <= periods; ++k) {
+    const double b = balance->value();
+    balance = ToCurrency(b + b * *rate + *pmt);
+    if (!balance) return failed(e);
+  }
+  s_.finBalance = *balance;
+  cell(FinCell::kBalance) = FormatNumber(balance->value(), kMoney, loc_);
+  const auto interest = ToCurrency(balance->value() - *count * *pmt - *pv);
+  if (!interest) return failed(e);
+  s_.finIpmt = *interest;
+  cell(FinCell::kInterest) = FormatNumber(interest->value(), kMoney, loc_);
+  const auto principal = ToCurrency(*pv - balance->value());
+  if (!principal) return failed(e);
+  s_.finPPmt = *principal;
+  cell(FinCell::kPrincipal) = FormatNumber(principal->value(), kMoney, loc_);
+  return e;
+}
+
+PanelEffect FinanceModel::fintopv_Click() {
+  s_.finPV = s_.finBalance.value();
+  cell(FinCell::kPv) = FormatNumber(s_.finBalance.value(), kMoney, loc_);
+  return PanelEffect{std::nullopt, EntryReset::kNone, true};
+}
+
+bool FinanceModel::restore(std::span<const std::string> lines) {
+  // Lines read as text keep their text; the cell shows it in the start-up format.
+  const auto text = [this](Value& field, FinCell c, std::string_view pattern,
+                           const std::string& line) {
+    field = line;
+    cell(c) = FormatNumber(line, pattern, loc_);
+    return true;
+  };
+  const auto money = [this](Currency& field, FinCell c, const std::string& line) {
+    const auto x = TextToNumber(line, loc_);
+    const auto m = x ? ToCurrency(*x) : std::nullopt;
+    if (!m) return false;
+    field = *m;
+    cell(c) = FormatNumber(m->value(), kMoney, loc_);
+    return true;
+  };
+  const auto perYear = [this](const std::string& line) {
+    const auto x = TextToNumber(line, loc_);
+    const auto n = x ? RoundToInteger(*x) : std::nullopt;
+    if (!n) return false;
+    s_.finPPY = *n;
+    cell(FinCell::kPpy) = FormatNumber(static_cast<double>(*n), kCount, loc_);
+    return true;
+  };
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    bool ok = true;
+    switch (i) {
+      case 0:
+        ok = text(s_.finInt, FinCell::kInt, kYearly, line);
+        break;
+      case 1:
+        ok = perYear(line);
+        break;
+      case 2:
+        ok = text(s_.finRate, FinCell::kRate, kPeriodic, line);
+        break;
+      case 3:
+        ok = text(s_.finNPer, FinCell::kN, kMoney, line);
+        break;
+      case 4:
+        ok = text(s_.finPmt, FinCell::kPmt, kMoney, line);
+        break;
+      case 5:
+        ok = text(s_.finPV, FinCell::kPv, kMoney, line);
+        break;
+      case 6:
+        ok = text(s_.finFV, FinCell::kFv, kMoney, line);
+        break;
+      case 7:
+        ok = text(s_.finPayments, FinCell::kPayments, kCount, line);
+        break;
+      case 8:
+        ok = money(s_.finPPmt, FinCell::kPrincipal, line);
+        break;
+      case 9:
+        ok = money(s_.finIpmt, FinCell::kInterest, line);
+        break;
+      case 10:
+        ok = money(s_.finBalance, FinCell::kBalance, line);
+        break;
+      default:
+        break;
+    }
+    if (!ok) return false;
+  }
+  return true;
+}
+
+std::vector<std::string> FinanceModel::savedLines() {
+  s_.finInt = dotfixValue(s_.finInt, loc_);
+  return {s_.finInt.text(loc_),
+          NumberToText(s_.finPPY, loc_),
+          s_.finRate.text(loc_),
+          s_.finNPer.text(loc_),
+          s_.finPmt.text(loc_),
+          s_.finPV.text(loc_),
+          s_.finFV.text(loc_),
+          s_.finPayments.text(loc_),
+          CurrencyText(s_.finPPmt, loc_),
+          CurrencyText(s_.finIpmt, loc_),
+          CurrencyText(s_.finBalance, loc_)};
+}
+
+}  // namespace zova

@@ -1,0 +1,255 @@
+// The fraction key: the search for a denominator (or, with radicals, the square
+// of a multiple) that makes the display value whole within the accuracy, and
+// the fraction or mixed number it leaves on the display.
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <utility>
+
+#include "engine/calculator.h"
+
+namespace zova {
+
+bool wholeAsShown(double n);
+
+namespace {
+
+constexpr int kMaxCandidates = 100000;
+constexpr int kMinPow10 = -300;
+constexpr int kMaxPow10 = 308;
+
+// 10^k for k in kMinPow10..kMaxPow10, each the double nearest the exact power.
+const std::array<double, kMaxPow10 - kMinPow10 + 1>& powersOfTen() {
+  static const auto table = [] {
+    std::array<double, kMaxPow10 - kMinPow10 + 1> t{};
+    for (int k = kMinPow10; k <= kMaxPow10; ++k) {
+      const std::string s = "1e" + std::to_string(k);
+      std::from_chars(s.data(), s.data() + s.size(), t[k - kMinPow10]);
+    }
+    return t;
+  }();
+  return table;
+}
+
+// For a in [1e-300, 1e-4) or [1e15, max]: false when a's 15-digit form certainly has
+// more than one significant digit. With p the largest tabled power of ten not above a,
+// q = a / p lies in [1, 10) up to 4e-16. A one-digit form m·10^j is within 5e-15 of a
+// (relative), so it forces q within 6e-14 of a whole number 1..10; far from one, the
+// form has more digits. Near one, the caller asks the text.
+bool mayHaveOneDigit(double a) {
+  const auto& p = powersOfTen();
+  // The binary exponent of a (a is normal here), times log10(2), is k or k - 1.
+  const int e2 = static_cast<int>(std::bit_cast<std::uint64_t>(a) >> 52) - 1023;
+  int k = std::clamp(static_cast<int>(std::floor(e2 * 0.30102999566398120)), kMinPow10, kMaxPow10);
+  while (k < kMaxPow10 && a >= p[k + 1 - kMinPow10]) ++k;
+  while (k > kMinPow10 && a < p[k - kMinPow10]) --k;
+  const double q = a / p[k - kMinPow10];
+  return std::fabs(q - std::floor(q + 0.5)) <= 1e-12;
+}
+
+// Shows the busy pointer for as long as it lives, so every way out of the search
+// (a result, no result, a failure) restores the normal one.
+class BusyPointer {
+ public:
+  BusyPointer(Toolkit& tk, bool& busy) : tk_(tk), busy_(busy) {
+    busy_ = true;
+    tk_.setBusy(true);
+  }
+  ~BusyPointer() {
+    busy_ = false;
+    tk_.setBusy(false);
+  }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+
+ private:
+  Toolkit& tk_;
+  bool& busy_;
+};
+
+enum class End { Whole, Exhausted, Overflow };
+
+struct Found {
+  End end = End::Whole;
+  double n = 0;  ///< the numerator, or its square with radicals
+  double d = 1;
+};
+
+// One candidate: whether it comes within ten times the accuracy of a whole number (from
+// then on every denominator is tried), and the candidate itself, made whole when its
+// fraction is below 1e-05 (fixed) or within the accuracy of the next whole number.
+struct Settled {
+  double n;
+  bool near;
+};
+
+Settled settle(double n, double threshold) {
+  const double f = n - std::floor(n);  // Floor, inlined: this is the hot loop
+  const double g = std::fabs(1 - std::fabs(f));
+  const bool near = std::fabs(f) < 10 * threshold || g < 10 * threshold;
+  if (std::fabs(f) < 1e-05) return {std::floor(n), near};
+  if (g < threshold) return {std::floor(n) + 1, near};
+  return {n, near};
+}
+
+// Tries denominators until x·d (or its square) is whole as the display shows it: first
+// 100, 200, 300, ... until a candidate comes near, then every one (with radicals, every
+// one from 2 on). The two runs are separate loops, so that the choice of the step is no
+// link in the chain of dependent operations from one candidate to the next.
+Found search(double x, bool radicals, double threshold) {
+  if (wholeAsShown(x)) {
+    const double n = radicals ? x * x : x;
+    if (!std::isfinite(n)) return {End::Overflow};
+    return {End::Whole, n, 1};
+  }
+  int count = 0;
+  double d = 1;
+  if (!radicals) {
+    while (true) {
+      if (++count > kMaxCandidates) return {End::Exhausted};
+      d = 100.0 * count;
+      const double product = x * d;
+      if (!std::isfinite(product)) return {End::Overflow};
+      const Settled c = settle(product, threshold);
+      if (wholeAsShown(c.n)) return {End::Whole, c.n, d};
+      if (c.near) break;
+    }
+  }
+  while (true) {
+    if (++count > kMaxCandidates) return {End::Exhausted};
+    d = d + 1;
+    double product = x * d;
+    if (radicals) product = product * product;
+    if (!std::isfinite(product)) return {End::Overflow};
+    const Settled c = settle(product, threshold);
+    if (wholeAsShown(c.n)) return {End::Whole, c.n, d};
+  }
+}
+
+bool isWhole(double v) { return Floor(v) == v; }
+
+// Removes the common factors 2 to 10 (only those).
+void reduce(double& n, double& d) {
+  for (int k = 2; k <= 10; ++k) {
+    while (isWhole(n / k) && isWhole(d / k)) {
+      n = n / k;
+      d = d / k;
+    }
+  }
+}
+
+// The square root of a magnitude, keeping the sign in front of it.
+double signedRoot(double m) { return std::copysign(std::sqrt(std::fabs(m)), m); }
+
+}  // namespace
+
+// True exactly when PaddedNumberText(n) has no decimal point. The text is the 15-digit
+// rounding R of n, plain for exponents 0..14 (no point when R is whole) and "0.…" for
+// -4..-1; else mantissa and exponent, with no point when R has one significant digit.
+// Most values are settled by arithmetic; only those that could round to a text without
+// a point are written out. Declared by the fraction tests, which compare it with the text.
+bool wholeAsShown(double n) {
+  const double a = std::fabs(n);
+  if (!(a <= std::numeric_limits<double>::max())) return true;  // "ERROR"
+  if (a == 0) return true;
+  if (a >= 1 && a < 1e14) {
+    // Exact: a + 0.5 needs no rounding below 2^52, and a and its nearest whole number
+    // are within a factor of two of each other.
+    const double diff = std::fabs(a - std::floor(a + 0.5));
+    if (diff == 0) return true;  // a whole number of at most 14 digits
+    // |a - R| <= half a unit of the 15th digit <= 5e-15·a, and a's nearest whole number
+    // is at least as close to a as R would be if R were whole.
+    if (diff > a * 6e-15) return false;
+  } else if (a >= 1e14 && a < 1e15) {
+    return true;  // 15 digits left of the point, or 1E+15 after rounding up
+  } else if (a >= 1e-4 && a < 0.99) {
+    return false;  // R lies in [1e-4, 0.99]: "0." and digits
+  } else if ((a >= 1e15 || (a >= 1e-300 && a < 1e-4)) && !mayHaveOneDigit(a)) {
+    return false;
+  }
+  return PaddedNumberText(n).find('.') == std::string::npos;
+}
+
+void Calculator::Quotient_Click() {
+  if (s_.numBase != 1) return;
+  trap([&] {
+    quodec();
+    s_.digits = 0;
+    if (s_.inv == -1 && s_.rootpart) {
+      inverse();  // there is no mixed form with radicals
+      return;
+    }
+    const BusyPointer busy(tk_, s_.busy);
+    s_.keepwindow = s_.window;
+    const bool mixed = s_.inv == -1;
+    const bool radicals = s_.rootpart;
+    double whole = 0;
+    if (mixed) {
+      const double v = number(s_.window);
+      whole = Floor(v);  // -2.25 gives -3 and the fraction 3/4
+      s_.window = text(v - whole);
+    }
+    const double value = number(s_.window);
+    if (value == 0) {
+      // Zero shows as 0/1; a whole number in the mixed form shows only its whole part.
+      s_.window = mixed && whole != 0 ? PaddedNumberText(whole)
+                                      : PaddedNumberText(0) + "/" + PaddedNumberText(1);
+      setInvOff();
+      s_.switch_ = 1;
+      return;
+    }
+    // Small and negative values are searched as their reciprocal.
+    const bool reciprocal = value < 0.01;
+    if (reciprocal) s_.window = text(must(Divide(1, value)));
+    double x = number(s_.window);
+    // With radicals the search squares, so it works on the magnitude and the sign goes
+    // back on the denominator afterwards, as it does without radicals.
+    const bool negative = x < 0;
+    if (radicals) x = std::fabs(x);
+
+    const Found found = search(x, radicals, s_.threshold);
+    if (found.end == End::Exhausted) {
+      s_.window = s_.keepwindow;
+      return;
+    }
+    if (found.end == End::Overflow) fail();
+    double n = found.n;
+    double d = found.d;
+    if (!radicals) reduce(n, d);
+    if (reciprocal) std::swap(n, d);  // a square is now on the denominator
+    if (radicals && negative) d = -d;
+
+    // With radicals the found member is a square: the denominator after the exchange.
+    double& squared = reciprocal ? d : n;
+    double top = n;
+    double bottom = d;
+    if (radicals && reciprocal) bottom = signedRoot(d);
+    if (radicals && !reciprocal) top = signedRoot(n);
+    const double shown = must(Divide(top, bottom));
+    if (std::fabs(shown - (number(s_.keepwindow) - whole)) > 1e-14) s_.Label7 = "A";
+
+    bool radical = radicals;
+    if (radical) {
+      const double root = std::round(std::sqrt(std::fabs(squared)));
+      if (root * root == std::fabs(squared)) {
+        squared = std::copysign(root, squared);
+        radical = false;
+      }
+    }
+
+    std::string out;
+    if (mixed && whole != 0) out = PaddedNumberText(whole) + "   ";
+    out += PaddedNumberText(n) + "/" + PaddedNumberText(d);
+    s_.window = out;
+    if (radical) s_.Label7 += reciprocal ? "  c\u00bd" : "  b\u00bd";
+    setInvOff();
+    s_.switch_ = 1;
+  });
+}
+
+}  // namespace zova

@@ -1,0 +1,134 @@
+// Qt implementation of the toolkit interface.
+#include "shell/qt_toolkit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace zova {
+
+namespace {
+constexpr double kTwipsPerPixel = 15.0;
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// The display font ships as "led.ttf" beside the program or in its data folder;
+// the system's copy of DSEG14 Classic stands in for it when that is missing.
+QString ledFontPath() {
+  const QString dir = QCoreApplication::applicationDirPath();
+  for (const QString& candidate :
+       {dir + "/led.ttf", dir + "/../share/zova/led.ttf",
+        QStringLiteral("/usr/share/fonts/truetype/dseg/DSEG14Classic-Regular.ttf")}) {
+    if (QFileInfo::exists(candidate)) return candidate;
+  }
+  return {};
+}
+}  // namespace
+
+void QtToolkit::attach(QWidget* window, QWidget* equalsKey) {
+  window_ = window;
+  equals_ = equalsKey;
+}
+
+void QtToolkit::focusEquals() {
+  if (equals_) equals_->setFocus(Qt::OtherFocusReason);
+}
+
+void QtToolkit::beep() { QApplication::beep(); }
+
+MsgAnswer QtToolkit::messageBox(const std::string& text, MsgStyle style, const std::string& title) {
+  switch (style) {
+    case MsgStyle::Question:
+      return QMessageBox::question(window_, q(title), q(text)) == QMessageBox::Yes ? MsgAnswer::Yes
+                                                                                   : MsgAnswer::No;
+    case MsgStyle::Stop:
+      QMessageBox::critical(window_, q(title), q(text));
+      return MsgAnswer::Ok;
+    case MsgStyle::Exclamation:
+      QMessageBox::warning(window_, q(title), q(text));
+      return MsgAnswer::Ok;
+  }
+  return MsgAnswer::Ok;
+}
+
+std::string QtToolkit::inputBox(const std::string& prompt, const std::string& title) {
+  bool ok = false;
+  const QString answer =
+      QInputDialog::getText(window_, q(title), q(prompt), QLineEdit::Normal, QString(), &ok);
+  return ok ? answer.toStdString() : std::string();
+}
+
+std::optional<FileChoice> QtToolkit::fileDialog(const std::string& title, const std::string& filter,
+                                                bool save) {
+  // "Data Files (*.dat)|*.dat|" becomes Qt's "Data Files (*.dat)".
+  QString qfilter = q(filter).section('|', 0, 0);
+  const QString path = save ? QFileDialog::getSaveFileName(window_, q(title), QString(), qfilter)
+                            : QFileDialog::getOpenFileName(window_, q(title), QString(), qfilter);
+  if (path.isEmpty()) return std::nullopt;
+  return FileChoice{path.toStdString(), QFileInfo(path).fileName().toStdString()};
+}
+
+std::optional<std::int32_t> QtToolkit::colorDialog(std::int32_t initial) {
+  // Colours are stored as 0x00BBGGRR; negative values name system colours.
+  QColor start = initial >= 0
+                     ? QColor(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF)
+                     : QColor(Qt::lightGray);
+  const QColor c = QColorDialog::getColor(start, window_);
+  if (!c.isValid()) return std::nullopt;
+  return c.red() | (c.green() << 8) | (c.blue() << 16);
+}
+
+void QtToolkit::setClipboard(const std::string& text) {
+  QApplication::clipboard()->clear();
+  QApplication::clipboard()->setText(q(text));
+}
+
+std::string QtToolkit::clipboard() { return QApplication::clipboard()->text().toStdString(); }
+
+void QtToolkit::setWindowSize(int widthTwips, int heightTwips) {
+  if (window_)
+    window_->setFixedSize(static_cast<int>(widthTwips / kTwipsPerPixel),
+                          static_cast<int>(heightTwips / kTwipsPerPixel));
+}
+
+void QtToolkit::setTopmost(bool onTop) {
+  if (!window_) return;
+  const bool visible = window_->isVisible();
+  window_->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  if (visible) window_->show();
+}
+
+void QtToolkit::showHelp(int) {}
+
+bool QtToolkit::setStartupEntry(bool) { return false; }
+
+bool QtToolkit::installFont() {
+  const QString path = ledFontPath();
+  if (path.isEmpty()) return false;
+  fontId_ = QFontDatabase::addApplicationFont(path);
+  if (fontId_ < 0) return false;
+  const QStringList families = QFontDatabase::applicationFontFamilies(fontId_);
+  family_ = families.isEmpty() ? QString() : families.front();
+  return true;
+}
+
+void QtToolkit::removeFont() {
+  if (fontId_ >= 0) QFontDatabase::removeApplicationFont(fontId_);
+  fontId_ = -1;
+}
+
+void QtToolkit::setBusy(bool busy) {
+  if (busy)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
+
+}  // namespace zova

@@ -1,0 +1,45 @@
+// The toolkit interface over Qt: message and input boxes, file and colour
+// dialogs, clipboard, beep, focus, window size and placement, help, the
+// start-up entry and the display font.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "engine/toolkit.h"
+
+namespace zova {
+
+class QtToolkit : public Toolkit {
+ public:
+  /// The window the toolkit works for; focus goes to its "=" button.
+  void attach(QWidget* window, QWidget* equalsKey);
+
+  void focusEquals() override;
+  void beep() override;
+  MsgAnswer messageBox(const std::string& text, MsgStyle style, const std::string& title) override;
+  std::string inputBox(const std::string& prompt, const std::string& title) override;
+  std::optional<FileChoice> fileDialog(const std::string& title, const std::string& filter,
+                                       bool save) override;
+  std::optional<std::int32_t> colorDialog(std::int32_t initial) override;
+  void setClipboard(const std::string& text) override;
+  std::string clipboard() override;
+  void setWindowSize(int widthTwips, int heightTwips) override;
+  void setTopmost(bool onTop) override;
+  void showHelp(int topic) override;
+  bool setStartupEntry(bool present) override;
+  bool installFont() override;
+  void removeFont() override;
+  void setBusy(bool busy) override;
+
+  /// The family name of the installed display font, or "" when none.
+  QString fontFamily() const { return family_; }
+
+ private:
+  QPointer<QWidget> window_;
+  QPointer<QWidget> equals_;
+  int fontId_ = -1;
+  QString family_;
+};
+
+}  // namespace zova

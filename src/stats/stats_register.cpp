@@ -1,0 +1,159 @@
+// The statistics register's keys: entry and deletion keep the two running sums
+// in step with the list; every result is computed from those sums alone.
+#include "stats/stats_register.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace zova {
+
+namespace {
+
+constexpr std::array<StatKeyRow, 8> kStatKeys{{
+    {StatKey::kEnter, "statdatain", "&Enter Data", "G", "Keyboard equivalent:  G key", "enter"},
+    {StatKey::kDelete, "statdelete", "&Delete", "", "", "delete"},
+    {StatKey::kClearAll, "statnew", "&Clear All", "", "", "clear"},
+    {StatKey::kCount, "statn", "&n", "F2", "Keyboard equivalent:  F2 key", "n"},
+    {StatKey::kSum, "statsum", "&Sum", "F3", "Keyboard equivalent:  F3 key", "sum"},
+    {StatKey::kMean, "statmean", "&Mean", "F4", "Keyboard equivalent:  F4 key", "mean"},
+    {StatKey::kSampleSd, "statsample", "S&ample SD", "X", "Keyboard equivalent:  X key", "sample"},
+    {StatKey::kPopulationSd, "statpopulation", "&Popul. SD", "Y", "Keyboard equivalent:  Y key",
+     "popul"},
+}};
+
+PanelEffect focusOnly() { return PanelEffect{std::nullopt, EntryReset::kNone, true}; }
+
+// (Σx² − (Σx)²/n) / divisor under the root; a negative radicand from rounding,
+// a zero divisor or an overflow give no value.
+std::optional<double> deviation(double sum, double square, double n, double divisor) {
+  const auto mean2 = Divide(sum * sum, n);
+  if (!mean2) return std::nullopt;
+  const auto radicand = Divide(square - *mean2, divisor);
+  if (!radicand) return std::nullopt;
+  return Sqrt(*radicand);
+}
+
+}  // namespace
+
+std::span<const StatKeyRow> statKeyTable() { return kStatKeys; }
+
+const StatKeyRow& statKeyRow(StatKey key) {
+  return *std::find_if(kStatKeys.begin(), kStatKeys.end(),
+                       [key](const StatKeyRow& r) { return r.key == key; });
+}
+
+const StatKeyRow* findStatKey(std::string_view name) {
+  auto it = std::find_if(kStatKeys.begin(), kStatKeys.end(),
+                         [name](const StatKeyRow& r) { return r.name == name; });
+  return it == kStatKeys.end() ? nullptr : &*it;
+}
+
+std::optional<StatsRegister::Sums> StatsRegister::added(double x) const {
+  const Sums s{x + read(statsums_), x * x + read(statsquare_)};
+  if (!std::isfinite(x * x) || !std::isfinite(s.sum) || !std::isfinite(s.square))
+    return std::nullopt;
+  return s;
+}
+
+PanelEffect StatsRegister::statdatain_Click(std::string_view display) {
+  const std::string text = commafixText(std::string(display));
+  if (text == "ERROR") return focusOnly();
+  const auto sums = added(ParseNumber(text));
+  if (!sums) return PanelEffect{"ERROR", EntryReset::kSwitch, true};
+  statlist_.insert(statlist_.begin(), text);
+  if (selected_) ++*selected_;  // the selection stays on its item
+  statsums_ = sums->sum;
+  statsquare_ = sums->square;
+  return PanelEffect{text, EntryReset::kEndEntry, true};
+}
+
+PanelEffect StatsRegister::statdelete_Click() {
+  if (!selected_ || *selected_ >= statlist_.size()) return focusOnly();
+  const auto item = statlist_.begin() + static_cast<std::ptrdiff_t>(*selected_);
+  const double x = ParseNumber(commafixText(*item));
+  statsums_ = read(statsums_) - x;
+  statsquare_ = read(statsquare_) - x * x;
+  statlist_.erase(item);
+  selected_.reset();
+  return focusOnly();
+}
+
+PanelEffect StatsRegister::statnew_Click() {
+  statlist_.clear();
+  selected_.reset();
+  statsums_ = 0.0;
+  statsquare_ = 0.0;
+  return focusOnly();
+}
+
+PanelEffect StatsRegister::statlist_Click(std::size_t index) {
+  if (index >= statlist_.size()) return {};
+  selected_ = index;
+  return PanelEffect{statlist_[index], EntryReset::kSwitch, false};
+}
+
+PanelEffect StatsRegister::result(std::optional<double> value) const {
+  if (!value) return focusOnly();
+  return PanelEffect{NumberToText(*value, loc_), EntryReset::kEndEntry, true};
+}
+
+PanelEffect StatsRegister::statn_Click() { return result(static_cast<double>(n())); }
+
+PanelEffect StatsRegister::statsum_Click() { return result(read(statsums_)); }
+
+PanelEffect StatsRegister::statmean_Click() {
+  return result(Divide(read(statsums_), static_cast<double>(n())));
+}
+
+PanelEffect StatsRegister::statsample_Click() {
+  const double count = static_cast<double>(n());
+  return result(deviation(read(statsums_), read(statsquare_), count, count - 1));
+}
+
+PanelEffect StatsRegister::statpopulation_Click() {
+  const double count = static_cast<double>(n());
+  return result(deviation(read(statsums_), read(statsquare_), count, count));
+}
+
+PanelEffect StatsRegister::press(StatKey key, std::string_view display) {
+  switch (key) {
+    case StatKey::kEnter:
+      return statdatain_Click(display);
+    case StatKey::kDelete:
+      return statdelete_Click();
+    case StatKey::kClearAll:
+      return statnew_Click();
+    case StatKey::kCount:
+      return statn_Click();
+    case StatKey::kSum:
+      return statsum_Click();
+    case StatKey::kMean:
+      return statmean_Click();
+    case StatKey::kSampleSd:
+      return statsample_Click();
+    case StatKey::kPopulationSd:
+      return statpopulation_Click();
+  }
+  return {};
+}
+
+bool StatsRegister::restore(std::span<const std::string> lines) {
+  bool all = true;
+  std::size_t position = 0;
+  for (const std::string& line : lines) {
+    const auto sums = added(ParseNumber(commafixText(line)));
+    if (!sums) {
+      all = false;
+      continue;
+    }
+    const std::size_t at = std::min(position++, statlist_.size());
+    statlist_.insert(statlist_.begin() + static_cast<std::ptrdiff_t>(at), line);
+    if (selected_ && *selected_ >= at) ++*selected_;
+    statsums_ = sums->sum;
+    statsquare_ = sums->square;
+  }
+  return all;
+}
+
+}  // namespace zova

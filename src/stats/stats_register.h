@@ -1,0 +1,98 @@
+// The statistics register: the list of data values entered from the display,
+// its two running sums, and the panel keys that enter, delete and summarise
+// the data. Results go to the display through a PanelEffect.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/convert.h"
+#include "engine/value.h"
+#include "model/panel_effect.h"
+
+namespace zova {
+
+enum class StatKey { kEnter, kDelete, kClearAll, kCount, kSum, kMean, kSampleSd, kPopulationSd };
+
+struct StatKeyRow {
+  StatKey key;
+  std::string_view control;   ///< the button's name ("statdatain")
+  std::string_view caption;   ///< "&" marks the access letter
+  std::string_view keyboard;  ///< the keyboard equivalent, "" for none
+  std::string_view tooltip;   ///< "" for keys without a keyboard equivalent
+  std::string_view name;      ///< the command-line name (stat:NAME)
+};
+
+/// The panel's keys in panel order.
+std::span<const StatKeyRow> statKeyTable();
+const StatKeyRow& statKeyRow(StatKey key);
+/// The key whose command-line name is `name`, or nullptr.
+const StatKeyRow* findStatKey(std::string_view name);
+
+/// The register. Every operation but statlist_Click asks for the focus to go
+/// back to "=". Results that cannot be computed leave display and entry alone.
+class StatsRegister {
+ public:
+  explicit StatsRegister(NumberLocale locale) : loc_(std::move(locale)) {}
+
+  /// The data values, newest first.
+  const std::vector<std::string>& statlist() const { return statlist_; }
+  /// Sum and sum of squares: empty until the first entry, numbers after it.
+  const Value& statsums() const { return statsums_; }
+  const Value& statsquare() const { return statsquare_; }
+  /// The selected list item, if any.
+  std::optional<std::size_t> selected() const { return selected_; }
+  std::size_t n() const { return statlist_.size(); }
+
+  /// Enter Data. `display` is the display already put back into decimal (quodec,
+  /// toDec). "ERROR" is not entered; a value whose square or sums leave the
+  /// double range shows "ERROR" and leaves the register as it was. Otherwise the
+  /// value goes to the top of the list and the display keeps its decimal text
+  /// (commas turned into points); the entry ends.
+  PanelEffect statdatain_Click(std::string_view display);
+  /// Removes the selected item and takes it out of the sums; with nothing
+  /// selected nothing changes.
+  PanelEffect statdelete_Click();
+  /// Clear All: empty list, both sums 0.
+  PanelEffect statnew_Click();
+  /// Selects item `index` (0 is the top) and puts its text on the display with
+  /// switch := 1; an index past the end does nothing.
+  PanelEffect statlist_Click(std::size_t index);
+
+  PanelEffect statn_Click();
+  PanelEffect statsum_Click();
+  PanelEffect statmean_Click();
+  PanelEffect statsample_Click();
+  PanelEffect statpopulation_Click();
+
+  /// Presses a panel key; only Enter reads `display`.
+  PanelEffect press(StatKey key, std::string_view display);
+
+  /// Start-up: saved line k (0 for the first) goes in at position k, and both
+  /// sums grow by the item. An item whose square or sums would leave the double
+  /// range is skipped; false when any was.
+  bool restore(std::span<const std::string> lines);
+
+ private:
+  /// A stored value read for arithmetic: commas to points, then ParseNumber.
+  double read(const Value& v) const { return commafixValue(v, loc_).parse(); }
+  /// The new sums with x added, or nullopt when they leave the double range.
+  struct Sums {
+    double sum;
+    double square;
+  };
+  std::optional<Sums> added(double x) const;
+  PanelEffect result(std::optional<double> value) const;
+
+  NumberLocale loc_;
+  std::vector<std::string> statlist_;
+  Value statsums_;
+  Value statsquare_;
+  std::optional<std::size_t> selected_;
+};
+
+}  // namespace zova

@@ -1,0 +1,18 @@
+#!/bin/sh
+# The zova program's command-line contract: output streams and exit codes.
+zova="$1"
+fail=0
+check() { # name expected actual
+  if [ "$2" != "$3" ]; then echo "FAIL $1: expected [$2] got [$3]"; fail=1; else echo "ok $1"; fi
+}
+check "keys" "14" "$("$zova" --keys "2,+,3,X,4,=")"
+check "exit 0" "0" "$("$zova" --keys "1" >/dev/null; echo $?)"
+out=$("$zova" --keys "2,bogus,3" 2>/dev/null); status=$?
+check "bad token status" "2" "$status"
+check "bad token no stdout" "" "$out"
+err=$("$zova" --keys "2,bogus,3" 2>&1 >/dev/null)
+case "$err" in *bogus*2*) check "bad token message" ok ok ;; *) check "bad token message" "names bogus at 2" "$err" ;; esac
+check "repl" "$(printf '5\n10\n')" "$(printf '5\n+,5,=\nquit\n7\n' | "$zova" --repl)"
+check "version" "zova 2.10" "$("$zova" --version)"
+check "unknown option" "2" "$("$zova" --frobnicate 2>/dev/null; echo $?)"
+exit $fail

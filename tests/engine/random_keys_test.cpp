@@ -1,0 +1,53 @@
+// Random key sequences from many seeds: nothing crashes, and after every key
+// the display and the state are ones the keys could have produced.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <regex>
+
+#include "engine/keys.h"
+#include "support/key_runner.h"
+
+namespace zova {
+namespace {
+
+bool plausibleDisplay(const std::string& d, const NumberLocale& loc) {
+  static const std::regex typed(R"(-?[0-9]*\.?[0-9]*(E-?[0-9]*)?)");
+  static const std::regex based(R"([0-9A-F]*)");
+  static const std::regex fraction(R"([- 0-9.E+]*/[- 0-9.E+]+)");
+  static const std::regex bracket(R"(\( -- +[0-9]+)");
+  return IsNumber(d, loc) || d == "ERROR" || std::regex_match(d, typed) ||
+         std::regex_match(d, based) || std::regex_match(d, fraction) ||
+         std::regex_match(d, bracket);
+}
+
+TEST(RandomKeys, StateStaysConsistent) {
+  const auto keys = keyTable();
+  const char* indicator[] = {"", "", "h", "   o", "       b"};
+  // Brackets and exponent keys are drawn more often so deep nesting and long
+  // exponent entries occur.
+  std::vector<Key> pool;
+  for (const KeyRow& row : keys) pool.push_back(row.key);
+  for (int i = 0; i < 6; ++i) pool.insert(pool.end(), {Key::Open, Key::Exp, Key::D1, Key::D7});
+  for (unsigned seed = 1; seed <= 100; ++seed) {
+    testing::KeyRunner run;
+    std::mt19937 rng(seed);
+    std::uniform_int_distribution<size_t> pick(0, pool.size() - 1);
+    for (int i = 0; i < 1000; ++i) {
+      const Key k = pool[pick(rng)];
+      run.model.press(k);
+      const CalcState& s = run.state();
+      ASSERT_TRUE(plausibleDisplay(s.window, {}))
+          << "seed " << seed << " key " << i << ": \"" << s.window << "\"";
+      ASSERT_TRUE(s.inv == 1 || s.inv == -1) << seed;
+      ASSERT_TRUE(s.hyper == 1 || s.hyper == -1) << seed;
+      ASSERT_GE(s.bracketLevel, 0) << seed;
+      ASSERT_TRUE(s.numBase >= 1 && s.numBase <= 4) << seed;
+      ASSERT_EQ(s.LblBase, indicator[s.numBase]) << seed;
+      ASSERT_FALSE(s.busy) << seed;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zova

@@ -1,0 +1,34 @@
+// Test helper: a freshly started headless calculator that runs key sequences
+// in the command-line notation and reports the display.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/model.h"
+#include "model/sequence.h"
+
+namespace zova::testing {
+
+struct KeyRunner {
+  explicit KeyRunner(NumberLocale locale = {}) : model(tk, std::move(locale)) { model.startUp(); }
+
+  /// Runs the sequence and returns the display; a bad sequence fails the test.
+  std::string keys(std::string_view sequence) {
+    if (auto e = runSequence(model, sequence)) ADD_FAILURE() << e->message();
+    return model.calc().display();
+  }
+  CalcState& state() { return model.calc().state(); }
+
+  HeadlessToolkit tk;
+  Model model;
+};
+
+/// The display after running the sequence on a fresh calculator.
+inline std::string display(std::string_view sequence, NumberLocale locale = {}) {
+  KeyRunner run(std::move(locale));
+  return run.keys(sequence);
+}
+
+}  // namespace zova::testing
