@@ -9,6 +9,7 @@
 
 #include "app/locale_names.h"
 #include "model/model.h"
+#include "model/options_dialog.h"
 #include "model/sequence.h"
 
 namespace zova {
@@ -95,38 +96,117 @@ void jsonString(std::ostream& out, const std::string& s) {
   out << '"';
 }
 
+std::string withoutAccessKey(std::string s) {
+  std::string out;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '&' && i + 1 < s.size() && s[i + 1] != '&') continue;
+    out += s[i];
+  }
+  return out;
+}
+
+/// A small writer for one flat or nested JSON object.
+class Json {
+ public:
+  explicit Json(std::ostream& out) : out_(out) {}
+  Json& key(const char* name) {
+    comma();
+    jsonString(out_, name);
+    out_ << ": ";
+    fresh_ = true;
+    return *this;
+  }
+  Json& str(const std::string& v) {
+    comma();
+    jsonString(out_, v);
+    return *this;
+  }
+  Json& raw(const std::string& v) {
+    comma();
+    out_ << v;
+    return *this;
+  }
+  Json& field(const char* name, const std::string& v) { return key(name).str(v); }
+  Json& open(char bracket) {
+    comma();
+    out_ << bracket;
+    fresh_ = true;
+    return *this;
+  }
+  Json& close(char bracket) {
+    out_ << bracket;
+    fresh_ = false;
+    return *this;
+  }
+  Json& strings(const char* name, const std::vector<std::string>& items) {
+    key(name).open('[');
+    for (const std::string& i : items) str(i);
+    return close(']');
+  }
+
+ private:
+  void comma() {
+    if (!fresh_) out_ << ", ";
+    fresh_ = false;
+  }
+  std::ostream& out_;
+  bool fresh_ = true;
+};
+
+std::string number(double x) { return NumberToText(x, {}); }
+
 void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
   const CalcState& s = model.calc().state();
-  const NumberLocale& loc = model.calc().locale();
-  auto field = [&](const char* name, const std::string& value, bool last = false) {
-    jsonString(out, name);
-    out << ": ";
-    jsonString(out, value);
-    if (!last) out << ", ";
-  };
-  out << "{";
-  field("display", s.window);
-  out << "\"indicators\": {";
-  field("inv", s.invlabel);
-  field("hyp", s.hyplabel);
-  field("deg", s.deglabel);
-  field("rad", s.radlabel);
-  field("grad", s.gradlabel);
-  field("memory", s.Memory);
-  field("base", s.LblBase);
-  field("fraction", s.Label7, true);
-  out << "}, \"tooltips\": {";
-  field("open", s.openTip);
-  field("close", s.closeTip, true);
-  out << "}, \"stack\": " << (s.togstack ? "true" : "false") << ", ";
-  field("M", s.stack.text(loc));
-  field("K", s.constant.text(loc));
-  out << "\"beeps\": " << tk.beeps << ", \"messages\": [";
-  for (std::size_t i = 0; i < tk.messages.size(); ++i) {
-    if (i) out << ", ";
-    jsonString(out, tk.messages[i].text);
-  }
-  out << "]}\n";
+  const NumberLocale& loc = model.locale();
+  Json j(out);
+  j.open('{').field("display", s.window);
+  j.key("indicators").open('{');
+  j.field("inv", s.invlabel).field("hyp", s.hyplabel).field("deg", s.deglabel);
+  j.field("rad", s.radlabel).field("grad", s.gradlabel).field("memory", s.Memory);
+  j.field("base", s.LblBase).field("fraction", s.Label7).close('}');
+  j.key("tooltips").open('{').field("open", s.openTip).field("close", s.closeTip).close('}');
+  j.key("stack").raw(s.togstack ? "true" : "false");
+  j.field("M", s.stack.text(loc)).field("K", s.constant.text(loc));
+  j.key("beeps").raw(std::to_string(tk.beeps));
+  std::vector<std::string> messages;
+  for (const auto& m : tk.messages) messages.push_back(m.text);
+  j.strings("messages", messages);
+
+  const StatsRegister& st = model.stats();
+  j.key("stat").open('{').strings("list", st.statlist());
+  j.field("sums", st.statsums().text(loc)).field("square", st.statsquare().text(loc)).close('}');
+
+  const FinanceModel& fin = model.finance();
+  j.key("fin").open('{');
+  for (const FinCellRow& row : finCellTable())
+    j.field(std::string(row.name).c_str(), fin.caption(row.cell));
+  j.field("timing", std::string(fin.timing())).close('}');
+
+  const ConverterState& cv = model.converter().state();
+  j.key("conv").open('{');
+  j.field("button", withoutAccessKey(cv.okCaption));
+  j.field("fromLabel", cv.frommCaption).field("toLabel", cv.tooCaption);
+  j.field("from", cv.combo1.text).field("to", cv.combo2.text);
+  j.strings("fromItems", cv.combo1.items).strings("toItems", cv.combo2.items).close('}');
+
+  const ElementsState& el = model.elements().state();
+  j.key("elem").open('{');
+  j.field("symbol", el.info.symbol).field("name", el.info.name);
+  j.field("number", el.info.number).field("mass", el.info.mass);
+  j.field("electrons", el.info.electrons).close('}');
+  j.key("molar").open('{').field("result", el.molar);
+  j.key("shown").raw(el.molarShown ? "true" : "false");
+  std::vector<std::string> slots;
+  for (const FormulaSlot& f : el.formula) slots.push_back(f.symbol);
+  j.strings("slots", slots).close('}');
+
+  j.key("options").open('{');
+  j.field("format", s.OptionFix ? "Fix" : s.OptionSci ? "Scientific" : "Standard");
+  j.key("places").raw(number(s.zeroes));
+  j.key("radicals").raw(s.rootpart ? "true" : "false");
+  j.field("accuracy", accuracyName(s.threshold)).close('}');
+  j.close('}');
+  out << "\n";
 }
 
 }  // namespace

@@ -86,17 +86,17 @@ void ElementsModel::final() {
   s_.molarShown = true;
   // Each product first, the sums from the left, the multiplier last.
   double sum = 0.0;
-  for (const FormulaSlot& f : s_.slots) sum += ParseNumber(f.count) * f.mass.parse();
+  for (const FormulaSlot& f : s_.formula) sum += ParseNumber(f.count) * f.mass.parse();
   const std::optional<double> mu = Finite(ParseNumber(s_.index) * sum);
   s_.molar = mu ? NumberToText(*mu, loc_) : "ERROR";
 }
 
 void ElementsModel::ClearIt_Click() {
-  for (FormulaSlot& f : s_.slots) f.mass = 0;
+  for (FormulaSlot& f : s_.formula) f.mass = 0;
   s_.label4.clear();
   s_.label5.clear();
   s_.molarShown = false;
-  for (FormulaSlot& f : s_.slots) f.symbol.clear();
+  for (FormulaSlot& f : s_.formula) f.symbol.clear();
   s_.clearShown = false;
 }
 

@@ -44,7 +44,7 @@ struct FormulaSlot {
 
 struct ElementsState {
   InfoArea info;
-  std::array<FormulaSlot, kSlotCount> slots;
+  std::array<FormulaSlot, kSlotCount> formula;
   std::string index = "1";     // the multiplier box
   std::string label4, label5;  // "µ = " and "g/mol" while a result shows
   std::string molar;           // the result caption, kept while hidden
@@ -88,7 +88,7 @@ class ElementsModel {
   std::optional<std::string> Molar_Click() const;
 
  private:
-  FormulaSlot& slotAt(Slot slot) { return s_.slots[static_cast<std::size_t>(slot)]; }
+  FormulaSlot& slotAt(Slot slot) { return s_.formula[static_cast<std::size_t>(slot)]; }
 
   ElementsState s_;
   NumberLocale loc_;

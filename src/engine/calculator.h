@@ -89,6 +89,8 @@ class Calculator {
   void deleteEntry();  ///< C
   void delall();       ///< AC
   void window_GotFocus();
+  /// A digit typed on the keyboard (its zero always appends).
+  void keyboardDigit(int d);
 
   // The evaluator.
   void add();

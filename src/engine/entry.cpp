@@ -172,6 +172,14 @@ void Calculator::delall() {
   quodec();
 }
 
+void Calculator::keyboardDigit(int d) {
+  if (s_.window == "0" && s_.numBase == 2) s_.window.clear();
+  if (s_.numBase != 2 && !has(s_.window, '.') && ParseNumber(s_.window) == 0) s_.window.clear();
+  if (d != 0) return digit(d);
+  clear();
+  s_.window += '0';
+}
+
 void Calculator::window_GotFocus() {
   if (s_.numBase == 1 && ParseNumber(s_.window) == 0) s_.window = "0";
   tk_.focusEquals();

@@ -47,6 +47,10 @@ class Toolkit {
   virtual void removeFont() = 0;
   /// Busy pointer on or off around long searches.
   virtual void setBusy(bool busy) = 0;
+  /// Hides the main window (it stays reachable from the tray).
+  virtual void hideWindow() = 0;
+  /// Ends the program after the model has run its unload.
+  virtual void quit() = 0;
 };
 
 /// Records what the model asks for; dialogs are cancelled unless a test queues answers.
@@ -83,6 +87,8 @@ class HeadlessToolkit : public Toolkit {
     if (busy) ++busyCount;
     this->busy = busy;
   }
+  void hideWindow() override { hidden = true; }
+  void quit() override { quitRequested = true; }
 
   int beeps = 0;
   int focusCount = 0;
@@ -102,6 +108,8 @@ class HeadlessToolkit : public Toolkit {
   bool fontInstalled = false;
   bool busy = false;
   int busyCount = 0;
+  bool hidden = false;
+  bool quitRequested = false;
 };
 
 }  // namespace zova

@@ -179,7 +179,7 @@ PanelEffect FinanceModel::finfInt_Click(std::string_view display) {
   const std::string& entered = *e.display;
   const auto x = read(Value(entered));
   if (!x) return failed(e);
-  const Value yearly = commafixValue(*x >= 1 ? Value(*x / 100) : Value(entered), loc_);
+  const Value yearly = commafixValue(*x > 1 ? Value(*x / 100) : Value(entered), loc_);
   s_.finInt = yearly;
   cell(FinCell::kInt) = FormatNumber(parse(yearly), kYearly, loc_);
   const auto rate = Divide(parse(yearly), s_.finPPY);

@@ -1,6 +1,8 @@
 // The fraction key: the search for a denominator (or, with radicals, the square
 // of a multiple) that makes the display value whole within the accuracy, and
 // the fraction or mixed number it leaves on the display.
+#include "fractions/fraction.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -14,8 +16,6 @@
 #include "engine/calculator.h"
 
 namespace zova {
-
-bool wholeAsShown(double n);
 
 namespace {
 

@@ -1,13 +1,42 @@
-// The main window's whole state without any toolkit: the calculator and the
-// panels' models, start-up, and one entry point per user action, shared by
-// the Qt window and the command line.
+// The main window's whole state without any toolkit: the calculator, the tool
+// panels' models and the shell's fields, with one entry point per user action.
+// The Qt window and the command line both drive the program through it.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "converter/converter_model.h"
+#include "elements/elements_model.h"
 #include "engine/calculator.h"
 #include "engine/keys.h"
 #include "engine/toolkit.h"
+#include "finance/finance_model.h"
+#include "model/options_dialog.h"
+#include "model/panel_effect.h"
+#include "stats/stats_register.h"
 
 namespace zova {
+
+/// Windows virtual-key codes the keyboard map works with.
+namespace vk {
+inline constexpr int kBack = 8, kEnter = 13, kShift = 16, kControl = 17, kAlt = 18, kEscape = 27,
+                     kEnd = 35, kHome = 36, kDelete = 46, kNumpad0 = 96, kMultiply = 106,
+                     kAdd = 107, kSubtract = 109, kDecimal = 110, kDivide = 111, kF1 = 112;
+}
+/// Shift-state bits of a key release.
+inline constexpr int kShiftBit = 1, kCtrlBit = 2, kAltBit = 4;
+
+/// Window and panel state of the main window.
+struct ShellState {
+  int flap = 0;
+  bool StatVis = false, ConvVis = false, FinVis = false;
+  bool size = false;  ///< compact size
+  bool onTop = false;
+  bool minStart = false;
+  int width = 3300, height = 5340;  ///< twips
+};
 
 class Model {
  public:
@@ -17,14 +46,85 @@ class Model {
   void startUp();
   /// Clicks an on-screen keypad key; the focus then returns to "=".
   void press(Key key);
+  /// A key release seen by the window: Windows key code and shift bits.
+  void keyUp(int keyCode, int shift);
+  /// The window's unload: settings written, font removed; then the program ends.
+  void unload();
+
+  // Statistics panel.
+  void statPress(StatKey key);
+  void statSelect(std::size_t index);
+  /// "=" with the Stack toggle on: the result enters the register in decimal.
+  void stackEntry();
+
+  // Financial panel.
+  void finClick(FinCell cell);
+  void finSolve(FinKey key);
+  void finStart();
+  void finEnd();
+  void finClear();
+  void finAmortize();
+  void finToPv();
+
+  // Converter and constants.
+  bool convCategory(std::string_view name);
+  void convConstants();
+  void convOpenFrom();
+  void convOpenTo();
+  void convSetFrom(std::string text);
+  void convSetTo(std::string text);
+  void convGo();
+
+  // Periodic table and molar mass.
+  bool elemHover(std::string_view symbol);
+  void elemNumberClick();
+  void elemMassClick();
+  bool molarDrop(int slot, std::string_view symbol);
+  bool molarCount(int slot, std::string text);
+  void molarIndex(std::string text);
+  void molarClear();
+  void molarResultClick();
+
+  // Edit menu.
+  void menuCopy();
+  void menuPaste();
+
+  /// True once the unload ran (End key): the program is over.
+  bool ended() const { return ended_; }
+
+  /// The options dialog as OK leaves it: open, change, press OK.
+  OptionsDialog& options() { return options_; }
+  void openOptions();
+  void closeOptions();  ///< OK or the close box: writes the settings
 
   Calculator& calc() { return calc_; }
   const Calculator& calc() const { return calc_; }
+  StatsRegister& stats() { return stats_; }
+  const StatsRegister& stats() const { return stats_; }
+  FinanceModel& finance() { return fin_; }
+  const FinanceModel& finance() const { return fin_; }
+  ConverterModel& converter() { return conv_; }
+  const ConverterModel& converter() const { return conv_; }
+  ElementsModel& elements() { return elem_; }
+  const ElementsModel& elements() const { return elem_; }
+  ShellState& shell() { return shell_; }
+  const ShellState& shell() const { return shell_; }
   Toolkit& toolkit() { return tk_; }
+  const NumberLocale& locale() const { return calc_.locale(); }
 
  private:
+  void apply(const PanelEffect& effect);
+  void writeDisplay(std::optional<std::string> text);
+
   Toolkit& tk_;
   Calculator calc_;
+  StatsRegister stats_;
+  FinanceModel fin_;
+  ConverterModel conv_;
+  ElementsModel elem_;
+  OptionsDialog options_;
+  ShellState shell_;
+  bool ended_ = false;
 };
 
 }  // namespace zova

@@ -16,14 +16,13 @@ QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<i
 
 // Keypad rows, grouped: modes, functions, memory, then digits and operators.
 const std::vector<std::vector<Key>> kLayout = {
-    {Key::Inv, Key::Hyp, Key::Mode, Key::Base, Key::Stack},
-    {Key::Sin, Key::Cos, Key::Tan, Key::Log, Key::Ln},
-    {Key::Sqrt, Key::Square, Key::Power, Key::Recip, Key::Fact},
-    {Key::Pi, Key::ToDms, Key::FromDms, Key::Open, Key::Close},
-    {Key::MPlus, Key::MR, Key::Kin, Key::Kout, Key::Percent},
-    {Key::D7, Key::D8, Key::D9, Key::Back, Key::AllClear},
-    {Key::D4, Key::D5, Key::D6, Key::Multiply, Key::Divide},
-    {Key::D1, Key::D2, Key::D3, Key::Add, Key::Subtract},
+    {Key::Inv, Key::Hyp, Key::Mode, Key::Base, Key::Stack, Key::Fraction},
+    {Key::Sin, Key::Cos, Key::Tan, Key::Log, Key::Ln, Key::ToDms},
+    {Key::Sqrt, Key::Square, Key::Power, Key::Recip, Key::Fact, Key::FromDms},
+    {Key::Pi, Key::Open, Key::Close, Key::Percent, Key::MPlus, Key::MR},
+    {Key::D7, Key::D8, Key::D9, Key::Back, Key::Clear, Key::AllClear},
+    {Key::D4, Key::D5, Key::D6, Key::Multiply, Key::Divide, Key::Kin},
+    {Key::D1, Key::D2, Key::D3, Key::Add, Key::Subtract, Key::Kout},
     {Key::D0, Key::Point, Key::Sign, Key::Exp, Key::Equals},
 };
 }  // namespace
@@ -75,7 +74,9 @@ MainWindow::MainWindow(Model& model, QtToolkit& toolkit) : model_(model), tk_(to
       b->setMinimumHeight(24);
       const Key key = row.key;
       connect(b, &QPushButton::clicked, this, [this, key] { click(key); });
-      grid->addWidget(b, r, c);
+      // "=" takes the rest of the last row.
+      const int span = row.key == Key::Equals ? 2 : 1;
+      grid->addWidget(b, r, c, 1, span);
       buttons_[key] = b;
     }
   }

@@ -131,4 +131,10 @@ void QtToolkit::setBusy(bool busy) {
     QApplication::restoreOverrideCursor();
 }
 
+void QtToolkit::hideWindow() {
+  if (window_) window_->hide();
+}
+
+void QtToolkit::quit() { QCoreApplication::quit(); }
+
 }  // namespace zova

@@ -31,6 +31,8 @@ class QtToolkit : public Toolkit {
   bool installFont() override;
   void removeFont() override;
   void setBusy(bool busy) override;
+  void hideWindow() override;
+  void quit() override;
 
   /// The family name of the installed display font, or "" when none.
   QString fontFamily() const { return family_; }

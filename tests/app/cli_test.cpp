@@ -57,16 +57,55 @@ TEST(CommandLine, BadInputExitsTwoWithNothingOnStandardOutput) {
 }
 
 TEST(CommandLine, JsonShowsTheVisibleState) {
-  const Result r = run({"--keys", "(,3,inv,+,4,M+,\"", "--json"});
-  EXPECT_EQ(r.status, 2);  // the quote is no key
+  const Result bad = run({"--keys", "(,3,inv,+,4,M+,\"", "--json"});
+  EXPECT_EQ(bad.status, 2);  // the quote is no key
   const Result j = run({"--keys", "(,3,inv,+,4,M+", "--json"});
   ASSERT_EQ(j.status, 0);
-  EXPECT_EQ(
-      j.out,
-      "{\"display\": \"4\", \"indicators\": {\"inv\": \"\", \"hyp\": \"\", \"deg\": \"d\", "
-      "\"rad\": \"\", \"grad\": \"\", \"memory\": \" M\", \"base\": \"\", \"fraction\": \"\"}, "
-      "\"tooltips\": {\"open\": \"open brackets: 1\", \"close\": \"open brackets: 1\"}, "
-      "\"stack\": false, \"M\": \"4\", \"K\": \"0\", \"beeps\": 0, \"messages\": []}\n");
+  EXPECT_EQ(j.out.rfind("{\"display\": \"4\", \"indicators\": {\"inv\": \"\", \"hyp\": \"\", "
+                        "\"deg\": \"d\", \"rad\": \"\", \"grad\": \"\", \"memory\": \" M\", "
+                        "\"base\": \"\", \"fraction\": \"\"}, \"tooltips\": {\"open\": \"open "
+                        "brackets: 1\", \"close\": \"open brackets: 1\"}, \"stack\": false, \"M\": "
+                        "\"4\", \"K\": \"0\", \"beeps\": 0, \"messages\": [], ",
+                        0),
+            0u)
+      << j.out;
+  EXPECT_EQ(j.out.back(), '\n');
+}
+
+TEST(CommandLine, JsonShowsThePanels) {
+  struct Case {
+    const char* keys;
+    const char* fragment;
+  };
+  const Case cases[] = {
+      {"5,stat:enter,7,stat:enter",
+       "\"stat\": {\"list\": [\"7\", \"5\"], \"sums\": \"12\", "
+       "\"square\": \"74\"}"},
+      {"fin:start", "\"timing\": \"Start\"}"},
+      {"1000,fin:click=PV", "\"PV\": \"1,000.00\""},
+      {"conv:Power",
+       "\"conv\": {\"button\": \"Convert\", \"fromLabel\": \"From:\", "
+       "\"toLabel\": \"To:\", \"from\": \"Watts\", \"to\": \"horsepower\", "
+       "\"fromItems\": [\"Watts\", \"horsepower\"], "
+       "\"toItems\": [\"Watts\", \"horsepower\"]}"},
+      {"conv:Constants", "\"button\": \"Use Constant\", \"fromLabel\": \"S.I.\""},
+      {"elem:hover=V", "\"elem\": {\"symbol\": \"V\", \"name\": \"Vanadium\""},
+      {"molar:drop2=Na",
+       "\"molar\": {\"result\": \"22.9898\", \"shown\": true, "
+       "\"slots\": [\"\", \"Na\", \"\", \"\"]}"},
+      {"opt:format=Scientific,opt:places=4,opt:radicals=on,opt:accuracy=high",
+       "\"options\": {\"format\": \"Scientific\", \"places\": 4, \"radicals\": true, "
+       "\"accuracy\": \"high\"}"},
+      {"key:Ctrl+S", "\"beeps\": 1"},
+      {"10,Base", "\"base\": \"h\""},
+      {"0.75,b/c,+", "\"fraction\": \"\""},
+      {"3.14159265358979,b/c", "\"fraction\": \"A\""},
+  };
+  for (const Case& c : cases) {
+    const Result r = run({"--keys", c.keys, "--json"});
+    ASSERT_EQ(r.status, 0) << c.keys << r.err;
+    EXPECT_NE(r.out.find(c.fragment), std::string::npos) << c.keys << "\n" << r.out;
+  }
 }
 
 TEST(CommandLine, ReplKeepsStateAndSkipsBadLines) {

@@ -45,7 +45,7 @@ void run(ElementsModel& m, const std::string& script) {
 
 std::string slotSymbols(const ElementsState& s) {
   std::string out;
-  for (const FormulaSlot& f : s.slots) out += f.symbol + "|";
+  for (const FormulaSlot& f : s.formula) out += f.symbol + "|";
   return out;
 }
 
@@ -61,7 +61,7 @@ TEST(ElementsModel, StartsWithEmptyAreaAndNoResult) {
   EXPECT_FALSE(s.molarShown);
   EXPECT_FALSE(s.clearShown);
   EXPECT_EQ(s.index, "1");
-  for (const FormulaSlot& f : s.slots) {
+  for (const FormulaSlot& f : s.formula) {
     EXPECT_EQ(f.count, "1");
     EXPECT_EQ(f.symbol, "");
     EXPECT_TRUE(f.mass.isEmpty());
@@ -124,7 +124,7 @@ TEST(ElementsModel, UnknownSymbolLeavesTheLastElementShown) {
   EXPECT_EQ(m.AtomicMass_Click(), "4.00260");
   EXPECT_EQ(m.AtomicNumber_Click(), "2");
   EXPECT_FALSE(m.state().molarShown);
-  EXPECT_EQ(m.state().slots[0].symbol, "");
+  EXPECT_EQ(m.state().formula[0].symbol, "");
 }
 
 TEST(ElementsModel, EveryElementAloneGivesItsMassWithoutTrailingZeros) {
@@ -140,7 +140,7 @@ TEST(ElementsModel, EveryElementAloneGivesItsMassWithoutTrailingZeros) {
     }
     EXPECT_EQ(m.Molar_Click(), mass) << e.symb;
     EXPECT_EQ(m.AtomicNumber_Click(), std::to_string(e.numb));
-    EXPECT_EQ(m.state().slots[2].symbol, e.symb);
+    EXPECT_EQ(m.state().formula[2].symbol, e.symb);
   }
 }
 
@@ -175,7 +175,7 @@ const Case kCases[] = {
     {"clear keeps counts", "drop1=H count1=2 drop2=O clear drop1=C", "24.022", "C||||"},
     {"clear keeps multiplier", "drop1=H index=3 clear drop2=O", "47.9982", "|O|||"},
     {"edit after clear", "drop1=H clear count1=2", "0", "||||"},
-    {"unload empties the slots", "drop1=H count1=2 unload", nullptr, "||||"},
+    {"unload empties the formula", "drop1=H count1=2 unload", nullptr, "||||"},
     {"unload then drop", "drop1=H count1=2 unload drop2=He", "4.0026", "|He|||"},
     {"drop takes the hovered element", "hover=C drop2", "12.011", "|C|||"},
     {"drop with nothing hovered", "drop1", "0", "||||"},
@@ -225,12 +225,12 @@ TEST(ElementsModel, ClearKeepsCountsAndMultiplierAndZeroesTheMasses) {
   ElementsModel m;
   run(m, "drop1=H count1=2 drop2=O count2=7 count4=x index=3 clear");
   const ElementsState& s = m.state();
-  EXPECT_EQ(s.slots[0].count, "2");
-  EXPECT_EQ(s.slots[1].count, "7");
-  EXPECT_EQ(s.slots[2].count, "1");
-  EXPECT_EQ(s.slots[3].count, "x");
+  EXPECT_EQ(s.formula[0].count, "2");
+  EXPECT_EQ(s.formula[1].count, "7");
+  EXPECT_EQ(s.formula[2].count, "1");
+  EXPECT_EQ(s.formula[3].count, "x");
   EXPECT_EQ(s.index, "3");
-  for (const FormulaSlot& f : s.slots) EXPECT_EQ(f.mass, Value(0));
+  for (const FormulaSlot& f : s.formula) EXPECT_EQ(f.mass, Value(0));
   // The information area is not part of the formula.
   EXPECT_EQ(s.info.symbol, "O");
 }
@@ -241,7 +241,7 @@ TEST(ElementsModel, DropStoresTheMassTextWithADecimalPoint) {
   m.Assign("O", "Oxygen", "15,9994", 8, "2p4");
   m.dragDrop(Slot::Second);
   EXPECT_EQ(m.state().info.mass, "15.9994");
-  EXPECT_EQ(m.state().slots[1].mass, Value("15.9994"));
+  EXPECT_EQ(m.state().formula[1].mass, Value("15.9994"));
   EXPECT_EQ(m.Molar_Click(), "15.9994");
 }
 

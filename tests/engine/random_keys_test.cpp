@@ -13,7 +13,8 @@ namespace {
 
 bool plausibleDisplay(const std::string& d, const NumberLocale& loc) {
   static const std::regex typed(R"(-?[0-9]*\.?[0-9]*(E-?[0-9]*)?)");
-  static const std::regex based(R"([0-9A-F]*)");
+  // Panel results are decimal in every base and can be edited with Back and letters.
+  static const std::regex based(R"([-0-9A-F.+]*)");
   static const std::regex fraction(R"([- 0-9.E+]*/[- 0-9.E+]+)");
   static const std::regex bracket(R"(\( -- +[0-9]+)");
   return IsNumber(d, loc) || d == "ERROR" || std::regex_match(d, typed) ||
@@ -44,6 +45,31 @@ TEST(RandomKeys, StateStaysConsistent) {
       ASSERT_GE(s.bracketLevel, 0) << seed;
       ASSERT_TRUE(s.numBase >= 1 && s.numBase <= 4) << seed;
       ASSERT_EQ(s.LblBase, indicator[s.numBase]) << seed;
+      ASSERT_FALSE(s.busy) << seed;
+    }
+  }
+}
+
+// Key releases with any code and modifiers join the keypad keys.
+TEST(RandomKeys, KeyReleasesKeepTheStateConsistent) {
+  const auto keys = keyTable();
+  for (unsigned seed = 1; seed <= 30; ++seed) {
+    testing::KeyRunner run;
+    std::mt19937 rng(seed);
+    std::uniform_int_distribution<int> code(0, 130), shift(0, 7), coin(0, 2);
+    std::uniform_int_distribution<size_t> pick(0, keys.size() - 1);
+    for (int i = 0; i < 1000; ++i) {
+      if (coin(rng) == 0) {
+        run.model.press(keys[pick(rng)].key);
+      } else {
+        const int c = code(rng);
+        if (c == vk::kEnd) continue;  // ends the program
+        run.model.keyUp(c, shift(rng) == 0 ? kShiftBit : 0);
+      }
+      const CalcState& s = run.state();
+      ASSERT_TRUE(plausibleDisplay(s.window, {})) << "seed " << seed << ": \"" << s.window << "\"";
+      ASSERT_TRUE(s.inv == 1 || s.inv == -1) << seed;
+      ASSERT_TRUE(s.numBase >= 1 && s.numBase <= 4) << seed;
       ASSERT_FALSE(s.busy) << seed;
     }
   }

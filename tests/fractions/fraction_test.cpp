@@ -1,6 +1,8 @@
 // The fraction key through key sequences: fractions, mixed numbers, radicals, the
 // accuracy settings, failures and the busy pointer; and the search's whole-number
 // test against the display text it stands for.
+#include "fractions/fraction.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -15,9 +17,6 @@
 #include "support/key_runner.h"
 
 namespace zova {
-
-// The search's fast test; defined with the fraction key.
-bool wholeAsShown(double n);
 
 namespace {
 

@@ -1,0 +1,79 @@
+// The options dialog's load, control rules and unload.
+#include "model/options_dialog.h"
+
+namespace zova {
+
+void OptionsDialog::load(const CalcState& s) {
+  c_.radicals = s.rootpart;
+  if (s.threshold == kLowAccuracy)
+    c_.accuracy = Accuracy::Low;
+  else if (s.threshold == kMediumAccuracy)
+    c_.accuracy = Accuracy::Medium;
+  else if (s.threshold == kHighAccuracy)
+    c_.accuracy = Accuracy::High;
+  else
+    c_.accuracy = Accuracy::None;
+  selectFormat(s.OptionFix   ? NumberFormat::Fix
+               : s.OptionSci ? NumberFormat::Scientific
+                             : NumberFormat::Standard);
+  const auto places = RoundToInteger(s.zeroes);
+  c_.scroll = places && *places >= 0 && *places <= 15 ? *places : 2;
+  c_.text1 = NumberToText(s.zeroes, {});
+}
+
+void OptionsDialog::selectFormat(NumberFormat f) {
+  c_.format = f;
+  c_.placesEnabled = f != NumberFormat::Standard;
+}
+
+void OptionsDialog::setScroll(int value) {
+  if (value < 0 || value > 15) return;
+  c_.scroll = value;
+  c_.text1 = std::to_string(value);
+}
+
+void OptionsDialog::setText(std::string text) {
+  if (text.empty()) {
+    c_.text1 = "0";
+    c_.scroll = 0;
+    return;
+  }
+  const auto v = RoundToInteger(ParseNumber(text));
+  if (!v || *v < 0 || *v > 15) {
+    c_.text1 = "2";
+    c_.scroll = 2;
+    return;
+  }
+  c_.text1 = std::move(text);
+  c_.scroll = *v;
+}
+
+void OptionsDialog::unload(CalcState& s) const {
+  s.rootpart = c_.radicals;
+  if (c_.accuracy == Accuracy::Low) s.threshold = kLowAccuracy;
+  if (c_.accuracy == Accuracy::Medium) s.threshold = kMediumAccuracy;
+  if (c_.accuracy == Accuracy::High) s.threshold = kHighAccuracy;
+  s.OptionFix = c_.format == NumberFormat::Fix;
+  s.OptionSci = c_.format == NumberFormat::Scientific;
+  s.zeroes = c_.scroll;
+}
+
+const char* formatName(NumberFormat f) {
+  switch (f) {
+    case NumberFormat::Fix:
+      return "Fix";
+    case NumberFormat::Scientific:
+      return "Scientific";
+    default:
+      return "Standard";
+  }
+}
+
+const char* accuracyName(double threshold) {
+  if (threshold == kLowAccuracy) return "low";
+  if (threshold == kMediumAccuracy) return "medium";
+  if (threshold == kHighAccuracy) return "high";
+  return "";
+}
+
+}  // namespace zova

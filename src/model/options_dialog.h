@@ -1,0 +1,56 @@
+// The options dialog's model: the number format, decimal places, radicals and
+// fraction accuracy controls, loaded from the calculator and written back on
+// OK (or the close box), restored on Cancel.
+#pragma once
+
+#include <string>
+
+#include "engine/calculator.h"
+
+namespace zova {
+
+enum class NumberFormat { Standard, Fix, Scientific };
+enum class Accuracy { None, Low, Medium, High };
+
+inline constexpr double kLowAccuracy = 1e-04;
+inline constexpr double kMediumAccuracy = 1e-05;
+inline constexpr double kHighAccuracy = 1e-06;
+
+/// What the dialog's controls show.
+struct OptionsControls {
+  NumberFormat format = NumberFormat::Standard;
+  bool placesEnabled = false;  ///< Label2, Text1 and HScroll1
+  std::string text1 = "2";     ///< the decimal places box
+  int scroll = 2;              ///< HScroll1, 0 to 15
+  bool radicals = false;       ///< Check2 "Include Radicals"
+  Accuracy accuracy = Accuracy::Medium;
+  bool numberFormatTab = true;  ///< Frame3 shown; else Frame1 and Frame2
+};
+
+class OptionsDialog {
+ public:
+  const OptionsControls& controls() const { return c_; }
+
+  /// Form_Load: every control from the calculator's settings.
+  void load(const CalcState& s);
+  void selectTab(bool numberFormat) { c_.numberFormatTab = numberFormat; }
+  void selectFormat(NumberFormat f);
+  void setScroll(int value);
+  /// Text1_Change: keeps the scroll bar in step; outside 0..15 puts back "2".
+  void setText(std::string text);
+  void setRadicals(bool on) { c_.radicals = on; }
+  void setAccuracy(Accuracy a) { c_.accuracy = a; }
+  /// Form_Unload (OK or the close box): writes the settings back.
+  void unload(CalcState& s) const;
+  /// Cancel: the controls show the calculator's settings again; nothing is written.
+  void cancel(const CalcState& s) { load(s); }
+
+ private:
+  OptionsControls c_;
+};
+
+/// Command-line and JSON names.
+const char* formatName(NumberFormat f);
+const char* accuracyName(double threshold);  ///< "low", "medium", "high" or ""
+
+}  // namespace zova
