@@ -15,6 +15,7 @@ Model::Model(Toolkit& toolkit, NumberLocale locale)
 }
 
 void Model::startUp() {
+  tk_.installFont();
   CalcState& s = calc_.state();
   s.numBase = 1;
   s.starter = 0;
@@ -25,16 +26,7 @@ void Model::startUp() {
   s.threshold = 1e-05;
   s.angle = kPi / 180;
   s.window = "0";
-  // What applies when there is no settings file to read.
-  s.constant = 0;
-  s.stack = 0;
-  s.OptionFix = false;
-  s.OptionSci = false;
-  s.rootpart = false;
-  s.flag = 2;
-  calc_.trigmode();
-  s.starter = 1;
-  s.Memory = s.stack.parse() != 0 ? " M" : "";
+  readSettings();
 }
 
 void Model::press(Key key) {
@@ -44,6 +36,7 @@ void Model::press(Key key) {
 
 void Model::unload() {
   ended_ = true;
+  EndIt();
   tk_.removeFont();
   tk_.quit();
 }

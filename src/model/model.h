@@ -28,22 +28,46 @@ inline constexpr int kBack = 8, kEnter = 13, kShift = 16, kControl = 17, kAlt = 
 /// Shift-state bits of a key release.
 inline constexpr int kShiftBit = 1, kCtrlBit = 2, kAltBit = 4;
 
-/// Window and panel state of the main window.
+/// Colours as the settings file keeps them: 0x00BBGGRR, or negative for a system colour.
+using Colour = std::int32_t;
+
+/// Window, menu, panel and appearance state of the main window.
 struct ShellState {
-  int flap = 0;
+  int flap = 0;  ///< -1 fold-out open, 1 (or 0) closed
   bool StatVis = false, ConvVis = false, FinVis = false;
-  bool size = false;  ///< compact size
-  bool onTop = false;
-  bool minStart = false;
+  bool size = false;                ///< compact size
+  bool onTop = false;               ///< "Always on &Top"
+  bool minStart = false;            ///< "&Appear on Startup"
   int width = 3300, height = 5340;  ///< twips
+
+  // Menu checks, enabling and captions.
+  bool converterChecked = false, statisticsChecked = false, financialChecked = false;
+  bool panelItemsEnabled = true;
+  std::string compactCaption = "Compact &Size";
+  bool topmostChecked = false, minimizeChecked = false;
+  bool hidden = false;
+
+  // Appearance.
+  Colour screenColour = 0x00A8C8B8;    ///< display and indicator background
+  Colour digitsColour = 0x00182010;    ///< display and indicator text
+  Colour shellColour = 0x00D8D4D0;     ///< window background
+  Colour standardColour = 0x00F0ECE8;  ///< digit and operator keys
+  Colour functionColour = 0x00E8D8C8;  ///< function keys
+  Colour pickerColour = 0;             ///< the colour dialog's current colour
+  std::string personalLabel;           ///< Label24 and Label25
 };
+
+inline constexpr const char* kSettingsFileName = "dadidedo.dat";
 
 class Model {
  public:
   Model(Toolkit& toolkit, NumberLocale locale);
 
-  /// Start values of a first start without a settings file.
+  /// Form_Load: start values, then the settings file (or its fallback values).
   void startUp();
+  /// The settings file start-up reads and unload writes; "" for none.
+  void setSettingsFile(std::string path) { settingsFile_ = std::move(path); }
+  const std::string& settingsFile() const { return settingsFile_; }
   /// Clicks an on-screen keypad key; the focus then returns to "=".
   void press(Key key);
   /// A key release seen by the window: Windows key code and shift bits.
@@ -85,6 +109,45 @@ class Model {
   void molarClear();
   void molarResultClick();
 
+  // Settings file.
+  /// Reads and applies the settings file, or applies the fallback values from the
+  /// first line that fails (a missing file included); ends with starter = 1.
+  void readSettings();
+  /// Applies the fallback values of a missing or unreadable settings file.
+  void applyFallback();
+  /// The settings file's text, CR LF line ends.
+  std::string settingsText();
+  /// Writes the settings file (safely: a temporary file renamed over it).
+  bool EndIt();
+  void save_Click();
+  void load_Click();
+
+  // Fold-out panels, compact size and appearance (View and Tools menus).
+  void Converter_Click();
+  void Statistics_Click();
+  void mnuFinancial_Click();
+  void visibility();
+  void flapclose_Click();
+  void compact_Click();
+  void mnuscreen_Click();
+  void mnudigits_Click();
+  void mnushell_Click();
+  void mnustandard_Click();
+  void mnufunction_Click();
+  void mnulabel_Click();
+  void mnuhide2_Click();
+
+  // Window services.
+  void mnuTopmost_Click();
+  /// Places the window topmost or not as onTop says, with the menu check.
+  void onTopRestore();
+  void mnuMinimize_Click();
+  void Contents_Click();
+  void Equivalent_Click();
+  void mnuopen_Click();
+  void mnuhide_Click();
+  void mnuexit_Click();
+
   // Edit menu.
   void menuCopy();
   void menuPaste();
@@ -124,6 +187,7 @@ class Model {
   ElementsModel elem_;
   OptionsDialog options_;
   ShellState shell_;
+  std::string settingsFile_;
   bool ended_ = false;
 };
 

@@ -17,7 +17,6 @@ int runWindow(int argc, char** argv) {
   const QLocale locale;
   NumberLocale symbols{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
   QtToolkit toolkit;
-  toolkit.installFont();
   Model model(toolkit, symbols);
   model.startUp();
   int status = 0;

@@ -1,0 +1,25 @@
+// The statistics panel of the fold-out area: the data list, its keys and the Stack toggle.
+// A thin view: it draws the model's texts and turns clicks into model operations.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "model/model.h"
+
+namespace zova {
+
+class StatsPanel : public QWidget {
+  Q_OBJECT
+ public:
+  /// `changed` is called after every operation so the whole window redraws.
+  StatsPanel(Model& model, std::function<void()> changed, QWidget* parent = nullptr);
+  /// Redraws every text from the model.
+  void refresh();
+
+ private:
+  Model& model_;
+  std::function<void()> changed_;
+};
+
+}  // namespace zova
