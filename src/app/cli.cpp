@@ -205,6 +205,19 @@ void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
   j.key("places").raw(number(s.zeroes));
   j.key("radicals").raw(s.rootpart ? "true" : "false");
   j.field("accuracy", accuracyName(s.threshold)).close('}');
+
+  const ShellState& sh = model.shell();
+  std::string panel = "none";
+  if (sh.flap == -1) {
+    if (sh.converterChecked) panel = "converter";
+    if (sh.statisticsChecked) panel = "statistics";
+    if (sh.financialChecked) panel = "financial";
+  }
+  j.key("window").open('{');
+  j.key("width").raw(std::to_string(sh.width)).key("height").raw(std::to_string(sh.height));
+  j.key("onTop").raw(sh.onTop ? "true" : "false");
+  j.key("compact").raw(sh.size ? "true" : "false");
+  j.field("panel", panel).close('}');
   j.close('}');
   out << "\n";
 }
@@ -251,24 +264,29 @@ int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::
     err << "zova: nothing to do (see zova --help)\n";
     return 2;
   }
-  if (o->settings) {
-    err << "zova: --settings is not available in this build\n";
-    return 2;
-  }
   HeadlessToolkit tk;
   Model model(tk, o->locale ? localeNamed(*o->locale) : environmentLocale());
+  if (o->settings) model.setSettingsFile(*o->settings);
   model.startUp();
+  // The settings file is written once at exit, unless the End key's unload
+  // already wrote it; false when writing failed.
+  const auto shutDown = [&]() {
+    if (!o->settings || model.ended() || model.EndIt()) return true;
+    err << "zova: the settings could not be saved to " << *o->settings << "\n";
+    return false;
+  };
 
   if (o->keys) {
     if (auto e = runSequence(model, *o->keys)) {
       err << e->message() << "\n";
       return 2;
     }
+    const bool saved = shutDown();
     if (o->json)
       printJson(out, model, tk);
     else
       out << model.calc().display() << "\n";
-    return 0;
+    return saved ? 0 : 1;
   }
   std::string line;
   while (std::getline(in, line)) {
@@ -284,7 +302,7 @@ int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::
       out << model.calc().display() << "\n";
     out.flush();
   }
-  return 0;
+  return shutDown() ? 0 : 1;
 }
 
 }  // namespace zova

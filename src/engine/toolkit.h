@@ -49,6 +49,8 @@ class Toolkit {
   virtual void setBusy(bool busy) = 0;
   /// Hides the main window (it stays reachable from the tray).
   virtual void hideWindow() = 0;
+  /// Shows the main window again, restored and in front.
+  virtual void showWindow() = 0;
   /// Ends the program after the model has run its unload.
   virtual void quit() = 0;
 };
@@ -88,6 +90,10 @@ class HeadlessToolkit : public Toolkit {
     this->busy = busy;
   }
   void hideWindow() override { hidden = true; }
+  void showWindow() override {
+    shown = true;
+    hidden = false;
+  }
   void quit() override { quitRequested = true; }
 
   int beeps = 0;
@@ -109,6 +115,7 @@ class HeadlessToolkit : public Toolkit {
   bool busy = false;
   int busyCount = 0;
   bool hidden = false;
+  bool shown = false;  ///< showWindow was asked for
   bool quitRequested = false;
 };
 

@@ -164,9 +164,7 @@ void Model::keyUp(int code, int shift) {
     case vk::kEnd:
       return unload();
     case vk::kEscape:
-      s.keyforget = true;
-      tk_.hideWindow();
-      return;
+      return mnuhide2_Click();
     default:
       break;
   }

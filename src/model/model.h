@@ -113,6 +113,8 @@ class Model {
   /// Reads and applies the settings file, or applies the fallback values from the
   /// first line that fails (a missing file included); ends with starter = 1.
   void readSettings();
+  /// Applies the settings file's text as start-up does (readSettings after reading the file).
+  void readSettingsText(std::string_view text);
   /// Applies the fallback values of a missing or unreadable settings file.
   void applyFallback();
   /// The settings file's text, CR LF line ends.

@@ -2,11 +2,193 @@
 // Convert.
 #include "shell/converter_panel.h"
 
+#include <QLineEdit>
+#include <QSignalBlocker>
+
 namespace zova {
 
-ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, QWidget* parent)
-    : QWidget(parent), model_(model), changed_(std::move(changed)) {}
+namespace {
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
-void ConverterPanel::refresh() {}
+constexpr int kTwipsPerPixel = 15;
+// The panel's places are main-window twips; the fold-out area starts where the
+// closed window ends.
+constexpr int kAreaLeft = 3300;
+constexpr int kAreaWidth = 7050 - kAreaLeft;
+constexpr int kAreaHeight = 4035;
+
+struct ButtonPlace {
+  Category category;
+  const char* control;
+  int left, top;
+};
+constexpr int kButtonWidth = 645, kButtonHeight = 375;
+constexpr ButtonPlace kButtons[] = {
+    {Category::kLength, "Length", 3630, 450},
+    {Category::kArea, "Area", 4260, 450},
+    {Category::kVolume, "Volume", 4890, 450},
+    {Category::kWeight, "Weight", 5520, 450},
+    {Category::kTemperature, "Temperature", 6150, 450},
+    {Category::kForce, "Force", 3630, 810},
+    {Category::kPressure, "Pressure", 4260, 810},
+    {Category::kEnergy, "Energy", 4890, 810},
+    {Category::kPower, "Power", 5520, 810},
+    {Category::kTime, "Time", 6150, 810},
+};
+
+QFrame* marker(const char* name, QWidget* parent) {
+  auto* f = new QFrame(parent);
+  f->setObjectName(QString::fromLatin1(name));
+  f->setFrameStyle(QFrame::NoFrame);
+  f->setAutoFillBackground(true);
+  QPalette p = f->palette();
+  p.setColor(QPalette::Window, QColor(0xC0, 0x20, 0x20));
+  f->setPalette(p);
+  f->hide();
+  return f;
+}
+
+QString comboText(const ComboList& c) { return QString::fromStdString(c.text); }
+
+// Puts the model's entries and text into a list, touching it only where it differs,
+// so that typing in it keeps the cursor where it is.
+void showList(QComboBox* box, const ComboList& list) {
+  const QSignalBlocker block(box);
+  bool same = box->count() == static_cast<int>(list.items.size());
+  for (int i = 0; same && i < box->count(); ++i)
+    same = box->itemText(i) == QString::fromStdString(list.items[i]);
+  if (!same) {
+    box->clear();
+    for (const std::string& item : list.items) box->addItem(QString::fromStdString(item));
+  }
+  const QString text = comboText(list);
+  if (box->currentText() != text) {
+    box->setCurrentIndex(box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    box->setEditText(text);
+  }
+}
+}  // namespace
+
+ConverterCombo::ConverterCombo(std::function<void()> onOpen, QWidget* parent)
+    : QComboBox(parent), onOpen_(std::move(onOpen)) {
+  setEditable(true);
+  setInsertPolicy(QComboBox::NoInsert);
+  setCompleter(nullptr);  // the box holds exactly what was typed
+  setMaxVisibleItems(16);
+}
+
+void ConverterCombo::showPopup() {
+  if (onOpen_) onOpen_();
+  QComboBox::showPopup();
+}
+
+void ConverterPanel::place(QWidget* w, int left, int top, int width, int height) {
+  w->setGeometry((left - kAreaLeft) / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+                 height / kTwipsPerPixel);
+}
+
+ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, QWidget* parent)
+    : QWidget(parent), model_(model), changed_(std::move(changed)) {
+  setMinimumSize(kAreaWidth / kTwipsPerPixel, kAreaHeight / kTwipsPerPixel);
+
+  for (const ButtonPlace& p : kButtons) {
+    const CategoryRow& row = categoryRow(p.category);
+    auto* b = new QPushButton(q(row.caption), this);
+    b->setObjectName(QString::fromLatin1(p.control));
+    b->setToolTip(q(row.tooltip));
+    b->setFocusPolicy(Qt::NoFocus);
+    // The captions must fit buttons 43 pixels wide.
+    QFont small = b->font();
+    small.setPixelSize(10);
+    b->setFont(small);
+    place(b, p.left, p.top, kButtonWidth, kButtonHeight);
+    const std::string action(row.action);
+    connect(b, &QPushButton::clicked, this, [this, action] {
+      model_.convCategory(action);
+      done();
+    });
+    categories_[p.category] = b;
+  }
+
+  konstant_ = new QPushButton(q(kKonstantCaption), this);
+  konstant_->setObjectName(QStringLiteral("Konstant"));
+  konstant_->setToolTip(q(kKonstantTooltip));
+  konstant_->setFocusPolicy(Qt::NoFocus);
+  place(konstant_, 3630, 1170, 3165, 270);
+  connect(konstant_, &QPushButton::clicked, this, [this] {
+    model_.convConstants();
+    done();
+  });
+
+  // The markers lie behind their lists and show as a border around them.
+  constant1_ = marker("Constant1", this);
+  place(constant1_, 3570, 1740, 3255, 405);
+  constant2_ = marker("Constant2", this);
+  place(constant2_, 3570, 2700, 3255, 405);
+
+  fromm_ = new QLabel(this);
+  fromm_->setObjectName(QStringLiteral("Fromm"));
+  place(fromm_, 3600, 1530, 435, 255);
+  too_ = new QLabel(this);
+  too_->setObjectName(QStringLiteral("too"));
+  place(too_, 3600, 2490, 435, 255);
+
+  combo1_ = new ConverterCombo(
+      [this] {
+        model_.convOpenFrom();
+        done();
+      },
+      this);
+  combo1_->setObjectName(QStringLiteral("Combo1"));
+  place(combo1_, 3600, 1770, 3195, 345);
+  combo2_ = new ConverterCombo(
+      [this] {
+        model_.convOpenTo();
+        done();
+      },
+      this);
+  combo2_->setObjectName(QStringLiteral("Combo2"));
+  place(combo2_, 3600, 2730, 3195, 345);
+  for (ConverterCombo* box : {combo1_, combo2_}) {
+    const bool from = box == combo1_;
+    auto set = [this, from](const QString& text) {
+      if (from)
+        model_.convSetFrom(text.toStdString());
+      else
+        model_.convSetTo(text.toStdString());
+      done();
+    };
+    connect(box, &QComboBox::activated, this, [box, set](int i) { set(box->itemText(i)); });
+    connect(box->lineEdit(), &QLineEdit::textEdited, this, set);
+  }
+
+  ok_ = new QPushButton(this);
+  ok_->setObjectName(QStringLiteral("OK"));
+  ok_->setToolTip(q(kOkTooltip));
+  ok_->setFocusPolicy(Qt::NoFocus);
+  place(ok_, 3630, 3510, 3165, 375);
+  connect(ok_, &QPushButton::clicked, this, [this] {
+    model_.convGo();
+    done();
+  });
+
+  refresh();
+}
+
+void ConverterPanel::done() {
+  refresh();
+  if (changed_) changed_();
+}
+
+void ConverterPanel::refresh() {
+  const ConverterState& s = model_.converter().state();
+  ok_->setText(QString::fromStdString(s.okCaption));
+  fromm_->setText(QString::fromStdString(s.frommCaption));
+  too_->setText(QString::fromStdString(s.tooCaption));
+  constant1_->setVisible(s.constant1Visible);
+  constant2_->setVisible(s.constant2Visible);
+  showList(combo1_, s.combo1);
+  showList(combo2_, s.combo2);
+}
 
 }  // namespace zova

@@ -2,12 +2,27 @@
 // Convert. A thin view: it draws the model's texts and turns clicks into model operations.
 #pragma once
 
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 #include <functional>
+#include <map>
 
 #include "model/model.h"
 
 namespace zova {
+
+/// An editable list that reports being dropped down before it opens.
+class ConverterCombo : public QComboBox {
+ public:
+  ConverterCombo(std::function<void()> onOpen, QWidget* parent);
+  void showPopup() override;
+
+ private:
+  std::function<void()> onOpen_;
+};
 
 class ConverterPanel : public QWidget {
   Q_OBJECT
@@ -17,9 +32,28 @@ class ConverterPanel : public QWidget {
   /// Redraws every text from the model.
   void refresh();
 
+  QPushButton* categoryButton(Category c) const { return categories_.at(c); }
+  QPushButton* konstant() const { return konstant_; }
+  QPushButton* ok() const { return ok_; }
+  ConverterCombo* combo1() const { return combo1_; }
+  ConverterCombo* combo2() const { return combo2_; }
+
  private:
+  /// Sets a widget's place from the panel's layout in twips.
+  static void place(QWidget* w, int left, int top, int width, int height);
+  void done();
+
   Model& model_;
   std::function<void()> changed_;
+  std::map<Category, QPushButton*> categories_;
+  QPushButton* konstant_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  QLabel* fromm_ = nullptr;
+  QLabel* too_ = nullptr;
+  ConverterCombo* combo1_ = nullptr;
+  ConverterCombo* combo2_ = nullptr;
+  QFrame* constant1_ = nullptr;
+  QFrame* constant2_ = nullptr;
 };
 
 }  // namespace zova

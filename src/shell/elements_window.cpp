@@ -1,11 +1,391 @@
-// The periodic table window.
+// The periodic table window: tiles painted by the window, hover and click on the
+// information area, drags from tiles onto the formula slots, and the molar-mass row.
 #include "shell/elements_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
 
 namespace zova {
 
-ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWidget* parent)
-    : QWidget(parent), model_(model), changed_(std::move(changed)) {}
+namespace {
+constexpr int kTwipsPerPixel = 15;
+// The grid in twips: tile size, pitch, the first column and row, and the gap
+// that sets the lanthanides and actinides apart.
+constexpr int kTileWidth = 525, kTileHeight = 645;
+constexpr int kColumnPitch = 510, kRowPitch = 615;
+constexpr int kFirstLeft = 105, kFirstTop = 300;
+constexpr int kSeriesDrop = 960;
+constexpr int kWindowWidth = 620, kWindowHeight = 414;  // pixels
 
-void ElementsWindow::refresh() {}
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+QRect twips(int left, int top, int width, int height) {
+  return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+          height / kTwipsPerPixel};
+}
+
+QColor groupColour(ElementGroup g) {
+  switch (g) {
+    case ElementGroup::kAlkaliMetal:
+      return {0xF4, 0xA0, 0x9C};
+    case ElementGroup::kAlkalineEarth:
+      return {0xF8, 0xC8, 0x90};
+    case ElementGroup::kTransitionMetal:
+      return {0xF6, 0xE3, 0x9B};
+    case ElementGroup::kLanthanide:
+      return {0xF0, 0xB8, 0xE0};
+    case ElementGroup::kActinide:
+      return {0xD6, 0xB4, 0xF0};
+    case ElementGroup::kOtherMetal:
+      return {0xC8, 0xCC, 0xD4};
+    case ElementGroup::kMetalloid:
+      return {0xC4, 0xDC, 0xA0};
+    case ElementGroup::kNonmetal:
+      return {0xA8, 0xE6, 0xB4};
+    case ElementGroup::kHalogen:
+      return {0xA8, 0xE0, 0xE8};
+    case ElementGroup::kNobleGas:
+      return {0xB0, 0xC4, 0xF4};
+  }
+  return Qt::white;
+}
+
+bool oneOf(int z, std::initializer_list<int> list) {
+  return std::find(list.begin(), list.end(), z) != list.end();
+}
+
+const char* const kSlotNames[kSlotCount] = {"First", "Second", "Third", "Fourth"};
+const char* const kCountNames[kSlotCount] = {"fst", "scnd", "thd", "fth"};
+// The slots and their count boxes in twips: left, top, width, height.
+constexpr int kSlotPlaces[kSlotCount][4] = {
+    {4440, 255, 420, 240}, {4875, 255, 420, 240}, {5310, 255, 420, 240}, {5745, 255, 405, 240}};
+constexpr int kCountLefts[kSlotCount] = {4605, 5040, 5475, 5895};
+constexpr int kCountTop = 495, kCountWidth = 255, kCountHeight = 195;
+
+QLabel* label(const char* name, QRect place, QWidget* parent) {
+  auto* l = new QLabel(parent);
+  l->setObjectName(QString::fromLatin1(name));
+  l->setGeometry(place);
+  return l;
+}
+
+QLineEdit* box(const char* name, QRect place, QWidget* parent) {
+  auto* e = new QLineEdit(QStringLiteral("1"), parent);
+  e->setObjectName(QString::fromLatin1(name));
+  e->setGeometry(place);
+  e->setAlignment(Qt::AlignCenter);
+  e->setAcceptDrops(false);  // tiles go to the slots only
+  e->setFrame(false);
+  e->setTextMargins(0, 0, 0, 0);
+  e->setStyleSheet(
+      QStringLiteral("QLineEdit { border: 1px solid #8890a0; padding: 0px; "
+                     "background: white; font-size: 9px; }"));
+  return e;
+}
+
+// A text dragged from a tile names the element by its symbol.
+const Element* dragged(const QMimeData* mime) {
+  if (mime == nullptr || !mime->hasText()) return nullptr;
+  return findElement(mime->text().toStdString());
+}
+}  // namespace
+
+ElementGroup elementGroup(int z) {
+  if (oneOf(z, {2, 10, 18, 36, 54, 86})) return ElementGroup::kNobleGas;
+  if (oneOf(z, {9, 17, 35, 53, 85})) return ElementGroup::kHalogen;
+  if (oneOf(z, {1, 6, 7, 8, 15, 16, 34})) return ElementGroup::kNonmetal;
+  if (oneOf(z, {5, 14, 32, 33, 51, 52})) return ElementGroup::kMetalloid;
+  if (oneOf(z, {13, 31, 49, 50, 81, 82, 83, 84})) return ElementGroup::kOtherMetal;
+  if (oneOf(z, {3, 11, 19, 37, 55, 87})) return ElementGroup::kAlkaliMetal;
+  if (oneOf(z, {4, 12, 20, 38, 56, 88})) return ElementGroup::kAlkalineEarth;
+  if (z >= 57 && z <= 71) return ElementGroup::kLanthanide;
+  if (z >= 89 && z <= 103) return ElementGroup::kActinide;
+  return ElementGroup::kTransitionMetal;
+}
+
+QRect ElementsWindow::tileRect(const Element& e) {
+  const int top = kFirstTop + (e.row - 1) * kRowPitch + (e.row >= 8 ? kSeriesDrop - kRowPitch : 0);
+  return twips(kFirstLeft + (e.column - 1) * kColumnPitch, top, kTileWidth, kTileHeight);
+}
+
+// Tiles overlap their neighbours by a pixel or two; the pitch decides which one a point is on.
+const Element* ElementsWindow::tileAt(QPoint p) {
+  for (const Element& e : kElements) {
+    const QRect r = tileRect(e);
+    const QRect cell(r.topLeft(), QSize(kColumnPitch / kTwipsPerPixel, kRowPitch / kTwipsPerPixel));
+    if (cell.contains(p)) return &e;
+  }
+  return nullptr;
+}
+
+ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint),
+      model_(model),
+      changed_(std::move(changed)) {
+  setObjectName(QStringLiteral("Elements"));
+  setWindowTitle(QStringLiteral("Periodic Table of the Elements"));
+  setFixedSize(kWindowWidth, kWindowHeight);
+  setMouseTracking(true);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(0xF4, 0xF3, 0xEE));
+  setPalette(pal);
+
+  symbol_ = label("Symbol", twips(1440, 120, 780, 495), this);
+  QFont big = symbol_->font();
+  big.setPixelSize(26);
+  big.setBold(true);
+  symbol_->setFont(big);
+  meaning_ = label("Meaning", twips(2265, 255, 1755, 360), this);
+  QFont name = meaning_->font();
+  name.setPixelSize(14);
+  name.setBold(true);
+  meaning_->setFont(name);
+  label1_ = label("Label1", twips(1440, 660, 1785, 255), this);
+  atomicNumber_ = label("AtomicNumber", twips(3255, 660, 360, 255), this);
+  label2_ = label("Label2", twips(1440, 960, 1785, 240), this);
+  atomicMass_ = label("AtomicMass", twips(3255, 960, 750, 240), this);
+  label3_ = label("Label3", twips(1440, 1245, 1785, 240), this);
+  electrons_ = label("Electrons", twips(3255, 1245, 1080, 240), this);
+  for (QLabel* l : {atomicNumber_, atomicMass_}) {
+    l->setCursor(Qt::PointingHandCursor);
+    l->setToolTip(QStringLiteral("Click to put this value on the display"));
+    l->installEventFilter(this);
+    l->hide();
+  }
+  for (QLabel* l : {label1_, label2_, label3_, atomicNumber_, atomicMass_, electrons_}) {
+    QFont f = l->font();
+    f.setPixelSize(l == label1_ || l == label2_ || l == label3_ ? 10 : 11);
+    l->setFont(f);
+  }
+  // The longest configurations run on into the free space on the right.
+  electrons_->resize(electrons_->width() + 40, electrons_->height());
+
+  index_ = box("Index", twips(4155, 255, 270, 240), this);
+  connect(index_, &QLineEdit::textEdited, this, [this](const QString& t) {
+    model_.molarIndex(t.toStdString());
+    refresh();
+  });
+  for (int i = 0; i < kSlotCount; ++i) {
+    const auto& p = kSlotPlaces[i];
+    QLabel* s = label(kSlotNames[i], twips(p[0], p[1], p[2], p[3]), this);
+    s->setAlignment(Qt::AlignCenter);
+    s->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    s->setAutoFillBackground(true);
+    s->setBackgroundRole(QPalette::Base);
+    QFont f = s->font();
+    f.setPixelSize(11);
+    f.setBold(true);
+    s->setFont(f);
+    s->setToolTip(QStringLiteral("Drag an element here"));
+    s->setAcceptDrops(true);
+    s->installEventFilter(this);
+    slots_[i] = s;
+    QLineEdit* c =
+        box(kCountNames[i], twips(kCountLefts[i], kCountTop, kCountWidth, kCountHeight), this);
+    const int n = i + 1;
+    connect(c, &QLineEdit::textEdited, this, [this, n](const QString& t) {
+      model_.molarCount(n, t.toStdString());
+      refresh();
+    });
+    counts_[i] = c;
+  }
+  clearIt_ = new QPushButton(QStringLiteral("Clear"), this);
+  clearIt_->setObjectName(QStringLiteral("ClearIt"));
+  clearIt_->setGeometry(twips(6165, 255, 570, 255));
+  QFont small = clearIt_->font();
+  small.setPixelSize(10);
+  clearIt_->setFont(small);
+  connect(clearIt_, &QPushButton::clicked, this, [this] {
+    model_.molarClear();
+    refresh();
+  });
+
+  label4_ = label("Label4", twips(4695, 705, 345, 255), this);
+  label4_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  molar_ = label("Molar", twips(5040, 735, 675, 255), this);
+  molar_->setCursor(Qt::PointingHandCursor);
+  molar_->setToolTip(QStringLiteral("Click to put the molar mass on the display"));
+  molar_->installEventFilter(this);
+  label5_ = label("Label5", twips(5745, 705, 435, 240), this);
+  for (QLabel* l : {label4_, molar_, label5_}) {
+    QFont f = l->font();
+    f.setPixelSize(11);
+    l->setFont(f);
+  }
+
+  refresh();
+}
+
+void ElementsWindow::refresh() {
+  const ElementsState& s = model_.elements().state();
+  const InfoArea& a = s.info;
+  symbol_->setText(q(a.symbol));
+  meaning_->setText(q(a.name));
+  label1_->setText(q(a.label1));
+  label2_->setText(q(a.label2));
+  label3_->setText(q(a.label3));
+  atomicNumber_->setText(q(a.number));
+  atomicMass_->setText(q(a.mass));
+  electrons_->setText(q(a.electrons));
+  atomicNumber_->setVisible(a.valuesShown);
+  atomicMass_->setVisible(a.valuesShown);
+
+  auto setBox = [](QLineEdit* e, const std::string& text) {
+    if (e->text() != q(text)) e->setText(q(text));
+  };
+  setBox(index_, s.index);
+  for (int i = 0; i < kSlotCount; ++i) {
+    slots_[i]->setText(q(s.formula[i].symbol));
+    setBox(counts_[i], s.formula[i].count);
+  }
+  label4_->setText(q(s.label4));
+  label5_->setText(q(s.label5));
+  molar_->setText(q(s.molar));
+  molar_->setVisible(s.molarShown);
+  // A long result pushes "g/mol" to the right rather than running under it.
+  const QRect molarPlace = twips(5040, 735, 675, 255);
+  molar_->resize(std::max(molarPlace.width(), molar_->sizeHint().width()), molarPlace.height());
+  const QRect unitPlace = twips(5745, 705, 435, 240);
+  label5_->setGeometry(std::max(unitPlace.left(), molar_->geometry().right() + 3), unitPlace.top(),
+                       std::max(unitPlace.width(), label5_->sizeHint().width()),
+                       unitPlace.height());
+  clearIt_->setVisible(s.clearShown);
+  update();
+}
+
+void ElementsWindow::drawTile(QPainter& p, const Element& e, QRect r, bool current) const {
+  // Neighbouring tiles share their border lines.
+  const QRect body(r.left(), r.top(), kColumnPitch / kTwipsPerPixel, kRowPitch / kTwipsPerPixel);
+  p.setPen(QPen(QColor(0x50, 0x50, 0x58), 1));
+  p.setBrush(groupColour(elementGroup(e.numb)));
+  p.drawRect(body);
+  if (current) {
+    p.setPen(QPen(QColor(0x20, 0x40, 0xC0), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(body.adjusted(1, 1, -1, -1));
+  }
+  p.setPen(QColor(0x30, 0x30, 0x30));
+  QFont number = font();
+  number.setPixelSize(8);
+  p.setFont(number);
+  p.drawText(body.adjusted(3, 2, -2, 0), Qt::AlignLeft | Qt::AlignTop, QString::number(e.numb));
+  QFont symbol = font();
+  symbol.setPixelSize(e.symb.size() > 2 ? 11 : 14);
+  symbol.setBold(true);
+  p.setFont(symbol);
+  p.setPen(Qt::black);
+  p.drawText(body.adjusted(0, 10, 0, 0), Qt::AlignCenter, q(e.symb));
+}
+
+void ElementsWindow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const std::string& current = model_.elements().state().info.symbol;
+  for (const Element& e : kElements) drawTile(p, e, tileRect(e), e.symb == current);
+}
+
+void ElementsWindow::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  if (pressed_ && (event->buttons() & Qt::LeftButton) &&
+      (pos - pressPos_).manhattanLength() >= QApplication::startDragDistance()) {
+    const Element* e = pressed_;
+    pressed_ = nullptr;
+    startDrag(*e);
+    return;
+  }
+  // Every movement over a tile describes its element; elsewhere the last one stays.
+  if (const Element* e = tileAt(pos)) {
+    model_.elemHover(e->symb);
+    refresh();
+  }
+}
+
+void ElementsWindow::mousePressEvent(QMouseEvent* event) {
+  pressPos_ = event->position().toPoint();
+  pressed_ = event->button() == Qt::LeftButton ? tileAt(pressPos_) : nullptr;
+  if (pressed_) {
+    model_.elemHover(pressed_->symb);
+    refresh();
+  }
+}
+
+void ElementsWindow::startDrag(const Element& e) {
+  const QRect r = tileRect(e);
+  QPixmap icon(kColumnPitch / kTwipsPerPixel + 1, kRowPitch / kTwipsPerPixel + 1);
+  icon.fill(Qt::transparent);
+  {
+    QPainter p(&icon);
+    drawTile(p, e, QRect(QPoint(0, 0), r.size()), false);
+  }
+  auto* mime = new QMimeData;
+  mime->setText(q(e.symb));
+  auto* drag = new QDrag(this);
+  drag->setMimeData(mime);
+  drag->setPixmap(icon);
+  drag->setHotSpot(pressPos_ - r.topLeft());
+  drag->exec(Qt::CopyAction);
+}
+
+void ElementsWindow::toDisplay(void (Model::*click)()) {
+  (model_.*click)();
+  refresh();
+  if (changed_) changed_();
+}
+
+bool ElementsWindow::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonRelease: {
+      auto* me = static_cast<QMouseEvent*>(event);
+      auto* w = qobject_cast<QWidget*>(watched);
+      if (!w || me->button() != Qt::LeftButton || !w->rect().contains(me->position().toPoint()))
+        break;
+      if (watched == atomicNumber_) toDisplay(&Model::elemNumberClick);
+      if (watched == atomicMass_) toDisplay(&Model::elemMassClick);
+      if (watched == molar_) toDisplay(&Model::molarResultClick);
+      break;
+    }
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* de = static_cast<QDragMoveEvent*>(event);
+      if (dragged(de->mimeData())) {
+        de->setDropAction(Qt::CopyAction);
+        de->accept();
+      } else {
+        de->ignore();
+      }
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* de = static_cast<QDropEvent*>(event);
+      const auto it = std::find(slots_.begin(), slots_.end(), watched);
+      const Element* e = dragged(de->mimeData());
+      if (it == slots_.end() || !e) {
+        de->ignore();
+        return true;
+      }
+      model_.molarDrop(static_cast<int>(it - slots_.begin()) + 1, e->symb);
+      de->setDropAction(Qt::CopyAction);
+      de->accept();
+      refresh();
+      return true;
+    }
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// Closing unloads the window: the formula slots are empty when it opens again.
+void ElementsWindow::closeEvent(QCloseEvent* event) {
+  model_.elements().Form_Unload();
+  refresh();
+  event->accept();
+}
 
 }  // namespace zova

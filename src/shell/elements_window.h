@@ -2,23 +2,84 @@
 // information area, and the molar-mass calculator fed by dragging tiles.
 #pragma once
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
+#include <array>
 #include <functional>
 
 #include "model/model.h"
 
 namespace zova {
 
+/// The families the tiles are coloured by.
+enum class ElementGroup {
+  kAlkaliMetal,
+  kAlkalineEarth,
+  kTransitionMetal,
+  kLanthanide,
+  kActinide,
+  kOtherMetal,
+  kMetalloid,
+  kNonmetal,
+  kHalogen,
+  kNobleGas,
+};
+
+/// The family of the element with atomic number z (1 to 109).
+ElementGroup elementGroup(int z);
+
 class ElementsWindow : public QWidget {
   Q_OBJECT
  public:
   /// `changed` is called after every operation that touches the main display.
   ElementsWindow(Model& model, std::function<void()> changed, QWidget* parent = nullptr);
+  /// Redraws the information area and the molar-mass row from the model.
   void refresh();
 
+  /// Where an element's tile lies in the window.
+  static QRect tileRect(const Element& e);
+  /// The element whose tile is under `p`, or nullptr.
+  static const Element* tileAt(QPoint p);
+
+  /// Slot label 1..4 (First ... Fourth) and its count box.
+  QLabel* slotLabel(int n) const { return slots_[n - 1]; }
+  QLineEdit* countBox(int n) const { return counts_[n - 1]; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  /// Clicks on the number, mass and result labels; drops on the slot labels.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void drawTile(QPainter& p, const Element& e, QRect r, bool current) const;
+  void startDrag(const Element& e);
+  void toDisplay(void (Model::*click)());
+
   Model& model_;
   std::function<void()> changed_;
+  QLabel* symbol_ = nullptr;
+  QLabel* meaning_ = nullptr;
+  QLabel* label1_ = nullptr;
+  QLabel* label2_ = nullptr;
+  QLabel* label3_ = nullptr;
+  QLabel* atomicNumber_ = nullptr;
+  QLabel* atomicMass_ = nullptr;
+  QLabel* electrons_ = nullptr;
+  QLineEdit* index_ = nullptr;
+  std::array<QLabel*, kSlotCount> slots_{};
+  std::array<QLineEdit*, kSlotCount> counts_{};
+  QPushButton* clearIt_ = nullptr;
+  QLabel* label4_ = nullptr;
+  QLabel* molar_ = nullptr;
+  QLabel* label5_ = nullptr;
+  // Where a press on a tile began, to tell a drag from a click.
+  QPoint pressPos_;
+  const Element* pressed_ = nullptr;
 };
 
 }  // namespace zova

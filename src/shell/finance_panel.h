@@ -2,7 +2,11 @@
 // A thin view: it draws the model's texts and turns clicks into model operations.
 #pragma once
 
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QWidget>
+#include <array>
 #include <functional>
 
 #include "model/model.h"
@@ -17,9 +21,23 @@ class FinancePanel : public QWidget {
   /// Redraws every text from the model.
   void refresh();
 
+  QLabel* cell(FinCell c) const { return cells_[static_cast<std::size_t>(c)]; }
+  QPushButton* key(FinKey k) const { return keys_[static_cast<std::size_t>(k)]; }
+
+ protected:
+  /// Cells are labels; a left click released over one enters or shows its value.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  QPushButton* addKey(const QString& name, const QString& caption, std::function<void()> run);
+  void done();
+
   Model& model_;
   std::function<void()> changed_;
+  std::array<QLabel*, kFinCellCount> cells_{};
+  std::array<QPushButton*, 5> keys_{};
+  QCheckBox* start_ = nullptr;
+  QCheckBox* end_ = nullptr;
 };
 
 }  // namespace zova

@@ -1,119 +1,763 @@
-// The calculator window's construction and redraw.
+// The calculator window's construction, its event handling and its redraw from
+// the model. Every handler is one model operation followed by refresh().
 #include "shell/main_window.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSet>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
+
+#include "shell/about_box.h"
+#include "shell/converter_panel.h"
+#include "shell/elements_window.h"
+#include "shell/finance_panel.h"
+#include "shell/key_translate.h"
+#include "shell/options_window.h"
+#include "shell/stats_panel.h"
 
 namespace zova {
 
 namespace {
-constexpr int kWidthTwips = 3300;
-constexpr int kHeightTwips = 5340;
-constexpr double kTwipsPerPixel = 15.0;
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+constexpr int kTwipsPerPixel = 15;
+constexpr int kBodyWidth = 3300 / kTwipsPerPixel;     // the keypad side, 220 px
+constexpr int kNormalHeight = 5340 / kTwipsPerPixel;  // 356 px
+constexpr int kDisplayPixels = 23;                    // the LED digits' largest size
 
-// Keypad rows, grouped: modes, functions, memory, then digits and operators.
-const std::vector<std::vector<Key>> kLayout = {
-    {Key::Inv, Key::Hyp, Key::Mode, Key::Base, Key::Stack, Key::Fraction},
-    {Key::Sin, Key::Cos, Key::Tan, Key::Log, Key::Ln, Key::ToDms},
-    {Key::Sqrt, Key::Square, Key::Power, Key::Recip, Key::Fact, Key::FromDms},
-    {Key::Pi, Key::Open, Key::Close, Key::Percent, Key::MPlus, Key::MR},
+QString q(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The keypad, top to bottom. Modes and functions sit in the upper block,
+// memory and brackets just above the digits; digits, operators and the
+// clearing keys form the lower block. "0" takes two columns; "=" two rows.
+constexpr int kColumns = 6;
+constexpr int kUpperRows = 4;
+// clang-format off
+constexpr std::array<std::array<Key, kColumns>, 8> kLayout = {{
+    {Key::Inv, Key::Hyp, Key::Mode, Key::Base, Key::ToDms, Key::FromDms},
+    {Key::Sin, Key::Cos, Key::Tan, Key::Log, Key::Ln, Key::Fraction},
+    {Key::Sqrt, Key::Square, Key::Power, Key::Recip, Key::Fact, Key::Pi},
+    {Key::Open, Key::Close, Key::MPlus, Key::MR, Key::Kin, Key::Kout},
     {Key::D7, Key::D8, Key::D9, Key::Back, Key::Clear, Key::AllClear},
-    {Key::D4, Key::D5, Key::D6, Key::Multiply, Key::Divide, Key::Kin},
-    {Key::D1, Key::D2, Key::D3, Key::Add, Key::Subtract, Key::Kout},
-    {Key::D0, Key::Point, Key::Sign, Key::Exp, Key::Equals},
+    {Key::D4, Key::D5, Key::D6, Key::Multiply, Key::Divide, Key::Percent},
+    {Key::D1, Key::D2, Key::D3, Key::Add, Key::Subtract, Key::Equals},
+    {Key::D0, Key::D0, Key::Point, Key::Sign, Key::Exp, Key::Equals},
+}};
+// clang-format on
+
+// The two colour groups of the View menu's colour commands, by control name.
+// The panels' controls are found by the same names.
+const QSet<QString> kStandardButtons = {
+    "Command1",   "Command2",    "Command3",       "Command4",    "Command5",    "Command6",
+    "Command7",   "Command8",    "Command9",       "Command10",   "Command11",   "Command12",
+    "Command15",  "Command16",   "Command17",      "Command18",   "Command40",   "Length",
+    "Area",       "Volume",      "Weight",         "Konstant",    "Force",       "Pressure",
+    "Energy",     "Power",       "Temperature",    "Time",        "statn",       "statsum",
+    "statmean",   "statsample",  "statpopulation", "statnew",     "statdelete",  "statdatain",
+    "OK",         "ToggleStack", "flapclose",      "finInterest", "finNPeriods", "finPaym",
+    "finPresent", "finFuture",   "ChkStart",       "ChkEnd",      "finAmortize", "finToPv"};
+const QSet<QString> kFunctionButtons = {
+    "Command20", "Command21", "Command22", "Command23", "Command24", "Command25", "Command26",
+    "Command29", "Command30", "Command32", "Command33", "Command34", "Command35", "Command36",
+    "Command38", "Command39", "Command42", "out",       "Back",      "OpenBrack", "CloseBrack",
+    "mode",      "hyp",       "Quotient",  "cmdBase"};
+
+// Keys of neither group keep these colours.
+const QColor kClearKeys(0xd8, 0x62, 0x3e);
+const QColor kEqualsKey(0x2f, 0x6c, 0xb3);
+const QColor kInvKey(0xe6, 0xa8, 0x3c);
+
+struct Indicator {
+  const char* name;
+  const char* accessible;
+  int width;
+  bool ledFont;
 };
+constexpr Indicator kIndicators[] = {{"invlabel", "inverse indicator", 22, false},
+                                     {"hyplabel", "hyperbolic indicator", 12, false},
+                                     {"deglabel", "degrees indicator", 14, true},
+                                     {"radlabel", "radians indicator", 14, true},
+                                     {"gradlabel", "grads indicator", 14, true},
+                                     {"Memory", "memory indicator", 16, false},
+                                     {"LblBase", "number base indicator", 30, false},
+                                     {"Label7", "fraction indicator", 40, false}};
+
+/// A colour of the settings file as Qt's; invalid for a system colour.
+QColor qtColour(Colour c) {
+  if (c < 0) return {};
+  return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+/// Black or white, whichever reads better on `background`.
+QColor textOn(const QColor& background) {
+  const double luminance =
+      0.2126 * background.redF() + 0.7152 * background.greenF() + 0.0722 * background.blueF();
+  return luminance < 0.5 ? QColor(0xf6, 0xf7, 0xf9) : QColor(0x1b, 0x1f, 0x24);
+}
+
+/// Sets one palette role, or returns it to the application's default when
+/// `colour` is invalid (a system colour).
+void setRole(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
+  QPalette pal = w->palette();
+  pal.setColor(role, colour.isValid() ? colour : QApplication::palette(w).color(role));
+  w->setPalette(pal);
+}
+
+/// A control's back colour: a button's face, any other control's background.
+void setBackColour(QWidget* w, const QColor& colour) {
+  if (qobject_cast<QPushButton*>(w)) {
+    setRole(w, QPalette::Button, colour);
+    setRole(w, QPalette::ButtonText, colour.isValid() ? textOn(colour) : QColor());
+  } else {
+    w->setAutoFillBackground(true);
+    setRole(w, QPalette::Window, colour);
+    setRole(w, QPalette::WindowText, colour.isValid() ? textOn(colour) : QColor());
+  }
+}
+
+// A keypad key: a rounded face in the palette's button colour, a darker rim
+// and a shadow, drawn the same on every desktop style.
+class KeyButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+  QSize sizeHint() const override { return {30, 22}; }
+  QSize minimumSizeHint() const override { return {16, 14}; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QColor face = palette().color(QPalette::Button);
+    if (isDown())
+      face = face.darker(115);
+    else if (underMouse())
+      face = face.lighter(104);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -2.0);
+    const qreal radius = 4.0;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 55));
+    if (!isDown()) p.drawRoundedRect(r.translated(0, 1.5), radius, radius);
+    QLinearGradient shade(r.topLeft(), r.bottomLeft());
+    shade.setColorAt(0, face.lighter(isDown() ? 100 : 110));
+    shade.setColorAt(1, face.darker(isDown() ? 100 : 106));
+    p.setBrush(shade);
+    p.setPen(QPen(face.darker(150), 1));
+    const QRectF faceRect = isDown() ? r.translated(0, 1) : r;
+    p.drawRoundedRect(faceRect, radius, radius);
+    if (hasFocus()) {
+      QColor ring = textOn(face);
+      ring.setAlpha(120);
+      p.setPen(QPen(ring, 1));
+      p.setBrush(Qt::NoBrush);
+      p.drawRoundedRect(faceRect.adjusted(2.5, 2.5, -2.5, -2.5), radius - 1, radius - 1);
+    }
+    // Long captions (">° ' \"") shrink to fit the face.
+    QFont caption = font();
+    const qreal room = faceRect.width() - 4;
+    while (caption.pixelSize() > 7 && QFontMetricsF(caption).horizontalAdvance(text()) > room)
+      caption.setPixelSize(caption.pixelSize() - 1);
+    p.setPen(palette().color(QPalette::ButtonText));
+    p.setFont(caption);
+    p.drawText(faceRect, Qt::AlignCenter, text());
+  }
+};
+
+// The client area: the keypad side at the left, the fold-out to its right.
+// The keypad side keeps its normal height; compact size clips it to the display.
+class CaseWidget : public QWidget {
+ public:
+  using QWidget::QWidget;
+  std::function<void()> onResize;
+
+ protected:
+  void resizeEvent(QResizeEvent* e) override {
+    QWidget::resizeEvent(e);
+    if (onResize) onResize();
+  }
+};
+
+QFont pixelFont(const QFont& base, int pixels, QFont::Weight weight = QFont::Normal) {
+  QFont f = base;
+  f.setPixelSize(pixels);
+  f.setWeight(weight);
+  return f;
+}
+
 }  // namespace
 
-MainWindow::MainWindow(Model& model, QtToolkit& toolkit) : model_(model), tk_(toolkit) {
-  setWindowTitle(QStringLiteral("Zova"));
-  auto* central = new QWidget(this);
-  auto* column = new QVBoxLayout(central);
-  column->setContentsMargins(6, 6, 6, 6);
-  column->setSpacing(4);
+QIcon programIcon() {
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x3a, 0x48, 0x5a));
+    p.drawRoundedRect(QRectF(9, 2, 46, 60), 7, 7);
+    p.setBrush(QColor(0xb8, 0xc8, 0xa8));
+    p.drawRoundedRect(QRectF(14, 7, 36, 15), 2.5, 2.5);
+    p.setBrush(QColor(0x18, 0x20, 0x10));
+    p.drawRect(QRectF(33, 11, 3, 7));
+    p.drawRect(QRectF(39, 11, 3, 7));
+    p.drawRect(QRectF(45, 11, 3, 7));
+    for (int row = 0; row < 3; ++row) {
+      for (int col = 0; col < 3; ++col) {
+        const bool equals = row == 2 && col == 2;
+        p.setBrush(equals ? QColor(0xe6, 0x8a, 0x3c) : QColor(0xe8, 0xec, 0xf0));
+        p.drawRoundedRect(QRectF(14 + col * 12.5, 27 + row * 11.5, 10.5, 8.5), 1.5, 1.5);
+      }
+    }
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
 
-  display_ = new QLineEdit(central);
+MainWindow::MainWindow(Model& model, QtToolkit& toolkit) : model_(model), tk_(toolkit) {
+  setObjectName(QStringLiteral("v"));
+  setWindowTitle(QStringLiteral("Zova"));
+  setWindowIcon(programIcon());
+
+  auto* client = new CaseWidget(this);
+  client->setObjectName(QStringLiteral("case"));
+  client->setAutoFillBackground(true);
+  client->onResize = [this] { layoutCase(); };
+  case_ = client;
+  body_ = buildBody(case_);
+  foldOut_ = buildFoldOut(case_);
+  setCentralWidget(case_);
+  buildMenus();
+  buildTrayMenu();
+
+  QPushButton* equals = button(Key::Equals);
+  equals->setDefault(true);
+  tk_.attach(this, equals);
+  tk_.setTopmost(model_.shell().onTop);
+  bodyHeight_ = kNormalHeight - menuBar()->sizeHint().height();
+
+  // Every key release of this window passes the keyboard map first.
+  qApp->installEventFilter(this);
+  refresh();
+  tk_.focusEquals();
+}
+
+MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+
+QWidget* MainWindow::buildBody(QWidget* parent) {
+  auto* body = new QWidget(parent);
+  body->setObjectName(QStringLiteral("keypadSide"));
+  auto* column = new QVBoxLayout(body);
+  column->setContentsMargins(6, 5, 6, 6);
+  column->setSpacing(0);
+  column->addWidget(buildDisplay(body));
+
+  // The personal label, embossed: Label25 is its highlight one pixel down and right.
+  auto* title = new QWidget(body);
+  title->setObjectName(QStringLiteral("titleStrip"));
+  auto* titleGrid = new QGridLayout(title);
+  titleGrid->setContentsMargins(2, 3, 2, 0);
+  label25_ = new QLabel(title);
+  label24_ = new QLabel(title);
+  label25_->setObjectName(QStringLiteral("Label25"));
+  label24_->setObjectName(QStringLiteral("Label24"));
+  const QFont titleFont = pixelFont(font(), 11, QFont::DemiBold);
+  for (QLabel* l : {label25_, label24_}) {
+    l->setTextFormat(Qt::PlainText);  // the user's own text, shown as typed
+    l->setFont(titleFont);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    titleGrid->addWidget(l, 0, 0);
+  }
+  label25_->setContentsMargins(1, 1, 0, 0);
+  label24_->setContentsMargins(0, 0, 1, 1);
+  label24_->setAccessibleName(QStringLiteral("personal label"));
+  label25_->setAccessibleName(QStringLiteral("personal label"));
+  title->setFixedHeight(17);
+  column->addWidget(title);
+  keypad_ = buildKeypad(body);
+  column->addWidget(keypad_, 1);
+  column->addStretch(0);
+  return body;
+}
+
+QWidget* MainWindow::buildDisplay(QWidget* parent) {
+  auto* lcd = new QFrame(parent);
+  lcd->setObjectName(QStringLiteral("lcd"));
+  lcd->setAutoFillBackground(true);
+  lcd->setFrameShape(QFrame::StyledPanel);
+  lcd->setFrameShadow(QFrame::Sunken);
+  lcd->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  lcd_ = lcd;
+  auto* column = new QVBoxLayout(lcd);
+  column->setContentsMargins(5, 2, 5, 3);
+  column->setSpacing(0);
+
+  const QString led = tk_.fontFamily();
+  auto* marks = new QHBoxLayout;
+  marks->setSpacing(2);
+  for (const Indicator& ind : kIndicators) {
+    auto* label = new QLabel(lcd);
+    label->setTextFormat(Qt::PlainText);
+    label->setObjectName(QLatin1String(ind.name));
+    label->setAccessibleName(QLatin1String(ind.accessible));
+    label->setAutoFillBackground(true);
+    label->setFixedSize(ind.width, 12);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setFont(ind.ledFont && !led.isEmpty() ? pixelFont(QFont(led), 8)
+                                                 : pixelFont(font(), 10, QFont::Bold));
+    if (std::string_view(ind.name) == "Memory") marks->addStretch(1);
+    marks->addWidget(label);
+    indicators_[ind.name] = label;
+  }
+  column->addLayout(marks);
+
+  display_ = new QLineEdit(lcd);
   display_->setObjectName(QStringLiteral("window"));
   display_->setReadOnly(true);
+  display_->setFrame(false);
   display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   display_->setFocusPolicy(Qt::NoFocus);
+  display_->setContextMenuPolicy(Qt::NoContextMenu);
   display_->setAccessibleName(QStringLiteral("display"));
-  if (!tk_.fontFamily().isEmpty()) {
-    QFont led(tk_.fontFamily());
-    led.setPointSize(16);
-    display_->setFont(led);
-  }
-  display_->setStyleSheet(QStringLiteral("background:#c8d8b0; color:#102010; padding:4px;"));
+  display_->setFixedHeight(32);
+  display_->setTextMargins(0, 0, 0, 0);
+  display_->setFont(led.isEmpty() ? pixelFont(QFont(QStringLiteral("Monospace")), 22, QFont::Bold)
+                                  : pixelFont(QFont(led), kDisplayPixels));
   column->addWidget(display_);
+  return lcd;
+}
 
-  auto* indicatorRow = new QHBoxLayout();
-  for (const char* name : {"invlabel", "hyplabel", "deglabel", "radlabel", "gradlabel", "Memory",
-                           "LblBase", "Label7"}) {
-    auto* label = new QLabel(central);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setMinimumWidth(18);
-    indicatorRow->addWidget(label);
-    indicators_[name] = label;
-  }
-  indicatorRow->addStretch();
-  column->addLayout(indicatorRow);
+QWidget* MainWindow::buildKeypad(QWidget* parent) {
+  auto* pad = new QWidget(parent);
+  pad->setObjectName(QStringLiteral("keypad"));
+  auto* grid = new QGridLayout(pad);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setHorizontalSpacing(3);
+  grid->setVerticalSpacing(0);
 
-  auto* grid = new QGridLayout();
-  grid->setSpacing(3);
+  const QFont functionFont = pixelFont(font(), 11);
+  const QFont digitFont = pixelFont(font(), 15, QFont::DemiBold);
+  const QFont operatorFont = pixelFont(font(), 15, QFont::DemiBold);
+  const QFont secondFont = pixelFont(font(), 9, QFont::DemiBold);
+
+  // Grid row 2r holds the second-function captions of key row r, row 2r+1 its keys.
   for (int r = 0; r < static_cast<int>(kLayout.size()); ++r) {
-    for (int c = 0; c < static_cast<int>(kLayout[r].size()); ++c) {
-      const KeyRow& row = keyRow(kLayout[r][c]);
-      if (row.key != kLayout[r][c]) continue;  // a key this build does not have yet
-      auto* b = new QPushButton(q(row.caption), central);
+    const bool upper = r < kUpperRows;
+    grid->setRowMinimumHeight(2 * r, r == kUpperRows ? 6 : 11);
+    grid->setRowStretch(2 * r + 1, upper ? 10 : 12);
+    for (int c = 0; c < kColumns; ++c) {
+      const Key key = kLayout[r][c];
+      if (buttons_.count(key)) continue;  // the second cell of a wide or tall key
+      int columnSpan = 1;
+      while (c + columnSpan < kColumns && kLayout[r][c + columnSpan] == key) ++columnSpan;
+      int rowSpan = 1;
+      while (r + rowSpan < static_cast<int>(kLayout.size()) && kLayout[r + rowSpan][c] == key)
+        ++rowSpan;
+
+      const KeyRow& row = keyRow(key);
+      auto* b = new KeyButton(q(row.caption), pad);
       b->setObjectName(q(row.control));
       b->setToolTip(q(row.tooltip));
       b->setAccessibleName(q(row.accessible));
-      b->setFocusPolicy(row.key == Key::Equals ? Qt::StrongFocus : Qt::NoFocus);
-      b->setMinimumHeight(24);
-      const Key key = row.key;
-      connect(b, &QPushButton::clicked, this, [this, key] { click(key); });
-      // "=" takes the rest of the last row.
-      const int span = row.key == Key::Equals ? 2 : 1;
-      grid->addWidget(b, r, c, 1, span);
+      b->setFocusPolicy(key == Key::Equals ? Qt::StrongFocus : Qt::NoFocus);
+      b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+      const bool digit = key <= Key::D9 || key == Key::Point || key == Key::Sign;
+      const bool arithmetic = key == Key::Add || key == Key::Subtract || key == Key::Multiply ||
+                              key == Key::Divide || key == Key::Equals;
+      b->setFont(digit ? digitFont : arithmetic ? operatorFont : functionFont);
+      connect(b, &QPushButton::clicked, this,
+              [this, key] { run([this, key] { model_.press(key); }); });
+      grid->addWidget(b, 2 * r + 1, c, 2 * rowSpan - 1, columnSpan);
       buttons_[key] = b;
+
+      if (!row.second.empty()) {
+        auto* second = new QLabel(q(row.second), pad);
+        second->setTextFormat(Qt::PlainText);
+        second->setObjectName(QStringLiteral("second_") + q(row.control));
+        second->setFont(secondFont);
+        second->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        second->setFixedHeight(11);
+        second->setAccessibleName(QStringLiteral("second function of ") + q(row.accessible));
+        second->setAccessibleDescription(q(row.second));
+        b->setAccessibleDescription(q(row.tooltip) + QStringLiteral(". With inv: ") +
+                                    q(row.second));
+        grid->addWidget(second, 2 * r, c, 1, columnSpan);
+        secondCaptions_.push_back(second);
+      }
     }
   }
-  column->addLayout(grid);
-  setCentralWidget(central);
-  setFixedSize(static_cast<int>(kWidthTwips / kTwipsPerPixel),
-               static_cast<int>(kHeightTwips / kTwipsPerPixel));
-  if (auto* eq = button(Key::Equals)) {
-    eq->setDefault(true);
-    tk_.attach(this, eq);
-  }
-  refresh();
+  for (int c = 0; c < kColumns; ++c) grid->setColumnStretch(c, 1);
+
+  // The special keys' fixed colours.
+  for (Key key : {Key::Clear, Key::AllClear}) setBackColour(buttons_[key], kClearKeys);
+  setBackColour(buttons_[Key::Equals], kEqualsKey);
+  setBackColour(buttons_[Key::Inv], kInvKey);
+  return pad;
 }
 
-MainWindow::~MainWindow() = default;
+// The panels take the whole fold-out area (the converter places its controls
+// in the area's own coordinates); Close Flap sits below them.
+QWidget* MainWindow::buildFoldOut(QWidget* parent) {
+  auto* fold = new QWidget(parent);
+  fold->setObjectName(QStringLiteral("foldOut"));
+  auto changed = [this] { refresh(); };
+  stats_ = new StatsPanel(model_, changed, fold);
+  finance_ = new FinancePanel(model_, changed, fold);
+  converter_ = new ConverterPanel(model_, changed, fold);
+  stats_->setObjectName(QStringLiteral("StatsPanel"));
+  finance_->setObjectName(QStringLiteral("FinancePanel"));
+  converter_->setObjectName(QStringLiteral("ConverterPanel"));
+
+  rule_ = new QFrame(fold);
+  rule_->setFrameShape(QFrame::VLine);
+  rule_->setFrameShadow(QFrame::Sunken);
+
+  flapclose_ = new QPushButton(QStringLiteral("Close Flap"), fold);
+  flapclose_->setObjectName(QStringLiteral("flapclose"));
+  flapclose_->setFocusPolicy(Qt::NoFocus);
+  flapclose_->setAccessibleName(QStringLiteral("close the fold-out"));
+  connect(flapclose_, &QPushButton::clicked, this,
+          [this] { run([this] { model_.flapclose_Click(); }); });
+  return fold;
+}
+
+QAction* MainWindow::addItem(QMenu* menu, const char* name, const char* caption,
+                             std::function<void()> command, const QKeySequence& shortcut,
+                             bool checkable) {
+  auto* item = menu->addAction(QString::fromUtf8(caption));
+  item->setObjectName(QLatin1String(name));
+  item->setShortcut(shortcut);
+  item->setCheckable(checkable);
+  connect(item, &QAction::triggered, this, [this, command] { run(command); });
+  actions_[item->objectName()] = item;
+  return item;
+}
+
+void MainWindow::buildMenus() {
+  Model& m = model_;
+  QMenuBar* bar = menuBar();
+
+  QMenu* file = bar->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("mnufile"));
+  addItem(file, "load", "&Load Settings...", [&m] { m.load_Click(); });
+  addItem(file, "save", "&Save Settings...", [&m] { m.save_Click(); });
+  file->addSeparator();
+  addItem(
+      file, "mnuexxit", "E&xit", [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+  QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+  edit->setObjectName(QStringLiteral("mnuedit"));
+  addItem(
+      edit, "mnucopy", "&Copy", [&m] { m.menuCopy(); }, QKeySequence(Qt::CTRL | Qt::Key_C));
+  addItem(
+      edit, "mnupaste", "&Paste", [&m] { m.menuPaste(); }, QKeySequence(Qt::CTRL | Qt::Key_V));
+
+  QMenu* view = bar->addMenu(QStringLiteral("&View"));
+  view->setObjectName(QStringLiteral("mnuappearance"));
+  addItem(view, "mnuhide2", "&Hide    [ Esc ]", [&m] { m.mnuhide2_Click(); });
+  view->addSeparator();
+  addItem(
+      view, "mnuTopmost", "Always on &Top", [&m] { m.mnuTopmost_Click(); },
+      QKeySequence(Qt::CTRL | Qt::Key_T), true);
+  addItem(
+      view, "mnuMinimize", "&Appear on Startup", [&m] { m.mnuMinimize_Click(); }, {}, true);
+  view->addSeparator();
+  addItem(
+      view, "compact", "Compact &Size", [&m] { m.compact_Click(); },
+      QKeySequence(Qt::CTRL | Qt::Key_M));
+  view->addSeparator();
+  QMenu* appearance = view->addMenu(QStringLiteral("Appearance"));
+  appearance->setObjectName(QStringLiteral("mnuapp"));
+  actions_[QStringLiteral("mnuapp")] = appearance->menuAction();
+  QMenu* colours = appearance->addMenu(QStringLiteral("Colours"));
+  colours->setObjectName(QStringLiteral("mnucolours"));
+  actions_[QStringLiteral("mnucolours")] = colours->menuAction();
+  addItem(colours, "mnuscreen", "Screen", [&m] { m.mnuscreen_Click(); });
+  addItem(colours, "mnudigits", "Digits", [&m] { m.mnudigits_Click(); });
+  addItem(colours, "mnushell", "Calculator Shell", [&m] { m.mnushell_Click(); });
+  addItem(colours, "mnustandard", "Standard Buttons", [&m] { m.mnustandard_Click(); });
+  addItem(colours, "mnufunction", "Function Buttons", [&m] { m.mnufunction_Click(); });
+  appearance->addSeparator();
+  addItem(appearance, "mnulabel", "Personal Label", [&m] { m.mnulabel_Click(); });
+
+  QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
+  tools->setObjectName(QStringLiteral("extended"));
+  addItem(
+      tools, "Converter", "&Converter/Constants Library", [&m] { m.Converter_Click(); },
+      QKeySequence(Qt::CTRL | Qt::Key_L), true);
+  addItem(
+      tools, "Statistics", "&Statistical Functions", [&m] { m.Statistics_Click(); },
+      QKeySequence(Qt::CTRL | Qt::Key_S), true);
+  addItem(
+      tools, "mnuFinancial", "&Financial Calculations", [&m] { m.mnuFinancial_Click(); },
+      QKeySequence(Qt::CTRL | Qt::Key_F), true);
+  addItem(
+      tools, "mnuElements", "Periodic Table of the &Elements", [this] { openElements(); },
+      QKeySequence(Qt::CTRL | Qt::Key_E));
+  tools->addSeparator();
+  addItem(
+      tools, "mnuOptions", "&Options...", [this] { openOptions(); },
+      QKeySequence(Qt::CTRL | Qt::Key_O));
+
+  QMenu* help = bar->addMenu(QStringLiteral("&?"));
+  help->setObjectName(QStringLiteral("helpful"));
+  addItem(help, "Contents", "&Overview", [&m] { m.Contents_Click(); });
+  addItem(help, "Equivalent", "&Keyboard Equivalents", [&m] { m.Equivalent_Click(); });
+  help->addSeparator();
+  addItem(help, "About", "&About Zova", [this] { AboutBox::open(this); });
+}
+
+void MainWindow::buildTrayMenu() {
+  tasks_ = new QMenu(QStringLiteral("Tasks"), this);
+  tasks_->setObjectName(QStringLiteral("mnutasks"));
+  addItem(tasks_, "mnuAbout", "About Zova", [this] { AboutBox::open(this); });
+  tasks_->addSeparator();
+  addItem(tasks_, "mnuhide", "&Hide", [this] { model_.mnuhide_Click(); });
+  addItem(tasks_, "mnuexit", "E&xit", [this] { exitFromTray(); });
+  tasks_->addSeparator();
+  addItem(tasks_, "mnuopen", "&Open", [this] { model_.mnuopen_Click(); });
+}
+
+void MainWindow::installTrayIcon() {
+  if (tray_ || !QSystemTrayIcon::isSystemTrayAvailable()) return;
+  tray_ = new QSystemTrayIcon(windowIcon(), this);
+  tray_->setToolTip(QStringLiteral("Zova"));
+  // The menu pops up on a right click; a left click does nothing.
+  tray_->setContextMenu(tasks_);
+  connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+    if (r == QSystemTrayIcon::DoubleClick) trayDoubleClicked();
+  });
+  tray_->show();
+}
+
+void MainWindow::trayDoubleClicked() {
+  if (options_ && options_->isVisible()) options_->close();
+  run([this] { model_.mnuopen_Click(); });
+}
 
 QPushButton* MainWindow::button(Key key) const {
   auto it = buttons_.find(key);
   return it == buttons_.end() ? nullptr : it->second;
 }
 
-void MainWindow::click(Key key) {
-  model_.press(key);
+QAction* MainWindow::action(const QString& name) const {
+  auto it = actions_.find(name);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainWindow::run(const std::function<void()>& operation) {
+  operation();
+  if (model_.ended()) {
+    close();
+    return;
+  }
   refresh();
+}
+
+// The dialog loads itself from the model each time it shows; after Cancel it
+// stays loaded but hidden until the next time.
+void MainWindow::openOptions() {
+  if (!options_) options_ = new OptionsWindow(model_, this);
+  options_->exec();
+}
+
+void MainWindow::openElements() {
+  if (!elements_) {
+    elements_ = new ElementsWindow(
+        model_, [this] { refresh(); }, this);
+    const Qt::WindowFlags flags = elements_->windowFlags();
+    if (!(flags & Qt::Window) || !(flags & Qt::WindowStaysOnTopHint))
+      elements_->setWindowFlags(flags | Qt::Window | Qt::WindowStaysOnTopHint);
+  }
+  elements_->show();
+  elements_->raise();
+  elements_->activateWindow();
+}
+
+void MainWindow::exitFromTray() {
+  model_.mnuexit_Click();
+  close();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == display_ && event->type() == QEvent::Resize) fitDisplay();
+  if (event->type() != QEvent::KeyRelease || !watched->isWidgetType())
+    return QMainWindow::eventFilter(watched, event);
+  auto* widget = static_cast<QWidget*>(watched);
+  if (widget->window() != this) return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  keyReleased(*key);
+  // The release is the keypad's; only a button's own Space release goes on,
+  // so that the button completes its click.
+  const bool buttonSpace = qobject_cast<QAbstractButton*>(widget) &&
+                           (key->key() == Qt::Key_Space || key->key() == Qt::Key_Select);
+  return !buttonSpace;
+}
+
+void MainWindow::keyReleased(const QKeyEvent& event) {
+  if (event.isAutoRepeat()) return;
+  const TranslatedKey key = translateKey(event);
+  // Enter is "=" through the default button's press, not through the key map.
+  if (key.code == vk::kEnter) return;
+  run([this, key] { model_.keyUp(key.code, key.shift); });
+}
+
+// A press of Enter that no control took (focus elsewhere, or none) still means "=".
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (QPushButton* equals = button(Key::Equals)) equals->click();
+    event->accept();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!model_.ended()) model_.unload();
+  // The periodic table, help and About windows go with the calculator.
+  for (QWidget* owned : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (owned->isWindow() && owned->isVisible()) owned->close();
+  if (tray_) tray_->hide();
+  event->accept();
+}
+
+void MainWindow::layoutCase() {
+  if (!case_) return;
+  if (!model_.shell().size && case_->height() > 0) bodyHeight_ = case_->height();
+  body_->setGeometry(0, 0, kBodyWidth, std::max(case_->height(), bodyHeight_));
+  const int foldWidth = std::max(0, case_->width() - kBodyWidth);
+  const int foldHeight = case_->height();
+  foldOut_->setGeometry(kBodyWidth, 0, foldWidth, foldHeight);
+  const QSize button = flapclose_->sizeHint().expandedTo(QSize(86, 24));
+  const int panelHeight = std::max(0, foldHeight - button.height() - 12);
+  for (QWidget* panel : {static_cast<QWidget*>(stats_), static_cast<QWidget*>(finance_),
+                         static_cast<QWidget*>(converter_)})
+    panel->setGeometry(0, 0, foldWidth, panelHeight);
+  flapclose_->setGeometry(foldWidth - button.width() - 8, foldHeight - button.height() - 6,
+                          button.width(), button.height());
+  rule_->setGeometry(0, 4, 2, std::max(0, foldHeight - 8));
+  rule_->raise();
 }
 
 void MainWindow::refresh() {
   const CalcState& s = model_.calc().state();
-  display_->setText(QString::fromStdString(s.window));
-  const std::map<std::string, const std::string*> captions = {
+  const ShellState& sh = model_.shell();
+
+  display_->setText(q(s.window));
+  display_->setCursorPosition(0);
+  const std::pair<const char*, const std::string*> captions[] = {
       {"invlabel", &s.invlabel}, {"hyplabel", &s.hyplabel},   {"deglabel", &s.deglabel},
       {"radlabel", &s.radlabel}, {"gradlabel", &s.gradlabel}, {"Memory", &s.Memory},
       {"LblBase", &s.LblBase},   {"Label7", &s.Label7}};
-  for (const auto& [name, text] : captions)
-    indicators_[name]->setText(QString::fromStdString(*text));
-  if (auto* b = button(Key::Open)) b->setToolTip(QString::fromStdString(s.openTip));
-  if (auto* b = button(Key::Close)) b->setToolTip(QString::fromStdString(s.closeTip));
+  for (const auto& [name, text] : captions) {
+    QLabel* label = indicators_[name];
+    label->setText(q(*text));
+    const QString shown = label->text().trimmed();
+    label->setAccessibleDescription(shown.isEmpty() ? QStringLiteral("off") : shown);
+  }
+
+  fitDisplay();
+
+  const int depth = std::max(0, s.bracketLevel);
+  QPushButton* open = button(Key::Open);
+  QPushButton* close = button(Key::Close);
+  open->setToolTip(q(s.openTip));
+  close->setToolTip(q(s.closeTip));
+  open->setAccessibleName(QStringLiteral("open bracket, depth %1").arg(depth));
+  close->setAccessibleName(QStringLiteral("close bracket, depth %1").arg(depth));
+
+  const QString personal = q(sh.personalLabel);
+  label24_->setText(personal);
+  label25_->setText(personal);
+
+  actions_[QStringLiteral("compact")]->setText(q(sh.compactCaption));
+  actions_[QStringLiteral("mnuTopmost")]->setChecked(sh.topmostChecked);
+  actions_[QStringLiteral("mnuMinimize")]->setChecked(sh.minimizeChecked);
+  const std::pair<const char*, bool> panels[] = {{"Converter", sh.converterChecked},
+                                                 {"Statistics", sh.statisticsChecked},
+                                                 {"mnuFinancial", sh.financialChecked}};
+  for (const auto& [name, checked] : panels) {
+    QAction* item = actions_[QLatin1String(name)];
+    item->setChecked(checked);
+    item->setEnabled(sh.panelItemsEnabled);
+  }
+
+  applyColours();
+
+  tk_.setWindowSize(sh.width, sh.height);
+  const bool foldOpen = sh.width > 3300 && !sh.size;
+  stats_->setVisible(sh.StatVis);
+  finance_->setVisible(sh.FinVis);
+  converter_->setVisible(sh.ConvVis);
+  foldOut_->setVisible(foldOpen);
+  // Compact size keeps the display strip; the keys still answer the keyboard.
+  if (keypad_->isHidden() != sh.size) {
+    keypad_->setVisible(!sh.size);
+    if (!sh.size) tk_.focusEquals();
+  }
+  stats_->refresh();
+  finance_->refresh();
+  converter_->refresh();
+  layoutCase();
+}
+
+// The display's font shrinks until the whole text fits.
+void MainWindow::fitDisplay() {
+  QFont displayFont = display_->font();
+  const int room = display_->contentsRect().width() - 6;
+  for (int px = kDisplayPixels; px >= 9; --px) {
+    displayFont.setPixelSize(px);
+    if (room <= 0 || QFontMetrics(displayFont).horizontalAdvance(display_->text()) <= room) break;
+  }
+  if (displayFont != display_->font()) display_->setFont(displayFont);
+}
+
+void MainWindow::applyColours() {
+  const ShellState& sh = model_.shell();
+  const QColor screen = qtColour(sh.screenColour);
+  const QColor digits = qtColour(sh.digitsColour);
+
+  setRole(lcd_, QPalette::Window, screen);
+  setRole(display_, QPalette::Base, screen);
+  setRole(display_, QPalette::Text, digits);
+  for (const auto& [name, label] : indicators_) {
+    setRole(label, QPalette::Window, screen);
+    setRole(label, QPalette::WindowText, digits);
+  }
+
+  // The case, and what is written on it: the second-function captions in the
+  // inv key's amber, the personal label embossed.
+  const QColor shell = qtColour(sh.shellColour);
+  setRole(case_, QPalette::Window, shell);
+  const QColor caseColour = case_->palette().color(QPalette::Window);
+  const bool darkCase = textOn(caseColour) != textOn(QColor(Qt::white));
+  setRole(case_, QPalette::WindowText, shell.isValid() ? textOn(shell) : QColor());
+  const QColor amber = darkCase ? QColor(0xff, 0xc8, 0x6a) : QColor(0x8c, 0x4f, 0x00);
+  for (QLabel* second : secondCaptions_) setRole(second, QPalette::WindowText, amber);
+  setRole(label24_, QPalette::WindowText,
+          darkCase ? QColor(0xee, 0xf0, 0xf3) : QColor(0x2c, 0x35, 0x42));
+  setRole(label25_, QPalette::WindowText, darkCase ? QColor(0, 0, 0) : caseColour.lighter(125));
+
+  // Both key groups, in the keypad and in the panels.
+  const QColor standard = qtColour(sh.standardColour);
+  const QColor function = qtColour(sh.functionColour);
+  for (QWidget* w : findChildren<QWidget*>()) {
+    const QString name = w->objectName();
+    if (name.isEmpty()) continue;
+    if (kStandardButtons.contains(name))
+      setBackColour(w, standard);
+    else if (kFunctionButtons.contains(name))
+      setBackColour(w, function);
+  }
 }
 
 }  // namespace zova

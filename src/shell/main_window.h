@@ -1,19 +1,37 @@
-// The calculator window: the LED display, the indicator labels and the keypad
-// built from the key table. It turns clicks into model operations and redraws
-// every text from the model after each one.
+// The calculator window: the LED display and its indicators, the keypad built
+// from the key table, the fold-out area with the three tool panels, the menus,
+// the tray icon and the keyboard. It turns events into model operations and
+// redraws every text, check mark, colour and size from the model after each one.
 #pragma once
 
+#include <QAction>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
+#include <QPointer>
 #include <QPushButton>
+#include <QSystemTrayIcon>
+#include <functional>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "engine/keys.h"
 #include "model/model.h"
+#include "shell/elements_window.h"
+#include "shell/options_window.h"
 #include "shell/qt_toolkit.h"
 
 namespace zova {
+
+class StatsPanel;
+class FinancePanel;
+class ConverterPanel;
+
+/// The program's icon, drawn at the usual sizes.
+QIcon programIcon();
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -21,20 +39,82 @@ class MainWindow : public QMainWindow {
   MainWindow(Model& model, QtToolkit& toolkit);
   ~MainWindow() override;
 
-  /// The button of a keypad key (for tests and accessibility checks).
+  /// The button of a keypad key; nullptr for the Stack toggle, which lives in
+  /// the statistics panel.
   QPushButton* button(Key key) const;
   QLineEdit* displayField() const { return display_; }
-  /// Redraws every text from the model.
+  /// A menu item by its control name ("mnucopy", "compact", "mnuopen" ...).
+  QAction* action(const QString& name) const;
+  /// The tray icon's "Tasks" menu (it exists even where there is no tray).
+  QMenu* trayMenu() const { return tasks_; }
+  QWidget* foldOut() const { return foldOut_; }
+  StatsPanel* statsPanel() const { return stats_; }
+  FinancePanel* financePanel() const { return finance_; }
+  ConverterPanel* converterPanel() const { return converter_; }
+  ElementsWindow* elementsWindow() const { return elements_; }
+
+  /// Redraws every text, check mark, colour and size from the model.
   void refresh();
+  /// Puts the icon into the system tray when the desktop has one.
+  void installTrayIcon();
+  QSystemTrayIcon* trayIcon() const { return tray_; }
+  /// A double click on the tray icon: closes the options dialog (which writes
+  /// its settings) and shows the window.
+  void trayDoubleClicked();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
-  void click(Key key);
+  QWidget* buildBody(QWidget* parent);
+  QWidget* buildDisplay(QWidget* parent);
+  QWidget* buildKeypad(QWidget* parent);
+  QWidget* buildFoldOut(QWidget* parent);
+  void buildMenus();
+  void buildTrayMenu();
+  QAction* addItem(QMenu* menu, const char* name, const char* caption,
+                   std::function<void()> command, const QKeySequence& shortcut = {},
+                   bool checkable = false);
+
+  /// Runs a model operation and redraws; ends the program when it ran the unload.
+  void run(const std::function<void()>& operation);
+  void keyReleased(const QKeyEvent& event);
+  void openOptions();
+  void openElements();
+  void exitFromTray();
+  void applyColours();
+  void fitDisplay();
+  void layoutCase();
 
   Model& model_;
   QtToolkit& tk_;
+
+  QWidget* case_ = nullptr;  ///< the client area: keypad body and fold-out side by side
+  QWidget* body_ = nullptr;
+  int bodyHeight_ = 0;  ///< the body's height in normal size; compact size clips it
+  QWidget* lcd_ = nullptr;
+  QWidget* keypad_ = nullptr;
   QLineEdit* display_ = nullptr;
   std::map<std::string, QLabel*> indicators_;
+  QLabel* label24_ = nullptr;
+  QLabel* label25_ = nullptr;
+  std::vector<QLabel*> secondCaptions_;
   std::map<Key, QPushButton*> buttons_;
+
+  QWidget* foldOut_ = nullptr;
+  StatsPanel* stats_ = nullptr;
+  FinancePanel* finance_ = nullptr;
+  ConverterPanel* converter_ = nullptr;
+  QPushButton* flapclose_ = nullptr;
+  QFrame* rule_ = nullptr;
+
+  std::map<QString, QAction*> actions_;
+  QMenu* tasks_ = nullptr;
+  QSystemTrayIcon* tray_ = nullptr;
+  QPointer<OptionsWindow> options_;
+  QPointer<ElementsWindow> elements_;
 };
 
 }  // namespace zova

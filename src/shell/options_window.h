@@ -2,19 +2,51 @@
 // accuracy on two tabs, over the model's OptionsDialog.
 #pragma once
 
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
 
 #include "model/model.h"
 
 namespace zova {
 
+/// Showing the dialog loads its controls from the calculator. OK and the close
+/// box write the settings back; Cancel (and Esc) restores the controls and hides
+/// the dialog without writing.
 class OptionsWindow : public QDialog {
   Q_OBJECT
  public:
   OptionsWindow(Model& model, QWidget* parent = nullptr);
 
+  /// Redraws every control from the model's dialog state.
+  void refresh();
+  /// Cancel: back to the calculator's settings, hidden, nothing written.
+  void reject() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  void ok();
+
   Model& model_;
+  QTabWidget* tabs_ = nullptr;
+  QWidget* frame3_ = nullptr;
+  QGroupBox* frame1_ = nullptr;
+  QGroupBox* frame2_ = nullptr;
+  QButtonGroup* formats_ = nullptr;
+  QButtonGroup* accuracies_ = nullptr;
+  QLabel* label2_ = nullptr;
+  QLineEdit* text1_ = nullptr;
+  QScrollBar* hscroll1_ = nullptr;
+  QCheckBox* check2_ = nullptr;
 };
 
 }  // namespace zova

@@ -11,6 +11,9 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QSystemTrayIcon>
+
+#include "shell/help_window.h"
 
 namespace zova {
 
@@ -105,7 +108,7 @@ void QtToolkit::setTopmost(bool onTop) {
   if (visible) window_->show();
 }
 
-void QtToolkit::showHelp(int) {}
+void QtToolkit::showHelp(int topic) { HelpWindow::open(window_, topic); }
 
 bool QtToolkit::setStartupEntry(bool) { return false; }
 
@@ -131,8 +134,21 @@ void QtToolkit::setBusy(bool busy) {
     QApplication::restoreOverrideCursor();
 }
 
+// Without a system tray a hidden window could not be brought back: minimize it instead.
 void QtToolkit::hideWindow() {
-  if (window_) window_->hide();
+  if (!window_) return;
+  if (QSystemTrayIcon::isSystemTrayAvailable())
+    window_->hide();
+  else
+    window_->showMinimized();
+}
+
+void QtToolkit::showWindow() {
+  if (window_) {
+    window_->showNormal();
+    window_->raise();
+    window_->activateWindow();
+  }
 }
 
 void QtToolkit::quit() { QCoreApplication::quit(); }

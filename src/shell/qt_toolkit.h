@@ -32,6 +32,7 @@ class QtToolkit : public Toolkit {
   void removeFont() override;
   void setBusy(bool busy) override;
   void hideWindow() override;
+  void showWindow() override;
   void quit() override;
 
   /// The family name of the installed display font, or "" when none.

@@ -1,11 +1,129 @@
 // The statistics panel of the fold-out area: the data list, its keys and the Stack toggle.
 #include "shell/stats_panel.h"
 
+#include <QHBoxLayout>
+#include <QSignalBlocker>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QVBoxLayout>
+
 namespace zova {
 
-StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* parent)
-    : QWidget(parent), model_(model), changed_(std::move(changed)) {}
+namespace {
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
-void StatsPanel::refresh() {}
+// The Stack toggle's text lights up like an indicator lamp.
+const QColor kStackOn(0x00, 0xFF, 0x00);
+const QColor kStackOff(0x00, 0x40, 0x00);
+
+// Results first under the data keys, a small gap between the two groups.
+bool startsResultGroup(StatKey k) { return k == StatKey::kCount; }
+}  // namespace
+
+void StackToggle::setLamp(const QColor& colour) {
+  if (colour == lamp_) return;
+  lamp_ = colour;
+  update();
+}
+
+void StackToggle::paintEvent(QPaintEvent*) {
+  QStylePainter p(this);
+  QStyleOptionButton opt;
+  initStyleOption(&opt);
+  if (lamp_.isValid()) opt.palette.setColor(QPalette::WindowText, lamp_);
+  p.drawControl(QStyle::CE_CheckBox, opt);
+}
+
+StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* parent)
+    : QWidget(parent), model_(model), changed_(std::move(changed)) {
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(8, 8, 8, 8);
+  row->setSpacing(8);
+
+  statlist_ = new QListWidget(this);
+  statlist_->setObjectName(QStringLiteral("statlist"));
+  statlist_->setAccessibleName(QStringLiteral("statistics data"));
+  statlist_->setSelectionMode(QAbstractItemView::SingleSelection);
+  statlist_->setMinimumWidth(110);
+  // A click on any item selects it, the current one too; arrow keys move the selection.
+  connect(statlist_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { select(statlist_->row(item)); });
+  connect(statlist_, &QListWidget::currentRowChanged, this, [this](int r) { select(r); });
+  row->addWidget(statlist_, 1);
+
+  auto* column = new QVBoxLayout();
+  column->setSpacing(3);
+  for (const StatKeyRow& r : statKeyTable()) {
+    if (startsResultGroup(r.key)) column->addSpacing(8);
+    auto* b = new QPushButton(q(r.caption), this);
+    b->setObjectName(q(r.control));
+    b->setToolTip(q(r.tooltip));
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setFixedWidth(100);
+    const StatKey key = r.key;
+    connect(b, &QPushButton::clicked, this, [this, key] {
+      model_.statPress(key);
+      done();
+    });
+    column->addWidget(b);
+    keys_[key] = b;
+  }
+  column->addStretch(1);
+
+  stack_ = new StackToggle(QStringLiteral("Stack"), this);
+  stack_->setObjectName(QStringLiteral("ToggleStack"));
+  stack_->setToolTip(QStringLiteral("Keyboard equivalent: W key"));
+  stack_->setFocusPolicy(Qt::NoFocus);
+  stack_->setBackgroundRole(QPalette::Window);  // a background colour fills the whole box
+  QFont bold = stack_->font();
+  bold.setBold(true);
+  stack_->setFont(bold);
+  connect(stack_, &QCheckBox::clicked, this, [this] {
+    model_.press(Key::Stack);
+    done();
+  });
+  column->addWidget(stack_);
+  row->addLayout(column);
+
+  refresh();
+}
+
+void StatsPanel::select(int row) {
+  if (row < 0) return;
+  model_.statSelect(static_cast<std::size_t>(row));
+  done();
+}
+
+void StatsPanel::done() {
+  refresh();
+  if (changed_) changed_();
+}
+
+void StatsPanel::refresh() {
+  const StatsRegister& reg = model_.stats();
+  const QSignalBlocker block(statlist_);
+  const auto& items = reg.statlist();
+  bool same = statlist_->count() == static_cast<int>(items.size());
+  for (int i = 0; same && i < statlist_->count(); ++i)
+    same = statlist_->item(i)->text() == QString::fromStdString(items[i]);
+  if (!same) {
+    statlist_->clear();
+    for (const std::string& t : items) statlist_->addItem(QString::fromStdString(t));
+  }
+  const auto sel = reg.selected();
+  if (sel && *sel < items.size()) {
+    statlist_->setCurrentRow(static_cast<int>(*sel));
+  } else {
+    statlist_->setCurrentRow(-1);
+    statlist_->clearSelection();
+  }
+
+  const bool on = model_.calc().state().togstack;
+  {
+    const QSignalBlocker blockStack(stack_);
+    stack_->setChecked(on);
+  }
+  stack_->setLamp(on ? kStackOn : kStackOff);
+}
 
 }  // namespace zova

@@ -2,12 +2,31 @@
 // A thin view: it draws the model's texts and turns clicks into model operations.
 #pragma once
 
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
 #include <QWidget>
 #include <functional>
+#include <map>
 
 #include "model/model.h"
 
 namespace zova {
+
+/// The Stack toggle: its text lights up like an indicator lamp whatever colours
+/// the window gives its background and text.
+class StackToggle : public QCheckBox {
+ public:
+  using QCheckBox::QCheckBox;
+  void setLamp(const QColor& colour);
+  QColor lamp() const { return lamp_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QColor lamp_;
+};
 
 class StatsPanel : public QWidget {
   Q_OBJECT
@@ -17,9 +36,19 @@ class StatsPanel : public QWidget {
   /// Redraws every text from the model.
   void refresh();
 
+  QListWidget* list() const { return statlist_; }
+  QPushButton* key(StatKey k) const { return keys_.at(k); }
+  StackToggle* stackToggle() const { return stack_; }
+
  private:
+  void select(int row);
+  void done();
+
   Model& model_;
   std::function<void()> changed_;
+  QListWidget* statlist_ = nullptr;
+  std::map<StatKey, QPushButton*> keys_;
+  StackToggle* stack_ = nullptr;
 };
 
 }  // namespace zova

@@ -1,9 +1,11 @@
-// The window mode: the application object, the model, start-up and the
-// main window, with the display font installed for the program's lifetime.
+// The window mode: the application object, the model started up from the
+// settings file in the current folder, the main window and the tray icon. The
+// program ends with the main window, whatever other window is still open.
 #include "shell/window_app.h"
 
 #include <QApplication>
 #include <QLocale>
+#include <QSystemTrayIcon>
 
 #include "model/model.h"
 #include "shell/main_window.h"
@@ -14,18 +16,33 @@ namespace zova {
 int runWindow(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zova"));
+  QApplication::setApplicationVersion(QStringLiteral("2.10"));
+  QApplication::setDesktopFileName(QStringLiteral("zova"));
+  // Only the main window's unload ends the program: closing the periodic table
+  // while the calculator sits in the tray must not.
+  QApplication::setQuitOnLastWindowClosed(false);
+
   const QLocale locale;
-  NumberLocale symbols{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+  const NumberLocale symbols{locale.decimalPoint().toStdString(),
+                             locale.groupSeparator().toStdString()};
   QtToolkit toolkit;
   Model model(toolkit, symbols);
+  model.setSettingsFile(kSettingsFileName);
   model.startUp();
+
   int status = 0;
   {
     MainWindow window(model, toolkit);
-    window.show();
+    QApplication::setWindowIcon(window.windowIcon());
+    window.installTrayIcon();
+    if (!model.shell().hidden)
+      window.show();
+    else if (!QSystemTrayIcon::isSystemTrayAvailable())
+      window.showMinimized();  // no tray to come back from
     status = QApplication::exec();
+    // The loop can also end from outside (the session closing): save all the same.
+    if (!model.ended()) model.unload();
   }
-  toolkit.removeFont();
   return status;
 }
 

@@ -1,0 +1,206 @@
+// The help window and its two pages. The keyboard page is built from the keypad,
+// statistics and converter tables, so it lists exactly the keys the program has.
+#include "shell/help_window.h"
+
+#include <QVBoxLayout>
+
+#include "converter/converter_model.h"
+#include "converter/unit_table.h"
+#include "engine/keys.h"
+#include "stats/stats_register.h"
+
+namespace zova {
+
+namespace {
+
+QString q(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A table cell's text with its blanks kept ("a  d/c" has two).
+QString cell(std::string_view s) {
+  return q(s).toHtmlEscaped().replace(QStringLiteral("  "), QStringLiteral("&nbsp; "));
+}
+
+// A button caption without its access-key marker: "C&onstants" reads "Constants".
+QString withoutAccessKey(std::string_view caption) {
+  QString text = q(caption);
+  text.remove(QLatin1Char('&'));
+  return text.toHtmlEscaped();
+}
+
+// "Keyboard equivalent:  F9 key" names the key "F9".
+QString keyOfTooltip(std::string_view tooltip) {
+  QString text = q(tooltip);
+  text.remove(QStringLiteral("Keyboard equivalent:"));
+  if (text.endsWith(QStringLiteral(" key"))) text.chop(4);
+  return text.trimmed().toHtmlEscaped();
+}
+
+QString row(const QString& a, const QString& b, const QString& c) {
+  return QStringLiteral("<tr><td>%1</td><td>%2</td><td><b>%3</b></td></tr>").arg(a, b, c);
+}
+
+QString tableHead(const QString& a, const QString& b, const QString& c) {
+  return QStringLiteral(
+             "<table cellspacing='0' cellpadding='3' border='1' style='border-collapse:collapse'>"
+             "<tr><th align='left'>%1</th><th align='left'>%2</th><th align='left'>%3</th></tr>")
+      .arg(a, b, c);
+}
+
+const char* const kStyle =
+    "<style>body{font-family:sans-serif;} h1{font-size:15pt;} h2{font-size:12pt;margin-top:14px;}"
+    " th{background:#dde3ea;} td,th{padding:3px 6px;}</style>";
+
+QString navigation(int topic) {
+  auto link = [topic](int target, const char* title) {
+    return target == topic
+               ? QStringLiteral("<b>%1</b>").arg(QLatin1String(title))
+               : QStringLiteral("<a href='topic:%1'>%2</a>").arg(target).arg(QLatin1String(title));
+  };
+  return QStringLiteral("<p>%1 &nbsp;|&nbsp; %2</p><hr>")
+      .arg(link(kOverviewHelpTopic, "Overview"), link(kKeyboardHelpTopic, "Keyboard Equivalents"));
+}
+
+QString overviewPage() {
+  return QStringLiteral(
+      "<h1>Zova</h1>"
+      "<p>Zova is a scientific calculator. Click its keys or type them: every key has a "
+      "keyboard equivalent, named in the key's tooltip and listed on the page "
+      "<a href='topic:800'>Keyboard Equivalents</a>. After every key the keyboard focus "
+      "goes back to the = key, so Enter always means =.</p>"
+      "<h2>The display</h2>"
+      "<p>The display shows the number being typed or the last result. The small marks "
+      "above it show <b>inv</b> while second functions are on, <b>h</b> while hyperbolic "
+      "functions are on, the angle unit (<b>d</b> degrees, <b>r</b> radians, <b>g</b> grads), "
+      "<b>M</b> while the memory holds a value, the number base (<b>h</b> hexadecimal, "
+      "<b>o</b> octal, <b>b</b> binary) and <b>A</b> when a fraction is an approximation.</p>"
+      "<h2>Calculating</h2>"
+      "<p>Zova works out expressions as they are written: multiplication and division bind "
+      "tighter than addition and subtraction, and powers tighter still. Brackets nest up to "
+      "100 deep; the tooltip of the bracket keys tells how many are open, and = closes any "
+      "that are still open. After + or &minus;, <b>%</b> turns the display into that "
+      "percentage of the number before the operator (200 + 5 % gives 10); elsewhere it "
+      "divides the display by 100.</p>"
+      "<p><b>inv</b> switches the next key to the function printed above it: arc sine, arc "
+      "cosine and arc tangent, 10<sup>x</sup> and e<sup>x</sup>, the y-th root, polar and "
+      "rectangular coordinates, mod, M&minus; and MC. <b>hyp</b> makes sin, cos and tan "
+      "hyperbolic. <b>Mode</b> steps through degrees, radians and grads; with inv it also "
+      "converts the displayed angle.</p>"
+      "<p><b>Base</b> steps through decimal, hexadecimal, octal and 16-bit binary. In "
+      "hexadecimal the keys marked A to F above them type those digits; inv Base is the "
+      "bitwise not, and inv Kin, inv Kout and inv X! are and, or and xor.</p>"
+      "<p><b>b/c</b> shows the display as a fraction, inv b/c as a whole number and a "
+      "fraction. How close the fraction must come, and whether it may contain square "
+      "roots, is set under Tools, Options. The keys &gt;&deg; ' \" and &deg; ' \" &gt; turn "
+      "decimal degrees into degrees, minutes and seconds and back.</p>"
+      "<p>Two registers keep numbers: <b>M+</b> adds the display to the memory M and "
+      "<b>MR</b> recalls it; <b>Kin</b> stores the display in K and <b>Kout</b> recalls "
+      "it.</p>"
+      "<h2>Tools</h2>"
+      "<p>The Tools menu opens, to the right of the keypad, the unit converter with its "
+      "library of physical constants, the statistics register (with the Stack box ticked "
+      "every result of = is entered as data) and the financial calculations (time value "
+      "of money and amortization). The periodic table shows the elements' data and adds "
+      "up molar masses of formulas dragged together from its tiles. Options chooses how "
+      "results are shown: as they come, with a fixed number of decimal places, or in "
+      "scientific notation.</p>"
+      "<h2>The window</h2>"
+      "<p>The View menu makes the window compact, keeps it above other windows, recolours "
+      "the display, the keys and the case, and puts a title of your own on the "
+      "calculator. Hide (or Esc) sends Zova to the system tray; double-click its icon "
+      "there, or choose Open from its menu, to bring it back. Where the desktop has no "
+      "tray, Zova is minimized instead.</p>"
+      "<h2>Settings</h2>"
+      "<p>When Zova closes (File, Exit, the End key or the window's close box) it writes "
+      "its settings, both registers and the statistics data to the file dadidedo.dat in "
+      "the current folder, and reads them back at the next start. File, Save Settings "
+      "keeps a copy under another name; Load Settings brings one back.</p>");
+}
+
+QString keyboardPage() {
+  QString html = QStringLiteral(
+      "<h1>Keyboard Equivalents</h1>"
+      "<p>Keys act when they are released. While Ctrl or Alt is held, no key reaches the "
+      "keypad. Keys marked <i>keypad</i> are those of the numeric keypad.</p>"
+      "<h2>Keypad</h2>");
+  html += tableHead(QStringLiteral("Key"), QStringLiteral("Function"), QStringLiteral("Keyboard"));
+  for (const KeyRow& k : keyTable()) {
+    QString function = cell(k.accessible);
+    if (!k.second.empty())
+      function += QStringLiteral(" <small>(with inv: %1)</small>").arg(cell(k.second));
+    html += row(cell(k.caption), function, cell(k.keyboard));
+  }
+  html += QStringLiteral(
+      "</table><p>The digits 0 to 9 can be typed on the top row or on the keypad. In "
+      "hexadecimal the letters A to F type the digits A to F.</p>");
+
+  html += QStringLiteral("<h2>Statistical functions</h2>");
+  html += tableHead(QStringLiteral("Key"), QString(), QStringLiteral("Keyboard"));
+  for (const StatKeyRow& k : statKeyTable())
+    if (!k.keyboard.empty()) html += row(withoutAccessKey(k.caption), QString(), cell(k.keyboard));
+  html += QStringLiteral("</table>");
+
+  html += QStringLiteral("<h2>Converter and constants</h2>");
+  html += tableHead(QStringLiteral("Key"), QString(), QStringLiteral("Keyboard"));
+  for (const CategoryRow& c : categoryRows())
+    if (!c.key.empty()) html += row(withoutAccessKey(c.caption), QString(), cell(c.key));
+  html += row(withoutAccessKey(kKonstantCaption), QString(), keyOfTooltip(kKonstantTooltip));
+  html += row(withoutAccessKey(kConvertCaption), QString(), keyOfTooltip(kOkTooltip));
+  html += QStringLiteral("</table>");
+
+  html += QStringLiteral("<h2>The window</h2>");
+  html += tableHead(QStringLiteral("Key"), QString(), QStringLiteral("Keyboard"));
+  html += row(QStringLiteral("Hide the window"), QString(), QStringLiteral("Esc"));
+  html += row(QStringLiteral("Save the settings and close Zova"), QString(), QStringLiteral("End"));
+  html += QStringLiteral("</table>");
+  return html;
+}
+
+}  // namespace
+
+QString helpTopicTitle(int topic) {
+  return topic == kKeyboardHelpTopic ? QStringLiteral("Keyboard Equivalents")
+                                     : QStringLiteral("Overview");
+}
+
+QString helpTopicHtml(int topic) {
+  const int shown = topic == kKeyboardHelpTopic ? kKeyboardHelpTopic : kOverviewHelpTopic;
+  return QLatin1String(kStyle) + navigation(shown) +
+         (shown == kKeyboardHelpTopic ? keyboardPage() : overviewPage());
+}
+
+HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+  setObjectName(QStringLiteral("HelpWindow"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  browser_ = new QTextBrowser(this);
+  browser_->setObjectName(QStringLiteral("helpText"));
+  browser_->setOpenLinks(false);
+  browser_->setAccessibleName(QStringLiteral("help text"));
+  layout->addWidget(browser_);
+  connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+    if (url.scheme() == QLatin1String("topic")) showTopic(url.path().toInt());
+  });
+  resize(560, 600);
+  showTopic(kOverviewHelpTopic);
+}
+
+void HelpWindow::showTopic(int topic) {
+  topic_ = topic == kKeyboardHelpTopic ? kKeyboardHelpTopic : kOverviewHelpTopic;
+  setWindowTitle(QStringLiteral("Zova Help - ") + helpTopicTitle(topic_));
+  browser_->setHtml(helpTopicHtml(topic_));
+}
+
+HelpWindow* HelpWindow::open(QWidget* owner, int topic) {
+  HelpWindow* help =
+      owner ? owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+  if (!help) help = new HelpWindow(owner);
+  help->showTopic(topic);
+  help->show();
+  help->raise();
+  help->activateWindow();
+  return help;
+}
+
+}  // namespace zova

@@ -1,0 +1,143 @@
+// The command line's --settings FILE: read at start, written once at exit,
+// never written after a bad sequence.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/cli.h"
+
+namespace zova {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+  int status;
+  std::string out, err;
+};
+
+Result run(std::vector<std::string> args, const std::string& input = "") {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int status = runCommandLine(args, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+class SettingsDir {
+ public:
+  SettingsDir() {
+    std::string t = (fs::temp_directory_path() / "zova-cli-XXXXXX").string();
+    if (::mkdtemp(t.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
+    path_ = t;
+  }
+  ~SettingsDir() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  fs::path path_;
+};
+
+std::string slurp(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  std::ostringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+bool contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST(CommandLineSettings, StateSurvivesTwoRuns) {
+  SettingsDir dir;
+  const std::string file = dir.file("zova.dat");
+  const Result first =
+      run({"--settings", file, "--keys",
+           "5,M+,AC,7,Kin,AC,Mode,opt:format=Fix,opt:places=3,1,stat:enter,2,stat:enter,3,"
+           "stat:enter,AC,Base"});
+  ASSERT_EQ(first.status, 0) << first.err;
+  ASSERT_TRUE(fs::exists(file));
+  for (int again = 0; again < 2; ++again) {
+    SCOPED_TRACE(again);
+    const Result r = run({"--settings", file, "--keys", "AC", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(contains(r.out, "\"M\": \"5\"")) << r.out;
+    EXPECT_TRUE(contains(r.out, "\"K\": \"7\"")) << r.out;
+    EXPECT_TRUE(contains(r.out, "\"memory\": \" M\"")) << r.out;
+    EXPECT_TRUE(contains(r.out, "\"rad\": \"r\"")) << r.out;
+    EXPECT_TRUE(contains(r.out, "\"base\": \"h\"")) << r.out;
+    EXPECT_TRUE(contains(r.out, "\"format\": \"Fix\"")) << r.out;
+    EXPECT_TRUE(contains(r.out, "\"places\": 3")) << r.out;
+    EXPECT_TRUE(contains(r.out, "\"list\": [\"3\", \"2\", \"1\"]")) << r.out;
+  }
+  // The keypad reads the registers back: M in decimal, K as it was stored.
+  EXPECT_EQ(run({"--settings", file, "--keys", "Base,Base,Base,MR"}).out, "5\n");
+  EXPECT_EQ(run({"--settings", file, "--keys", "Kout"}).out, "7\n");
+}
+
+TEST(CommandLineSettings, AMissingFileStartsFromTheStartValuesAndIsCreated) {
+  SettingsDir dir;
+  const std::string file = dir.file("new.dat");
+  const Result r = run({"--settings", file, "--keys", "0", "--json"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(contains(r.out, "\"deg\": \"d\"")) << r.out;
+  EXPECT_TRUE(contains(r.out, "\"format\": \"Standard\"")) << r.out;
+  EXPECT_TRUE(contains(r.out, "\"places\": 2")) << r.out;
+  EXPECT_TRUE(contains(r.out, "\"compact\": false")) << r.out;
+  EXPECT_TRUE(fs::exists(file));
+}
+
+TEST(CommandLineSettings, ABadSequenceWritesNothing) {
+  SettingsDir dir;
+  const std::string missing = dir.file("none.dat");
+  Result r = run({"--settings", missing, "--keys", "5,M+,nope"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out, "");
+  EXPECT_FALSE(fs::exists(missing));
+
+  const std::string file = dir.file("kept.dat");
+  ASSERT_EQ(run({"--settings", file, "--keys", "4,M+"}).status, 0);
+  const std::string before = slurp(file);
+  r = run({"--settings", file, "--keys", "AC,9,M+,key:End,nope"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(slurp(file), before);
+}
+
+TEST(CommandLineSettings, TheEndKeyWritesTheFileOnce) {
+  SettingsDir dir;
+  const std::string file = dir.file("end.dat");
+  ASSERT_EQ(run({"--settings", file, "--keys", "9,M+,key:End,AC,1,M+"}).status, 0);
+  EXPECT_EQ(run({"--settings", file, "--keys", "MR"}).out, "9\n");
+
+  // A settings file that cannot be written is reported once, by the unload.
+  const std::string folder = dir.file("folder.dat");
+  fs::create_directories(fs::path(folder) / "inside");
+  const Result ended = run({"--settings", folder, "--keys", "key:End", "--json"});
+  const std::string message = "The settings could not be saved to " + folder + ".";
+  const std::size_t first = ended.out.find(message);
+  ASSERT_NE(first, std::string::npos) << ended.out;
+  EXPECT_EQ(ended.out.find(message, first + 1), std::string::npos) << ended.out;
+
+  // Without the End key the command line writes it at exit, and says when it could not.
+  const Result plain = run({"--settings", folder, "--keys", "5"});
+  EXPECT_EQ(plain.status, 1);
+  EXPECT_EQ(plain.out, "5\n");
+  EXPECT_TRUE(contains(plain.err, folder)) << plain.err;
+}
+
+TEST(CommandLineSettings, ReplWritesTheFileAtTheEnd) {
+  SettingsDir dir;
+  const std::string file = dir.file("repl.dat");
+  const Result r = run({"--repl", "--settings", file}, "2,M+\nbad\n3,M+\nquit\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(run({"--settings", file, "--keys", "MR"}).out, "5\n");
+}
+
+}  // namespace
+}  // namespace zova

@@ -1,0 +1,134 @@
+#!/bin/bash
+# End-to-end tests of the real program under Xvfb: each case starts zova in a
+# fresh folder, types keys with real X key events, copies the display with
+# Ctrl+C and reads the clipboard. The expected display is what the command
+# line shows for the same key releases (key:NAME tokens), and for a few cases
+# also a fixed known answer. Last, the End key must write dadidedo.dat, and a
+# second start must read it back.
+#
+#   tests/e2e/e2e.sh path/to/zova
+set -u
+zova=$(readlink -f "${1:?path to zova}")
+for t in Xvfb xdotool xclip; do command -v $t >/dev/null || { echo "e2e: $t missing"; exit 2; }; done
+
+display_no=91
+while [ -e /tmp/.X11-unix/X$display_no ]; do display_no=$((display_no + 1)); done
+export DISPLAY=:$display_no
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+work=$(mktemp -d)
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+export QT_QPA_PLATFORM=xcb HOME="$work" XDG_CONFIG_HOME="$work/.config" NO_AT_BRIDGE=1
+
+pass=0 fail=0
+start_zova() { # folder
+  (cd "$1" && exec "$zova" >/dev/null 2>&1) &
+  pid=$!
+  win=$(xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n1)
+  for _ in $(seq 100); do [ -n "$win" ] && break; sleep 0.05
+    win=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1); done
+  xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+}
+type_keys() { # xdotool key names
+  for k in $1; do xdotool key --window "$win" --delay 0 "$k"; sleep 0.02; done
+}
+copy_display() {
+  printf '' | xclip -selection clipboard
+  xdotool key --window "$win" ctrl+c
+  sleep 0.1
+  xclip -o -selection clipboard 2>/dev/null
+}
+check() { # name expected actual
+  if [ "$2" = "$3" ]; then pass=$((pass + 1)); else fail=$((fail + 1)); echo "FAIL $1: expected [$2] got [$3]"; fi
+}
+
+# Each case: X key names | the same key releases on the command line | known answer or "-".
+cases=$(cat <<'CASES'
+1 2 KP_Add 3 KP_Multiply 4 Return|key:1,key:2,key:Num+,key:3,key:Num*,key:4,key:Enter|24
+2 KP_Add 3 KP_Multiply 4 Return|key:2,key:Num+,key:3,key:Num*,key:4,key:Enter|14
+2 KP_Multiply 3 KP_Add 4 Return|key:2,key:Num*,key:3,key:Num+,key:4,key:Enter|10
+2 shift+6 3 shift+6 2 Return|key:2,key:Shift+6,key:3,key:Shift+6,key:2,key:Enter|64
+2 0 0 KP_Add 5 shift+5 Return|key:2,key:0,key:0,key:Num+,key:5,key:Shift+5,key:Enter|210
+7 KP_Divide 0 Return|key:7,key:Num/,key:0,key:Enter|ERROR
+KP_1 KP_0 KP_Subtract KP_3 KP_Enter|key:Num1,key:Num0,key:Num-,key:Num3,key:Enter|7
+KP_5 KP_Decimal KP_2 5 KP_Multiply 4 Return|key:Num5,key:Num.,key:Num2,key:5,key:Num*,key:4,key:Enter|21
+0 0 0|key:0,key:0,key:0|0
+KP_Decimal 5|key:Num.,key:5|0.5
+1 e e 3|key:1,key:E,key:E,key:3|1E3
+2 e KP_Subtract 5|key:2,key:E,key:Num-,key:5|2E-5
+2 e KP_Subtract 5 BackSpace|key:2,key:E,key:Num-,key:5,key:Backspace|2
+5 r 3|key:5,key:R,key:3|-53
+4 5 Delete|key:4,key:5,key:Delete|0
+2 KP_Add 3 Home 4 Return|key:2,key:Num+,key:3,key:Home,key:4,key:Enter|4
+2 KP_Multiply shift+9 3 KP_Add 4 shift+0 Return|key:2,key:Num*,key:Shift+9,key:3,key:Num+,key:4,key:Shift+0,key:Enter|14
+shift+9 2 KP_Add 3 shift+0 KP_Multiply 4 Return|key:Shift+9,key:2,key:Num+,key:3,key:Shift+0,key:Num*,key:4,key:Enter|20
+shift+9 shift+9|key:Shift+9,key:Shift+9|( --  2
+3 0 s|key:3,key:0,key:S|0.499999999999999
+0 KP_Decimal 5 i s|key:0,key:Num.,key:5,key:I,key:S|30
+6 0 c|key:6,key:0,key:C|-
+4 5 t|key:4,key:5,key:T|-
+1 0 0 0 l|key:1,key:0,key:0,key:0,key:L|3
+2 i l|key:2,key:I,key:L|100
+1 i n|key:1,key:I,key:N|2.71828182845905
+9 v|key:9,key:V|3
+1 2 shift+2|key:1,key:2,key:Shift+2|144
+4 f|key:4,key:F|0.25
+p|key:P|3.14159265358979
+1 7 0 shift+1|key:1,key:7,key:0,key:Shift+1|7.25741561530799E+306
+1 2 KP_Decimal 5 1 2 5 a|key:1,key:2,key:Num.,key:5,key:1,key:2,key:5,key:A|12.3045000000
+1 8 0 i d|key:1,key:8,key:0,key:I,key:D|3.14159265358979
+3 i KP_Add 4 Return o|key:3,key:I,key:Num+,key:4,key:Enter,key:O|53.130102354156
+5 m 3 m j|key:5,key:M,key:3,key:M,key:J|8
+7 k Home o|key:7,key:K,key:Home,key:O|7
+1 0 shift+3|key:1,key:0,key:Shift+3|A
+1 0 shift+3 shift+3|key:1,key:0,key:Shift+3,key:Shift+3|12
+1 0 shift+3 shift+3 shift+3|key:1,key:0,key:Shift+3,key:Shift+3,key:Shift+3|1010
+shift+3 a b c d e f|key:Shift+3,key:A,key:B,key:C,key:D,key:E,key:F|ABCDEF
+6 i shift+1 3 Return|key:6,key:I,key:Shift+1,key:3,key:Enter|5
+6 i k 3 Return|key:6,key:I,key:K,key:3,key:Enter|2
+KP_0 KP_Decimal 7 5 q|key:Num0,key:Num.,key:7,key:5,key:Q|-
+2 KP_Decimal 7 5 i q|key:2,key:Num.,key:7,key:5,key:I,key:Q|-
+2 g 4 g 4 g 4 g 5 g 5 g 7 g 9 g x|key:2,key:G,key:4,key:G,key:4,key:G,key:4,key:G,key:5,key:G,key:5,key:G,key:7,key:G,key:9,key:G,key:X|2.1380899352994
+2 g 4 g 6 g F2|key:2,key:G,key:4,key:G,key:6,key:G,key:F2|3
+2 g 4 g 6 g F3|key:2,key:G,key:4,key:G,key:6,key:G,key:F3|12
+2 g 4 g 6 g F4|key:2,key:G,key:4,key:G,key:6,key:G,key:F4|4
+2 g 4 g y|key:2,key:G,key:4,key:G,key:Y|1
+1 F5 F11|key:1,key:F5,key:F11|3.28083989501
+1 F9|key:1,key:F9|-
+w 2 KP_Add 3 Return F2|key:W,key:2,key:Num+,key:3,key:Enter,key:F2|1
+CASES
+)
+
+n=0
+while IFS='|' read -r xkeys cli known; do
+  [ -z "$xkeys" ] && continue
+  n=$((n + 1))
+  dir="$work/case$n"; mkdir -p "$dir"
+  start_zova "$dir"
+  type_keys "$xkeys"
+  got=$(copy_display)
+  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+  want=$("$zova" --keys "$cli")
+  check "case $n ($xkeys) against the command line" "$want" "$got"
+  [ "$known" != "-" ] && check "case $n ($xkeys) known answer" "$known" "$got"
+done <<< "$cases"
+
+# The End key writes the settings file, and a second start reads it back.
+dir="$work/persist"; mkdir -p "$dir"
+start_zova "$dir"
+type_keys "4 2 k 5 m 1 8 0 i d"
+type_keys "End"
+wait "$pid" 2>/dev/null
+check "End wrote dadidedo.dat" yes "$([ -s "$dir/dadidedo.dat" ] && echo yes || echo no)"
+start_zova "$dir"
+type_keys "o"
+check "K read back" 42 "$(copy_display)"
+type_keys "j"
+check "M read back" 5 "$(copy_display)"
+type_keys "p i d"  # radians were saved: inv Mode now goes on to grads
+check "angle mode read back" 200 "$(copy_display)"
+kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+
+echo "$pass passed, $fail failed"
+[ "$fail" -eq 0 ]

@@ -1,0 +1,43 @@
+// A model behind a headless toolkit for the window tests, and the same model
+// driven through the command-line notation to compare the windows against.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <string>
+
+#include "engine/toolkit.h"
+#include "model/model.h"
+#include "model/sequence.h"
+
+namespace zova {
+
+struct ModelRig {
+  HeadlessToolkit tk;
+  Model model{tk, {}};
+  int changes = 0;  ///< how often a view asked for the main window to redraw
+
+  ModelRig() { model.startUp(); }
+  std::function<void()> changed() {
+    return [this] { ++changes; };
+  }
+  /// Runs one command-line token on the model; false when it does not parse.
+  bool run(const QString& token) { return !runSequence(model, token.toStdString()).has_value(); }
+};
+
+/// The tokens of a script in the command-line notation.
+inline QStringList tokens(const QString& script) {
+  return script.isEmpty() ? QStringList() : script.split(QLatin1Char(','));
+}
+
+/// The token's area ("stat" in "stat:enter"), or "" for keypad tokens.
+inline QString area(const QString& token) {
+  const int colon = token.indexOf(QLatin1Char(':'));
+  return colon < 0 ? QString() : token.left(colon);
+}
+
+/// The text after "=" in "area:action=value".
+inline QString valueOf(const QString& token) { return token.section(QLatin1Char('='), 1, -1); }
+
+}  // namespace zova
