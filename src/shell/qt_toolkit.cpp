@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 
@@ -110,7 +112,30 @@ void QtToolkit::setTopmost(bool onTop) {
 
 void QtToolkit::showHelp(int topic) { HelpWindow::open(window_, topic); }
 
-bool QtToolkit::setStartupEntry(bool) { return false; }
+// The start-up entry is an XDG autostart desktop file that starts this very
+// program; removing it when it is not there counts as a failure, as deleting a
+// missing shortcut does.
+QString QtToolkit::startupEntryPath() {
+  QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+  if (config.isEmpty()) config = QDir::homePath() + QStringLiteral("/.config");
+  return config + QStringLiteral("/autostart/zova.desktop");
+}
+
+bool QtToolkit::setStartupEntry(bool present) {
+  const QString path = startupEntryPath();
+  if (!present) return QFile::remove(path);
+  if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
+  const QString program = QCoreApplication::applicationFilePath();
+  const QString entry = QStringLiteral(
+                            "[Desktop Entry]\nType=Application\nName=Zova\n"
+                            "Comment=Scientific calculator\nExec=\"%1\"\nIcon=zova\n"
+                            "Terminal=false\nX-GNOME-Autostart-enabled=true\n")
+                            .arg(program);
+  file.write(entry.toUtf8());
+  return file.commit();
+}
 
 bool QtToolkit::installFont() {
   const QString path = ledFontPath();

@@ -35,6 +35,9 @@ class QtToolkit : public Toolkit {
   void showWindow() override;
   void quit() override;
 
+  /// Where the start-up entry lives: $XDG_CONFIG_HOME/autostart/zova.desktop.
+  static QString startupEntryPath();
+
   /// The family name of the installed display font, or "" when none.
   QString fontFamily() const { return family_; }
 

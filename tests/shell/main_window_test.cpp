@@ -930,6 +930,8 @@ void MainWindowTest::screenshot() {
   const QString dir = qEnvironmentVariable("ZOVA_SCREENSHOT_DIR");
   if (dir.isEmpty()) QSKIP("ZOVA_SCREENSHOT_DIR is not set");
   Harness h;
+  QApplication::setActiveWindow(h.window.get());
+  QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
   h.model.shell().personalLabel = "Zova";
   QVERIFY(play(h, QStringLiteral("inv,Mode,1,2,3,4.5,X,2,M+,=")));
   QVERIFY(h.window->grab().save(dir + QStringLiteral("/main-window.png")));
