@@ -409,14 +409,6 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
 QWidget* MainWindow::buildFoldOut(QWidget* parent) {
   auto* fold = new QWidget(parent);
   fold->setObjectName(QStringLiteral("foldOut"));
-  auto changed = [this] { refresh(); };
-  stats_ = new StatsPanel(model_, changed, fold);
-  finance_ = new FinancePanel(model_, changed, fold);
-  converter_ = new ConverterPanel(model_, changed, fold);
-  stats_->setObjectName(QStringLiteral("StatsPanel"));
-  finance_->setObjectName(QStringLiteral("FinancePanel"));
-  converter_->setObjectName(QStringLiteral("ConverterPanel"));
-
   rule_ = new QFrame(fold);
   rule_->setFrameShape(QFrame::VLine);
   rule_->setFrameShadow(QFrame::Sunken);
@@ -428,6 +420,23 @@ QWidget* MainWindow::buildFoldOut(QWidget* parent) {
   connect(flapclose_, &QPushButton::clicked, this,
           [this] { run([this] { model_.flapclose_Click(); }); });
   return fold;
+}
+
+// The panels are built the first time the fold-out opens, so a start-up that
+// shows only the keypad does not pay for them.
+void MainWindow::ensurePanels() {
+  if (stats_) return;
+  auto changed = [this] { refresh(); };
+  stats_ = new StatsPanel(model_, changed, foldOut_);
+  finance_ = new FinancePanel(model_, changed, foldOut_);
+  converter_ = new ConverterPanel(model_, changed, foldOut_);
+  stats_->setObjectName(QStringLiteral("StatsPanel"));
+  finance_->setObjectName(QStringLiteral("FinancePanel"));
+  converter_->setObjectName(QStringLiteral("ConverterPanel"));
+  for (QWidget* panel : {static_cast<QWidget*>(stats_), static_cast<QWidget*>(finance_),
+                         static_cast<QWidget*>(converter_)})
+    panel->lower();
+  rule_->raise();
 }
 
 QAction* MainWindow::addItem(QMenu* menu, const char* name, const char* caption,
@@ -639,9 +648,11 @@ void MainWindow::layoutCase() {
   foldOut_->setGeometry(kBodyWidth, 0, foldWidth, foldHeight);
   const QSize button = flapclose_->sizeHint().expandedTo(QSize(86, 24));
   const int panelHeight = std::max(0, foldHeight - button.height() - 12);
-  for (QWidget* panel : {static_cast<QWidget*>(stats_), static_cast<QWidget*>(finance_),
-                         static_cast<QWidget*>(converter_)})
-    panel->setGeometry(0, 0, foldWidth, panelHeight);
+  if (stats_) {
+    for (QWidget* panel : {static_cast<QWidget*>(stats_), static_cast<QWidget*>(finance_),
+                           static_cast<QWidget*>(converter_)})
+      panel->setGeometry(0, 0, foldWidth, panelHeight);
+  }
   flapclose_->setGeometry(foldWidth - button.width() - 8, foldHeight - button.height() - 6,
                           button.width(), button.height());
   rule_->setGeometry(0, 4, 2, std::max(0, foldHeight - 8));
@@ -651,6 +662,7 @@ void MainWindow::layoutCase() {
 void MainWindow::refresh() {
   const CalcState& s = model_.calc().state();
   const ShellState& sh = model_.shell();
+  if (sh.width > 3300 && !sh.size) ensurePanels();
 
   display_->setText(q(s.window));
   display_->setCursorPosition(0);
@@ -695,18 +707,22 @@ void MainWindow::refresh() {
 
   tk_.setWindowSize(sh.width, sh.height);
   const bool foldOpen = sh.width > 3300 && !sh.size;
-  stats_->setVisible(sh.StatVis);
-  finance_->setVisible(sh.FinVis);
-  converter_->setVisible(sh.ConvVis);
+  if (stats_) {
+    stats_->setVisible(sh.StatVis);
+    finance_->setVisible(sh.FinVis);
+    converter_->setVisible(sh.ConvVis);
+  }
   foldOut_->setVisible(foldOpen);
   // Compact size keeps the display strip; the keys still answer the keyboard.
   if (keypad_->isHidden() != sh.size) {
     keypad_->setVisible(!sh.size);
     if (!sh.size) tk_.focusEquals();
   }
-  stats_->refresh();
-  finance_->refresh();
-  converter_->refresh();
+  if (stats_) {
+    stats_->refresh();
+    finance_->refresh();
+    converter_->refresh();
+  }
   layoutCase();
 }
 

@@ -48,9 +48,19 @@ class MainWindow : public QMainWindow {
   /// The tray icon's "Tasks" menu (it exists even where there is no tray).
   QMenu* trayMenu() const { return tasks_; }
   QWidget* foldOut() const { return foldOut_; }
-  StatsPanel* statsPanel() const { return stats_; }
-  FinancePanel* financePanel() const { return finance_; }
-  ConverterPanel* converterPanel() const { return converter_; }
+  /// The fold-out panels (built on first use).
+  StatsPanel* statsPanel() {
+    ensurePanels();
+    return stats_;
+  }
+  FinancePanel* financePanel() {
+    ensurePanels();
+    return finance_;
+  }
+  ConverterPanel* converterPanel() {
+    ensurePanels();
+    return converter_;
+  }
   ElementsWindow* elementsWindow() const { return elements_; }
 
   /// Redraws every text, check mark, colour and size from the model.
@@ -104,6 +114,7 @@ class MainWindow : public QMainWindow {
   std::map<Key, QPushButton*> buttons_;
 
   QWidget* foldOut_ = nullptr;
+  void ensurePanels();
   StatsPanel* stats_ = nullptr;
   FinancePanel* finance_ = nullptr;
   ConverterPanel* converter_ = nullptr;
