@@ -59,21 +59,21 @@ int keyCode(std::string_view name) {
   return -1;
 }
 
-std::optional<Step> keyRelease(std::string_view spec) {
+std::optional<Step> keyRelease(std::string_view keyText) {
   int shift = 0;
   for (bool more = true; more;) {
     more = false;
     const std::pair<std::string_view, int> modifiers[] = {
         {"Shift+", kShiftBit}, {"Ctrl+", kCtrlBit}, {"Alt+", kAltBit}};
     for (const auto& [prefix, bit] : modifiers) {
-      if (startsWith(spec, prefix) && spec.size() > prefix.size()) {
+      if (startsWith(keyText, prefix) && keyText.size() > prefix.size()) {
         shift |= bit;
-        spec.remove_prefix(prefix.size());
+        keyText.remove_prefix(prefix.size());
         more = true;
       }
     }
   }
-  const int code = keyCode(spec);
+  const int code = keyCode(keyText);
   if (code < 0) return std::nullopt;
   return Step([code, shift](Model& m) { m.keyUp(code, shift); });
 }
