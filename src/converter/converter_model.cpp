@@ -3,45 +3,11 @@
 #include "converter/converter_model.h"
 
 #include "converter/constant_table.h"
+#include "engine/decimal_symbol.h"
 
 namespace zova {
 
 namespace {
-
-void replaceAll(std::string& s, char from, std::string_view to) {
-  std::string out;
-  for (char c : s) {
-    if (c == from) {
-      out += to;
-    } else {
-      out += c;
-    }
-  }
-  s = std::move(out);
-}
-
-bool contains(std::string_view s, char c) { return s.find(c) != std::string_view::npos; }
-
-// Every "," becomes "."; a value without a comma stays as it is (a number stays a number).
-void commafix(Value& issue, const NumberLocale& loc) {
-  std::string t = issue.text(loc);
-  if (!contains(t, ',')) return;
-  replaceAll(t, ',', ".");
-  issue = Value(std::move(t));
-}
-
-// Turns "." into the locale's decimal symbol where the text's locale form shows
-// no "."; in a locale whose decimal symbol is "." nothing ever changes.
-void dotfix(Value& issue, const NumberLocale& loc) {
-  if (loc.decimal == ".") return;
-  std::string t = issue.text(loc);
-  if (!contains(t, '.')) return;
-  const std::optional<double> n = TextToNumber(t, loc);
-  const std::string g = n ? NumberToText(*n, loc) : t;
-  if (contains(g, '.')) return;
-  replaceAll(t, '.', loc.decimal);
-  issue = Value(std::move(t));
-}
 
 // A field shown as a number: empty shows as "", a text must read as a number.
 std::optional<std::string> shownNumber(const Value& v, const NumberLocale& loc) {
@@ -165,9 +131,9 @@ std::optional<std::string> ConverterModel::convert(std::string display, const Nu
   }
 
   Value shown(display);
-  dotfix(shown, loc);
-  dotfix(s_.eq1, loc);
-  dotfix(s_.eq2, loc);
+  shown = dotfix(shown, loc);
+  s_.eq1 = dotfix(s_.eq1, loc);
+  s_.eq2 = dotfix(s_.eq2, loc);
 
   // In the constants library the list opened last gives the value.
   if (s_.ccchoice == Value(1)) {
@@ -189,7 +155,7 @@ std::optional<std::string> ConverterModel::convert(std::string display, const Nu
 // side was degrees Celsius, in which case Celsius to Celsius shows that text.
 std::optional<std::string> ConverterModel::toTemperature(TemperatureScale scale,
                                                          const NumberLocale& loc) {
-  commafix(s_.eq1, loc);
+  s_.eq1 = commafix(s_.eq1, loc);
   if (scale == TemperatureScale::kCelsius) return s_.eq1.text(loc);
   const std::optional<double> celsius = s_.eq1.number(loc);
   if (!celsius) return std::nullopt;

@@ -5,17 +5,9 @@
 
 #include <algorithm>
 
+#include "engine/decimal_symbol.h"
+
 namespace zova {
-
-namespace {
-
-// A decimal comma becomes ".", the only separator ParseNumber reads.
-std::string commafix(std::string text) {
-  std::replace(text.begin(), text.end(), ',', '.');
-  return text;
-}
-
-}  // namespace
 
 std::optional<Slot> slotNumbered(int n) {
   if (n < 1 || n > kSlotCount) return std::nullopt;

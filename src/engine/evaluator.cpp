@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/calculator.h"
+#include "engine/decimal_symbol.h"
 
 namespace zova {
 
@@ -20,13 +21,6 @@ void Calculator::setInvOff() {
   s_.inv = 1;
   s_.invlabel.clear();
 }
-
-namespace {
-Value commafixed(const Value& v, const NumberLocale& loc, const Calculator& c) {
-  if (!v.isText()) return v;
-  return Value(c.commafix(v.text(loc)));
-}
-}  // namespace
 
 // add, and the bitwise operations; subtract joins after its exponent-sign check.
 void Calculator::additive(const char* name) {
@@ -202,7 +196,7 @@ std::int32_t bitwise(const std::string& op, std::int32_t a, std::int32_t b) {
 void Calculator::calculate() {
   trap([&] {
     const int L = level();
-    s_.addOperand[L] = commafixed(s_.addOperand[L], loc_, *this);
+    s_.addOperand[L] = zova::commafix(s_.addOperand[L], loc_);
     s_.window = commafix(s_.window);
     const std::string& op = s_.addOp[L];
     const Value& a = s_.addOperand[L];
@@ -236,7 +230,7 @@ void Calculator::calculate() {
 void Calculator::calculatef() {
   trap([&] {
     const int L = level();
-    s_.mulOperand[L] = commafixed(s_.mulOperand[L], loc_, *this);
+    s_.mulOperand[L] = zova::commafix(s_.mulOperand[L], loc_);
     s_.window = commafix(s_.window);
     const std::string& op = s_.mulOp[L];
     const double a = s_.mulOperand[L].parse();

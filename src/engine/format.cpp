@@ -3,35 +3,16 @@
 #include <algorithm>
 
 #include "engine/calculator.h"
+#include "engine/decimal_symbol.h"
 
 namespace zova {
 
-namespace {
-std::string replaceAll(std::string s, char from, const std::string& to) {
-  std::string out;
-  out.reserve(s.size());
-  for (char c : s) {
-    if (c == from)
-      out += to;
-    else
-      out += c;
-  }
-  return out;
-}
-bool has(const std::string& s, char c) { return s.find(c) != std::string::npos; }
-}  // namespace
-
 std::string Calculator::commafix(std::string issue) const {
-  if (!has(issue, ',')) return issue;
-  return replaceAll(std::move(issue), ',', ".");
+  return zova::commafix(std::move(issue));
 }
 
-// In a locale whose decimal symbol is "." nothing ever changes.
 std::string Calculator::dotfix(std::string issue) const {
-  if (loc_.decimal == "." || !has(issue, '.')) return issue;
-  const std::string g = IsNumber(issue, loc_) ? text(*TextToNumber(issue, loc_)) : issue;
-  if (g.find('.') != std::string::npos) return issue;
-  return replaceAll(std::move(issue), '.', loc_.decimal);
+  return zova::dotfix(std::move(issue), loc_);
 }
 
 void Calculator::scientific() {

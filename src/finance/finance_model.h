@@ -154,7 +154,7 @@ class FinanceModel {
   /// A field read as a number: empty (or "") is 0, a text goes through TextToNumber.
   std::optional<double> read(const Value& v) const;
   /// A field read leniently: commas to points, then ParseNumber.
-  double parse(const Value& v) const { return commafixValue(v, loc_).parse(); }
+  double parse(const Value& v) const { return commafix(v, loc_).parse(); }
   /// A numeric display becomes its NumberToText form, then dotfix.
   std::string normalized(std::string_view display) const;
   PanelEffect enterCell(Value& field, FinCell c, std::string_view pattern,

@@ -1,14 +1,10 @@
-// What a tool panel's operation asks of the main display and its entry state,
-// and the two text routines that move numbers between "." and the locale's
-// decimal symbol, for panel models that do not hold the calculator.
+// What a tool panel's operation asks of the main display and its entry state.
 #pragma once
 
-#include <algorithm>
 #include <optional>
 #include <string>
 
-#include "engine/convert.h"
-#include "engine/value.h"
+#include "engine/decimal_symbol.h"
 
 namespace zova {
 
@@ -29,43 +25,5 @@ struct PanelEffect {
   bool focusEquals = false;
   bool operator==(const PanelEffect&) const = default;
 };
-
-/// Every "," becomes ".".
-inline std::string commafixText(std::string issue) {
-  std::replace(issue.begin(), issue.end(), ',', '.');
-  return issue;
-}
-
-/// Every "." becomes the locale's decimal symbol when the locale form of the
-/// text has no "."; in a locale that writes decimals with "." nothing changes.
-inline std::string dotfixText(std::string issue, const NumberLocale& loc) {
-  if (loc.decimal == "." || issue.find('.') == std::string::npos) return issue;
-  const auto n = TextToNumber(issue, loc);
-  if (n && NumberToText(*n, loc).find('.') != std::string::npos) return issue;
-  std::string out;
-  for (char c : issue) {
-    if (c == '.')
-      out += loc.decimal;
-    else
-      out += c;
-  }
-  return out;
-}
-
-/// commafix of a loosely typed field: a value whose text has a "," becomes that
-/// text with "." instead; any other value (a number too) stays as it is.
-inline Value commafixValue(const Value& issue, const NumberLocale& loc) {
-  const std::string t = issue.text(loc);
-  if (t.find(',') == std::string::npos) return issue;
-  return Value(commafixText(t));
-}
-
-/// dotfix of a loosely typed field, changing it only where the text changes.
-inline Value dotfixValue(const Value& issue, const NumberLocale& loc) {
-  const std::string t = issue.text(loc);
-  std::string fixed = dotfixText(t, loc);
-  if (fixed == t) return issue;
-  return Value(std::move(fixed));
-}
 
 }  // namespace zova

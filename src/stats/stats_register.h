@@ -79,7 +79,7 @@ class StatsRegister {
 
  private:
   /// A stored value read for arithmetic: commas to points, then ParseNumber.
-  double read(const Value& v) const { return commafixValue(v, loc_).parse(); }
+  double read(const Value& v) const { return commafix(v, loc_).parse(); }
   /// The new sums with x added, or nullopt when they leave the double range.
   struct Sums {
     double sum;

@@ -403,8 +403,8 @@ TEST(FinanceModelTest, SettingsLinesRoundTrip) {
       EXPECT_EQ(q.model.caption(row.cell), p.model.caption(row.cell)) << row.name;
     }
     EXPECT_EQ(q.model.state().finBalance, p.model.state().finBalance);
-    EXPECT_NEAR(ParseNumber(commafixText(q.run("solve PMT"))),
-                ParseNumber(commafixText(p.run("solve PMT"))), 1e-9);
+    EXPECT_NEAR(ParseNumber(commafix(q.run("solve PMT"))),
+                ParseNumber(commafix(p.run("solve PMT"))), 1e-9);
   }
 }
 

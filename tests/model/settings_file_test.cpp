@@ -612,7 +612,7 @@ TEST(SettingsRoundTrip, RandomStatesComeBackTheSame) {
       // The sums are taken in another order: equal up to rounding.
       double size = 1, squares = 1;
       for (const std::string& item : a.model.stats().statlist()) {
-        const double v = ParseNumber(commafixText(item));
+        const double v = ParseNumber(commafix(item));
         size += std::abs(v);
         squares += v * v;
       }

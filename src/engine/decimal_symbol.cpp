@@ -1,0 +1,47 @@
+// The two decimal-symbol routines.
+#include "engine/decimal_symbol.h"
+
+namespace zova {
+
+namespace {
+std::string replaceAll(const std::string& s, char from, const std::string& to) {
+  std::string out;
+  out.reserve(s.size());
+  for (char c : s) {
+    if (c == from)
+      out += to;
+    else
+      out += c;
+  }
+  return out;
+}
+bool has(const std::string& s, char c) { return s.find(c) != std::string::npos; }
+}  // namespace
+
+std::string commafix(std::string issue) {
+  if (!has(issue, ',')) return issue;
+  return replaceAll(issue, ',', ".");
+}
+
+std::string dotfix(std::string issue, const NumberLocale& loc) {
+  if (loc.decimal == "." || !has(issue, '.')) return issue;
+  const auto n = TextToNumber(issue, loc);
+  const std::string g = n ? NumberToText(*n, loc) : issue;
+  if (has(g, '.')) return issue;
+  return replaceAll(issue, '.', loc.decimal);
+}
+
+Value commafix(const Value& issue, const NumberLocale& loc) {
+  const std::string t = issue.text(loc);
+  if (!has(t, ',')) return issue;
+  return Value(commafix(t));
+}
+
+Value dotfix(const Value& issue, const NumberLocale& loc) {
+  const std::string t = issue.text(loc);
+  std::string fixed = dotfix(t, loc);
+  if (fixed == t) return issue;
+  return Value(std::move(fixed));
+}
+
+}  // namespace zova
