@@ -5,7 +5,10 @@
 #include <unistd.h>
 
 #include <climits>
-#include <iostream>
+#include <cstdio>
+#include <ext/stdio_filebuf.h>
+#include <istream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -33,7 +36,7 @@ int runWindow(int argc, char** argv) {
     }
     errors += std::string("\n  ") + dlerror();
   }
-  std::cerr << "zova: cannot load the calculator window:" << errors << "\n";
+  std::fprintf(stderr, "zova: cannot load the calculator window:%s\n", errors.c_str());
   return 1;
 }
 
@@ -41,7 +44,16 @@ int runWindow(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  if (zova::wantsCommandLine(args))
-    return zova::runCommandLine(args, std::cin, std::cout, std::cerr);
+  if (zova::wantsCommandLine(args)) {
+    // Streams over the standard descriptors, made only here: <iostream>'s own
+    // objects would be set up at every start, the window's included.
+    __gnu_cxx::stdio_filebuf<char> inBuf(STDIN_FILENO, std::ios::in);
+    __gnu_cxx::stdio_filebuf<char> outBuf(STDOUT_FILENO, std::ios::out);
+    __gnu_cxx::stdio_filebuf<char> errBuf(STDERR_FILENO, std::ios::out, 0);
+    std::istream in(&inBuf);
+    std::ostream out(&outBuf);
+    std::ostream err(&errBuf);
+    return zova::runCommandLine(args, in, out, err);
+  }
   return runWindow(argc, argv);
 }

@@ -21,6 +21,7 @@
 #include "shell/finance_panel.h"
 #include "shell/key_translate.h"
 #include "shell/options_window.h"
+#include "shell/program_look.h"
 #include "shell/stats_panel.h"
 
 namespace zova {
@@ -193,35 +194,6 @@ QFont pixelFont(const QFont& base, int pixels, QFont::Weight weight = QFont::Nor
 }
 
 }  // namespace
-
-QIcon programIcon() {
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 64.0, size / 64.0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x3a, 0x48, 0x5a));
-    p.drawRoundedRect(QRectF(9, 2, 46, 60), 7, 7);
-    p.setBrush(QColor(0xb8, 0xc8, 0xa8));
-    p.drawRoundedRect(QRectF(14, 7, 36, 15), 2.5, 2.5);
-    p.setBrush(QColor(0x18, 0x20, 0x10));
-    p.drawRect(QRectF(33, 11, 3, 7));
-    p.drawRect(QRectF(39, 11, 3, 7));
-    p.drawRect(QRectF(45, 11, 3, 7));
-    for (int row = 0; row < 3; ++row) {
-      for (int col = 0; col < 3; ++col) {
-        const bool equals = row == 2 && col == 2;
-        p.setBrush(equals ? QColor(0xe6, 0x8a, 0x3c) : QColor(0xe8, 0xec, 0xf0));
-        p.drawRoundedRect(QRectF(14 + col * 12.5, 27 + row * 11.5, 10.5, 8.5), 1.5, 1.5);
-      }
-    }
-    icon.addPixmap(pixmap);
-  }
-  return icon;
-}
 
 MainWindow::MainWindow(Model& model, QtToolkit& toolkit) : model_(model), tk_(toolkit) {
   setObjectName(QStringLiteral("v"));

@@ -30,9 +30,6 @@ class StatsPanel;
 class FinancePanel;
 class ConverterPanel;
 
-/// The program's icon, drawn at the usual sizes.
-QIcon programIcon();
-
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:

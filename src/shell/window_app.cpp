@@ -9,12 +9,14 @@
 
 #include "model/model.h"
 #include "shell/main_window.h"
+#include "shell/program_look.h"
 #include "shell/qt_toolkit.h"
 
 namespace zova {
 
 int runWindow(int argc, char** argv) {
   QApplication app(argc, argv);
+  QApplication::setStyle(makeProgramStyle());
   QApplication::setApplicationName(QStringLiteral("Zova"));
   QApplication::setApplicationVersion(QStringLiteral("2.10"));
   QApplication::setDesktopFileName(QStringLiteral("zova"));
@@ -48,4 +50,6 @@ int runWindow(int argc, char** argv) {
 
 }  // namespace zova
 
-extern "C" int zova_run_window(int argc, char** argv) { return zova::runWindow(argc, argv); }
+extern "C" __attribute__((visibility("default"))) int zova_run_window(int argc, char** argv) {
+  return zova::runWindow(argc, argv);
+}

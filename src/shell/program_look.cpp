@@ -1,0 +1,96 @@
+// The calculator icon as vector drawing and the style wrapper for the window.
+#include "shell/program_look.h"
+
+#include <QIconEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QProxyStyle>
+
+namespace zova {
+
+namespace {
+
+// A calculator: a slate case, a green display with three digits, and a 3 x 3
+// keypad whose bottom-right key is the orange "=". Drawn in a 64 x 64 frame.
+void drawCalculator(QPainter& p, const QRectF& target) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.translate(target.topLeft());
+  p.scale(target.width() / 64.0, target.height() / 64.0);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0x3a, 0x48, 0x5a));
+  p.drawRoundedRect(QRectF(9, 2, 46, 60), 7, 7);
+  p.setBrush(QColor(0xb8, 0xc8, 0xa8));
+  p.drawRoundedRect(QRectF(14, 7, 36, 15), 2.5, 2.5);
+  p.setBrush(QColor(0x18, 0x20, 0x10));
+  for (qreal x : {33.0, 39.0, 45.0}) p.drawRect(QRectF(x, 11, 3, 7));
+  for (int row = 0; row < 3; ++row) {
+    for (int col = 0; col < 3; ++col) {
+      const bool equals = row == 2 && col == 2;
+      p.setBrush(equals ? QColor(0xe6, 0x8a, 0x3c) : QColor(0xe8, 0xec, 0xf0));
+      p.drawRoundedRect(QRectF(14 + col * 12.5, 27 + row * 11.5, 10.5, 8.5), 1.5, 1.5);
+    }
+  }
+  p.restore();
+}
+
+class CalculatorIconEngine : public QIconEngine {
+ public:
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+    const int side = std::min(rect.width(), rect.height());
+    QRectF square(0, 0, side, side);
+    square.moveCenter(QRectF(rect).center());
+    drawCalculator(*painter, square);
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    paint(&p, QRect(QPoint(0, 0), size), mode, state);
+    return pixmap;
+  }
+  // The sizes a window manager or a tray is offered.
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
+  }
+  QIconEngine* clone() const override { return new CalculatorIconEngine; }
+  QString key() const override { return QStringLiteral("zova-calculator"); }
+};
+
+// The arrow of an overflowing menu bar: a small chevron in the text colour.
+QIcon overflowArrow(bool horizontal, const QColor& colour) {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(colour, 1.5));
+  QPainterPath chevron;
+  for (qreal offset : {3.0, 8.0}) {
+    chevron.moveTo(offset, 4);
+    chevron.lineTo(offset + 4, 8);
+    chevron.lineTo(offset, 12);
+  }
+  if (!horizontal) p.setTransform(QTransform(0, 1, 1, 0, 0, 0));  // mirrored about the diagonal
+  p.drawPath(chevron);
+  return QIcon(pixmap);
+}
+
+class ProgramStyle : public QProxyStyle {
+ public:
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                     const QWidget* widget) const override {
+    if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton)
+      return overflowArrow(icon == SP_ToolBarHorizontalExtensionButton,
+                           standardPalette().color(QPalette::ButtonText));
+    return QProxyStyle::standardIcon(icon, option, widget);
+  }
+};
+
+}  // namespace
+
+QIcon programIcon() { return QIcon(new CalculatorIconEngine); }
+
+QStyle* makeProgramStyle() { return new ProgramStyle; }
+
+}  // namespace zova

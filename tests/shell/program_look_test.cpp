@@ -1,0 +1,95 @@
+// The drawn program icon and the program's style: the icon paints at every size
+// it is asked for, and a started window under the style has loaded no image
+// format plugin (nothing at start-up is decoded from a picture file).
+#include "shell/program_look.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QtTest>
+#include <memory>
+
+#include "model/model.h"
+#include "shell/main_window.h"
+
+using namespace zova;
+
+namespace {
+
+/// The image-format plugins this process has mapped, from its own memory map.
+QStringList imageFormatPlugins() {
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  if (!maps.open(QIODevice::ReadOnly)) return {QStringLiteral("(maps unreadable)")};
+  QStringList found;
+  for (const QByteArray& line : maps.readAll().split('\n'))
+    if (line.contains("/imageformats/"))
+      found << QString::fromUtf8(line.mid(line.lastIndexOf(' ') + 1));
+  found.removeDuplicates();
+  return found;
+}
+
+int opaquePixels(const QImage& image) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) n += qAlpha(image.pixel(x, y)) > 128;
+  return n;
+}
+
+}  // namespace
+
+class ProgramLookTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // First, while nothing else in this process has touched a picture.
+  void startedWindowLoadsNoImagePlugin() {
+    QApplication::setStyle(makeProgramStyle());
+    QtToolkit toolkit;
+    Model model(toolkit, {});
+    model.startUp();
+    auto window = std::make_unique<MainWindow>(model, toolkit);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->menuBar()->grab();  // the bar and its overflow arrow drawn
+    QCOMPARE(imageFormatPlugins(), QStringList());
+  }
+
+  void iconPaintsAtEverySize_data() {
+    QTest::addColumn<int>("side");
+    for (int side : {16, 24, 32, 48, 64, 128, 256, 300}) QTest::addRow("%d", side) << side;
+  }
+  void iconPaintsAtEverySize() {
+    QFETCH(int, side);
+    const QImage image = programIcon().pixmap(side, side).toImage();
+    QCOMPARE(image.size(), QSize(side, side));
+    // The case is drawn in the middle; the corners stay clear.
+    QVERIFY(qAlpha(image.pixel(side / 2, side / 2)) == 255);
+    QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(image.pixel(side - 1, side - 1)), 0);
+  }
+
+  void iconOffersWindowManagerSizes() {
+    const QList<QSize> sizes = programIcon().availableSizes();
+    QVERIFY(sizes.contains(QSize(16, 16)));
+    QVERIFY(sizes.contains(QSize(48, 48)));
+    QVERIFY(!programIcon().isNull());
+  }
+
+  void overflowArrowsAreDrawn() {
+    std::unique_ptr<QStyle> style(makeProgramStyle());
+    const QImage across =
+        style->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16, 16).toImage();
+    const QImage down =
+        style->standardIcon(QStyle::SP_ToolBarVerticalExtensionButton).pixmap(16, 16).toImage();
+    QVERIFY(opaquePixels(across) > 10);
+    QVERIFY(opaquePixels(down) > 10);
+    QVERIFY(down != across);
+    // Other icons still come from the desktop's style.
+    QVERIFY(!style->standardIcon(QStyle::SP_MessageBoxWarning).isNull());
+  }
+};
+
+QTEST_MAIN(ProgramLookTest)
+#include "program_look_test.moc"
