@@ -3,6 +3,8 @@
 # packages: time until the first window is mapped and resident memory a second
 # later, median of N runs each with a fresh HOME, all measured in one run by the
 # shared startbench tool. Prints one table with each program's ratio to Zova.
+# When the build also made bench/qt_floor (Zova's start-up widgets with no
+# calculator behind them), its row shows what Qt Widgets alone holds.
 #
 #   bench/startup_compare.sh path/to/zova [runs]
 #
@@ -33,6 +35,8 @@ PY
 
 {
   measure zova "$zova"
+  floor=$(dirname "$zova")/bench/qt_floor
+  [ -x "$floor" ] && measure qt-floor "$floor"
   command -v speedcrunch >/dev/null && measure speedcrunch speedcrunch
   command -v galculator >/dev/null && measure galculator galculator
   command -v qalculate-gtk >/dev/null && measure qalculate-gtk qalculate-gtk
