@@ -1,53 +1,20 @@
 // The command line's --settings FILE: read at start, written once at exit,
 // never written after a bad sequence.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include "app/cli.h"
+#include "support/cli_runner.h"
+#include "support/temp_dir.h"
 
 namespace zova {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::slurp;
+using testing::TempDir;
 
-struct Result {
-  int status;
-  std::string out, err;
-};
-
-Result run(std::vector<std::string> args, const std::string& input = "") {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int status = runCommandLine(args, in, out, err);
-  return {status, out.str(), err.str()};
-}
-
-class SettingsDir {
- public:
-  SettingsDir() {
-    std::string t = (fs::temp_directory_path() / "zova-cli-XXXXXX").string();
-    if (::mkdtemp(t.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
-    path_ = t;
-  }
-  ~SettingsDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  fs::path path_;
-};
-
-std::string slurp(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
+using Result = testing::CliResult;
+Result run(const std::vector<std::string>& args, const std::string& input = "") {
+  return testing::runCli(args, input);
 }
 
 bool contains(const std::string& text, const std::string& part) {
@@ -55,7 +22,7 @@ bool contains(const std::string& text, const std::string& part) {
 }
 
 TEST(CommandLineSettings, StateSurvivesTwoRuns) {
-  SettingsDir dir;
+  TempDir dir;
   const std::string file = dir.file("zova.dat");
   const Result first =
       run({"--settings", file, "--keys",
@@ -82,7 +49,7 @@ TEST(CommandLineSettings, StateSurvivesTwoRuns) {
 }
 
 TEST(CommandLineSettings, AMissingFileStartsFromTheStartValuesAndIsCreated) {
-  SettingsDir dir;
+  TempDir dir;
   const std::string file = dir.file("new.dat");
   const Result r = run({"--settings", file, "--keys", "0", "--json"});
   EXPECT_EQ(r.status, 0);
@@ -94,7 +61,7 @@ TEST(CommandLineSettings, AMissingFileStartsFromTheStartValuesAndIsCreated) {
 }
 
 TEST(CommandLineSettings, ABadSequenceWritesNothing) {
-  SettingsDir dir;
+  TempDir dir;
   const std::string missing = dir.file("none.dat");
   Result r = run({"--settings", missing, "--keys", "5,M+,nope"});
   EXPECT_EQ(r.status, 2);
@@ -110,7 +77,7 @@ TEST(CommandLineSettings, ABadSequenceWritesNothing) {
 }
 
 TEST(CommandLineSettings, TheEndKeyWritesTheFileOnce) {
-  SettingsDir dir;
+  TempDir dir;
   const std::string file = dir.file("end.dat");
   ASSERT_EQ(run({"--settings", file, "--keys", "9,M+,key:End,AC,1,M+"}).status, 0);
   EXPECT_EQ(run({"--settings", file, "--keys", "MR"}).out, "9\n");
@@ -132,7 +99,7 @@ TEST(CommandLineSettings, TheEndKeyWritesTheFileOnce) {
 }
 
 TEST(CommandLineSettings, ReplWritesTheFileAtTheEnd) {
-  SettingsDir dir;
+  TempDir dir;
   const std::string file = dir.file("repl.dat");
   const Result r = run({"--repl", "--settings", file}, "2,M+\nbad\n3,M+\nquit\n");
   EXPECT_EQ(r.status, 0);

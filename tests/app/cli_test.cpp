@@ -3,21 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include "support/cli_runner.h"
 
 namespace zova {
 namespace {
 
-struct Result {
-  int status;
-  std::string out, err;
-};
-
-Result run(std::vector<std::string> args, const std::string& input = "") {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int status = runCommandLine(args, in, out, err);
-  return {status, out.str(), err.str()};
+using Result = testing::CliResult;
+Result run(const std::vector<std::string>& args, const std::string& input = "") {
+  return testing::runCli(args, input);
 }
 
 TEST(CommandLine, KeysPrintTheDisplay) {

@@ -16,49 +16,15 @@
 #include <sstream>
 
 #include "model/model.h"
+#include "support/temp_dir.h"
 
 namespace zova {
 namespace {
 
 namespace fs = std::filesystem;
-
-/// A fresh folder under the system's temporary folder, removed afterwards.
-class TempDir {
- public:
-  TempDir() {
-    std::string t = (fs::temp_directory_path() / "zova-settings-XXXXXX").string();
-    if (::mkdtemp(t.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
-    path_ = t;
-  }
-  ~TempDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-  const fs::path& path() const { return path_; }
-  /// The names of the folder's entries.
-  std::vector<std::string> entries() const {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(path_)) names.push_back(e.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
- private:
-  fs::path path_;
-};
-
-std::string slurp(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
-
-void spit(const std::string& path, std::string_view text) {
-  std::ofstream f(path, std::ios::binary);
-  f.write(text.data(), static_cast<std::streamsize>(text.size()));
-}
+using testing::slurp;
+using testing::spit;
+using testing::TempDir;
 
 std::string crlf(const std::vector<std::string>& lines) {
   std::string out;

@@ -14,16 +14,11 @@
 
 #include "shell/model_rig.h"
 #include "shell/screenshot.h"
+#include "shell/widget_input.h"
 
 using namespace zova;
 
 namespace {
-
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
-
-QString actionOf(const QString& token) {
-  return token.section(QLatin1Char(':'), 1).section(QLatin1Char('='), 0, 0);
-}
 
 void moveMouse(QWidget* w, QPoint pos) {
   QMouseEvent move(QEvent::MouseMove, pos, w->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
@@ -42,22 +37,6 @@ bool dropText(QWidget* target, const QString& text) {
   QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(target, &drop);
   return drop.isAccepted();
-}
-
-void typeInto(QLineEdit* edit, const QString& text) {
-  edit->setFocus();
-  edit->selectAll();
-  if (text.isEmpty())
-    QTest::keyClick(edit, Qt::Key_Backspace);
-  else
-    QTest::keyClicks(edit, text);
-}
-
-template <class T>
-T* child(QWidget& w, const char* name) {
-  T* c = w.findChild<T*>(QString::fromLatin1(name));
-  if (!c) qFatal("no child %s", name);
-  return c;
 }
 
 // Plays a script: hovers move the mouse over the tile, drops arrive on the slot

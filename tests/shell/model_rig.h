@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "engine/toolkit.h"
 #include "model/model.h"
@@ -35,6 +36,16 @@ inline QStringList tokens(const QString& script) {
 inline QString area(const QString& token) {
   const int colon = token.indexOf(QLatin1Char(':'));
   return colon < 0 ? QString() : token.left(colon);
+}
+
+/// The action of "area:action=value".
+inline QString actionOf(const QString& token) {
+  return token.section(QLatin1Char(':'), 1).section(QLatin1Char('='), 0, 0);
+}
+
+/// A model text as Qt's.
+inline QString q(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 /// The text after "=" in "area:action=value".

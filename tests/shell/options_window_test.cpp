@@ -15,17 +15,11 @@
 
 #include "shell/model_rig.h"
 #include "shell/screenshot.h"
+#include "shell/widget_input.h"
 
 using namespace zova;
 
 namespace {
-
-template <class T>
-T* child(QWidget& w, const char* name) {
-  T* c = w.findChild<T*>(QString::fromLatin1(name));
-  if (!c) qFatal("no child %s", name);
-  return c;
-}
 
 // The five settings the dialog edits.
 struct Settings {
@@ -61,22 +55,6 @@ char* describe(const Settings& x) {
                      .constData());
 }
 
-void clickRadio(QRadioButton* b) {
-  QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-}
-void clickCheck(QCheckBox* b) {
-  QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-}
-
-void typeInto(QLineEdit* edit, const QString& text) {
-  edit->setFocus();
-  edit->selectAll();
-  if (text.isEmpty())
-    QTest::keyClick(edit, Qt::Key_Backspace);
-  else
-    QTest::keyClicks(edit, text);
-}
-
 // What the controls show, in one comparable line.
 QString shown(OptionsWindow& w) {
   QStringList checked;
@@ -93,11 +71,11 @@ QString shown(OptionsWindow& w) {
 
 // Changes every control away from the start values.
 void changeEverything(OptionsWindow& w) {
-  clickRadio(child<QRadioButton>(w, "OptionSci"));
+  clickBox(child<QRadioButton>(w, "OptionSci"));
   typeInto(child<QLineEdit>(w, "Text1"), QStringLiteral("7"));
   child<QTabWidget>(w, "TabStrip1")->setCurrentIndex(1);
-  clickCheck(child<QCheckBox>(w, "Check2"));
-  clickRadio(child<QRadioButton>(w, "fracHigh"));
+  clickBox(child<QCheckBox>(w, "Check2"));
+  clickBox(child<QRadioButton>(w, "fracHigh"));
 }
 
 }  // namespace
@@ -221,7 +199,7 @@ void OptionsWindowTest::decimalPlacesKeepInStep() {
   ModelRig rig;
   OptionsWindow w(rig.model);
   w.show();
-  clickRadio(child<QRadioButton>(w, "OptionFix"));
+  clickBox(child<QRadioButton>(w, "OptionFix"));
   typeInto(child<QLineEdit>(w, "Text1"), typed);
   QCOMPARE(child<QLineEdit>(w, "Text1")->text(), text);
   QCOMPARE(child<QScrollBar>(w, "HScroll1")->value(), scroll);
@@ -234,7 +212,7 @@ void OptionsWindowTest::scrollBarWritesTheBox() {
   ModelRig rig;
   OptionsWindow w(rig.model);
   w.show();
-  clickRadio(child<QRadioButton>(w, "OptionFix"));
+  clickBox(child<QRadioButton>(w, "OptionFix"));
   auto* scroll = child<QScrollBar>(w, "HScroll1");
   auto* text = child<QLineEdit>(w, "Text1");
   struct Step {
@@ -264,7 +242,7 @@ void OptionsWindowTest::formatButtonsEnableThePlaces() {
   const Case cases[] = {
       {"OptionFix", true}, {"OptionStand", false}, {"OptionSci", true}, {"OptionStand", false}};
   for (const Case& c : cases) {
-    clickRadio(child<QRadioButton>(w, c.button));
+    clickBox(child<QRadioButton>(w, c.button));
     for (const char* name : {"Label2", "Text1", "HScroll1"})
       QVERIFY2(child<QWidget>(w, name)->isEnabled() == c.enabled, name);
   }
@@ -330,7 +308,7 @@ void OptionsWindowTest::unknownThresholdStaysOnOk() {
   w.show();
   for (const char* name : {"fracLow", "fracMed", "fracHigh"})
     QVERIFY2(!child<QRadioButton>(w, name)->isChecked(), name);
-  clickRadio(child<QRadioButton>(w, "OptionFix"));
+  clickBox(child<QRadioButton>(w, "OptionFix"));
   QTest::mouseClick(child<QPushButton>(w, "Command1"), Qt::LeftButton);
   QCOMPARE(rig.model.calc().state().threshold, 2.5e-05);
   QVERIFY(rig.model.calc().state().OptionFix);
@@ -344,19 +322,19 @@ void OptionsWindowTest::matchesTheCommandLine() {
   const Case cases[] = {
       {"opt:format=Fix,opt:places=4,1,÷,3,=",
        [](OptionsWindow& w) {
-         clickRadio(child<QRadioButton>(w, "OptionFix"));
+         clickBox(child<QRadioButton>(w, "OptionFix"));
          typeInto(child<QLineEdit>(w, "Text1"), QStringLiteral("4"));
        }},
       {"opt:format=Scientific,opt:places=3,12345,=",
        [](OptionsWindow& w) {
-         clickRadio(child<QRadioButton>(w, "OptionSci"));
+         clickBox(child<QRadioButton>(w, "OptionSci"));
          typeInto(child<QLineEdit>(w, "Text1"), QStringLiteral("3"));
        }},
       {"opt:accuracy=low,opt:radicals=on,0.333,b/c",
        [](OptionsWindow& w) {
          child<QTabWidget>(w, "TabStrip1")->setCurrentIndex(1);
-         clickRadio(child<QRadioButton>(w, "fracLow"));
-         clickCheck(child<QCheckBox>(w, "Check2"));
+         clickBox(child<QRadioButton>(w, "fracLow"));
+         clickBox(child<QCheckBox>(w, "Check2"));
        }},
   };
   for (const Case& c : cases) {
@@ -382,7 +360,7 @@ void OptionsWindowTest::screenshots() {
   ModelRig rig;
   OptionsWindow w(rig.model);
   w.show();
-  clickRadio(child<QRadioButton>(w, "OptionFix"));
+  clickBox(child<QRadioButton>(w, "OptionFix"));
   QVERIFY(saveScreenshot(w, QStringLiteral("options-number-format.png")));
   child<QTabWidget>(w, "TabStrip1")->setCurrentIndex(1);
   QVERIFY(saveScreenshot(w, QStringLiteral("options-fraction-accuracy.png")));

@@ -11,34 +11,13 @@
 #include "shell/model_rig.h"
 #include "shell/screenshot.h"
 #include "shell/stats_panel.h"
+#include "shell/widget_input.h"
 
 using namespace zova;
 
 namespace {
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
-
-// The action of "area:action=value".
-QString actionOf(const QString& token) {
-  return token.section(QLatin1Char(':'), 1).section(QLatin1Char('='), 0, 0);
-}
-
-// A check box toggles only when the click lands on its box or its text.
-void clickCheckBox(QCheckBox* box) {
-  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-}
-
 void clickCell(QLabel* cell) { QTest::mouseClick(cell, Qt::LeftButton); }
-
-// Replaces a box's text as a user does: select everything, then type.
-void typeInto(QLineEdit* edit, const QString& text) {
-  edit->setFocus();
-  edit->selectAll();
-  if (text.isEmpty())
-    QTest::keyClick(edit, Qt::Key_Backspace);
-  else
-    QTest::keyClicks(edit, text);
-}
 
 QStringList listItems(const QListWidget* list) {
   QStringList out;
@@ -61,7 +40,7 @@ const QString kData = QStringLiteral(
 void driveStats(ModelRig& rig, StatsPanel& panel, const QString& script) {
   for (const QString& t : tokens(script)) {
     if (t == QLatin1String("Stack")) {
-      clickCheckBox(panel.stackToggle());
+      clickBox(panel.stackToggle());
     } else if (area(t) == QLatin1String("stat") && actionOf(t) == QLatin1String("select")) {
       QListWidget* list = panel.list();
       QListWidgetItem* item = list->item(valueOf(t).toInt());
@@ -96,7 +75,7 @@ void driveFinance(ModelRig& rig, FinancePanel& panel, const QString& script) {
       auto* box =
           panel.findChild<QCheckBox*>(action == QLatin1String("start") ? "ChkStart" : "ChkEnd");
       QVERIFY(box);
-      clickCheckBox(box);
+      clickBox(box);
     } else {
       const char* name = action == QLatin1String("clear")      ? "finClear"
                          : action == QLatin1String("amortize") ? "finAmortize"
@@ -244,7 +223,7 @@ void PanelsTest::stackToggleLightsUp() {
   QVERIFY(pixelsOf(stack, off) > 0);
   QCOMPARE(pixelsOf(stack, on), 0);
   for (bool expected : {true, false, true}) {
-    clickCheckBox(stack);
+    clickBox(stack);
     QCOMPARE(rig.model.calc().state().togstack, expected);
     QCOMPARE(stack->isChecked(), expected);
     QCOMPARE(stack->lamp(), expected ? on : off);
@@ -353,7 +332,7 @@ void PanelsTest::timingBoxesActAsOneChoice() {
   const Step steps[] = {{nullptr, false}, {start, true}, {start, false}, {end, true},
                         {end, false},     {start, true}, {end, false}};
   for (const Step& s : steps) {
-    if (s.box) clickCheckBox(s.box);
+    if (s.box) clickBox(s.box);
     QCOMPARE(start->isChecked(), s.startAfter);
     QCOMPARE(end->isChecked(), !s.startAfter);
     QCOMPARE(rig.model.finance().state().finType, s.startAfter ? 1 : 0);
