@@ -29,13 +29,15 @@ void Calculator::endEntry() {
 }
 
 // Starting a new entry also resets that entry's guards, so a point or EXP of an
-// earlier entry never blocks this one.
+// earlier entry never blocks this one, and the sign of an earlier binary
+// result: typed binary digits are a positive number until the sign key.
 void Calculator::clear() {
   if (s_.switch_ == 1) {
     s_.window.clear();
     s_.switch_ = 0;
     s_.dot = 0;
     s_.exponent = 0;
+    s_.binNegative = false;
   }
 }
 
