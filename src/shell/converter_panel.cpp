@@ -175,6 +175,16 @@ ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, QWid
   refresh();
 }
 
+// Hiding the panel as it goes moves the focus out of a list's typed text, and
+// an editable list then reports that text as chosen: by then nothing of this
+// panel may run, so the lists are cut off from it first.
+ConverterPanel::~ConverterPanel() {
+  for (ConverterCombo* box : {combo1_, combo2_}) {
+    box->disconnect(this);
+    box->lineEdit()->disconnect(this);
+  }
+}
+
 void ConverterPanel::done() {
   refresh();
   if (changed_) changed_();

@@ -29,6 +29,7 @@ class ConverterPanel : public QWidget {
  public:
   /// `changed` is called after every operation so the whole window redraws.
   ConverterPanel(Model& model, std::function<void()> changed, QWidget* parent = nullptr);
+  ~ConverterPanel() override;
   /// Redraws every text from the model.
   void refresh();
 
