@@ -161,9 +161,13 @@ class KeyButton : public QPushButton {
       p.setBrush(Qt::NoBrush);
       p.drawRoundedRect(faceRect.adjusted(2.5, 2.5, -2.5, -2.5), radius - 1, radius - 1);
     }
-    // Long captions (">° ' \"") shrink to fit the face.
+    // Long captions (">° ' \"") shrink to fit the face: straight to the
+    // proportional size, then a pixel at a time if hinting made it wider.
     QFont caption = font();
     const qreal room = faceRect.width() - 4;
+    const qreal wide = QFontMetricsF(caption).horizontalAdvance(text());
+    if (wide > room && caption.pixelSize() > 7)
+      caption.setPixelSize(std::max(7, static_cast<int>(caption.pixelSize() * room / wide)));
     while (caption.pixelSize() > 7 && QFontMetricsF(caption).horizontalAdvance(text()) > room)
       caption.setPixelSize(caption.pixelSize() - 1);
     p.setPen(palette().color(QPalette::ButtonText));
