@@ -1,0 +1,86 @@
+// Makes the pictures of the windows that the README shows:
+//   QT_QPA_PLATFORM=offscreen zova_screenshots docs
+// Each picture is the window after a key sequence in the command line's
+// notation, so the README shows what those keys really give.
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+
+#include "model/model.h"
+#include "model/sequence.h"
+#include "shell/converter_panel.h"
+#include "shell/elements_window.h"
+#include "shell/finance_panel.h"
+#include "shell/main_window.h"
+#include "shell/program_look.h"
+#include "shell/stats_panel.h"
+
+using namespace zova;
+
+namespace {
+
+bool play(Model& model, const char* sequence) {
+  if (auto e = runSequence(model, sequence)) {
+    std::fprintf(stderr, "zova_screenshots: %s\n", e->message().c_str());
+    return false;
+  }
+  return true;
+}
+
+bool save(QWidget& w, const QDir& dir, const char* file) {
+  QApplication::processEvents();
+  if (w.grab().save(dir.filePath(QLatin1String(file)))) return true;
+  std::fprintf(stderr, "zova_screenshots: cannot write %s\n", qPrintable(dir.filePath(file)));
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setStyle(makeProgramStyle());
+  const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
+  if (!QDir().mkpath(dir.path())) return 1;
+
+  QtToolkit toolkit;
+  Model model(toolkit, {});
+  model.startUp();
+  model.shell().personalLabel = "Zova";
+  MainWindow window(model, toolkit);
+  window.show();
+  bool ok = play(model, "inv,Mode,1,2,3,4.5,X,2,M+,=");
+  window.refresh();
+  ok = ok && save(window, dir, "main-window.png");
+
+  const QSize area(250, 330);
+  struct Shot {
+    QWidget* panel;
+    const char* sequence;
+    const char* file;
+  };
+  const Shot panels[] = {
+      {window.statsPanel(), "AC,2,stat:enter,4,stat:enter,4,stat:enter,5,stat:enter,stat:select=2",
+       "stats-panel.png"},
+      {window.financePanel(),
+       "AC,200000,fin:click=PV,6.5,fin:click=%/Yr,360,fin:click=N,fin:solve=PMT,6,"
+       "fin:click=Payments,fin:amortize",
+       "finance-panel.png"},
+      {window.converterPanel(), "AC,conv:Constants,conv:from=c: speed of light (m/s)",
+       "converter-panel.png"},
+  };
+  for (const Shot& shot : panels) {
+    ok = ok && play(model, shot.sequence);
+    window.refresh();
+    shot.panel->resize(area);
+    shot.panel->show();
+    ok = ok && save(*shot.panel, dir, shot.file);
+  }
+
+  ElementsWindow elements(model, [&window] { window.refresh(); });
+  elements.show();
+  ok =
+      ok && play(model, "elem:hover=Fe,molar:drop1=Fe,molar:count1=2,molar:drop2=O,molar:count2=3");
+  elements.refresh();
+  ok = ok && save(elements, dir, "periodic-table.png");
+  return ok ? 0 : 1;
+}
