@@ -13,9 +13,7 @@ using testing::slurp;
 using testing::TempDir;
 
 using Result = testing::CliResult;
-Result run(const std::vector<std::string>& args, const std::string& input = "") {
-  return testing::runCli(args, input);
-}
+using testing::runCli;
 
 void expectParts(const std::string& text, std::initializer_list<const char*> parts) {
   for (const char* part : parts) EXPECT_NE(text.find(part), std::string::npos) << part << text;
@@ -25,33 +23,33 @@ TEST(CommandLineSettings, StateSurvivesTwoRuns) {
   TempDir dir;
   const std::string file = dir.file("zova.dat");
   const Result first =
-      run({"--settings", file, "--keys",
-           "5,M+,AC,7,Kin,AC,Mode,opt:format=Fix,opt:places=3,1,stat:enter,2,stat:enter,3,"
-           "stat:enter,AC,Base"});
+      runCli({"--settings", file, "--keys",
+              "5,M+,AC,7,Kin,AC,Mode,opt:format=Fix,opt:places=3,1,stat:enter,2,stat:enter,3,"
+              "stat:enter,AC,Base"});
   ASSERT_EQ(first.status, 0) << first.err;
   for (int again = 0; again < 2; ++again) {
     SCOPED_TRACE(again);
-    const Result r = run({"--settings", file, "--keys", "AC", "--json"});
+    const Result r = runCli({"--settings", file, "--keys", "AC", "--json"});
     ASSERT_EQ(r.status, 0) << r.err;
     expectParts(r.out, {"\"M\": \"5\"", "\"K\": \"7\"", "\"memory\": \" M\"", "\"rad\": \"r\"",
                         "\"base\": \"h\"", "\"format\": \"Fix\"", "\"places\": 3",
                         "\"list\": [\"3\", \"2\", \"1\"]"});
   }
   // The keypad reads the registers back: M in decimal, K as it was stored.
-  EXPECT_EQ(run({"--settings", file, "--keys", "Base,Base,Base,MR"}).out, "5\n");
-  EXPECT_EQ(run({"--settings", file, "--keys", "Kout"}).out, "7\n");
+  EXPECT_EQ(runCli({"--settings", file, "--keys", "Base,Base,Base,MR"}).out, "5\n");
+  EXPECT_EQ(runCli({"--settings", file, "--keys", "Kout"}).out, "7\n");
 }
 
 TEST(CommandLineSettings, ABadSequenceWritesNothing) {
   TempDir dir;
   const std::string missing = dir.file("none.dat");
-  Result r = run({"--settings", missing, "--keys", "5,M+,nope"});
+  Result r = runCli({"--settings", missing, "--keys", "5,M+,nope"});
   EXPECT_EQ(std::tie(r.status, r.out), std::make_tuple(2, ""));
   EXPECT_FALSE(fs::exists(missing));
   const std::string file = dir.file("kept.dat");
-  ASSERT_EQ(run({"--settings", file, "--keys", "4,M+"}).status, 0);
+  ASSERT_EQ(runCli({"--settings", file, "--keys", "4,M+"}).status, 0);
   const std::string before = slurp(file);
-  r = run({"--settings", file, "--keys", "AC,9,M+,key:End,nope"});
+  r = runCli({"--settings", file, "--keys", "AC,9,M+,key:End,nope"});
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(slurp(file), before);
 }
@@ -59,20 +57,20 @@ TEST(CommandLineSettings, ABadSequenceWritesNothing) {
 TEST(CommandLineSettings, TheEndKeyWritesTheFileOnce) {
   TempDir dir;
   const std::string file = dir.file("end.dat");
-  ASSERT_EQ(run({"--settings", file, "--keys", "9,M+,key:End,AC,1,M+"}).status, 0);
-  EXPECT_EQ(run({"--settings", file, "--keys", "MR"}).out, "9\n");
+  ASSERT_EQ(runCli({"--settings", file, "--keys", "9,M+,key:End,AC,1,M+"}).status, 0);
+  EXPECT_EQ(runCli({"--settings", file, "--keys", "MR"}).out, "9\n");
 
   // A settings file that cannot be written is reported once, by the unload.
   const std::string folder = dir.file("folder.dat");
   fs::create_directories(fs::path(folder) / "inside");
-  const Result ended = run({"--settings", folder, "--keys", "key:End", "--json"});
+  const Result ended = runCli({"--settings", folder, "--keys", "key:End", "--json"});
   const std::string message = "The settings could not be saved to " + folder + ".";
   const std::size_t first = ended.out.find(message);
   ASSERT_NE(first, std::string::npos) << ended.out;
   EXPECT_EQ(ended.out.find(message, first + 1), std::string::npos) << ended.out;
 
   // Without the End key the command line writes it at exit, and says when it could not.
-  const Result plain = run({"--settings", folder, "--keys", "5"});
+  const Result plain = runCli({"--settings", folder, "--keys", "5"});
   EXPECT_EQ(std::tie(plain.status, plain.out), std::make_tuple(1, "5\n"));
   EXPECT_NE(plain.err.find("zova: the settings could not be saved to " + folder), std::string::npos)
       << plain.err;
@@ -81,8 +79,8 @@ TEST(CommandLineSettings, TheEndKeyWritesTheFileOnce) {
 TEST(CommandLineSettings, ReplWritesTheFileAtTheEnd) {
   TempDir dir;
   const std::string file = dir.file("repl.dat");
-  EXPECT_EQ(run({"--repl", "--settings", file}, "2,M+\nbad\n3,M+\nquit\n").status, 0);
-  EXPECT_EQ(run({"--settings", file, "--keys", "MR"}).out, "5\n");
+  EXPECT_EQ(runCli({"--repl", "--settings", file}, "2,M+\nbad\n3,M+\nquit\n").status, 0);
+  EXPECT_EQ(runCli({"--settings", file, "--keys", "MR"}).out, "5\n");
 }
 
 }  // namespace

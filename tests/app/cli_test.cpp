@@ -9,9 +9,7 @@ namespace zova {
 namespace {
 
 using Result = testing::CliResult;
-Result run(const std::vector<std::string>& args, const std::string& input = "") {
-  return testing::runCli(args, input);
-}
+using testing::runCli;
 
 TEST(CommandLine, OptionsPrintTheirOutput) {
   const std::pair<std::vector<std::string>, const char*> cases[] = {
@@ -21,11 +19,11 @@ TEST(CommandLine, OptionsPrintTheirOutput) {
       {{"--version"}, "zova 2.10\n"},
   };
   for (const auto& [args, out] : cases) {
-    const Result r = run(args);
+    const Result r = runCli(args);
     EXPECT_EQ(std::tie(r.status, r.out, r.err), std::make_tuple(0, out, "")) << args[0];
   }
   for (const char* help : {"--help", "-h"}) {
-    const Result r = run({help});
+    const Result r = runCli({help});
     EXPECT_EQ(r.status, 0);
     for (const char* word : {"--keys", "--json", "--settings", "--locale", "--repl"})
       EXPECT_NE(r.out.find(word), std::string::npos) << help << " " << word;
@@ -42,7 +40,7 @@ TEST(CommandLine, BadInputExitsTwoWithNothingOnStandardOutput) {
       {{"--keys", "(,3,\"", "--json"}, "\"\"\" at token 3"},  // the quote is no key
   };
   for (const auto& [args, message] : cases) {
-    const Result r = run(args);
+    const Result r = runCli(args);
     EXPECT_EQ(r.status, 2) << message;
     EXPECT_EQ(r.out, "") << message;
     EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
@@ -50,7 +48,7 @@ TEST(CommandLine, BadInputExitsTwoWithNothingOnStandardOutput) {
 }
 
 TEST(CommandLine, JsonShowsTheVisibleState) {
-  const Result j = run({"--keys", "(,3,inv,+,4,M+", "--json"});
+  const Result j = runCli({"--keys", "(,3,inv,+,4,M+", "--json"});
   ASSERT_EQ(j.status, 0);
   EXPECT_EQ(j.out.rfind("{\"display\": \"4\", \"indicators\": {\"inv\": \"\", \"hyp\": \"\", "
                         "\"deg\": \"d\", \"rad\": \"\", \"grad\": \"\", \"memory\": \" M\", "
@@ -90,14 +88,14 @@ TEST(CommandLine, JsonShowsTheVisibleState) {
        "\"panel\": \"none\"}}\n"},
   };
   for (const auto& [keys, fragment] : panels) {
-    const Result r = run({"--keys", keys, "--json"});
+    const Result r = runCli({"--keys", keys, "--json"});
     ASSERT_EQ(r.status, 0) << keys << r.err;
     EXPECT_NE(r.out.find(fragment), std::string::npos) << keys << "\n" << r.out;
   }
 }
 
 TEST(CommandLine, ReplKeepsStateAndSkipsBadLines) {
-  const Result r = run({"--repl"}, "5\n+,5,=\nbad,2\nX,2,=\r\nquit\n7\n");
+  const Result r = runCli({"--repl"}, "5\n+,5,=\nbad,2\nX,2,=\r\nquit\n7\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "5\n10\n20\n");
   EXPECT_NE(r.err.find("\"bad\" at token 1"), std::string::npos);
