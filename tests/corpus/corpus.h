@@ -134,36 +134,61 @@ class ScratchFolder {
   std::filesystem::path path_;
 };
 
-/// Runs one case and hashes what it shows. Every case runs with --settings: a
-/// copy of its start file, or a path where no file exists yet (which starts the
-/// calculator exactly as no --settings does), so the file written at exit is
-/// always covered. Standard error counts only for rejected sequences (exit 2),
-/// whose message names the token; other messages would name the scratch path.
+inline std::uint64_t hashFields(std::string_view json, std::uint64_t h) {
+  for (std::string_view field : kHashedFields) {
+    h = fnv1a(field, h);
+    const std::optional<std::string_view> value = topLevelField(json, field);
+    h = fnv1a(value ? "=" + std::string(*value) + "\n" : std::string(" absent\n"), h);
+  }
+  return h;
+}
+
+/// The settings file a run starts from: a copy of the case's start file, or
+/// none at all (which starts the calculator exactly as no --settings does).
+inline std::filesystem::path freshSettings(const CorpusCase& c,
+                                           const std::filesystem::path& corpusFolder,
+                                           const std::filesystem::path& scratch) {
+  const std::filesystem::path settings = scratch / "zova.dat";
+  std::error_code ec;
+  std::filesystem::remove(settings, ec);
+  if (c.startFile != kNoStartFile) writeFile(settings, readFile(corpusFolder / c.startFile));
+  return settings;
+}
+
 struct Outcome {
   std::uint64_t hash;
   int status;
 };
 
+/// Runs one case and hashes what it shows, in two runs:
+///  - `--keys SEQUENCE --json --settings FILE`: the exit status, the JSON
+///    fields, the settings file written at exit (always: FILE is a copy of the
+///    start file or a path where no file exists yet) and, for a rejected
+///    sequence (exit 2), standard error, which names the token. Other errors
+///    would name the scratch path and are left out.
+///  - `--repl --settings FILE` fed the tokens one per line: the display after
+///    every token, so that the numbers passed through count too, not only the
+///    last one. (The whole JSON after every token would cost five times the
+///    time of the rest.)
 inline Outcome runAndHash(const CorpusCase& c, const std::filesystem::path& corpusFolder,
                           const std::filesystem::path& scratch) {
-  const std::filesystem::path settings = scratch / "zova.dat";
-  std::error_code ec;
-  std::filesystem::remove(settings, ec);
-  if (c.startFile != kNoStartFile) writeFile(settings, readFile(corpusFolder / c.startFile));
-
+  std::filesystem::path settings = freshSettings(c, corpusFolder, scratch);
   const testing::CliResult r = testing::runCli(
       {"--keys", c.sequence, "--json", "--locale", c.locale, "--settings", settings.string()});
-
   std::uint64_t h = fnv1a("status=" + std::to_string(r.status) + "\n");
-  for (std::string_view field : kHashedFields) {
-    h = fnv1a(field, h);
-    const std::optional<std::string_view> value = topLevelField(r.out, field);
-    h = fnv1a(value ? "=" + std::string(*value) + "\n" : std::string(" absent\n"), h);
-  }
+  h = hashFields(r.out, h);
   h = fnv1a(std::filesystem::exists(settings) ? "settings=" + readFile(settings) + "\n"
                                               : std::string("settings absent\n"),
             h);
   if (r.status == 2) h = fnv1a("stderr=" + r.err, h);
+
+  std::string lines = c.sequence;
+  for (char& ch : lines)
+    if (ch == ',') ch = '\n';
+  settings = freshSettings(c, corpusFolder, scratch);
+  const testing::CliResult steps = testing::runCli(
+      {"--repl", "--locale", c.locale, "--settings", settings.string()}, lines + "\n");
+  h = fnv1a("displays=" + steps.out, h);
   return {h, r.status};
 }
 

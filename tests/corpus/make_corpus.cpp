@@ -456,6 +456,12 @@ std::string sequence(Random& r) {
   std::vector<std::string> tokens;
   const std::string_view opener = kThemeOpener[static_cast<int>(theme)];
   if (!opener.empty() && r.chance(80)) tokens.emplace_back(opener);
+  // Cases about options mostly choose a number format first, so that the
+  // numbers that follow show in it.
+  if (theme == Theme::kOptions && r.chance(80)) {
+    tokens.push_back("opt:format=" + std::string(r.pick(kFormats)));
+    if (r.chance(60)) tokens.push_back("opt:places=" + std::to_string(r.below(16)));
+  }
   const int length = sequenceLength(r);
   while (static_cast<int>(tokens.size()) < length) tokens.push_back(token(r, theme));
   if (r.chance(2)) tokens[r.below(tokens.size())] = std::string(r.pick(kRejectedTokens));
