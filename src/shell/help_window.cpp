@@ -7,15 +7,12 @@
 #include "converter/converter_model.h"
 #include "converter/unit_table.h"
 #include "engine/keys.h"
+#include "shell/qt_text.h"
 #include "stats/stats_register.h"
 
 namespace zova {
 
 namespace {
-
-QString q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // A table cell's text with its blanks kept ("a  d/c" has two).
 QString cell(std::string_view s) {
