@@ -11,12 +11,11 @@
 #include "model/model.h"
 #include "model/options_dialog.h"
 #include "model/sequence.h"
+#include "version.h"
 
 namespace zova {
 
 namespace {
-
-constexpr const char* kVersion = "2.10";
 
 struct Options {
   std::optional<std::string> keys;
