@@ -9,7 +9,7 @@
 
 #include "engine/calculator.h"
 #include "engine/convert.h"
-#include "engine/toolkit.h"
+#include "model/toolkit.h"
 
 namespace {
 

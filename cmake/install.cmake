@@ -5,7 +5,11 @@ include(GNUInstallDirs)
 
 install(FILES assets/zova.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES assets/zova.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES assets/io.github.zova.Zova.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The metainfo's release version comes from project(VERSION).
+configure_file(assets/io.github.zova.Zova.metainfo.xml
+               ${CMAKE_BINARY_DIR}/io.github.zova.Zova.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/io.github.zova.Zova.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The LED font ships with the program as led.ttf, from Debian's fonts-dseg.
 set(ZOVA_LED_FONT /usr/share/fonts/truetype/dseg/DSEG14Classic-Regular.ttf)

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DZOVA_FUZZ=ON -DZOVA_WITH_QT=OFF \
-  -DZOVA_TESTS=OFF -DZOVA_SANITIZE=ON >/dev/null
+  -DZOVA_TESTS=OFF -DZOVA_SANITIZE=ON -DZOVA_WERROR=ON >/dev/null
 cmake --build "$build" -j "$(nproc)"
 # The targets run side by side, one per core.
 pids=""

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs what is missing, builds Zova and runs every test:
-#  1. the model alone, with Qt absent from the include path;
+#  0. the layer check: every include points down the layers;
+#  1. the model alone, with Qt absent from the include path, and -Werror;
 #  2. everything (model, command line, windows, benchmarks) with sanitizers and
 #     -Werror: the unit tests and QtTests, a brief run of each benchmark, an
 #     installation into a temporary prefix run from there, and the end-to-end
@@ -14,14 +15,17 @@ export QT_QPA_PLATFORM=offscreen
 t0=$(date +%s)
 step() { echo "== $1 ($(($(date +%s) - t0)) s)"; }
 
+step "layers"
+sh scripts/check-layers.sh
+
 step "model without Qt"
-cmake -S . -B build-model -G Ninja -DZOVA_WITH_QT=OFF -DCMAKE_BUILD_TYPE=Debug \
+cmake -S . -B build-model -G Ninja -DZOVA_WITH_QT=OFF -DZOVA_WERROR=ON -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_CXX_FLAGS_DEBUG=-O0 >/dev/null
 cmake --build build-model -j "$jobs"
 ctest --test-dir build-model --output-on-failure -j "$jobs"
 
 step "everything, with sanitizers"
-cmake -S . -B build-test -G Ninja -DZOVA_SANITIZE=ON -DZOVA_BENCH=ON >/dev/null
+cmake -S . -B build-test -G Ninja -DZOVA_SANITIZE=ON -DZOVA_BENCH=ON -DZOVA_WERROR=ON >/dev/null
 cmake --build build-test -j "$jobs"
 ctest --test-dir build-test --output-on-failure -j "$jobs"
 

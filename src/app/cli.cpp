@@ -8,15 +8,15 @@
 #include <sstream>
 
 #include "app/locale_names.h"
+#include "model/access_key.h"
 #include "model/model.h"
 #include "model/options_dialog.h"
 #include "model/sequence.h"
+#include "version.h"
 
 namespace zova {
 
 namespace {
-
-constexpr const char* kVersion = "2.10";
 
 struct Options {
   std::optional<std::string> keys;
@@ -94,15 +94,6 @@ void jsonString(std::ostream& out, const std::string& s) {
     }
   }
   out << '"';
-}
-
-std::string withoutAccessKey(std::string s) {
-  std::string out;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '&' && i + 1 < s.size() && s[i + 1] != '&') continue;
-    out += s[i];
-  }
-  return out;
 }
 
 /// A small writer for one flat or nested JSON object.

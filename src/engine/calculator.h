@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "engine/calculator_toolkit.h"
 #include "engine/convert.h"
-#include "engine/toolkit.h"
 #include "engine/value.h"
 
 namespace zova {
@@ -65,7 +65,7 @@ struct CalcState {
 
 class Calculator {
  public:
-  Calculator(Toolkit& toolkit, NumberLocale locale);
+  Calculator(CalculatorToolkit& toolkit, NumberLocale locale);
 
   CalcState& state() { return s_; }
   const CalcState& state() const { return s_; }
@@ -73,7 +73,7 @@ class Calculator {
   /// Writes a value to the display from outside the keypad (panels, paste).
   void setDisplay(std::string text);
   const NumberLocale& locale() const { return loc_; }
-  Toolkit& toolkit() { return tk_; }
+  CalculatorToolkit& toolkit() { return tk_; }
 
   /// Called by "=" with the Stack toggle on, to enter the result as data.
   std::function<void()> onStackEntry;
@@ -192,7 +192,7 @@ class Calculator {
   std::string binaryDigits(double m);
   double binaryValue(const std::string& digits) const;
 
-  Toolkit& tk_;
+  CalculatorToolkit& tk_;
   NumberLocale loc_;
   CalcState s_;
 };

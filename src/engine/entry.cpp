@@ -10,7 +10,7 @@ namespace {
 bool has(const std::string& s, char c) { return s.find(c) != std::string::npos; }
 }  // namespace
 
-Calculator::Calculator(Toolkit& toolkit, NumberLocale locale)
+Calculator::Calculator(CalculatorToolkit& toolkit, NumberLocale locale)
     : tk_(toolkit), loc_(std::move(locale)) {}
 
 void Calculator::setDisplay(std::string text) {

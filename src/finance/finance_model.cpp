@@ -74,7 +74,8 @@ const FinKeyRow* findFinKey(std::string_view name) {
   return it == kKeys.end() ? nullptr : &*it;
 }
 
-FinanceModel::FinanceModel(Toolkit& toolkit, std::function<bool()> onTop, NumberLocale locale)
+FinanceModel::FinanceModel(CalculatorToolkit& toolkit, std::function<bool()> onTop,
+                           NumberLocale locale)
     : tk_(toolkit), onTop_(std::move(onTop)), loc_(std::move(locale)) {}
 
 std::optional<double> FinanceModel::read(const Value& v) const {

@@ -12,10 +12,10 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/calculator_toolkit.h"
 #include "engine/convert.h"
-#include "engine/toolkit.h"
+#include "engine/panel_effect.h"
 #include "engine/value.h"
-#include "model/panel_effect.h"
 
 namespace zova {
 
@@ -92,7 +92,7 @@ struct FinanceState {
 class FinanceModel {
  public:
   /// `onTop` reads whether the window is to stay always on top.
-  FinanceModel(Toolkit& toolkit, std::function<bool()> onTop, NumberLocale locale);
+  FinanceModel(CalculatorToolkit& toolkit, std::function<bool()> onTop, NumberLocale locale);
 
   const FinanceState& state() const { return s_; }
   const std::string& caption(FinCell cell) const {
@@ -164,7 +164,7 @@ class FinanceModel {
   PanelEffect failed(PanelEffect effect);
   void finError();
 
-  Toolkit& tk_;
+  CalculatorToolkit& tk_;
   std::function<bool()> onTop_;
   NumberLocale loc_;
   FinanceState s_;

@@ -56,7 +56,7 @@ bool mayHaveOneDigit(double a) {
 // (a result, no result, a failure) restores the normal one.
 class BusyPointer {
  public:
-  BusyPointer(Toolkit& tk, bool& busy) : tk_(tk), busy_(busy) {
+  BusyPointer(CalculatorToolkit& tk, bool& busy) : tk_(tk), busy_(busy) {
     busy_ = true;
     tk_.setBusy(true);
   }
@@ -68,7 +68,7 @@ class BusyPointer {
   BusyPointer& operator=(const BusyPointer&) = delete;
 
  private:
-  Toolkit& tk_;
+  CalculatorToolkit& tk_;
   bool& busy_;
 };
 

@@ -11,10 +11,11 @@
 #include "elements/elements_model.h"
 #include "engine/calculator.h"
 #include "engine/keys.h"
-#include "engine/toolkit.h"
+#include "engine/panel_effect.h"
 #include "finance/finance_model.h"
 #include "model/options_dialog.h"
-#include "model/panel_effect.h"
+#include "model/toolkit.h"
+#include "model/window_geometry.h"
 #include "stats/stats_register.h"
 
 namespace zova {
@@ -35,10 +36,10 @@ using Colour = std::int32_t;
 struct ShellState {
   int flap = 0;  ///< -1 fold-out open, 1 (or 0) closed
   bool StatVis = false, ConvVis = false, FinVis = false;
-  bool size = false;                ///< compact size
-  bool onTop = false;               ///< "Always on &Top"
-  bool minStart = false;            ///< "&Appear on Startup"
-  int width = 3300, height = 5340;  ///< twips
+  bool size = false;                                 ///< compact size
+  bool onTop = false;                                ///< "Always on &Top"
+  bool minStart = false;                             ///< "&Appear on Startup"
+  int width = kClosedWidth, height = kNormalHeight;  ///< twips
 
   // Menu checks, enabling and captions.
   bool converterChecked = false, statisticsChecked = false, financialChecked = false;

@@ -12,14 +12,12 @@
 #include <vector>
 
 #include "model/model.h"
+#include "model/window_geometry.h"
 
 namespace zova {
 
 namespace {
 
-constexpr int kNormalHeight = 5340;
-constexpr int kCompactHeight = 1410;
-constexpr int kClosedWidth = 3300;
 constexpr std::size_t kFinanceLines = 11;  // lines 19 to 29
 // The list box of the statistics panel is not meant for more; lines past it are ignored.
 constexpr std::size_t kMaxStatItems = 100000;

@@ -2,15 +2,11 @@
 // the colours and personal label, always on top, the start-up entry, help and
 // showing, hiding and closing the window.
 #include "model/model.h"
+#include "model/window_geometry.h"
 
 namespace zova {
 
 namespace {
-
-constexpr int kClosedWidth = 3300;
-constexpr int kOpenWidth = 7050;
-constexpr int kNormalHeight = 5340;
-constexpr int kCompactHeight = 1410;
 
 constexpr int kOverviewTopic = 100;
 constexpr int kKeyboardTopic = 800;

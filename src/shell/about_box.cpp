@@ -5,6 +5,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "version.h"
+
 namespace zova {
 
 namespace {
@@ -32,8 +34,7 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
   big.setBold(true);
   title->setFont(big);
 
-  auto* version =
-      new QLabel(QStringLiteral("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor), this);
+  auto* version = new QLabel(QStringLiteral("Version ") + QLatin1String(kVersion), this);
   version->setObjectName(QStringLiteral("lblVersion"));
 
   auto* description = new QLabel(

@@ -8,9 +8,6 @@
 
 namespace zova {
 
-inline constexpr int kVersionMajor = 2;
-inline constexpr int kVersionMinor = 10;
-
 class AboutBox : public QDialog {
   Q_OBJECT
  public:

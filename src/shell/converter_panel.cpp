@@ -5,16 +5,16 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include "model/window_geometry.h"
+#include "shell/qt_text.h"
+
 namespace zova {
 
 namespace {
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
-
-constexpr int kTwipsPerPixel = 15;
 // The panel's places are main-window twips; the fold-out area starts where the
 // closed window ends.
-constexpr int kAreaLeft = 3300;
-constexpr int kAreaWidth = 7050 - kAreaLeft;
+constexpr int kAreaLeft = kClosedWidth;
+constexpr int kAreaWidth = kOpenWidth - kAreaLeft;
 constexpr int kAreaHeight = 4035;
 
 struct ButtonPlace {

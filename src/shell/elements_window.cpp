@@ -11,10 +11,12 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "model/window_geometry.h"
+#include "shell/qt_text.h"
+
 namespace zova {
 
 namespace {
-constexpr int kTwipsPerPixel = 15;
 // The grid in twips: tile size, pitch, the first column and row, and the gap
 // that sets the lanthanides and actinides apart.
 constexpr int kTileWidth = 525, kTileHeight = 645;
@@ -22,8 +24,6 @@ constexpr int kColumnPitch = 510, kRowPitch = 615;
 constexpr int kFirstLeft = 105, kFirstTop = 300;
 constexpr int kSeriesDrop = 960;
 constexpr int kWindowWidth = 620, kWindowHeight = 414;  // pixels
-
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 QRect twips(int left, int top, int width, int height) {
   return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,

@@ -6,11 +6,11 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
+#include "shell/qt_text.h"
+
 namespace zova {
 
 namespace {
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
-
 // Grid columns: the cell's name, the cell, the key that computes or uses it.
 constexpr int kNameColumn = 0, kCellColumn = 1, kKeyColumn = 2;
 constexpr int kRowHeight = 20;

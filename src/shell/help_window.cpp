@@ -7,26 +7,22 @@
 #include "converter/converter_model.h"
 #include "converter/unit_table.h"
 #include "engine/keys.h"
+#include "model/access_key.h"
+#include "shell/qt_text.h"
 #include "stats/stats_register.h"
 
 namespace zova {
 
 namespace {
 
-QString q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 // A table cell's text with its blanks kept ("a  d/c" has two).
 QString cell(std::string_view s) {
   return q(s).toHtmlEscaped().replace(QStringLiteral("  "), QStringLiteral("&nbsp; "));
 }
 
-// A button caption without its access-key marker: "C&onstants" reads "Constants".
-QString withoutAccessKey(std::string_view caption) {
-  QString text = q(caption);
-  text.remove(QLatin1Char('&'));
-  return text.toHtmlEscaped();
+// A button caption as a table cell, without its access-key marker.
+QString captionCell(std::string_view caption) {
+  return q(withoutAccessKey(caption)).toHtmlEscaped();
 }
 
 // "Keyboard equivalent:  F9 key" names the key "F9".
@@ -138,15 +134,15 @@ QString keyboardPage() {
   html += QStringLiteral("<h2>Statistical functions</h2>");
   html += tableHead(QStringLiteral("Key"), QString(), QStringLiteral("Keyboard"));
   for (const StatKeyRow& k : statKeyTable())
-    if (!k.keyboard.empty()) html += row(withoutAccessKey(k.caption), QString(), cell(k.keyboard));
+    if (!k.keyboard.empty()) html += row(captionCell(k.caption), QString(), cell(k.keyboard));
   html += QStringLiteral("</table>");
 
   html += QStringLiteral("<h2>Converter and constants</h2>");
   html += tableHead(QStringLiteral("Key"), QString(), QStringLiteral("Keyboard"));
   for (const CategoryRow& c : categoryRows())
-    if (!c.key.empty()) html += row(withoutAccessKey(c.caption), QString(), cell(c.key));
-  html += row(withoutAccessKey(kKonstantCaption), QString(), keyOfTooltip(kKonstantTooltip));
-  html += row(withoutAccessKey(kConvertCaption), QString(), keyOfTooltip(kOkTooltip));
+    if (!c.key.empty()) html += row(captionCell(c.caption), QString(), cell(c.key));
+  html += row(captionCell(kKonstantCaption), QString(), keyOfTooltip(kKonstantTooltip));
+  html += row(captionCell(kConvertCaption), QString(), keyOfTooltip(kOkTooltip));
   html += QStringLiteral("</table>");
 
   html += QStringLiteral("<h2>The window</h2>");

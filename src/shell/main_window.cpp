@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 
+#include "model/window_geometry.h"
 #include "shell/about_box.h"
 #include "shell/converter_panel.h"
 #include "shell/elements_window.h"
@@ -22,20 +23,16 @@
 #include "shell/key_translate.h"
 #include "shell/options_window.h"
 #include "shell/program_look.h"
+#include "shell/qt_text.h"
 #include "shell/stats_panel.h"
 
 namespace zova {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-constexpr int kBodyWidth = 3300 / kTwipsPerPixel;     // the keypad side, 220 px
-constexpr int kNormalHeight = 5340 / kTwipsPerPixel;  // 356 px
-constexpr int kDisplayPixels = 23;                    // the LED digits' largest size
-
-QString q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
+constexpr int kBodyWidth = kClosedWidth / kTwipsPerPixel;            // the keypad side, 220 px
+constexpr int kNormalHeightPixels = kNormalHeight / kTwipsPerPixel;  // 356 px
+constexpr int kDisplayPixels = 23;                                   // the LED digits' largest size
 
 // The keypad, top to bottom. Modes and functions sit in the upper block,
 // memory and brackets just above the digits; digits, operators and the
@@ -219,7 +216,7 @@ MainWindow::MainWindow(Model& model, QtToolkit& toolkit) : model_(model), tk_(to
   equals->setDefault(true);
   tk_.attach(this, equals);
   tk_.setTopmost(model_.shell().onTop);
-  bodyHeight_ = kNormalHeight - menuBar()->sizeHint().height();
+  bodyHeight_ = kNormalHeightPixels - menuBar()->sizeHint().height();
 
   // Every key release of this window passes the keyboard map first.
   qApp->installEventFilter(this);
@@ -638,7 +635,7 @@ void MainWindow::layoutCase() {
 void MainWindow::refresh() {
   const CalcState& s = model_.calc().state();
   const ShellState& sh = model_.shell();
-  if (sh.width > 3300 && !sh.size) ensurePanels();
+  if (sh.width > kClosedWidth && !sh.size) ensurePanels();
 
   display_->setText(q(s.window));
   display_->setCursorPosition(0);
@@ -682,7 +679,7 @@ void MainWindow::refresh() {
   applyColours();
 
   tk_.setWindowSize(sh.width, sh.height);
-  const bool foldOpen = sh.width > 3300 && !sh.size;
+  const bool foldOpen = sh.width > kClosedWidth && !sh.size;
   if (stats_) {
     stats_->setVisible(sh.StatVis);
     finance_->setVisible(sh.FinVis);

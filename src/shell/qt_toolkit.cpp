@@ -15,14 +15,13 @@
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 
+#include "model/window_geometry.h"
 #include "shell/help_window.h"
+#include "shell/qt_text.h"
 
 namespace zova {
 
 namespace {
-constexpr double kTwipsPerPixel = 15.0;
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // The display font ships as "led.ttf" beside the program or in its data folder;
 // the system's copy of DSEG14 Classic stands in for it when that is missing.

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "engine/toolkit.h"
+#include "model/toolkit.h"
 
 namespace zova {
 

@@ -7,10 +7,11 @@
 #include <QStylePainter>
 #include <QVBoxLayout>
 
+#include "shell/qt_text.h"
+
 namespace zova {
 
 namespace {
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 // The Stack toggle's text lights up like an indicator lamp.
 const QColor kStackOn(0x00, 0xFF, 0x00);

@@ -11,6 +11,7 @@
 #include "shell/main_window.h"
 #include "shell/program_look.h"
 #include "shell/qt_toolkit.h"
+#include "version.h"
 
 namespace zova {
 
@@ -18,7 +19,7 @@ int runWindow(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setStyle(makeProgramStyle());
   QApplication::setApplicationName(QStringLiteral("Zova"));
-  QApplication::setApplicationVersion(QStringLiteral("2.10"));
+  QApplication::setApplicationVersion(QLatin1String(kVersion));
   QApplication::setDesktopFileName(QStringLiteral("zova"));
   // Only the main window's unload ends the program: closing the periodic table
   // while the calculator sits in the tray must not.

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "engine/convert.h"
+#include "engine/panel_effect.h"
 #include "engine/value.h"
-#include "model/panel_effect.h"
 
 namespace zova {
 

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "model/toolkit.h"
+
 namespace zova {
 namespace {
 

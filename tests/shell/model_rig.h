@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/toolkit.h"
 #include "model/model.h"
 #include "model/sequence.h"
+#include "model/toolkit.h"
 
 namespace zova {
 

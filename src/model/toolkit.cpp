@@ -1,5 +1,5 @@
 // The headless toolkit: answers dialogs from queued answers, else cancels.
-#include "engine/toolkit.h"
+#include "model/toolkit.h"
 
 namespace zova {
 

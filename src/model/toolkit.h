@@ -1,6 +1,7 @@
 // The one door from the model to the window system: dialogs, beeps, focus,
 // clipboard, window placement, help and the start-up entry. The Qt shell
 // implements it; tests and the command line use HeadlessToolkit.
+// The calls the calculator and the panels make come from CalculatorToolkit.
 #pragma once
 
 #include <cstdint>
@@ -8,25 +9,19 @@
 #include <string>
 #include <vector>
 
-namespace zova {
+#include "engine/calculator_toolkit.h"
+#include "model/window_geometry.h"
 
-/// Message box styles and answers, by their classic numeric codes.
-enum class MsgStyle { Stop = 16, Question = 36, Exclamation = 48 };
-enum class MsgAnswer { Ok = 1, Yes = 6, No = 7 };
+namespace zova {
 
 struct FileChoice {
   std::string path;  ///< full path of the chosen file
   std::string name;  ///< its bare file name
 };
 
-class Toolkit {
+class Toolkit : public CalculatorToolkit {
  public:
-  virtual ~Toolkit() = default;
-
-  virtual void focusEquals() = 0;
   virtual void beep() = 0;
-  virtual MsgAnswer messageBox(const std::string& text, MsgStyle style,
-                               const std::string& title) = 0;
   /// The typed text, "" on cancel.
   virtual std::string inputBox(const std::string& prompt, const std::string& title) = 0;
   /// nullopt on cancel. filter is "Data Files (*.dat)|*.dat|" style.
@@ -38,15 +33,12 @@ class Toolkit {
   virtual std::string clipboard() = 0;
   /// Main window size in twips.
   virtual void setWindowSize(int widthTwips, int heightTwips) = 0;
-  virtual void setTopmost(bool onTop) = 0;
   virtual void showHelp(int topic) = 0;
   /// Creates or removes the start-up entry; false when that failed.
   virtual bool setStartupEntry(bool present) = 0;
   /// Installs or removes the display font; false when that failed.
   virtual bool installFont() = 0;
   virtual void removeFont() = 0;
-  /// Busy pointer on or off around long searches.
-  virtual void setBusy(bool busy) = 0;
   /// Hides the main window (it stays reachable from the tray).
   virtual void hideWindow() = 0;
   /// Shows the main window again, restored and in front.
@@ -106,8 +98,8 @@ class HeadlessToolkit : public Toolkit {
   std::vector<std::string> inputPrompts;
   std::vector<int> helpTopics;
   std::string clipboardText;
-  int width = 3300;
-  int height = 5340;
+  int width = kClosedWidth;
+  int height = kNormalHeight;
   bool topmost = false;
   bool startupEntry = false;
   bool startupEntryWorks = true;

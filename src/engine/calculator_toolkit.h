@@ -1,0 +1,26 @@
+// The few window services the calculator and the tool panels' models ask for:
+// giving the focus to "=", the busy pointer, message boxes and the on-top state.
+// The model's Toolkit extends it with everything else the window offers.
+#pragma once
+
+#include <string>
+
+namespace zova {
+
+/// Message box styles and answers, by their classic numeric codes.
+enum class MsgStyle { Stop = 16, Question = 36, Exclamation = 48 };
+enum class MsgAnswer { Ok = 1, Yes = 6, No = 7 };
+
+class CalculatorToolkit {
+ public:
+  virtual ~CalculatorToolkit() = default;
+
+  virtual void focusEquals() = 0;
+  virtual MsgAnswer messageBox(const std::string& text, MsgStyle style,
+                               const std::string& title) = 0;
+  virtual void setTopmost(bool onTop) = 0;
+  /// Busy pointer on or off around long searches.
+  virtual void setBusy(bool busy) = 0;
+};
+
+}  // namespace zova
