@@ -58,7 +58,7 @@ void BM_FractionKey(benchmark::State& state) {
   s.rootpart = p.radicals;
   for (auto _ : state) {
     s.window = p.display;
-    s.inv = 1;
+    s.inv = false;
     calc.Quotient_Click();
     benchmark::DoNotOptimize(s.window.data());
   }

@@ -201,7 +201,7 @@ void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
   j.strings("slots", slots).close('}');
 
   j.key("options").open('{');
-  j.field("format", s.OptionFix ? "Fix" : s.OptionSci ? "Scientific" : "Standard");
+  j.field("format", formatName(s.format));
   j.key("places").raw(number(s.zeroes));
   j.key("radicals").raw(s.rootpart ? "true" : "false");
   j.field("accuracy", accuracyName(s.threshold)).close('}');

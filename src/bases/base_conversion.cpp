@@ -64,19 +64,19 @@ void Calculator::binaryNegative() {
 void Calculator::toDec() {
   trap([&] {
     s_.mug = s_.window;
-    switch (s_.numBase) {
-      case 2:
+    switch (s_.base) {
+      case Base::kHex:
         s_.window = text(number("&H" + s_.window));
         break;
-      case 3:
+      case Base::kOctal:
         s_.window = text(number("&O" + s_.window));
         break;
-      case 4: {
+      case Base::kBinary: {
         const double sum = binaryValue(s_.window);
         s_.window = text(s_.binNegative ? sum - 65536 : sum);
         break;
       }
-      default:
+      case Base::kDecimal:
         break;
     }
   });
@@ -85,17 +85,17 @@ void Calculator::toDec() {
 void Calculator::toBase() {
   trap([&] {
     s_.binNegative = ParseNumber(s_.window) < 0;
-    switch (s_.numBase) {
-      case 2:
+    switch (s_.base) {
+      case Base::kHex:
         s_.window = must(HexText(number(s_.window)));
         break;
-      case 3:
+      case Base::kOctal:
         s_.window = must(OctText(number(s_.window)));
         break;
-      case 4:
+      case Base::kBinary:
         s_.window = binaryDigits(ParseNumber(s_.window));
         break;
-      default:
+      case Base::kDecimal:
         break;
     }
   });
@@ -137,10 +137,10 @@ void Calculator::base10() {
 }
 
 void Calculator::cmdBase_Click() {
-  s_.switch_ = 1;
+  s_.newNumber = true;
   if (s_.window.find('(') != std::string::npos || s_.window.find('/') != std::string::npos)
     s_.window = "0";
-  if (s_.inv == -1) {
+  if (s_.inv) {
     trap([&] {
       toDec();
       const std::int32_t v = must(RoundToLong(number(s_.window)));
@@ -149,27 +149,39 @@ void Calculator::cmdBase_Click() {
       inverse();
     });
   } else {
-    if (s_.numBase == 0) s_.numBase = 1;
-    s_.numBase = s_.numBase + 1;
-    if (s_.numBase >= 5 || s_.numBase < 1) s_.numBase = 1;
-    switch (s_.numBase) {
-      case 1:
+    // Decimal, hexadecimal, octal, binary and round again.
+    switch (s_.base) {
+      case Base::kDecimal:
+        s_.base = Base::kHex;
+        break;
+      case Base::kHex:
+        s_.base = Base::kOctal;
+        break;
+      case Base::kOctal:
+        s_.base = Base::kBinary;
+        break;
+      case Base::kBinary:
+        s_.base = Base::kDecimal;
+        break;
+    }
+    switch (s_.base) {
+      case Base::kDecimal:
         s_.LblBase.clear();
         base10();
         break;
-      case 2:
+      case Base::kHex:
         s_.LblBase = "h";
         base16();
         break;
-      case 3:
+      case Base::kOctal:
         s_.LblBase = "   o";
         base8();
         break;
-      default: {
+      case Base::kBinary: {
         const auto v = TextToNumber("&O" + s_.window, loc_);
         if (v && (*v > 32767 || *v <= -32768)) {
           // Binary cannot hold the value: the cycle goes on to decimal.
-          s_.numBase = 1;
+          s_.base = Base::kDecimal;
           s_.LblBase.clear();
           s_.window = text(*v);
         } else {

@@ -18,35 +18,85 @@ namespace zova {
 inline constexpr double kPi = 3.14159265358979;  // the value the keypad uses, as written
 inline constexpr int kMaxDepth = 100;
 
+/// The number base the display shows.
+enum class Base { kDecimal, kHex, kOctal, kBinary };
+
+/// The unit the trigonometric keys take and give.
+enum class AngleUnit { kRadians, kGrads, kDegrees };
+
+/// The unit the Mode key goes to from `unit`: radians, grads, degrees, radians again.
+constexpr AngleUnit NextAngleUnit(std::optional<AngleUnit> unit) {
+  if (!unit) return AngleUnit::kRadians;
+  switch (*unit) {
+    case AngleUnit::kRadians:
+      return AngleUnit::kGrads;
+    case AngleUnit::kGrads:
+      return AngleUnit::kDegrees;
+    case AngleUnit::kDegrees:
+      break;
+  }
+  return AngleUnit::kRadians;
+}
+
+/// An operation waiting at one precedence level of one bracket depth.
+enum class Op {
+  kNone,
+  // additive level
+  kAdd,
+  kSubtract,
+  kToPolar,        ///< inv +: (x, y) to radius, the angle going to K
+  kToRectangular,  ///< inv -: (radius, angle) to x, y going to K
+  kAnd,
+  kOr,
+  kXor,
+  // multiplicative level
+  kMultiply,
+  kDivide,
+  kModulo,  ///< inv ÷
+  // power level
+  kPower,
+};
+
+/// How "=" writes its result.
+enum class NumberFormat { Standard, Fix, Scientific };
+
+/// The decimal point of the number being typed.
+enum class PointState {
+  kNone,    ///< no point yet
+  kTyped,   ///< the point was just added to the display
+  kClosed,  ///< a further point or EXP was pressed: no point may follow
+};
+
 /// Every field the keypad reads or writes. Names follow the program's own.
 struct CalcState {
   std::string window = "0";  ///< the display text
 
-  int dot = 0;      ///< decimal points pressed in this entry (EXP sets 2)
-  Value stack;      ///< memory M
-  int inv = 1;      ///< -1 second functions on, 1 off
-  int hyper = 1;    ///< -1 hyperbolic on, 1 off
-  Value constant;   ///< the K register
-  int switch_ = 0;  ///< 1: the next digit starts a new number
+  PointState pointState = PointState::kNone;
+  Value stack;             ///< memory M
+  bool inv = false;        ///< second functions on
+  bool hyper = false;      ///< hyperbolic functions on
+  Value constant;          ///< the K register
+  bool newNumber = false;  ///< the next digit starts a new number
   double angle = kPi / 180;
-  int flag = 0;      ///< angle unit: 1 radians, 2 grads, 3 degrees
+  /// None until start-up or the Mode key picks one; the trigonometric keys then use degrees.
+  std::optional<AngleUnit> angleUnit;
   int exponent = 0;  ///< EXP presses in this entry
   double degg = 0, minutes = 0, seconds = 0;
   Value digits;  ///< the unformatted result of "=" while it is shown
-  bool OptionFix = false;
-  bool OptionSci = false;
+  NumberFormat format = NumberFormat::Standard;
   double zeroes = 2;
-  int numBase = 1;  ///< 1 decimal, 2 hexadecimal, 3 octal, 4 binary
+  Base base = Base::kDecimal;
   std::string mug;  ///< the display in the current base, saved by toDec
   bool binNegative = false;
   std::string binForNow;
   bool togstack = false;
   bool keyforget = false;
-  int starter = 0;
+  bool startedUp = false;
   int bracketLevel = 0;
   std::array<Value, kMaxDepth + 1> addOperand, mulOperand, powOperand;
-  std::array<std::string, kMaxDepth + 1> addOp, mulOp, powOp;
-  int rootFlag = 0;
+  std::array<Op, kMaxDepth + 1> addOp{}, mulOp{}, powOp{};
+  /// The last ^ was pressed with inv: a waiting power, at any depth, takes that root.
+  bool powerTakesRoot = false;
 
   // The fraction key.
   std::string keepwindow;
@@ -180,7 +230,7 @@ class Calculator {
   double operand(const Value& v) const;  ///< a waiting operand read by TextToNumber
   void setInvOff();
 
-  void additive(const char* name);
+  void additive(Op op);
   void equals();
   void equal();
   void equa();

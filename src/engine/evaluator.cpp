@@ -18,48 +18,47 @@ int Calculator::level() const {
 double Calculator::operand(const Value& v) const { return must(v.number(loc_)); }
 
 void Calculator::setInvOff() {
-  s_.inv = 1;
+  s_.inv = false;
   s_.invlabel.clear();
 }
 
 // add, and the bitwise operations; subtract joins after its exponent-sign check.
-void Calculator::additive(const char* name) {
+void Calculator::additive(Op op) {
   trap([&] {
-    std::string op = name;
-    if (op == "and" || op == "or" || op == "xor") inverse();
+    if (op == Op::kAnd || op == Op::kOr || op == Op::kXor) inverse();
     quodec();
     toDec();
     s_.digits = 0;
     s_.exponent = 0;
     const int L = level();
-    if (!s_.powOp[L].empty()) equals();
-    if (!s_.mulOp[L].empty()) equals();
-    if (!s_.addOp[L].empty()) equals();
-    s_.switch_ = 1;
-    if ((op == "add" || op == "subtract") && s_.inv == -1) {
-      op = op == "add" ? "pol" : "rec";
+    if (s_.powOp[L] != Op::kNone) equals();
+    if (s_.mulOp[L] != Op::kNone) equals();
+    if (s_.addOp[L] != Op::kNone) equals();
+    s_.newNumber = true;
+    if ((op == Op::kAdd || op == Op::kSubtract) && s_.inv) {
+      op = op == Op::kAdd ? Op::kToPolar : Op::kToRectangular;
       inverse();
     }
     s_.addOp[L] = op;
     if (s_.addOperand[L].parse() != 0) calculate();
     s_.addOperand[L] = s_.window;
-    if (s_.numBase != 1) toBase();  // show the stored operand in the current base
-    s_.dot = 0;
+    if (s_.base != Base::kDecimal) toBase();  // show the stored operand in the current base
+    s_.pointState = PointState::kNone;
   });
 }
 
-void Calculator::add() { additive("add"); }
-void Calculator::bitAnd() { additive("and"); }
-void Calculator::bitOr() { additive("or"); }
-void Calculator::bitXor() { additive("xor"); }
+void Calculator::add() { additive(Op::kAdd); }
+void Calculator::bitAnd() { additive(Op::kAnd); }
+void Calculator::bitOr() { additive(Op::kOr); }
+void Calculator::bitXor() { additive(Op::kXor); }
 
 void Calculator::subtract() {
   // The minus of an exponent being typed (in hexadecimal "E" is a digit).
-  if (s_.numBase == 1 && !s_.window.empty() && s_.window.back() == 'E') {
+  if (s_.base == Base::kDecimal && !s_.window.empty() && s_.window.back() == 'E') {
     s_.window += '-';
     return;
   }
-  additive("subtract");
+  additive(Op::kSubtract);
 }
 
 void Calculator::multiply() {
@@ -69,14 +68,14 @@ void Calculator::multiply() {
     s_.digits = 0;
     s_.exponent = 0;
     const int L = level();
-    if (s_.powOp[L] == "rad") equals();
-    if (!s_.mulOp[L].empty()) equal();
-    s_.switch_ = 1;
-    s_.mulOp[L] = "multiply";
+    if (s_.powOp[L] == Op::kPower) equals();
+    if (s_.mulOp[L] != Op::kNone) equal();
+    s_.newNumber = true;
+    s_.mulOp[L] = Op::kMultiply;
     if (s_.mulOperand[L].parse() != 0) calculatef();
     s_.mulOperand[L] = s_.window;
-    if (s_.numBase != 1) toBase();
-    s_.dot = 0;
+    if (s_.base != Base::kDecimal) toBase();
+    s_.pointState = PointState::kNone;
   });
 }
 
@@ -87,89 +86,89 @@ void Calculator::divide() {
     s_.digits = 0;
     s_.exponent = 0;
     const int L = level();
-    if (s_.powOp[L] == "rad") equals();
-    if (!s_.mulOp[L].empty()) equal();
-    s_.switch_ = 1;
-    if (s_.inv == -1) {
-      s_.mulOp[L] = "mod";
+    if (s_.powOp[L] == Op::kPower) equals();
+    if (s_.mulOp[L] != Op::kNone) equal();
+    s_.newNumber = true;
+    if (s_.inv) {
+      s_.mulOp[L] = Op::kModulo;
       inverse();
     } else {
-      s_.mulOp[L] = "divide";
+      s_.mulOp[L] = Op::kDivide;
     }
     if (s_.mulOperand[L].parse() != 0) calculatef();
     s_.mulOperand[L] = s_.window;
-    if (s_.numBase != 1) toBase();
-    s_.dot = 0;
+    if (s_.base != Base::kDecimal) toBase();
+    s_.pointState = PointState::kNone;
   });
 }
 
 void Calculator::raise() {
-  if (s_.numBase != 1) return;
+  if (s_.base != Base::kDecimal) return;
   trap([&] {
-    if (s_.inv == -1) {
-      s_.rootFlag = -1;
+    if (s_.inv) {
+      s_.powerTakesRoot = true;
       inverse();
     } else {
-      s_.rootFlag = 1;
+      s_.powerTakesRoot = false;
     }
     quodec();
     s_.digits = 0;
     s_.exponent = 0;
     const int L = level();
-    const bool waiting = s_.powOp[L] == "rad";
+    const bool waiting = s_.powOp[L] == Op::kPower;
     if (!waiting) equa();
-    s_.switch_ = 1;
-    s_.powOp[L] = "rad";
+    s_.newNumber = true;
+    s_.powOp[L] = Op::kPower;
     // A power already waiting is evaluated first, so x^y^z runs left to right.
     if (waiting) calculateff();
     s_.powOperand[L] = s_.window;
-    s_.dot = 0;
+    s_.pointState = PointState::kNone;
   });
 }
 
 void Calculator::percentage() {
-  if (s_.numBase != 1) return;
+  if (s_.base != Base::kDecimal) return;
   trap([&] {
     quodec();
     s_.digits = 0;
     const int L = level();
-    const std::string& a = s_.addOp[L];
-    const std::string& m = s_.mulOp[L];
-    if (a == "add" || a == "subtract") {
+    const Op a = s_.addOp[L];
+    const Op m = s_.mulOp[L];
+    if (a == Op::kAdd || a == Op::kSubtract) {
       s_.window = text(operand(s_.addOperand[L]) * (number(s_.window) / 100));
-    } else if (m == "multiply" || m == "divide" || (a.empty() && m.empty())) {
+    } else if (m == Op::kMultiply || m == Op::kDivide || (a == Op::kNone && m == Op::kNone)) {
       s_.window = text(number(s_.window) / 100);
     }
-    s_.switch_ = 1;
-    s_.dot = 0;
+    s_.newNumber = true;
+    s_.pointState = PointState::kNone;
   });
 }
 
 void Calculator::equals() {
   trap([&] {
     s_.exponent = 0;
-    s_.switch_ = 1;
+    s_.newNumber = true;
     calculateff();
     const int L = level();
-    if (s_.powOp[L].empty()) {
+    if (s_.powOp[L] == Op::kNone) {
       calculatef();
-      s_.mulOp[L].clear();
+      s_.mulOp[L] = Op::kNone;
       calculate();
-      s_.addOp[L].clear();
+      s_.addOp[L] = Op::kNone;
       s_.addOperand[L] = s_.mulOperand[L] = s_.powOperand[L] = 0;
       if (s_.window.empty()) s_.window = "0";
     }
-    s_.powOp[L].clear();
+    s_.powOp[L] = Op::kNone;
   });
 }
 
 void Calculator::equal() {
   trap([&] {
     s_.exponent = 0;
-    s_.switch_ = 1;
+    s_.newNumber = true;
     calculatef();
     const int L = level();
-    s_.mulOp[L].clear();
+    s_.mulOp[L] = Op::kNone;
     s_.mulOperand[L] = 0;
   });
 }
@@ -177,18 +176,18 @@ void Calculator::equal() {
 void Calculator::equa() {
   trap([&] {
     s_.exponent = 0;
-    s_.switch_ = 1;
+    s_.newNumber = true;
     calculateff();
     const int L = level();
-    s_.powOp[L].clear();
+    s_.powOp[L] = Op::kNone;
     s_.powOperand[L] = 0;
   });
 }
 
 namespace {
-std::int32_t bitwise(const std::string& op, std::int32_t a, std::int32_t b) {
+std::int32_t bitwise(Op op, std::int32_t a, std::int32_t b) {
   const auto ua = static_cast<std::uint32_t>(a), ub = static_cast<std::uint32_t>(b);
-  const std::uint32_t r = op == "and" ? (ua & ub) : op == "or" ? (ua | ub) : (ua ^ ub);
+  const std::uint32_t r = op == Op::kAnd ? (ua & ub) : op == Op::kOr ? (ua | ub) : (ua ^ ub);
   return static_cast<std::int32_t>(r);
 }
 }  // namespace
@@ -198,19 +197,19 @@ void Calculator::calculate() {
     const int L = level();
     s_.addOperand[L] = zova::commafix(s_.addOperand[L], loc_);
     s_.window = commafix(s_.window);
-    const std::string& op = s_.addOp[L];
+    const Op op = s_.addOp[L];
     const Value& a = s_.addOperand[L];
-    if (op == "add") {
+    if (op == Op::kAdd) {
       s_.window = text(a.parse() + ParseNumber(s_.window));
-    } else if (op == "subtract") {
+    } else if (op == Op::kSubtract) {
       s_.window = text(a.parse() - ParseNumber(s_.window));
-    } else if (op == "pol") {
+    } else if (op == Op::kToPolar) {
       const double x = number(dotfix(a.text(loc_)));
       const double y = number(dotfix(s_.window));
       const double theta = std::atan(must(Divide(y, x)));
       s_.constant = theta / s_.angle;
       s_.window = text(must(Divide(x, std::cos(s_.angle * s_.constant.parse()))));
-    } else if (op == "rec") {
+    } else if (op == Op::kToRectangular) {
       const double r = number(dotfix(a.text(loc_)));
       const double theta = number(dotfix(s_.window));
       s_.window = text(r * std::cos(s_.angle * theta));
@@ -219,7 +218,7 @@ void Calculator::calculate() {
         s_.constant = commafix(k);
       else
         s_.constant = r * std::sin(s_.angle * theta);
-    } else if (op == "and" || op == "or" || op == "xor") {
+    } else if (op == Op::kAnd || op == Op::kOr || op == Op::kXor) {
       const auto x = must(RoundToLong(a.parse()));
       const auto y = must(RoundToLong(ParseNumber(s_.window)));
       s_.window = std::to_string(bitwise(op, x, y));
@@ -232,13 +231,13 @@ void Calculator::calculatef() {
     const int L = level();
     s_.mulOperand[L] = zova::commafix(s_.mulOperand[L], loc_);
     s_.window = commafix(s_.window);
-    const std::string& op = s_.mulOp[L];
+    const Op op = s_.mulOp[L];
     const double a = s_.mulOperand[L].parse();
-    if (op == "multiply") {
+    if (op == Op::kMultiply) {
       s_.window = text(a * ParseNumber(s_.window));
-    } else if (op == "divide") {
+    } else if (op == Op::kDivide) {
       s_.window = text(must(Divide(a, ParseNumber(s_.window))));
-    } else if (op == "mod") {
+    } else if (op == Op::kModulo) {
       const std::int64_t x = must(RoundToLong(a));
       const std::int64_t y = must(RoundToLong(ParseNumber(s_.window)));
       if (y == 0) fail();
@@ -250,15 +249,16 @@ void Calculator::calculatef() {
 void Calculator::calculateff() {
   trap([&] {
     const int L = level();
-    if (s_.powOp[L] != "rad") return;
+    if (s_.powOp[L] != Op::kPower) return;
     s_.powOperand[L] = Value(dotfix(s_.powOperand[L].text(loc_)));
     s_.window = dotfix(s_.window);
-    if (s_.rootFlag == -1) s_.powOperand[L] = must(Divide(1, operand(s_.powOperand[L])));
-    if (s_.rootFlag == 1)
-      s_.window = text(must(Power(operand(s_.powOperand[L]), number(s_.window))));
-    else
+    if (s_.powerTakesRoot) {
+      s_.powOperand[L] = must(Divide(1, operand(s_.powOperand[L])));
       s_.window = text(must(Power(number(s_.window), operand(s_.powOperand[L]))));
-    if (s_.hyper == -1) hyperbolic();
+    } else {
+      s_.window = text(must(Power(operand(s_.powOperand[L]), number(s_.window))));
+    }
+    if (s_.hyper) hyperbolic();
   });
 }
 
@@ -281,13 +281,13 @@ void Calculator::OpenBrackets() {
   s_.openTip = s_.closeTip = "open brackets:" + PaddedNumberText(s_.bracketLevel + 1.0);
   ++s_.bracketLevel;
   s_.window = "( -- " + PaddedNumberText(s_.bracketLevel);
-  s_.switch_ = 1;
+  s_.newNumber = true;
   // A new depth starts empty: nothing left over from an earlier "=" joins it.
   if (s_.bracketLevel <= kMaxDepth) {
     const int L = s_.bracketLevel;
-    s_.addOp[L].clear();
-    s_.mulOp[L].clear();
-    s_.powOp[L].clear();
+    s_.addOp[L] = Op::kNone;
+    s_.mulOp[L] = Op::kNone;
+    s_.powOp[L] = Op::kNone;
     s_.addOperand[L] = s_.mulOperand[L] = s_.powOperand[L] = Value();
   }
 }

@@ -17,7 +17,7 @@ std::string Calculator::dotfix(std::string issue) const {
 
 void Calculator::scientific() {
   s_.window = commafix(s_.window);
-  if (s_.numBase != 1) return;
+  if (s_.base != Base::kDecimal) return;
   // A failure stays visible after "=": the text "ERROR" is never turned into a number.
   if (s_.window == "ERROR") return;
   const int places = static_cast<int>(std::clamp(s_.zeroes, 0.0, 15.0));
@@ -26,12 +26,17 @@ void Calculator::scientific() {
   s_.window = dotfix(s_.window);
   if (!IsNumber(s_.window, loc_)) s_.window = text(ParseNumber(s_.window));
   const double x = TextToNumber(s_.window, loc_).value_or(0.0);
-  if (s_.OptionFix)
-    s_.window = FormatNumber(x, p, loc_);
-  else if (s_.OptionSci)
-    s_.window = FormatNumber(x, p + "E+000", loc_);
-  else
-    s_.window = text(x);
+  switch (s_.format) {
+    case NumberFormat::Fix:
+      s_.window = FormatNumber(x, p, loc_);
+      break;
+    case NumberFormat::Scientific:
+      s_.window = FormatNumber(x, p + "E+000", loc_);
+      break;
+    case NumberFormat::Standard:
+      s_.window = text(x);
+      break;
+  }
 }
 
 }  // namespace zova

@@ -9,66 +9,64 @@
 namespace zova {
 
 void Calculator::inverse() {
-  s_.inv = s_.inv * -1;
-  if (s_.inv == 1) s_.invlabel.clear();
-  if (s_.inv == -1) s_.invlabel = "inv";
+  s_.inv = !s_.inv;
+  s_.invlabel = s_.inv ? "inv" : "";
 }
 
 void Calculator::hyperbolic() {
-  if (s_.numBase != 1) return;
-  s_.hyper = s_.hyper * -1;
-  if (s_.hyper == 1) s_.hyplabel.clear();
-  if (s_.hyper == -1) s_.hyplabel = "h";
+  if (s_.base != Base::kDecimal) return;
+  s_.hyper = !s_.hyper;
+  s_.hyplabel = s_.hyper ? "h" : "";
 }
 
 namespace {
-struct AngleUnit {
+struct UnitRow {
   double angle;
   double fromPrevious;  // what Mode with inv multiplies the display by
   const char* rad;
   const char* grad;
   const char* deg;
 };
-AngleUnit unitFor(int flag) {
-  switch (flag) {
-    case 1:
+UnitRow unitRow(AngleUnit unit) {
+  switch (unit) {
+    case AngleUnit::kRadians:
       return {1.0, kPi / 180, "r", "", ""};
-    case 2:
+    case AngleUnit::kGrads:
       return {kPi / 200, 200 / kPi, "", "g", ""};
-    default:
-      return {kPi / 180, 0.9, "", "", "d"};
+    case AngleUnit::kDegrees:
+      break;
   }
+  return {kPi / 180, 0.9, "", "", "d"};
 }
 }  // namespace
 
 void Calculator::trigmode() {
   // Outside decimal the key leaves a text such as "FF" alone.
-  if (s_.numBase != 1) return;
+  if (s_.base != Base::kDecimal) return;
   trap([&] {
     if (!IsNumber(s_.window, loc_)) s_.window = text(ParseNumber(s_.window));
     s_.window = dotfix(s_.window);
-    s_.flag = s_.flag + 1;
-    if (s_.flag < 1 || s_.flag > 3) s_.flag = 1;
-    const AngleUnit u = unitFor(s_.flag);
+    s_.angleUnit = NextAngleUnit(s_.angleUnit);
+    const UnitRow u = unitRow(*s_.angleUnit);
     s_.angle = u.angle;
     s_.radlabel = u.rad;
     s_.gradlabel = u.grad;
     s_.deglabel = u.deg;
-    if (s_.inv == -1) s_.window = text(number(s_.window) * u.fromPrevious);
+    if (s_.inv) s_.window = text(number(s_.window) * u.fromPrevious);
     setInvOff();
   });
-  if (s_.starter == 1) tk_.focusEquals();
+  if (s_.startedUp) tk_.focusEquals();
 }
 
 // which: 0 sine, 1 cosine, 2 tangent.
 void Calculator::trig(int which) {
-  if (s_.numBase != 1) return;
+  if (s_.base != Base::kDecimal) return;
   trap([&] {
     quodec();
     s_.digits = 0;
     const double x = number(s_.window);
-    if (s_.flag == 0) s_.angle = kPi / 180;
-    const bool inv = s_.inv == -1, hyp = s_.hyper == -1;
+    if (!s_.angleUnit) s_.angle = kPi / 180;
+    const bool inv = s_.inv, hyp = s_.hyper;
     if (inv && hyp) {
       double r = 0;
       if (which == 0) r = must(Log(x + must(Sqrt(x * x + 1))));
@@ -105,9 +103,9 @@ void Calculator::trig(int which) {
       if (which == 1) s_.window = text(std::cos(t));
       if (which == 2) s_.window = text(std::tan(t));
     }
-    if (s_.inv == -1) setInvOff();
-    if (s_.hyper == -1) {
-      s_.hyper = 1;
+    if (s_.inv) setInvOff();
+    if (s_.hyper) {
+      s_.hyper = false;
       s_.hyplabel.clear();
     }
     endEntry();
@@ -119,37 +117,33 @@ void Calculator::cosine() { trig(1); }
 void Calculator::tangent() { trig(2); }
 
 void Calculator::logarithm() {
-  if (s_.numBase != 1) return;
+  if (s_.base != Base::kDecimal) return;
   trap([&] {
     quodec();
     s_.digits = 0;
-    if (s_.inv == 0) s_.inv = 1;
-    if (s_.hyper == 0) s_.hyper = 1;
     const double x = number(s_.window);
-    if (s_.inv == 1)
+    if (!s_.inv)
       s_.window = text(must(Log(x)) / std::log(10.0));
     else
       s_.window = text(must(Power(10, x)));
-    if (s_.inv == -1) inverse();
-    if (s_.hyper == -1) hyperbolic();
+    if (s_.inv) inverse();
+    if (s_.hyper) hyperbolic();
     endEntry();
   });
 }
 
 void Calculator::natural() {
-  if (s_.numBase != 1) return;
+  if (s_.base != Base::kDecimal) return;
   trap([&] {
     quodec();
     s_.digits = 0;
-    if (s_.inv == 0) s_.inv = 1;
-    if (s_.hyper == 0) s_.hyper = 1;
     const double x = number(s_.window);
-    if (s_.inv == 1)
+    if (!s_.inv)
       s_.window = text(must(Log(x)) / std::log(std::exp(1.0)));
     else
       s_.window = text(must(Exp(x)));
-    if (s_.inv == -1) inverse();
-    if (s_.hyper == -1) hyperbolic();
+    if (s_.inv) inverse();
+    if (s_.hyper) hyperbolic();
     endEntry();
   });
 }
@@ -177,7 +171,7 @@ void Calculator::flip() {
     quodec();
     s_.digits = 0;
     s_.window = text(must(Divide(1, number(s_.window))));
-    s_.switch_ = 1;
+    s_.newNumber = true;
   });
 }
 
@@ -191,7 +185,7 @@ void Calculator::factorially() {
   trap([&] {
     quodec();
     s_.digits = 0;
-    if (s_.numBase != 1) toDec();
+    if (s_.base != Base::kDecimal) toDec();
     const double n = ParseNumber(s_.window);
     double r = 1;
     for (double i = 1; i <= n; i += 1) {
@@ -199,13 +193,13 @@ void Calculator::factorially() {
       if (!std::isfinite(r)) fail();
     }
     s_.window = text(r);
-    if (s_.numBase != 1) toBase();
+    if (s_.base != Base::kDecimal) toBase();
     endEntry();
   });
 }
 
 void Calculator::angles() {
-  if (s_.numBase != 1) return;
+  if (s_.base != Base::kDecimal) return;
   trap([&] {
     quodec();
     s_.digits = 0;
@@ -234,7 +228,7 @@ void Calculator::angles() {
 }
 
 void Calculator::angleout() {
-  if (s_.numBase != 1) return;
+  if (s_.base != Base::kDecimal) return;
   trap([&] {
     quodec();
     s_.digits = 0;

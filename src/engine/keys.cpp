@@ -9,8 +9,8 @@
 namespace zova {
 
 namespace {
-bool hex(const Calculator& c) { return c.state().numBase == 2; }
-bool second(const Calculator& c) { return c.state().inv == -1; }
+bool hex(const Calculator& c) { return c.state().base == Base::kHex; }
+bool second(const Calculator& c) { return c.state().inv; }
 
 // clang-format off
 const std::array kKeys = {

@@ -4,28 +4,28 @@
 namespace zova {
 
 void Calculator::memoryplus() {
-  if (s_.numBase != 1) return;
+  if (s_.base != Base::kDecimal) return;
   quodec();
   s_.digits = 0;
   if (s_.window != "ERROR") {
     // A display that is not a number yet (such as "5E") counts by its numeric prefix.
     const double x = TextToNumber(s_.window, loc_).value_or(ParseNumber(s_.window));
-    const double sum = s_.stack.parse() + (s_.inv == -1 ? -x : x);
+    const double sum = s_.stack.parse() + (s_.inv ? -x : x);
     if (auto ok = Finite(sum)) {
       s_.stack = *ok;
       s_.Memory = " M";
-      s_.switch_ = 1;
+      s_.newNumber = true;
       setInvOff();
     } else {
       showError();
     }
   }
-  s_.dot = 0;
+  s_.pointState = PointState::kNone;
 }
 
 void Calculator::memoryRecall() {
-  if (s_.numBase != 1) return;
-  if (s_.inv == -1) {
+  if (s_.base != Base::kDecimal) return;
+  if (s_.inv) {
     s_.Memory.clear();
     s_.stack = 0;
     setInvOff();

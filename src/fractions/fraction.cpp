@@ -176,17 +176,17 @@ bool wholeAsShown(double n) {
 }
 
 void Calculator::Quotient_Click() {
-  if (s_.numBase != 1) return;
+  if (s_.base != Base::kDecimal) return;
   trap([&] {
     quodec();
     s_.digits = 0;
-    if (s_.inv == -1 && s_.rootpart) {
+    if (s_.inv && s_.rootpart) {
       inverse();  // there is no mixed form with radicals
       return;
     }
     const BusyPointer busy(tk_, s_.busy);
     s_.keepwindow = s_.window;
-    const bool mixed = s_.inv == -1;
+    const bool mixed = s_.inv;
     const bool radicals = s_.rootpart;
     double whole = 0;
     if (mixed) {
@@ -200,7 +200,7 @@ void Calculator::Quotient_Click() {
       s_.window = mixed && whole != 0 ? PaddedNumberText(whole)
                                       : PaddedNumberText(0) + "/" + PaddedNumberText(1);
       setInvOff();
-      s_.switch_ = 1;
+      s_.newNumber = true;
       return;
     }
     // Small and negative values are searched as their reciprocal.
@@ -248,7 +248,7 @@ void Calculator::Quotient_Click() {
     s_.window = out;
     if (radical) s_.Label7 += reciprocal ? "  c\u00bd" : "  b\u00bd";
     setInvOff();
-    s_.switch_ = 1;
+    s_.newNumber = true;
   });
 }
 

@@ -8,10 +8,10 @@ void Calculator::quodec() {
   if (s_.window.find('/') != std::string::npos) s_.window = s_.keepwindow;
   s_.Label7.clear();
   // The unformatted result stands for the display only while "=" left it there.
-  if (s_.digits.parse() != 0 && s_.switch_ == 1 && !s_.resultShown.empty() &&
+  if (s_.digits.parse() != 0 && s_.newNumber && !s_.resultShown.empty() &&
       s_.window == s_.resultShown)
     s_.window = s_.digits.text(loc_);
-  if (s_.numBase == 1 && s_.window != "ERROR" && !IsNumber(s_.window, loc_))
+  if (s_.base == Base::kDecimal && s_.window != "ERROR" && !IsNumber(s_.window, loc_))
     s_.window = text(ParseNumber(s_.window));
   s_.window = dotfix(s_.window);
 }

@@ -17,11 +17,11 @@ Model::Model(Toolkit& toolkit, NumberLocale locale)
 void Model::startUp() {
   tk_.installFont();
   CalcState& s = calc_.state();
-  s.numBase = 1;
-  s.starter = 0;
-  s.flag = 0;
-  s.inv = 1;
-  s.hyper = 1;
+  s.base = Base::kDecimal;
+  s.startedUp = false;
+  s.angleUnit.reset();
+  s.inv = false;
+  s.hyper = false;
   s.zeroes = 2;
   s.threshold = 1e-05;
   s.angle = kPi / 180;
@@ -49,8 +49,6 @@ void Model::keyUp(int code, int shift) {
     if (code >= 'A' && code <= 'Z') code = 0;
     s.keyforget = false;
   }
-  if (s.inv == 0) s.inv = 1;
-  if (s.hyper == 0) s.hyper = 1;
   tk_.focusEquals();
 
   if (shift & kShiftBit) {
@@ -66,7 +64,7 @@ void Model::keyUp(int code, int shift) {
     }
   }
   // In hexadecimal the letters A to F type themselves.
-  if (s.numBase == 2 && code >= 'A' && code <= 'F') {
+  if (s.base == Base::kHex && code >= 'A' && code <= 'F') {
     calc_.hexLetter(static_cast<char>(code));
     return;
   }
@@ -184,7 +182,7 @@ void Model::apply(const PanelEffect& effect) {
     case EntryReset::kNone:
       break;
     case EntryReset::kSwitch:
-      s.switch_ = 1;
+      s.newNumber = true;
       break;
     case EntryReset::kEndEntry:
       calc_.endEntry();
@@ -192,8 +190,8 @@ void Model::apply(const PanelEffect& effect) {
     case EntryReset::kCommonStart:
       s.digits = 0;
       s.exponent = 0;
-      s.dot = 0;
-      s.switch_ = 1;
+      s.pointState = PointState::kNone;
+      s.newNumber = true;
       break;
   }
   writeDisplay(effect.display);
@@ -215,7 +213,8 @@ void Model::statSelect(std::size_t index) { apply(stats_.statlist_Click(index));
 void Model::stackEntry() {
   const std::string shown = calc_.display();
   statPress(StatKey::kEnter);
-  if (calc_.state().numBase != 1 && calc_.display() != "ERROR") calc_.state().window = shown;
+  if (calc_.state().base != Base::kDecimal && calc_.display() != "ERROR")
+    calc_.state().window = shown;
 }
 
 void Model::finClick(FinCell cell) { apply(fin_.click(cell, calc_.display())); }
@@ -255,14 +254,14 @@ bool Model::elemHover(std::string_view symbol) { return elem_.hoverSymbol(symbol
 void Model::elemNumberClick() {
   if (auto t = elem_.AtomicNumber_Click()) {
     calc_.setDisplay(*t);
-    calc_.state().switch_ = 1;
+    calc_.state().newNumber = true;
   }
 }
 
 void Model::elemMassClick() {
   if (auto t = elem_.AtomicMass_Click()) {
     calc_.setDisplay(*t);
-    calc_.state().switch_ = 1;
+    calc_.state().newNumber = true;
   }
 }
 
@@ -284,7 +283,7 @@ void Model::molarClear() { elem_.ClearIt_Click(); }
 void Model::molarResultClick() {
   if (auto t = elem_.Molar_Click()) {
     calc_.setDisplay(*t);
-    calc_.state().switch_ = 1;
+    calc_.state().newNumber = true;
   }
 }
 

@@ -13,9 +13,7 @@ void OptionsDialog::load(const CalcState& s) {
     c_.accuracy = Accuracy::High;
   else
     c_.accuracy = Accuracy::None;
-  selectFormat(s.OptionFix   ? NumberFormat::Fix
-               : s.OptionSci ? NumberFormat::Scientific
-                             : NumberFormat::Standard);
+  selectFormat(s.format);
   const auto places = RoundToInteger(s.zeroes);
   c_.scroll = places && *places >= 0 && *places <= 15 ? *places : 2;
   c_.text1 = NumberToText(s.zeroes, {});
@@ -53,8 +51,7 @@ void OptionsDialog::unload(CalcState& s) const {
   if (c_.accuracy == Accuracy::Low) s.threshold = kLowAccuracy;
   if (c_.accuracy == Accuracy::Medium) s.threshold = kMediumAccuracy;
   if (c_.accuracy == Accuracy::High) s.threshold = kHighAccuracy;
-  s.OptionFix = c_.format == NumberFormat::Fix;
-  s.OptionSci = c_.format == NumberFormat::Scientific;
+  s.format = c_.format;
   s.zeroes = c_.scroll;
 }
 

@@ -69,7 +69,7 @@ void togglePanel(Model& m, Panel own) {
 // picker's colour, which start-up has put there itself.
 void recolour(Model& m, Colour ShellState::*row) {
   ShellState& sh = m.shell();
-  if (m.calc().state().starter == 1) {
+  if (m.calc().state().startedUp) {
     sh.pickerColour = sh.*row;
     if (auto chosen = m.toolkit().colorDialog(sh.pickerColour)) sh.pickerColour = *chosen;
   }

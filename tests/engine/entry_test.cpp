@@ -35,7 +35,7 @@ TEST(Entry, KeySequencesShowTheTypedNumber) {
 TEST(Entry, ClearSwitchesModesOff) {
   testing::KeyRunner run;
   run.keys("inv,hyp,C");
-  EXPECT_TRUE(run.state().inv == 1 && run.state().hyper == 1);
+  EXPECT_TRUE(!run.state().inv && !run.state().hyper);
   EXPECT_EQ(run.state().invlabel + run.state().hyplabel, "");
 }
 

@@ -60,8 +60,9 @@ TEST(Fraction, KeySequencesAtEachAccuracy) {
     run.state().rootpart = c.radicals;
     EXPECT_EQ(run.keys(c.keys), c.shown) << c.keys;
     EXPECT_EQ(run.state().Label7, c.label7) << c.keys;
-    EXPECT_TRUE(run.state().inv == 1 && run.state().invlabel.empty()) << c.keys;
-    EXPECT_TRUE(run.state().switch_ == c.ended && run.tk.busyCount == c.searches) << c.keys;
+    EXPECT_TRUE(!run.state().inv && run.state().invlabel.empty()) << c.keys;
+    EXPECT_TRUE(run.state().newNumber == (c.ended == 1) && run.tk.busyCount == c.searches)
+        << c.keys;
     EXPECT_FALSE(run.state().busy || run.tk.busy) << c.keys;
   }
 }
@@ -69,7 +70,7 @@ TEST(Fraction, KeySequencesAtEachAccuracy) {
 TEST(Fraction, StateForTheNextKeys) {
   KeyRunner exhausted;  // an unfound mixed form keeps the flag
   EXPECT_EQ(exhausted.keys("0.142857,inv,b/c"), "0.142857");
-  EXPECT_EQ(exhausted.state().inv, -1);
+  EXPECT_TRUE(exhausted.state().inv);
   // 1146408/364913 is 3.1415926535914...: the sum shows the typed value.
   EXPECT_EQ(testing::display("3.14159265358979,b/c,+,0,="), "3.14159265358979");
   EXPECT_EQ(testing::display("0.75,b/c,5"), "5");  // a digit starts a new number

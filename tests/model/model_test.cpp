@@ -135,7 +135,7 @@ TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
   CalcState& s = run.state();
   s.threshold = 3e-05;  // none of the three buttons
   s.zeroes = 4;
-  s.OptionSci = true;
+  s.format = NumberFormat::Scientific;
   OptionsDialog& d = run.model.options();
   const auto shown = [&d] {
     const auto& c = d.controls();
@@ -150,7 +150,8 @@ TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
   d.cancel(run.state());
   EXPECT_EQ(shown(), std::make_tuple(Accuracy::None, NumberFormat::Scientific, true, "4", false));
   run.model.closeOptions();
-  EXPECT_EQ(std::make_tuple(s.threshold, s.OptionSci, s.zeroes), std::make_tuple(3e-05, true, 4.0));
+  EXPECT_EQ(std::make_tuple(s.threshold, s.format == NumberFormat::Scientific, s.zeroes),
+            std::make_tuple(3e-05, true, 4.0));
   d.setScroll(7);
   EXPECT_EQ(d.controls().text1, "7");
   run.model.closeOptions();

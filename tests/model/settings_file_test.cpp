@@ -65,12 +65,12 @@ Lines sampleWith(std::size_t line, const std::string& text) {
 auto held(Started& r) {
   const CalcState& s = r.s();
   const ShellState& sh = r.sh();
-  return std::make_tuple(s.stack.parse(), sh.size, sh.height, sh.onTop, sh.minStart, s.OptionFix,
-                         s.OptionSci, s.zeroes, s.rootpart, s.threshold, s.flag, s.numBase,
-                         std::vector<Colour>{sh.screenColour, sh.digitsColour, sh.shellColour,
-                                             sh.standardColour, sh.functionColour},
-                         sh.personalLabel, r.model.finance().savedLines(),
-                         r.model.stats().statlist());
+  return std::make_tuple(
+      s.stack.parse(), sh.size, sh.height, sh.onTop, sh.minStart, s.format == NumberFormat::Fix,
+      s.format == NumberFormat::Scientific, s.zeroes, s.rootpart, s.threshold, s.angleUnit, s.base,
+      std::vector<Colour>{sh.screenColour, sh.digitsColour, sh.shellColour, sh.standardColour,
+                          sh.functionColour},
+      sh.personalLabel, r.model.finance().savedLines(), r.model.stats().statlist());
 }
 
 /// Start values and fallback values as a first start without a file gives them.
@@ -81,12 +81,14 @@ void expectFallback(Started& r) {
   EXPECT_EQ(s.stack.parse(), 0);
   EXPECT_EQ(std::tie(s.window, s.Memory, s.deglabel, s.radlabel, s.LblBase),
             std::make_tuple("0", "", "d", "", ""));
-  EXPECT_EQ((std::vector<bool>{sh.size, sh.onTop, r.tk.topmost, sh.minStart, sh.hidden, s.OptionFix,
-                               s.OptionSci, s.rootpart, !sh.panelItemsEnabled}),
+  EXPECT_EQ((std::vector<bool>{sh.size, sh.onTop, r.tk.topmost, sh.minStart, sh.hidden,
+                               s.format == NumberFormat::Fix, s.format == NumberFormat::Scientific,
+                               s.rootpart, !sh.panelItemsEnabled}),
             std::vector<bool>(9, false));
   EXPECT_EQ(
-      std::make_tuple(sh.height, s.zeroes, s.threshold, s.flag, s.angle, s.numBase, s.starter),
-      std::make_tuple(5340, 2.0, 1e-05, 3, kPi / 180, 1, 1));  // degrees, decimal
+      std::make_tuple(sh.height, s.zeroes, s.threshold, s.angleUnit, s.angle, s.base, s.startedUp),
+      std::make_tuple(5340, 2.0, 1e-05, AngleUnit::kDegrees, kPi / 180, Base::kDecimal,
+                      true));  // degrees, decimal
   EXPECT_EQ(r.model.stats().n(), 0u);
 }
 
@@ -111,12 +113,13 @@ TEST(SettingsFile, ACompleteFileAppliesEveryLineAndIsWrittenBackTheSame) {
     const Lines sample = sampleLines();
     EXPECT_EQ(
         held(r),
-        std::make_tuple(12.5, false, 5340, false, false, true, false, 4.0, true, 1e-04, 1, 1,
+        std::make_tuple(12.5, false, 5340, false, false, true, false, 4.0, true, 1e-04,
+                        AngleUnit::kRadians, Base::kDecimal,
                         std::vector<Colour>{255, -2147483633, 16777215, 0, 8421504}, " My  calc ",
                         Lines(sample.begin() + 18, sample.begin() + 29), Lines{"1.5", "-2", "4"}));
     EXPECT_EQ(std::make_tuple(s.constant.text(kEnglish), s.Memory, s.radlabel, s.deglabel, s.window,
-                              s.angle, s.starter),
-              std::make_tuple("7", " M", "r", "", "0", 1.0, 1));
+                              s.angle, s.startedUp),
+              std::make_tuple("7", " M", "r", "", "0", 1.0, true));
     const FinanceModel& fin = r.model.finance();
     EXPECT_EQ(
         (Lines{fin.caption(FinCell::kInt), fin.caption(FinCell::kPpy), fin.caption(FinCell::kPv),
@@ -277,13 +280,14 @@ void randomState(Model& m, std::mt19937& rng, std::size_t items) {
   if (pick(2) == 0) m.compact_Click();
   sh.onTop = pick(2) == 0;
   sh.minStart = pick(2) == 0;
-  s.OptionFix = pick(3) == 0;
-  s.OptionSci = !s.OptionFix && pick(2) == 0;
+  s.format = pick(3) == 0   ? NumberFormat::Fix
+             : pick(2) == 0 ? NumberFormat::Scientific
+                            : NumberFormat::Standard;
   s.zeroes = pick(16);
   s.rootpart = pick(2) == 0;
   s.threshold = std::array{1e-04, 1e-05, 1e-06}[static_cast<std::size_t>(pick(3))];
-  s.flag = 1 + pick(3);
-  s.numBase = 1 + pick(4);
+  s.angleUnit = static_cast<AngleUnit>(pick(3));
+  s.base = static_cast<Base>(pick(4));
   for (Colour* c : {&sh.screenColour, &sh.digitsColour, &sh.shellColour, &sh.standardColour,
                     &sh.functionColour})
     *c = static_cast<Colour>(rng());
@@ -326,8 +330,9 @@ TEST(SettingsRoundTrip, RandomStatesComeBackTheSame) {
                 std::vector<bool>(3, a.sh().minStart));
       EXPECT_EQ(std::make_tuple(sh.compactCaption, sh.panelItemsEnabled, b.tk.height),
                 std::make_tuple(sh.size ? "Normal &Size" : "Compact &Size", !sh.size, sh.height));
-      EXPECT_EQ(std::tie(s.angle, s.radlabel, s.gradlabel, s.deglabel), kUnits[s.flag - 1]);
-      EXPECT_EQ(s.LblBase, kBases[s.numBase - 1]);
+      EXPECT_EQ(std::tie(s.angle, s.radlabel, s.gradlabel, s.deglabel),
+                kUnits[static_cast<int>(*s.angleUnit)]);
+      EXPECT_EQ(s.LblBase, kBases[static_cast<int>(s.base)]);
       EXPECT_EQ(held(b), held(a));
       EXPECT_EQ(b.model.settingsText(), slurp(path));  // written again, the same byte for byte
       if (::testing::Test::HasFailure()) return;
@@ -349,8 +354,7 @@ TEST(SettingsRoundTrip, FuzzCorpusFilesSettleAfterOneWrite) {
       const std::string written = once.model.settingsText();
       twice.model.readSettingsText(written);
       EXPECT_EQ(twice.model.settingsText(), written);
-      EXPECT_EQ(std::clamp(twice.s().numBase, 1, 4), twice.s().numBase);
-      EXPECT_EQ(std::clamp(twice.s().flag, 1, 3), twice.s().flag);
+      EXPECT_TRUE(twice.s().angleUnit.has_value());
     }
     ++files;
   }
@@ -482,10 +486,10 @@ TEST(SettingsDialogs, SaveAndLoadOutcomes) {
 }
 
 /// A settings file as the program writes it, with K, the base and statistics items.
-std::string fileWith(const std::string& k, int base, const Lines& items, bool compact = false) {
+std::string fileWith(const std::string& k, Base base, const Lines& items, bool compact = false) {
   Started r;
   r.s().constant = k;
-  r.s().numBase = base;
+  r.s().base = base;
   if (compact) r.sh().height = 1410;
   for (const std::string& i : items) r.model.stats().statdatain_Click(i);
   return r.model.settingsText();
@@ -494,9 +498,9 @@ std::string fileWith(const std::string& k, int base, const Lines& items, bool co
 TEST(SettingsLoad, ReplacesTheSettingsAndStartsAgain) {
   TempDir home, other;
   const std::string path = home.file("dadidedo.dat");
-  const std::string loaded = fileWith("9", 2, {"10", "20", "30"}, true);
+  const std::string loaded = fileWith("9", Base::kHex, {"10", "20", "30"}, true);
   spit(other.file("three.dat"), loaded);
-  spit(other.file("normal.dat"), fileWith("1", 1, {}));
+  spit(other.file("normal.dat"), fileWith("1", Base::kDecimal, {}));
   Started r(path);
   const ShellState& sh = r.sh();
   const auto load = [&](const std::string& name) {
@@ -536,7 +540,7 @@ TEST(SettingsLoad, ReplacesTheSettingsAndStartsAgain) {
 // writes nothing, Save writes the current settings and Load applies the chosen file.
 TEST(SettingsLoad, WithoutASettingsFile) {
   TempDir other;
-  spit(other.file("k.dat"), fileWith("123", 3, {"4"}));
+  spit(other.file("k.dat"), fileWith("123", Base::kOctal, {"4"}));
   Started r;
   EXPECT_TRUE(r.model.EndIt());  // nothing to write
   r.s().constant = "12";

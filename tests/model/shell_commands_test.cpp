@@ -173,7 +173,7 @@ TEST(ShellAppearance, ColourCommandsRecolourOnlyTheirRow) {
     EXPECT_EQ(allColours(sh), expected);
     EXPECT_EQ(w.tk.colourDialogStarts, (std::vector<std::int32_t>{start, start, 0x00123456}));
 
-    w.model.calc().state().starter = 0;  // start-up
+    w.model.calc().state().startedUp = false;  // start-up
     w.tk.colorAnswers = {0x00010203};
     for (Colour saved : {0x00ABCDEF, 0, -2147483633}) {  // -2147483633: a system colour
       sh.pickerColour = saved;

@@ -132,7 +132,7 @@ QStringList facts(Harness& h) {
           int(w.findChildren<HelpWindow*>().size()), int(w.findChildren<AboutBox*>().size()),
           int(w.findChildren<ElementsWindow*>().size()), onTop(&w), sh.onTop, sh.hidden,
           tray ? !w.isVisible() : w.isMinimized(), w.isVisible() && !w.isMinimized(), sh.minStart,
-          s.keyforget, s.OptionFix, QApplication::activeModalWidget() != nullptr,
+          s.keyforget, s.format == NumberFormat::Fix, QApplication::activeModalWidget() != nullptr,
           inside(h, w.displayField()),
           w.button(Key::Equals)->isVisible() && inside(h, w.button(Key::D0)),
           flap->isVisible() && inside(h, flap))
