@@ -16,16 +16,7 @@ Model::Model(Toolkit& toolkit, NumberLocale locale)
 
 void Model::startUp() {
   tk_.installFont();
-  CalcState& s = calc_.state();
-  s.base = Base::kDecimal;
-  s.startedUp = false;
-  s.angleUnit.reset();
-  s.inv = false;
-  s.hyper = false;
-  s.zeroes = 2;
-  s.threshold = 1e-05;
-  s.angle = kPi / 180;
-  s.window = "0";
+  ResetStartModes(calc_.state());
   readSettings();
 }
 
@@ -45,9 +36,9 @@ void Model::keyUp(int code, int shift) {
   CalcState& s = calc_.state();
   if (shift & (kCtrlBit | kAltBit)) code = 0;
   // The release of a menu's access letter does not reach the keypad.
-  if (s.keyforget) {
+  if (s.ignoreNextLetter) {
     if (code >= 'A' && code <= 'Z') code = 0;
-    s.keyforget = false;
+    s.ignoreNextLetter = false;
   }
   tk_.focusEquals();
 
@@ -188,8 +179,8 @@ void Model::apply(const PanelEffect& effect) {
       calc_.endEntry();
       break;
     case EntryReset::kCommonStart:
-      s.digits = 0;
-      s.exponent = 0;
+      s.fullResult = 0;
+      s.exponentPresses = 0;
       s.pointState = PointState::kNone;
       s.newNumber = true;
       break;
@@ -200,8 +191,8 @@ void Model::apply(const PanelEffect& effect) {
 
 void Model::statPress(StatKey key) {
   if (key == StatKey::kEnter) {
-    calc_.quodec();
-    calc_.toDec();
+    calc_.restoreDecimalDisplay();
+    calc_.displayToDecimal();
   }
   apply(stats_.press(key, calc_.display()));
 }
@@ -214,7 +205,7 @@ void Model::stackEntry() {
   const std::string shown = calc_.display();
   statPress(StatKey::kEnter);
   if (calc_.state().base != Base::kDecimal && calc_.display() != "ERROR")
-    calc_.state().window = shown;
+    calc_.state().display = shown;
 }
 
 void Model::finClick(FinCell cell) { apply(fin_.click(cell, calc_.display())); }
@@ -243,7 +234,7 @@ void Model::convSetTo(std::string text) { conv_.setCombo2Text(std::move(text)); 
 
 void Model::convGo() {
   calc_.endEntry();
-  calc_.quodec();
+  calc_.restoreDecimalDisplay();
   calc_.setDisplay(conv_.OK_Click(calc_.display(), locale()));
   calc_.endEntry();
   tk_.focusEquals();
@@ -288,18 +279,18 @@ void Model::molarResultClick() {
 }
 
 void Model::menuCopy() {
-  calc_.state().keyforget = true;
+  calc_.state().ignoreNextLetter = true;
   tk_.setClipboard(calc_.display());
 }
 
 // The clipboard's text goes to the display unchecked, as the user pasted it.
 void Model::menuPaste() {
-  calc_.state().keyforget = true;
+  calc_.state().ignoreNextLetter = true;
   calc_.setDisplay(tk_.clipboard());
 }
 
 void Model::openOptions() {
-  calc_.state().keyforget = true;
+  calc_.state().ignoreNextLetter = true;
   options_.load(calc_.state());
 }
 

@@ -107,7 +107,7 @@ bool readColour(Model& m, std::string_view line, void (Model::*command)()) {
   const auto x = TextToNumber(line, m.locale());
   const auto c = x ? RoundToLong(*x) : std::nullopt;
   if (!c) return false;
-  // With starter still 0 the command takes the picker's colour without showing it.
+  // Before start-up has finished the command takes the picker's colour without showing it.
   m.shell().pickerColour = *c;
   (m.*command)();
   return true;
@@ -167,25 +167,25 @@ std::optional<Base> baseFromNumber(int n) {
 const std::array<LineRow, 18> kFixedLines{{
     // 1: K keeps its text, so that a hexadecimal K survives; only an empty K is "0".
     {[](Model& m) {
-       std::string k = m.calc().state().constant.text(m.locale());
+       std::string k = m.calc().state().kRegister.text(m.locale());
        return k.empty() ? std::string("0") : oneLine(std::move(k));
      },
      [](Model& m, std::string_view line) {
-       m.calc().state().constant = std::string(line);
+       m.calc().state().kRegister = std::string(line);
        return true;
      }},
     // 2: M. A line that is a number exactly as the locale writes it is held as
     // that number, so that M adds up in a decimal-comma locale too.
     {[](Model& m) {
-       const Value& mem = m.calc().state().stack;
+       const Value& mem = m.calc().state().memory;
        return mem.parse() == 0 ? std::string("0") : oneLine(mem.text(m.locale()));
      },
      [](Model& m, std::string_view line) {
        const auto x = TextToNumber(line, m.locale());
        if (x && NumberToText(*x, m.locale()) == line)
-         m.calc().state().stack = *x;
+         m.calc().state().memory = *x;
        else
-         m.calc().state().stack = std::string(line);
+         m.calc().state().memory = std::string(line);
        return true;
      }},
     // 3: the window height; any height but the normal one means compact size.
@@ -221,22 +221,22 @@ const std::array<LineRow, 18> kFixedLines{{
        return sci.has_value();
      }},
     // 8: decimal places.
-    {[](Model& m) { return NumberToText(m.calc().state().zeroes, kPoint); },
+    {[](Model& m) { return NumberToText(m.calc().state().decimalPlaces, kPoint); },
      [](Model& m, std::string_view line) {
        const auto x = TextToNumber(line, kPoint);
-       if (x) m.calc().state().zeroes = *x;
+       if (x) m.calc().state().decimalPlaces = *x;
        return x.has_value();
      }},
     // 9: radicals in the fraction search.
-    {[](Model& m) { return boolean(m.calc().state().rootpart); },
+    {[](Model& m) { return boolean(m.calc().state().fractionRadicals); },
      [](Model& m, std::string_view line) {
-       return readBooleanInto(m, line, m.calc().state().rootpart);
+       return readBooleanInto(m, line, m.calc().state().fractionRadicals);
      }},
     // 10: the fraction accuracy.
-    {[](Model& m) { return NumberToText(m.calc().state().threshold, kPoint); },
+    {[](Model& m) { return NumberToText(m.calc().state().fractionAccuracy, kPoint); },
      [](Model& m, std::string_view line) {
        const auto x = TextToNumber(line, kPoint);
-       if (x) m.calc().state().threshold = *x;
+       if (x) m.calc().state().fractionAccuracy = *x;
        return x.has_value();
      }},
     // 11: the angle unit, 1 radians, 2 grads, 3 degrees.
@@ -279,18 +279,18 @@ const std::array<LineRow, 18> kFixedLines{{
      }},
 }};
 
-// trigmode steps the unit on and sets angle and the three indicators. It does
+// cycleAngleUnit steps the unit on and sets angle and the three indicators. It does
 // nothing outside decimal, and it may convert the display, so it runs here in
 // decimal on a plain "0" and the base and display are put back after it.
-void runTrigmode(Calculator& calc) {
+void runCycleAngleUnit(Calculator& calc) {
   CalcState& s = calc.state();
   const Base base = s.base;
-  std::string shown = std::move(s.window);
+  std::string shown = std::move(s.display);
   s.base = Base::kDecimal;
-  s.window = "0";
-  calc.trigmode();
+  s.display = "0";
+  calc.cycleAngleUnit();
   s.base = base;
-  s.window = std::move(shown);
+  s.display = std::move(shown);
 }
 
 // What start-up shows of the values it has just set: the memory and base
@@ -299,7 +299,7 @@ void runTrigmode(Calculator& calc) {
 void showLoaded(Model& m) {
   CalcState& s = m.calc().state();
   ShellState& sh = m.shell();
-  s.Memory = s.stack.parse() != 0 ? " M" : "";
+  s.memoryCaption = s.memory.parse() != 0 ? " M" : "";
 
   if (sh.height == kNormalHeight) {
     if (sh.size) {
@@ -329,16 +329,16 @@ void showLoaded(Model& m) {
 
   switch (s.base) {
     case Base::kDecimal:
-      s.LblBase.clear();
+      s.baseCaption.clear();
       break;
     case Base::kHex:
-      s.LblBase = "h";
+      s.baseCaption = "h";
       break;
     case Base::kOctal:
-      s.LblBase = "o";
+      s.baseCaption = "o";
       break;
     case Base::kBinary:
-      s.LblBase = "b";
+      s.baseCaption = "b";
       break;
   }
 }
@@ -441,19 +441,19 @@ std::string bareName(const FileChoice& c) {
 
 void Model::applyFallback() {
   CalcState& s = calc_.state();
-  s.constant = 0;
-  s.stack = 0;
+  s.kRegister = 0;
+  s.memory = 0;
   shell_.height = kNormalHeight;
   shell_.onTop = false;
   shell_.minStart = false;
   s.format = NumberFormat::Standard;
-  s.zeroes = 2;
-  s.rootpart = false;
-  s.threshold = 1e-05;
+  s.decimalPlaces = 2;
+  s.fractionRadicals = false;
+  s.fractionAccuracy = 1e-05;
   s.startedUp = false;
   s.angleUnit = AngleUnit::kGrads;
   s.base = Base::kDecimal;
-  runTrigmode(calc_);  // degrees
+  runCycleAngleUnit(calc_);  // degrees
   s.startedUp = true;
   showLoaded(*this);
 }
@@ -477,10 +477,10 @@ void Model::readSettingsText(std::string_view text) {
   // The lines before a missing or bad one stay applied.
   if (!fin_.restore(finance) || finance.size() < kFinanceLines) return applyFallback();
 
-  // One step back, so that trigmode's step on brings the saved unit back.
+  // One step back, so that cycleAngleUnit's step on brings the saved unit back.
   const AngleUnit saved = s.angleUnit.value_or(AngleUnit::kRadians);
   s.angleUnit = NextAngleUnit(NextAngleUnit(saved));
-  runTrigmode(calc_);
+  runCycleAngleUnit(calc_);
   s.startedUp = true;
   showLoaded(*this);
 

@@ -40,7 +40,7 @@ void resize(Model& m, int width, int height) {
 // shows switches to this one and keeps the fold-out open.
 void togglePanel(Model& m, Panel own) {
   ShellState& sh = m.shell();
-  m.calc().state().keyforget = true;
+  m.calc().state().ignoreNextLetter = true;
   sh.ConvVis = own == Panel::kConverter;
   sh.StatVis = own == Panel::kStatistics;
   sh.FinVis = own == Panel::kFinancial;
@@ -97,7 +97,7 @@ void Model::flapclose_Click() {
 
 void Model::compact_Click() {
   shell_.size = !shell_.size;
-  calc_.state().keyforget = true;
+  calc_.state().ignoreNextLetter = true;
   if (shell_.size) {
     shell_.compactCaption = "Normal &Size";
     resize(*this, kClosedWidth, kCompactHeight);
@@ -127,13 +127,13 @@ void Model::mnulabel_Click() {
 }
 
 void Model::mnuhide2_Click() {
-  calc_.state().keyforget = true;
+  calc_.state().ignoreNextLetter = true;
   shell_.hidden = true;
   tk_.hideWindow();
 }
 
 void Model::mnuTopmost_Click() {
-  calc_.state().keyforget = true;
+  calc_.state().ignoreNextLetter = true;
   shell_.onTop = !shell_.onTop;
   onTopRestore();
 }
@@ -146,7 +146,7 @@ void Model::onTopRestore() {
 // The check mark and minStart follow the click even when the entry could not
 // be written; the message says which way it failed.
 void Model::mnuMinimize_Click() {
-  calc_.state().keyforget = true;
+  calc_.state().ignoreNextLetter = true;
   shell_.minStart = !shell_.minStart;
   shell_.minimizeChecked = shell_.minStart;
   if (tk_.setStartupEntry(shell_.minStart)) return;

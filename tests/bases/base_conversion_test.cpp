@@ -53,7 +53,7 @@ TEST(Bases, CycleAndEdgeCases) {
     KeyRunner run;
     EXPECT_EQ(run.keys(keys), shown) << keys;
     EXPECT_EQ(run.state().base, base) << keys;
-    EXPECT_EQ(run.state().LblBase, indicator(base)) << keys;
+    EXPECT_EQ(run.state().baseCaption, indicator(base)) << keys;
   }
 }
 
@@ -61,10 +61,10 @@ TEST(Bases, CycleAndEdgeCases) {
 TEST(Bases, CycleRoundTripsEverySixteenBitNumber) {
   KeyRunner run;
   for (int v = -32767; v <= 32767; ++v) {
-    run.state().window = std::to_string(v);
+    run.state().display = std::to_string(v);
     run.state().newNumber = true;
-    for (int i = 0; i < 4; ++i) run.model.calc().cmdBase_Click();
-    ASSERT_EQ(run.state().window, std::to_string(v));
+    for (int i = 0; i < 4; ++i) run.model.calc().cycleBase();
+    ASSERT_EQ(run.state().display, std::to_string(v));
     ASSERT_EQ(run.state().base, Base::kDecimal);
   }
 }

@@ -36,7 +36,7 @@ TEST(Entry, ClearSwitchesModesOff) {
   testing::KeyRunner run;
   run.keys("inv,hyp,C");
   EXPECT_TRUE(!run.state().inv && !run.state().hyper);
-  EXPECT_EQ(run.state().invlabel + run.state().hyplabel, "");
+  EXPECT_EQ(run.state().invCaption + run.state().hypCaption, "");
 }
 
 TEST(Entry, ManyPointsAndExponentsStayBounded) {

@@ -28,7 +28,7 @@ TEST(Format, ResultsInEachFormatAndLocale) {
     run.state().format = form == Fix   ? NumberFormat::Fix
                          : form == Sci ? NumberFormat::Scientific
                                        : NumberFormat::Standard;
-    run.state().zeroes = places;
+    run.state().decimalPlaces = places;
     EXPECT_EQ(run.keys(keys), shown) << keys;
   }
   KeyRunner fix;  // a fixed result continues as shown, a new entry as typed

@@ -56,11 +56,11 @@ TEST(Fraction, KeySequencesAtEachAccuracy) {
   };
   for (const Case& c : cases) {
     KeyRunner run;
-    run.state().threshold = c.threshold;
-    run.state().rootpart = c.radicals;
+    run.state().fractionAccuracy = c.threshold;
+    run.state().fractionRadicals = c.radicals;
     EXPECT_EQ(run.keys(c.keys), c.shown) << c.keys;
-    EXPECT_EQ(run.state().Label7, c.label7) << c.keys;
-    EXPECT_TRUE(!run.state().inv && run.state().invlabel.empty()) << c.keys;
+    EXPECT_EQ(run.state().fractionCaption, c.label7) << c.keys;
+    EXPECT_TRUE(!run.state().inv && run.state().invCaption.empty()) << c.keys;
     EXPECT_TRUE(run.state().newNumber == (c.ended == 1) && run.tk.busyCount == c.searches)
         << c.keys;
     EXPECT_FALSE(run.state().busy || run.tk.busy) << c.keys;
@@ -88,7 +88,7 @@ TEST(Fraction, RandomValuesGiveFractionsWithinTheAccuracy) {
   for (int i = 0; i < 90; ++i) {
     const std::string typed = NumberToText(std::pow(10.0, magnitude(gen)), {});
     KeyRunner run;
-    const double threshold = run.state().threshold = thresholds[i % 3];
+    const double threshold = run.state().fractionAccuracy = thresholds[i % 3];
     const std::string shown = run.keys(typed + ",b/c");
     const std::size_t slash = shown.find('/');
     EXPECT_TRUE(slash != std::string::npos || shown == typed);  // or no fraction was found
@@ -98,7 +98,7 @@ TEST(Fraction, RandomValuesGiveFractionsWithinTheAccuracy) {
     const double d = ParseNumber(shown.substr(slash + 1));
     EXPECT_TRUE(d >= 1 && d <= 1e7 && std::floor(d) == d && std::floor(n) == n) << shown;
     EXPECT_LT(std::fabs(n / d - v), std::max(threshold, 1e-05) / d) << typed << " -> " << shown;
-    EXPECT_EQ(run.state().Label7 == "A", std::fabs(n / d - v) > 1e-14) << typed;
+    EXPECT_EQ(run.state().fractionCaption == "A", std::fabs(n / d - v) > 1e-14) << typed;
     EXPECT_EQ(run.keys("+,0,="), typed);
   }
   EXPECT_GT(found, 50);

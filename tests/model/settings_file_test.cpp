@@ -66,8 +66,9 @@ auto held(Started& r) {
   const CalcState& s = r.s();
   const ShellState& sh = r.sh();
   return std::make_tuple(
-      s.stack.parse(), sh.size, sh.height, sh.onTop, sh.minStart, s.format == NumberFormat::Fix,
-      s.format == NumberFormat::Scientific, s.zeroes, s.rootpart, s.threshold, s.angleUnit, s.base,
+      s.memory.parse(), sh.size, sh.height, sh.onTop, sh.minStart, s.format == NumberFormat::Fix,
+      s.format == NumberFormat::Scientific, s.decimalPlaces, s.fractionRadicals, s.fractionAccuracy,
+      s.angleUnit, s.base,
       std::vector<Colour>{sh.screenColour, sh.digitsColour, sh.shellColour, sh.standardColour,
                           sh.functionColour},
       sh.personalLabel, r.model.finance().savedLines(), r.model.stats().statlist());
@@ -77,18 +78,18 @@ auto held(Started& r) {
 void expectFallback(Started& r) {
   const CalcState& s = r.s();
   const ShellState& sh = r.sh();
-  EXPECT_EQ(s.constant.text(kEnglish), "0");
-  EXPECT_EQ(s.stack.parse(), 0);
-  EXPECT_EQ(std::tie(s.window, s.Memory, s.deglabel, s.radlabel, s.LblBase),
+  EXPECT_EQ(s.kRegister.text(kEnglish), "0");
+  EXPECT_EQ(s.memory.parse(), 0);
+  EXPECT_EQ(std::tie(s.display, s.memoryCaption, s.degCaption, s.radCaption, s.baseCaption),
             std::make_tuple("0", "", "d", "", ""));
   EXPECT_EQ((std::vector<bool>{sh.size, sh.onTop, r.tk.topmost, sh.minStart, sh.hidden,
                                s.format == NumberFormat::Fix, s.format == NumberFormat::Scientific,
-                               s.rootpart, !sh.panelItemsEnabled}),
+                               s.fractionRadicals, !sh.panelItemsEnabled}),
             std::vector<bool>(9, false));
-  EXPECT_EQ(
-      std::make_tuple(sh.height, s.zeroes, s.threshold, s.angleUnit, s.angle, s.base, s.startedUp),
-      std::make_tuple(5340, 2.0, 1e-05, AngleUnit::kDegrees, kPi / 180, Base::kDecimal,
-                      true));  // degrees, decimal
+  EXPECT_EQ(std::make_tuple(sh.height, s.decimalPlaces, s.fractionAccuracy, s.angleUnit,
+                            s.radiansPerUnit, s.base, s.startedUp),
+            std::make_tuple(5340, 2.0, 1e-05, AngleUnit::kDegrees, kPi / 180, Base::kDecimal,
+                            true));  // degrees, decimal
   EXPECT_EQ(r.model.stats().n(), 0u);
 }
 
@@ -117,8 +118,8 @@ TEST(SettingsFile, ACompleteFileAppliesEveryLineAndIsWrittenBackTheSame) {
                         AngleUnit::kRadians, Base::kDecimal,
                         std::vector<Colour>{255, -2147483633, 16777215, 0, 8421504}, " My  calc ",
                         Lines(sample.begin() + 18, sample.begin() + 29), Lines{"1.5", "-2", "4"}));
-    EXPECT_EQ(std::make_tuple(s.constant.text(kEnglish), s.Memory, s.radlabel, s.deglabel, s.window,
-                              s.angle, s.startedUp),
+    EXPECT_EQ(std::make_tuple(s.kRegister.text(kEnglish), s.memoryCaption, s.radCaption,
+                              s.degCaption, s.display, s.radiansPerUnit, s.startedUp),
               std::make_tuple("7", " M", "r", "", "0", 1.0, true));
     const FinanceModel& fin = r.model.finance();
     EXPECT_EQ(
@@ -138,8 +139,8 @@ TEST(SettingsFile, ACompleteFileAppliesEveryLineAndIsWrittenBackTheSame) {
 TEST(SettingsFile, LinesWithTheirOwnForm) {
   Started r;
   r.model.readSettingsText(crlf(sampleLines()));
-  r.s().constant = Value();
-  r.s().stack = "abc";
+  r.s().kRegister = Value();
+  r.s().memory = "abc";
   r.sh().height = 0;
   r.sh().personalLabel = "two\r\nlines";
   r.model.stats().statdatain_Click("5");
@@ -148,7 +149,7 @@ TEST(SettingsFile, LinesWithTheirOwnForm) {
   std::tie(expected[0], expected[1], expected[2], expected[17]) =
       std::make_tuple("0", "0", "5340", "two  lines");
   EXPECT_EQ(r.model.settingsText(), crlf(expected));
-  r.s().constant = -2.5;
+  r.s().kRegister = -2.5;
   EXPECT_EQ(r.model.settingsText().substr(0, 6), "-2.5\r\n");
 }
 
@@ -234,7 +235,7 @@ TEST(SettingsRead, BigFilesApplyWhatTheyHold) {
   while (text.size() < (50u << 20)) text += "1\r\n";
   spit(dir.file("big.dat"), text);
   Started big(dir.file("big.dat"));
-  EXPECT_EQ(big.s().zeroes, 4);
+  EXPECT_EQ(big.s().decimalPlaces, 4);
   const std::size_t n = big.model.stats().n();
   EXPECT_GT(n, 1000u);
   EXPECT_LT(n, 1000000u);
@@ -249,7 +250,7 @@ TEST(SettingsRead, BigFilesApplyWhatTheyHold) {
   lines.insert(lines.end(), {"1E200", "0,5", std::string(1 << 20, '9')});
   spit(dir.file("long.dat"), crlf(lines));
   Started longLines(dir.file("long.dat"));
-  EXPECT_EQ(longLines.s().constant.text(kEnglish), lines[0]);
+  EXPECT_EQ(longLines.s().kRegister.text(kEnglish), lines[0]);
   EXPECT_EQ(longLines.sh().personalLabel, lines[17]);
   EXPECT_EQ(longLines.model.stats().statlist(), Lines(lines.begin() + 30, lines.end()));
   EXPECT_DOUBLE_EQ(longLines.model.stats().statsums().parse(), 0.5);  // a comma reads as a point
@@ -274,18 +275,18 @@ void randomState(Model& m, std::mt19937& rng, std::size_t items) {
   CalcState& s = m.calc().state();
   ShellState& sh = m.shell();
   const Value constants[] = {Value(), "FF", text(), NumberToText(number(), loc)};
-  s.constant = constants[pick(4)];
+  s.kRegister = constants[pick(4)];
   // M as the display shows numbers: 15 significant digits.
-  s.stack = pick(3) == 0 ? Value() : Value(*TextToNumber(NumberToText(number(), loc), loc));
+  s.memory = pick(3) == 0 ? Value() : Value(*TextToNumber(NumberToText(number(), loc), loc));
   if (pick(2) == 0) m.compact_Click();
   sh.onTop = pick(2) == 0;
   sh.minStart = pick(2) == 0;
   s.format = pick(3) == 0   ? NumberFormat::Fix
              : pick(2) == 0 ? NumberFormat::Scientific
                             : NumberFormat::Standard;
-  s.zeroes = pick(16);
-  s.rootpart = pick(2) == 0;
-  s.threshold = std::array{1e-04, 1e-05, 1e-06}[static_cast<std::size_t>(pick(3))];
+  s.decimalPlaces = pick(16);
+  s.fractionRadicals = pick(2) == 0;
+  s.fractionAccuracy = std::array{1e-04, 1e-05, 1e-06}[static_cast<std::size_t>(pick(3))];
   s.angleUnit = static_cast<AngleUnit>(pick(3));
   s.base = static_cast<Base>(pick(4));
   for (Colour* c : {&sh.screenColour, &sh.digitsColour, &sh.shellColour, &sh.standardColour,
@@ -319,8 +320,8 @@ TEST(SettingsRoundTrip, RandomStatesComeBackTheSame) {
       a.model.setSettingsFile(path);
       ASSERT_TRUE(a.model.EndIt());
       Started b(path, loc);
-      const std::string k = a.s().constant.text(loc);
-      EXPECT_EQ(b.s().constant.text(loc), k.empty() ? "0" : k);
+      const std::string k = a.s().kRegister.text(loc);
+      EXPECT_EQ(b.s().kRegister.text(loc), k.empty() ? "0" : k);
       // What start-up shows of the size, placement, angle unit and base it read.
       const CalcState& s = b.s();
       const ShellState& sh = b.sh();
@@ -330,9 +331,9 @@ TEST(SettingsRoundTrip, RandomStatesComeBackTheSame) {
                 std::vector<bool>(3, a.sh().minStart));
       EXPECT_EQ(std::make_tuple(sh.compactCaption, sh.panelItemsEnabled, b.tk.height),
                 std::make_tuple(sh.size ? "Normal &Size" : "Compact &Size", !sh.size, sh.height));
-      EXPECT_EQ(std::tie(s.angle, s.radlabel, s.gradlabel, s.deglabel),
+      EXPECT_EQ(std::tie(s.radiansPerUnit, s.radCaption, s.gradCaption, s.degCaption),
                 kUnits[static_cast<int>(*s.angleUnit)]);
-      EXPECT_EQ(s.LblBase, kBases[static_cast<int>(s.base)]);
+      EXPECT_EQ(s.baseCaption, kBases[static_cast<int>(s.base)]);
       EXPECT_EQ(held(b), held(a));
       EXPECT_EQ(b.model.settingsText(), slurp(path));  // written again, the same byte for byte
       if (::testing::Test::HasFailure()) return;
@@ -367,7 +368,7 @@ TEST(SettingsEndIt, ReplacesTheFileWholeOrNotAtAll) {
   TempDir dir;
   const std::string path = dir.file("dadidedo.dat");
   Started r(path);
-  r.s().constant = "42";
+  r.s().kRegister = "42";
   for (int i = 0; i < 1000; ++i) r.model.stats().statdatain_Click(std::to_string(i));
   EXPECT_TRUE(r.model.EndIt());
   const std::string text = slurp(path);
@@ -383,7 +384,7 @@ TEST(SettingsEndIt, ReplacesTheFileWholeOrNotAtAll) {
   const std::string link = dir.file("link.dat");
   fs::create_symlink(path, link);
   r.model.setSettingsFile(link);
-  r.s().constant = "43";
+  r.s().kRegister = "43";
   EXPECT_TRUE(r.model.EndIt());
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(slurp(path).substr(0, 4), "43\r\n");
@@ -457,7 +458,7 @@ TEST(SettingsDialogs, SaveAndLoadOutcomes) {
     Started r(path);
     r.sh().onTop = true;
     r.model.onTopRestore();
-    r.s().constant = "FF";
+    r.s().kRegister = "FF";
     r.model.stats().statdatain_Click("8");
     ASSERT_TRUE(!c.load || r.model.EndIt());
     const std::string before = slurp(path);
@@ -474,7 +475,7 @@ TEST(SettingsDialogs, SaveAndLoadOutcomes) {
     EXPECT_TRUE(r.tk.topmost);
     if (c.load) {
       EXPECT_EQ(slurp(path), before);
-      EXPECT_EQ(r.s().constant.text(kEnglish), "FF");
+      EXPECT_EQ(r.s().kRegister.text(kEnglish), "FF");
       EXPECT_EQ(r.model.stats().statlist(), Lines{"8"});
       continue;
     }
@@ -488,7 +489,7 @@ TEST(SettingsDialogs, SaveAndLoadOutcomes) {
 /// A settings file as the program writes it, with K, the base and statistics items.
 std::string fileWith(const std::string& k, Base base, const Lines& items, bool compact = false) {
   Started r;
-  r.s().constant = k;
+  r.s().kRegister = k;
   r.s().base = base;
   if (compact) r.sh().height = 1410;
   for (const std::string& i : items) r.model.stats().statdatain_Click(i);
@@ -508,12 +509,12 @@ TEST(SettingsLoad, ReplacesTheSettingsAndStartsAgain) {
     r.model.load_Click();
   };
   for (const char* x : {"1", "2", "3", "4", "5"}) r.model.stats().statdatain_Click(x);
-  r.s().stack = 5;  // M before, none in the file
-  r.s().Memory = " M";
+  r.s().memory = 5;  // M before, none in the file
+  r.s().memoryCaption = " M";
   r.model.Statistics_Click();  // the fold-out is open
   load("three.dat");
   EXPECT_EQ(slurp(path), loaded);
-  EXPECT_EQ(std::make_tuple(r.s().constant.text(kEnglish), r.s().Memory, r.s().LblBase),
+  EXPECT_EQ(std::make_tuple(r.s().kRegister.text(kEnglish), r.s().memoryCaption, r.s().baseCaption),
             std::make_tuple("9", "", "h"));
   EXPECT_EQ(r.model.stats().statlist(), (Lines{"30", "20", "10"}));
   EXPECT_EQ(r.model.stats().statsums().parse(), 60);
@@ -543,14 +544,15 @@ TEST(SettingsLoad, WithoutASettingsFile) {
   spit(other.file("k.dat"), fileWith("123", Base::kOctal, {"4"}));
   Started r;
   EXPECT_TRUE(r.model.EndIt());  // nothing to write
-  r.s().constant = "12";
+  r.s().kRegister = "12";
   r.tk.fileAnswers.push_back({other.file("mine.dat"), "mine.dat"});
   r.model.save_Click();
   EXPECT_EQ(slurp(other.file("mine.dat")), r.model.settingsText());
   r.tk.fileAnswers.push_back({other.file("k.dat"), "k.dat"});
   r.model.load_Click();
-  EXPECT_EQ(std::make_tuple(r.s().constant.text(kEnglish), r.s().LblBase, r.model.settingsFile()),
-            std::make_tuple("123", "o", ""));
+  EXPECT_EQ(
+      std::make_tuple(r.s().kRegister.text(kEnglish), r.s().baseCaption, r.model.settingsFile()),
+      std::make_tuple("123", "o", ""));
   EXPECT_EQ(r.model.stats().statlist(), Lines{"4"});
   EXPECT_EQ(other.entries(), (Lines{"k.dat", "mine.dat"}));
 }

@@ -126,7 +126,7 @@ TEST(ShellMenus, CommandsWithAccessKeysDropTheNextLetter) {
     KeyRunner run;
     run.keys("5");
     (run.model.*command)();
-    EXPECT_EQ(run.state().keyforget, drops) << "row " << i;
+    EXPECT_EQ(run.state().ignoreNextLetter, drops) << "row " << i;
     EXPECT_EQ(run.keys("key:C"), drops ? "5" : "0.996194698091746") << "row " << i;
   }
   EXPECT_EQ(testing::display("5,menu:ontop,key:C"), "5");  // the same through a menu action

@@ -16,7 +16,8 @@ namespace {
 QString settingsOf(const Model& m) {
   const CalcState& s = m.calc().state();
   return QString::asprintf("%d %d %g %d %g", s.format == NumberFormat::Fix,
-                           s.format == NumberFormat::Scientific, s.zeroes, s.rootpart, s.threshold);
+                           s.format == NumberFormat::Scientific, s.decimalPlaces,
+                           s.fractionRadicals, s.fractionAccuracy);
 }
 
 void apply(Model& m, const QString& settings) {
@@ -26,7 +27,7 @@ void apply(Model& m, const QString& settings) {
   s.format = v[0] == "1"   ? NumberFormat::Fix
              : v[1] == "1" ? NumberFormat::Scientific
                            : NumberFormat::Standard;
-  std::tie(s.zeroes, s.rootpart, s.threshold) =
+  std::tie(s.decimalPlaces, s.fractionRadicals, s.fractionAccuracy) =
       std::tuple(v[2].toDouble(), v[3] == "1", v[4].toDouble());
 }
 
