@@ -54,18 +54,18 @@ void BM_FractionKey(benchmark::State& state) {
   zova::HeadlessToolkit tk;
   zova::Calculator calc(tk, {});
   zova::CalcState& s = calc.state();
-  s.threshold = p.threshold;
-  s.rootpart = p.radicals;
+  s.fractionAccuracy = p.threshold;
+  s.fractionRadicals = p.radicals;
   for (auto _ : state) {
-    s.window = p.display;
-    s.inv = 1;
-    calc.Quotient_Click();
-    benchmark::DoNotOptimize(s.window.data());
+    s.display = p.display;
+    s.inv = false;
+    calc.showFraction();
+    benchmark::DoNotOptimize(s.display.data());
   }
-  if ((s.window == p.display) != p.exhausts || s.busy || tk.busy) {
-    state.SkipWithError(("unexpected result " + s.window).c_str());
+  if ((s.display == p.display) != p.exhausts || s.busy || tk.busy) {
+    state.SkipWithError(("unexpected result " + s.display).c_str());
   }
-  state.SetLabel(labelOf(p) + " -> " + s.window);
+  state.SetLabel(labelOf(p) + " -> " + s.display);
 }
 BENCHMARK(BM_FractionKey)
     ->DenseRange(0, static_cast<int>(kPresses.size()) - 1)

@@ -150,14 +150,14 @@ void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
   const CalcState& s = model.calc().state();
   const NumberLocale& loc = model.locale();
   Json j(out);
-  j.open('{').field("display", s.window);
+  j.open('{').field("display", s.display);
   j.key("indicators").open('{');
-  j.field("inv", s.invlabel).field("hyp", s.hyplabel).field("deg", s.deglabel);
-  j.field("rad", s.radlabel).field("grad", s.gradlabel).field("memory", s.Memory);
-  j.field("base", s.LblBase).field("fraction", s.Label7).close('}');
+  j.field("inv", s.invCaption).field("hyp", s.hypCaption).field("deg", s.degCaption);
+  j.field("rad", s.radCaption).field("grad", s.gradCaption).field("memory", s.memoryCaption);
+  j.field("base", s.baseCaption).field("fraction", s.fractionCaption).close('}');
   j.key("tooltips").open('{').field("open", s.openTip).field("close", s.closeTip).close('}');
-  j.key("stack").raw(s.togstack ? "true" : "false");
-  j.field("M", s.stack.text(loc)).field("K", s.constant.text(loc));
+  j.key("stack").raw(s.resultsToStats ? "true" : "false");
+  j.field("M", s.memory.text(loc)).field("K", s.kRegister.text(loc));
   j.key("beeps").raw(std::to_string(tk.beeps));
   std::vector<std::string> messages;
   for (const auto& m : tk.messages) messages.push_back(m.text);
@@ -192,10 +192,10 @@ void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
   j.strings("slots", slots).close('}');
 
   j.key("options").open('{');
-  j.field("format", s.OptionFix ? "Fix" : s.OptionSci ? "Scientific" : "Standard");
-  j.key("places").raw(number(s.zeroes));
-  j.key("radicals").raw(s.rootpart ? "true" : "false");
-  j.field("accuracy", accuracyName(s.threshold)).close('}');
+  j.field("format", formatName(s.format));
+  j.key("places").raw(number(s.decimalPlaces));
+  j.key("radicals").raw(s.fractionRadicals ? "true" : "false");
+  j.field("accuracy", accuracyName(s.fractionAccuracy)).close('}');
 
   const ShellState& sh = model.shell();
   std::string panel = "none";

@@ -24,30 +24,30 @@ double Calculator::binaryValue(const std::string& digits) const {
   return sum;
 }
 
-// Builds binForNow for the magnitude of m (a leading "0", then the bits),
+// Builds binaryText for the magnitude of m (a leading "0", then the bits),
 // applies the two's complement when binNegative, and drops one leading zero.
 std::string Calculator::binaryDigits(double m) {
   m = std::fabs(m);
   if (m >= kBinaryLimit) fail();
-  s_.binForNow.clear();
+  s_.binaryText.clear();
   int k = 1;
   while (std::ldexp(1.0, k) <= m) ++k;
   double s = 0;
   for (double p = std::ldexp(1.0, k); p >= 1; p /= 2) {
     if (s + p <= m) {
-      s_.binForNow += '1';
+      s_.binaryText += '1';
       s += p;
     } else {
-      s_.binForNow += '0';
+      s_.binaryText += '0';
     }
   }
-  if (s_.binNegative) binaryNegative();
-  if (s_.binForNow.size() > 1 && s_.binForNow[0] == '0') s_.binForNow.erase(0, 1);
-  return s_.binForNow;
+  if (s_.binNegative) twosComplement();
+  if (s_.binaryText.size() > 1 && s_.binaryText[0] == '0') s_.binaryText.erase(0, 1);
+  return s_.binaryText;
 }
 
-void Calculator::binaryNegative() {
-  std::string t = "00000000000000000" + s_.binForNow;
+void Calculator::twosComplement() {
+  std::string t = "00000000000000000" + s_.binaryText;
   t = t.substr(t.size() - 16);
   for (char& c : t) c = c == '1' ? '0' : '1';
   for (int i = 15; i >= 0; --i) {
@@ -58,124 +58,135 @@ void Calculator::binaryNegative() {
       break;
     }
   }
-  s_.binForNow = t;
+  s_.binaryText = t;
 }
 
-void Calculator::toDec() {
+void Calculator::displayToDecimal() {
   trap([&] {
-    s_.mug = s_.window;
-    switch (s_.numBase) {
-      case 2:
-        s_.window = text(number("&H" + s_.window));
+    switch (s_.base) {
+      case Base::kHex:
+        s_.display = text(number("&H" + s_.display));
         break;
-      case 3:
-        s_.window = text(number("&O" + s_.window));
+      case Base::kOctal:
+        s_.display = text(number("&O" + s_.display));
         break;
-      case 4: {
-        const double sum = binaryValue(s_.window);
-        s_.window = text(s_.binNegative ? sum - 65536 : sum);
+      case Base::kBinary: {
+        const double sum = binaryValue(s_.display);
+        s_.display = text(s_.binNegative ? sum - 65536 : sum);
         break;
       }
-      default:
+      case Base::kDecimal:
         break;
     }
   });
 }
 
-void Calculator::toBase() {
+void Calculator::displayToBase() {
   trap([&] {
-    s_.binNegative = ParseNumber(s_.window) < 0;
-    switch (s_.numBase) {
-      case 2:
-        s_.window = must(HexText(number(s_.window)));
+    s_.binNegative = ParseNumber(s_.display) < 0;
+    switch (s_.base) {
+      case Base::kHex:
+        s_.display = must(HexText(number(s_.display)));
         break;
-      case 3:
-        s_.window = must(OctText(number(s_.window)));
+      case Base::kOctal:
+        s_.display = must(OctText(number(s_.display)));
         break;
-      case 4:
-        s_.window = binaryDigits(ParseNumber(s_.window));
+      case Base::kBinary:
+        s_.display = binaryDigits(ParseNumber(s_.display));
         break;
-      default:
+      case Base::kDecimal:
         break;
     }
   });
 }
 
-void Calculator::base16() {
+void Calculator::decimalToHex() {
   trap([&] {
-    s_.window = dotfix(s_.window);
-    s_.digits = 0;
-    s_.window = must(HexText(number(s_.window)));
+    s_.display = withLocaleDecimal(s_.display);
+    s_.fullResult = 0;
+    s_.display = must(HexText(number(s_.display)));
   });
 }
 
-void Calculator::base8() {
+void Calculator::hexToOctal() {
   trap([&] {
-    s_.digits = 0;
-    s_.window = "&H" + s_.window;
-    s_.window = must(OctText(number(s_.window)));
+    s_.fullResult = 0;
+    s_.display = "&H" + s_.display;
+    s_.display = must(OctText(number(s_.display)));
   });
 }
 
-void Calculator::base2() {
+void Calculator::octalToBinary() {
   trap([&] {
-    s_.digits = 0;
-    s_.window = text(number("&O" + s_.window));
-    s_.binNegative = number(s_.window) < 0;
-    s_.window = binaryDigits(ParseNumber(s_.window));
+    s_.fullResult = 0;
+    s_.display = text(number("&O" + s_.display));
+    s_.binNegative = number(s_.display) < 0;
+    s_.display = binaryDigits(ParseNumber(s_.display));
   });
 }
 
-void Calculator::base10() {
+void Calculator::binaryToDecimal() {
   trap([&] {
-    if (s_.window.size() > 16) fail();
-    if (s_.window.size() == 16 && s_.window[0] == '1') s_.binNegative = true;
-    s_.digits = 0;
-    const double sum = binaryValue(s_.window);
-    s_.window = text(s_.binNegative ? sum - 65536 : sum);
+    if (s_.display.size() > 16) fail();
+    if (s_.display.size() == 16 && s_.display[0] == '1') s_.binNegative = true;
+    s_.fullResult = 0;
+    const double sum = binaryValue(s_.display);
+    s_.display = text(s_.binNegative ? sum - 65536 : sum);
   });
 }
 
-void Calculator::cmdBase_Click() {
-  s_.switch_ = 1;
-  if (s_.window.find('(') != std::string::npos || s_.window.find('/') != std::string::npos)
-    s_.window = "0";
-  if (s_.inv == -1) {
+void Calculator::cycleBase() {
+  s_.newNumber = true;
+  if (s_.display.find('(') != std::string::npos || s_.display.find('/') != std::string::npos)
+    s_.display = "0";
+  if (s_.inv) {
     trap([&] {
-      toDec();
-      const std::int32_t v = must(RoundToLong(number(s_.window)));
-      s_.window = std::to_string(~v);
-      toBase();
-      inverse();
+      displayToDecimal();
+      const std::int32_t v = must(RoundToLong(number(s_.display)));
+      s_.display = std::to_string(~v);
+      displayToBase();
+      toggleInv();
     });
   } else {
-    if (s_.numBase == 0) s_.numBase = 1;
-    s_.numBase = s_.numBase + 1;
-    if (s_.numBase >= 5 || s_.numBase < 1) s_.numBase = 1;
-    switch (s_.numBase) {
-      case 1:
-        s_.LblBase.clear();
-        base10();
+    // Decimal, hexadecimal, octal, binary and round again.
+    switch (s_.base) {
+      case Base::kDecimal:
+        s_.base = Base::kHex;
         break;
-      case 2:
-        s_.LblBase = "h";
-        base16();
+      case Base::kHex:
+        s_.base = Base::kOctal;
         break;
-      case 3:
-        s_.LblBase = "   o";
-        base8();
+      case Base::kOctal:
+        s_.base = Base::kBinary;
         break;
-      default: {
-        const auto v = TextToNumber("&O" + s_.window, loc_);
+      case Base::kBinary:
+        s_.base = Base::kDecimal;
+        break;
+    }
+    switch (s_.base) {
+      case Base::kDecimal:
+        s_.baseCaption.clear();
+        binaryToDecimal();
+        break;
+      case Base::kHex:
+        s_.baseCaption = "h";
+        decimalToHex();
+        break;
+      case Base::kOctal:
+        s_.baseCaption = "   o";
+        hexToOctal();
+        break;
+      case Base::kBinary: {
+        const auto v = TextToNumber("&O" + s_.display, loc_);
         if (v && (*v > 32767 || *v <= -32768)) {
           // Binary cannot hold the value: the cycle goes on to decimal.
-          s_.numBase = 1;
-          s_.LblBase.clear();
-          s_.window = text(*v);
+          s_.base = Base::kDecimal;
+          s_.baseCaption.clear();
+          s_.display = text(*v);
         } else {
-          s_.LblBase = "       b";
+          s_.baseCaption = "       b";
           if (v)
-            base2();
+            octalToBinary();
           else
             showError();
         }

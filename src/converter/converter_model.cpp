@@ -131,9 +131,9 @@ std::optional<std::string> ConverterModel::convert(std::string display, const Nu
   }
 
   Value shown(display);
-  shown = dotfix(shown, loc);
-  s_.eq1 = dotfix(s_.eq1, loc);
-  s_.eq2 = dotfix(s_.eq2, loc);
+  shown = withLocaleDecimal(shown, loc);
+  s_.eq1 = withLocaleDecimal(s_.eq1, loc);
+  s_.eq2 = withLocaleDecimal(s_.eq2, loc);
 
   // In the constants library the list opened last gives the value.
   if (s_.ccchoice == Value(1)) {
@@ -155,7 +155,7 @@ std::optional<std::string> ConverterModel::convert(std::string display, const Nu
 // side was degrees Celsius, in which case Celsius to Celsius shows that text.
 std::optional<std::string> ConverterModel::toTemperature(TemperatureScale scale,
                                                          const NumberLocale& loc) {
-  s_.eq1 = commafix(s_.eq1, loc);
+  s_.eq1 = withDotDecimal(s_.eq1, loc);
   if (scale == TemperatureScale::kCelsius) return s_.eq1.text(loc);
   const std::optional<double> celsius = s_.eq1.number(loc);
   if (!celsius) return std::nullopt;

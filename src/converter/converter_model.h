@@ -89,7 +89,7 @@ class ConverterModel {
   void hideMarkers();
 
   /// The Convert / Use Constant button. `display` is the main display after the
-  /// calculator has put a fraction back into decimal form (quodec). Returns the
+  /// calculator has put a fraction back into decimal form (restoreDecimalDisplay). Returns the
   /// display's new text, always: the converted value, a constant, or "ERROR" on
   /// any failure. Whatever the outcome, the caller then sets dot := 0 and
   /// switch := 1, so the next digit starts a new number.

@@ -50,7 +50,7 @@ std::optional<std::string> ElementsModel::AtomicMass_Click() const {
 void ElementsModel::dragDrop(Slot slot) {
   FormulaSlot& f = slotAt(slot);
   f.symbol = s_.info.symbol;
-  s_.info.mass = commafix(s_.info.mass);
+  s_.info.mass = withDotDecimal(s_.info.mass);
   f.mass = s_.info.mass;
   final();
 }

@@ -18,50 +18,111 @@ namespace zova {
 inline constexpr double kPi = 3.14159265358979;  // the value the keypad uses, as written
 inline constexpr int kMaxDepth = 100;
 
-/// Every field the keypad reads or writes. Names follow the program's own.
-struct CalcState {
-  std::string window = "0";  ///< the display text
+/// The number base the display shows.
+enum class Base { kDecimal, kHex, kOctal, kBinary };
 
-  int dot = 0;      ///< decimal points pressed in this entry (EXP sets 2)
-  Value stack;      ///< memory M
-  int inv = 1;      ///< -1 second functions on, 1 off
-  int hyper = 1;    ///< -1 hyperbolic on, 1 off
-  Value constant;   ///< the K register
-  int switch_ = 0;  ///< 1: the next digit starts a new number
-  double angle = kPi / 180;
-  int flag = 0;      ///< angle unit: 1 radians, 2 grads, 3 degrees
-  int exponent = 0;  ///< EXP presses in this entry
-  double degg = 0, minutes = 0, seconds = 0;
-  Value digits;  ///< the unformatted result of "=" while it is shown
-  bool OptionFix = false;
-  bool OptionSci = false;
-  double zeroes = 2;
-  int numBase = 1;  ///< 1 decimal, 2 hexadecimal, 3 octal, 4 binary
-  std::string mug;  ///< the display in the current base, saved by toDec
-  bool binNegative = false;
-  std::string binForNow;
-  bool togstack = false;
-  bool keyforget = false;
-  int starter = 0;
+/// The unit the trigonometric keys take and give.
+enum class AngleUnit { kRadians, kGrads, kDegrees };
+
+/// The unit the Mode key goes to from `unit`: radians, grads, degrees, radians again.
+constexpr AngleUnit NextAngleUnit(std::optional<AngleUnit> unit) {
+  if (!unit) return AngleUnit::kRadians;
+  switch (*unit) {
+    case AngleUnit::kRadians:
+      return AngleUnit::kGrads;
+    case AngleUnit::kGrads:
+      return AngleUnit::kDegrees;
+    case AngleUnit::kDegrees:
+      break;
+  }
+  return AngleUnit::kRadians;
+}
+
+/// An operation waiting at one precedence level of one bracket depth.
+enum class Op {
+  kNone,
+  // additive level
+  kAdd,
+  kSubtract,
+  kToPolar,        ///< inv +: (x, y) to radius, the angle going to K
+  kToRectangular,  ///< inv -: (radius, angle) to x, y going to K
+  kAnd,
+  kOr,
+  kXor,
+  // multiplicative level
+  kMultiply,
+  kDivide,
+  kModulo,  ///< inv ÷
+  // power level
+  kPower,
+};
+
+/// How "=" writes its result.
+enum class NumberFormat { Standard, Fix, Scientific };
+
+/// The decimal point of the number being typed.
+enum class PointState {
+  kNone,    ///< no point yet
+  kTyped,   ///< the point was just added to the display
+  kClosed,  ///< a further point or EXP was pressed: no point may follow
+};
+
+/// Every field the keypad reads or writes. The initialisers are the start values:
+/// start-up puts its modes back to them with ResetStartModes.
+struct CalcState {
+  std::string display = "0";  ///< the display text: the working value
+
+  // The entry being typed.
+  bool newNumber = false;  ///< the next digit starts a new number
+  PointState pointState = PointState::kNone;
+  int exponentPresses = 0;   ///< EXP presses in this entry
+  bool binNegative = false;  ///< the binary display is a negative number in two's complement
+  std::string binaryText;    ///< the binary digits being built for the display
+
+  // Modes.
+  bool inv = false;    ///< second functions on
+  bool hyper = false;  ///< hyperbolic functions on
+  Base base = Base::kDecimal;
+  /// None until start-up or the Mode key picks one; the trigonometric keys then use degrees.
+  std::optional<AngleUnit> angleUnit;
+  double radiansPerUnit = kPi / 180;  ///< what one unit of the angle unit is in radians
+  NumberFormat format = NumberFormat::Standard;
+  double decimalPlaces = 2;       ///< for the fixed and scientific formats
+  bool resultsToStats = false;    ///< the Stack toggle: "=" enters its result as data
+  bool ignoreNextLetter = false;  ///< a menu's access letter: its key release is no keypad key
+  bool startedUp = false;         ///< start-up has finished reading the settings
+
+  // Registers.
+  Value memory;                                           ///< M
+  Value kRegister;                                        ///< K
+  double dmsDegrees = 0, dmsMinutes = 0, dmsSeconds = 0;  ///< the last DMS conversion's parts
+
+  // The evaluator: per bracket depth one waiting operation and operand per precedence level.
   int bracketLevel = 0;
   std::array<Value, kMaxDepth + 1> addOperand, mulOperand, powOperand;
-  std::array<std::string, kMaxDepth + 1> addOp, mulOp, powOp;
-  int rootFlag = 0;
-
-  // The fraction key.
-  std::string keepwindow;
-  double threshold = 1e-05;
-  bool rootpart = false;
-  bool busy = false;
-
-  // The text "=" left on the display; digits stands for the display only while it shows this.
+  std::array<Op, kMaxDepth + 1> addOp{}, mulOp{}, powOp{};
+  /// The last ^ was pressed with inv: a waiting power, at any depth, takes that root.
+  bool powerTakesRoot = false;
+  Value fullResult;  ///< the unformatted result of "=" while it is shown
+  /// The text "=" left on the display; fullResult stands for the display only while it shows this.
   std::string resultShown;
 
+  // The fraction key.
+  std::string beforeFraction;       ///< the decimal text the fraction display replaced
+  double fractionAccuracy = 1e-05;  ///< how near a whole number a candidate must come
+  bool fractionRadicals = false;    ///< the search also tries square roots
+  bool busy = false;                ///< a fraction search is running
+
   // Indicator captions and bracket tooltips.
-  std::string invlabel, hyplabel, deglabel, radlabel, gradlabel, Memory, LblBase, Label7;
+  std::string invCaption, hypCaption, degCaption, radCaption, gradCaption;
+  std::string memoryCaption, baseCaption, fractionCaption;
   std::string openTip = "open brackets: 0";
   std::string closeTip = "open brackets: 0";
 };
+
+/// Puts the modes start-up begins from (base, angle unit, inv, hyp, places, fraction
+/// accuracy, display) back to their start values, the initialisers above.
+void ResetStartModes(CalcState& s);
 
 class Calculator {
  public:
@@ -69,7 +130,7 @@ class Calculator {
 
   CalcState& state() { return s_; }
   const CalcState& state() const { return s_; }
-  const std::string& display() const { return s_.window; }
+  const std::string& display() const { return s_.display; }
   /// Writes a value to the display from outside the keypad (panels, paste).
   void setDisplay(std::string text);
   const NumberLocale& locale() const { return loc_; }
@@ -84,11 +145,12 @@ class Calculator {
   void point();
   void exp();
   void hexLetter(char letter);
-  void signchange();
+  void changeSign();
   void back();
   void deleteEntry();  ///< C
-  void delall();       ///< AC
-  void window_GotFocus();
+  void clearAll();     ///< AC
+  /// The display got the focus: a zero value shows as "0", and "=" takes the focus.
+  void displayFocused();
   /// A digit typed on the keyboard (its zero always appends).
   void keyboardDigit(int d);
 
@@ -99,59 +161,70 @@ class Calculator {
   void divide();
   void raise();
   void percentage();
-  void bitAnd();  ///< Kin's second function
-  void bitOr();   ///< Kout's second function
-  void bitXor();  ///< X!'s second function
-  void peel();    ///< "="
+  void bitAnd();       ///< Kin's second function
+  void bitOr();        ///< Kout's second function
+  void bitXor();       ///< X!'s second function
+  void evaluateAll();  ///< "="
 
   // Brackets and the Stack toggle.
-  void OpenBrackets();
-  void CloseBrackets();
+  void openBracket();
+  void closeBracket();
   void toggleStack();
 
   // Functions and angle modes.
-  void inverse();
-  void hyperbolic();
-  void trigmode();
+  void toggleInv();
+  void toggleHyp();
+  void cycleAngleUnit();
   void sine();
   void cosine();
   void tangent();
   void logarithm();
-  void natural();
-  void squareroot();
+  void naturalLog();
+  void squareRoot();
   void square();
-  void flip();
+  void reciprocal();
   void pi();
-  void factorially();
-  void angles();
-  void angleout();
+  void factorial();
+  void toDms();
+  void fromDms();
 
   // Memory.
-  void memoryplus();
+  void memoryAdd();
   void memoryRecall();  ///< MR, or MC with inv
-  void kin();
-  void kout();
+  void storeK();        ///< Kin
+  void recallK();       ///< Kout
 
   // Number bases.
-  void toDec();
-  void toBase();
-  void base16();
-  void base8();
-  void base2();
-  void base10();
-  void binaryNegative();
-  void cmdBase_Click();
+  /// The display in the current base becomes its decimal text.
+  void displayToDecimal();
+  /// The decimal display becomes its text in the current base.
+  void displayToBase();
+  // The Base key's steps, each from the base before it.
+  void decimalToHex();
+  void hexToOctal();
+  void octalToBinary();
+  void binaryToDecimal();
+  /// binaryText becomes its 16-bit two's complement.
+  void twosComplement();
+  /// The Base key: the next base, or with inv the bitwise complement.
+  void cycleBase();
 
   // Fractions.
-  void quodec();
-  void Quotient_Click();
+  /// A fraction on the display goes back to the decimal text it replaced.
+  void restoreDecimalDisplay();
+  /// The fraction key: the display as a fraction, or with inv a mixed number.
+  void showFraction();
 
   // Display formatting.
-  std::string commafix(std::string issue) const;
-  std::string dotfix(std::string issue) const;
-  void scientific();
+  /// Every "," becomes ".".
+  std::string withDotDecimal(std::string issue) const;
+  /// "." becomes the locale's decimal symbol.
+  std::string withLocaleDecimal(std::string issue) const;
+  /// Writes the display in the number format (standard, fixed or scientific).
+  void formatResult();
 
-  /// Ends an entry after a panel or other result was written: switch := 1, dot := 0.
+  /// Ends an entry after a panel or other result was written: the next digit starts a new
+  /// number, with no point typed.
   void endEntry();
 
  private:
@@ -180,13 +253,17 @@ class Calculator {
   double operand(const Value& v) const;  ///< a waiting operand read by TextToNumber
   void setInvOff();
 
-  void additive(const char* name);
-  void equals();
-  void equal();
-  void equa();
-  void calculate();
-  void calculatef();
-  void calculateff();
+  void additive(Op op);
+  /// Evaluates the waiting power, and when none waits the product and sum, of the current depth.
+  void reduceDepth();
+  /// Evaluates and clears the waiting multiplicative operation of the current depth.
+  void reduceProducts();
+  /// Evaluates and clears the waiting power of the current depth.
+  void reducePower();
+  // Each applies the waiting operation of one precedence level to its operand and the display.
+  void applyAdditive();
+  void applyMultiplicative();
+  void applyPower();
   void trig(int which);
 
   std::string binaryDigits(double m);

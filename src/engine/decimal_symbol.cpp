@@ -18,12 +18,12 @@ std::string replaceAll(const std::string& s, char from, const std::string& to) {
 bool has(const std::string& s, char c) { return s.find(c) != std::string::npos; }
 }  // namespace
 
-std::string commafix(std::string issue) {
+std::string withDotDecimal(std::string issue) {
   if (!has(issue, ',')) return issue;
   return replaceAll(issue, ',', ".");
 }
 
-std::string dotfix(std::string issue, const NumberLocale& loc) {
+std::string withLocaleDecimal(std::string issue, const NumberLocale& loc) {
   if (loc.decimal == "." || !has(issue, '.')) return issue;
   const auto n = TextToNumber(issue, loc);
   const std::string g = n ? NumberToText(*n, loc) : issue;
@@ -31,15 +31,15 @@ std::string dotfix(std::string issue, const NumberLocale& loc) {
   return replaceAll(issue, '.', loc.decimal);
 }
 
-Value commafix(const Value& issue, const NumberLocale& loc) {
+Value withDotDecimal(const Value& issue, const NumberLocale& loc) {
   const std::string t = issue.text(loc);
   if (!has(t, ',')) return issue;
-  return Value(commafix(t));
+  return Value(withDotDecimal(t));
 }
 
-Value dotfix(const Value& issue, const NumberLocale& loc) {
+Value withLocaleDecimal(const Value& issue, const NumberLocale& loc) {
   const std::string t = issue.text(loc);
-  std::string fixed = dotfix(t, loc);
+  std::string fixed = withLocaleDecimal(t, loc);
   if (fixed == t) return issue;
   return Value(std::move(fixed));
 }

@@ -10,14 +10,14 @@
 namespace zova {
 
 /// Every "," becomes ".".
-std::string commafix(std::string issue);
+std::string withDotDecimal(std::string issue);
 /// Every "." becomes the locale's decimal symbol when the text's locale form
 /// (NumberToText of a number, else the text itself) has no "."; in a locale
 /// whose decimal symbol is "." nothing ever changes.
-std::string dotfix(std::string issue, const NumberLocale& loc);
+std::string withLocaleDecimal(std::string issue, const NumberLocale& loc);
 /// The same for a loosely typed field: it becomes the changed text only where
 /// its text changes; otherwise it stays as it was (a number stays a number).
-Value commafix(const Value& issue, const NumberLocale& loc);
-Value dotfix(const Value& issue, const NumberLocale& loc);
+Value withDotDecimal(const Value& issue, const NumberLocale& loc);
+Value withLocaleDecimal(const Value& issue, const NumberLocale& loc);
 
 }  // namespace zova

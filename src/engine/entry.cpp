@@ -10,33 +10,46 @@ namespace {
 bool has(const std::string& s, char c) { return s.find(c) != std::string::npos; }
 }  // namespace
 
+void ResetStartModes(CalcState& s) {
+  const CalcState start;
+  s.base = start.base;
+  s.startedUp = start.startedUp;
+  s.angleUnit = start.angleUnit;
+  s.inv = start.inv;
+  s.hyper = start.hyper;
+  s.decimalPlaces = start.decimalPlaces;
+  s.fractionAccuracy = start.fractionAccuracy;
+  s.radiansPerUnit = start.radiansPerUnit;
+  s.display = start.display;
+}
+
 Calculator::Calculator(CalculatorToolkit& toolkit, NumberLocale locale)
     : tk_(toolkit), loc_(std::move(locale)) {}
 
 void Calculator::setDisplay(std::string text) {
-  s_.window = std::move(text);
+  s_.display = std::move(text);
   s_.resultShown.clear();
 }
 
 void Calculator::showError() {
-  s_.window = "ERROR";
-  s_.switch_ = 1;
+  s_.display = "ERROR";
+  s_.newNumber = true;
 }
 
 void Calculator::endEntry() {
-  s_.switch_ = 1;
-  s_.dot = 0;
+  s_.newNumber = true;
+  s_.pointState = PointState::kNone;
 }
 
 // Starting a new entry also resets that entry's guards, so a point or EXP of an
 // earlier entry never blocks this one, and the sign of an earlier binary
 // result: typed binary digits are a positive number until the sign key.
 void Calculator::clear() {
-  if (s_.switch_ == 1) {
-    s_.window.clear();
-    s_.switch_ = 0;
-    s_.dot = 0;
-    s_.exponent = 0;
+  if (s_.newNumber) {
+    s_.display.clear();
+    s_.newNumber = false;
+    s_.pointState = PointState::kNone;
+    s_.exponentPresses = 0;
     s_.binNegative = false;
   }
 }
@@ -44,146 +57,151 @@ void Calculator::clear() {
 void Calculator::digit(int d) {
   if (d == 0) return zero();
   clear();
-  if ((d >= 2 && d <= 7 && s_.numBase == 4) || (d >= 8 && (s_.numBase == 3 || s_.numBase == 4)))
+  if ((d >= 2 && d <= 7 && s_.base == Base::kBinary) ||
+      (d >= 8 && (s_.base == Base::kOctal || s_.base == Base::kBinary)))
     return;
-  if (s_.window == "0" && s_.numBase == 2) s_.window.clear();
-  if (s_.numBase != 2 && !has(s_.window, '.') && ParseNumber(s_.window) == 0) s_.window.clear();
-  s_.window += static_cast<char>('0' + d);
+  if (s_.display == "0" && s_.base == Base::kHex) s_.display.clear();
+  if (s_.base != Base::kHex && !has(s_.display, '.') && ParseNumber(s_.display) == 0)
+    s_.display.clear();
+  s_.display += static_cast<char>('0' + d);
 }
 
 void Calculator::zero() {
   clear();
-  if (s_.window == "0" && s_.numBase == 2) s_.window.clear();
-  if (ParseNumber(s_.window) != 0 || s_.numBase == 2 || (!s_.window.empty() && has(s_.window, '.')))
-    s_.window += '0';
-  if (ParseNumber(s_.window) == 0 && !has(s_.window, '.') && s_.numBase != 2) s_.window = "0";
+  if (s_.display == "0" && s_.base == Base::kHex) s_.display.clear();
+  if (ParseNumber(s_.display) != 0 || s_.base == Base::kHex ||
+      (!s_.display.empty() && has(s_.display, '.')))
+    s_.display += '0';
+  if (ParseNumber(s_.display) == 0 && !has(s_.display, '.') && s_.base != Base::kHex)
+    s_.display = "0";
 }
 
 void Calculator::point() {
   trap([&] {
-    if (s_.numBase != 1) return;
-    if (s_.switch_ == 1) s_.dot = 0;
+    if (s_.base != Base::kDecimal) return;
+    if (s_.newNumber) s_.pointState = PointState::kNone;
     clear();
-    if (s_.dot < 32767) ++s_.dot;  // a 16-bit counter that stops at its top
-    if (s_.dot == 1) s_.window += '.';
-    if (ParseNumber(s_.window) == 0 && s_.dot == 1) s_.window = "0.";
-    if ((s_.window == "0" || s_.window == ".") && s_.dot == 1) s_.window = "0.";
+    // Only the first point of an entry is typed; any further one closes it.
+    s_.pointState = s_.pointState == PointState::kNone ? PointState::kTyped : PointState::kClosed;
+    const bool typed = s_.pointState == PointState::kTyped;
+    if (typed) s_.display += '.';
+    if (ParseNumber(s_.display) == 0 && typed) s_.display = "0.";
+    if ((s_.display == "0" || s_.display == ".") && typed) s_.display = "0.";
   });
 }
 
 void Calculator::exp() {
-  if (s_.numBase == 2) return hexLetter('C');
+  if (s_.base == Base::kHex) return hexLetter('C');
   clear();
-  if (ParseNumber(s_.window) == 0) {
-    s_.window = "0";
+  if (ParseNumber(s_.display) == 0) {
+    s_.display = "0";
     return;
   }
-  if (s_.exponent < 32767) ++s_.exponent;
-  if (s_.exponent == 1) {
-    s_.window += 'E';
-    s_.dot = 2;
+  if (s_.exponentPresses < 32767) ++s_.exponentPresses;
+  if (s_.exponentPresses == 1) {
+    s_.display += 'E';
+    s_.pointState = PointState::kClosed;
   }
 }
 
 void Calculator::hexLetter(char letter) {
-  if (s_.window == "0") s_.window.clear();
+  if (s_.display == "0") s_.display.clear();
   clear();
-  s_.window += letter;
+  s_.display += letter;
 }
 
-void Calculator::signchange() {
+void Calculator::changeSign() {
   trap([&] {
-    if (s_.numBase != 1) toDec();
-    s_.binNegative = ParseNumber(s_.window) < 0;
-    quodec();
-    s_.digits = 0;
-    if (!s_.window.empty()) {
-      s_.window = dotfix(s_.window);
-      s_.window = text(-number(s_.window));
+    if (s_.base != Base::kDecimal) displayToDecimal();
+    s_.binNegative = ParseNumber(s_.display) < 0;
+    restoreDecimalDisplay();
+    s_.fullResult = 0;
+    if (!s_.display.empty()) {
+      s_.display = withLocaleDecimal(s_.display);
+      s_.display = text(-number(s_.display));
     }
-    if (s_.numBase != 1) toBase();
+    if (s_.base != Base::kDecimal) displayToBase();
   });
 }
 
 void Calculator::back() {
-  s_.switch_ = 0;
+  s_.newNumber = false;
   bool removedE = false;
-  if (!s_.window.empty()) {
-    removedE = s_.window.back() == 'E';
-    s_.window.pop_back();
+  if (!s_.display.empty()) {
+    removedE = s_.display.back() == 'E';
+    s_.display.pop_back();
   }
-  if (ParseNumber(s_.window) == 0) s_.window = "0";
+  if (ParseNumber(s_.display) == 0) s_.display = "0";
   // Back turns a shown result back into an entry: a point already in it counts.
-  if (!has(s_.window, '.'))
-    s_.dot = 0;
-  else if (s_.dot == 0)
-    s_.dot = 1;
+  if (!has(s_.display, '.'))
+    s_.pointState = PointState::kNone;
+  else if (s_.pointState == PointState::kNone)
+    s_.pointState = PointState::kTyped;
   auto exponentGone = [&] {
-    s_.exponent = 0;
-    if (has(s_.window, '.')) s_.dot = 1;
+    s_.exponentPresses = 0;
+    if (has(s_.display, '.')) s_.pointState = PointState::kTyped;
   };
   // In hexadecimal "E" is a digit, not an exponent.
-  const bool decimal = s_.numBase == 1;
+  const bool decimal = s_.base == Base::kDecimal;
   if (removedE && decimal) exponentGone();
-  if (decimal && !s_.window.empty() && s_.window.back() == 'E') {
-    s_.window.pop_back();
+  if (decimal && !s_.display.empty() && s_.display.back() == 'E') {
+    s_.display.pop_back();
     exponentGone();
   }
-  if (!s_.window.empty() && (s_.window.back() == '+' || s_.window.back() == '-')) {
-    s_.window.erase(s_.window.size() - std::min<size_t>(2, s_.window.size()));
+  if (!s_.display.empty() && (s_.display.back() == '+' || s_.display.back() == '-')) {
+    s_.display.erase(s_.display.size() - std::min<size_t>(2, s_.display.size()));
     exponentGone();
   }
   // A result edited back to "7E-1" still has its exponent: no point or second E.
-  if (decimal && has(s_.window, 'E')) {
-    s_.dot = 2;
-    s_.exponent = std::max(s_.exponent, 1);
+  if (decimal && has(s_.display, 'E')) {
+    s_.pointState = PointState::kClosed;
+    s_.exponentPresses = std::max(s_.exponentPresses, 1);
   }
 }
 
 void Calculator::deleteEntry() {
-  s_.exponent = 0;
-  s_.dot = 0;
-  s_.switch_ = 0;
+  s_.exponentPresses = 0;
+  s_.pointState = PointState::kNone;
+  s_.newNumber = false;
   s_.binNegative = false;
-  s_.window = "0";
-  s_.digits = s_.window;
-  if (s_.inv == -1) inverse();
-  if (s_.hyper == -1) hyperbolic();
-  quodec();
+  s_.display = "0";
+  s_.fullResult = s_.display;
+  if (s_.inv) toggleInv();
+  if (s_.hyper) toggleHyp();
+  restoreDecimalDisplay();
 }
 
-void Calculator::delall() {
+void Calculator::clearAll() {
   s_.openTip = "open brackets: 0";
   s_.closeTip = "open brackets:0";
   s_.bracketLevel = 0;
-  s_.exponent = 0;
-  s_.dot = 0;
-  s_.switch_ = 0;
+  s_.exponentPresses = 0;
+  s_.pointState = PointState::kNone;
+  s_.newNumber = false;
   s_.binNegative = false;
-  s_.window.clear();
-  s_.digits = "";
+  s_.display.clear();
+  s_.fullResult = "";
   for (int i = 0; i <= kMaxDepth; ++i) {
     s_.addOperand[i] = s_.mulOperand[i] = s_.powOperand[i] = Value();
-    s_.addOp[i].clear();
-    s_.mulOp[i].clear();
-    s_.powOp[i].clear();
+    s_.addOp[i] = s_.mulOp[i] = s_.powOp[i] = Op::kNone;
   }
-  s_.window = "0";
-  if (s_.inv == -1) inverse();
-  if (s_.hyper == -1) hyperbolic();
-  quodec();
+  s_.display = "0";
+  if (s_.inv) toggleInv();
+  if (s_.hyper) toggleHyp();
+  restoreDecimalDisplay();
 }
 
 void Calculator::keyboardDigit(int d) {
-  if (s_.window == "0" && s_.numBase == 2) s_.window.clear();
-  if (s_.numBase != 2 && !has(s_.window, '.') && ParseNumber(s_.window) == 0) s_.window.clear();
+  if (s_.display == "0" && s_.base == Base::kHex) s_.display.clear();
+  if (s_.base != Base::kHex && !has(s_.display, '.') && ParseNumber(s_.display) == 0)
+    s_.display.clear();
   if (d != 0) return digit(d);
   clear();
-  s_.window += '0';
+  s_.display += '0';
 }
 
-void Calculator::window_GotFocus() {
-  if (s_.numBase == 1 && ParseNumber(s_.window) == 0) s_.window = "0";
+void Calculator::displayFocused() {
+  if (s_.base == Base::kDecimal && ParseNumber(s_.display) == 0) s_.display = "0";
   tk_.focusEquals();
 }
 

@@ -18,293 +18,293 @@ int Calculator::level() const {
 double Calculator::operand(const Value& v) const { return must(v.number(loc_)); }
 
 void Calculator::setInvOff() {
-  s_.inv = 1;
-  s_.invlabel.clear();
+  s_.inv = false;
+  s_.invCaption.clear();
 }
 
 // add, and the bitwise operations; subtract joins after its exponent-sign check.
-void Calculator::additive(const char* name) {
+void Calculator::additive(Op op) {
   trap([&] {
-    std::string op = name;
-    if (op == "and" || op == "or" || op == "xor") inverse();
-    quodec();
-    toDec();
-    s_.digits = 0;
-    s_.exponent = 0;
+    if (op == Op::kAnd || op == Op::kOr || op == Op::kXor) toggleInv();
+    restoreDecimalDisplay();
+    displayToDecimal();
+    s_.fullResult = 0;
+    s_.exponentPresses = 0;
     const int L = level();
-    if (!s_.powOp[L].empty()) equals();
-    if (!s_.mulOp[L].empty()) equals();
-    if (!s_.addOp[L].empty()) equals();
-    s_.switch_ = 1;
-    if ((op == "add" || op == "subtract") && s_.inv == -1) {
-      op = op == "add" ? "pol" : "rec";
-      inverse();
+    if (s_.powOp[L] != Op::kNone) reduceDepth();
+    if (s_.mulOp[L] != Op::kNone) reduceDepth();
+    if (s_.addOp[L] != Op::kNone) reduceDepth();
+    s_.newNumber = true;
+    if ((op == Op::kAdd || op == Op::kSubtract) && s_.inv) {
+      op = op == Op::kAdd ? Op::kToPolar : Op::kToRectangular;
+      toggleInv();
     }
     s_.addOp[L] = op;
-    if (s_.addOperand[L].parse() != 0) calculate();
-    s_.addOperand[L] = s_.window;
-    if (s_.numBase != 1) toBase();  // show the stored operand in the current base
-    s_.dot = 0;
+    if (s_.addOperand[L].parse() != 0) applyAdditive();
+    s_.addOperand[L] = s_.display;
+    if (s_.base != Base::kDecimal) displayToBase();  // show the stored operand in the current base
+    s_.pointState = PointState::kNone;
   });
 }
 
-void Calculator::add() { additive("add"); }
-void Calculator::bitAnd() { additive("and"); }
-void Calculator::bitOr() { additive("or"); }
-void Calculator::bitXor() { additive("xor"); }
+void Calculator::add() { additive(Op::kAdd); }
+void Calculator::bitAnd() { additive(Op::kAnd); }
+void Calculator::bitOr() { additive(Op::kOr); }
+void Calculator::bitXor() { additive(Op::kXor); }
 
 void Calculator::subtract() {
   // The minus of an exponent being typed (in hexadecimal "E" is a digit).
-  if (s_.numBase == 1 && !s_.window.empty() && s_.window.back() == 'E') {
-    s_.window += '-';
+  if (s_.base == Base::kDecimal && !s_.display.empty() && s_.display.back() == 'E') {
+    s_.display += '-';
     return;
   }
-  additive("subtract");
+  additive(Op::kSubtract);
 }
 
 void Calculator::multiply() {
   trap([&] {
-    quodec();
-    toDec();
-    s_.digits = 0;
-    s_.exponent = 0;
+    restoreDecimalDisplay();
+    displayToDecimal();
+    s_.fullResult = 0;
+    s_.exponentPresses = 0;
     const int L = level();
-    if (s_.powOp[L] == "rad") equals();
-    if (!s_.mulOp[L].empty()) equal();
-    s_.switch_ = 1;
-    s_.mulOp[L] = "multiply";
-    if (s_.mulOperand[L].parse() != 0) calculatef();
-    s_.mulOperand[L] = s_.window;
-    if (s_.numBase != 1) toBase();
-    s_.dot = 0;
+    if (s_.powOp[L] == Op::kPower) reduceDepth();
+    if (s_.mulOp[L] != Op::kNone) reduceProducts();
+    s_.newNumber = true;
+    s_.mulOp[L] = Op::kMultiply;
+    if (s_.mulOperand[L].parse() != 0) applyMultiplicative();
+    s_.mulOperand[L] = s_.display;
+    if (s_.base != Base::kDecimal) displayToBase();
+    s_.pointState = PointState::kNone;
   });
 }
 
 void Calculator::divide() {
   trap([&] {
-    quodec();
-    toDec();
-    s_.digits = 0;
-    s_.exponent = 0;
+    restoreDecimalDisplay();
+    displayToDecimal();
+    s_.fullResult = 0;
+    s_.exponentPresses = 0;
     const int L = level();
-    if (s_.powOp[L] == "rad") equals();
-    if (!s_.mulOp[L].empty()) equal();
-    s_.switch_ = 1;
-    if (s_.inv == -1) {
-      s_.mulOp[L] = "mod";
-      inverse();
+    if (s_.powOp[L] == Op::kPower) reduceDepth();
+    if (s_.mulOp[L] != Op::kNone) reduceProducts();
+    s_.newNumber = true;
+    if (s_.inv) {
+      s_.mulOp[L] = Op::kModulo;
+      toggleInv();
     } else {
-      s_.mulOp[L] = "divide";
+      s_.mulOp[L] = Op::kDivide;
     }
-    if (s_.mulOperand[L].parse() != 0) calculatef();
-    s_.mulOperand[L] = s_.window;
-    if (s_.numBase != 1) toBase();
-    s_.dot = 0;
+    if (s_.mulOperand[L].parse() != 0) applyMultiplicative();
+    s_.mulOperand[L] = s_.display;
+    if (s_.base != Base::kDecimal) displayToBase();
+    s_.pointState = PointState::kNone;
   });
 }
 
 void Calculator::raise() {
-  if (s_.numBase != 1) return;
+  if (s_.base != Base::kDecimal) return;
   trap([&] {
-    if (s_.inv == -1) {
-      s_.rootFlag = -1;
-      inverse();
+    if (s_.inv) {
+      s_.powerTakesRoot = true;
+      toggleInv();
     } else {
-      s_.rootFlag = 1;
+      s_.powerTakesRoot = false;
     }
-    quodec();
-    s_.digits = 0;
-    s_.exponent = 0;
+    restoreDecimalDisplay();
+    s_.fullResult = 0;
+    s_.exponentPresses = 0;
     const int L = level();
-    const bool waiting = s_.powOp[L] == "rad";
-    if (!waiting) equa();
-    s_.switch_ = 1;
-    s_.powOp[L] = "rad";
+    const bool waiting = s_.powOp[L] == Op::kPower;
+    if (!waiting) reducePower();
+    s_.newNumber = true;
+    s_.powOp[L] = Op::kPower;
     // A power already waiting is evaluated first, so x^y^z runs left to right.
-    if (waiting) calculateff();
-    s_.powOperand[L] = s_.window;
-    s_.dot = 0;
+    if (waiting) applyPower();
+    s_.powOperand[L] = s_.display;
+    s_.pointState = PointState::kNone;
   });
 }
 
 void Calculator::percentage() {
-  if (s_.numBase != 1) return;
+  if (s_.base != Base::kDecimal) return;
   trap([&] {
-    quodec();
-    s_.digits = 0;
+    restoreDecimalDisplay();
+    s_.fullResult = 0;
     const int L = level();
-    const std::string& a = s_.addOp[L];
-    const std::string& m = s_.mulOp[L];
-    if (a == "add" || a == "subtract") {
-      s_.window = text(operand(s_.addOperand[L]) * (number(s_.window) / 100));
-    } else if (m == "multiply" || m == "divide" || (a.empty() && m.empty())) {
-      s_.window = text(number(s_.window) / 100);
+    const Op a = s_.addOp[L];
+    const Op m = s_.mulOp[L];
+    if (a == Op::kAdd || a == Op::kSubtract) {
+      s_.display = text(operand(s_.addOperand[L]) * (number(s_.display) / 100));
+    } else if (m == Op::kMultiply || m == Op::kDivide || (a == Op::kNone && m == Op::kNone)) {
+      s_.display = text(number(s_.display) / 100);
     }
-    s_.switch_ = 1;
-    s_.dot = 0;
+    s_.newNumber = true;
+    s_.pointState = PointState::kNone;
   });
 }
 
-void Calculator::equals() {
+void Calculator::reduceDepth() {
   trap([&] {
-    s_.exponent = 0;
-    s_.switch_ = 1;
-    calculateff();
+    s_.exponentPresses = 0;
+    s_.newNumber = true;
+    applyPower();
     const int L = level();
-    if (s_.powOp[L].empty()) {
-      calculatef();
-      s_.mulOp[L].clear();
-      calculate();
-      s_.addOp[L].clear();
+    if (s_.powOp[L] == Op::kNone) {
+      applyMultiplicative();
+      s_.mulOp[L] = Op::kNone;
+      applyAdditive();
+      s_.addOp[L] = Op::kNone;
       s_.addOperand[L] = s_.mulOperand[L] = s_.powOperand[L] = 0;
-      if (s_.window.empty()) s_.window = "0";
+      if (s_.display.empty()) s_.display = "0";
     }
-    s_.powOp[L].clear();
+    s_.powOp[L] = Op::kNone;
   });
 }
 
-void Calculator::equal() {
+void Calculator::reduceProducts() {
   trap([&] {
-    s_.exponent = 0;
-    s_.switch_ = 1;
-    calculatef();
+    s_.exponentPresses = 0;
+    s_.newNumber = true;
+    applyMultiplicative();
     const int L = level();
-    s_.mulOp[L].clear();
+    s_.mulOp[L] = Op::kNone;
     s_.mulOperand[L] = 0;
   });
 }
 
-void Calculator::equa() {
+void Calculator::reducePower() {
   trap([&] {
-    s_.exponent = 0;
-    s_.switch_ = 1;
-    calculateff();
+    s_.exponentPresses = 0;
+    s_.newNumber = true;
+    applyPower();
     const int L = level();
-    s_.powOp[L].clear();
+    s_.powOp[L] = Op::kNone;
     s_.powOperand[L] = 0;
   });
 }
 
 namespace {
-std::int32_t bitwise(const std::string& op, std::int32_t a, std::int32_t b) {
+std::int32_t bitwise(Op op, std::int32_t a, std::int32_t b) {
   const auto ua = static_cast<std::uint32_t>(a), ub = static_cast<std::uint32_t>(b);
-  const std::uint32_t r = op == "and" ? (ua & ub) : op == "or" ? (ua | ub) : (ua ^ ub);
+  const std::uint32_t r = op == Op::kAnd ? (ua & ub) : op == Op::kOr ? (ua | ub) : (ua ^ ub);
   return static_cast<std::int32_t>(r);
 }
 }  // namespace
 
-void Calculator::calculate() {
+void Calculator::applyAdditive() {
   trap([&] {
     const int L = level();
-    s_.addOperand[L] = zova::commafix(s_.addOperand[L], loc_);
-    s_.window = commafix(s_.window);
-    const std::string& op = s_.addOp[L];
+    s_.addOperand[L] = zova::withDotDecimal(s_.addOperand[L], loc_);
+    s_.display = withDotDecimal(s_.display);
+    const Op op = s_.addOp[L];
     const Value& a = s_.addOperand[L];
-    if (op == "add") {
-      s_.window = text(a.parse() + ParseNumber(s_.window));
-    } else if (op == "subtract") {
-      s_.window = text(a.parse() - ParseNumber(s_.window));
-    } else if (op == "pol") {
-      const double x = number(dotfix(a.text(loc_)));
-      const double y = number(dotfix(s_.window));
+    if (op == Op::kAdd) {
+      s_.display = text(a.parse() + ParseNumber(s_.display));
+    } else if (op == Op::kSubtract) {
+      s_.display = text(a.parse() - ParseNumber(s_.display));
+    } else if (op == Op::kToPolar) {
+      const double x = number(withLocaleDecimal(a.text(loc_)));
+      const double y = number(withLocaleDecimal(s_.display));
       const double theta = std::atan(must(Divide(y, x)));
-      s_.constant = theta / s_.angle;
-      s_.window = text(must(Divide(x, std::cos(s_.angle * s_.constant.parse()))));
-    } else if (op == "rec") {
-      const double r = number(dotfix(a.text(loc_)));
-      const double theta = number(dotfix(s_.window));
-      s_.window = text(r * std::cos(s_.angle * theta));
-      const std::string k = text(r * std::sin(s_.angle * theta));
+      s_.kRegister = theta / s_.radiansPerUnit;
+      s_.display = text(must(Divide(x, std::cos(s_.radiansPerUnit * s_.kRegister.parse()))));
+    } else if (op == Op::kToRectangular) {
+      const double r = number(withLocaleDecimal(a.text(loc_)));
+      const double theta = number(withLocaleDecimal(s_.display));
+      s_.display = text(r * std::cos(s_.radiansPerUnit * theta));
+      const std::string k = text(r * std::sin(s_.radiansPerUnit * theta));
       if (k.find(',') != std::string::npos)
-        s_.constant = commafix(k);
+        s_.kRegister = withDotDecimal(k);
       else
-        s_.constant = r * std::sin(s_.angle * theta);
-    } else if (op == "and" || op == "or" || op == "xor") {
+        s_.kRegister = r * std::sin(s_.radiansPerUnit * theta);
+    } else if (op == Op::kAnd || op == Op::kOr || op == Op::kXor) {
       const auto x = must(RoundToLong(a.parse()));
-      const auto y = must(RoundToLong(ParseNumber(s_.window)));
-      s_.window = std::to_string(bitwise(op, x, y));
+      const auto y = must(RoundToLong(ParseNumber(s_.display)));
+      s_.display = std::to_string(bitwise(op, x, y));
     }
   });
 }
 
-void Calculator::calculatef() {
+void Calculator::applyMultiplicative() {
   trap([&] {
     const int L = level();
-    s_.mulOperand[L] = zova::commafix(s_.mulOperand[L], loc_);
-    s_.window = commafix(s_.window);
-    const std::string& op = s_.mulOp[L];
+    s_.mulOperand[L] = zova::withDotDecimal(s_.mulOperand[L], loc_);
+    s_.display = withDotDecimal(s_.display);
+    const Op op = s_.mulOp[L];
     const double a = s_.mulOperand[L].parse();
-    if (op == "multiply") {
-      s_.window = text(a * ParseNumber(s_.window));
-    } else if (op == "divide") {
-      s_.window = text(must(Divide(a, ParseNumber(s_.window))));
-    } else if (op == "mod") {
+    if (op == Op::kMultiply) {
+      s_.display = text(a * ParseNumber(s_.display));
+    } else if (op == Op::kDivide) {
+      s_.display = text(must(Divide(a, ParseNumber(s_.display))));
+    } else if (op == Op::kModulo) {
       const std::int64_t x = must(RoundToLong(a));
-      const std::int64_t y = must(RoundToLong(ParseNumber(s_.window)));
+      const std::int64_t y = must(RoundToLong(ParseNumber(s_.display)));
       if (y == 0) fail();
-      s_.window = std::to_string(x % y);  // truncating: the sign of x
+      s_.display = std::to_string(x % y);  // truncating: the sign of x
     }
   });
 }
 
-void Calculator::calculateff() {
+void Calculator::applyPower() {
   trap([&] {
     const int L = level();
-    if (s_.powOp[L] != "rad") return;
-    s_.powOperand[L] = Value(dotfix(s_.powOperand[L].text(loc_)));
-    s_.window = dotfix(s_.window);
-    if (s_.rootFlag == -1) s_.powOperand[L] = must(Divide(1, operand(s_.powOperand[L])));
-    if (s_.rootFlag == 1)
-      s_.window = text(must(Power(operand(s_.powOperand[L]), number(s_.window))));
-    else
-      s_.window = text(must(Power(number(s_.window), operand(s_.powOperand[L]))));
-    if (s_.hyper == -1) hyperbolic();
+    if (s_.powOp[L] != Op::kPower) return;
+    s_.powOperand[L] = Value(withLocaleDecimal(s_.powOperand[L].text(loc_)));
+    s_.display = withLocaleDecimal(s_.display);
+    if (s_.powerTakesRoot) {
+      s_.powOperand[L] = must(Divide(1, operand(s_.powOperand[L])));
+      s_.display = text(must(Power(number(s_.display), operand(s_.powOperand[L]))));
+    } else {
+      s_.display = text(must(Power(operand(s_.powOperand[L]), number(s_.display))));
+    }
+    if (s_.hyper) toggleHyp();
   });
 }
 
-void Calculator::peel() {
-  quodec();
-  while (s_.bracketLevel > 1) CloseBrackets();
-  toDec();
-  equals();
+void Calculator::evaluateAll() {
+  restoreDecimalDisplay();
+  while (s_.bracketLevel > 1) closeBracket();
+  displayToDecimal();
+  reduceDepth();
   s_.bracketLevel = 0;
-  equals();
-  toBase();
-  s_.digits = s_.window;
-  if (s_.togstack && onStackEntry) onStackEntry();
+  reduceDepth();
+  displayToBase();
+  s_.fullResult = s_.display;
+  if (s_.resultsToStats && onStackEntry) onStackEntry();
   s_.openTip = s_.closeTip = "open brackets:0";
-  scientific();
-  s_.resultShown = s_.window;
+  formatResult();
+  s_.resultShown = s_.display;
 }
 
-void Calculator::OpenBrackets() {
+void Calculator::openBracket() {
   s_.openTip = s_.closeTip = "open brackets:" + PaddedNumberText(s_.bracketLevel + 1.0);
   ++s_.bracketLevel;
-  s_.window = "( -- " + PaddedNumberText(s_.bracketLevel);
-  s_.switch_ = 1;
+  s_.display = "( -- " + PaddedNumberText(s_.bracketLevel);
+  s_.newNumber = true;
   // A new depth starts empty: nothing left over from an earlier "=" joins it.
   if (s_.bracketLevel <= kMaxDepth) {
     const int L = s_.bracketLevel;
-    s_.addOp[L].clear();
-    s_.mulOp[L].clear();
-    s_.powOp[L].clear();
+    s_.addOp[L] = Op::kNone;
+    s_.mulOp[L] = Op::kNone;
+    s_.powOp[L] = Op::kNone;
     s_.addOperand[L] = s_.mulOperand[L] = s_.powOperand[L] = Value();
   }
 }
 
-void Calculator::CloseBrackets() {
+void Calculator::closeBracket() {
   if (s_.bracketLevel > 0)
     s_.openTip = s_.closeTip = "open brackets:" + PaddedNumberText(s_.bracketLevel - 1.0);
-  if (s_.window.find("( -- ") != std::string::npos) s_.window = "0";
-  quodec();
-  toDec();
-  equals();
-  equals();
-  toBase();
+  if (s_.display.find("( -- ") != std::string::npos) s_.display = "0";
+  restoreDecimalDisplay();
+  displayToDecimal();
+  reduceDepth();
+  reduceDepth();
+  displayToBase();
   if (s_.bracketLevel >= 1) --s_.bracketLevel;
-  s_.digits = 0;
+  s_.fullResult = 0;
 }
 
-void Calculator::toggleStack() { s_.togstack = !s_.togstack; }
+void Calculator::toggleStack() { s_.resultsToStats = !s_.resultsToStats; }
 
 }  // namespace zova

@@ -7,31 +7,36 @@
 
 namespace zova {
 
-std::string Calculator::commafix(std::string issue) const {
-  return zova::commafix(std::move(issue));
+std::string Calculator::withDotDecimal(std::string issue) const {
+  return zova::withDotDecimal(std::move(issue));
 }
 
-std::string Calculator::dotfix(std::string issue) const {
-  return zova::dotfix(std::move(issue), loc_);
+std::string Calculator::withLocaleDecimal(std::string issue) const {
+  return zova::withLocaleDecimal(std::move(issue), loc_);
 }
 
-void Calculator::scientific() {
-  s_.window = commafix(s_.window);
-  if (s_.numBase != 1) return;
+void Calculator::formatResult() {
+  s_.display = withDotDecimal(s_.display);
+  if (s_.base != Base::kDecimal) return;
   // A failure stays visible after "=": the text "ERROR" is never turned into a number.
-  if (s_.window == "ERROR") return;
-  const int places = static_cast<int>(std::clamp(s_.zeroes, 0.0, 15.0));
+  if (s_.display == "ERROR") return;
+  const int places = static_cast<int>(std::clamp(s_.decimalPlaces, 0.0, 15.0));
   const std::string p = places == 0 ? "0" : "0." + std::string(places, '0');
-  s_.window = commafix(s_.window);
-  s_.window = dotfix(s_.window);
-  if (!IsNumber(s_.window, loc_)) s_.window = text(ParseNumber(s_.window));
-  const double x = TextToNumber(s_.window, loc_).value_or(0.0);
-  if (s_.OptionFix)
-    s_.window = FormatNumber(x, p, loc_);
-  else if (s_.OptionSci)
-    s_.window = FormatNumber(x, p + "E+000", loc_);
-  else
-    s_.window = text(x);
+  s_.display = withDotDecimal(s_.display);
+  s_.display = withLocaleDecimal(s_.display);
+  if (!IsNumber(s_.display, loc_)) s_.display = text(ParseNumber(s_.display));
+  const double x = TextToNumber(s_.display, loc_).value_or(0.0);
+  switch (s_.format) {
+    case NumberFormat::Fix:
+      s_.display = FormatNumber(x, p, loc_);
+      break;
+    case NumberFormat::Scientific:
+      s_.display = FormatNumber(x, p + "E+000", loc_);
+      break;
+    case NumberFormat::Standard:
+      s_.display = text(x);
+      break;
+  }
 }
 
 }  // namespace zova

@@ -8,73 +8,71 @@
 
 namespace zova {
 
-void Calculator::inverse() {
-  s_.inv = s_.inv * -1;
-  if (s_.inv == 1) s_.invlabel.clear();
-  if (s_.inv == -1) s_.invlabel = "inv";
+void Calculator::toggleInv() {
+  s_.inv = !s_.inv;
+  s_.invCaption = s_.inv ? "inv" : "";
 }
 
-void Calculator::hyperbolic() {
-  if (s_.numBase != 1) return;
-  s_.hyper = s_.hyper * -1;
-  if (s_.hyper == 1) s_.hyplabel.clear();
-  if (s_.hyper == -1) s_.hyplabel = "h";
+void Calculator::toggleHyp() {
+  if (s_.base != Base::kDecimal) return;
+  s_.hyper = !s_.hyper;
+  s_.hypCaption = s_.hyper ? "h" : "";
 }
 
 namespace {
-struct AngleUnit {
+struct UnitRow {
   double angle;
   double fromPrevious;  // what Mode with inv multiplies the display by
   const char* rad;
   const char* grad;
   const char* deg;
 };
-AngleUnit unitFor(int flag) {
-  switch (flag) {
-    case 1:
+UnitRow unitRow(AngleUnit unit) {
+  switch (unit) {
+    case AngleUnit::kRadians:
       return {1.0, kPi / 180, "r", "", ""};
-    case 2:
+    case AngleUnit::kGrads:
       return {kPi / 200, 200 / kPi, "", "g", ""};
-    default:
-      return {kPi / 180, 0.9, "", "", "d"};
+    case AngleUnit::kDegrees:
+      break;
   }
+  return {kPi / 180, 0.9, "", "", "d"};
 }
 }  // namespace
 
-void Calculator::trigmode() {
+void Calculator::cycleAngleUnit() {
   // Outside decimal the key leaves a text such as "FF" alone.
-  if (s_.numBase != 1) return;
+  if (s_.base != Base::kDecimal) return;
   trap([&] {
-    if (!IsNumber(s_.window, loc_)) s_.window = text(ParseNumber(s_.window));
-    s_.window = dotfix(s_.window);
-    s_.flag = s_.flag + 1;
-    if (s_.flag < 1 || s_.flag > 3) s_.flag = 1;
-    const AngleUnit u = unitFor(s_.flag);
-    s_.angle = u.angle;
-    s_.radlabel = u.rad;
-    s_.gradlabel = u.grad;
-    s_.deglabel = u.deg;
-    if (s_.inv == -1) s_.window = text(number(s_.window) * u.fromPrevious);
+    if (!IsNumber(s_.display, loc_)) s_.display = text(ParseNumber(s_.display));
+    s_.display = withLocaleDecimal(s_.display);
+    s_.angleUnit = NextAngleUnit(s_.angleUnit);
+    const UnitRow u = unitRow(*s_.angleUnit);
+    s_.radiansPerUnit = u.angle;
+    s_.radCaption = u.rad;
+    s_.gradCaption = u.grad;
+    s_.degCaption = u.deg;
+    if (s_.inv) s_.display = text(number(s_.display) * u.fromPrevious);
     setInvOff();
   });
-  if (s_.starter == 1) tk_.focusEquals();
+  if (s_.startedUp) tk_.focusEquals();
 }
 
 // which: 0 sine, 1 cosine, 2 tangent.
 void Calculator::trig(int which) {
-  if (s_.numBase != 1) return;
+  if (s_.base != Base::kDecimal) return;
   trap([&] {
-    quodec();
-    s_.digits = 0;
-    const double x = number(s_.window);
-    if (s_.flag == 0) s_.angle = kPi / 180;
-    const bool inv = s_.inv == -1, hyp = s_.hyper == -1;
+    restoreDecimalDisplay();
+    s_.fullResult = 0;
+    const double x = number(s_.display);
+    if (!s_.angleUnit) s_.radiansPerUnit = kPi / 180;
+    const bool inv = s_.inv, hyp = s_.hyper;
     if (inv && hyp) {
       double r = 0;
       if (which == 0) r = must(Log(x + must(Sqrt(x * x + 1))));
       if (which == 1) r = must(Log(x + must(Sqrt(x * x - 1))));
       if (which == 2) r = must(Log(must(Divide(x + 1, 1 - x)))) / 2;
-      s_.window = text(r);
+      s_.display = text(r);
     } else if (inv) {
       double r = 0;
       bool exact = false;  // ±1 for the inverse sine and cosine: the angle itself
@@ -89,26 +87,26 @@ void Calculator::trig(int which) {
         r = std::atan(-x / must(Sqrt(1 - x * x))) + 2 * std::atan(1.0);
       }
       if (exact) {
-        s_.window = text(r / s_.angle);
+        s_.display = text(r / s_.radiansPerUnit);
       } else {
-        s_.window = text(r);
-        s_.window = text(must(Divide(number(s_.window), s_.angle)));
+        s_.display = text(r);
+        s_.display = text(must(Divide(number(s_.display), s_.radiansPerUnit)));
       }
     } else if (hyp) {
       const double ep = must(Exp(x)), em = must(Exp(-x));
-      if (which == 0) s_.window = text((ep - em) / 2);
-      if (which == 1) s_.window = text((ep + em) / 2);
-      if (which == 2) s_.window = text(must(Divide(ep - em, ep + em)));
+      if (which == 0) s_.display = text((ep - em) / 2);
+      if (which == 1) s_.display = text((ep + em) / 2);
+      if (which == 2) s_.display = text(must(Divide(ep - em, ep + em)));
     } else {
-      const double t = number(text(x * s_.angle));
-      if (which == 0) s_.window = text(std::sin(t));
-      if (which == 1) s_.window = text(std::cos(t));
-      if (which == 2) s_.window = text(std::tan(t));
+      const double t = number(text(x * s_.radiansPerUnit));
+      if (which == 0) s_.display = text(std::sin(t));
+      if (which == 1) s_.display = text(std::cos(t));
+      if (which == 2) s_.display = text(std::tan(t));
     }
-    if (s_.inv == -1) setInvOff();
-    if (s_.hyper == -1) {
-      s_.hyper = 1;
-      s_.hyplabel.clear();
+    if (s_.inv) setInvOff();
+    if (s_.hyper) {
+      s_.hyper = false;
+      s_.hypCaption.clear();
     }
     endEntry();
   });
@@ -119,65 +117,61 @@ void Calculator::cosine() { trig(1); }
 void Calculator::tangent() { trig(2); }
 
 void Calculator::logarithm() {
-  if (s_.numBase != 1) return;
+  if (s_.base != Base::kDecimal) return;
   trap([&] {
-    quodec();
-    s_.digits = 0;
-    if (s_.inv == 0) s_.inv = 1;
-    if (s_.hyper == 0) s_.hyper = 1;
-    const double x = number(s_.window);
-    if (s_.inv == 1)
-      s_.window = text(must(Log(x)) / std::log(10.0));
+    restoreDecimalDisplay();
+    s_.fullResult = 0;
+    const double x = number(s_.display);
+    if (!s_.inv)
+      s_.display = text(must(Log(x)) / std::log(10.0));
     else
-      s_.window = text(must(Power(10, x)));
-    if (s_.inv == -1) inverse();
-    if (s_.hyper == -1) hyperbolic();
+      s_.display = text(must(Power(10, x)));
+    if (s_.inv) toggleInv();
+    if (s_.hyper) toggleHyp();
     endEntry();
   });
 }
 
-void Calculator::natural() {
-  if (s_.numBase != 1) return;
+void Calculator::naturalLog() {
+  if (s_.base != Base::kDecimal) return;
   trap([&] {
-    quodec();
-    s_.digits = 0;
-    if (s_.inv == 0) s_.inv = 1;
-    if (s_.hyper == 0) s_.hyper = 1;
-    const double x = number(s_.window);
-    if (s_.inv == 1)
-      s_.window = text(must(Log(x)) / std::log(std::exp(1.0)));
+    restoreDecimalDisplay();
+    s_.fullResult = 0;
+    const double x = number(s_.display);
+    if (!s_.inv)
+      s_.display = text(must(Log(x)) / std::log(std::exp(1.0)));
     else
-      s_.window = text(must(Exp(x)));
-    if (s_.inv == -1) inverse();
-    if (s_.hyper == -1) hyperbolic();
+      s_.display = text(must(Exp(x)));
+    if (s_.inv) toggleInv();
+    if (s_.hyper) toggleHyp();
     endEntry();
   });
 }
 
-void Calculator::squareroot() {
+void Calculator::squareRoot() {
   trap([&] {
-    quodec();
-    s_.digits = 0;
-    s_.window = text(must(Power(number(s_.window), 0.5)));
+    restoreDecimalDisplay();
+    s_.fullResult = 0;
+    s_.display = text(must(Power(number(s_.display), 0.5)));
     endEntry();
   });
 }
 
 void Calculator::square() {
   trap([&] {
-    quodec();
-    s_.digits = 0;
-    s_.window = text(must(Power(number(s_.window), 2)));
+    restoreDecimalDisplay();
+    s_.fullResult = 0;
+    s_.display = text(must(Power(number(s_.display), 2)));
     endEntry();
   });
 }
 
-void Calculator::flip() {
+void Calculator::reciprocal() {
   trap([&] {
-    quodec();
-    s_.digits = 0;
-    s_.window = text(must(Divide(1, number(s_.window))));
-    s_.switch_ = 1;
+    restoreDecimalDisplay();
+    s_.fullResult = 0;
+    s_.display = text(must(Divide(1, number(s_.display))));
+    s_.newNumber = true;
   });
 }
 
@@ -187,35 +181,35 @@ void Calculator::pi() {
 }
 
 // Outside decimal the factorial is taken of the decimal value and shown in the base.
-void Calculator::factorially() {
+void Calculator::factorial() {
   trap([&] {
-    quodec();
-    s_.digits = 0;
-    if (s_.numBase != 1) toDec();
-    const double n = ParseNumber(s_.window);
+    restoreDecimalDisplay();
+    s_.fullResult = 0;
+    if (s_.base != Base::kDecimal) displayToDecimal();
+    const double n = ParseNumber(s_.display);
     double r = 1;
     for (double i = 1; i <= n; i += 1) {
       r *= i;
       if (!std::isfinite(r)) fail();
     }
-    s_.window = text(r);
-    if (s_.numBase != 1) toBase();
+    s_.display = text(r);
+    if (s_.base != Base::kDecimal) displayToBase();
     endEntry();
   });
 }
 
-void Calculator::angles() {
-  if (s_.numBase != 1) return;
+void Calculator::toDms() {
+  if (s_.base != Base::kDecimal) return;
   trap([&] {
-    quodec();
-    s_.digits = 0;
-    const double x = number(s_.window);
-    s_.degg = Floor(x);
-    s_.minutes = (x - s_.degg) * 60;
-    s_.seconds = (s_.minutes - Floor(s_.minutes)) * 60;
+    restoreDecimalDisplay();
+    s_.fullResult = 0;
+    const double x = number(s_.display);
+    s_.dmsDegrees = Floor(x);
+    s_.dmsMinutes = (x - s_.dmsDegrees) * 60;
+    s_.dmsSeconds = (s_.dmsMinutes - Floor(s_.dmsMinutes)) * 60;
     // Seconds are rounded to the nearest millionth, carrying into minutes and degrees.
-    double deg = s_.degg, min = Floor(s_.minutes);
-    double micro = std::round(s_.seconds * 1000000);
+    double deg = s_.dmsDegrees, min = Floor(s_.dmsMinutes);
+    double micro = std::round(s_.dmsSeconds * 1000000);
     if (micro >= 60000000) {
       micro -= 60000000;
       min += 1;
@@ -228,24 +222,24 @@ void Calculator::angles() {
     if (std::fabs(deg) >= 1e15) fail();
     char sec[32];
     std::snprintf(sec, sizeof sec, "%08.0f", micro);
-    s_.window = text(deg) + (min >= 10 ? "." : ".0") + text(min) + sec;
+    s_.display = text(deg) + (min >= 10 ? "." : ".0") + text(min) + sec;
     endEntry();
   });
 }
 
-void Calculator::angleout() {
-  if (s_.numBase != 1) return;
+void Calculator::fromDms() {
+  if (s_.base != Base::kDecimal) return;
   trap([&] {
-    quodec();
-    s_.digits = 0;
-    const double x = number(s_.window);
+    restoreDecimalDisplay();
+    s_.fullResult = 0;
+    const double x = number(s_.display);
     const double f = x - Floor(x);
-    s_.degg = f;
+    s_.dmsDegrees = f;
     // Minutes are taken after rounding to 10 decimals, so 12.29 reads as 29 minutes.
     const double f100 = std::round(f * 100 * 1e10) / 1e10;
-    s_.minutes = Floor(f100);
-    s_.seconds = (f100 - s_.minutes) * 100;
-    s_.window = text(Floor(x) + s_.minutes / 60 + s_.seconds / 3600);
+    s_.dmsMinutes = Floor(f100);
+    s_.dmsSeconds = (f100 - s_.dmsMinutes) * 100;
+    s_.display = text(Floor(x) + s_.dmsMinutes / 60 + s_.dmsSeconds / 3600);
     endEntry();
   });
 }

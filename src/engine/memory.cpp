@@ -3,49 +3,49 @@
 
 namespace zova {
 
-void Calculator::memoryplus() {
-  if (s_.numBase != 1) return;
-  quodec();
-  s_.digits = 0;
-  if (s_.window != "ERROR") {
+void Calculator::memoryAdd() {
+  if (s_.base != Base::kDecimal) return;
+  restoreDecimalDisplay();
+  s_.fullResult = 0;
+  if (s_.display != "ERROR") {
     // A display that is not a number yet (such as "5E") counts by its numeric prefix.
-    const double x = TextToNumber(s_.window, loc_).value_or(ParseNumber(s_.window));
-    const double sum = s_.stack.parse() + (s_.inv == -1 ? -x : x);
+    const double x = TextToNumber(s_.display, loc_).value_or(ParseNumber(s_.display));
+    const double sum = s_.memory.parse() + (s_.inv ? -x : x);
     if (auto ok = Finite(sum)) {
-      s_.stack = *ok;
-      s_.Memory = " M";
-      s_.switch_ = 1;
+      s_.memory = *ok;
+      s_.memoryCaption = " M";
+      s_.newNumber = true;
       setInvOff();
     } else {
       showError();
     }
   }
-  s_.dot = 0;
+  s_.pointState = PointState::kNone;
 }
 
 void Calculator::memoryRecall() {
-  if (s_.numBase != 1) return;
-  if (s_.inv == -1) {
-    s_.Memory.clear();
-    s_.stack = 0;
+  if (s_.base != Base::kDecimal) return;
+  if (s_.inv) {
+    s_.memoryCaption.clear();
+    s_.memory = 0;
     setInvOff();
     return;
   }
-  setDisplay(text(s_.stack.parse()));
-  if (ParseNumber(s_.window) == 0) s_.window = "0";
+  setDisplay(text(s_.memory.parse()));
+  if (ParseNumber(s_.display) == 0) s_.display = "0";
   endEntry();
 }
 
-void Calculator::kin() {
-  quodec();
-  s_.digits = 0;
-  if (s_.window != "ERROR") s_.constant = s_.window;
+void Calculator::storeK() {
+  restoreDecimalDisplay();
+  s_.fullResult = 0;
+  if (s_.display != "ERROR") s_.kRegister = s_.display;
   endEntry();
 }
 
 // K's text comes back as it was stored, in whatever base; only an empty K shows "0".
-void Calculator::kout() {
-  std::string k = s_.constant.text(loc_);
+void Calculator::recallK() {
+  std::string k = s_.kRegister.text(loc_);
   setDisplay(k.empty() ? "0" : k);
   endEntry();
 }

@@ -88,7 +88,7 @@ std::optional<double> FinanceModel::read(const Value& v) const {
 std::string FinanceModel::normalized(std::string_view display) const {
   std::string t(display);
   if (IsNumber(t, loc_)) t = NumberToText(ParseNumber(t), loc_);
-  return dotfix(std::move(t), loc_);
+  return withLocaleDecimal(std::move(t), loc_);
 }
 
 void FinanceModel::finError() {
@@ -180,7 +180,7 @@ PanelEffect FinanceModel::finfInt_Click(std::string_view display) {
   const std::string& entered = *e.display;
   const auto x = read(Value(entered));
   if (!x) return failed(e);
-  const Value yearly = commafix(*x > 1 ? Value(*x / 100) : Value(entered), loc_);
+  const Value yearly = withDotDecimal(*x > 1 ? Value(*x / 100) : Value(entered), loc_);
   s_.finInt = yearly;
   cell(FinCell::kInt) = FormatNumber(parse(yearly), kYearly, loc_);
   const auto rate = Divide(parse(yearly), s_.finPPY);
@@ -425,7 +425,7 @@ bool FinanceModel::restore(std::span<const std::string> lines) {
 }
 
 std::vector<std::string> FinanceModel::savedLines() {
-  s_.finInt = dotfix(s_.finInt, loc_);
+  s_.finInt = withLocaleDecimal(s_.finInt, loc_);
   return {s_.finInt.text(loc_),
           NumberToText(s_.finPPY, loc_),
           s_.finRate.text(loc_),

@@ -146,7 +146,7 @@ class FinanceModel {
   /// the first numeric line (P/Yr, the three currency lines) that does not
   /// convert; the lines before it stay applied.
   bool restore(std::span<const std::string> lines);
-  /// Settings lines 19 to 29 for writing; finInt keeps its dotfix form.
+  /// Settings lines 19 to 29 for writing; finInt keeps its withLocaleDecimal form.
   std::vector<std::string> savedLines();
 
  private:
@@ -154,8 +154,8 @@ class FinanceModel {
   /// A field read as a number: empty (or "") is 0, a text goes through TextToNumber.
   std::optional<double> read(const Value& v) const;
   /// A field read leniently: commas to points, then ParseNumber.
-  double parse(const Value& v) const { return commafix(v, loc_).parse(); }
-  /// A numeric display becomes its NumberToText form, then dotfix.
+  double parse(const Value& v) const { return withDotDecimal(v, loc_).parse(); }
+  /// A numeric display becomes its NumberToText form, then withLocaleDecimal.
   std::string normalized(std::string_view display) const;
   PanelEffect enterCell(Value& field, FinCell c, std::string_view pattern,
                         std::string_view display);

@@ -175,46 +175,46 @@ bool wholeAsShown(double n) {
   return PaddedNumberText(n).find('.') == std::string::npos;
 }
 
-void Calculator::Quotient_Click() {
-  if (s_.numBase != 1) return;
+void Calculator::showFraction() {
+  if (s_.base != Base::kDecimal) return;
   trap([&] {
-    quodec();
-    s_.digits = 0;
-    if (s_.inv == -1 && s_.rootpart) {
-      inverse();  // there is no mixed form with radicals
+    restoreDecimalDisplay();
+    s_.fullResult = 0;
+    if (s_.inv && s_.fractionRadicals) {
+      toggleInv();  // there is no mixed form with radicals
       return;
     }
     const BusyPointer busy(tk_, s_.busy);
-    s_.keepwindow = s_.window;
-    const bool mixed = s_.inv == -1;
-    const bool radicals = s_.rootpart;
+    s_.beforeFraction = s_.display;
+    const bool mixed = s_.inv;
+    const bool radicals = s_.fractionRadicals;
     double whole = 0;
     if (mixed) {
-      const double v = number(s_.window);
+      const double v = number(s_.display);
       whole = Floor(v);  // -2.25 gives -3 and the fraction 3/4
-      s_.window = text(v - whole);
+      s_.display = text(v - whole);
     }
-    const double value = number(s_.window);
+    const double value = number(s_.display);
     if (value == 0) {
       // Zero shows as 0/1; a whole number in the mixed form shows only its whole part.
-      s_.window = mixed && whole != 0 ? PaddedNumberText(whole)
-                                      : PaddedNumberText(0) + "/" + PaddedNumberText(1);
+      s_.display = mixed && whole != 0 ? PaddedNumberText(whole)
+                                       : PaddedNumberText(0) + "/" + PaddedNumberText(1);
       setInvOff();
-      s_.switch_ = 1;
+      s_.newNumber = true;
       return;
     }
     // Small and negative values are searched as their reciprocal.
     const bool reciprocal = value < 0.01;
-    if (reciprocal) s_.window = text(must(Divide(1, value)));
-    double x = number(s_.window);
+    if (reciprocal) s_.display = text(must(Divide(1, value)));
+    double x = number(s_.display);
     // With radicals the search squares, so it works on the magnitude and the sign goes
     // back on the denominator afterwards, as it does without radicals.
     const bool negative = x < 0;
     if (radicals) x = std::fabs(x);
 
-    const Found found = search(x, radicals, s_.threshold);
+    const Found found = search(x, radicals, s_.fractionAccuracy);
     if (found.end == End::Exhausted) {
-      s_.window = s_.keepwindow;
+      s_.display = s_.beforeFraction;
       return;
     }
     if (found.end == End::Overflow) fail();
@@ -231,7 +231,7 @@ void Calculator::Quotient_Click() {
     if (radicals && reciprocal) bottom = signedRoot(d);
     if (radicals && !reciprocal) top = signedRoot(n);
     const double shown = must(Divide(top, bottom));
-    if (std::fabs(shown - (number(s_.keepwindow) - whole)) > 1e-14) s_.Label7 = "A";
+    if (std::fabs(shown - (number(s_.beforeFraction) - whole)) > 1e-14) s_.fractionCaption = "A";
 
     bool radical = radicals;
     if (radical) {
@@ -245,10 +245,10 @@ void Calculator::Quotient_Click() {
     std::string out;
     if (mixed && whole != 0) out = PaddedNumberText(whole) + "   ";
     out += PaddedNumberText(n) + "/" + PaddedNumberText(d);
-    s_.window = out;
-    if (radical) s_.Label7 += reciprocal ? "  c\u00bd" : "  b\u00bd";
+    s_.display = out;
+    if (radical) s_.fractionCaption += reciprocal ? "  c\u00bd" : "  b\u00bd";
     setInvOff();
-    s_.switch_ = 1;
+    s_.newNumber = true;
   });
 }
 

@@ -4,16 +4,16 @@
 
 namespace zova {
 
-void Calculator::quodec() {
-  if (s_.window.find('/') != std::string::npos) s_.window = s_.keepwindow;
-  s_.Label7.clear();
+void Calculator::restoreDecimalDisplay() {
+  if (s_.display.find('/') != std::string::npos) s_.display = s_.beforeFraction;
+  s_.fractionCaption.clear();
   // The unformatted result stands for the display only while "=" left it there.
-  if (s_.digits.parse() != 0 && s_.switch_ == 1 && !s_.resultShown.empty() &&
-      s_.window == s_.resultShown)
-    s_.window = s_.digits.text(loc_);
-  if (s_.numBase == 1 && s_.window != "ERROR" && !IsNumber(s_.window, loc_))
-    s_.window = text(ParseNumber(s_.window));
-  s_.window = dotfix(s_.window);
+  if (s_.fullResult.parse() != 0 && s_.newNumber && !s_.resultShown.empty() &&
+      s_.display == s_.resultShown)
+    s_.display = s_.fullResult.text(loc_);
+  if (s_.base == Base::kDecimal && s_.display != "ERROR" && !IsNumber(s_.display, loc_))
+    s_.display = text(ParseNumber(s_.display));
+  s_.display = withLocaleDecimal(s_.display);
 }
 
 }  // namespace zova

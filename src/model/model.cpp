@@ -16,16 +16,7 @@ Model::Model(Toolkit& toolkit, NumberLocale locale)
 
 void Model::startUp() {
   tk_.installFont();
-  CalcState& s = calc_.state();
-  s.numBase = 1;
-  s.starter = 0;
-  s.flag = 0;
-  s.inv = 1;
-  s.hyper = 1;
-  s.zeroes = 2;
-  s.threshold = 1e-05;
-  s.angle = kPi / 180;
-  s.window = "0";
+  ResetStartModes(calc_.state());
   readSettings();
 }
 
@@ -45,12 +36,10 @@ void Model::keyUp(int code, int shift) {
   CalcState& s = calc_.state();
   if (shift & (kCtrlBit | kAltBit)) code = 0;
   // The release of a menu's access letter does not reach the keypad.
-  if (s.keyforget) {
+  if (s.ignoreNextLetter) {
     if (code >= 'A' && code <= 'Z') code = 0;
-    s.keyforget = false;
+    s.ignoreNextLetter = false;
   }
-  if (s.inv == 0) s.inv = 1;
-  if (s.hyper == 0) s.hyper = 1;
   tk_.focusEquals();
 
   if (shift & kShiftBit) {
@@ -66,7 +55,7 @@ void Model::keyUp(int code, int shift) {
     }
   }
   // In hexadecimal the letters A to F type themselves.
-  if (s.numBase == 2 && code >= 'A' && code <= 'F') {
+  if (s.base == Base::kHex && code >= 'A' && code <= 'F') {
     calc_.hexLetter(static_cast<char>(code));
     return;
   }
@@ -184,16 +173,16 @@ void Model::apply(const PanelEffect& effect) {
     case EntryReset::kNone:
       break;
     case EntryReset::kSwitch:
-      s.switch_ = 1;
+      s.newNumber = true;
       break;
     case EntryReset::kEndEntry:
       calc_.endEntry();
       break;
     case EntryReset::kCommonStart:
-      s.digits = 0;
-      s.exponent = 0;
-      s.dot = 0;
-      s.switch_ = 1;
+      s.fullResult = 0;
+      s.exponentPresses = 0;
+      s.pointState = PointState::kNone;
+      s.newNumber = true;
       break;
   }
   writeDisplay(effect.display);
@@ -202,8 +191,8 @@ void Model::apply(const PanelEffect& effect) {
 
 void Model::statPress(StatKey key) {
   if (key == StatKey::kEnter) {
-    calc_.quodec();
-    calc_.toDec();
+    calc_.restoreDecimalDisplay();
+    calc_.displayToDecimal();
   }
   apply(stats_.press(key, calc_.display()));
 }
@@ -215,7 +204,8 @@ void Model::statSelect(std::size_t index) { apply(stats_.statlist_Click(index));
 void Model::stackEntry() {
   const std::string shown = calc_.display();
   statPress(StatKey::kEnter);
-  if (calc_.state().numBase != 1 && calc_.display() != "ERROR") calc_.state().window = shown;
+  if (calc_.state().base != Base::kDecimal && calc_.display() != "ERROR")
+    calc_.state().display = shown;
 }
 
 void Model::finClick(FinCell cell) { apply(fin_.click(cell, calc_.display())); }
@@ -244,7 +234,7 @@ void Model::convSetTo(std::string text) { conv_.setCombo2Text(std::move(text)); 
 
 void Model::convGo() {
   calc_.endEntry();
-  calc_.quodec();
+  calc_.restoreDecimalDisplay();
   calc_.setDisplay(conv_.OK_Click(calc_.display(), locale()));
   calc_.endEntry();
   tk_.focusEquals();
@@ -255,14 +245,14 @@ bool Model::elemHover(std::string_view symbol) { return elem_.hoverSymbol(symbol
 void Model::elemNumberClick() {
   if (auto t = elem_.AtomicNumber_Click()) {
     calc_.setDisplay(*t);
-    calc_.state().switch_ = 1;
+    calc_.state().newNumber = true;
   }
 }
 
 void Model::elemMassClick() {
   if (auto t = elem_.AtomicMass_Click()) {
     calc_.setDisplay(*t);
-    calc_.state().switch_ = 1;
+    calc_.state().newNumber = true;
   }
 }
 
@@ -284,23 +274,23 @@ void Model::molarClear() { elem_.ClearIt_Click(); }
 void Model::molarResultClick() {
   if (auto t = elem_.Molar_Click()) {
     calc_.setDisplay(*t);
-    calc_.state().switch_ = 1;
+    calc_.state().newNumber = true;
   }
 }
 
 void Model::menuCopy() {
-  calc_.state().keyforget = true;
+  calc_.state().ignoreNextLetter = true;
   tk_.setClipboard(calc_.display());
 }
 
 // The clipboard's text goes to the display unchecked, as the user pasted it.
 void Model::menuPaste() {
-  calc_.state().keyforget = true;
+  calc_.state().ignoreNextLetter = true;
   calc_.setDisplay(tk_.clipboard());
 }
 
 void Model::openOptions() {
-  calc_.state().keyforget = true;
+  calc_.state().ignoreNextLetter = true;
   options_.load(calc_.state());
 }
 

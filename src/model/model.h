@@ -112,7 +112,7 @@ class Model {
 
   // Settings file.
   /// Reads and applies the settings file, or applies the fallback values from the
-  /// first line that fails (a missing file included); ends with starter = 1.
+  /// first line that fails (a missing file included); ends with startedUp set.
   void readSettings();
   /// Applies the settings file's text as start-up does (readSettings after reading the file).
   void readSettingsText(std::string_view text);

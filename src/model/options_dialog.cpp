@@ -4,21 +4,19 @@
 namespace zova {
 
 void OptionsDialog::load(const CalcState& s) {
-  c_.radicals = s.rootpart;
-  if (s.threshold == kLowAccuracy)
+  c_.radicals = s.fractionRadicals;
+  if (s.fractionAccuracy == kLowAccuracy)
     c_.accuracy = Accuracy::Low;
-  else if (s.threshold == kMediumAccuracy)
+  else if (s.fractionAccuracy == kMediumAccuracy)
     c_.accuracy = Accuracy::Medium;
-  else if (s.threshold == kHighAccuracy)
+  else if (s.fractionAccuracy == kHighAccuracy)
     c_.accuracy = Accuracy::High;
   else
     c_.accuracy = Accuracy::None;
-  selectFormat(s.OptionFix   ? NumberFormat::Fix
-               : s.OptionSci ? NumberFormat::Scientific
-                             : NumberFormat::Standard);
-  const auto places = RoundToInteger(s.zeroes);
+  selectFormat(s.format);
+  const auto places = RoundToInteger(s.decimalPlaces);
   c_.scroll = places && *places >= 0 && *places <= 15 ? *places : 2;
-  c_.text1 = NumberToText(s.zeroes, {});
+  c_.text1 = NumberToText(s.decimalPlaces, {});
 }
 
 void OptionsDialog::selectFormat(NumberFormat f) {
@@ -49,13 +47,12 @@ void OptionsDialog::setText(std::string text) {
 }
 
 void OptionsDialog::unload(CalcState& s) const {
-  s.rootpart = c_.radicals;
-  if (c_.accuracy == Accuracy::Low) s.threshold = kLowAccuracy;
-  if (c_.accuracy == Accuracy::Medium) s.threshold = kMediumAccuracy;
-  if (c_.accuracy == Accuracy::High) s.threshold = kHighAccuracy;
-  s.OptionFix = c_.format == NumberFormat::Fix;
-  s.OptionSci = c_.format == NumberFormat::Scientific;
-  s.zeroes = c_.scroll;
+  s.fractionRadicals = c_.radicals;
+  if (c_.accuracy == Accuracy::Low) s.fractionAccuracy = kLowAccuracy;
+  if (c_.accuracy == Accuracy::Medium) s.fractionAccuracy = kMediumAccuracy;
+  if (c_.accuracy == Accuracy::High) s.fractionAccuracy = kHighAccuracy;
+  s.format = c_.format;
+  s.decimalPlaces = c_.scroll;
 }
 
 const char* formatName(NumberFormat f) {

@@ -9,7 +9,6 @@
 
 namespace zova {
 
-enum class NumberFormat { Standard, Fix, Scientific };
 enum class Accuracy { None, Low, Medium, High };
 
 inline constexpr double kLowAccuracy = 1e-04;

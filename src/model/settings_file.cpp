@@ -105,7 +105,7 @@ bool readColour(Model& m, std::string_view line, void (Model::*command)()) {
   const auto x = TextToNumber(line, m.locale());
   const auto c = x ? RoundToLong(*x) : std::nullopt;
   if (!c) return false;
-  // With starter still 0 the command takes the picker's colour without showing it.
+  // Before start-up has finished the command takes the picker's colour without showing it.
   m.shell().pickerColour = *c;
   (m.*command)();
   return true;
@@ -113,28 +113,77 @@ bool readColour(Model& m, std::string_view line, void (Model::*command)()) {
 
 std::string colourText(Colour c) { return NumberToText(c, {}); }
 
+// Line 11 holds the angle unit as 1 radians, 2 grads, 3 degrees (0 before any was chosen).
+int angleUnitNumber(std::optional<AngleUnit> unit) {
+  if (!unit) return 0;
+  switch (*unit) {
+    case AngleUnit::kRadians:
+      return 1;
+    case AngleUnit::kGrads:
+      return 2;
+    case AngleUnit::kDegrees:
+      break;
+  }
+  return 3;
+}
+
+// Any other whole number than 2 or 3 brings back radians.
+AngleUnit angleUnitFromNumber(int n) {
+  return n == 2 ? AngleUnit::kGrads : n == 3 ? AngleUnit::kDegrees : AngleUnit::kRadians;
+}
+
+// Line 12 holds the base as 1 decimal, 2 hexadecimal, 3 octal, 4 binary.
+int baseNumber(Base base) {
+  switch (base) {
+    case Base::kHex:
+      return 2;
+    case Base::kOctal:
+      return 3;
+    case Base::kBinary:
+      return 4;
+    case Base::kDecimal:
+      break;
+  }
+  return 1;
+}
+
+std::optional<Base> baseFromNumber(int n) {
+  switch (n) {
+    case 1:
+      return Base::kDecimal;
+    case 2:
+      return Base::kHex;
+    case 3:
+      return Base::kOctal;
+    case 4:
+      return Base::kBinary;
+    default:
+      return std::nullopt;
+  }
+}
+
 const std::array<LineRow, 18> kFixedLines{{
     // 1: K keeps its text, so that a hexadecimal K survives; only an empty K is "0".
     {[](Model& m) {
-       std::string k = m.calc().state().constant.text(m.locale());
+       std::string k = m.calc().state().kRegister.text(m.locale());
        return k.empty() ? std::string("0") : oneLine(std::move(k));
      },
      [](Model& m, std::string_view line) {
-       m.calc().state().constant = std::string(line);
+       m.calc().state().kRegister = std::string(line);
        return true;
      }},
     // 2: M. A line that is a number exactly as the locale writes it is held as
     // that number, so that M adds up in a decimal-comma locale too.
     {[](Model& m) {
-       const Value& mem = m.calc().state().stack;
+       const Value& mem = m.calc().state().memory;
        return mem.parse() == 0 ? std::string("0") : oneLine(mem.text(m.locale()));
      },
      [](Model& m, std::string_view line) {
        const auto x = TextToNumber(line, m.locale());
        if (x && NumberToText(*x, m.locale()) == line)
-         m.calc().state().stack = *x;
+         m.calc().state().memory = *x;
        else
-         m.calc().state().stack = std::string(line);
+         m.calc().state().memory = std::string(line);
        return true;
      }},
     // 3: the window height; any height but the normal one means compact size.
@@ -154,50 +203,56 @@ const std::array<LineRow, 18> kFixedLines{{
     // 5: appear on start-up (start hidden).
     {[](Model& m) { return boolean(m.shell().minStart); },
      [](Model& m, std::string_view line) { return readBooleanInto(m, line, m.shell().minStart); }},
-    // 6, 7: the number format.
-    {[](Model& m) { return boolean(m.calc().state().OptionFix); },
+    // 6, 7: the number format, as two switches: fixed, and scientific. Fixed wins
+    // when both are on.
+    {[](Model& m) { return boolean(m.calc().state().format == NumberFormat::Fix); },
      [](Model& m, std::string_view line) {
-       return readBooleanInto(m, line, m.calc().state().OptionFix);
+       const auto fix = readBoolean(line, m.locale());
+       if (fix) m.calc().state().format = *fix ? NumberFormat::Fix : NumberFormat::Standard;
+       return fix.has_value();
      }},
-    {[](Model& m) { return boolean(m.calc().state().OptionSci); },
+    {[](Model& m) { return boolean(m.calc().state().format == NumberFormat::Scientific); },
      [](Model& m, std::string_view line) {
-       return readBooleanInto(m, line, m.calc().state().OptionSci);
+       const auto sci = readBoolean(line, m.locale());
+       NumberFormat& format = m.calc().state().format;
+       if (sci && *sci && format != NumberFormat::Fix) format = NumberFormat::Scientific;
+       return sci.has_value();
      }},
     // 8: decimal places.
-    {[](Model& m) { return NumberToText(m.calc().state().zeroes, kPoint); },
+    {[](Model& m) { return NumberToText(m.calc().state().decimalPlaces, kPoint); },
      [](Model& m, std::string_view line) {
        const auto x = TextToNumber(line, kPoint);
-       if (x) m.calc().state().zeroes = *x;
+       if (x) m.calc().state().decimalPlaces = *x;
        return x.has_value();
      }},
     // 9: radicals in the fraction search.
-    {[](Model& m) { return boolean(m.calc().state().rootpart); },
+    {[](Model& m) { return boolean(m.calc().state().fractionRadicals); },
      [](Model& m, std::string_view line) {
-       return readBooleanInto(m, line, m.calc().state().rootpart);
+       return readBooleanInto(m, line, m.calc().state().fractionRadicals);
      }},
     // 10: the fraction accuracy.
-    {[](Model& m) { return NumberToText(m.calc().state().threshold, kPoint); },
+    {[](Model& m) { return NumberToText(m.calc().state().fractionAccuracy, kPoint); },
      [](Model& m, std::string_view line) {
        const auto x = TextToNumber(line, kPoint);
-       if (x) m.calc().state().threshold = *x;
+       if (x) m.calc().state().fractionAccuracy = *x;
        return x.has_value();
      }},
     // 11: the angle unit, 1 radians, 2 grads, 3 degrees.
-    {[](Model& m) { return NumberToText(m.calc().state().flag, kPoint); },
+    {[](Model& m) { return NumberToText(angleUnitNumber(m.calc().state().angleUnit), kPoint); },
      [](Model& m, std::string_view line) {
        const auto x = TextToNumber(line, kPoint);
        const auto f = x ? RoundToInteger(*x) : std::nullopt;
-       if (f) m.calc().state().flag = *f;
+       if (f) m.calc().state().angleUnit = angleUnitFromNumber(*f);
        return f.has_value();
      }},
     // 12: the number base, 1 to 4.
-    {[](Model& m) { return NumberToText(m.calc().state().numBase, kPoint); },
+    {[](Model& m) { return NumberToText(baseNumber(m.calc().state().base), kPoint); },
      [](Model& m, std::string_view line) {
        const auto x = TextToNumber(line, kPoint);
-       const auto b = x ? RoundToInteger(*x) : std::nullopt;
-       if (!b || *b < 1 || *b > 4) return false;
-       m.calc().state().numBase = *b;
-       return true;
+       const auto n = x ? RoundToInteger(*x) : std::nullopt;
+       const auto b = n ? baseFromNumber(*n) : std::nullopt;
+       if (b) m.calc().state().base = *b;
+       return b.has_value();
      }},
     // 13 to 17: the colours, replayed through the colour commands.
     {[](Model& m) { return colourText(m.shell().screenColour); },
@@ -222,18 +277,18 @@ const std::array<LineRow, 18> kFixedLines{{
      }},
 }};
 
-// trigmode steps flag on and sets angle and the three indicators. It does
+// cycleAngleUnit steps the unit on and sets angle and the three indicators. It does
 // nothing outside decimal, and it may convert the display, so it runs here in
 // decimal on a plain "0" and the base and display are put back after it.
-void runTrigmode(Calculator& calc) {
+void runCycleAngleUnit(Calculator& calc) {
   CalcState& s = calc.state();
-  const int base = s.numBase;
-  std::string shown = std::move(s.window);
-  s.numBase = 1;
-  s.window = "0";
-  calc.trigmode();
-  s.numBase = base;
-  s.window = std::move(shown);
+  const Base base = s.base;
+  std::string shown = std::move(s.display);
+  s.base = Base::kDecimal;
+  s.display = "0";
+  calc.cycleAngleUnit();
+  s.base = base;
+  s.display = std::move(shown);
 }
 
 // What start-up shows of the values it has just set: the memory and base
@@ -242,7 +297,7 @@ void runTrigmode(Calculator& calc) {
 void showLoaded(Model& m) {
   CalcState& s = m.calc().state();
   ShellState& sh = m.shell();
-  s.Memory = s.stack.parse() != 0 ? " M" : "";
+  s.memoryCaption = s.memory.parse() != 0 ? " M" : "";
 
   if (sh.height == kNormalHeight) {
     if (sh.size) {
@@ -270,18 +325,19 @@ void showLoaded(Model& m) {
     m.toolkit().hideWindow();
   }
 
-  switch (s.numBase) {
-    case 1:
-      s.LblBase.clear();
+  switch (s.base) {
+    case Base::kDecimal:
+      s.baseCaption.clear();
       break;
-    case 2:
-      s.LblBase = "h";
+    case Base::kHex:
+      s.baseCaption = "h";
       break;
-    case 3:
-      s.LblBase = "o";
+    case Base::kOctal:
+      s.baseCaption = "o";
       break;
-    default:
-      s.LblBase = "b";
+    case Base::kBinary:
+      s.baseCaption = "b";
+      break;
   }
 }
 
@@ -383,21 +439,20 @@ std::string bareName(const FileChoice& c) {
 
 void Model::applyFallback() {
   CalcState& s = calc_.state();
-  s.constant = 0;
-  s.stack = 0;
+  s.kRegister = 0;
+  s.memory = 0;
   shell_.height = kNormalHeight;
   shell_.onTop = false;
   shell_.minStart = false;
-  s.OptionFix = false;
-  s.OptionSci = false;
-  s.zeroes = 2;
-  s.rootpart = false;
-  s.threshold = 1e-05;
-  s.starter = 0;
-  s.flag = 2;
-  s.numBase = 1;
-  runTrigmode(calc_);  // degrees
-  s.starter = 1;
+  s.format = NumberFormat::Standard;
+  s.decimalPlaces = 2;
+  s.fractionRadicals = false;
+  s.fractionAccuracy = 1e-05;
+  s.startedUp = false;
+  s.angleUnit = AngleUnit::kGrads;
+  s.base = Base::kDecimal;
+  runCycleAngleUnit(calc_);  // degrees
+  s.startedUp = true;
   showLoaded(*this);
 }
 
@@ -409,7 +464,7 @@ void Model::readSettings() {
 
 void Model::readSettingsText(std::string_view text) {
   CalcState& s = calc_.state();
-  s.starter = 0;
+  s.startedUp = false;
   LineReader reader(text);
   std::string_view line;
   for (const LineRow& row : kFixedLines) {
@@ -420,10 +475,11 @@ void Model::readSettingsText(std::string_view text) {
   // The lines before a missing or bad one stay applied.
   if (!fin_.restore(finance) || finance.size() < kFinanceLines) return applyFallback();
 
-  if (s.flag == 0) s.flag = 1;
-  s.flag = s.flag - 1;
-  runTrigmode(calc_);  // steps flag on again: the saved unit returns
-  s.starter = 1;
+  // One step back, so that cycleAngleUnit's step on brings the saved unit back.
+  const AngleUnit saved = s.angleUnit.value_or(AngleUnit::kRadians);
+  s.angleUnit = NextAngleUnit(NextAngleUnit(saved));
+  runCycleAngleUnit(calc_);
+  s.startedUp = true;
   showLoaded(*this);
 
   std::vector<std::string> items;

@@ -36,7 +36,7 @@ void resize(Model& m, int width, int height) {
 // shows switches to this one and keeps the fold-out open.
 void togglePanel(Model& m, Panel own) {
   ShellState& sh = m.shell();
-  m.calc().state().keyforget = true;
+  m.calc().state().ignoreNextLetter = true;
   sh.ConvVis = own == Panel::kConverter;
   sh.StatVis = own == Panel::kStatistics;
   sh.FinVis = own == Panel::kFinancial;
@@ -65,7 +65,7 @@ void togglePanel(Model& m, Panel own) {
 // picker's colour, which start-up has put there itself.
 void recolour(Model& m, Colour ShellState::*row) {
   ShellState& sh = m.shell();
-  if (m.calc().state().starter == 1) {
+  if (m.calc().state().startedUp) {
     sh.pickerColour = sh.*row;
     if (auto chosen = m.toolkit().colorDialog(sh.pickerColour)) sh.pickerColour = *chosen;
   }
@@ -93,7 +93,7 @@ void Model::flapclose_Click() {
 
 void Model::compact_Click() {
   shell_.size = !shell_.size;
-  calc_.state().keyforget = true;
+  calc_.state().ignoreNextLetter = true;
   if (shell_.size) {
     shell_.compactCaption = "Normal &Size";
     resize(*this, kClosedWidth, kCompactHeight);
@@ -123,13 +123,13 @@ void Model::mnulabel_Click() {
 }
 
 void Model::mnuhide2_Click() {
-  calc_.state().keyforget = true;
+  calc_.state().ignoreNextLetter = true;
   shell_.hidden = true;
   tk_.hideWindow();
 }
 
 void Model::mnuTopmost_Click() {
-  calc_.state().keyforget = true;
+  calc_.state().ignoreNextLetter = true;
   shell_.onTop = !shell_.onTop;
   onTopRestore();
 }
@@ -142,7 +142,7 @@ void Model::onTopRestore() {
 // The check mark and minStart follow the click even when the entry could not
 // be written; the message says which way it failed.
 void Model::mnuMinimize_Click() {
-  calc_.state().keyforget = true;
+  calc_.state().ignoreNextLetter = true;
   shell_.minStart = !shell_.minStart;
   shell_.minimizeChecked = shell_.minStart;
   if (tk_.setStartupEntry(shell_.minStart)) return;

@@ -637,12 +637,12 @@ void MainWindow::refresh() {
   const ShellState& sh = model_.shell();
   if (sh.width > kClosedWidth && !sh.size) ensurePanels();
 
-  display_->setText(q(s.window));
+  display_->setText(q(s.display));
   display_->setCursorPosition(0);
   const std::pair<const char*, const std::string*> captions[] = {
-      {"invlabel", &s.invlabel}, {"hyplabel", &s.hyplabel},   {"deglabel", &s.deglabel},
-      {"radlabel", &s.radlabel}, {"gradlabel", &s.gradlabel}, {"Memory", &s.Memory},
-      {"LblBase", &s.LblBase},   {"Label7", &s.Label7}};
+      {"invlabel", &s.invCaption}, {"hyplabel", &s.hypCaption},   {"deglabel", &s.degCaption},
+      {"radlabel", &s.radCaption}, {"gradlabel", &s.gradCaption}, {"Memory", &s.memoryCaption},
+      {"LblBase", &s.baseCaption}, {"Label7", &s.fractionCaption}};
   for (const auto& [name, text] : captions) {
     QLabel* label = indicators_[name];
     label->setText(q(*text));

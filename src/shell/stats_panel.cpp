@@ -119,7 +119,7 @@ void StatsPanel::refresh() {
     statlist_->clearSelection();
   }
 
-  const bool on = model_.calc().state().togstack;
+  const bool on = model_.calc().state().resultsToStats;
   {
     const QSignalBlocker blockStack(stack_);
     stack_->setChecked(on);

@@ -57,7 +57,7 @@ std::optional<StatsRegister::Sums> StatsRegister::added(double x) const {
 }
 
 PanelEffect StatsRegister::statdatain_Click(std::string_view display) {
-  const std::string text = commafix(std::string(display));
+  const std::string text = withDotDecimal(std::string(display));
   if (text == "ERROR") return focusOnly();
   const auto sums = added(ParseNumber(text));
   if (!sums) return PanelEffect{"ERROR", EntryReset::kSwitch, true};
@@ -71,7 +71,7 @@ PanelEffect StatsRegister::statdatain_Click(std::string_view display) {
 PanelEffect StatsRegister::statdelete_Click() {
   if (!selected_ || *selected_ >= statlist_.size()) return focusOnly();
   const auto item = statlist_.begin() + static_cast<std::ptrdiff_t>(*selected_);
-  const double x = ParseNumber(commafix(*item));
+  const double x = ParseNumber(withDotDecimal(*item));
   statsums_ = read(statsums_) - x;
   statsquare_ = read(statsquare_) - x * x;
   statlist_.erase(item);
@@ -142,7 +142,7 @@ bool StatsRegister::restore(std::span<const std::string> lines) {
   bool all = true;
   std::size_t position = 0;
   for (const std::string& line : lines) {
-    const auto sums = added(ParseNumber(commafix(line)));
+    const auto sums = added(ParseNumber(withDotDecimal(line)));
     if (!sums) {
       all = false;
       continue;

@@ -48,8 +48,8 @@ class StatsRegister {
   std::optional<std::size_t> selected() const { return selected_; }
   std::size_t n() const { return statlist_.size(); }
 
-  /// Enter Data. `display` is the display already put back into decimal (quodec,
-  /// toDec). "ERROR" is not entered; a value whose square or sums leave the
+  /// Enter Data. `display` is the display already put back into decimal (restoreDecimalDisplay,
+  /// displayToDecimal). "ERROR" is not entered; a value whose square or sums leave the
   /// double range shows "ERROR" and leaves the register as it was. Otherwise the
   /// value goes to the top of the list and the display keeps its decimal text
   /// (commas turned into points); the entry ends.
@@ -79,7 +79,7 @@ class StatsRegister {
 
  private:
   /// A stored value read for arithmetic: commas to points, then ParseNumber.
-  double read(const Value& v) const { return commafix(v, loc_).parse(); }
+  double read(const Value& v) const { return withDotDecimal(v, loc_).parse(); }
   /// The new sums with x added, or nullopt when they leave the double range.
   struct Sums {
     double sum;

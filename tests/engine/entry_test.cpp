@@ -35,8 +35,8 @@ TEST(Entry, KeySequencesShowTheTypedNumber) {
 TEST(Entry, ClearSwitchesModesOff) {
   testing::KeyRunner run;
   run.keys("inv,hyp,C");
-  EXPECT_TRUE(run.state().inv == 1 && run.state().hyper == 1);
-  EXPECT_EQ(run.state().invlabel + run.state().hyplabel, "");
+  EXPECT_TRUE(!run.state().inv && !run.state().hyper);
+  EXPECT_EQ(run.state().invCaption + run.state().hypCaption, "");
 }
 
 TEST(Entry, ManyPointsAndExponentsStayBounded) {

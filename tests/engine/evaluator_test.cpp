@@ -35,9 +35,9 @@ TEST(Evaluator, PrecedenceBracketsAndSecondFunctions) {
   for (const Case& c : cases) EXPECT_EQ(display(c.keys), c.shown) << c.keys;
   KeyRunner run;  // polar and rectangular leave their second result in K
   run.keys("3,inv,+,4,=");
-  EXPECT_EQ(run.state().constant.text({}), "53.130102354156");
+  EXPECT_EQ(run.state().kRegister.text({}), "53.130102354156");
   run.keys("5,inv,-,53.130102354156,=");
-  EXPECT_EQ(run.state().constant.text({}), "4");
+  EXPECT_EQ(run.state().kRegister.text({}), "4");
 }
 
 TEST(Evaluator, BracketTooltipsFollowTheDepth) {

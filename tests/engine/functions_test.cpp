@@ -43,27 +43,27 @@ TEST(Functions, KeySequences) {
 
 TEST(Functions, ModeCyclesUnitsAndConvertsWithInv) {
   KeyRunner run;
-  EXPECT_EQ(run.state().deglabel, "d");
+  EXPECT_EQ(run.state().degCaption, "d");
   run.keys("180,inv,Mode");
-  EXPECT_EQ(run.state().window, "3.14159265358979");
-  EXPECT_EQ(run.state().radlabel + run.state().deglabel + run.state().invlabel, "r");
+  EXPECT_EQ(run.state().display, "3.14159265358979");
+  EXPECT_EQ(run.state().radCaption + run.state().degCaption + run.state().invCaption, "r");
   run.keys("inv,Mode");
-  EXPECT_EQ(run.state().gradlabel, "g");
-  EXPECT_EQ(run.state().window, "200");
+  EXPECT_EQ(run.state().gradCaption, "g");
+  EXPECT_EQ(run.state().display, "200");
   run.keys("inv,Mode");
-  EXPECT_EQ(run.state().deglabel, "d");
-  EXPECT_EQ(run.state().window, "180");
+  EXPECT_EQ(run.state().degCaption, "d");
+  EXPECT_EQ(run.state().display, "180");
 }
 
 TEST(Functions, FlagsAreConsumedOnlyBySuccess) {
   KeyRunner run;
   run.keys("inv,hyp");
-  EXPECT_EQ(run.state().invlabel + run.state().hyplabel, "invh");
+  EXPECT_EQ(run.state().invCaption + run.state().hypCaption, "invh");
   run.keys("2,sin");  // the inverse hyperbolic sine of 2
-  EXPECT_EQ(run.state().invlabel + run.state().hyplabel, "");
+  EXPECT_EQ(run.state().invCaption + run.state().hypCaption, "");
   run.keys("inv,2,cos");
-  EXPECT_EQ(run.state().window, "ERROR");
-  EXPECT_EQ(run.state().invlabel, "inv");  // a failure keeps the flag
+  EXPECT_EQ(run.state().display, "ERROR");
+  EXPECT_EQ(run.state().invCaption, "inv");  // a failure keeps the flag
 }
 
 }  // namespace

@@ -30,13 +30,13 @@ TEST(Memory, RegistersThroughKeySequences) {
   for (auto [keys, shown, m, k, indicator] : cases) {
     KeyRunner run;
     EXPECT_EQ(run.keys(keys), shown) << keys;
-    EXPECT_EQ(run.state().stack.text({}), m) << keys;
-    EXPECT_EQ(run.state().constant.text({}), k) << keys;
-    EXPECT_EQ(run.state().Memory, indicator) << keys;
-    EXPECT_EQ(run.state().invlabel, "") << keys;
+    EXPECT_EQ(run.state().memory.text({}), m) << keys;
+    EXPECT_EQ(run.state().kRegister.text({}), k) << keys;
+    EXPECT_EQ(run.state().memoryCaption, indicator) << keys;
+    EXPECT_EQ(run.state().invCaption, "") << keys;
   }
   KeyRunner run;  // an empty K recalls 0
-  run.state().constant = Value();
+  run.state().kRegister = Value();
   EXPECT_EQ(run.keys("5,Kout"), "0");
 }
 

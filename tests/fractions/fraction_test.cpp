@@ -56,12 +56,13 @@ TEST(Fraction, KeySequencesAtEachAccuracy) {
   };
   for (const Case& c : cases) {
     KeyRunner run;
-    run.state().threshold = c.threshold;
-    run.state().rootpart = c.radicals;
+    run.state().fractionAccuracy = c.threshold;
+    run.state().fractionRadicals = c.radicals;
     EXPECT_EQ(run.keys(c.keys), c.shown) << c.keys;
-    EXPECT_EQ(run.state().Label7, c.label7) << c.keys;
-    EXPECT_TRUE(run.state().inv == 1 && run.state().invlabel.empty()) << c.keys;
-    EXPECT_TRUE(run.state().switch_ == c.ended && run.tk.busyCount == c.searches) << c.keys;
+    EXPECT_EQ(run.state().fractionCaption, c.label7) << c.keys;
+    EXPECT_TRUE(!run.state().inv && run.state().invCaption.empty()) << c.keys;
+    EXPECT_TRUE(run.state().newNumber == (c.ended == 1) && run.tk.busyCount == c.searches)
+        << c.keys;
     EXPECT_FALSE(run.state().busy || run.tk.busy) << c.keys;
   }
 }
@@ -69,7 +70,7 @@ TEST(Fraction, KeySequencesAtEachAccuracy) {
 TEST(Fraction, StateForTheNextKeys) {
   KeyRunner exhausted;  // an unfound mixed form keeps the flag
   EXPECT_EQ(exhausted.keys("0.142857,inv,b/c"), "0.142857");
-  EXPECT_EQ(exhausted.state().inv, -1);
+  EXPECT_TRUE(exhausted.state().inv);
   // 1146408/364913 is 3.1415926535914...: the sum shows the typed value.
   EXPECT_EQ(testing::display("3.14159265358979,b/c,+,0,="), "3.14159265358979");
   EXPECT_EQ(testing::display("0.75,b/c,5"), "5");  // a digit starts a new number
@@ -87,7 +88,7 @@ TEST(Fraction, RandomValuesGiveFractionsWithinTheAccuracy) {
   for (int i = 0; i < 90; ++i) {
     const std::string typed = NumberToText(std::pow(10.0, magnitude(gen)), {});
     KeyRunner run;
-    const double threshold = run.state().threshold = thresholds[i % 3];
+    const double threshold = run.state().fractionAccuracy = thresholds[i % 3];
     const std::string shown = run.keys(typed + ",b/c");
     const std::size_t slash = shown.find('/');
     EXPECT_TRUE(slash != std::string::npos || shown == typed);  // or no fraction was found
@@ -97,7 +98,7 @@ TEST(Fraction, RandomValuesGiveFractionsWithinTheAccuracy) {
     const double d = ParseNumber(shown.substr(slash + 1));
     EXPECT_TRUE(d >= 1 && d <= 1e7 && std::floor(d) == d && std::floor(n) == n) << shown;
     EXPECT_LT(std::fabs(n / d - v), std::max(threshold, 1e-05) / d) << typed << " -> " << shown;
-    EXPECT_EQ(run.state().Label7 == "A", std::fabs(n / d - v) > 1e-14) << typed;
+    EXPECT_EQ(run.state().fractionCaption == "A", std::fabs(n / d - v) > 1e-14) << typed;
     EXPECT_EQ(run.keys("+,0,="), typed);
   }
   EXPECT_GT(found, 50);

@@ -57,9 +57,9 @@ TEST(KeyboardMap, ReleasesRunTheKeysOperations) {
 TEST(KeyboardMap, WindowAndPanelKeys) {
   KeyRunner run;
   run.keys("key:W");
-  EXPECT_TRUE(run.state().togstack);
+  EXPECT_TRUE(run.state().resultsToStats);
   EXPECT_EQ(run.keys("key:W,3,key:G,5,key:G,key:F2"), "2");
-  EXPECT_FALSE(run.state().togstack);
+  EXPECT_FALSE(run.state().resultsToStats);
   EXPECT_EQ(run.keys("1,key:F5,key:F11"), "3.28083989501");
   EXPECT_EQ(run.model.converter().state().combo1.text, "meters");
   run.keys("key:F9");
@@ -127,15 +127,15 @@ TEST(Panels, FinanceFailureIsReportedOnceAndCopyFillsTheClipboard) {
   EXPECT_TRUE(run.tk.topmost);  // restored after the box
   run.keys("1,÷,4,=,menu:copy");
   EXPECT_EQ(run.tk.clipboardText, "0.25");
-  EXPECT_TRUE(run.state().keyforget);
+  EXPECT_TRUE(run.state().ignoreNextLetter);
 }
 
 TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
   KeyRunner run;
   CalcState& s = run.state();
-  s.threshold = 3e-05;  // none of the three buttons
-  s.zeroes = 4;
-  s.OptionSci = true;
+  s.fractionAccuracy = 3e-05;  // none of the three buttons
+  s.decimalPlaces = 4;
+  s.format = NumberFormat::Scientific;
   OptionsDialog& d = run.model.options();
   const auto shown = [&d] {
     const auto& c = d.controls();
@@ -150,11 +150,13 @@ TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
   d.cancel(run.state());
   EXPECT_EQ(shown(), std::make_tuple(Accuracy::None, NumberFormat::Scientific, true, "4", false));
   run.model.closeOptions();
-  EXPECT_EQ(std::make_tuple(s.threshold, s.OptionSci, s.zeroes), std::make_tuple(3e-05, true, 4.0));
+  EXPECT_EQ(
+      std::make_tuple(s.fractionAccuracy, s.format == NumberFormat::Scientific, s.decimalPlaces),
+      std::make_tuple(3e-05, true, 4.0));
   d.setScroll(7);
   EXPECT_EQ(d.controls().text1, "7");
   run.model.closeOptions();
-  EXPECT_EQ(s.zeroes, 7);
+  EXPECT_EQ(s.decimalPlaces, 7);
 }
 
 }  // namespace

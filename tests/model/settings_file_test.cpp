@@ -65,28 +65,31 @@ Lines sampleWith(std::size_t line, const std::string& text) {
 auto held(Started& r) {
   const CalcState& s = r.s();
   const ShellState& sh = r.sh();
-  return std::make_tuple(s.stack.parse(), sh.size, sh.height, sh.onTop, sh.minStart, s.OptionFix,
-                         s.OptionSci, s.zeroes, s.rootpart, s.threshold, s.flag, s.numBase,
-                         std::vector<Colour>{sh.screenColour, sh.digitsColour, sh.shellColour,
-                                             sh.standardColour, sh.functionColour},
-                         sh.personalLabel, r.model.finance().savedLines(),
-                         r.model.stats().statlist());
+  return std::make_tuple(
+      s.memory.parse(), sh.size, sh.height, sh.onTop, sh.minStart, s.format == NumberFormat::Fix,
+      s.format == NumberFormat::Scientific, s.decimalPlaces, s.fractionRadicals, s.fractionAccuracy,
+      s.angleUnit, s.base,
+      std::vector<Colour>{sh.screenColour, sh.digitsColour, sh.shellColour, sh.standardColour,
+                          sh.functionColour},
+      sh.personalLabel, r.model.finance().savedLines(), r.model.stats().statlist());
 }
 
 /// Start values and fallback values as a first start without a file gives them.
 void expectFallback(Started& r) {
   const CalcState& s = r.s();
   const ShellState& sh = r.sh();
-  EXPECT_EQ(s.constant.text(kEnglish), "0");
-  EXPECT_EQ(s.stack.parse(), 0);
-  EXPECT_EQ(std::tie(s.window, s.Memory, s.deglabel, s.radlabel, s.LblBase),
+  EXPECT_EQ(s.kRegister.text(kEnglish), "0");
+  EXPECT_EQ(s.memory.parse(), 0);
+  EXPECT_EQ(std::tie(s.display, s.memoryCaption, s.degCaption, s.radCaption, s.baseCaption),
             std::make_tuple("0", "", "d", "", ""));
-  EXPECT_EQ((std::vector<bool>{sh.size, sh.onTop, r.tk.topmost, sh.minStart, sh.hidden, s.OptionFix,
-                               s.OptionSci, s.rootpart, !sh.panelItemsEnabled}),
+  EXPECT_EQ((std::vector<bool>{sh.size, sh.onTop, r.tk.topmost, sh.minStart, sh.hidden,
+                               s.format == NumberFormat::Fix, s.format == NumberFormat::Scientific,
+                               s.fractionRadicals, !sh.panelItemsEnabled}),
             std::vector<bool>(9, false));
-  EXPECT_EQ(
-      std::make_tuple(sh.height, s.zeroes, s.threshold, s.flag, s.angle, s.numBase, s.starter),
-      std::make_tuple(5340, 2.0, 1e-05, 3, kPi / 180, 1, 1));  // degrees, decimal
+  EXPECT_EQ(std::make_tuple(sh.height, s.decimalPlaces, s.fractionAccuracy, s.angleUnit,
+                            s.radiansPerUnit, s.base, s.startedUp),
+            std::make_tuple(5340, 2.0, 1e-05, AngleUnit::kDegrees, kPi / 180, Base::kDecimal,
+                            true));  // degrees, decimal
   EXPECT_EQ(r.model.stats().n(), 0u);
 }
 
@@ -111,12 +114,13 @@ TEST(SettingsFile, ACompleteFileAppliesEveryLineAndIsWrittenBackTheSame) {
     const Lines sample = sampleLines();
     EXPECT_EQ(
         held(r),
-        std::make_tuple(12.5, false, 5340, false, false, true, false, 4.0, true, 1e-04, 1, 1,
+        std::make_tuple(12.5, false, 5340, false, false, true, false, 4.0, true, 1e-04,
+                        AngleUnit::kRadians, Base::kDecimal,
                         std::vector<Colour>{255, -2147483633, 16777215, 0, 8421504}, " My  calc ",
                         Lines(sample.begin() + 18, sample.begin() + 29), Lines{"1.5", "-2", "4"}));
-    EXPECT_EQ(std::make_tuple(s.constant.text(kEnglish), s.Memory, s.radlabel, s.deglabel, s.window,
-                              s.angle, s.starter),
-              std::make_tuple("7", " M", "r", "", "0", 1.0, 1));
+    EXPECT_EQ(std::make_tuple(s.kRegister.text(kEnglish), s.memoryCaption, s.radCaption,
+                              s.degCaption, s.display, s.radiansPerUnit, s.startedUp),
+              std::make_tuple("7", " M", "r", "", "0", 1.0, true));
     const FinanceModel& fin = r.model.finance();
     EXPECT_EQ(
         (Lines{fin.caption(FinCell::kInt), fin.caption(FinCell::kPpy), fin.caption(FinCell::kPv),
@@ -135,8 +139,8 @@ TEST(SettingsFile, ACompleteFileAppliesEveryLineAndIsWrittenBackTheSame) {
 TEST(SettingsFile, LinesWithTheirOwnForm) {
   Started r;
   r.model.readSettingsText(crlf(sampleLines()));
-  r.s().constant = Value();
-  r.s().stack = "abc";
+  r.s().kRegister = Value();
+  r.s().memory = "abc";
   r.sh().height = 0;
   r.sh().personalLabel = "two\r\nlines";
   r.model.stats().statdatain_Click("5");
@@ -145,7 +149,7 @@ TEST(SettingsFile, LinesWithTheirOwnForm) {
   std::tie(expected[0], expected[1], expected[2], expected[17]) =
       std::make_tuple("0", "0", "5340", "two  lines");
   EXPECT_EQ(r.model.settingsText(), crlf(expected));
-  r.s().constant = -2.5;
+  r.s().kRegister = -2.5;
   EXPECT_EQ(r.model.settingsText().substr(0, 6), "-2.5\r\n");
 }
 
@@ -231,7 +235,7 @@ TEST(SettingsRead, BigFilesApplyWhatTheyHold) {
   while (text.size() < (50u << 20)) text += "1\r\n";
   spit(dir.file("big.dat"), text);
   Started big(dir.file("big.dat"));
-  EXPECT_EQ(big.s().zeroes, 4);
+  EXPECT_EQ(big.s().decimalPlaces, 4);
   const std::size_t n = big.model.stats().n();
   EXPECT_GT(n, 1000u);
   EXPECT_LT(n, 1000000u);
@@ -246,7 +250,7 @@ TEST(SettingsRead, BigFilesApplyWhatTheyHold) {
   lines.insert(lines.end(), {"1E200", "0,5", std::string(1 << 20, '9')});
   spit(dir.file("long.dat"), crlf(lines));
   Started longLines(dir.file("long.dat"));
-  EXPECT_EQ(longLines.s().constant.text(kEnglish), lines[0]);
+  EXPECT_EQ(longLines.s().kRegister.text(kEnglish), lines[0]);
   EXPECT_EQ(longLines.sh().personalLabel, lines[17]);
   EXPECT_EQ(longLines.model.stats().statlist(), Lines(lines.begin() + 30, lines.end()));
   EXPECT_DOUBLE_EQ(longLines.model.stats().statsums().parse(), 0.5);  // a comma reads as a point
@@ -271,19 +275,20 @@ void randomState(Model& m, std::mt19937& rng, std::size_t items) {
   CalcState& s = m.calc().state();
   ShellState& sh = m.shell();
   const Value constants[] = {Value(), "FF", text(), NumberToText(number(), loc)};
-  s.constant = constants[pick(4)];
+  s.kRegister = constants[pick(4)];
   // M as the display shows numbers: 15 significant digits.
-  s.stack = pick(3) == 0 ? Value() : Value(*TextToNumber(NumberToText(number(), loc), loc));
+  s.memory = pick(3) == 0 ? Value() : Value(*TextToNumber(NumberToText(number(), loc), loc));
   if (pick(2) == 0) m.compact_Click();
   sh.onTop = pick(2) == 0;
   sh.minStart = pick(2) == 0;
-  s.OptionFix = pick(3) == 0;
-  s.OptionSci = !s.OptionFix && pick(2) == 0;
-  s.zeroes = pick(16);
-  s.rootpart = pick(2) == 0;
-  s.threshold = std::array{1e-04, 1e-05, 1e-06}[static_cast<std::size_t>(pick(3))];
-  s.flag = 1 + pick(3);
-  s.numBase = 1 + pick(4);
+  s.format = pick(3) == 0   ? NumberFormat::Fix
+             : pick(2) == 0 ? NumberFormat::Scientific
+                            : NumberFormat::Standard;
+  s.decimalPlaces = pick(16);
+  s.fractionRadicals = pick(2) == 0;
+  s.fractionAccuracy = std::array{1e-04, 1e-05, 1e-06}[static_cast<std::size_t>(pick(3))];
+  s.angleUnit = static_cast<AngleUnit>(pick(3));
+  s.base = static_cast<Base>(pick(4));
   for (Colour* c : {&sh.screenColour, &sh.digitsColour, &sh.shellColour, &sh.standardColour,
                     &sh.functionColour})
     *c = static_cast<Colour>(rng());
@@ -315,8 +320,8 @@ TEST(SettingsRoundTrip, RandomStatesComeBackTheSame) {
       a.model.setSettingsFile(path);
       ASSERT_TRUE(a.model.EndIt());
       Started b(path, loc);
-      const std::string k = a.s().constant.text(loc);
-      EXPECT_EQ(b.s().constant.text(loc), k.empty() ? "0" : k);
+      const std::string k = a.s().kRegister.text(loc);
+      EXPECT_EQ(b.s().kRegister.text(loc), k.empty() ? "0" : k);
       // What start-up shows of the size, placement, angle unit and base it read.
       const CalcState& s = b.s();
       const ShellState& sh = b.sh();
@@ -326,8 +331,9 @@ TEST(SettingsRoundTrip, RandomStatesComeBackTheSame) {
                 std::vector<bool>(3, a.sh().minStart));
       EXPECT_EQ(std::make_tuple(sh.compactCaption, sh.panelItemsEnabled, b.tk.height),
                 std::make_tuple(sh.size ? "Normal &Size" : "Compact &Size", !sh.size, sh.height));
-      EXPECT_EQ(std::tie(s.angle, s.radlabel, s.gradlabel, s.deglabel), kUnits[s.flag - 1]);
-      EXPECT_EQ(s.LblBase, kBases[s.numBase - 1]);
+      EXPECT_EQ(std::tie(s.radiansPerUnit, s.radCaption, s.gradCaption, s.degCaption),
+                kUnits[static_cast<int>(*s.angleUnit)]);
+      EXPECT_EQ(s.baseCaption, kBases[static_cast<int>(s.base)]);
       EXPECT_EQ(held(b), held(a));
       EXPECT_EQ(b.model.settingsText(), slurp(path));  // written again, the same byte for byte
       if (::testing::Test::HasFailure()) return;
@@ -349,8 +355,7 @@ TEST(SettingsRoundTrip, FuzzCorpusFilesSettleAfterOneWrite) {
       const std::string written = once.model.settingsText();
       twice.model.readSettingsText(written);
       EXPECT_EQ(twice.model.settingsText(), written);
-      EXPECT_EQ(std::clamp(twice.s().numBase, 1, 4), twice.s().numBase);
-      EXPECT_EQ(std::clamp(twice.s().flag, 1, 3), twice.s().flag);
+      EXPECT_TRUE(twice.s().angleUnit.has_value());
     }
     ++files;
   }
@@ -363,7 +368,7 @@ TEST(SettingsEndIt, ReplacesTheFileWholeOrNotAtAll) {
   TempDir dir;
   const std::string path = dir.file("dadidedo.dat");
   Started r(path);
-  r.s().constant = "42";
+  r.s().kRegister = "42";
   for (int i = 0; i < 1000; ++i) r.model.stats().statdatain_Click(std::to_string(i));
   EXPECT_TRUE(r.model.EndIt());
   const std::string text = slurp(path);
@@ -379,7 +384,7 @@ TEST(SettingsEndIt, ReplacesTheFileWholeOrNotAtAll) {
   const std::string link = dir.file("link.dat");
   fs::create_symlink(path, link);
   r.model.setSettingsFile(link);
-  r.s().constant = "43";
+  r.s().kRegister = "43";
   EXPECT_TRUE(r.model.EndIt());
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(slurp(path).substr(0, 4), "43\r\n");
@@ -453,7 +458,7 @@ TEST(SettingsDialogs, SaveAndLoadOutcomes) {
     Started r(path);
     r.sh().onTop = true;
     r.model.onTopRestore();
-    r.s().constant = "FF";
+    r.s().kRegister = "FF";
     r.model.stats().statdatain_Click("8");
     ASSERT_TRUE(!c.load || r.model.EndIt());
     const std::string before = slurp(path);
@@ -470,7 +475,7 @@ TEST(SettingsDialogs, SaveAndLoadOutcomes) {
     EXPECT_TRUE(r.tk.topmost);
     if (c.load) {
       EXPECT_EQ(slurp(path), before);
-      EXPECT_EQ(r.s().constant.text(kEnglish), "FF");
+      EXPECT_EQ(r.s().kRegister.text(kEnglish), "FF");
       EXPECT_EQ(r.model.stats().statlist(), Lines{"8"});
       continue;
     }
@@ -482,10 +487,10 @@ TEST(SettingsDialogs, SaveAndLoadOutcomes) {
 }
 
 /// A settings file as the program writes it, with K, the base and statistics items.
-std::string fileWith(const std::string& k, int base, const Lines& items, bool compact = false) {
+std::string fileWith(const std::string& k, Base base, const Lines& items, bool compact = false) {
   Started r;
-  r.s().constant = k;
-  r.s().numBase = base;
+  r.s().kRegister = k;
+  r.s().base = base;
   if (compact) r.sh().height = 1410;
   for (const std::string& i : items) r.model.stats().statdatain_Click(i);
   return r.model.settingsText();
@@ -494,9 +499,9 @@ std::string fileWith(const std::string& k, int base, const Lines& items, bool co
 TEST(SettingsLoad, ReplacesTheSettingsAndStartsAgain) {
   TempDir home, other;
   const std::string path = home.file("dadidedo.dat");
-  const std::string loaded = fileWith("9", 2, {"10", "20", "30"}, true);
+  const std::string loaded = fileWith("9", Base::kHex, {"10", "20", "30"}, true);
   spit(other.file("three.dat"), loaded);
-  spit(other.file("normal.dat"), fileWith("1", 1, {}));
+  spit(other.file("normal.dat"), fileWith("1", Base::kDecimal, {}));
   Started r(path);
   const ShellState& sh = r.sh();
   const auto load = [&](const std::string& name) {
@@ -504,12 +509,12 @@ TEST(SettingsLoad, ReplacesTheSettingsAndStartsAgain) {
     r.model.load_Click();
   };
   for (const char* x : {"1", "2", "3", "4", "5"}) r.model.stats().statdatain_Click(x);
-  r.s().stack = 5;  // M before, none in the file
-  r.s().Memory = " M";
+  r.s().memory = 5;  // M before, none in the file
+  r.s().memoryCaption = " M";
   r.model.Statistics_Click();  // the fold-out is open
   load("three.dat");
   EXPECT_EQ(slurp(path), loaded);
-  EXPECT_EQ(std::make_tuple(r.s().constant.text(kEnglish), r.s().Memory, r.s().LblBase),
+  EXPECT_EQ(std::make_tuple(r.s().kRegister.text(kEnglish), r.s().memoryCaption, r.s().baseCaption),
             std::make_tuple("9", "", "h"));
   EXPECT_EQ(r.model.stats().statlist(), (Lines{"30", "20", "10"}));
   EXPECT_EQ(r.model.stats().statsums().parse(), 60);
@@ -536,17 +541,18 @@ TEST(SettingsLoad, ReplacesTheSettingsAndStartsAgain) {
 // writes nothing, Save writes the current settings and Load applies the chosen file.
 TEST(SettingsLoad, WithoutASettingsFile) {
   TempDir other;
-  spit(other.file("k.dat"), fileWith("123", 3, {"4"}));
+  spit(other.file("k.dat"), fileWith("123", Base::kOctal, {"4"}));
   Started r;
   EXPECT_TRUE(r.model.EndIt());  // nothing to write
-  r.s().constant = "12";
+  r.s().kRegister = "12";
   r.tk.fileAnswers.push_back({other.file("mine.dat"), "mine.dat"});
   r.model.save_Click();
   EXPECT_EQ(slurp(other.file("mine.dat")), r.model.settingsText());
   r.tk.fileAnswers.push_back({other.file("k.dat"), "k.dat"});
   r.model.load_Click();
-  EXPECT_EQ(std::make_tuple(r.s().constant.text(kEnglish), r.s().LblBase, r.model.settingsFile()),
-            std::make_tuple("123", "o", ""));
+  EXPECT_EQ(
+      std::make_tuple(r.s().kRegister.text(kEnglish), r.s().baseCaption, r.model.settingsFile()),
+      std::make_tuple("123", "o", ""));
   EXPECT_EQ(r.model.stats().statlist(), Lines{"4"});
   EXPECT_EQ(other.entries(), (Lines{"k.dat", "mine.dat"}));
 }

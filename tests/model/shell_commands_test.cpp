@@ -126,7 +126,7 @@ TEST(ShellMenus, CommandsWithAccessKeysDropTheNextLetter) {
     KeyRunner run;
     run.keys("5");
     (run.model.*command)();
-    EXPECT_EQ(run.state().keyforget, drops) << "row " << i;
+    EXPECT_EQ(run.state().ignoreNextLetter, drops) << "row " << i;
     EXPECT_EQ(run.keys("key:C"), drops ? "5" : "0.996194698091746") << "row " << i;
   }
   EXPECT_EQ(testing::display("5,menu:ontop,key:C"), "5");  // the same through a menu action
@@ -173,7 +173,7 @@ TEST(ShellAppearance, ColourCommandsRecolourOnlyTheirRow) {
     EXPECT_EQ(allColours(sh), expected);
     EXPECT_EQ(w.tk.colourDialogStarts, (std::vector<std::int32_t>{start, start, 0x00123456}));
 
-    w.model.calc().state().starter = 0;  // start-up
+    w.model.calc().state().startedUp = false;  // start-up
     w.tk.colorAnswers = {0x00010203};
     for (Colour saved : {0x00ABCDEF, 0, -2147483633}) {  // -2147483633: a system colour
       sh.pickerColour = saved;

@@ -132,8 +132,8 @@ QStringList facts(Harness& h) {
           int(w.findChildren<HelpWindow*>().size()), int(w.findChildren<AboutBox*>().size()),
           int(w.findChildren<ElementsWindow*>().size()), onTop(&w), sh.onTop, sh.hidden,
           tray ? !w.isVisible() : w.isMinimized(), w.isVisible() && !w.isMinimized(), sh.minStart,
-          s.keyforget, s.OptionFix, QApplication::activeModalWidget() != nullptr,
-          inside(h, w.displayField()),
+          s.ignoreNextLetter, s.format == NumberFormat::Fix,
+          QApplication::activeModalWidget() != nullptr, inside(h, w.displayField()),
           w.button(Key::Equals)->isVisible() && inside(h, w.button(Key::D0)),
           flap->isVisible() && inside(h, flap))
           .split(' ');
@@ -251,13 +251,14 @@ void MainWindowTest::playMatchesTheCommandLine() {
   QVERIFY(QFontMetrics(display->font()).horizontalAdvance(h.display()) <=
           display->contentsRect().width());
   const CalcState& s = expected.calc().state();
-  const std::string* captions[] = {&s.invlabel,  &s.hyplabel, &s.deglabel, &s.radlabel,
-                                   &s.gradlabel, &s.Memory,   &s.LblBase,  &s.Label7};
+  const std::string* captions[] = {&s.invCaption,  &s.hypCaption,     &s.degCaption,
+                                   &s.radCaption,  &s.gradCaption,    &s.memoryCaption,
+                                   &s.baseCaption, &s.fractionCaption};
   for (std::size_t i = 0; i < std::size(kIndicatorNames); ++i)
     QCOMPARE(h.label(kIndicatorNames[i])->text(), q(*captions[i]));
   QCOMPARE(h.model.stats().n(), expected.stats().n());
-  QCOMPARE(h.model.calc().state().stack.parse(), s.stack.parse());
-  QCOMPARE(h.model.calc().state().constant.parse(), s.constant.parse());
+  QCOMPARE(h.model.calc().state().memory.parse(), s.memory.parse());
+  QCOMPARE(h.model.calc().state().kRegister.parse(), s.kRegister.parse());
   for (const auto& [k, name] : {std::pair{Key::Open, "open"}, {Key::Close, "close"}})
     QCOMPARE(h.window->button(k)->accessibleName(), QStringLiteral("%1 bracket, depth %2")
                                                         .arg(QLatin1String(name))
@@ -396,7 +397,7 @@ void MainWindowTest::everyWayOutUnloadsOnce() {
   Model next(again, {});
   next.setSettingsFile(file.toStdString());
   next.startUp();
-  QCOMPARE(next.calc().state().stack.parse(), 7.0);
+  QCOMPARE(next.calc().state().memory.parse(), 7.0);
   h.window->close();
   QCOMPARE(h.toolkit.quits, 1);
 }

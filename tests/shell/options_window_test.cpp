@@ -15,15 +15,20 @@ namespace {
 // The five settings the dialog edits: Fix, Scientific, decimal places, radicals, threshold.
 QString settingsOf(const Model& m) {
   const CalcState& s = m.calc().state();
-  return QString::asprintf("%d %d %g %d %g", s.OptionFix, s.OptionSci, s.zeroes, s.rootpart,
-                           s.threshold);
+  return QString::asprintf("%d %d %g %d %g", s.format == NumberFormat::Fix,
+                           s.format == NumberFormat::Scientific, s.decimalPlaces,
+                           s.fractionRadicals, s.fractionAccuracy);
 }
 
 void apply(Model& m, const QString& settings) {
   const QStringList v = settings.split(' ');
   CalcState& s = m.calc().state();
-  std::tie(s.OptionFix, s.OptionSci, s.zeroes, s.rootpart, s.threshold) =
-      std::tuple(v[0] == "1", v[1] == "1", v[2].toDouble(), v[3] == "1", v[4].toDouble());
+  // Fix and Scientific both on read as Fix.
+  s.format = v[0] == "1"   ? NumberFormat::Fix
+             : v[1] == "1" ? NumberFormat::Scientific
+                           : NumberFormat::Standard;
+  std::tie(s.decimalPlaces, s.fractionRadicals, s.fractionAccuracy) =
+      std::tuple(v[2].toDouble(), v[3] == "1", v[4].toDouble());
 }
 
 // What the controls show, in one comparable line.

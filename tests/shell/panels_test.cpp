@@ -275,7 +275,7 @@ void PanelsTest::stackToggleLightsUp() {
   stack->setAutoFillBackground(true);
   for (bool lit : {false, true, false, true}) {
     if (lit || stack->isChecked()) clickBox(stack);
-    QCOMPARE(p.rig.model.calc().state().togstack, lit);
+    QCOMPARE(p.rig.model.calc().state().resultsToStats, lit);
     QVERIFY(stack->isChecked() == lit && stack->lamp() == (lit ? on : off));
     QVERIFY(pixelsOf(stack, lit ? on : off) > 0 && pixelsOf(stack, lit ? off : on) == 0);
     QVERIFY(pixelsOf(stack, back) > 0);
