@@ -16,9 +16,11 @@ namespace zova {
 
 inline constexpr std::string_view kConvertCaption = "&Convert";
 inline constexpr std::string_view kUseConstantCaption = "Use &Constant";
-inline constexpr std::string_view kOkTooltip = "Keyboard equivalent:  F11 key";
+/// The keyboard equivalent of the Convert / Use Constant button.
+inline constexpr KeyBinding kConvertKey{vk::kF1 + 10};
 inline constexpr std::string_view kKonstantCaption = "C&onstants";
-inline constexpr std::string_view kKonstantTooltip = "Keyboard equivalent:  F9 key";
+/// The keyboard equivalent of the constants button.
+inline constexpr KeyBinding kKonstantKey{vk::kF1 + 8};
 inline constexpr std::string_view kFromCaption = "From:";
 inline constexpr std::string_view kToCaption = "To:";
 inline constexpr std::string_view kSiCaption = "S.I.";

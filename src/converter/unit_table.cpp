@@ -11,20 +11,16 @@ namespace {
 using C = Category;
 
 constexpr std::array kCategories = {
-    CategoryRow{C::kLength, "Length", "&Length", "F5", "Keyboard equivalent:  F5 key", "meters",
-                "feet"},
-    CategoryRow{C::kArea, "Area", "&Area", "F6", "Keyboard equivalent:  F6 key", "square meters",
-                "square feet"},
-    CategoryRow{C::kVolume, "Volume", "&Volume", "F7", "Keyboard equivalent:  F7 key", "litres",
-                "U.S. gallons"},
-    CategoryRow{C::kWeight, "Weight", "&Weight", "F8", "Keyboard equivalent:  F8 key", "kilograms",
-                "pounds"},
-    CategoryRow{C::kForce, "Force", "&Force", "", "", "Newtons", "lbs"},
-    CategoryRow{C::kPressure, "Pressure", "&Press", "", "", "Pascals", "mm Hg"},
-    CategoryRow{C::kEnergy, "Energy", "&Energy", "", "", "Joules", "lb*ft"},
-    CategoryRow{C::kPower, "Power", "Powe&r", "", "", "Watts", "horsepower"},
-    CategoryRow{C::kTime, "Time", "T&ime", "", "", "months", "days"},
-    CategoryRow{C::kTemperature, "Temp", "Te&mp", "", "", "degrees Celsius", "degrees Farenheit"},
+    CategoryRow{C::kLength, "Length", "&Length", {vk::kF1 + 4}, "meters", "feet"},
+    CategoryRow{C::kArea, "Area", "&Area", {vk::kF1 + 5}, "square meters", "square feet"},
+    CategoryRow{C::kVolume, "Volume", "&Volume", {vk::kF1 + 6}, "litres", "U.S. gallons"},
+    CategoryRow{C::kWeight, "Weight", "&Weight", {vk::kF1 + 7}, "kilograms", "pounds"},
+    CategoryRow{C::kForce, "Force", "&Force", {}, "Newtons", "lbs"},
+    CategoryRow{C::kPressure, "Pressure", "&Press", {}, "Pascals", "mm Hg"},
+    CategoryRow{C::kEnergy, "Energy", "&Energy", {}, "Joules", "lb*ft"},
+    CategoryRow{C::kPower, "Power", "Powe&r", {}, "Watts", "horsepower"},
+    CategoryRow{C::kTime, "Time", "T&ime", {}, "months", "days"},
+    CategoryRow{C::kTemperature, "Temp", "Te&mp", {}, "degrees Celsius", "degrees Farenheit"},
 };
 
 // Time factors are the double quotients 1 / seconds per unit; a month is 30

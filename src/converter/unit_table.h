@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/keys.h"
+
 namespace zova {
 
 /// In button order of the lookup: Length to Power, Time, then Temperature.
@@ -29,8 +31,7 @@ struct CategoryRow {
   Category category;
   std::string_view action;   ///< command-line name: "Length" ... "Temp"
   std::string_view caption;  ///< button caption with its access-key "&"
-  std::string_view key;      ///< keyboard equivalent ("F5"), "" when none
-  std::string_view tooltip;  ///< "" when none
+  KeyBinding binding;        ///< keyboard equivalent (F5); code 0 when none
   std::string_view from;     ///< preselected From entry
   std::string_view to;       ///< preselected To entry
 };

@@ -1,12 +1,46 @@
 // The one table of keypad keys: each key's caption, second-function caption,
-// keyboard equivalent, tooltip, accessible name, command-line names and the
-// operation it runs. Buttons, the keyboard help and the command line read it.
+// keyboard bindings, colour group, accessible name, command-line names and the
+// operation it runs. Buttons, their tooltips, the keyboard map, the keyboard
+// help and the command line read it. Also the keyboard bindings' own terms.
 #pragma once
 
+#include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace zova {
+
+/// Windows virtual-key codes the keyboard map works with.
+namespace vk {
+inline constexpr int kBack = 8, kEnter = 13, kShift = 16, kControl = 17, kAlt = 18, kEscape = 27,
+                     kEnd = 35, kHome = 36, kDelete = 46, kNumpad0 = 96, kMultiply = 106,
+                     kAdd = 107, kSubtract = 109, kDecimal = 110, kDivide = 111, kF1 = 112;
+}
+/// Shift-state bits of a key release.
+inline constexpr int kShiftBit = 1, kCtrlBit = 2, kAltBit = 4;
+
+/// A key of the keyboard and the shift bits it needs. A binding without
+/// kShiftBit answers with or without Shift held.
+struct KeyBinding {
+  int code = 0;   ///< Windows virtual-key code; 0 for no binding
+  int shift = 0;  ///< 0 or kShiftBit
+  bool operator==(const KeyBinding&) const = default;
+};
+
+/// A key's name as the keyboard help lists it: "7", "keypad .", "^ (Shift+6)", "F5".
+std::string keyboardName(KeyBinding binding);
+/// The tooltip naming a key's keyboard equivalent: "Keyboard equivalent:  ^ key (Shift+6)".
+std::string keyboardTooltip(KeyBinding binding);
+/// The key in the command line's key:NAME notation: "Shift+6", "Num.", "F5".
+std::string sequenceKeyName(KeyBinding binding);
+
+/// The View menu's two colour commands each recolour one group of keys.
+enum class ColourGroup {
+  kStandard,  ///< digits, operators and the panels' keys
+  kFunction,  ///< function and mode keys
+  kOwn,       ///< keys with a fixed colour of their own (clear, =, inv)
+};
 
 class Calculator;
 
@@ -62,11 +96,12 @@ enum class Key {
 
 struct KeyRow {
   Key key;
-  std::string_view control;     ///< the control's name ("Command19")
-  std::string_view caption;     ///< the key's face
-  std::string_view second;      ///< the second-function caption printed above it, or ""
-  std::string_view keyboard;    ///< the keyboard equivalent, as the help page lists it
-  std::string_view tooltip;     ///< "" for keys whose tooltip the model writes (brackets)
+  std::string_view control;  ///< the control's name ("Command19")
+  std::string_view caption;  ///< the key's face
+  std::string_view second;   ///< the second-function caption printed above it, or ""
+  /// Keyboard keys that press it: the first is the one its tooltip and the help name.
+  std::array<KeyBinding, 2> bindings;
+  ColourGroup group;
   std::string_view accessible;  ///< what a screen reader says
   std::string_view names;       ///< command-line names, blank separated, first is canonical
   void (*press)(Calculator&);

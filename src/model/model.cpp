@@ -2,7 +2,62 @@
 // the calculator: panels read the display and hand back what to show.
 #include "model/model.h"
 
+#include <array>
+#include <functional>
+#include <vector>
+
 namespace zova {
+
+namespace {
+
+const std::array kWindowKeys = {
+    WindowKeyRow{{vk::kEscape}, "Hide the window", &Model::mnuhide2_Click},
+    WindowKeyRow{{vk::kEnd}, "Save the settings and close Zova", &Model::unload},
+};
+
+// One binding of the keyboard map and the operation it runs.
+struct BoundKey {
+  KeyBinding binding;
+  std::function<void(Model&)> run;
+};
+
+// The keyboard map, gathered from the binding columns of the key tables.
+std::vector<BoundKey> gatherKeyMap() {
+  std::vector<BoundKey> map;
+  for (const KeyRow& row : keyTable()) {
+    const Key key = row.key;
+    for (const KeyBinding& b : row.bindings) {
+      if (!b.code) continue;
+      // A typed digit's zero always appends, unlike the keypad's 0 key.
+      if (key <= Key::D9)
+        map.push_back({b, [key](Model& m) { m.calc().keyboardDigit(static_cast<int>(key)); }});
+      else
+        map.push_back({b, [key](Model& m) { m.press(key); }});
+    }
+  }
+  for (const StatKeyRow& row : statKeyTable())
+    if (row.binding.code)
+      map.push_back({row.binding, [key = row.key](Model& m) { m.statPress(key); }});
+  for (const CategoryRow& row : categoryRows())
+    if (row.binding.code)
+      map.push_back({row.binding, [name = row.action](Model& m) { m.convCategory(name); }});
+  map.push_back({kKonstantKey, [](Model& m) { m.convConstants(); }});
+  map.push_back({kConvertKey, [](Model& m) { m.convGo(); }});
+  for (const WindowKeyRow& row : kWindowKeys)
+    map.push_back({row.binding, [run = row.run](Model& m) { (m.*run)(); }});
+  return map;
+}
+
+const BoundKey* findBinding(KeyBinding binding) {
+  static const std::vector<BoundKey> kKeyMap = gatherKeyMap();
+  for (const BoundKey& bound : kKeyMap)
+    if (bound.binding == binding) return &bound;
+  return nullptr;
+}
+
+}  // namespace
+
+std::span<const WindowKeyRow> windowKeyTable() { return kWindowKeys; }
 
 Model::Model(Toolkit& toolkit, NumberLocale locale)
     : tk_(toolkit),
@@ -42,16 +97,12 @@ void Model::keyUp(int code, int shift) {
   }
   tk_.focusEquals();
 
+  // A shifted digit's symbol presses its key; the release then ends in a beep.
   if (shift & kShiftBit) {
-    const std::pair<int, Key> symbols[] = {
-        {'6', Key::Power}, {'5', Key::Percent}, {'1', Key::Fact}, {'9', Key::Open},
-        {'0', Key::Close}, {'2', Key::Square},  {'3', Key::Base}};
-    for (const auto& [c, key] : symbols) {
-      if (code == c) {
-        press(key);
-        code = 0;  // the release then ends in the beep below
-        break;
-      }
+    if (const BoundKey* bound = findBinding({code, kShiftBit})) {
+      bound->run(*this);
+      tk_.beep();
+      return;
     }
   }
   // In hexadecimal the letters A to F type themselves.
@@ -59,107 +110,8 @@ void Model::keyUp(int code, int shift) {
     calc_.hexLetter(static_cast<char>(code));
     return;
   }
-  switch (code) {
-    case vk::kDecimal:
-      return press(Key::Point);
-    case vk::kF1 + 4:
-      convCategory("Length");
-      return;
-    case vk::kF1 + 5:
-      convCategory("Area");
-      return;
-    case vk::kF1 + 6:
-      convCategory("Volume");
-      return;
-    case vk::kF1 + 7:
-      convCategory("Weight");
-      return;
-    case vk::kF1 + 8:
-      return convConstants();
-    case vk::kF1 + 10:
-      return convGo();
-    case vk::kF1 + 1:
-      return statPress(StatKey::kCount);
-    case vk::kF1 + 2:
-      return statPress(StatKey::kSum);
-    case vk::kF1 + 3:
-      return statPress(StatKey::kMean);
-    case 'X':
-      return statPress(StatKey::kSampleSd);
-    case 'Y':
-      return statPress(StatKey::kPopulationSd);
-    case 'G':
-      return statPress(StatKey::kEnter);
-    case 'W':
-      return press(Key::Stack);
-    case 'S':
-      return press(Key::Sin);
-    case 'B':
-      return;  // the X² key's letter, in hexadecimal only
-    case 'C':
-      return press(Key::Cos);
-    case 'T':
-      return press(Key::Tan);
-    case 'I':
-      return press(Key::Inv);
-    case 'H':
-      return press(Key::Hyp);
-    case 'D':
-      return press(Key::Mode);
-    case 'Q':
-      return press(Key::Fraction);
-    case 'F':
-      return press(Key::Recip);
-    case 'L':
-      return press(Key::Log);
-    case 'N':
-      return press(Key::Ln);
-    case 'V':
-      return press(Key::Sqrt);
-    case 'R':
-      return press(Key::Sign);
-    case 'A':
-      return press(Key::ToDms);
-    case 'Z':
-      return press(Key::FromDms);
-    case 'M':
-      return press(Key::MPlus);
-    case 'J':
-      return press(Key::MR);
-    case 'K':
-      return press(Key::Kin);
-    case 'O':
-      return press(Key::Kout);
-    case 'P':
-      return press(Key::Pi);
-    case 'E':
-      return press(Key::Exp);
-    case vk::kAdd:
-      return press(Key::Add);
-    case vk::kSubtract:
-      return press(Key::Subtract);
-    case vk::kMultiply:
-      return press(Key::Multiply);
-    case vk::kDivide:
-      return press(Key::Divide);
-    case vk::kBack:
-      return press(Key::Back);
-    case vk::kDelete:
-      return press(Key::Clear);
-    case vk::kHome:
-      return press(Key::AllClear);
-    case vk::kEnter:
-      return press(Key::Equals);  // the default button's press
-    case vk::kEnd:
-      return unload();
-    case vk::kEscape:
-      return mnuhide2_Click();
-    default:
-      break;
-  }
-  if (code >= '0' && code <= '9') return calc_.keyboardDigit(code - '0');
-  if (code >= vk::kNumpad0 && code <= vk::kNumpad0 + 9)
-    return calc_.keyboardDigit(code - vk::kNumpad0);
+  if (code == 'B') return;  // the X² key's letter, in hexadecimal only
+  if (const BoundKey* bound = findBinding({code, 0})) return bound->run(*this);
   tk_.beep();
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "converter/converter_model.h"
@@ -19,15 +20,6 @@
 #include "stats/stats_register.h"
 
 namespace zova {
-
-/// Windows virtual-key codes the keyboard map works with.
-namespace vk {
-inline constexpr int kBack = 8, kEnter = 13, kShift = 16, kControl = 17, kAlt = 18, kEscape = 27,
-                     kEnd = 35, kHome = 36, kDelete = 46, kNumpad0 = 96, kMultiply = 106,
-                     kAdd = 107, kSubtract = 109, kDecimal = 110, kDivide = 111, kF1 = 112;
-}
-/// Shift-state bits of a key release.
-inline constexpr int kShiftBit = 1, kCtrlBit = 2, kAltBit = 4;
 
 /// Colours as the settings file keeps them: 0x00BBGGRR, or negative for a system colour.
 using Colour = std::int32_t;
@@ -59,6 +51,18 @@ struct ShellState {
 };
 
 inline constexpr const char* kSettingsFileName = "dadidedo.dat";
+
+class Model;
+
+/// A key of the window itself, not of a keypad or panel.
+struct WindowKeyRow {
+  KeyBinding binding;
+  std::string_view what;  ///< what the key does, as the keyboard help says it
+  void (Model::*run)();
+};
+
+/// The window's own keys: Esc hides the window, End closes it.
+std::span<const WindowKeyRow> windowKeyTable();
 
 class Model {
  public:

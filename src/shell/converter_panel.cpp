@@ -95,7 +95,7 @@ ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, QWid
     const CategoryRow& row = categoryRow(p.category);
     auto* b = new QPushButton(q(row.caption), this);
     b->setObjectName(QString::fromLatin1(p.control));
-    b->setToolTip(q(row.tooltip));
+    if (row.binding.code) b->setToolTip(q(keyboardTooltip(row.binding)));
     b->setFocusPolicy(Qt::NoFocus);
     // The captions must fit buttons 43 pixels wide.
     QFont small = b->font();
@@ -112,7 +112,7 @@ ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, QWid
 
   konstant_ = new QPushButton(q(kKonstantCaption), this);
   konstant_->setObjectName(QStringLiteral("Konstant"));
-  konstant_->setToolTip(q(kKonstantTooltip));
+  konstant_->setToolTip(q(keyboardTooltip(kKonstantKey)));
   konstant_->setFocusPolicy(Qt::NoFocus);
   place(konstant_, 3630, 1170, 3165, 270);
   connect(konstant_, &QPushButton::clicked, this, [this] {
@@ -164,7 +164,7 @@ ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, QWid
 
   ok_ = new QPushButton(this);
   ok_->setObjectName(QStringLiteral("OK"));
-  ok_->setToolTip(q(kOkTooltip));
+  ok_->setToolTip(q(keyboardTooltip(kConvertKey)));
   ok_->setFocusPolicy(Qt::NoFocus);
   place(ok_, 3630, 3510, 3165, 375);
   connect(ok_, &QPushButton::clicked, this, [this] {

@@ -8,6 +8,7 @@
 #include "converter/unit_table.h"
 #include "engine/keys.h"
 #include "model/access_key.h"
+#include "model/model.h"
 #include "shell/qt_text.h"
 #include "stats/stats_register.h"
 
@@ -23,14 +24,6 @@ QString cell(std::string_view s) {
 // A button caption as a table cell, without its access-key marker.
 QString captionCell(std::string_view caption) {
   return q(withoutAccessKey(caption)).toHtmlEscaped();
-}
-
-// "Keyboard equivalent:  F9 key" names the key "F9".
-QString keyOfTooltip(std::string_view tooltip) {
-  QString text = q(tooltip);
-  text.remove(QStringLiteral("Keyboard equivalent:"));
-  if (text.endsWith(QStringLiteral(" key"))) text.chop(4);
-  return text.trimmed().toHtmlEscaped();
 }
 
 QString row(const QString& a, const QString& b, const QString& c) {
@@ -125,7 +118,7 @@ QString keyboardPage() {
     QString function = cell(k.accessible);
     if (!k.second.empty())
       function += QStringLiteral(" <small>(with inv: %1)</small>").arg(cell(k.second));
-    html += row(cell(k.caption), function, cell(k.keyboard));
+    html += row(cell(k.caption), function, cell(keyboardName(k.bindings[0])));
   }
   html += QStringLiteral(
       "</table><p>The digits 0 to 9 can be typed on the top row or on the keypad. In "
@@ -134,21 +127,23 @@ QString keyboardPage() {
   html += QStringLiteral("<h2>Statistical functions</h2>");
   html += tableHead(QStringLiteral("Key"), QString(), QStringLiteral("Keyboard"));
   for (const StatKeyRow& k : statKeyTable())
-    if (!k.keyboard.empty()) html += row(captionCell(k.caption), QString(), cell(k.keyboard));
+    if (k.binding.code)
+      html += row(captionCell(k.caption), QString(), cell(keyboardName(k.binding)));
   html += QStringLiteral("</table>");
 
   html += QStringLiteral("<h2>Converter and constants</h2>");
   html += tableHead(QStringLiteral("Key"), QString(), QStringLiteral("Keyboard"));
   for (const CategoryRow& c : categoryRows())
-    if (!c.key.empty()) html += row(captionCell(c.caption), QString(), cell(c.key));
-  html += row(captionCell(kKonstantCaption), QString(), keyOfTooltip(kKonstantTooltip));
-  html += row(captionCell(kConvertCaption), QString(), keyOfTooltip(kOkTooltip));
+    if (c.binding.code)
+      html += row(captionCell(c.caption), QString(), cell(keyboardName(c.binding)));
+  html += row(captionCell(kKonstantCaption), QString(), cell(keyboardName(kKonstantKey)));
+  html += row(captionCell(kConvertCaption), QString(), cell(keyboardName(kConvertKey)));
   html += QStringLiteral("</table>");
 
   html += QStringLiteral("<h2>The window</h2>");
   html += tableHead(QStringLiteral("Key"), QString(), QStringLiteral("Keyboard"));
-  html += row(QStringLiteral("Hide the window"), QString(), QStringLiteral("Esc"));
-  html += row(QStringLiteral("Save the settings and close Zova"), QString(), QStringLiteral("End"));
+  for (const WindowKeyRow& k : windowKeyTable())
+    html += row(cell(k.what), QString(), cell(keyboardName(k.binding)));
   html += QStringLiteral("</table>");
   return html;
 }

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
@@ -52,22 +53,15 @@ constexpr std::array<std::array<Key, kColumns>, 8> kLayout = {{
 }};
 // clang-format on
 
-// The two colour groups of the View menu's colour commands, by control name.
-// The panels' controls are found by the same names.
-const QSet<QString> kStandardButtons = {
-    "Command1",   "Command2",    "Command3",       "Command4",    "Command5",    "Command6",
-    "Command7",   "Command8",    "Command9",       "Command10",   "Command11",   "Command12",
-    "Command15",  "Command16",   "Command17",      "Command18",   "Command40",   "Length",
-    "Area",       "Volume",      "Weight",         "Konstant",    "Force",       "Pressure",
-    "Energy",     "Power",       "Temperature",    "Time",        "statn",       "statsum",
-    "statmean",   "statsample",  "statpopulation", "statnew",     "statdelete",  "statdatain",
-    "OK",         "ToggleStack", "flapclose",      "finInterest", "finNPeriods", "finPaym",
-    "finPresent", "finFuture",   "ChkStart",       "ChkEnd",      "finAmortize", "finToPv"};
-const QSet<QString> kFunctionButtons = {
-    "Command20", "Command21", "Command22", "Command23", "Command24", "Command25", "Command26",
-    "Command29", "Command30", "Command32", "Command33", "Command34", "Command35", "Command36",
-    "Command38", "Command39", "Command42", "out",       "Back",      "OpenBrack", "CloseBrack",
-    "mode",      "hyp",       "Quotient",  "cmdBase"};
+// The fold-out's controls in the standard colour group, by control name; the
+// keypad's keys take their group from the key table.
+const QSet<QString> kStandardPanelControls = {
+    "Length",     "Area",       "Volume",      "Weight",         "Konstant",    "Force",
+    "Pressure",   "Energy",     "Power",       "Temperature",    "Time",        "statn",
+    "statsum",    "statmean",   "statsample",  "statpopulation", "statnew",     "statdelete",
+    "statdatain", "OK",         "ToggleStack", "flapclose",      "finInterest", "finNPeriods",
+    "finPaym",    "finPresent", "finFuture",   "ChkStart",       "ChkEnd",      "finAmortize",
+    "finToPv"};
 
 // Keys of neither group keep these colours.
 const QColor kClearKeys(0xd8, 0x62, 0x3e);
@@ -339,7 +333,8 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
       const KeyRow& row = keyRow(key);
       auto* b = new KeyButton(q(row.caption), pad);
       b->setObjectName(q(row.control));
-      b->setToolTip(q(row.tooltip));
+      const QString tooltip = q(keyboardTooltip(row.bindings[0]));
+      b->setToolTip(tooltip);
       b->setAccessibleName(q(row.accessible));
       b->setFocusPolicy(key == Key::Equals ? Qt::StrongFocus : Qt::NoFocus);
       b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -361,8 +356,7 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
         second->setFixedHeight(11);
         second->setAccessibleName(QStringLiteral("second function of ") + q(row.accessible));
         second->setAccessibleDescription(q(row.second));
-        b->setAccessibleDescription(q(row.tooltip) + QStringLiteral(". With inv: ") +
-                                    q(row.second));
+        b->setAccessibleDescription(tooltip + QStringLiteral(". With inv: ") + q(row.second));
         grid->addWidget(second, 2 * r, c, 1, columnSpan);
         secondCaptions_.push_back(second);
       }
@@ -739,13 +733,14 @@ void MainWindow::applyColours() {
   // Both key groups, in the keypad and in the panels.
   const QColor standard = qtColour(sh.standardColour);
   const QColor function = qtColour(sh.functionColour);
+  // Controls are found by name, the keypad's through the key table's groups.
+  QHash<QString, ColourGroup> groups;
+  for (const KeyRow& row : keyTable()) groups.insert(q(row.control), row.group);
+  for (const QString& name : kStandardPanelControls) groups.insert(name, ColourGroup::kStandard);
   for (QWidget* w : findChildren<QWidget*>()) {
-    const QString name = w->objectName();
-    if (name.isEmpty()) continue;
-    if (kStandardButtons.contains(name))
-      setBackColour(w, standard);
-    else if (kFunctionButtons.contains(name))
-      setBackColour(w, function);
+    const auto group = groups.constFind(w->objectName());
+    if (group == groups.constEnd() || *group == ColourGroup::kOwn) continue;
+    setBackColour(w, *group == ColourGroup::kStandard ? standard : function);
   }
 }
 

@@ -58,7 +58,7 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
     if (startsResultGroup(r.key)) column->addSpacing(8);
     auto* b = new QPushButton(q(r.caption), this);
     b->setObjectName(q(r.control));
-    b->setToolTip(q(r.tooltip));
+    if (r.binding.code) b->setToolTip(q(keyboardTooltip(r.binding)));
     b->setFocusPolicy(Qt::NoFocus);
     b->setFixedWidth(100);
     const StatKey key = r.key;
@@ -73,7 +73,9 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
 
   stack_ = new StackToggle(QStringLiteral("Stack"), this);
   stack_->setObjectName(QStringLiteral("ToggleStack"));
-  stack_->setToolTip(QStringLiteral("Keyboard equivalent: W key"));
+  // The check box's tooltip has one blank after the colon, the buttons' two.
+  stack_->setToolTip(QStringLiteral("Keyboard equivalent: %1 key")
+                         .arg(q(keyboardName(keyRow(Key::Stack).bindings[0]))));
   stack_->setFocusPolicy(Qt::NoFocus);
   stack_->setBackgroundRole(QPalette::Window);  // a background colour fills the whole box
   QFont bold = stack_->font();

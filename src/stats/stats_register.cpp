@@ -11,15 +11,14 @@ namespace zova {
 namespace {
 
 constexpr std::array<StatKeyRow, 8> kStatKeys{{
-    {StatKey::kEnter, "statdatain", "&Enter Data", "G", "Keyboard equivalent:  G key", "enter"},
-    {StatKey::kDelete, "statdelete", "&Delete", "", "", "delete"},
-    {StatKey::kClearAll, "statnew", "&Clear All", "", "", "clear"},
-    {StatKey::kCount, "statn", "&n", "F2", "Keyboard equivalent:  F2 key", "n"},
-    {StatKey::kSum, "statsum", "&Sum", "F3", "Keyboard equivalent:  F3 key", "sum"},
-    {StatKey::kMean, "statmean", "&Mean", "F4", "Keyboard equivalent:  F4 key", "mean"},
-    {StatKey::kSampleSd, "statsample", "S&ample SD", "X", "Keyboard equivalent:  X key", "sample"},
-    {StatKey::kPopulationSd, "statpopulation", "&Popul. SD", "Y", "Keyboard equivalent:  Y key",
-     "popul"},
+    {StatKey::kEnter, "statdatain", "&Enter Data", {'G'}, "enter"},
+    {StatKey::kDelete, "statdelete", "&Delete", {}, "delete"},
+    {StatKey::kClearAll, "statnew", "&Clear All", {}, "clear"},
+    {StatKey::kCount, "statn", "&n", {vk::kF1 + 1}, "n"},
+    {StatKey::kSum, "statsum", "&Sum", {vk::kF1 + 2}, "sum"},
+    {StatKey::kMean, "statmean", "&Mean", {vk::kF1 + 3}, "mean"},
+    {StatKey::kSampleSd, "statsample", "S&ample SD", {'X'}, "sample"},
+    {StatKey::kPopulationSd, "statpopulation", "&Popul. SD", {'Y'}, "popul"},
 }};
 
 PanelEffect focusOnly() { return PanelEffect{std::nullopt, EntryReset::kNone, true}; }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/convert.h"
+#include "engine/keys.h"
 #include "engine/panel_effect.h"
 #include "engine/value.h"
 
@@ -20,11 +21,10 @@ enum class StatKey { kEnter, kDelete, kClearAll, kCount, kSum, kMean, kSampleSd,
 
 struct StatKeyRow {
   StatKey key;
-  std::string_view control;   ///< the button's name ("statdatain")
-  std::string_view caption;   ///< "&" marks the access letter
-  std::string_view keyboard;  ///< the keyboard equivalent, "" for none
-  std::string_view tooltip;   ///< "" for keys without a keyboard equivalent
-  std::string_view name;      ///< the command-line name (stat:NAME)
+  std::string_view control;  ///< the button's name ("statdatain")
+  std::string_view caption;  ///< "&" marks the access letter
+  KeyBinding binding;        ///< the keyboard equivalent; code 0 for none
+  std::string_view name;     ///< the command-line name (stat:NAME)
 };
 
 /// The panel's keys in panel order.

@@ -18,10 +18,7 @@ TEST(KeyTable, EveryRowIsCompleteAndUnique) {
     EXPECT_TRUE(keys.insert(row.key).second) << row.control;
     EXPECT_TRUE(controls.insert(std::string(row.control)).second) << row.control;
     EXPECT_TRUE(captions.insert(std::string(row.caption)).second) << row.caption;
-    EXPECT_FALSE(row.accessible.empty() || row.keyboard.empty() || !row.press) << row.control;
-    const bool bracket = row.key == Key::Open || row.key == Key::Close;
-    EXPECT_EQ(row.tooltip.empty(), bracket) << row.control;
-    EXPECT_TRUE(bracket || row.tooltip.starts_with("Keyboard equivalent:")) << row.control;
+    EXPECT_FALSE(row.accessible.empty() || !row.bindings[0].code || !row.press) << row.control;
     EXPECT_EQ(keyRow(row.key).control, row.control);
     ASSERT_FALSE(row.names.empty()) << row.control;
     for (std::size_t start = 0, end; start < row.names.size(); start = end + 1) {
@@ -37,6 +34,34 @@ TEST(KeyTable, EveryRowIsCompleteAndUnique) {
       {"*", Key::Multiply}, {"\u00d7", Key::Multiply}, {"\u2212", Key::Subtract}};
   for (auto [name, key] : cases) EXPECT_EQ(findKey(name), &keyRow(key)) << name;
   for (const char* unknown : {"", "x", "7 ", "kout", "=="}) EXPECT_EQ(findKey(unknown), nullptr);
+}
+
+// The texts that name a keyboard key: the help page's, the tooltip's and the
+// command line's key:NAME.
+TEST(KeyBinding, NamesForHelpTooltipAndCommandLine) {
+  struct Case {
+    KeyBinding binding;
+    const char* help;
+    const char* tooltip;
+    const char* sequence;
+  };
+  const Case cases[] = {
+      {{'7'}, "7", "Keyboard equivalent:  7 key", "7"},
+      {{'S'}, "S", "Keyboard equivalent:  S key", "S"},
+      {{'6', kShiftBit}, "^ (Shift+6)", "Keyboard equivalent:  ^ key (Shift+6)", "Shift+6"},
+      {{'0', kShiftBit}, ") (Shift+0)", "Keyboard equivalent:  ) key (Shift+0)", "Shift+0"},
+      {{vk::kDecimal}, "keypad .", "Keyboard equivalent:  . key (keypad)", "Num."},
+      {{vk::kNumpad0 + 3}, "keypad 3", "Keyboard equivalent:  3 key (keypad)", "Num3"},
+      {{vk::kF1 + 10}, "F11", "Keyboard equivalent:  F11 key", "F11"},
+      {{vk::kBack}, "Backspace", "Keyboard equivalent:  Backspace key", "Backspace"},
+      {{vk::kEscape}, "Esc", "Keyboard equivalent:  Esc key", "Esc"},
+      {{vk::kEnter}, "Enter", "Keyboard equivalent:  Enter key", "Enter"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(keyboardName(c.binding), c.help);
+    EXPECT_EQ(keyboardTooltip(c.binding), c.tooltip);
+    EXPECT_EQ(sequenceKeyName(c.binding), c.sequence);
+  }
 }
 
 }  // namespace

@@ -32,13 +32,14 @@ void HelpWindowTest::keyboardPageAndLinks() {
                                               {"Hide the window", "", "", "Esc"},
                                               {"Save the settings and close Zova", "", "", "End"}};
   for (const StatKeyRow& row : statKeyTable())
-    if (!row.keyboard.empty()) rows.push_back({q(row.caption), "", "", q(row.keyboard)});
+    if (row.binding.code) rows.push_back({q(row.caption), "", "", q(keyboardName(row.binding))});
   for (const CategoryRow& row : categoryRows())
-    if (!row.key.empty()) rows.push_back({q(row.caption), "", "", q(row.key)});
+    if (row.binding.code) rows.push_back({q(row.caption), "", "", q(keyboardName(row.binding))});
   QCOMPARE(rows.size(), std::size_t{14});  // Enter Data, n, Sum, Mean, both deviations, F5 to F8
   for (const KeyRow& row : keyTable())
     rows.push_back({q(row.caption), q(row.accessible),
-                    row.second.empty() ? "" : "with inv: " + q(row.second), q(row.keyboard)});
+                    row.second.empty() ? "" : "with inv: " + q(row.second),
+                    q(keyboardName(row.bindings[0]))});
   for (auto [first, function, second, last] : rows) {
     first.remove('&');
     int at = 0;

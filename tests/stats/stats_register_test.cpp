@@ -127,15 +127,14 @@ TEST(StatsRegisterTest, RestoreSkipsItemsBeyondTheDoubleRange) {
 }
 
 TEST(StatsRegisterTest, KeyTableWalk) {
-  std::set<std::string_view> captions, names, controls, keyboard;
+  std::set<std::string_view> captions, names, controls;
+  std::set<int> keyboard;
   for (const StatKeyRow& row : statKeyTable()) {
     EXPECT_TRUE(captions.insert(row.caption).second && names.insert(row.name).second &&
                 controls.insert(row.control).second && row.caption.find('&') != row.caption.npos)
         << row.name;
     EXPECT_TRUE(findStatKey(row.name) == &row && &statKeyRow(row.key) == &row) << row.name;
-    EXPECT_TRUE(row.keyboard.empty() || keyboard.insert(row.keyboard).second) << row.keyboard;
-    const std::string tip = "Keyboard equivalent:  " + std::string(row.keyboard) + " key";
-    EXPECT_EQ(row.tooltip, row.keyboard.empty() ? "" : tip);
+    EXPECT_TRUE(!row.binding.code || keyboard.insert(row.binding.code).second) << row.name;
   }
   EXPECT_EQ(findStatKey("variance"), nullptr);
 }
