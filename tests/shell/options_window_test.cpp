@@ -91,7 +91,6 @@ void OptionsWindowTest::showsAndWrites_data() {
       {"start", start, "", "OptionStand fracMed | 2 2 disabled", ""},
       {"fix high radicals", "1 0 4 1 1e-06", "", "OptionFix fracHigh Check2 | 4 4 enabled", ""},
       {"scientific low", "0 1 0 0 0.0001", "", "OptionSci fracLow | 0 0 enabled", ""},
-      {"fix wins", "1 1 15 0 1e-05", "", "OptionFix fracMed | 15 15 enabled", "1 0 15 0 1e-05"},
       {"other threshold", "0 0 2 0 2.5e-05", "OptionFix", "OptionFix | 2 2 enabled",
        "1 0 2 0 2.5e-05"},
       {"standard", start, "tab=1,tab=0,OptionFix,OptionStand", "OptionStand fracMed | 2 2 disabled",
