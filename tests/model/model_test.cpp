@@ -92,13 +92,13 @@ TEST(KeyboardMap, EveryBindingReachesItsKeysOperation) {
   auto snapshot = [](KeyRunner& r) {
     const CalcState& s = r.state();
     const Model& m = r.model;
-    return s.window + "|" + s.invlabel + s.hyplabel + s.deglabel + s.radlabel + s.gradlabel +
-           s.Memory + s.LblBase + s.Label7 + "|" + s.stack.text({}) + "|" + s.constant.text({}) +
+    return s.display + "|" + s.invCaption + s.hypCaption + s.degCaption + s.radCaption + s.gradCaption +
+           s.memoryCaption + s.baseCaption + s.fractionCaption + "|" + s.memory.text({}) + "|" + s.kRegister.text({}) +
            "|" + std::to_string(m.stats().n()) + "|" + m.converter().state().okCaption + "|" +
            m.converter().state().combo1.text + "|" +
            std::to_string(m.converter().state().combo1.items.size()) + "|" +
            std::to_string(m.shell().hidden) + std::to_string(m.ended()) +
-           std::to_string(s.togstack) + "|" + std::to_string(s.bracketLevel);
+           std::to_string(s.resultsToStats) + "|" + std::to_string(s.bracketLevel);
   };
   std::set<std::pair<int, int>> seen;
   for (const Binding& b : bindings) {

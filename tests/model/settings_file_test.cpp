@@ -344,7 +344,7 @@ TEST(SettingsRoundTrip, RandomStatesComeBackTheSame) {
 // The fuzzer's seed corpus and the inputs it once failed on: each file starts
 // the calculator, and the file then written reads back to itself.
 TEST(SettingsRoundTrip, FuzzCorpusFilesSettleAfterOneWrite) {
-  const fs::path corpus = fs::path(__FILE__).parent_path() / "../../fuzz/corpus/settings";
+  const fs::path corpus = fs::path(ZOVA_SOURCE_DIR) / "fuzz/corpus/settings";
   ASSERT_TRUE(fs::is_directory(corpus)) << corpus;
   int files = 0;
   for (const auto& entry : fs::directory_iterator(corpus)) {
