@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 #include <sstream>
+#include <string_view>
 
 #include "app/locale_names.h"
 #include "model/access_key.h"
@@ -65,9 +66,49 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::o
   return o;
 }
 
+/// The length of the well-formed UTF-8 sequence at the start of s, or 0.
+std::size_t utf8SequenceLength(std::string_view s) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+  const unsigned char lead = byte(0);
+  std::size_t n = 0;
+  unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF)
+    n = 2;
+  else if (lead >= 0xE0 && lead <= 0xEF) {
+    n = 3;
+    if (lead == 0xE0) low = 0xA0;   // no overlong forms
+    if (lead == 0xED) high = 0x9F;  // no surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    n = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+  } else {
+    return 0;
+  }
+  if (s.size() < n || byte(1) < low || byte(1) > high) return 0;
+  for (std::size_t i = 2; i < n; ++i)
+    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+  return n;
+}
+
+// Texts can hold any bytes (a pasted clipboard, a line of the settings file);
+// JSON must be UTF-8, so a byte that starts no well-formed sequence is shown
+// as U+FFFD.
 void jsonString(std::ostream& out, const std::string& s) {
   out << '"';
-  for (unsigned char c : s) {
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    if (c >= 0x80) {
+      const std::size_t n = utf8SequenceLength(std::string_view(s).substr(i));
+      if (n == 0) {
+        out << "\xEF\xBF\xBD";
+      } else {
+        out.write(s.data() + i, static_cast<std::streamsize>(n));
+        i += n - 1;
+      }
+      continue;
+    }
     switch (c) {
       case '"':
         out << "\\\"";

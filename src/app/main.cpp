@@ -2,6 +2,8 @@
 // The window lives in a module loaded only when needed, so the command line
 // starts without loading the window toolkit.
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <climits>
@@ -42,6 +44,29 @@ int runWindow(int argc, char** argv) {
 
 }  // namespace
 
+// A signal that would end the command line ends its input instead: standard
+// input becomes /dev/null, so the sequence or the --repl loop finishes and the
+// --settings file is written as at a normal end.
+namespace {
+
+volatile sig_atomic_t endingSignal = 0;
+int nullInput = -1;
+
+extern "C" void endInput(int number) {
+  endingSignal = number;
+  if (nullInput >= 0) ::dup2(nullInput, STDIN_FILENO);
+}
+
+void endInputOnSignals() {
+  nullInput = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+  struct sigaction action {};
+  action.sa_handler = endInput;
+  sigemptyset(&action.sa_mask);
+  for (int number : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(number, &action, nullptr);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (zova::wantsCommandLine(args)) {
@@ -53,7 +78,9 @@ int main(int argc, char** argv) {
     std::istream in(&inBuf);
     std::ostream out(&outBuf);
     std::ostream err(&errBuf);
-    return zova::runCommandLine(args, in, out, err);
+    endInputOnSignals();
+    const int status = zova::runCommandLine(args, in, out, err);
+    return endingSignal != 0 ? 128 + endingSignal : status;
   }
   return runWindow(argc, argv);
 }

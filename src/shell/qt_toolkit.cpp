@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 
+#include "model/desktop_entry.h"
 #include "model/window_geometry.h"
 #include "shell/help_window.h"
 #include "shell/qt_text.h"
@@ -126,13 +127,10 @@ bool QtToolkit::setStartupEntry(bool present) {
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
-  const QString program = QCoreApplication::applicationFilePath();
-  const QString entry = QStringLiteral(
-                            "[Desktop Entry]\nType=Application\nName=Zova\n"
-                            "Comment=Scientific calculator\nExec=\"%1\"\nIcon=zova\n"
-                            "Terminal=false\nX-GNOME-Autostart-enabled=true\n")
-                            .arg(program);
-  file.write(entry.toUtf8());
+  // Path= keeps the folder Zova was started in, where it reads its settings.
+  const std::string entry = autostartEntry(QCoreApplication::applicationFilePath().toStdString(),
+                                           QDir::currentPath().toStdString());
+  file.write(entry.data(), static_cast<qint64>(entry.size()));
   return file.commit();
 }
 

@@ -8,6 +8,7 @@
 #include <QSystemTrayIcon>
 
 #include "model/model.h"
+#include "shell/close_on_signal.h"
 #include "shell/main_window.h"
 #include "shell/program_look.h"
 #include "shell/qt_toolkit.h"
@@ -38,6 +39,10 @@ int runWindow(int argc, char** argv) {
     MainWindow window(model, toolkit);
     QApplication::setWindowIcon(window.windowIcon());
     window.installTrayIcon();
+    CloseOnSignal closeOnSignal([&] {
+      window.close();
+      if (!model.ended()) model.unload();  // a window in the tray takes no close event
+    });
     if (!model.shell().hidden)
       window.show();
     else if (!QSystemTrayIcon::isSystemTrayAvailable())

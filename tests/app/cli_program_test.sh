@@ -15,4 +15,18 @@ case "$err" in *bogus*2*) check "bad token message" ok ok ;; *) check "bad token
 check "repl" "$(printf '5\n10\n')" "$(printf '5\n+,5,=\nquit\n7\n' | "$zova" --repl)"
 check "version" "zova 2.10" "$("$zova" --version)"
 check "unknown option" "2" "$("$zova" --frobnicate 2>/dev/null; echo $?)"
+# SIGTERM during --repl ends the input: the settings file is written all the same.
+work=$(mktemp -d)
+mkfifo "$work/in"
+"$zova" --repl --settings "$work/s.dat" <"$work/in" >"$work/out" &
+pid=$!
+exec 3>"$work/in"
+echo "7,Kin" >&3
+for _ in $(seq 100); do [ -s "$work/out" ] && break; sleep 0.05; done
+kill -TERM "$pid"
+wait "$pid"; status=$?
+exec 3>&-
+check "SIGTERM exit status" 143 "$status"
+check "SIGTERM wrote the settings" 7 "$(head -n1 "$work/s.dat" 2>/dev/null | tr -d '\r')"
+rm -rf "$work"
 exit $fail

@@ -94,6 +94,23 @@ TEST(CommandLine, JsonShowsTheVisibleState) {
   }
 }
 
+// Pasted bytes reach the display as they are; JSON shows every byte that is not
+// part of well-formed UTF-8 as U+FFFD and keeps well-formed characters.
+TEST(CommandLine, JsonIsUtf8WhateverTheDisplayHolds) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"\xff\xfe", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"a\xC3\xA9\xE2\x82", "a\xC3\xA9\xEF\xBF\xBD\xEF\xBF\xBD"},  // cut-off euro sign
+      {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},                    // overlong "/"
+      {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},    // a surrogate
+      {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
+  };
+  for (const auto& [pasted, shown] : cases) {
+    const Result r = runCli({"--keys", std::string("menu:paste=") + pasted, "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind(std::string("{\"display\": \"") + shown + "\", ", 0), 0u) << r.out;
+  }
+}
+
 TEST(CommandLine, ReplKeepsStateAndSkipsBadLines) {
   const Result r = runCli({"--repl"}, "5\n+,5,=\nbad,2\nX,2,=\r\nquit\n7\n");
   EXPECT_EQ(r.status, 0);

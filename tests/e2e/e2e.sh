@@ -141,5 +141,13 @@ type_keys "p i d"  # radians were saved: inv Mode now goes on to grads
 check "angle mode read back" 200 "$(copy_display)"
 kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
 
+# A desktop logout or kill sends SIGTERM: the window closes as its close box
+# does, and the settings are written.
+dir="$work/sigterm"; mkdir -p "$dir"
+start_zova "$dir"
+type_keys "7 k"
+kill -TERM "$pid"; wait "$pid" 2>/dev/null
+check "SIGTERM wrote K" 7 "$(head -n1 "$dir/dadidedo.dat" 2>/dev/null | tr -d '\r')"
+
 echo "$pass passed, $fail failed"
 [ "$fail" -eq 0 ]

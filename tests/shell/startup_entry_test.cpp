@@ -1,9 +1,13 @@
 // The start-up entry: "Appear on Startup" creates an XDG autostart file that
 // starts this program, and removes it again; failures are reported.
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "model/desktop_entry.h"
 #include "model/model.h"
 #include "shell/qt_toolkit.h"
 
@@ -14,6 +18,7 @@ class StartupEntryTest : public QObject {
  private slots:
   void menuCreatesAndRemovesTheEntry();
   void unwritableFolderIsReported();
+  void entriesForAwkwardPathsValidate();
 };
 
 void StartupEntryTest::menuCreatesAndRemovesTheEntry() {
@@ -32,7 +37,8 @@ void StartupEntryTest::menuCreatesAndRemovesTheEntry() {
   QVERIFY(file.open(QIODevice::ReadOnly));
   const QString text = QString::fromUtf8(file.readAll());
   QVERIFY(text.startsWith("[Desktop Entry]"));
-  QVERIFY(text.contains("Exec=\"" + QCoreApplication::applicationFilePath() + "\""));
+  QVERIFY(text.contains("Exec=\"" + QCoreApplication::applicationFilePath() + "\"\n"));
+  QVERIFY(text.contains("\nPath=" + QDir::currentPath() + "\n"));
   file.close();
 
   model.mnuMinimize_Click();
@@ -50,6 +56,26 @@ void StartupEntryTest::unwritableFolderIsReported() {
   QtToolkit toolkit;
   QVERIFY(!toolkit.setStartupEntry(true));
   QVERIFY(!toolkit.setStartupEntry(false));
+}
+
+// desktop-file-validate is the freedesktop reference reader of desktop entries.
+void StartupEntryTest::entriesForAwkwardPathsValidate() {
+  const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
+  if (validator.isEmpty()) QSKIP("desktop-file-validate is not installed");
+  QTemporaryDir dir;
+  const char* programs[] = {"/opt/my apps/zova", "/tmp/a\"b/zova",        "/tmp/$HOME/zova",
+                            "/tmp/`id`/zova",    "/tmp/back\\slash/zova", "/tmp/100%/zova"};
+  for (const char* program : programs) {
+    const QString path = dir.path() + "/zova.desktop";
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray::fromStdString(autostartEntry(program, "/home/u/a $b")));
+    file.close();
+    QProcess check;
+    check.start(validator, {path});
+    QVERIFY(check.waitForFinished());
+    QVERIFY2(check.exitCode() == 0 && check.readAllStandardOutput().isEmpty(), program);
+  }
 }
 
 QTEST_MAIN(StartupEntryTest)
