@@ -1,6 +1,7 @@
 // Decimal and grouping symbols for a locale name ("de_DE", "en_US.UTF-8"),
-// from a small table by language and country, so the command line needs no
-// locale data installed on the system.
+// read the way the window's toolkit reads it, from a table made from the
+// toolkit's locale data: the command line loads no toolkit and needs no
+// locale data installed on the system, yet shows the window's symbols.
 #pragma once
 
 #include <string_view>
@@ -9,6 +10,8 @@
 
 namespace zova {
 
+/// A name as language[_Script][_TERRITORY][.codeset][@modifier]; "C", "POSIX",
+/// an empty name and an unknown language give "." and ",".
 NumberLocale localeNamed(std::string_view name);
 /// The locale of the environment: LC_ALL, then LC_NUMERIC, then LANG.
 NumberLocale environmentLocale();
