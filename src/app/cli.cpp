@@ -218,8 +218,8 @@ void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
   j.key("conv").open('{');
   j.field("button", withoutAccessKey(cv.okCaption));
   j.field("fromLabel", cv.frommCaption).field("toLabel", cv.tooCaption);
-  j.field("from", cv.combo1.text).field("to", cv.combo2.text);
-  j.strings("fromItems", cv.combo1.items).strings("toItems", cv.combo2.items).close('}');
+  j.field("from", cv.fromList.text).field("to", cv.toList.text);
+  j.strings("fromItems", cv.fromList.items).strings("toItems", cv.toList.items).close('}');
 
   const ElementsState& el = model.elements().state();
   j.key("elem").open('{');
@@ -248,7 +248,7 @@ void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
   j.key("window").open('{');
   j.key("width").raw(std::to_string(sh.width)).key("height").raw(std::to_string(sh.height));
   j.key("onTop").raw(sh.onTop ? "true" : "false");
-  j.key("compact").raw(sh.size ? "true" : "false");
+  j.key("compact").raw(sh.compact ? "true" : "false");
   j.field("panel", panel).close('}');
   j.close('}');
   out << "\n";
@@ -303,7 +303,7 @@ int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::
   // The settings file is written once at exit, unless the End key's unload
   // already wrote it; false when writing failed.
   const auto shutDown = [&]() {
-    if (!o->settings || model.ended() || model.EndIt()) return true;
+    if (!o->settings || model.ended() || model.writeSettings()) return true;
     err << "zova: the settings could not be saved to " << *o->settings << "\n";
     return false;
   };

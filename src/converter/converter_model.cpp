@@ -30,44 +30,44 @@ void ConverterModel::fixConvert() {
   s_.ccchoice = 0;
   s_.frommCaption = kFromCaption;
   s_.tooCaption = kToCaption;
-  s_.combo1 = {};
-  s_.combo2 = {};
+  s_.fromList = {};
+  s_.toList = {};
 }
 
-void ConverterModel::categoryClick(Category c) {
+void ConverterModel::chooseCategory(Category c) {
   fixConvert();
   const CategoryRow& row = categoryRow(c);
-  s_.combo1.items = categoryEntries(c);
-  s_.combo2.items = s_.combo1.items;
-  s_.combo1.text = row.from;
-  s_.combo2.text = row.to;
+  s_.fromList.items = categoryEntries(c);
+  s_.toList.items = s_.fromList.items;
+  s_.fromList.text = row.from;
+  s_.toList.text = row.to;
 }
 
-bool ConverterModel::categoryClick(std::string_view action) {
+bool ConverterModel::chooseCategory(std::string_view action) {
   const CategoryRow* row = findCategory(action);
   if (row == nullptr) return false;
-  categoryClick(row->category);
+  chooseCategory(row->category);
   return true;
 }
 
-void ConverterModel::Konstant_Click() {
+void ConverterModel::showConstants() {
   s_.okCaption = kUseConstantCaption;
   s_.ccchoice = 1;
-  s_.combo1 = {};
-  s_.combo2 = {};
+  s_.fromList = {};
+  s_.toList = {};
   s_.frommCaption = kSiCaption;
   s_.tooCaption = kEngCaption;
-  for (const ConstantRow& row : siConstants()) s_.combo1.items.emplace_back(row.text);
-  for (const ConstantRow& row : engConstants()) s_.combo2.items.emplace_back(row.text);
+  for (const ConstantRow& row : siConstants()) s_.fromList.items.emplace_back(row.text);
+  for (const ConstantRow& row : engConstants()) s_.toList.items.emplace_back(row.text);
 }
 
-void ConverterModel::Combo1_dropdown() {
+void ConverterModel::dropDownFrom() {
   s_.cchoice = 1;
   s_.constant1Visible = s_.ccchoice == Value(1);
   s_.constant2Visible = false;
 }
 
-void ConverterModel::Combo2_dropdown() {
+void ConverterModel::dropDownTo() {
   s_.cchoice = 2;
   s_.constant1Visible = false;
   s_.constant2Visible = s_.ccchoice == Value(1);
@@ -78,18 +78,19 @@ void ConverterModel::hideMarkers() {
   s_.constant2Visible = false;
 }
 
-std::string ConverterModel::OK_Click(std::string_view display, const NumberLocale& loc) {
-  return convert(std::string(display), loc).value_or("ERROR");
+std::string ConverterModel::convert(std::string_view display, const NumberLocale& loc) {
+  return conversion(std::string(display), loc).value_or("ERROR");
 }
 
 // Each side is looked up by its list's exact text, units first, then
 // temperatures, then that side's constants; a text that names nothing leaves
 // the side's value from before. Fields set before a failure keep their values.
-std::optional<std::string> ConverterModel::convert(std::string display, const NumberLocale& loc) {
-  s_.unit1 = s_.combo1.text;
-  s_.unit2 = s_.combo2.text;
+std::optional<std::string> ConverterModel::conversion(std::string display,
+                                                      const NumberLocale& loc) {
+  s_.unit1 = s_.fromList.text;
+  s_.unit2 = s_.toList.text;
 
-  const std::string& from = s_.combo1.text;
+  const std::string& from = s_.fromList.text;
   if (const UnitRow* unit = findUnit(from)) {
     s_.eq1 = unit->factor;
   } else if (const std::optional<TemperatureScale> scale = findTemperature(from)) {
@@ -120,7 +121,7 @@ std::optional<std::string> ConverterModel::convert(std::string display, const Nu
     display = "1";
   }
 
-  const std::string& to = s_.combo2.text;
+  const std::string& to = s_.toList.text;
   if (const UnitRow* unit = findUnit(to)) {
     s_.eq2 = unit->factor;
   } else if (const std::optional<TemperatureScale> scale = findTemperature(to)) {

@@ -35,22 +35,22 @@ struct ComboList {
 
 /// Everything the panel shows or remembers; the view redraws from it.
 struct ConverterState {
-  Value unit1;     ///< Combo1's text at the last conversion
-  Value unit2;     ///< Combo2's text at the last conversion
+  Value unit1;     ///< the From list's text at the last conversion
+  Value unit2;     ///< the To list's text at the last conversion
   Value eq1;       ///< From value: factor, degrees Celsius or S.I. constant
   Value eq2;       ///< To value: factor or engineering constant
-  Value cchoice;   ///< list opened last: 1 = Combo1, 2 = Combo2; empty until one opens
+  Value cchoice;   ///< list opened last: 1 = From list, 2 = To list; empty until one opens
   Value ccchoice;  ///< 0 = unit conversion, 1 = constants library
-  ComboList combo1;
-  ComboList combo2;
+  ComboList fromList;
+  ComboList toList;
   std::string okCaption{kConvertCaption};
-  std::string frommCaption{kFromCaption};  ///< label above Combo1
-  std::string tooCaption{kToCaption};      ///< label above Combo2
-  bool constant1Visible = false;           ///< marker frame around Combo1
-  bool constant2Visible = false;           ///< marker frame around Combo2
+  std::string frommCaption{kFromCaption};  ///< label above the From list
+  std::string tooCaption{kToCaption};      ///< label above the To list
+  bool constant1Visible = false;           ///< marker frame around the From list
+  bool constant2Visible = false;           ///< marker frame around the To list
 };
 
-/// The panel's operations. None touches the calculator: OK_Click receives the
+/// The panel's operations. None touches the calculator: convert receives the
 /// display and returns the new display. After every operation the caller gives
 /// the focus back to the "=" key.
 class ConverterModel {
@@ -61,31 +61,21 @@ class ConverterModel {
   void fixConvert();
 
   /// A category button: fixConvert, fill both lists, preselect the category's pair.
-  void categoryClick(Category c);
+  void chooseCategory(Category c);
   /// The category button whose command-line name is `action` ("Length" ... "Temp");
   /// false (and nothing changes) when no category has that name.
-  bool categoryClick(std::string_view action);
-  void Length_Click() { categoryClick(Category::kLength); }
-  void Area_Click() { categoryClick(Category::kArea); }
-  void Volume_Click() { categoryClick(Category::kVolume); }
-  void Weight_Click() { categoryClick(Category::kWeight); }
-  void Force_click() { categoryClick(Category::kForce); }
-  void Pressure_click() { categoryClick(Category::kPressure); }
-  void Energy_click() { categoryClick(Category::kEnergy); }
-  void Power_click() { categoryClick(Category::kPower); }
-  void Time_Click() { categoryClick(Category::kTime); }
-  void Temperature_Click() { categoryClick(Category::kTemperature); }
+  bool chooseCategory(std::string_view action);
 
   /// The constants library: S.I. and Eng. lists, nothing preselected.
-  void Konstant_Click();
+  void showConstants();
 
   /// The user drops a list down: records it in cchoice and moves the marker.
-  void Combo1_dropdown();
-  void Combo2_dropdown();
+  void dropDownFrom();
+  void dropDownTo();
 
   /// Sets a list's text (choosing an entry or typing) without dropping it down.
-  void setCombo1Text(std::string text) { s_.combo1.text = std::move(text); }
-  void setCombo2Text(std::string text) { s_.combo2.text = std::move(text); }
+  void setFromText(std::string text) { s_.fromList.text = std::move(text); }
+  void setToText(std::string text) { s_.toList.text = std::move(text); }
 
   /// Hides both marker frames (the panel being shown by the Tools menu does this).
   void hideMarkers();
@@ -95,10 +85,10 @@ class ConverterModel {
   /// display's new text, always: the converted value, a constant, or "ERROR" on
   /// any failure. Whatever the outcome, the caller then sets dot := 0 and
   /// switch := 1, so the next digit starts a new number.
-  std::string OK_Click(std::string_view display, const NumberLocale& loc);
+  std::string convert(std::string_view display, const NumberLocale& loc);
 
  private:
-  std::optional<std::string> convert(std::string display, const NumberLocale& loc);
+  std::optional<std::string> conversion(std::string display, const NumberLocale& loc);
   std::optional<std::string> toTemperature(TemperatureScale scale, const NumberLocale& loc);
 
   ConverterState s_;

@@ -26,9 +26,9 @@ bool ElementsModel::hoverSymbol(std::string_view symbol) {
 void ElementsModel::Assign(std::string_view symb, std::string_view mean, std::string_view mass,
                            std::int16_t numb, std::string_view elec) {
   InfoArea& a = s_.info;
-  a.label1 = kAtomicNumberLabel;
-  a.label2 = kAtomicMassLabel;
-  a.label3 = kElectronsLabel;
+  a.numberCaption = kAtomicNumberLabel;
+  a.massCaption = kAtomicMassLabel;
+  a.electronsCaption = kElectronsLabel;
   a.symbol = symb;
   a.name = mean;
   a.valuesShown = true;
@@ -37,12 +37,12 @@ void ElementsModel::Assign(std::string_view symb, std::string_view mean, std::st
   a.electrons = elec;
 }
 
-std::optional<std::string> ElementsModel::AtomicNumber_Click() const {
+std::optional<std::string> ElementsModel::useAtomicNumber() const {
   if (!s_.info.valuesShown) return std::nullopt;
   return NumberToText(ParseNumber(s_.info.number), loc_);
 }
 
-std::optional<std::string> ElementsModel::AtomicMass_Click() const {
+std::optional<std::string> ElementsModel::useAtomicMass() const {
   if (!s_.info.valuesShown) return std::nullopt;
   return s_.info.mass;
 }
@@ -73,8 +73,8 @@ void ElementsModel::setIndex(std::string text) {
 
 void ElementsModel::final() {
   s_.clearShown = true;
-  s_.label4 = kMolarPrefix;
-  s_.label5 = kMolarUnit;
+  s_.molarCaption = kMolarPrefix;
+  s_.molarUnit = kMolarUnit;
   s_.molarShown = true;
   // Each product first, the sums from the left, the multiplier last.
   double sum = 0.0;
@@ -83,18 +83,18 @@ void ElementsModel::final() {
   s_.molar = mu ? NumberToText(*mu, loc_) : "ERROR";
 }
 
-void ElementsModel::ClearIt_Click() {
+void ElementsModel::clearFormula() {
   for (FormulaSlot& f : s_.formula) f.mass = 0;
-  s_.label4.clear();
-  s_.label5.clear();
+  s_.molarCaption.clear();
+  s_.molarUnit.clear();
   s_.molarShown = false;
   for (FormulaSlot& f : s_.formula) f.symbol.clear();
   s_.clearShown = false;
 }
 
-void ElementsModel::Form_Unload() { ClearIt_Click(); }
+void ElementsModel::windowClosed() { clearFormula(); }
 
-std::optional<std::string> ElementsModel::Molar_Click() const {
+std::optional<std::string> ElementsModel::useMolarMass() const {
   if (!s_.molarShown) return std::nullopt;
   return s_.molar;
 }

@@ -31,7 +31,8 @@ std::optional<Slot> slotNumbered(int n);
 
 /// The captions of the information area; all empty until the first hover.
 struct InfoArea {
-  std::string label1, label2, label3;  // the fixed captions, set by every hover
+  // The fixed captions, set by every hover.
+  std::string numberCaption, massCaption, electronsCaption;
   std::string symbol, name, number, mass, electrons;
   bool valuesShown = false;  // AtomicNumber and AtomicMass are visible (clickable)
 };
@@ -45,9 +46,9 @@ struct FormulaSlot {
 struct ElementsState {
   InfoArea info;
   std::array<FormulaSlot, kSlotCount> formula;
-  std::string index = "1";     // the multiplier box
-  std::string label4, label5;  // "µ = " and "g/mol" while a result shows
-  std::string molar;           // the result caption, kept while hidden
+  std::string index = "1";              // the multiplier box
+  std::string molarCaption, molarUnit;  // "µ = " and "g/mol" while a result shows
+  std::string molar;                    // the result caption, kept while hidden
   bool molarShown = false;
   bool clearShown = false;  // the Clear button
 };
@@ -68,8 +69,8 @@ class ElementsModel {
               std::int16_t numb, std::string_view elec);
 
   /// The text for the main display; nullopt while the label is hidden (nothing to click).
-  std::optional<std::string> AtomicNumber_Click() const;
-  std::optional<std::string> AtomicMass_Click() const;
+  std::optional<std::string> useAtomicNumber() const;
+  std::optional<std::string> useAtomicMass() const;
 
   /// A tile dropped on a slot: the slot takes the element shown in the information area.
   void dragDrop(Slot slot);
@@ -82,10 +83,11 @@ class ElementsModel {
 
   /// Shows the result line and recomputes it; "ERROR" when it leaves the double range.
   void final();
-  void ClearIt_Click();
-  void Form_Unload();
+  void clearFormula();
+  /// The window closed: the formula is cleared.
+  void windowClosed();
   /// The result text for the main display, unchanged; nullopt while it is hidden.
-  std::optional<std::string> Molar_Click() const;
+  std::optional<std::string> useMolarMass() const;
 
  private:
   FormulaSlot& slotAt(Slot slot) { return s_.formula[static_cast<std::size_t>(slot)]; }

@@ -96,7 +96,7 @@ enum class Key {
 
 struct KeyRow {
   Key key;
-  std::string_view control;  ///< the control's name ("Command19")
+  std::string_view control;  ///< the control's name ("equalsKey")
   std::string_view caption;  ///< the key's face
   std::string_view second;   ///< the second-function caption printed above it, or ""
   /// Keyboard keys that press it: the first is the one its tooltip and the help name.

@@ -105,27 +105,27 @@ PanelEffect FinanceModel::failed(PanelEffect effect) {
 PanelEffect FinanceModel::click(FinCell c, std::string_view display) {
   switch (c) {
     case FinCell::kN:
-      return finfNper_Click(display);
+      return enterPeriods(display);
     case FinCell::kPmt:
-      return finfPMT_Click(display);
+      return enterPayment(display);
     case FinCell::kPv:
-      return finfPV_Click(display);
+      return enterPresentValue(display);
     case FinCell::kFv:
-      return finfFV_Click(display);
+      return enterFutureValue(display);
     case FinCell::kInt:
-      return finfInt_Click(display);
+      return enterYearlyRate(display);
     case FinCell::kPpy:
-      return finfPPY_Click(display);
+      return enterPaymentsPerYear(display);
     case FinCell::kRate:
-      return finfRate_Click();
+      return showPeriodicRate();
     case FinCell::kPayments:
-      return finfPayments_Click(display);
+      return enterPaymentCount(display);
     case FinCell::kInterest:
-      return finfIpmt_Click();
+      return showInterestPaid();
     case FinCell::kPrincipal:
-      return finfPPmt_Click();
+      return showPrincipalPaid();
     case FinCell::kBalance:
-      return finfBalance_Click();
+      return showBalance();
   }
   return {};
 }
@@ -133,15 +133,15 @@ PanelEffect FinanceModel::click(FinCell c, std::string_view display) {
 PanelEffect FinanceModel::solve(FinKey key) {
   switch (key) {
     case FinKey::kN:
-      return finNPeriods_Click();
+      return solvePeriods();
     case FinKey::kPmt:
-      return finPaym_Click();
+      return solvePayment();
     case FinKey::kPv:
-      return finPresent_Click();
+      return solvePresentValue();
     case FinKey::kFv:
-      return finFuture_Click();
+      return solveFutureValue();
     case FinKey::kInt:
-      return finInterest_Click();
+      return solveYearlyRate();
   }
   return {};
 }
@@ -156,25 +156,25 @@ PanelEffect FinanceModel::enterCell(Value& field, FinCell c, std::string_view pa
   return e;
 }
 
-PanelEffect FinanceModel::finfNper_Click(std::string_view display) {
+PanelEffect FinanceModel::enterPeriods(std::string_view display) {
   return enterCell(s_.finNPer, FinCell::kN, kPeriods, display);
 }
-PanelEffect FinanceModel::finfPMT_Click(std::string_view display) {
+PanelEffect FinanceModel::enterPayment(std::string_view display) {
   return enterCell(s_.finPmt, FinCell::kPmt, kMoney, display);
 }
-PanelEffect FinanceModel::finfPV_Click(std::string_view display) {
+PanelEffect FinanceModel::enterPresentValue(std::string_view display) {
   return enterCell(s_.finPV, FinCell::kPv, kMoney, display);
 }
-PanelEffect FinanceModel::finfFV_Click(std::string_view display) {
+PanelEffect FinanceModel::enterFutureValue(std::string_view display) {
   return enterCell(s_.finFV, FinCell::kFv, kMoney, display);
 }
-PanelEffect FinanceModel::finfPayments_Click(std::string_view display) {
+PanelEffect FinanceModel::enterPaymentCount(std::string_view display) {
   return enterCell(s_.finPayments, FinCell::kPayments, kCount, display);
 }
 
 // The yearly rate is written before the periodic rate is worked out, so a P/Yr
 // of 0 leaves the new % / Yr in place and only the Rate cell untouched.
-PanelEffect FinanceModel::finfInt_Click(std::string_view display) {
+PanelEffect FinanceModel::enterYearlyRate(std::string_view display) {
   PanelEffect e = commonStart(false);
   e.display = normalized(display);
   const std::string& entered = *e.display;
@@ -190,7 +190,7 @@ PanelEffect FinanceModel::finfInt_Click(std::string_view display) {
   return e;
 }
 
-PanelEffect FinanceModel::finfPPY_Click(std::string_view display) {
+PanelEffect FinanceModel::enterPaymentsPerYear(std::string_view display) {
   PanelEffect e = commonStart(false);
   e.display = normalized(display);
   const auto x = read(Value(*e.display));
@@ -210,7 +210,7 @@ PanelEffect FinanceModel::finfPPY_Click(std::string_view display) {
 
 // A rate that is no number is replaced by its numeric prefix. The field keeps its
 // own form: a point text stored in a comma locale would no longer read as a number.
-PanelEffect FinanceModel::finfRate_Click() {
+PanelEffect FinanceModel::showPeriodicRate() {
   PanelEffect e = commonStart(false);
   if (s_.finRate.isText() && !IsNumber(s_.finRate.text(loc_), loc_))
     s_.finRate = ParseNumber(s_.finRate.text(loc_));
@@ -218,19 +218,19 @@ PanelEffect FinanceModel::finfRate_Click() {
   return e;
 }
 
-PanelEffect FinanceModel::finfIpmt_Click() {
+PanelEffect FinanceModel::showInterestPaid() {
   PanelEffect e = commonStart(false);
   e.display = CurrencyText(s_.finIpmt, loc_);
   return e;
 }
 
-PanelEffect FinanceModel::finfPPmt_Click() {
+PanelEffect FinanceModel::showPrincipalPaid() {
   PanelEffect e = commonStart(false);
   e.display = CurrencyText(s_.finPPmt, loc_);
   return e;
 }
 
-PanelEffect FinanceModel::finfBalance_Click() {
+PanelEffect FinanceModel::showBalance() {
   return PanelEffect{CurrencyText(s_.finBalance, loc_), EntryReset::kNone, false};
 }
 
@@ -244,7 +244,7 @@ PanelEffect FinanceModel::computed(Value& field, FinCell c, std::string_view pat
   return e;
 }
 
-PanelEffect FinanceModel::finNPeriods_Click() {
+PanelEffect FinanceModel::solvePeriods() {
   const auto rate = read(s_.finRate), pmt = read(s_.finPmt), pv = read(s_.finPV),
              fv = read(s_.finFV);
   std::optional<double> n;
@@ -252,7 +252,7 @@ PanelEffect FinanceModel::finNPeriods_Click() {
   return computed(s_.finNPer, FinCell::kN, kPeriods, n);
 }
 
-PanelEffect FinanceModel::finPaym_Click() {
+PanelEffect FinanceModel::solvePayment() {
   const auto rate = read(s_.finRate), nper = read(s_.finNPer), pv = read(s_.finPV),
              fv = read(s_.finFV);
   std::optional<double> pmt;
@@ -260,7 +260,7 @@ PanelEffect FinanceModel::finPaym_Click() {
   return computed(s_.finPmt, FinCell::kPmt, kMoney, pmt);
 }
 
-PanelEffect FinanceModel::finPresent_Click() {
+PanelEffect FinanceModel::solvePresentValue() {
   const auto rate = read(s_.finRate), nper = read(s_.finNPer), pmt = read(s_.finPmt),
              fv = read(s_.finFV);
   std::optional<double> pv;
@@ -268,7 +268,7 @@ PanelEffect FinanceModel::finPresent_Click() {
   return computed(s_.finPV, FinCell::kPv, kMoney, pv);
 }
 
-PanelEffect FinanceModel::finFuture_Click() {
+PanelEffect FinanceModel::solveFutureValue() {
   const auto rate = read(s_.finRate), nper = read(s_.finNPer), pmt = read(s_.finPmt),
              pv = read(s_.finPV);
   std::optional<double> fv;
@@ -276,7 +276,7 @@ PanelEffect FinanceModel::finFuture_Click() {
   return computed(s_.finFV, FinCell::kFv, kMoney, fv);
 }
 
-PanelEffect FinanceModel::finInterest_Click() {
+PanelEffect FinanceModel::solveYearlyRate() {
   PanelEffect e = commonStart(true);
   const auto nper = read(s_.finNPer), pmt = read(s_.finPmt), pv = read(s_.finPV),
              fv = read(s_.finFV);
@@ -295,18 +295,18 @@ PanelEffect FinanceModel::finInterest_Click() {
   return e;
 }
 
-PanelEffect FinanceModel::ChkStart_Click() {
+PanelEffect FinanceModel::toggleStartTiming() {
   s_.finType = startChecked() ? 0 : 1;
   return PanelEffect{std::nullopt, EntryReset::kNone, true};
 }
 
-PanelEffect FinanceModel::ChkEnd_Click() {
+PanelEffect FinanceModel::toggleEndTiming() {
   // Unchecking End checks Start, checking it unchecks Start: either way a toggle.
   s_.finType = startChecked() ? 0 : 1;
   return PanelEffect{std::nullopt, EntryReset::kNone, true};
 }
 
-PanelEffect FinanceModel::finClear_Click() {
+PanelEffect FinanceModel::clearCells() {
   for (FinCell c : {FinCell::kN, FinCell::kPmt, FinCell::kPv, FinCell::kFv, FinCell::kInt,
                     FinCell::kRate, FinCell::kInterest, FinCell::kPrincipal, FinCell::kBalance})
     cell(c).clear();
@@ -317,7 +317,7 @@ PanelEffect FinanceModel::finClear_Click() {
 
 // Each period adds its interest, then the payment; the balance is rounded to
 // ten-thousandths after every period, as money is.
-PanelEffect FinanceModel::finAmortize_Click() {
+PanelEffect FinanceModel::amortize() {
   const PanelEffect e = commonStart(true);
   const double start = startChecked() ? 1 : 0;
   const auto pv = read(s_.finPV), pmt = read(s_.finPmt), rate = read(s_.finRate),
@@ -349,7 +349,7 @@ PanelEffect FinanceModel::finAmortize_Click() {
   return e;
 }
 
-PanelEffect FinanceModel::fintopv_Click() {
+PanelEffect FinanceModel::balanceToPresentValue() {
   s_.finPV = s_.finBalance.value();
   cell(FinCell::kPv) = FormatNumber(s_.finBalance.value(), kMoney, loc_);
   return PanelEffect{std::nullopt, EntryReset::kNone, true};

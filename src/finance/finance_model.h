@@ -107,40 +107,40 @@ class FinanceModel {
   /// A computing key.
   PanelEffect solve(FinKey key);
 
-  PanelEffect finfNper_Click(std::string_view display);
-  PanelEffect finfPMT_Click(std::string_view display);
-  PanelEffect finfPV_Click(std::string_view display);
-  PanelEffect finfFV_Click(std::string_view display);
-  PanelEffect finfPayments_Click(std::string_view display);
+  PanelEffect enterPeriods(std::string_view display);
+  PanelEffect enterPayment(std::string_view display);
+  PanelEffect enterPresentValue(std::string_view display);
+  PanelEffect enterFutureValue(std::string_view display);
+  PanelEffect enterPaymentCount(std::string_view display);
   /// % / Yr cell: 8 and 0.08 both mean 8 %, 1 means 100 %.
-  PanelEffect finfInt_Click(std::string_view display);
+  PanelEffect enterYearlyRate(std::string_view display);
   /// P/Yr cell: also sets the Payments count to the new P/Yr.
-  PanelEffect finfPPY_Click(std::string_view display);
+  PanelEffect enterPaymentsPerYear(std::string_view display);
   /// Puts the periodic rate on the display.
-  PanelEffect finfRate_Click();
-  PanelEffect finfIpmt_Click();
-  PanelEffect finfPPmt_Click();
+  PanelEffect showPeriodicRate();
+  PanelEffect showInterestPaid();
+  PanelEffect showPrincipalPaid();
   /// Puts the balance on the display and leaves the entry state alone.
-  PanelEffect finfBalance_Click();
+  PanelEffect showBalance();
 
-  PanelEffect finNPeriods_Click();
-  PanelEffect finPaym_Click();
-  PanelEffect finPresent_Click();
-  PanelEffect finFuture_Click();
+  PanelEffect solvePeriods();
+  PanelEffect solvePayment();
+  PanelEffect solvePresentValue();
+  PanelEffect solveFutureValue();
   /// The yearly rate from the other cells; the display shows it as a fraction.
-  PanelEffect finInterest_Click();
+  PanelEffect solveYearlyRate();
 
   /// The timing boxes act as one choice: clicking one toggles it and the other
   /// box takes the opposite state.
-  PanelEffect ChkStart_Click();
-  PanelEffect ChkEnd_Click();
+  PanelEffect toggleStartTiming();
+  PanelEffect toggleEndTiming();
   /// Empties the cells but P/Yr and Payments and sets their fields to 0.
-  PanelEffect finClear_Click();
+  PanelEffect clearCells();
 
   /// Runs the loan over finPayments periods; the display is not changed.
-  PanelEffect finAmortize_Click();
+  PanelEffect amortize();
   /// The lower PV key: the balance becomes the present value.
-  PanelEffect fintopv_Click();
+  PanelEffect balanceToPresentValue();
 
   /// Settings lines 19 to 29 (finInt ... finBalance), as many as given. False at
   /// the first numeric line (P/Yr, the three currency lines) that does not

@@ -11,7 +11,7 @@ namespace zova {
 namespace {
 
 const std::array kWindowKeys = {
-    WindowKeyRow{{vk::kEscape}, "Hide the window", &Model::mnuhide2_Click},
+    WindowKeyRow{{vk::kEscape}, "Hide the window", &Model::hideToTray},
     WindowKeyRow{{vk::kEnd}, "Save the settings and close Zova", &Model::unload},
 };
 
@@ -82,7 +82,7 @@ void Model::press(Key key) {
 
 void Model::unload() {
   ended_ = true;
-  EndIt();
+  writeSettings();
   tk_.removeFont();
   tk_.quit();
 }
@@ -149,7 +149,7 @@ void Model::statPress(StatKey key) {
   apply(stats_.press(key, calc_.display()));
 }
 
-void Model::statSelect(std::size_t index) { apply(stats_.statlist_Click(index)); }
+void Model::statSelect(std::size_t index) { apply(stats_.selectItem(index)); }
 
 // In another base the register takes the decimal value while the display keeps
 // showing the result in the base.
@@ -162,32 +162,32 @@ void Model::stackEntry() {
 
 void Model::finClick(FinCell cell) { apply(fin_.click(cell, calc_.display())); }
 void Model::finSolve(FinKey key) { apply(fin_.solve(key)); }
-void Model::finStart() { apply(fin_.ChkStart_Click()); }
-void Model::finEnd() { apply(fin_.ChkEnd_Click()); }
-void Model::finClear() { apply(fin_.finClear_Click()); }
-void Model::finAmortize() { apply(fin_.finAmortize_Click()); }
-void Model::finToPv() { apply(fin_.fintopv_Click()); }
+void Model::finStart() { apply(fin_.toggleStartTiming()); }
+void Model::finEnd() { apply(fin_.toggleEndTiming()); }
+void Model::finClear() { apply(fin_.clearCells()); }
+void Model::finAmortize() { apply(fin_.amortize()); }
+void Model::finToPv() { apply(fin_.balanceToPresentValue()); }
 
 bool Model::convCategory(std::string_view name) {
-  const bool found = conv_.categoryClick(name);
+  const bool found = conv_.chooseCategory(name);
   tk_.focusEquals();
   return found;
 }
 
 void Model::convConstants() {
-  conv_.Konstant_Click();
+  conv_.showConstants();
   tk_.focusEquals();
 }
 
-void Model::convOpenFrom() { conv_.Combo1_dropdown(); }
-void Model::convOpenTo() { conv_.Combo2_dropdown(); }
-void Model::convSetFrom(std::string text) { conv_.setCombo1Text(std::move(text)); }
-void Model::convSetTo(std::string text) { conv_.setCombo2Text(std::move(text)); }
+void Model::convOpenFrom() { conv_.dropDownFrom(); }
+void Model::convOpenTo() { conv_.dropDownTo(); }
+void Model::convSetFrom(std::string text) { conv_.setFromText(std::move(text)); }
+void Model::convSetTo(std::string text) { conv_.setToText(std::move(text)); }
 
 void Model::convGo() {
   calc_.endEntry();
   calc_.restoreDecimalDisplay();
-  calc_.setDisplay(conv_.OK_Click(calc_.display(), locale()));
+  calc_.setDisplay(conv_.convert(calc_.display(), locale()));
   calc_.endEntry();
   tk_.focusEquals();
 }
@@ -195,14 +195,14 @@ void Model::convGo() {
 bool Model::elemHover(std::string_view symbol) { return elem_.hoverSymbol(symbol); }
 
 void Model::elemNumberClick() {
-  if (auto t = elem_.AtomicNumber_Click()) {
+  if (auto t = elem_.useAtomicNumber()) {
     calc_.setDisplay(*t);
     calc_.state().newNumber = true;
   }
 }
 
 void Model::elemMassClick() {
-  if (auto t = elem_.AtomicMass_Click()) {
+  if (auto t = elem_.useAtomicMass()) {
     calc_.setDisplay(*t);
     calc_.state().newNumber = true;
   }
@@ -221,10 +221,10 @@ bool Model::molarCount(int slot, std::string text) {
 }
 
 void Model::molarIndex(std::string text) { elem_.setIndex(std::move(text)); }
-void Model::molarClear() { elem_.ClearIt_Click(); }
+void Model::molarClear() { elem_.clearFormula(); }
 
 void Model::molarResultClick() {
-  if (auto t = elem_.Molar_Click()) {
+  if (auto t = elem_.useMolarMass()) {
     calc_.setDisplay(*t);
     calc_.state().newNumber = true;
   }

@@ -27,17 +27,17 @@ using Colour = std::int32_t;
 /// Window, menu, panel and appearance state of the main window.
 struct ShellState {
   int flap = 0;  ///< -1 fold-out open, 1 (or 0) closed
-  bool StatVis = false, ConvVis = false, FinVis = false;
-  bool size = false;                                 ///< compact size
-  bool onTop = false;                                ///< "Always on &Top"
-  bool minStart = false;                             ///< "&Appear on Startup"
+  bool statisticsVisible = false, converterVisible = false, financialVisible = false;
+  bool compact = false;       ///< compact size
+  bool onTop = false;         ///< "Always on &Top"
+  bool startupEntry = false;  ///< "&Appear on Startup": the start-up entry is wanted
   int width = kClosedWidth, height = kNormalHeight;  ///< twips
 
   // Menu checks, enabling and captions.
   bool converterChecked = false, statisticsChecked = false, financialChecked = false;
   bool panelItemsEnabled = true;
   std::string compactCaption = "Compact &Size";
-  bool topmostChecked = false, minimizeChecked = false;
+  bool onTopChecked = false, startupEntryChecked = false;  ///< Always on Top, Appear on Startup
   bool hidden = false;
 
   // Appearance.
@@ -47,7 +47,7 @@ struct ShellState {
   Colour standardColour = 0x00F0ECE8;  ///< digit and operator keys
   Colour functionColour = 0x00E8D8C8;  ///< function keys
   Colour pickerColour = 0;             ///< the colour dialog's current colour
-  std::string personalLabel;           ///< Label24 and Label25
+  std::string personalLabel;           ///< the title above the display
 };
 
 inline constexpr const char* kSettingsFileName = "dadidedo.dat";
@@ -68,7 +68,7 @@ class Model {
  public:
   Model(Toolkit& toolkit, NumberLocale locale);
 
-  /// Form_Load: start values, then the settings file (or its fallback values).
+  /// At start-up: start values, then the settings file (or its fallback values).
   void startUp();
   /// The settings file start-up reads and unload writes; "" for none.
   void setSettingsFile(std::string path) { settingsFile_ = std::move(path); }
@@ -125,35 +125,37 @@ class Model {
   /// The settings file's text, CR LF line ends.
   std::string settingsText();
   /// Writes the settings file (safely: a temporary file renamed over it).
-  bool EndIt();
-  void save_Click();
-  void load_Click();
+  bool writeSettings();
+  void saveSettingsAs();
+  void loadSettingsFrom();
 
   // Fold-out panels, compact size and appearance (View and Tools menus).
-  void Converter_Click();
-  void Statistics_Click();
-  void mnuFinancial_Click();
+  void toggleConverterPanel();
+  void toggleStatisticsPanel();
+  void toggleFinancialPanel();
   void visibility();
-  void flapclose_Click();
-  void compact_Click();
-  void mnuscreen_Click();
-  void mnudigits_Click();
-  void mnushell_Click();
-  void mnustandard_Click();
-  void mnufunction_Click();
-  void mnulabel_Click();
-  void mnuhide2_Click();
+  void closeFoldOut();
+  void toggleCompactSize();
+  void chooseScreenColour();
+  void chooseDigitsColour();
+  void chooseShellColour();
+  void chooseStandardColour();
+  void chooseFunctionColour();
+  void editPersonalLabel();
+  /// The View menu's Hide and the Esc key; the key's letter is not typed.
+  void hideToTray();
 
   // Window services.
-  void mnuTopmost_Click();
+  void toggleAlwaysOnTop();
   /// Places the window topmost or not as onTop says, with the menu check.
   void onTopRestore();
-  void mnuMinimize_Click();
-  void Contents_Click();
-  void Equivalent_Click();
-  void mnuopen_Click();
-  void mnuhide_Click();
-  void mnuexit_Click();
+  void toggleStartupEntry();
+  void showHelpContents();
+  void showKeyboardHelp();
+  // The tray menu's Open, Hide and Exit.
+  void showFromTray();
+  void hideFromTray();
+  void exitProgram();
 
   // Edit menu.
   void menuCopy();

@@ -18,7 +18,7 @@ inline constexpr double kHighAccuracy = 1e-06;
 /// What the dialog's controls show.
 struct OptionsControls {
   NumberFormat format = NumberFormat::Standard;
-  bool placesEnabled = false;  ///< Label2, Text1 and HScroll1
+  bool placesEnabled = false;  ///< the Decimal Places caption, box and slider
   std::string text1 = "2";     ///< the decimal places box
   int scroll = 2;              ///< HScroll1, 0 to 15
   bool radicals = false;       ///< Check2 "Include Radicals"
@@ -30,7 +30,7 @@ class OptionsDialog {
  public:
   const OptionsControls& controls() const { return c_; }
 
-  /// Form_Load: every control from the calculator's settings.
+  /// On opening: every control from the calculator's settings.
   void load(const CalcState& s);
   void selectTab(bool numberFormat) { c_.numberFormatTab = numberFormat; }
   void selectFormat(NumberFormat f);
@@ -39,7 +39,7 @@ class OptionsDialog {
   void setText(std::string text);
   void setRadicals(bool on) { c_.radicals = on; }
   void setAccuracy(Accuracy a) { c_.accuracy = a; }
-  /// Form_Unload (OK or the close box): writes the settings back.
+  /// On closing (OK or the close box): writes the settings back.
   void unload(CalcState& s) const;
   /// Cancel: the controls show the calculator's settings again; nothing is written.
   void cancel(const CalcState& s) { load(s); }

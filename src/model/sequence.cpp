@@ -199,14 +199,15 @@ Action menuAction(std::string_view action, std::optional<std::string_view> value
     });
   }
   if (value) return std::nullopt;
-  if (action == "compact") return Step([](Model& m) { m.compact_Click(); });
-  if (action == "ontop") return Step([](Model& m) { m.mnuTopmost_Click(); });
-  if (action == "closeflap") return Step([](Model& m) { m.flapclose_Click(); });
+  if (action == "compact") return Step([](Model& m) { m.toggleCompactSize(); });
+  if (action == "ontop") return Step([](Model& m) { m.toggleAlwaysOnTop(); });
+  if (action == "closeflap") return Step([](Model& m) { m.closeFoldOut(); });
   // The three panel items cannot be chosen while compact size disables them.
   using Command = void (Model::*)();
-  const std::pair<std::string_view, Command> panels[] = {{"converter", &Model::Converter_Click},
-                                                         {"statistics", &Model::Statistics_Click},
-                                                         {"financial", &Model::mnuFinancial_Click}};
+  const std::pair<std::string_view, Command> panels[] = {
+      {"converter", &Model::toggleConverterPanel},
+      {"statistics", &Model::toggleStatisticsPanel},
+      {"financial", &Model::toggleFinancialPanel}};
   for (const auto& [name, command] : panels) {
     if (action == name)
       return Step([command = command](Model& m) {

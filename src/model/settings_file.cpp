@@ -1,5 +1,5 @@
 // The settings file: 29 fixed lines and then the statistics items, written by
-// EndIt at exit, read back at start-up with fallback values for what cannot be
+// writeSettings at exit, read back at start-up with fallback values for what cannot be
 // read, and copied to and from a chosen file by Save and Load Settings.
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -88,7 +88,7 @@ std::string oneLine(std::string text) {
   return text;
 }
 
-// One row per fixed line from 1 to 18: what EndIt writes, and how start-up
+// One row per fixed line from 1 to 18: what writeSettings writes, and how start-up
 // applies the line (false: the line does not convert).
 struct LineRow {
   std::string (*write)(Model&);
@@ -201,8 +201,10 @@ const std::array<LineRow, 18> kFixedLines{{
     {[](Model& m) { return boolean(m.shell().onTop); },
      [](Model& m, std::string_view line) { return readBooleanInto(m, line, m.shell().onTop); }},
     // 5: appear on start-up (start hidden).
-    {[](Model& m) { return boolean(m.shell().minStart); },
-     [](Model& m, std::string_view line) { return readBooleanInto(m, line, m.shell().minStart); }},
+    {[](Model& m) { return boolean(m.shell().startupEntry); },
+     [](Model& m, std::string_view line) {
+       return readBooleanInto(m, line, m.shell().startupEntry);
+     }},
     // 6, 7: the number format, as two switches: fixed, and scientific. Fixed wins
     // when both are on.
     {[](Model& m) { return boolean(m.calc().state().format == NumberFormat::Fix); },
@@ -256,18 +258,24 @@ const std::array<LineRow, 18> kFixedLines{{
      }},
     // 13 to 17: the colours, replayed through the colour commands.
     {[](Model& m) { return colourText(m.shell().screenColour); },
-     [](Model& m, std::string_view line) { return readColour(m, line, &Model::mnuscreen_Click); }},
+     [](Model& m, std::string_view line) {
+       return readColour(m, line, &Model::chooseScreenColour);
+     }},
     {[](Model& m) { return colourText(m.shell().digitsColour); },
-     [](Model& m, std::string_view line) { return readColour(m, line, &Model::mnudigits_Click); }},
+     [](Model& m, std::string_view line) {
+       return readColour(m, line, &Model::chooseDigitsColour);
+     }},
     {[](Model& m) { return colourText(m.shell().shellColour); },
-     [](Model& m, std::string_view line) { return readColour(m, line, &Model::mnushell_Click); }},
+     [](Model& m, std::string_view line) {
+       return readColour(m, line, &Model::chooseShellColour);
+     }},
     {[](Model& m) { return colourText(m.shell().standardColour); },
      [](Model& m, std::string_view line) {
-       return readColour(m, line, &Model::mnustandard_Click);
+       return readColour(m, line, &Model::chooseStandardColour);
      }},
     {[](Model& m) { return colourText(m.shell().functionColour); },
      [](Model& m, std::string_view line) {
-       return readColour(m, line, &Model::mnufunction_Click);
+       return readColour(m, line, &Model::chooseFunctionColour);
      }},
     // 18: the personal label.
     {[](Model& m) { return oneLine(m.shell().personalLabel); },
@@ -300,14 +308,14 @@ void showLoaded(Model& m) {
   s.memoryCaption = s.memory.parse() != 0 ? " M" : "";
 
   if (sh.height == kNormalHeight) {
-    if (sh.size) {
-      sh.size = false;
+    if (sh.compact) {
+      sh.compact = false;
       sh.panelItemsEnabled = true;
       sh.flap = 1;
     }
     sh.compactCaption = "Compact &Size";
   } else {
-    sh.size = true;
+    sh.compact = true;
     sh.compactCaption = "Normal &Size";
     sh.width = kClosedWidth;
     sh.height = kCompactHeight;
@@ -319,8 +327,8 @@ void showLoaded(Model& m) {
   m.toolkit().setWindowSize(sh.width, sh.height);
 
   m.onTopRestore();
-  sh.minimizeChecked = sh.minStart;
-  if (sh.minStart) {
+  sh.startupEntryChecked = sh.startupEntry;
+  if (sh.startupEntry) {
     sh.hidden = true;
     m.toolkit().hideWindow();
   }
@@ -443,7 +451,7 @@ void Model::applyFallback() {
   s.memory = 0;
   shell_.height = kNormalHeight;
   shell_.onTop = false;
-  shell_.minStart = false;
+  shell_.startupEntry = false;
   s.format = NumberFormat::Standard;
   s.decimalPlaces = 2;
   s.fractionRadicals = false;
@@ -500,7 +508,7 @@ std::string Model::settingsText() {
   return out;
 }
 
-bool Model::EndIt() {
+bool Model::writeSettings() {
   if (settingsFile_.empty()) return true;
   if (writeWhole(settingsFile_, settingsText())) return true;
   tk_.setTopmost(false);
@@ -510,8 +518,8 @@ bool Model::EndIt() {
   return false;
 }
 
-void Model::save_Click() {
-  const bool written = EndIt();
+void Model::saveSettingsAs() {
+  const bool written = writeSettings();
   const auto chosen = tk_.fileDialog("Save Settings", kFilter, true);
   if (!chosen) return;
   std::error_code ec;
@@ -530,7 +538,7 @@ void Model::save_Click() {
   writeWhole(chosen->path, saved.end == ReadEnd::kRead ? saved.text : settingsText());
 }
 
-void Model::load_Click() {
+void Model::loadSettingsFrom() {
   const auto chosen = tk_.fileDialog("Load Settings", kFilter, false);
   if (!chosen) return;
   const FileText f = readWhole(chosen->path);
@@ -547,14 +555,14 @@ void Model::load_Click() {
   if (settingsFile_.empty()) {
     // No settings file of its own (the command line without --settings): the
     // start-up reads the chosen file in its place.
-    stats_.statnew_Click();
+    stats_.clearItems();
     settingsFile_ = chosen->path;
     startUp();
     settingsFile_.clear();
     return;
   }
   if (!writeWhole(settingsFile_, f.text)) return;
-  stats_.statnew_Click();
+  stats_.clearItems();
   startUp();
 }
 

@@ -37,9 +37,9 @@ void resize(Model& m, int width, int height) {
 void togglePanel(Model& m, Panel own) {
   ShellState& sh = m.shell();
   m.calc().state().ignoreNextLetter = true;
-  sh.ConvVis = own == Panel::kConverter;
-  sh.StatVis = own == Panel::kStatistics;
-  sh.FinVis = own == Panel::kFinancial;
+  sh.converterVisible = own == Panel::kConverter;
+  sh.statisticsVisible = own == Panel::kStatistics;
+  sh.financialVisible = own == Panel::kFinancial;
   m.visibility();
 
   if (sh.flap == 0) sh.flap = 1;
@@ -74,15 +74,15 @@ void recolour(Model& m, Colour ShellState::*row) {
 
 }  // namespace
 
-void Model::Converter_Click() { togglePanel(*this, Panel::kConverter); }
-void Model::Statistics_Click() { togglePanel(*this, Panel::kStatistics); }
-void Model::mnuFinancial_Click() { togglePanel(*this, Panel::kFinancial); }
+void Model::toggleConverterPanel() { togglePanel(*this, Panel::kConverter); }
+void Model::toggleStatisticsPanel() { togglePanel(*this, Panel::kStatistics); }
+void Model::toggleFinancialPanel() { togglePanel(*this, Panel::kFinancial); }
 
-// The view shows each panel's controls from StatVis, ConvVis and FinVis; what
-// the model itself owns here are the converter's two marker frames.
+// The view shows each panel's controls from statisticsVisible, converterVisible and
+// financialVisible; what the model itself owns here are the converter's two marker frames.
 void Model::visibility() { conv_.hideMarkers(); }
 
-void Model::flapclose_Click() {
+void Model::closeFoldOut() {
   resize(*this, kClosedWidth, shell_.height);
   shell_.converterChecked = false;
   shell_.statisticsChecked = false;
@@ -91,10 +91,10 @@ void Model::flapclose_Click() {
   tk_.focusEquals();
 }
 
-void Model::compact_Click() {
-  shell_.size = !shell_.size;
+void Model::toggleCompactSize() {
+  shell_.compact = !shell_.compact;
   calc_.state().ignoreNextLetter = true;
-  if (shell_.size) {
+  if (shell_.compact) {
     shell_.compactCaption = "Normal &Size";
     resize(*this, kClosedWidth, kCompactHeight);
     shell_.converterChecked = false;
@@ -109,63 +109,63 @@ void Model::compact_Click() {
   }
 }
 
-void Model::mnuscreen_Click() { recolour(*this, &ShellState::screenColour); }
-void Model::mnudigits_Click() { recolour(*this, &ShellState::digitsColour); }
-void Model::mnushell_Click() { recolour(*this, &ShellState::shellColour); }
-void Model::mnustandard_Click() { recolour(*this, &ShellState::standardColour); }
-void Model::mnufunction_Click() { recolour(*this, &ShellState::functionColour); }
+void Model::chooseScreenColour() { recolour(*this, &ShellState::screenColour); }
+void Model::chooseDigitsColour() { recolour(*this, &ShellState::digitsColour); }
+void Model::chooseShellColour() { recolour(*this, &ShellState::shellColour); }
+void Model::chooseStandardColour() { recolour(*this, &ShellState::standardColour); }
+void Model::chooseFunctionColour() { recolour(*this, &ShellState::functionColour); }
 
-void Model::mnulabel_Click() {
+void Model::editPersonalLabel() {
   tk_.setTopmost(false);
   std::string answer = tk_.inputBox("Enter a short title to personalize your calculator.", "Label");
   if (!answer.empty()) shell_.personalLabel = std::move(answer);
   onTopRestore();
 }
 
-void Model::mnuhide2_Click() {
+void Model::hideToTray() {
   calc_.state().ignoreNextLetter = true;
   shell_.hidden = true;
   tk_.hideWindow();
 }
 
-void Model::mnuTopmost_Click() {
+void Model::toggleAlwaysOnTop() {
   calc_.state().ignoreNextLetter = true;
   shell_.onTop = !shell_.onTop;
   onTopRestore();
 }
 
 void Model::onTopRestore() {
-  shell_.topmostChecked = shell_.onTop;
+  shell_.onTopChecked = shell_.onTop;
   tk_.setTopmost(shell_.onTop);
 }
 
-// The check mark and minStart follow the click even when the entry could not
+// The check mark and startupEntry follow the click even when the entry could not
 // be written; the message says which way it failed.
-void Model::mnuMinimize_Click() {
+void Model::toggleStartupEntry() {
   calc_.state().ignoreNextLetter = true;
-  shell_.minStart = !shell_.minStart;
-  shell_.minimizeChecked = shell_.minStart;
-  if (tk_.setStartupEntry(shell_.minStart)) return;
+  shell_.startupEntry = !shell_.startupEntry;
+  shell_.startupEntryChecked = shell_.startupEntry;
+  if (tk_.setStartupEntry(shell_.startupEntry)) return;
   tk_.setTopmost(false);
-  tk_.messageBox(shell_.minStart ? "The start-up entry could not be created."
-                                 : "The start-up entry could not be removed.",
+  tk_.messageBox(shell_.startupEntry ? "The start-up entry could not be created."
+                                     : "The start-up entry could not be removed.",
                  MsgStyle::Stop, "Error");
   onTopRestore();
 }
 
-void Model::Contents_Click() { tk_.showHelp(kOverviewTopic); }
-void Model::Equivalent_Click() { tk_.showHelp(kKeyboardTopic); }
+void Model::showHelpContents() { tk_.showHelp(kOverviewTopic); }
+void Model::showKeyboardHelp() { tk_.showHelp(kKeyboardTopic); }
 
-void Model::mnuopen_Click() {
+void Model::showFromTray() {
   shell_.hidden = false;
   tk_.showWindow();
 }
 
-void Model::mnuhide_Click() {
+void Model::hideFromTray() {
   shell_.hidden = true;
   tk_.hideWindow();
 }
 
-void Model::mnuexit_Click() { unload(); }
+void Model::exitProgram() { unload(); }
 
 }  // namespace zova

@@ -133,24 +133,24 @@ ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, QWid
   too_->setObjectName(QStringLiteral("too"));
   place(too_, 3600, 2490, 435, 255);
 
-  combo1_ = new ConverterCombo(
+  fromList_ = new ConverterCombo(
       [this] {
         model_.convOpenFrom();
         done();
       },
       this);
-  combo1_->setObjectName(QStringLiteral("Combo1"));
-  place(combo1_, 3600, 1770, 3195, 345);
-  combo2_ = new ConverterCombo(
+  fromList_->setObjectName(QStringLiteral("fromList"));
+  place(fromList_, 3600, 1770, 3195, 345);
+  toList_ = new ConverterCombo(
       [this] {
         model_.convOpenTo();
         done();
       },
       this);
-  combo2_->setObjectName(QStringLiteral("Combo2"));
-  place(combo2_, 3600, 2730, 3195, 345);
-  for (ConverterCombo* box : {combo1_, combo2_}) {
-    const bool from = box == combo1_;
+  toList_->setObjectName(QStringLiteral("toList"));
+  place(toList_, 3600, 2730, 3195, 345);
+  for (ConverterCombo* box : {fromList_, toList_}) {
+    const bool from = box == fromList_;
     auto set = [this, from](const QString& text) {
       if (from)
         model_.convSetFrom(text.toStdString());
@@ -179,7 +179,7 @@ ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, QWid
 // an editable list then reports that text as chosen: by then nothing of this
 // panel may run, so the lists are cut off from it first.
 ConverterPanel::~ConverterPanel() {
-  for (ConverterCombo* box : {combo1_, combo2_}) {
+  for (ConverterCombo* box : {fromList_, toList_}) {
     box->disconnect(this);
     box->lineEdit()->disconnect(this);
   }
@@ -197,8 +197,8 @@ void ConverterPanel::refresh() {
   too_->setText(QString::fromStdString(s.tooCaption));
   constant1_->setVisible(s.constant1Visible);
   constant2_->setVisible(s.constant2Visible);
-  showList(combo1_, s.combo1);
-  showList(combo2_, s.combo2);
+  showList(fromList_, s.fromList);
+  showList(toList_, s.toList);
 }
 
 }  // namespace zova

@@ -36,8 +36,8 @@ class ConverterPanel : public QWidget {
   QPushButton* categoryButton(Category c) const { return categories_.at(c); }
   QPushButton* konstant() const { return konstant_; }
   QPushButton* ok() const { return ok_; }
-  ConverterCombo* combo1() const { return combo1_; }
-  ConverterCombo* combo2() const { return combo2_; }
+  ConverterCombo* fromList() const { return fromList_; }
+  ConverterCombo* toList() const { return toList_; }
 
  private:
   /// Sets a widget's place from the panel's layout in twips.
@@ -51,8 +51,8 @@ class ConverterPanel : public QWidget {
   QPushButton* ok_ = nullptr;
   QLabel* fromm_ = nullptr;
   QLabel* too_ = nullptr;
-  ConverterCombo* combo1_ = nullptr;
-  ConverterCombo* combo2_ = nullptr;
+  ConverterCombo* fromList_ = nullptr;
+  ConverterCombo* toList_ = nullptr;
   QFrame* constant1_ = nullptr;
   QFrame* constant2_ = nullptr;
 };

@@ -147,11 +147,11 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
   name.setPixelSize(14);
   name.setBold(true);
   meaning_->setFont(name);
-  label1_ = label("Label1", twips(1440, 660, 1785, 255), this);
+  numberCaption_ = label("numberCaption", twips(1440, 660, 1785, 255), this);
   atomicNumber_ = label("AtomicNumber", twips(3255, 660, 360, 255), this);
-  label2_ = label("Label2", twips(1440, 960, 1785, 240), this);
+  massCaption_ = label("massCaption", twips(1440, 960, 1785, 240), this);
   atomicMass_ = label("AtomicMass", twips(3255, 960, 750, 240), this);
-  label3_ = label("Label3", twips(1440, 1245, 1785, 240), this);
+  electronsCaption_ = label("electronsCaption", twips(1440, 1245, 1785, 240), this);
   electrons_ = label("Electrons", twips(3255, 1245, 1080, 240), this);
   for (QLabel* l : {atomicNumber_, atomicMass_}) {
     l->setCursor(Qt::PointingHandCursor);
@@ -159,9 +159,10 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
     l->installEventFilter(this);
     l->hide();
   }
-  for (QLabel* l : {label1_, label2_, label3_, atomicNumber_, atomicMass_, electrons_}) {
+  for (QLabel* l :
+       {numberCaption_, massCaption_, electronsCaption_, atomicNumber_, atomicMass_, electrons_}) {
     QFont f = l->font();
-    f.setPixelSize(l == label1_ || l == label2_ || l == label3_ ? 10 : 11);
+    f.setPixelSize(l == numberCaption_ || l == massCaption_ || l == electronsCaption_ ? 10 : 11);
     l->setFont(f);
   }
   // The longest configurations run on into the free space on the right.
@@ -207,14 +208,14 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
     refresh();
   });
 
-  label4_ = label("Label4", twips(4695, 705, 345, 255), this);
-  label4_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  molarCaption_ = label("molarCaption", twips(4695, 705, 345, 255), this);
+  molarCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   molar_ = label("Molar", twips(5040, 735, 675, 255), this);
   molar_->setCursor(Qt::PointingHandCursor);
   molar_->setToolTip(QStringLiteral("Click to put the molar mass on the display"));
   molar_->installEventFilter(this);
-  label5_ = label("Label5", twips(5745, 705, 435, 240), this);
-  for (QLabel* l : {label4_, molar_, label5_}) {
+  molarUnit_ = label("molarUnit", twips(5745, 705, 435, 240), this);
+  for (QLabel* l : {molarCaption_, molar_, molarUnit_}) {
     QFont f = l->font();
     f.setPixelSize(11);
     l->setFont(f);
@@ -228,9 +229,9 @@ void ElementsWindow::refresh() {
   const InfoArea& a = s.info;
   symbol_->setText(q(a.symbol));
   meaning_->setText(q(a.name));
-  label1_->setText(q(a.label1));
-  label2_->setText(q(a.label2));
-  label3_->setText(q(a.label3));
+  numberCaption_->setText(q(a.numberCaption));
+  massCaption_->setText(q(a.massCaption));
+  electronsCaption_->setText(q(a.electronsCaption));
   atomicNumber_->setText(q(a.number));
   atomicMass_->setText(q(a.mass));
   electrons_->setText(q(a.electrons));
@@ -245,17 +246,17 @@ void ElementsWindow::refresh() {
     slots_[i]->setText(q(s.formula[i].symbol));
     setBox(counts_[i], s.formula[i].count);
   }
-  label4_->setText(q(s.label4));
-  label5_->setText(q(s.label5));
+  molarCaption_->setText(q(s.molarCaption));
+  molarUnit_->setText(q(s.molarUnit));
   molar_->setText(q(s.molar));
   molar_->setVisible(s.molarShown);
   // A long result pushes "g/mol" to the right rather than running under it.
   const QRect molarPlace = twips(5040, 735, 675, 255);
   molar_->resize(std::max(molarPlace.width(), molar_->sizeHint().width()), molarPlace.height());
   const QRect unitPlace = twips(5745, 705, 435, 240);
-  label5_->setGeometry(std::max(unitPlace.left(), molar_->geometry().right() + 3), unitPlace.top(),
-                       std::max(unitPlace.width(), label5_->sizeHint().width()),
-                       unitPlace.height());
+  molarUnit_->setGeometry(
+      std::max(unitPlace.left(), molar_->geometry().right() + 3), unitPlace.top(),
+      std::max(unitPlace.width(), molarUnit_->sizeHint().width()), unitPlace.height());
   clearIt_->setVisible(s.clearShown);
   update();
 }
@@ -383,7 +384,7 @@ bool ElementsWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // Closing unloads the window: the formula slots are empty when it opens again.
 void ElementsWindow::closeEvent(QCloseEvent* event) {
-  model_.elements().Form_Unload();
+  model_.elements().windowClosed();
   refresh();
   event->accept();
 }

@@ -64,9 +64,9 @@ class ElementsWindow : public QWidget {
   std::function<void()> changed_;
   QLabel* symbol_ = nullptr;
   QLabel* meaning_ = nullptr;
-  QLabel* label1_ = nullptr;
-  QLabel* label2_ = nullptr;
-  QLabel* label3_ = nullptr;
+  QLabel* numberCaption_ = nullptr;
+  QLabel* massCaption_ = nullptr;
+  QLabel* electronsCaption_ = nullptr;
   QLabel* atomicNumber_ = nullptr;
   QLabel* atomicMass_ = nullptr;
   QLabel* electrons_ = nullptr;
@@ -74,9 +74,9 @@ class ElementsWindow : public QWidget {
   std::array<QLabel*, kSlotCount> slots_{};
   std::array<QLineEdit*, kSlotCount> counts_{};
   QPushButton* clearIt_ = nullptr;
-  QLabel* label4_ = nullptr;
+  QLabel* molarCaption_ = nullptr;
   QLabel* molar_ = nullptr;
-  QLabel* label5_ = nullptr;
+  QLabel* molarUnit_ = nullptr;
   // Where a press on a tile began, to tell a drag from a click.
   QPoint pressPos_;
   const Element* pressed_ = nullptr;

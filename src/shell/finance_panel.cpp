@@ -75,9 +75,9 @@ FinancePanel::FinancePanel(Model& model, std::function<void()> changed, QWidget*
   place(FinCell::kRate, nullptr);
 
   start_ = new QCheckBox(QStringLiteral("Start"), this);
-  start_->setObjectName(QStringLiteral("ChkStart"));
+  start_->setObjectName(QStringLiteral("startBox"));
   end_ = new QCheckBox(QStringLiteral("End"), this);
-  end_->setObjectName(QStringLiteral("ChkEnd"));
+  end_->setObjectName(QStringLiteral("endBox"));
   for (QCheckBox* box : {start_, end_}) box->setFocusPolicy(Qt::NoFocus);
   connect(start_, &QCheckBox::clicked, this, [this] {
     model_.finStart();

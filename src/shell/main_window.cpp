@@ -60,7 +60,7 @@ const QSet<QString> kStandardPanelControls = {
     "Pressure",   "Energy",     "Power",       "Temperature",    "Time",        "statn",
     "statsum",    "statmean",   "statsample",  "statpopulation", "statnew",     "statdelete",
     "statdatain", "OK",         "ToggleStack", "flapclose",      "finInterest", "finNPeriods",
-    "finPaym",    "finPresent", "finFuture",   "ChkStart",       "ChkEnd",      "finAmortize",
+    "finPaym",    "finPresent", "finFuture",   "startBox",       "endBox",      "finAmortize",
     "finToPv"};
 
 // Keys of neither group keep these colours.
@@ -81,7 +81,7 @@ constexpr Indicator kIndicators[] = {{"invlabel", "inverse indicator", 22, false
                                      {"gradlabel", "grads indicator", 14, true},
                                      {"Memory", "memory indicator", 16, false},
                                      {"LblBase", "number base indicator", 30, false},
-                                     {"Label7", "fraction indicator", 40, false}};
+                                     {"fraclabel", "fraction indicator", 40, false}};
 
 /// A colour of the settings file as Qt's; invalid for a system colour.
 QColor qtColour(Colour c) {
@@ -228,26 +228,26 @@ QWidget* MainWindow::buildBody(QWidget* parent) {
   column->setSpacing(0);
   column->addWidget(buildDisplay(body));
 
-  // The personal label, embossed: Label25 is its highlight one pixel down and right.
+  // The personal label, embossed: titleShadow is its highlight one pixel down and right.
   auto* title = new QWidget(body);
   title->setObjectName(QStringLiteral("titleStrip"));
   auto* titleGrid = new QGridLayout(title);
   titleGrid->setContentsMargins(2, 3, 2, 0);
-  label25_ = new QLabel(title);
-  label24_ = new QLabel(title);
-  label25_->setObjectName(QStringLiteral("Label25"));
-  label24_->setObjectName(QStringLiteral("Label24"));
+  titleShadow_ = new QLabel(title);
+  title_ = new QLabel(title);
+  titleShadow_->setObjectName(QStringLiteral("titleShadow"));
+  title_->setObjectName(QStringLiteral("titleLabel"));
   const QFont titleFont = pixelFont(font(), 11, QFont::DemiBold);
-  for (QLabel* l : {label25_, label24_}) {
+  for (QLabel* l : {titleShadow_, title_}) {
     l->setTextFormat(Qt::PlainText);  // the user's own text, shown as typed
     l->setFont(titleFont);
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     titleGrid->addWidget(l, 0, 0);
   }
-  label25_->setContentsMargins(1, 1, 0, 0);
-  label24_->setContentsMargins(0, 0, 1, 1);
-  label24_->setAccessibleName(QStringLiteral("personal label"));
-  label25_->setAccessibleName(QStringLiteral("personal label"));
+  titleShadow_->setContentsMargins(1, 1, 0, 0);
+  title_->setContentsMargins(0, 0, 1, 1);
+  title_->setAccessibleName(QStringLiteral("personal label"));
+  titleShadow_->setAccessibleName(QStringLiteral("personal label"));
   title->setFixedHeight(17);
   column->addWidget(title);
   keypad_ = buildKeypad(body);
@@ -385,7 +385,7 @@ QWidget* MainWindow::buildFoldOut(QWidget* parent) {
   flapclose_->setFocusPolicy(Qt::NoFocus);
   flapclose_->setAccessibleName(QStringLiteral("close the fold-out"));
   connect(flapclose_, &QPushButton::clicked, this,
-          [this] { run([this] { model_.flapclose_Click(); }); });
+          [this] { run([this] { model_.closeFoldOut(); }); });
   return fold;
 }
 
@@ -423,84 +423,84 @@ void MainWindow::buildMenus() {
   QMenuBar* bar = menuBar();
 
   QMenu* file = bar->addMenu(QStringLiteral("&File"));
-  file->setObjectName(QStringLiteral("mnufile"));
-  addItem(file, "load", "&Load Settings...", [&m] { m.load_Click(); });
-  addItem(file, "save", "&Save Settings...", [&m] { m.save_Click(); });
+  file->setObjectName(QStringLiteral("fileMenu"));
+  addItem(file, "load", "&Load Settings...", [&m] { m.loadSettingsFrom(); });
+  addItem(file, "save", "&Save Settings...", [&m] { m.saveSettingsAs(); });
   file->addSeparator();
   addItem(
-      file, "mnuexxit", "E&xit", [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
+      file, "exit", "E&xit", [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-  edit->setObjectName(QStringLiteral("mnuedit"));
+  edit->setObjectName(QStringLiteral("editMenu"));
   addItem(
-      edit, "mnucopy", "&Copy", [&m] { m.menuCopy(); }, QKeySequence(Qt::CTRL | Qt::Key_C));
+      edit, "copy", "&Copy", [&m] { m.menuCopy(); }, QKeySequence(Qt::CTRL | Qt::Key_C));
   addItem(
-      edit, "mnupaste", "&Paste", [&m] { m.menuPaste(); }, QKeySequence(Qt::CTRL | Qt::Key_V));
+      edit, "paste", "&Paste", [&m] { m.menuPaste(); }, QKeySequence(Qt::CTRL | Qt::Key_V));
 
   QMenu* view = bar->addMenu(QStringLiteral("&View"));
-  view->setObjectName(QStringLiteral("mnuappearance"));
-  addItem(view, "mnuhide2", "&Hide    [ Esc ]", [&m] { m.mnuhide2_Click(); });
+  view->setObjectName(QStringLiteral("viewMenu"));
+  addItem(view, "hide", "&Hide    [ Esc ]", [&m] { m.hideToTray(); });
   view->addSeparator();
   addItem(
-      view, "mnuTopmost", "Always on &Top", [&m] { m.mnuTopmost_Click(); },
+      view, "alwaysOnTop", "Always on &Top", [&m] { m.toggleAlwaysOnTop(); },
       QKeySequence(Qt::CTRL | Qt::Key_T), true);
   addItem(
-      view, "mnuMinimize", "&Appear on Startup", [&m] { m.mnuMinimize_Click(); }, {}, true);
+      view, "appearOnStartup", "&Appear on Startup", [&m] { m.toggleStartupEntry(); }, {}, true);
   view->addSeparator();
   addItem(
-      view, "compact", "Compact &Size", [&m] { m.compact_Click(); },
+      view, "compact", "Compact &Size", [&m] { m.toggleCompactSize(); },
       QKeySequence(Qt::CTRL | Qt::Key_M));
   view->addSeparator();
   QMenu* appearance = view->addMenu(QStringLiteral("Appearance"));
-  appearance->setObjectName(QStringLiteral("mnuapp"));
-  actions_[QStringLiteral("mnuapp")] = appearance->menuAction();
+  appearance->setObjectName(QStringLiteral("appearanceMenu"));
+  actions_[QStringLiteral("appearanceMenu")] = appearance->menuAction();
   QMenu* colours = appearance->addMenu(QStringLiteral("Colours"));
-  colours->setObjectName(QStringLiteral("mnucolours"));
-  actions_[QStringLiteral("mnucolours")] = colours->menuAction();
-  addItem(colours, "mnuscreen", "Screen", [&m] { m.mnuscreen_Click(); });
-  addItem(colours, "mnudigits", "Digits", [&m] { m.mnudigits_Click(); });
-  addItem(colours, "mnushell", "Calculator Shell", [&m] { m.mnushell_Click(); });
-  addItem(colours, "mnustandard", "Standard Buttons", [&m] { m.mnustandard_Click(); });
-  addItem(colours, "mnufunction", "Function Buttons", [&m] { m.mnufunction_Click(); });
+  colours->setObjectName(QStringLiteral("coloursMenu"));
+  actions_[QStringLiteral("coloursMenu")] = colours->menuAction();
+  addItem(colours, "screenColour", "Screen", [&m] { m.chooseScreenColour(); });
+  addItem(colours, "digitsColour", "Digits", [&m] { m.chooseDigitsColour(); });
+  addItem(colours, "shellColour", "Calculator Shell", [&m] { m.chooseShellColour(); });
+  addItem(colours, "standardColour", "Standard Buttons", [&m] { m.chooseStandardColour(); });
+  addItem(colours, "functionColour", "Function Buttons", [&m] { m.chooseFunctionColour(); });
   appearance->addSeparator();
-  addItem(appearance, "mnulabel", "Personal Label", [&m] { m.mnulabel_Click(); });
+  addItem(appearance, "personalLabel", "Personal Label", [&m] { m.editPersonalLabel(); });
 
   QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
   tools->setObjectName(QStringLiteral("extended"));
   addItem(
-      tools, "Converter", "&Converter/Constants Library", [&m] { m.Converter_Click(); },
+      tools, "Converter", "&Converter/Constants Library", [&m] { m.toggleConverterPanel(); },
       QKeySequence(Qt::CTRL | Qt::Key_L), true);
   addItem(
-      tools, "Statistics", "&Statistical Functions", [&m] { m.Statistics_Click(); },
+      tools, "Statistics", "&Statistical Functions", [&m] { m.toggleStatisticsPanel(); },
       QKeySequence(Qt::CTRL | Qt::Key_S), true);
   addItem(
-      tools, "mnuFinancial", "&Financial Calculations", [&m] { m.mnuFinancial_Click(); },
+      tools, "Financial", "&Financial Calculations", [&m] { m.toggleFinancialPanel(); },
       QKeySequence(Qt::CTRL | Qt::Key_F), true);
   addItem(
-      tools, "mnuElements", "Periodic Table of the &Elements", [this] { openElements(); },
+      tools, "periodicTable", "Periodic Table of the &Elements", [this] { openElements(); },
       QKeySequence(Qt::CTRL | Qt::Key_E));
   tools->addSeparator();
   addItem(
-      tools, "mnuOptions", "&Options...", [this] { openOptions(); },
+      tools, "options", "&Options...", [this] { openOptions(); },
       QKeySequence(Qt::CTRL | Qt::Key_O));
 
   QMenu* help = bar->addMenu(QStringLiteral("&?"));
   help->setObjectName(QStringLiteral("helpful"));
-  addItem(help, "Contents", "&Overview", [&m] { m.Contents_Click(); });
-  addItem(help, "Equivalent", "&Keyboard Equivalents", [&m] { m.Equivalent_Click(); });
+  addItem(help, "Contents", "&Overview", [&m] { m.showHelpContents(); });
+  addItem(help, "Equivalent", "&Keyboard Equivalents", [&m] { m.showKeyboardHelp(); });
   help->addSeparator();
   addItem(help, "About", "&About Zova", [this] { AboutBox::open(this); });
 }
 
 void MainWindow::buildTrayMenu() {
   tasks_ = new QMenu(QStringLiteral("Tasks"), this);
-  tasks_->setObjectName(QStringLiteral("mnutasks"));
-  addItem(tasks_, "mnuAbout", "About Zova", [this] { AboutBox::open(this); });
+  tasks_->setObjectName(QStringLiteral("trayMenu"));
+  addItem(tasks_, "trayAbout", "About Zova", [this] { AboutBox::open(this); });
   tasks_->addSeparator();
-  addItem(tasks_, "mnuhide", "&Hide", [this] { model_.mnuhide_Click(); });
-  addItem(tasks_, "mnuexit", "E&xit", [this] { exitFromTray(); });
+  addItem(tasks_, "trayHide", "&Hide", [this] { model_.hideFromTray(); });
+  addItem(tasks_, "trayExit", "E&xit", [this] { exitFromTray(); });
   tasks_->addSeparator();
-  addItem(tasks_, "mnuopen", "&Open", [this] { model_.mnuopen_Click(); });
+  addItem(tasks_, "trayOpen", "&Open", [this] { model_.showFromTray(); });
 }
 
 void MainWindow::installTrayIcon() {
@@ -517,7 +517,7 @@ void MainWindow::installTrayIcon() {
 
 void MainWindow::trayDoubleClicked() {
   if (options_ && options_->isVisible()) options_->close();
-  run([this] { model_.mnuopen_Click(); });
+  run([this] { model_.showFromTray(); });
 }
 
 QPushButton* MainWindow::button(Key key) const {
@@ -560,7 +560,7 @@ void MainWindow::openElements() {
 }
 
 void MainWindow::exitFromTray() {
-  model_.mnuexit_Click();
+  model_.exitProgram();
   close();
 }
 
@@ -608,7 +608,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::layoutCase() {
   if (!case_) return;
-  if (!model_.shell().size && case_->height() > 0) bodyHeight_ = case_->height();
+  if (!model_.shell().compact && case_->height() > 0) bodyHeight_ = case_->height();
   body_->setGeometry(0, 0, kBodyWidth, std::max(case_->height(), bodyHeight_));
   const int foldWidth = std::max(0, case_->width() - kBodyWidth);
   const int foldHeight = case_->height();
@@ -629,14 +629,14 @@ void MainWindow::layoutCase() {
 void MainWindow::refresh() {
   const CalcState& s = model_.calc().state();
   const ShellState& sh = model_.shell();
-  if (sh.width > kClosedWidth && !sh.size) ensurePanels();
+  if (sh.width > kClosedWidth && !sh.compact) ensurePanels();
 
   display_->setText(q(s.display));
   display_->setCursorPosition(0);
   const std::pair<const char*, const std::string*> captions[] = {
-      {"invlabel", &s.invCaption}, {"hyplabel", &s.hypCaption},   {"deglabel", &s.degCaption},
-      {"radlabel", &s.radCaption}, {"gradlabel", &s.gradCaption}, {"Memory", &s.memoryCaption},
-      {"LblBase", &s.baseCaption}, {"Label7", &s.fractionCaption}};
+      {"invlabel", &s.invCaption}, {"hyplabel", &s.hypCaption},      {"deglabel", &s.degCaption},
+      {"radlabel", &s.radCaption}, {"gradlabel", &s.gradCaption},    {"Memory", &s.memoryCaption},
+      {"LblBase", &s.baseCaption}, {"fraclabel", &s.fractionCaption}};
   for (const auto& [name, text] : captions) {
     QLabel* label = indicators_[name];
     label->setText(q(*text));
@@ -655,15 +655,15 @@ void MainWindow::refresh() {
   close->setAccessibleName(QStringLiteral("close bracket, depth %1").arg(depth));
 
   const QString personal = q(sh.personalLabel);
-  label24_->setText(personal);
-  label25_->setText(personal);
+  title_->setText(personal);
+  titleShadow_->setText(personal);
 
   actions_[QStringLiteral("compact")]->setText(q(sh.compactCaption));
-  actions_[QStringLiteral("mnuTopmost")]->setChecked(sh.topmostChecked);
-  actions_[QStringLiteral("mnuMinimize")]->setChecked(sh.minimizeChecked);
+  actions_[QStringLiteral("alwaysOnTop")]->setChecked(sh.onTopChecked);
+  actions_[QStringLiteral("appearOnStartup")]->setChecked(sh.startupEntryChecked);
   const std::pair<const char*, bool> panels[] = {{"Converter", sh.converterChecked},
                                                  {"Statistics", sh.statisticsChecked},
-                                                 {"mnuFinancial", sh.financialChecked}};
+                                                 {"Financial", sh.financialChecked}};
   for (const auto& [name, checked] : panels) {
     QAction* item = actions_[QLatin1String(name)];
     item->setChecked(checked);
@@ -673,17 +673,17 @@ void MainWindow::refresh() {
   applyColours();
 
   tk_.setWindowSize(sh.width, sh.height);
-  const bool foldOpen = sh.width > kClosedWidth && !sh.size;
+  const bool foldOpen = sh.width > kClosedWidth && !sh.compact;
   if (stats_) {
-    stats_->setVisible(sh.StatVis);
-    finance_->setVisible(sh.FinVis);
-    converter_->setVisible(sh.ConvVis);
+    stats_->setVisible(sh.statisticsVisible);
+    finance_->setVisible(sh.financialVisible);
+    converter_->setVisible(sh.converterVisible);
   }
   foldOut_->setVisible(foldOpen);
   // Compact size keeps the display strip; the keys still answer the keyboard.
-  if (keypad_->isHidden() != sh.size) {
-    keypad_->setVisible(!sh.size);
-    if (!sh.size) tk_.focusEquals();
+  if (keypad_->isHidden() != sh.compact) {
+    keypad_->setVisible(!sh.compact);
+    if (!sh.compact) tk_.focusEquals();
   }
   if (stats_) {
     stats_->refresh();
@@ -726,9 +726,9 @@ void MainWindow::applyColours() {
   setRole(case_, QPalette::WindowText, shell.isValid() ? textOn(shell) : QColor());
   const QColor amber = darkCase ? QColor(0xff, 0xc8, 0x6a) : QColor(0x8c, 0x4f, 0x00);
   for (QLabel* second : secondCaptions_) setRole(second, QPalette::WindowText, amber);
-  setRole(label24_, QPalette::WindowText,
+  setRole(title_, QPalette::WindowText,
           darkCase ? QColor(0xee, 0xf0, 0xf3) : QColor(0x2c, 0x35, 0x42));
-  setRole(label25_, QPalette::WindowText, darkCase ? QColor(0, 0, 0) : caseColour.lighter(125));
+  setRole(titleShadow_, QPalette::WindowText, darkCase ? QColor(0, 0, 0) : caseColour.lighter(125));
 
   // Both key groups, in the keypad and in the panels.
   const QColor standard = qtColour(sh.standardColour);

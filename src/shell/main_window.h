@@ -40,7 +40,7 @@ class MainWindow : public QMainWindow {
   /// the statistics panel.
   QPushButton* button(Key key) const;
   QLineEdit* displayField() const { return display_; }
-  /// A menu item by its control name ("mnucopy", "compact", "mnuopen" ...).
+  /// A menu item by its control name ("copy", "compact", "trayOpen" ...).
   QAction* action(const QString& name) const;
   /// The tray icon's "Tasks" menu (it exists even where there is no tray).
   QMenu* trayMenu() const { return tasks_; }
@@ -105,8 +105,8 @@ class MainWindow : public QMainWindow {
   QWidget* keypad_ = nullptr;
   QLineEdit* display_ = nullptr;
   std::map<std::string, QLabel*> indicators_;
-  QLabel* label24_ = nullptr;
-  QLabel* label25_ = nullptr;
+  QLabel* title_ = nullptr;
+  QLabel* titleShadow_ = nullptr;
   std::vector<QLabel*> secondCaptions_;
   std::map<Key, QPushButton*> buttons_;
 

@@ -61,20 +61,20 @@ OptionsWindow::OptionsWindow(Model& model, QWidget* parent) : QDialog(parent), m
   formatColumn->addSpacing(8);
   auto* places = new QHBoxLayout();
   places->setSpacing(8);
-  label2_ = new QLabel(QStringLiteral("Decimal Places"), frame3_);
-  label2_->setObjectName(QStringLiteral("Label2"));
+  placesLabel_ = new QLabel(QStringLiteral("Decimal Places"), frame3_);
+  placesLabel_->setObjectName(QStringLiteral("placesLabel"));
   text1_ = new QLineEdit(frame3_);
   text1_->setObjectName(QStringLiteral("Text1"));
   text1_->setFixedWidth(40);
   text1_->setAlignment(Qt::AlignRight);
-  label2_->setBuddy(text1_);
+  placesLabel_->setBuddy(text1_);
   hscroll1_ = new QScrollBar(Qt::Horizontal, frame3_);
   hscroll1_->setObjectName(QStringLiteral("HScroll1"));
   hscroll1_->setRange(0, kMaxPlaces);
   hscroll1_->setSingleStep(1);
   hscroll1_->setPageStep(1);
   hscroll1_->setMinimumWidth(120);
-  places->addWidget(label2_);
+  places->addWidget(placesLabel_);
   places->addWidget(text1_);
   places->addWidget(hscroll1_, 1);
   formatColumn->addLayout(places);
@@ -103,35 +103,35 @@ OptionsWindow::OptionsWindow(Model& model, QWidget* parent) : QDialog(parent), m
   accuracyColumn->addWidget(radio("fracHigh", "High Accuracy (Not Recommended)", accuracies_,
                                   static_cast<int>(Accuracy::High), frame2_));
   auto* warning = new QHBoxLayout();
-  auto* label3 = new QLabel(QStringLiteral("WARNING:"), frame2_);
-  label3->setObjectName(QStringLiteral("Label3"));
-  QFont bold = label3->font();
+  auto* warningTitle = new QLabel(QStringLiteral("WARNING:"), frame2_);
+  warningTitle->setObjectName(QStringLiteral("warningTitle"));
+  QFont bold = warningTitle->font();
   bold.setBold(true);
-  label3->setFont(bold);
-  label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  auto* label1 =
+  warningTitle->setFont(bold);
+  warningTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  auto* warningText =
       new QLabel(QStringLiteral("Medium and High accuracy settings may cause the program to become "
                                 "temporarily unresponsive."),
                  frame2_);
-  label1->setObjectName(QStringLiteral("Label1"));
-  label1->setWordWrap(true);
-  warning->addWidget(label3, 0, Qt::AlignTop);
-  warning->addWidget(label1, 1);
+  warningText->setObjectName(QStringLiteral("warningText"));
+  warningText->setWordWrap(true);
+  warning->addWidget(warningTitle, 0, Qt::AlignTop);
+  warning->addWidget(warningText, 1);
   accuracyColumn->addSpacing(4);
   accuracyColumn->addLayout(warning);
   fractionColumn->addWidget(frame2_);
   fractionColumn->addStretch(1);
   tabs_->addTab(fractionPage, QStringLiteral("Fraction Accuracy"));
 
-  auto* command1 = new QPushButton(QStringLiteral("&OK"), this);
-  command1->setObjectName(QStringLiteral("Command1"));
-  command1->setDefault(true);
-  auto* command2 = new QPushButton(QStringLiteral("&Cancel"), this);
-  command2->setObjectName(QStringLiteral("Command2"));
+  auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
+  okButton->setObjectName(QStringLiteral("okButton"));
+  okButton->setDefault(true);
+  auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+  cancelButton->setObjectName(QStringLiteral("cancelButton"));
   auto* buttons = new QHBoxLayout();
   buttons->addStretch(1);
-  buttons->addWidget(command1);
-  buttons->addWidget(command2);
+  buttons->addWidget(okButton);
+  buttons->addWidget(cancelButton);
 
   auto* column = new QVBoxLayout(this);
   column->addWidget(tabs_);
@@ -161,8 +161,8 @@ OptionsWindow::OptionsWindow(Model& model, QWidget* parent) : QDialog(parent), m
     model_.options().setAccuracy(static_cast<Accuracy>(id));
     refresh();
   });
-  connect(command1, &QPushButton::clicked, this, [this] { ok(); });
-  connect(command2, &QPushButton::clicked, this, [this] { reject(); });
+  connect(okButton, &QPushButton::clicked, this, [this] { ok(); });
+  connect(cancelButton, &QPushButton::clicked, this, [this] { reject(); });
 
   refresh();
 }
@@ -188,7 +188,7 @@ void OptionsWindow::refresh() {
     const QSignalBlocker block(hscroll1_);
     hscroll1_->setValue(c.scroll);
   }
-  for (QWidget* w : {static_cast<QWidget*>(label2_), static_cast<QWidget*>(text1_),
+  for (QWidget* w : {static_cast<QWidget*>(placesLabel_), static_cast<QWidget*>(text1_),
                      static_cast<QWidget*>(hscroll1_)})
     w->setEnabled(c.placesEnabled);
 }

@@ -43,7 +43,7 @@ class OptionsWindow : public QDialog {
   QGroupBox* frame2_ = nullptr;
   QButtonGroup* formats_ = nullptr;
   QButtonGroup* accuracies_ = nullptr;
-  QLabel* label2_ = nullptr;
+  QLabel* placesLabel_ = nullptr;
   QLineEdit* text1_ = nullptr;
   QScrollBar* hscroll1_ = nullptr;
   QCheckBox* check2_ = nullptr;

@@ -55,7 +55,7 @@ std::optional<StatsRegister::Sums> StatsRegister::added(double x) const {
   return s;
 }
 
-PanelEffect StatsRegister::statdatain_Click(std::string_view display) {
+PanelEffect StatsRegister::enterItem(std::string_view display) {
   const std::string text = withDotDecimal(std::string(display));
   if (text == "ERROR") return focusOnly();
   const auto sums = added(ParseNumber(text));
@@ -67,7 +67,7 @@ PanelEffect StatsRegister::statdatain_Click(std::string_view display) {
   return PanelEffect{text, EntryReset::kEndEntry, true};
 }
 
-PanelEffect StatsRegister::statdelete_Click() {
+PanelEffect StatsRegister::deleteSelected() {
   if (!selected_ || *selected_ >= statlist_.size()) return focusOnly();
   const auto item = statlist_.begin() + static_cast<std::ptrdiff_t>(*selected_);
   const double x = ParseNumber(withDotDecimal(*item));
@@ -78,7 +78,7 @@ PanelEffect StatsRegister::statdelete_Click() {
   return focusOnly();
 }
 
-PanelEffect StatsRegister::statnew_Click() {
+PanelEffect StatsRegister::clearItems() {
   statlist_.clear();
   selected_.reset();
   statsums_ = 0.0;
@@ -86,7 +86,7 @@ PanelEffect StatsRegister::statnew_Click() {
   return focusOnly();
 }
 
-PanelEffect StatsRegister::statlist_Click(std::size_t index) {
+PanelEffect StatsRegister::selectItem(std::size_t index) {
   if (index >= statlist_.size()) return {};
   selected_ = index;
   return PanelEffect{statlist_[index], EntryReset::kSwitch, false};
@@ -97,20 +97,20 @@ PanelEffect StatsRegister::result(std::optional<double> value) const {
   return PanelEffect{NumberToText(*value, loc_), EntryReset::kEndEntry, true};
 }
 
-PanelEffect StatsRegister::statn_Click() { return result(static_cast<double>(n())); }
+PanelEffect StatsRegister::showCount() { return result(static_cast<double>(n())); }
 
-PanelEffect StatsRegister::statsum_Click() { return result(read(statsums_)); }
+PanelEffect StatsRegister::showSum() { return result(read(statsums_)); }
 
-PanelEffect StatsRegister::statmean_Click() {
+PanelEffect StatsRegister::showMean() {
   return result(Divide(read(statsums_), static_cast<double>(n())));
 }
 
-PanelEffect StatsRegister::statsample_Click() {
+PanelEffect StatsRegister::showSampleDeviation() {
   const double count = static_cast<double>(n());
   return result(deviation(read(statsums_), read(statsquare_), count, count - 1));
 }
 
-PanelEffect StatsRegister::statpopulation_Click() {
+PanelEffect StatsRegister::showPopulationDeviation() {
   const double count = static_cast<double>(n());
   return result(deviation(read(statsums_), read(statsquare_), count, count));
 }
@@ -118,21 +118,21 @@ PanelEffect StatsRegister::statpopulation_Click() {
 PanelEffect StatsRegister::press(StatKey key, std::string_view display) {
   switch (key) {
     case StatKey::kEnter:
-      return statdatain_Click(display);
+      return enterItem(display);
     case StatKey::kDelete:
-      return statdelete_Click();
+      return deleteSelected();
     case StatKey::kClearAll:
-      return statnew_Click();
+      return clearItems();
     case StatKey::kCount:
-      return statn_Click();
+      return showCount();
     case StatKey::kSum:
-      return statsum_Click();
+      return showSum();
     case StatKey::kMean:
-      return statmean_Click();
+      return showMean();
     case StatKey::kSampleSd:
-      return statsample_Click();
+      return showSampleDeviation();
     case StatKey::kPopulationSd:
-      return statpopulation_Click();
+      return showPopulationDeviation();
   }
   return {};
 }

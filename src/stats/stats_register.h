@@ -33,7 +33,7 @@ const StatKeyRow& statKeyRow(StatKey key);
 /// The key whose command-line name is `name`, or nullptr.
 const StatKeyRow* findStatKey(std::string_view name);
 
-/// The register. Every operation but statlist_Click asks for the focus to go
+/// The register. Every operation but selectItem asks for the focus to go
 /// back to "=". Results that cannot be computed leave display and entry alone.
 class StatsRegister {
  public:
@@ -53,21 +53,21 @@ class StatsRegister {
   /// double range shows "ERROR" and leaves the register as it was. Otherwise the
   /// value goes to the top of the list and the display keeps its decimal text
   /// (commas turned into points); the entry ends.
-  PanelEffect statdatain_Click(std::string_view display);
+  PanelEffect enterItem(std::string_view display);
   /// Removes the selected item and takes it out of the sums; with nothing
   /// selected nothing changes.
-  PanelEffect statdelete_Click();
+  PanelEffect deleteSelected();
   /// Clear All: empty list, both sums 0.
-  PanelEffect statnew_Click();
+  PanelEffect clearItems();
   /// Selects item `index` (0 is the top) and puts its text on the display with
   /// switch := 1; an index past the end does nothing.
-  PanelEffect statlist_Click(std::size_t index);
+  PanelEffect selectItem(std::size_t index);
 
-  PanelEffect statn_Click();
-  PanelEffect statsum_Click();
-  PanelEffect statmean_Click();
-  PanelEffect statsample_Click();
-  PanelEffect statpopulation_Click();
+  PanelEffect showCount();
+  PanelEffect showSum();
+  PanelEffect showMean();
+  PanelEffect showSampleDeviation();
+  PanelEffect showPopulationDeviation();
 
   /// Presses a panel key; only Enter reads `display`.
   PanelEffect press(StatKey key, std::string_view display);

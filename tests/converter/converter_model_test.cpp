@@ -23,22 +23,22 @@ std::string run(ConverterModel& m, std::string display, const std::string& scrip
   std::istringstream in(script);
   for (std::string t; std::getline(in, t, '|');) {
     if (t == "Constants") {
-      m.Konstant_Click();
+      m.showConstants();
     } else if (t == "open-from") {
-      m.Combo1_dropdown();
+      m.dropDownFrom();
     } else if (t == "open-to") {
-      m.Combo2_dropdown();
+      m.dropDownTo();
     } else if (t == "hide") {
       m.hideMarkers();
     } else if (t.starts_with("from=")) {
-      m.setCombo1Text(t.substr(5));
+      m.setFromText(t.substr(5));
     } else if (t.starts_with("to=")) {
-      m.setCombo2Text(t.substr(3));
+      m.setToText(t.substr(3));
     } else if (t.starts_with("#")) {
       display = t.substr(1);
     } else if (t == "go") {
-      display = m.OK_Click(display, loc);
-    } else if (!m.categoryClick(t)) {
+      display = m.convert(display, loc);
+    } else if (!m.chooseCategory(t)) {
       ADD_FAILURE() << "unknown action " << t;
     }
   }
@@ -131,15 +131,15 @@ TEST(ConverterModel, CategoryButtonsFillBothListsAndPreselect) {
     ConverterModel m;
     run(m, "", "Constants|open-from|" + std::string(row.action));
     const ConverterState& s = m.state();
-    EXPECT_EQ(s.combo1.items, categoryEntries(row.category));
-    EXPECT_EQ(s.combo2.items, s.combo1.items);
-    EXPECT_EQ(s.combo1.text + "|" + s.combo2.text,
+    EXPECT_EQ(s.fromList.items, categoryEntries(row.category));
+    EXPECT_EQ(s.toList.items, s.fromList.items);
+    EXPECT_EQ(s.fromList.text + "|" + s.toList.text,
               std::string(row.from) + "|" + std::string(row.to));
     EXPECT_EQ(mode(s), "1 0 -- &Convert/From:/To:");  // the list opened last stays
   }
   ConverterModel m;
-  EXPECT_FALSE(m.categoryClick("Temperature"));
-  EXPECT_TRUE(m.state().combo1.items.empty());
+  EXPECT_FALSE(m.chooseCategory("Temperature"));
+  EXPECT_TRUE(m.state().fromList.items.empty());
 }
 
 // Converting there and back returns the number (to the 15 digits shown).
@@ -165,8 +165,8 @@ TEST(ConstantsLibrary, KonstantFillsTheListsWithNothingChosen) {
   std::vector<std::string> si, eng;
   for (const ConstantRow& row : siConstants()) si.emplace_back(row.text);
   for (const ConstantRow& row : engConstants()) eng.emplace_back(row.text);
-  EXPECT_EQ(s.combo1, (ComboList{si, ""}));
-  EXPECT_EQ(s.combo2, (ComboList{eng, ""}));
+  EXPECT_EQ(s.fromList, (ComboList{si, ""}));
+  EXPECT_EQ(s.toList, (ComboList{eng, ""}));
 }
 
 // The markers follow the list opened last, in the library only.

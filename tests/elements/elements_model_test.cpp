@@ -21,9 +21,9 @@ void run(ElementsModel& m, const std::string& script) {
                       arg = step.substr(std::min(eq, step.size() - 1) + 1);
     const std::optional<Slot> slot = slotNumbered(name.back() - '0');
     if (name == "clear") {
-      m.ClearIt_Click();
+      m.clearFormula();
     } else if (name == "unload") {
-      m.Form_Unload();
+      m.windowClosed();
     } else if (name == "index") {
       m.setIndex(arg);
     } else if (name.starts_with("count")) {
@@ -38,11 +38,11 @@ void run(ElementsModel& m, const std::string& script) {
 
 TEST(ElementsModel, HoverFillsTheInformationArea) {
   ElementsModel m;  // nothing to click before the first hover
-  EXPECT_FALSE(m.AtomicNumber_Click() || m.AtomicMass_Click() || m.Molar_Click());
+  EXPECT_FALSE(m.useAtomicNumber() || m.useAtomicMass() || m.useMolarMass());
   EXPECT_FALSE(m.state().info.valuesShown || m.state().molarShown || m.state().clearShown);
   m.hover(*findElement("V"));  // vanadium's tile is "Va", its symbol "V"
   const InfoArea& a = m.state().info;
-  EXPECT_EQ(a.label1 + "|" + a.label2 + "|" + a.label3,
+  EXPECT_EQ(a.numberCaption + "|" + a.massCaption + "|" + a.electronsCaption,
             "Atomic Number...............|Atomic Mass...................|Electron "
             "Configuration.....");
   EXPECT_TRUE(a.valuesShown);
@@ -51,7 +51,7 @@ TEST(ElementsModel, HoverFillsTheInformationArea) {
   for (const char* bad : {"", "Xx", "Va", "he", "Helium"}) {
     EXPECT_FALSE(m.hoverSymbol(bad) || m.dropSymbol(Slot::First, bad)) << bad;
   }
-  EXPECT_EQ(m.AtomicMass_Click(), "50.9415");
+  EXPECT_EQ(m.useAtomicMass(), "50.9415");
   EXPECT_FALSE(m.state().molarShown);
   EXPECT_EQ(m.state().formula[0].symbol, "");
 }
@@ -66,13 +66,13 @@ TEST(ElementsModel, EveryElementShowsItsRecordAndItsMass) {
     EXPECT_EQ(a.symbol + "|" + a.name + "|" + a.number + "|" + a.mass + "|" + a.electrons,
               std::string(e.symb) + "|" + std::string(e.mean) + "|" + std::to_string(e.numb) + "|" +
                   std::string(e.mass) + "|" + std::string(e.elec));
-    EXPECT_EQ(m.AtomicNumber_Click(), std::to_string(e.numb));
-    EXPECT_EQ(m.AtomicMass_Click(), e.mass);
+    EXPECT_EQ(m.useAtomicNumber(), std::to_string(e.numb));
+    EXPECT_EQ(m.useAtomicMass(), e.mass);
     m.dragDrop(Slot::Third);
     std::string mass(e.mass);
     while (mass.find('.') != std::string::npos && (mass.back() == '0' || mass.back() == '.'))
       mass.pop_back();
-    EXPECT_EQ(m.Molar_Click(), mass) << e.symb;
+    EXPECT_EQ(m.useMolarMass(), mass) << e.symb;
     EXPECT_EQ(m.state().formula[2].symbol, e.symb);
   }
 }
@@ -114,8 +114,8 @@ TEST(ElementsModel, MolarMass) {
     for (const FormulaSlot& f : s.formula) symbols += f.symbol + "|";
     EXPECT_EQ(symbols, c.symbols);
     EXPECT_TRUE(s.molarShown == (c.molar != nullptr) && s.clearShown == s.molarShown);
-    EXPECT_EQ(s.label4 + s.label5, c.molar ? "\xC2\xB5 = g/mol" : "");
-    EXPECT_EQ(m.Molar_Click(), c.molar ? std::optional<std::string>(c.molar) : std::nullopt);
+    EXPECT_EQ(s.molarCaption + s.molarUnit, c.molar ? "\xC2\xB5 = g/mol" : "");
+    EXPECT_EQ(m.useMolarMass(), c.molar ? std::optional<std::string>(c.molar) : std::nullopt);
   }
 }
 
@@ -125,15 +125,15 @@ TEST(ElementsModel, DropStoresTheMassWithADecimalPointAndResultsFollowTheLocale)
   m.dragDrop(Slot::Second);
   EXPECT_EQ(m.state().info.mass, "15.9994");
   EXPECT_EQ(m.state().formula[1].mass, Value("15.9994"));
-  EXPECT_EQ(m.Molar_Click(), "15.9994");
+  EXPECT_EQ(m.useMolarMass(), "15.9994");
   ElementsModel c(NumberLocale{",", "."});
   run(c, "drop1=H count1=2 drop2=O");
-  EXPECT_EQ(c.Molar_Click(), "18,01528");
-  EXPECT_EQ(c.AtomicNumber_Click(), "8");
-  EXPECT_EQ(c.AtomicMass_Click(), "15.9994");  // the table's text, unchanged
+  EXPECT_EQ(c.useMolarMass(), "18,01528");
+  EXPECT_EQ(c.useAtomicNumber(), "8");
+  EXPECT_EQ(c.useAtomicMass(), "15.9994");  // the table's text, unchanged
   c.setLocale(NumberLocale{});
   c.setIndex("2");
-  EXPECT_EQ(c.Molar_Click(), "36.03056");
+  EXPECT_EQ(c.useMolarMass(), "36.03056");
 }
 
 TEST(ElementsModel, SlotsAreNumberedOneToFour) {

@@ -41,9 +41,9 @@ struct Panel {
   std::string run(const std::string& script) {
     using F = FinanceModel;
     static const std::map<std::string, PanelEffect (F::*)()> kKeys{
-        {"start", &F::ChkStart_Click}, {"end", &F::ChkEnd_Click},
-        {"clear", &F::finClear_Click}, {"amortize", &F::finAmortize_Click},
-        {"topv", &F::fintopv_Click},
+        {"start", &F::toggleStartTiming},    {"end", &F::toggleEndTiming},
+        {"clear", &F::clearCells},           {"amortize", &F::amortize},
+        {"topv", &F::balanceToPresentValue},
     };
     std::istringstream in(script);
     for (std::string t; std::getline(in, t, '|');) {

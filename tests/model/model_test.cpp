@@ -92,11 +92,11 @@ TEST(KeyboardMap, EveryBindingReachesItsKeysOperation) {
   auto snapshot = [](KeyRunner& r) {
     const CalcState& s = r.state();
     const Model& m = r.model;
-    return s.display + "|" + s.invCaption + s.hypCaption + s.degCaption + s.radCaption + s.gradCaption +
-           s.memoryCaption + s.baseCaption + s.fractionCaption + "|" + s.memory.text({}) + "|" + s.kRegister.text({}) +
-           "|" + std::to_string(m.stats().n()) + "|" + m.converter().state().okCaption + "|" +
-           m.converter().state().combo1.text + "|" +
-           std::to_string(m.converter().state().combo1.items.size()) + "|" +
+    return s.display + "|" + s.invCaption + s.hypCaption + s.degCaption + s.radCaption +
+           s.gradCaption + s.memoryCaption + s.baseCaption + s.fractionCaption + "|" +
+           s.memory.text({}) + "|" + s.kRegister.text({}) + "|" + std::to_string(m.stats().n()) +
+           "|" + m.converter().state().okCaption + "|" + m.converter().state().fromList.text + "|" +
+           std::to_string(m.converter().state().fromList.items.size()) + "|" +
            std::to_string(m.shell().hidden) + std::to_string(m.ended()) +
            std::to_string(s.resultsToStats) + "|" + std::to_string(s.bracketLevel);
   };
@@ -125,7 +125,7 @@ TEST(KeyboardMap, WindowAndPanelKeys) {
   EXPECT_EQ(run.keys("key:W,3,key:G,5,key:G,key:F2"), "2");
   EXPECT_FALSE(run.state().resultsToStats);
   EXPECT_EQ(run.keys("1,key:F5,key:F11"), "3.28083989501");
-  EXPECT_EQ(run.model.converter().state().combo1.text, "meters");
+  EXPECT_EQ(run.model.converter().state().fromList.text, "meters");
   run.keys("key:F9");
   EXPECT_EQ(run.model.converter().state().okCaption, "Use &Constant");
   run.keys("key:Esc,3,key:G");  // hidden like the menu's Hide, which drops the next letter

@@ -1,4 +1,4 @@
-// The settings file: the lines EndIt writes, start-up reading them back with
+// The settings file: the lines writeSettings writes, start-up reading them back with
 // its fallback values, round trips, bad files, and Save and Load Settings.
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -66,9 +66,9 @@ auto held(Started& r) {
   const CalcState& s = r.s();
   const ShellState& sh = r.sh();
   return std::make_tuple(
-      s.memory.parse(), sh.size, sh.height, sh.onTop, sh.minStart, s.format == NumberFormat::Fix,
-      s.format == NumberFormat::Scientific, s.decimalPlaces, s.fractionRadicals, s.fractionAccuracy,
-      s.angleUnit, s.base,
+      s.memory.parse(), sh.compact, sh.height, sh.onTop, sh.startupEntry,
+      s.format == NumberFormat::Fix, s.format == NumberFormat::Scientific, s.decimalPlaces,
+      s.fractionRadicals, s.fractionAccuracy, s.angleUnit, s.base,
       std::vector<Colour>{sh.screenColour, sh.digitsColour, sh.shellColour, sh.standardColour,
                           sh.functionColour},
       sh.personalLabel, r.model.finance().savedLines(), r.model.stats().statlist());
@@ -82,7 +82,7 @@ void expectFallback(Started& r) {
   EXPECT_EQ(s.memory.parse(), 0);
   EXPECT_EQ(std::tie(s.display, s.memoryCaption, s.degCaption, s.radCaption, s.baseCaption),
             std::make_tuple("0", "", "d", "", ""));
-  EXPECT_EQ((std::vector<bool>{sh.size, sh.onTop, r.tk.topmost, sh.minStart, sh.hidden,
+  EXPECT_EQ((std::vector<bool>{sh.compact, sh.onTop, r.tk.topmost, sh.startupEntry, sh.hidden,
                                s.format == NumberFormat::Fix, s.format == NumberFormat::Scientific,
                                s.fractionRadicals, !sh.panelItemsEnabled}),
             std::vector<bool>(9, false));
@@ -143,7 +143,7 @@ TEST(SettingsFile, LinesWithTheirOwnForm) {
   r.s().memory = "abc";
   r.sh().height = 0;
   r.sh().personalLabel = "two\r\nlines";
-  r.model.stats().statdatain_Click("5");
+  r.model.stats().enterItem("5");
   Lines expected = sampleLines();
   expected.insert(expected.begin() + 29, "5");
   std::tie(expected[0], expected[1], expected[2], expected[17]) =
@@ -278,9 +278,9 @@ void randomState(Model& m, std::mt19937& rng, std::size_t items) {
   s.kRegister = constants[pick(4)];
   // M as the display shows numbers: 15 significant digits.
   s.memory = pick(3) == 0 ? Value() : Value(*TextToNumber(NumberToText(number(), loc), loc));
-  if (pick(2) == 0) m.compact_Click();
+  if (pick(2) == 0) m.toggleCompactSize();
   sh.onTop = pick(2) == 0;
-  sh.minStart = pick(2) == 0;
+  sh.startupEntry = pick(2) == 0;
   s.format = pick(3) == 0   ? NumberFormat::Fix
              : pick(2) == 0 ? NumberFormat::Scientific
                             : NumberFormat::Standard;
@@ -300,9 +300,9 @@ void randomState(Model& m, std::mt19937& rng, std::size_t items) {
     fin.click(FinCell::kPv, NumberToText(1000 + pick(1000000), loc));
     fin.click(FinCell::kFv, "0");
     fin.solve(FinKey::kPmt);
-    if (pick(2) == 0) fin.finAmortize_Click();
+    if (pick(2) == 0) fin.amortize();
   }
-  for (std::size_t i = 0; i < items; ++i) m.stats().statdatain_Click(NumberToText(number(), loc));
+  for (std::size_t i = 0; i < items; ++i) m.stats().enterItem(NumberToText(number(), loc));
 }
 
 TEST(SettingsRoundTrip, RandomStatesComeBackTheSame) {
@@ -318,19 +318,20 @@ TEST(SettingsRoundTrip, RandomStatesComeBackTheSame) {
       Started a("", loc);
       randomState(a.model, rng, round == 0 ? 1000 : round % 3 == 0 ? 0 : rng() % 40);
       a.model.setSettingsFile(path);
-      ASSERT_TRUE(a.model.EndIt());
+      ASSERT_TRUE(a.model.writeSettings());
       Started b(path, loc);
       const std::string k = a.s().kRegister.text(loc);
       EXPECT_EQ(b.s().kRegister.text(loc), k.empty() ? "0" : k);
       // What start-up shows of the size, placement, angle unit and base it read.
       const CalcState& s = b.s();
       const ShellState& sh = b.sh();
-      EXPECT_EQ((std::vector<bool>{b.tk.topmost, sh.topmostChecked}),
+      EXPECT_EQ((std::vector<bool>{b.tk.topmost, sh.onTopChecked}),
                 std::vector<bool>(2, a.sh().onTop));
-      EXPECT_EQ((std::vector<bool>{sh.hidden, b.tk.hidden, sh.minimizeChecked}),
-                std::vector<bool>(3, a.sh().minStart));
-      EXPECT_EQ(std::make_tuple(sh.compactCaption, sh.panelItemsEnabled, b.tk.height),
-                std::make_tuple(sh.size ? "Normal &Size" : "Compact &Size", !sh.size, sh.height));
+      EXPECT_EQ((std::vector<bool>{sh.hidden, b.tk.hidden, sh.startupEntryChecked}),
+                std::vector<bool>(3, a.sh().startupEntry));
+      EXPECT_EQ(
+          std::make_tuple(sh.compactCaption, sh.panelItemsEnabled, b.tk.height),
+          std::make_tuple(sh.compact ? "Normal &Size" : "Compact &Size", !sh.compact, sh.height));
       EXPECT_EQ(std::tie(s.radiansPerUnit, s.radCaption, s.gradCaption, s.degCaption),
                 kUnits[static_cast<int>(*s.angleUnit)]);
       EXPECT_EQ(s.baseCaption, kBases[static_cast<int>(s.base)]);
@@ -362,15 +363,15 @@ TEST(SettingsRoundTrip, FuzzCorpusFilesSettleAfterOneWrite) {
   EXPECT_GE(files, 5);
 }
 
-// EndIt writes a temporary file beside the settings file and renames it over;
+// writeSettings writes a temporary file beside the settings file and renames it over;
 // on a failure the old file stays and the temporary file is gone.
 TEST(SettingsEndIt, ReplacesTheFileWholeOrNotAtAll) {
   TempDir dir;
   const std::string path = dir.file("dadidedo.dat");
   Started r(path);
   r.s().kRegister = "42";
-  for (int i = 0; i < 1000; ++i) r.model.stats().statdatain_Click(std::to_string(i));
-  EXPECT_TRUE(r.model.EndIt());
+  for (int i = 0; i < 1000; ++i) r.model.stats().enterItem(std::to_string(i));
+  EXPECT_TRUE(r.model.writeSettings());
   const std::string text = slurp(path);
   EXPECT_EQ(text, r.model.settingsText());
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 29 + 1000);
@@ -378,14 +379,14 @@ TEST(SettingsEndIt, ReplacesTheFileWholeOrNotAtAll) {
   EXPECT_TRUE(r.tk.messages.empty());
   // Replacing keeps the file's permissions.
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-  EXPECT_TRUE(r.model.EndIt());
+  EXPECT_TRUE(r.model.writeSettings());
   EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
   // A link to the file stays a link; the file it points to is replaced.
   const std::string link = dir.file("link.dat");
   fs::create_symlink(path, link);
   r.model.setSettingsFile(link);
   r.s().kRegister = "43";
-  EXPECT_TRUE(r.model.EndIt());
+  EXPECT_TRUE(r.model.writeSettings());
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(slurp(path).substr(0, 4), "43\r\n");
   fs::remove(link);
@@ -400,7 +401,7 @@ TEST(SettingsEndIt, ReplacesTheFileWholeOrNotAtAll) {
   small.rlim_cur = 4096;
   const auto previous = ::signal(SIGXFSZ, SIG_IGN);
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool written = r.model.EndIt();
+  const bool written = r.model.writeSettings();
   ::setrlimit(RLIMIT_FSIZE, &old);
   ::signal(SIGXFSZ, previous);
   EXPECT_FALSE(written);
@@ -412,7 +413,7 @@ TEST(SettingsEndIt, ReplacesTheFileWholeOrNotAtAll) {
   const std::string folder = dir.file("folder.dat");
   fs::create_directories(fs::path(folder) / "inside");
   Started f(folder);
-  EXPECT_FALSE(f.model.EndIt());
+  EXPECT_FALSE(f.model.writeSettings());
   EXPECT_EQ(f.tk.messages.size(), 1u);
   EXPECT_TRUE(fs::is_directory(fs::path(folder) / "inside"));
   EXPECT_EQ(dir.entries(), (Lines{"dadidedo.dat", "folder.dat"}));
@@ -459,12 +460,12 @@ TEST(SettingsDialogs, SaveAndLoadOutcomes) {
     r.sh().onTop = true;
     r.model.onTopRestore();
     r.s().kRegister = "FF";
-    r.model.stats().statdatain_Click("8");
-    ASSERT_TRUE(!c.load || r.model.EndIt());
+    r.model.stats().enterItem("8");
+    ASSERT_TRUE(!c.load || r.model.writeSettings());
     const std::string before = slurp(path);
     if (*c.chosen) r.tk.fileAnswers.push_back({target, c.chosen});
     if (c.answer) r.tk.messageAnswers = {*c.answer};
-    c.load ? r.model.load_Click() : r.model.save_Click();
+    c.load ? r.model.loadSettingsFrom() : r.model.saveSettingsAs();
     if (c.answer)
       expectMessage(r.tk, kOverwrite, MsgStyle::Question, "Confirm Save");
     else if (c.load && *c.chosen && c.make == Make::kNone)
@@ -492,7 +493,7 @@ std::string fileWith(const std::string& k, Base base, const Lines& items, bool c
   r.s().kRegister = k;
   r.s().base = base;
   if (compact) r.sh().height = 1410;
-  for (const std::string& i : items) r.model.stats().statdatain_Click(i);
+  for (const std::string& i : items) r.model.stats().enterItem(i);
   return r.model.settingsText();
 }
 
@@ -506,12 +507,12 @@ TEST(SettingsLoad, ReplacesTheSettingsAndStartsAgain) {
   const ShellState& sh = r.sh();
   const auto load = [&](const std::string& name) {
     r.tk.fileAnswers.push_back({other.file(name), name});
-    r.model.load_Click();
+    r.model.loadSettingsFrom();
   };
-  for (const char* x : {"1", "2", "3", "4", "5"}) r.model.stats().statdatain_Click(x);
+  for (const char* x : {"1", "2", "3", "4", "5"}) r.model.stats().enterItem(x);
   r.s().memory = 5;  // M before, none in the file
   r.s().memoryCaption = " M";
-  r.model.Statistics_Click();  // the fold-out is open
+  r.model.toggleStatisticsPanel();  // the fold-out is open
   load("three.dat");
   EXPECT_EQ(slurp(path), loaded);
   EXPECT_EQ(std::make_tuple(r.s().kRegister.text(kEnglish), r.s().memoryCaption, r.s().baseCaption),
@@ -521,7 +522,7 @@ TEST(SettingsLoad, ReplacesTheSettingsAndStartsAgain) {
   EXPECT_EQ(r.model.stats().statsquare().parse(), 1400);
   EXPECT_TRUE(r.tk.messages.empty());
   // Compact size with its menus as the loaded height says.
-  EXPECT_EQ(std::make_tuple(sh.size, sh.height, sh.width, sh.panelItemsEnabled,
+  EXPECT_EQ(std::make_tuple(sh.compact, sh.height, sh.width, sh.panelItemsEnabled,
                             sh.statisticsChecked, sh.compactCaption),
             std::make_tuple(true, 1410, 3300, false, false, "Normal &Size"));
   // Loading the same file again gives the same state as loading it once.
@@ -529,27 +530,28 @@ TEST(SettingsLoad, ReplacesTheSettingsAndStartsAgain) {
   load("three.dat");
   EXPECT_EQ(r.model.settingsText(), once);
   load("normal.dat");
-  EXPECT_EQ(std::make_tuple(sh.size, sh.height, sh.panelItemsEnabled, sh.flap, sh.compactCaption),
-            std::make_tuple(false, 5340, true, 1, "Compact &Size"));
+  EXPECT_EQ(
+      std::make_tuple(sh.compact, sh.height, sh.panelItemsEnabled, sh.flap, sh.compactCaption),
+      std::make_tuple(false, 5340, true, 1, "Compact &Size"));
   // Compact size chosen twice from here is back where it started.
-  r.model.compact_Click();
-  r.model.compact_Click();
+  r.model.toggleCompactSize();
+  r.model.toggleCompactSize();
   EXPECT_EQ(std::make_tuple(sh.height, sh.panelItemsEnabled), std::make_tuple(5340, true));
 }
 
-// Without a settings file of its own (the command line without --settings) EndIt
+// Without a settings file of its own (the command line without --settings) writeSettings
 // writes nothing, Save writes the current settings and Load applies the chosen file.
 TEST(SettingsLoad, WithoutASettingsFile) {
   TempDir other;
   spit(other.file("k.dat"), fileWith("123", Base::kOctal, {"4"}));
   Started r;
-  EXPECT_TRUE(r.model.EndIt());  // nothing to write
+  EXPECT_TRUE(r.model.writeSettings());  // nothing to write
   r.s().kRegister = "12";
   r.tk.fileAnswers.push_back({other.file("mine.dat"), "mine.dat"});
-  r.model.save_Click();
+  r.model.saveSettingsAs();
   EXPECT_EQ(slurp(other.file("mine.dat")), r.model.settingsText());
   r.tk.fileAnswers.push_back({other.file("k.dat"), "k.dat"});
-  r.model.load_Click();
+  r.model.loadSettingsFrom();
   EXPECT_EQ(
       std::make_tuple(r.s().kRegister.text(kEnglish), r.s().baseCaption, r.model.settingsFile()),
       std::make_tuple("123", "o", ""));

@@ -56,10 +56,10 @@ std::string fold(const ShellState& sh) {
                   (sh.flap == -1 ? " open " : " closed ");
   for (auto [on, letter] :
        {std::pair(sh.converterChecked, 'C'), std::pair(sh.statisticsChecked, 'S'),
-        std::pair(sh.financialChecked, 'F'), std::pair(sh.ConvVis, 'c'), std::pair(sh.StatVis, 's'),
-        std::pair(sh.FinVis, 'f')})
+        std::pair(sh.financialChecked, 'F'), std::pair(sh.converterVisible, 'c'),
+        std::pair(sh.statisticsVisible, 's'), std::pair(sh.financialVisible, 'f')})
     if (on) s += letter;
-  return s + (sh.size ? " compact" : "") + (sh.panelItemsEnabled ? "" : " disabled") +
+  return s + (sh.compact ? " compact" : "") + (sh.panelItemsEnabled ? "" : " disabled") +
          (sh.onTop ? " on top" : "");
 }
 
@@ -89,8 +89,8 @@ TEST(ShellPanels, FoldOutFollowsThePanelAndCompactCommands) {
     const ShellState& sh = run.model.shell();
     EXPECT_EQ(fold(sh), expected) << keys;
     EXPECT_EQ(std::tie(run.tk.width, run.tk.height), std::tie(sh.width, sh.height)) << keys;
-    EXPECT_EQ(std::tie(run.tk.topmost, sh.topmostChecked), std::tie(sh.onTop, sh.onTop)) << keys;
-    EXPECT_EQ(sh.compactCaption, sh.size ? "Normal &Size" : "Compact &Size") << keys;
+    EXPECT_EQ(std::tie(run.tk.topmost, sh.onTopChecked), std::tie(sh.onTop, sh.onTop)) << keys;
+    EXPECT_EQ(sh.compactCaption, sh.compact ? "Normal &Size" : "Compact &Size") << keys;
   }
 }
 
@@ -117,9 +117,9 @@ TEST(ShellPanels, PanelCommandsHideTheConverterMarkersAndFocusEquals) {
 // commands that have one; cos 5° would show otherwise.
 TEST(ShellMenus, CommandsWithAccessKeysDropTheNextLetter) {
   const std::pair<Command, bool> cases[] = {
-      {&Model::Converter_Click, true},  {&Model::compact_Click, true},
-      {&Model::mnuhide2_Click, true},   {&Model::mnuMinimize_Click, true},
-      {&Model::flapclose_Click, false}, {&Model::mnulabel_Click, false},
+      {&Model::toggleConverterPanel, true}, {&Model::toggleCompactSize, true},
+      {&Model::hideToTray, true},           {&Model::toggleStartupEntry, true},
+      {&Model::closeFoldOut, false},        {&Model::editPersonalLabel, false},
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     const auto [command, drops] = cases[i];
@@ -137,11 +137,11 @@ struct ColourRow {
   Colour ShellState::*field;
 };
 const ColourRow kColourRows[] = {
-    {&Model::mnuscreen_Click, &ShellState::screenColour},
-    {&Model::mnudigits_Click, &ShellState::digitsColour},
-    {&Model::mnushell_Click, &ShellState::shellColour},
-    {&Model::mnustandard_Click, &ShellState::standardColour},
-    {&Model::mnufunction_Click, &ShellState::functionColour},
+    {&Model::chooseScreenColour, &ShellState::screenColour},
+    {&Model::chooseDigitsColour, &ShellState::digitsColour},
+    {&Model::chooseShellColour, &ShellState::shellColour},
+    {&Model::chooseStandardColour, &ShellState::standardColour},
+    {&Model::chooseFunctionColour, &ShellState::functionColour},
 };
 
 std::vector<Colour> allColours(const ShellState& sh) {
@@ -196,14 +196,14 @@ TEST(ShellAppearance, PersonalLabelKeepsItsTextUnlessSomethingIsTyped) {
       w.model.shell().personalLabel = "Old";
       w.model.shell().onTop = onTop;
       w.tk.inputAnswers = answers;
-      w.model.mnulabel_Click();
+      w.model.editPersonalLabel();
       EXPECT_EQ(w.model.shell().personalLabel, label);
       EXPECT_EQ(w.tk.inputPrompts,
                 std::vector<std::string>{"Enter a short title to personalize your calculator."});
       // the box is asked with the window off top, which comes back after it
       EXPECT_EQ(w.tk.events, (std::vector<std::string>{"not topmost", "input Label",
                                                        onTop ? "topmost" : "not topmost"}));
-      EXPECT_EQ(std::tie(w.tk.topmost, w.model.shell().topmostChecked), std::tie(onTop, onTop));
+      EXPECT_EQ(std::tie(w.tk.topmost, w.model.shell().onTopChecked), std::tie(onTop, onTop));
     }
   }
 }
@@ -218,12 +218,12 @@ TEST(ShellServices, StartupEntryIsCreatedAndRemovedOrTheFailureReported) {
     Window w;
     w.model.shell().onTop = true;
     w.tk.startupEntryWorks = works;
-    for (int i = 0; i < clicks; ++i) w.model.mnuMinimize_Click();
+    for (int i = 0; i < clicks; ++i) w.model.toggleStartupEntry();
     const bool on = clicks % 2 == 1;
     // the check mark follows the click even when the entry failed
-    EXPECT_EQ(
-        std::tie(w.model.shell().minStart, w.model.shell().minimizeChecked, w.tk.startupEntry),
-        std::tie(on, on, on));
+    EXPECT_EQ(std::tie(w.model.shell().startupEntry, w.model.shell().startupEntryChecked,
+                       w.tk.startupEntry),
+              std::tie(on, on, on));
     ASSERT_EQ(w.tk.messages.size(), messages.size());
     std::vector<std::string> placements;
     for (std::size_t i = 0; i < messages.size(); ++i) {
@@ -238,16 +238,16 @@ TEST(ShellServices, StartupEntryIsCreatedAndRemovedOrTheFailureReported) {
 TEST(ShellServices, HelpAndTheTrayItems) {
   KeyRunner help;
   help.keys("7");
-  for (Command c : {&Model::Equivalent_Click, &Model::Contents_Click, &Model::Equivalent_Click})
+  for (Command c : {&Model::showKeyboardHelp, &Model::showHelpContents, &Model::showKeyboardHelp})
     (help.model.*c)();
   EXPECT_EQ(help.tk.helpTopics, (std::vector<int>{800, 100, 800}));
   EXPECT_EQ(help.model.calc().display(), "7");
 
   const std::tuple<std::vector<Command>, bool, bool> cases[] = {
-      {{&Model::mnuhide2_Click}, true, false},
-      {{&Model::mnuhide_Click}, true, false},
-      {{&Model::mnuhide_Click, &Model::mnuopen_Click}, false, true},
-      {{&Model::mnuopen_Click, &Model::mnuhide2_Click}, true, true},
+      {{&Model::hideToTray}, true, false},
+      {{&Model::hideFromTray}, true, false},
+      {{&Model::hideFromTray, &Model::showFromTray}, false, true},
+      {{&Model::showFromTray, &Model::hideToTray}, true, true},
   };
   for (const auto& [commands, hidden, shown] : cases) {
     KeyRunner run;
@@ -257,7 +257,7 @@ TEST(ShellServices, HelpAndTheTrayItems) {
     EXPECT_FALSE(run.model.ended());
   }
   KeyRunner run;  // the tray's Exit ends the program
-  run.model.mnuexit_Click();
+  run.model.exitProgram();
   EXPECT_EQ(std::make_tuple(run.model.ended(), run.tk.quitRequested, run.tk.fontInstalled),
             std::make_tuple(true, true, false));
 }

@@ -118,14 +118,14 @@ void ElementsWindowTest::hoverAndMolarMass_data() {
   row("helium's mass to the display", "elem:hover=He,elem:mass", {}, "4.00260");
   row("helium's number to the display", "elem:hover=He,elem:number", {}, "2");
   row("water", "molar:drop1=H,molar:count1=2,molar:drop2=O",
-      {"First=H", "Second=O", "Molar=18.01528", "Label4=\u00b5 = ", "Label5=g/mol"}, "");
+      {"First=H", "Second=O", "Molar=18.01528", "molarCaption=\u00b5 = ", "molarUnit=g/mol"}, "");
   row("water twice", "molar:drop1=H,molar:count1=2,molar:drop2=O,molar:index=2", {"Molar=36.03056"},
       "");
   row("the fourth slot", "molar:drop4=Mg", {"Fourth=Mg", "Molar=24.305"}, "");
-  row("an edit before any drop", "molar:count2=3", {"Molar=0", "Label4=\u00b5 = "}, "");
+  row("an edit before any drop", "molar:count2=3", {"Molar=0", "molarCaption=\u00b5 = "}, "");
   row("an empty multiplier gives 0", "molar:drop1=H,molar:index=", {"Molar=0"}, "");
   row("clear keeps counts and multiplier", "molar:drop1=H,molar:count1=2,molar:index=3,molar:clear",
-      {"First=", "fst=2", "Index=3", "Label4=", "Label5="}, "");
+      {"First=", "fst=2", "Index=3", "molarCaption=", "molarUnit="}, "");
   row("the result goes to the display as shown",
       "molar:drop1=H,molar:count1=2,molar:drop2=O,molar:result", {}, "18.01528");
   row("closing empties the slots but keeps the counts",
@@ -149,15 +149,16 @@ void ElementsWindowTest::hoverAndMolarMass() {
   // The command line has no refused drops; closing is the form's unload.
   QVERIFY(script.isEmpty() ||
           cli.run(QString(script).remove(QRegularExpression(",[^,]*=![^,]*|,close"))));
-  if (script.endsWith(",close")) cli.model.elements().Form_Unload();
+  if (script.endsWith(",close")) cli.model.elements().windowClosed();
   const ElementsState& s = cli.model.elements().state();
   const QStringList names = QStringLiteral(
-                                "Symbol Meaning AtomicNumber AtomicMass Electrons Label1 "
-                                "Label2 Label3 Label4 Label5 Molar Index")
+                                "Symbol Meaning AtomicNumber AtomicMass Electrons numberCaption "
+                                "massCaption electronsCaption molarCaption molarUnit Molar Index")
                                 .split(' ');
   const QStringList texts =
       strings(s.info.symbol, s.info.name, s.info.number, s.info.mass, s.info.electrons,
-              s.info.label1, s.info.label2, s.info.label3, s.label4, s.label5, s.molar, s.index);
+              s.info.numberCaption, s.info.massCaption, s.info.electronsCaption, s.molarCaption,
+              s.molarUnit, s.molar, s.index);
   for (int i = 0; i < names.size(); ++i) shown << names[i] + '=' + texts[i];
   for (int i = 0; i < kSlotCount; ++i)
     shown << w.slotLabel(i + 1)->objectName() + '=' + q(s.formula[i].symbol)

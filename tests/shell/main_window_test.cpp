@@ -85,8 +85,7 @@ bool play(Harness& h, const QString& sequence) {
   for (QString token : sequence.split(',')) {
     const bool cancel = token.endsWith('!');
     if (cancel) token.chop(1);
-    if (token.startsWith(QLatin1String("menu:")))
-      token = token == QLatin1String("menu:copy") ? QStringLiteral("mnucopy") : token.mid(5);
+    if (token.startsWith(QLatin1String("menu:"))) token = token.mid(5);
     const KeyRow* row = findKey(token.toStdString());
     if (QAction* item = h.window->action(token)) {
       trigger(h, item, cancel);
@@ -108,7 +107,7 @@ bool play(Harness& h, const QString& sequence) {
 }
 
 const char* const kIndicatorNames[] = {"invlabel",  "hyplabel", "deglabel", "radlabel",
-                                       "gradlabel", "Memory",   "LblBase",  "Label7"};
+                                       "gradlabel", "Memory",   "LblBase",  "fraclabel"};
 
 QColor colour(QWidget* w, QPalette::ColorRole role) { return w->palette().color(role); }
 QRect place(Harness& h, QWidget* w) { return {w->mapTo(h.window.get(), QPoint()), w->size()}; }
@@ -131,15 +130,15 @@ QStringList facts(Harness& h) {
           unsigned(sh.digitsColour), help && help->isVisible() ? help->topic() : 0,
           int(w.findChildren<HelpWindow*>().size()), int(w.findChildren<AboutBox*>().size()),
           int(w.findChildren<ElementsWindow*>().size()), onTop(&w), sh.onTop, sh.hidden,
-          tray ? !w.isVisible() : w.isMinimized(), w.isVisible() && !w.isMinimized(), sh.minStart,
-          s.ignoreNextLetter, s.format == NumberFormat::Fix,
+          tray ? !w.isVisible() : w.isMinimized(), w.isVisible() && !w.isMinimized(),
+          sh.startupEntry, s.ignoreNextLetter, s.format == NumberFormat::Fix,
           QApplication::activeModalWidget() != nullptr, inside(h, w.displayField()),
           w.button(Key::Equals)->isVisible() && inside(h, w.button(Key::D0)),
           flap->isVisible() && inside(h, flap))
           .split(' ');
   QStringList checked, off, open;
   for (const char* name :
-       {"mnuTopmost", "mnuMinimize", "Converter", "Statistics", "mnuFinancial"}) {
+       {"alwaysOnTop", "appearOnStartup", "Converter", "Statistics", "Financial"}) {
     if (h.item(name)->isChecked()) checked << name;
     if (!h.item(name)->isEnabled()) off << name;
   }
@@ -150,47 +149,47 @@ QStringList facts(Harness& h) {
       open << name + QString(c->isWindow() && !c->isModal() && onTop(c) ? "^" : "");
   return f << "checked=" + checked.join('+') << "off=" + off.join('+') << "open=" + open.join('+')
            << "display=" + h.display() << "clipboard=" + QApplication::clipboard()->text()
-           << "labels=" + h.label("Label24")->text() + "," + h.label("Label25")->text()
+           << "labels=" + h.label("titleLabel")->text() + "," + h.label("titleShadow")->text()
            << "compact=" + h.item("compact")->text().remove(' ') << "dialogs=" + h.dialogs.join('+')
            << "display-colour=" + colour(w.displayField(), QPalette::Base).name();
 }
 
 // Sequences of menu commands and what holds after them.
 const std::pair<const char*, const char*> kCommands[] = {
-    {"12.5,mnucopy", "clipboard=12.5"},
-    {"7,mnucopy,AC,mnupaste", "display=7"},
-    {"mnuTopmost", "checked=mnuTopmost ontop=1,1 shown=1"},
-    {"mnuTopmost,mnuTopmost", "checked= ontop=0,0"},
-    {"mnuhide2", "hidden=1 away=1"},
-    {"mnuhide", "hidden=1 away=1"},
+    {"12.5,copy", "clipboard=12.5"},
+    {"7,copy,AC,paste", "display=7"},
+    {"alwaysOnTop", "checked=alwaysOnTop ontop=1,1 shown=1"},
+    {"alwaysOnTop,alwaysOnTop", "checked= ontop=0,0"},
+    {"hide", "hidden=1 away=1"},
+    {"trayHide", "hidden=1 away=1"},
     {"key:Esc", "hidden=1 away=1"},
-    {"mnuhide2,mnuopen", "hidden=0 shown=1"},
-    {"key:Esc,mnuopen", "hidden=0 shown=1"},
+    {"hide,trayOpen", "hidden=0 shown=1"},
+    {"key:Esc,trayOpen", "hidden=0 shown=1"},
     // A failure to write the start-up entry shows a message box, which is accepted.
-    {"mnuMinimize", "checked=mnuMinimize minstart=1 keyforget=1"},
-    {"mnuMinimize,mnuMinimize", "checked= minstart=0"},
+    {"appearOnStartup", "checked=appearOnStartup minstart=1 keyforget=1"},
+    {"appearOnStartup,appearOnStartup", "checked= minstart=0"},
     {"save,load", "dialogs=QFileDialog+QFileDialog display=0"},
-    {"mnuscreen", "screen=ff display-colour=#ff0000"},
-    {"mnudigits!", "digits=182010"},
-    {"mnulabel", "labels=Lab4,Lab4"},
-    {"mnulabel,mnulabel!", "labels=Lab4,Lab4"},
-    {"mnuOptions", "dialogs=zova::OptionsWindow fix=1 modal=0 shown=1"},
+    {"screenColour", "screen=ff display-colour=#ff0000"},
+    {"digitsColour!", "digits=182010"},
+    {"personalLabel", "labels=Lab4,Lab4"},
+    {"personalLabel,personalLabel!", "labels=Lab4,Lab4"},
+    {"options", "dialogs=zova::OptionsWindow fix=1 modal=0 shown=1"},
     // The table is one modeless window on top, and the calculator still takes keys.
-    {"mnuElements,mnuElements,key:4", "open=Elements^ windows=0,0,1 display=4"},
+    {"periodicTable,periodicTable,key:4", "open=Elements^ windows=0,0,1 display=4"},
     {"Contents", "topic=100"},
     {"Contents,Equivalent", "topic=800 windows=1,0,0"},
-    {"mnuAbout", "open=frmAbout^"},
-    {"About,cmdOK,mnuAbout,cmdOK", "open= windows=0,1,0"},
+    {"trayAbout", "open=frmAbout^"},
+    {"About,cmdOK,trayAbout,cmdOK", "open= windows=0,1,0"},
     {"Converter",
      "size=470x356 width=7050 open=foldOut+ConverterPanel checked=Converter inside=1,1,1"},
     {"Converter,Statistics",
      "size=470x356 open=foldOut+StatsPanel checked=Statistics inside=1,1,1"},
     {"Statistics,Statistics", "size=220x356 width=3300 open= checked="},
-    {"mnuFinancial", "size=470x356 open=foldOut+FinancePanel checked=mnuFinancial inside=1,1,1"},
-    {"mnuFinancial,flapclose", "size=220x356 width=3300 open= checked="},
+    {"Financial", "size=470x356 open=foldOut+FinancePanel checked=Financial inside=1,1,1"},
+    {"Financial,flapclose", "size=220x356 width=3300 open= checked="},
     // Compact size keeps the display and the keyboard, Enter included.
     {"2,+,3,Converter,compact,key:Enter",
-     "size=220x94 display=5 compact=Normal&Size checked= off=Converter+Statistics+mnuFinancial "
+     "size=220x94 display=5 compact=Normal&Size checked= off=Converter+Statistics+Financial "
      "open= inside=1,0,0"},
     {"compact,compact", "size=220x356 height=5340 compact=Compact&Size off= open= inside=1,1,0"}};
 
@@ -352,10 +351,10 @@ void MainWindowTest::coloursFollowTheModel() {
   Colour* colours[] = {&sh.screenColour, &sh.digitsColour, &sh.shellColour, &sh.standardColour,
                        &sh.functionColour};
   const std::tuple<int, const char*, QPalette::ColorRole> uses[] = {
-      {0, "Memory", QPalette::Window},     {0, "window", QPalette::Base},
-      {1, "Label7", QPalette::WindowText}, {1, "window", QPalette::Text},
-      {2, "case", QPalette::Window},       {3, "Command1", QPalette::Button},
-      {3, "flapclose", QPalette::Button},  {4, "Command20", QPalette::Button}};
+      {0, "Memory", QPalette::Window},        {0, "window", QPalette::Base},
+      {1, "fraclabel", QPalette::WindowText}, {1, "window", QPalette::Text},
+      {2, "case", QPalette::Window},          {3, "digit1Key", QPalette::Button},
+      {3, "flapclose", QPalette::Button},     {4, "reciprocalKey", QPalette::Button}};
   for (Colour system : {0, -2147483633}) {
     for (int i = 0; i < 5; ++i) *colours[i] = system ? system : 0x00306090 + 0x10 * i;  // BBGGRR
     h.window->refresh();
@@ -375,7 +374,7 @@ void MainWindowTest::coloursFollowTheModel() {
 void MainWindowTest::everyWayOutUnloadsOnce_data() {
   QTest::addColumn<QString>(
       "way");  // the close box, or the periodic table open, then the close box
-  for (const char* way : {"close", "mnuexxit", "mnuexit", "key:End", "mnuElements"})
+  for (const char* way : {"close", "exit", "trayExit", "key:End", "periodicTable"})
     QTest::newRow(way) << QString::fromLatin1(way);
 }
 
@@ -387,7 +386,7 @@ void MainWindowTest::everyWayOutUnloadsOnce() {
   Harness h(file);
   QVERIFY(play(h, QStringLiteral("7,M+")));
   if (way != QLatin1String("close")) QVERIFY(play(h, way));
-  if (way == QLatin1String("close") || way == QLatin1String("mnuElements")) h.window->close();
+  if (way == QLatin1String("close") || way == QLatin1String("periodicTable")) h.window->close();
   if (ElementsWindow* table = h.window->elementsWindow()) QVERIFY(!table->isVisible());
   QVERIFY(h.model.ended());
   QVERIFY(!h.window->isVisible());

@@ -46,7 +46,7 @@ QString shown(OptionsWindow& w) {
       .arg(checked.join(' '), text->text())
       .arg(scroll->value())
       .arg(places[text->isEnabled() + scroll->isEnabled() +
-                  child<QLabel>(w, "Label2")->isEnabled()]);
+                  child<QLabel>(w, "placesLabel")->isEnabled()]);
 }
 
 // Clicks named buttons; "Name=text" types, "tab=N" picks a tab, "scroll+", "scroll>" steps or
@@ -97,10 +97,10 @@ void OptionsWindowTest::showsAndWrites_data() {
        ""},
       {"scientific", start, "OptionSci", "OptionSci fracMed | 2 2 enabled", "0 1 2 0 1e-05"},
       // OK and the close box write the settings, Cancel and Esc do not; the tab stays.
-      {"OK", start, changes + "Command1", changed, "0 1 7 1 1e-06"},
+      {"OK", start, changes + "okButton", changed, "0 1 7 1 1e-06"},
       {"close box", start, changes + "close", changed, "0 1 7 1 1e-06"},
-      {"Cancel", start, changes + "Command2", "OptionStand fracMed (accuracy tab) | 2 2 disabled",
-       ""},
+      {"Cancel", start, changes + "cancelButton",
+       "OptionStand fracMed (accuracy tab) | 2 2 disabled", ""},
       {"Esc", start, changes + "Esc", "OptionStand fracMed (accuracy tab) | 2 2 disabled", ""},
       // Against the command line, the keys after the options included.
       {"format and places", start, "OptionFix,Text1=4", "OptionFix fracMed | 4 4 enabled",
@@ -141,7 +141,7 @@ void OptionsWindowTest::showsAndWrites() {
   if (w.isVisible()) {
     QCOMPARE(::shown(w), shown);
     QCOMPARE(rig.model.options().controls().numberFormatTab, !shown.contains("accuracy"));
-    drive(w, QStringLiteral("Command1"));
+    drive(w, QStringLiteral("okButton"));
   } else {
     QCOMPARE(w.result(), written.isEmpty() ? int(QDialog::Rejected) : int(QDialog::Accepted));
     w.show();

@@ -42,14 +42,14 @@ struct Panels {
 // list texts typed into the converter's boxes ("open-" drops a list down and closes it, "pick-"
 // chooses in it with the keyboard); everything else goes to the keypad.
 void play(Panels& p, const QString& script) {
-  const std::map<QString, const char*> boxes = {{"start", "ChkStart"},
-                                                {"end", "ChkEnd"},
+  const std::map<QString, const char*> boxes = {{"start", "startBox"},
+                                                {"end", "endBox"},
                                                 {"clear", "finClear"},
                                                 {"amortize", "finAmortize"},
                                                 {"topv", "finToPv"}};
   for (const QString& t : tokens(script)) {
     const QString a = area(t), action = actionOf(t), value = valueOf(t);
-    ConverterCombo* combo = action.endsWith("from") ? p.converter.combo1() : p.converter.combo2();
+    ConverterCombo* combo = action.endsWith("from") ? p.converter.fromList() : p.converter.toList();
     QListWidget* list = p.stats.list();
     if (t == "Stack") {
       clickBox(p.stats.stackToggle());
@@ -100,16 +100,16 @@ QStringList shown(Panels& p) {
       QString::asprintf("row=%d markers=%d,%d messages=%d timing=%d,%d type=%d choice=%g",
                         p.stats.list()->currentRow(), child<QFrame>(c, "Constant1")->isVisible(),
                         child<QFrame>(c, "Constant2")->isVisible(), int(p.rig.tk.messages.size()),
-                        child<QCheckBox>(p.finance, "ChkStart")->isChecked(),
-                        child<QCheckBox>(p.finance, "ChkEnd")->isChecked(),
+                        child<QCheckBox>(p.finance, "startBox")->isChecked(),
+                        child<QCheckBox>(p.finance, "endBox")->isChecked(),
                         p.rig.model.finance().state().finType,
                         p.rig.model.converter().state().cchoice.parse())
           .split(' ');
   f << "display=" + q(p.rig.model.calc().display()) << "list=" + items(p.stats.list()->model())
     << "captions=" + c.ok()->text() + '|' + child<QLabel>(c, "Fromm")->text() + '|' +
            child<QLabel>(c, "too")->text()
-    << "lists=" + items(c.combo1()->model()) + '/' + items(c.combo2()->model())
-    << "texts=" + c.combo1()->currentText() + '/' + c.combo2()->currentText();
+    << "lists=" + items(c.fromList()->model()) + '/' + items(c.toList()->model())
+    << "texts=" + c.fromList()->currentText() + '/' + c.toList()->currentText();
   for (const FinCellRow& row : finCellTable())
     f << q(row.name) + '=' + p.finance.cell(row.cell)->text();
   for (const auto& m : p.rig.tk.messages) f << q("message=" + m.title + ": " + m.text);
@@ -128,8 +128,8 @@ QStringList shown(ModelRig& cli) {
   f << "display=" + q(cli.model.calc().display())
     << "list=" + texts(cli.model.stats().statlist()).join('|')
     << "captions=" + q(c.okCaption + '|' + c.frommCaption + '|' + c.tooCaption)
-    << "lists=" + texts(c.combo1.items).join('|') + '/' + texts(c.combo2.items).join('|')
-    << "texts=" + q(c.combo1.text + '/' + c.combo2.text);
+    << "lists=" + texts(c.fromList.items).join('|') + '/' + texts(c.toList.items).join('|')
+    << "texts=" + q(c.fromList.text + '/' + c.toList.text);
   for (const FinCellRow& row : finCellTable())
     f << q(row.name) + '=' + q(cli.model.finance().caption(row.cell));
   for (const auto& m : cli.tk.messages) f << q("message=" + m.title + ": " + m.text);
@@ -257,8 +257,8 @@ void PanelsTest::matchTheCommandLine() {
     QVERIFY2(got.contains(pin), qPrintable(pin + " in " + got.join('\n')));
   QVERIFY(p.rig.changes > 0);
   // Each marker lies behind its list and frames it.
-  for (const auto& [marker, list] :
-       {std::pair{"Constant1", p.converter.combo1()}, std::pair{"Constant2", p.converter.combo2()}})
+  for (const auto& [marker, list] : {std::pair{"Constant1", p.converter.fromList()},
+                                     std::pair{"Constant2", p.converter.toList()}})
     QVERIFY(child<QFrame>(p.converter, marker)->geometry().contains(list->geometry()));
 }
 

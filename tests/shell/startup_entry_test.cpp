@@ -30,9 +30,9 @@ void StartupEntryTest::menuCreatesAndRemovesTheEntry() {
   const QString path = config.path() + "/autostart/zova.desktop";
   QCOMPARE(QtToolkit::startupEntryPath(), path);
 
-  model.mnuMinimize_Click();
-  QVERIFY(model.shell().minStart);
-  QVERIFY(model.shell().minimizeChecked);
+  model.toggleStartupEntry();
+  QVERIFY(model.shell().startupEntry);
+  QVERIFY(model.shell().startupEntryChecked);
   QFile file(path);
   QVERIFY(file.open(QIODevice::ReadOnly));
   const QString text = QString::fromUtf8(file.readAll());
@@ -41,8 +41,8 @@ void StartupEntryTest::menuCreatesAndRemovesTheEntry() {
   QVERIFY(text.contains("\nPath=" + QDir::currentPath() + "\n"));
   file.close();
 
-  model.mnuMinimize_Click();
-  QVERIFY(!model.shell().minStart);
+  model.toggleStartupEntry();
+  QVERIFY(!model.shell().startupEntry);
   QVERIFY(!QFile::exists(path));
 }
 

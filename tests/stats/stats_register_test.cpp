@@ -18,7 +18,7 @@ const NumberLocale kComma{",", "."};
 StatsRegister entered(const std::string& values, const NumberLocale& loc = kDot) {
   StatsRegister r(loc);
   std::istringstream in(values);
-  for (std::string v; in >> v;) r.statdatain_Click(v);
+  for (std::string v; in >> v;) r.enterItem(v);
   return r;
 }
 
@@ -52,8 +52,8 @@ TEST(StatsRegisterTest, ResultsOverTheData) {
     }
   }
   StatsRegister comma = entered("1,5 2", kComma);
-  EXPECT_EQ(comma.statsum_Click().display, "3,5");
-  EXPECT_EQ(comma.statmean_Click().display, "1,75");
+  EXPECT_EQ(comma.showSum().display, "3,5");
+  EXPECT_EQ(comma.showMean().display, "1,75");
 }
 
 TEST(StatsRegisterTest, EnterTakesTheDisplayAsData) {
@@ -73,12 +73,12 @@ TEST(StatsRegisterTest, EnterTakesTheDisplayAsData) {
   };
   for (const auto& c : kCases) {
     StatsRegister r(c.loc);
-    r.statdatain_Click("1");
-    EXPECT_EQ(r.statdatain_Click(c.display), (PanelEffect{c.shown, c.reset, true})) << c.display;
+    r.enterItem("1");
+    EXPECT_EQ(r.enterItem(c.display), (PanelEffect{c.shown, c.reset, true})) << c.display;
     EXPECT_EQ(contents(r), c.contents);
   }
   StatsRegister r = entered("9E153 9E153");  // the sum of squares overflowing is refused too
-  EXPECT_EQ(r.statdatain_Click("1.3E154").display, "ERROR");
+  EXPECT_EQ(r.enterItem("1.3E154").display, "ERROR");
   EXPECT_EQ(contents(r), "9E153 9E153 |1.8E+154|1.62E+308");
 }
 
@@ -92,30 +92,30 @@ TEST(StatsRegisterTest, SelectDeleteAndClearAll) {
   };
   for (const auto& [clicks, after] : kCases) {
     StatsRegister r = entered("1 2 3");
-    for (std::size_t i : clicks) r.statlist_Click(i);
-    EXPECT_EQ(r.statdelete_Click(), (PanelEffect{std::nullopt, EntryReset::kNone, true}));
+    for (std::size_t i : clicks) r.selectItem(i);
+    EXPECT_EQ(r.deleteSelected(), (PanelEffect{std::nullopt, EntryReset::kNone, true}));
     EXPECT_FALSE(r.selected());
     EXPECT_EQ(contents(r), after);
-    r.statdelete_Click();  // a second Delete has nothing selected and changes nothing
+    r.deleteSelected();  // a second Delete has nothing selected and changes nothing
     EXPECT_EQ(contents(r), after);
   }
   StatsRegister r(kDot);
-  r.statdelete_Click();
+  r.deleteSelected();
   EXPECT_EQ(contents(r), "|-|-");  // the sums start empty
   r = entered("1.5 2.5");          // a selection stays on its item as data arrive
-  EXPECT_EQ(r.statlist_Click(1), (PanelEffect{"1.5", EntryReset::kSwitch, false}));
-  EXPECT_EQ(r.statlist_Click(9), PanelEffect{});
-  r.statdatain_Click("7");
-  r.statdelete_Click();
+  EXPECT_EQ(r.selectItem(1), (PanelEffect{"1.5", EntryReset::kSwitch, false}));
+  EXPECT_EQ(r.selectItem(9), PanelEffect{});
+  r.enterItem("7");
+  r.deleteSelected();
   EXPECT_EQ(contents(r), "7 2.5 |9.5|55.25");
-  r.statlist_Click(0);
-  EXPECT_EQ(r.statnew_Click(), (PanelEffect{std::nullopt, EntryReset::kNone, true}));
+  r.selectItem(0);
+  EXPECT_EQ(r.clearItems(), (PanelEffect{std::nullopt, EntryReset::kNone, true}));
   EXPECT_FALSE(r.selected());
   EXPECT_TRUE(r.statsums() == Value(0.0) && r.statsquare() == Value(0.0) && r.n() == 0);
   r = entered("0.5 0.25 4 -2");  // deleting everything returns the sums to zero
-  for (; r.n() > 0; r.statdelete_Click()) r.statlist_Click(r.n() / 2);
+  for (; r.n() > 0; r.deleteSelected()) r.selectItem(r.n() / 2);
   EXPECT_TRUE(r.statsums() == Value(0.0) && r.statsquare() == Value(0.0));
-  EXPECT_EQ(r.statmean_Click().display, std::nullopt);
+  EXPECT_EQ(r.showMean().display, std::nullopt);
 }
 
 TEST(StatsRegisterTest, RestoreSkipsItemsBeyondTheDoubleRange) {
