@@ -74,13 +74,15 @@ A bad command line or a bad sequence (unknown key name, malformed action);
 the message goes to standard error.
 .SH EXAMPLES
 .TP
-.B zova \\-\\-keys \"2,+,3,X,4,=\"
+.B zova \\-\\-keys \\(dq2,+,3,X,4,=\\(dq
 prints 14.
 .TP
-.B zova \\-\\-keys \"Mode,stat:enter,5,stat:enter,stat:mean\" \\-\\-json
-runs a sequence with panel actions and prints the visible state as JSON.
+.B zova \\-\\-keys \\(dqmenu:statistics,5,stat:enter,7,stat:enter,stat:mean\\(dq
+opens the statistics panel, enters 5 and 7 and prints their mean, 6; with
+.B \\-\\-json
+it prints the visible state as JSON instead.
 .TP
-.B echo \"1,+,1,=\" | zova \\-\\-repl \\-\\-settings calc.dat
+.B echo \\(dq1,+,1,=\\(dq | zova \\-\\-repl \\-\\-settings calc.dat
 reads sequences from standard input, keeping registers and memory in calc.dat.
 .SH SEE ALSO
 The program's Help menu: Overview and Keyboard Equivalents.
