@@ -6,7 +6,9 @@
 #     -Werror: the unit tests and QtTests, a brief run of each benchmark, an
 #     installation into a temporary prefix run from there, and the end-to-end
 #     tests of the real program under Xvfb;
-#  3. the fuzzers, a minute each, side by side.
+#  3. the Debian package from a release build, its contents listed, and the
+#     desktop file, the metainfo and the package checked by their validators;
+#  4. the fuzzers, a minute each, side by side.
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh
@@ -25,7 +27,9 @@ cmake --build build-model -j "$jobs"
 ctest --test-dir build-model --output-on-failure -j "$jobs"
 
 step "everything, with sanitizers"
-cmake -S . -B build-test -G Ninja -DZOVA_SANITIZE=ON -DZOVA_BENCH=ON -DZOVA_WERROR=ON >/dev/null
+# ZOVA_BUNDLE_FONT: this installation is checked as on a system without fonts-dseg.
+cmake -S . -B build-test -G Ninja -DZOVA_SANITIZE=ON -DZOVA_BENCH=ON -DZOVA_WERROR=ON \
+  -DZOVA_BUNDLE_FONT=ON >/dev/null
 cmake --build build-test -j "$jobs"
 ctest --test-dir build-test --output-on-failure -j "$jobs"
 
@@ -39,13 +43,25 @@ step "installation"
 prefix=$(mktemp -d)
 cmake --install build-test --prefix "$prefix" >/dev/null
 test "$("$prefix/bin/zova" --keys "2,+,3,=")" = 5
-test -f "$prefix/share/applications/zova.desktop"
-test -f "$prefix/share/man/man1/zova.1"
+test -f "$prefix/share/applications/io.github.zova.zova.desktop"
+test -f "$prefix/share/metainfo/io.github.zova.zova.metainfo.xml"
+test -f "$prefix/share/icons/hicolor/scalable/apps/io.github.zova.zova.svg"
+for size in 16 22 24 32 48 64 128 256; do
+  test -f "$prefix/share/icons/hicolor/${size}x$size/apps/io.github.zova.zova.png"
+done
+test -f "$prefix/share/man/man1/zova.1.gz"
+test -f "$prefix/share/doc/zova/copyright"
 test -f "$prefix/lib/zova/libzova-window.so"
+# The bundled font comes with its licence.
+test -f "$prefix/share/zova/led.ttf"
+grep -q "SIL OPEN FONT LICENSE Version 1.1" "$prefix/share/zova/OFL.txt"
 rm -rf "$prefix"
 
 step "end-to-end under Xvfb"
 bash tests/e2e/e2e.sh build-test/zova
+
+step "Debian package"
+sh scripts/package.sh build-release
 
 step "fuzzing"
 sh scripts/fuzz.sh 60

@@ -4,6 +4,8 @@
 // a field code, so a literal one is written "%%".
 #include "model/desktop_entry.h"
 
+#include "version.h"
+
 namespace zova {
 
 std::string desktopStringValue(std::string_view text) {
@@ -43,7 +45,7 @@ std::string execArgument(std::string_view argument) {
 std::string autostartEntry(std::string_view program, std::string_view folder) {
   return "[Desktop Entry]\nType=Application\nName=Zova\nComment=Scientific calculator\nExec=" +
          execArgument(program) + "\nPath=" + desktopStringValue(folder) +
-         "\nIcon=zova\nTerminal=false\nX-GNOME-Autostart-enabled=true\n";
+         "\nIcon=" + kApplicationId + "\nTerminal=false\nX-GNOME-Autostart-enabled=true\n";
 }
 
 }  // namespace zova

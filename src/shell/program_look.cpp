@@ -11,26 +11,18 @@ namespace zova {
 
 namespace {
 
-// A calculator: a slate case, a green display with three digits, and a 3 x 3
-// keypad whose bottom-right key is the orange "=". Drawn in a 64 x 64 frame.
 void drawCalculator(QPainter& p, const QRectF& target) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.translate(target.topLeft());
-  p.scale(target.width() / 64.0, target.height() / 64.0);
+  p.scale(target.width() / kProgramIconFrame, target.height() / kProgramIconFrame);
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0x3a, 0x48, 0x5a));
-  p.drawRoundedRect(QRectF(9, 2, 46, 60), 7, 7);
-  p.setBrush(QColor(0xb8, 0xc8, 0xa8));
-  p.drawRoundedRect(QRectF(14, 7, 36, 15), 2.5, 2.5);
-  p.setBrush(QColor(0x18, 0x20, 0x10));
-  for (qreal x : {33.0, 39.0, 45.0}) p.drawRect(QRectF(x, 11, 3, 7));
-  for (int row = 0; row < 3; ++row) {
-    for (int col = 0; col < 3; ++col) {
-      const bool equals = row == 2 && col == 2;
-      p.setBrush(equals ? QColor(0xe6, 0x8a, 0x3c) : QColor(0xe8, 0xec, 0xf0));
-      p.drawRoundedRect(QRectF(14 + col * 12.5, 27 + row * 11.5, 10.5, 8.5), 1.5, 1.5);
-    }
+  for (const IconShape& shape : programIconShapes()) {
+    p.setBrush(shape.colour);
+    if (shape.radius > 0)
+      p.drawRoundedRect(shape.rect, shape.radius, shape.radius);
+    else
+      p.drawRect(shape.rect);
   }
   p.restore();
 }
@@ -88,6 +80,24 @@ class ProgramStyle : public QProxyStyle {
 };
 
 }  // namespace
+
+// A calculator: a slate case, a green display with three digits, and a 3 x 3
+// keypad whose bottom-right key is the orange "=".
+std::vector<IconShape> programIconShapes() {
+  std::vector<IconShape> shapes;
+  shapes.push_back({QRectF(9, 2, 46, 60), 7, QColor(0x3a, 0x48, 0x5a)});
+  shapes.push_back({QRectF(14, 7, 36, 15), 2.5, QColor(0xb8, 0xc8, 0xa8)});
+  for (qreal x : {33.0, 39.0, 45.0})
+    shapes.push_back({QRectF(x, 11, 3, 7), 0, QColor(0x18, 0x20, 0x10)});
+  for (int row = 0; row < 3; ++row) {
+    for (int col = 0; col < 3; ++col) {
+      const bool equals = row == 2 && col == 2;
+      shapes.push_back({QRectF(14 + col * 12.5, 27 + row * 11.5, 10.5, 8.5), 1.5,
+                        equals ? QColor(0xe6, 0x8a, 0x3c) : QColor(0xe8, 0xec, 0xf0)});
+    }
+  }
+  return shapes;
+}
 
 QIcon programIcon() { return QIcon(new CalculatorIconEngine); }
 

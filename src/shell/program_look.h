@@ -3,10 +3,27 @@
 // format plugins to decode a stock picture.
 #pragma once
 
+#include <QColor>
 #include <QIcon>
+#include <QRectF>
 #include <QStyle>
+#include <vector>
 
 namespace zova {
+
+/// The side of the square frame the icon's shapes are given in.
+constexpr qreal kProgramIconFrame = 64;
+
+/// One shape of the icon: a rectangle, rounded when radius > 0.
+struct IconShape {
+  QRectF rect;
+  qreal radius;
+  QColor colour;
+};
+
+/// The icon's drawing, back to front, in a kProgramIconFrame square. The window
+/// paints it and the installed icon files (SVG and PNG) are made from it.
+std::vector<IconShape> programIconShapes();
 
 /// The program's icon, painted at whatever size is asked for.
 QIcon programIcon();

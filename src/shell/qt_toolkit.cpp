@@ -24,13 +24,14 @@ namespace zova {
 
 namespace {
 
-// The display font ships as "led.ttf" beside the program or in its data folder;
-// the system's copy of DSEG14 Classic stands in for it when that is missing.
-QString ledFontPath() {
+// The display font is DSEG14 Classic: the system's copy when fontconfig knows
+// one (Debian's fonts-dseg), otherwise the copy installed with the program as
+// "led.ttf" beside it or in its data folder.
+constexpr char kLedFamily[] = "DSEG14 Classic";
+
+QString bundledLedFontPath() {
   const QString dir = QCoreApplication::applicationDirPath();
-  for (const QString& candidate :
-       {dir + "/led.ttf", dir + "/../share/zova/led.ttf",
-        QStringLiteral("/usr/share/fonts/truetype/dseg/DSEG14Classic-Regular.ttf")}) {
+  for (const QString& candidate : {dir + "/led.ttf", dir + "/../share/zova/led.ttf"}) {
     if (QFileInfo::exists(candidate)) return candidate;
   }
   return {};
@@ -135,7 +136,11 @@ bool QtToolkit::setStartupEntry(bool present) {
 }
 
 bool QtToolkit::installFont() {
-  const QString path = ledFontPath();
+  if (QFontDatabase::families().contains(QLatin1String(kLedFamily))) {
+    family_ = QLatin1String(kLedFamily);
+    return true;
+  }
+  const QString path = bundledLedFontPath();
   if (path.isEmpty()) return false;
   fontId_ = QFontDatabase::addApplicationFont(path);
   if (fontId_ < 0) return false;

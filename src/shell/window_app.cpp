@@ -17,11 +17,14 @@
 namespace zova {
 
 int runWindow(int argc, char** argv) {
+  // X11 takes WM_CLASS's instance half from RESOURCE_NAME (else the program's
+  // file name) and its class half from the application name.
+  if (!qEnvironmentVariableIsSet("RESOURCE_NAME")) qputenv("RESOURCE_NAME", kApplicationId);
   QApplication app(argc, argv);
   QApplication::setStyle(makeProgramStyle());
-  QApplication::setApplicationName(QStringLiteral("Zova"));
+  QApplication::setApplicationName(QLatin1String(kApplicationId));
   QApplication::setApplicationVersion(QLatin1String(kVersion));
-  QApplication::setDesktopFileName(QStringLiteral("zova"));
+  QApplication::setDesktopFileName(QLatin1String(kApplicationId));
   // Only the main window's unload ends the program: closing the periodic table
   // while the calculator sits in the tray must not.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -77,6 +77,30 @@ class ProgramLookTest : public QObject {
     QVERIFY(!programIcon().isNull());
   }
 
+  // The desktop's launcher and the window show the same picture.
+  void installedIconsAreTheWindowIcon_data() {
+    QTest::addColumn<int>("side");
+    for (int side : {16, 22, 24, 32, 48, 64, 128, 256}) QTest::addRow("%d", side) << side;
+  }
+  void installedIconsAreTheWindowIcon() {
+    QFETCH(int, side);
+    const QString path = QStringLiteral(ZOVA_ICON_TREE "/%1x%1/apps/" ZOVA_APP_ID ".png").arg(side);
+    const QImage installed(path);
+    QVERIFY2(!installed.isNull(), qPrintable(path));
+    const QImage window = programIcon().pixmap(side, side).toImage();
+    QCOMPARE(installed.convertToFormat(QImage::Format_ARGB32),
+             window.convertToFormat(QImage::Format_ARGB32));
+  }
+
+  void scalableIconHasEveryShape() {
+    QFile svg(QStringLiteral(ZOVA_ICON_TREE "/scalable/apps/" ZOVA_APP_ID ".svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    const QByteArray text = svg.readAll();
+    QCOMPARE(text.count("<rect "), static_cast<qsizetype>(programIconShapes().size()));
+    for (const IconShape& shape : programIconShapes())
+      QVERIFY2(text.contains(shape.colour.name().toLatin1()), qPrintable(shape.colour.name()));
+  }
+
   void overflowArrowsAreDrawn() {
     std::unique_ptr<QStyle> style(makeProgramStyle());
     const QImage across =
