@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/locale_names.h"
+#include "engine/keys.h"
 #include "model/access_key.h"
 #include "model/model.h"
 #include "model/options_dialog.h"
@@ -254,6 +255,28 @@ void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
   out << "\n";
 }
 
+// "key names: 0-9 . EXP ...", every key's first name in keypad order, the
+// digits as one range, wrapped before the 80th column.
+std::string keyNamesParagraph() {
+  std::string text, line = "key names:";
+  bool digitsListed = false;
+  for (const KeyRow& row : keyTable()) {
+    std::string name(row.names.substr(0, row.names.find(' ')));
+    if (row.key >= Key::D0 && row.key <= Key::D9) {
+      if (digitsListed) continue;
+      digitsListed = true;
+      name = "0-9";
+    }
+    if (line.size() + 1 + name.size() >= 80) {
+      text += line + "\n";
+      line = name;
+    } else {
+      line += " " + name;
+    }
+  }
+  return text + line + ".\n";
+}
+
 }  // namespace
 
 std::string helpText() {
@@ -272,10 +295,8 @@ std::string helpText() {
          "--repl            read sequences line by line, print the display after each;\n"
          "                  end at end of input or a line \"quit\"\n"
          "\n"
-         "A sequence is a comma-separated list of numbers (typed digit by digit) and\n"
-         "key names: 0-9 . EXP + - X / x^y % = ( ) inv hyp Mode Base sin cos tan log ln\n"
-         "sqrt x2 1/x pi x! >dms dms> M+ MR Kin Kout +/- Back C AC Stack.\n"
-         "Example: zova --keys \"2,+,3,X,4,=\" prints 14.\n"
+         "A sequence is a comma-separated list of numbers (typed digit by digit) and\n" +
+         keyNamesParagraph() + "Example: zova --keys \"2,+,3,X,4,=\" prints 14.\n"
          "\n"
          "Panel, window and menu actions in a sequence:\n"
          "  stat:enter stat:delete stat:clear stat:n stat:sum stat:mean stat:sample\n"

@@ -103,7 +103,9 @@ struct KeyRow {
   std::array<KeyBinding, 2> bindings;
   ColourGroup group;
   std::string_view accessible;  ///< what a screen reader says
-  std::string_view names;       ///< command-line names, blank separated, first is canonical
+  /// Command-line names, blank separated; the first, typeable in ASCII, is the
+  /// one --help lists.
+  std::string_view names;
   void (*press)(Calculator&);
 };
 

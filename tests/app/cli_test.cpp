@@ -30,6 +30,26 @@ TEST(CommandLine, OptionsPrintTheirOutput) {
   }
 }
 
+// The key list of --help, made from the key table: every keypad key once, in
+// keypad order, each name one that --keys accepts.
+TEST(CommandLine, HelpListsEveryKeyName) {
+  const std::string help = helpText();
+  const std::string list =
+      "key names: 0-9 . EXP +/- Back C AC + - X / x^y % = ( ) Stack inv hyp Base Mode\n"
+      "sin cos tan log ln sqrt x2 1/x pi x! >dms dms> b/c M+ MR Kin Kout.\n";
+  EXPECT_NE(help.find("digit by digit) and\n" + list + "Example: "), std::string::npos) << help;
+  std::string names = list.substr(std::string("key names: 0-9 ").size());
+  names.pop_back();  // the newline
+  names.pop_back();  // the full stop
+  for (char& c : names)
+    if (c == '\n') c = ' ';
+  for (std::size_t start = 0, end; start < names.size(); start = end + 1) {
+    end = std::min(names.find(' ', start), names.size());
+    EXPECT_EQ(runCli({"--keys", "0," + names.substr(start, end - start)}).status, 0)
+        << names.substr(start, end - start);
+  }
+}
+
 TEST(CommandLine, BadInputExitsTwoWithNothingOnStandardOutput) {
   const std::pair<std::vector<std::string>, const char*> cases[] = {
       {{"--keys", "2,nope"}, "zova: unknown key name \"nope\" at token 2"},

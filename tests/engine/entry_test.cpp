@@ -15,7 +15,7 @@ using testing::display;
 // does not. Binary and octal ignore foreign digits (after "=" the digit still empties the
 // display); hexadecimal has no point and "E" is a digit there.
 TEST(Entry, KeySequencesShowTheTypedNumber) {
-  const std::pair<const char*, const char*> cases[] = {
+  const testing::Case cases[] = {
       {"<", "0"},         {"1,÷,0,=,5", "5"},     {"1,÷,0,=,±", "ERROR"},
       {"0,±", "0"},       {"1,÷,0,=,0", "0"},     {"1,÷,0,=,+,2,=", "2"},
       {"0,0,0", "0"},     {"1,÷,0,=,<", "0"},     {"5,.,±,3,.,4", "-534"},
@@ -29,7 +29,7 @@ TEST(Entry, KeySequencesShowTheTypedNumber) {
       {"Base,.,5", "5"},  {"8,Base,Base,9", ""},  {"5,Base,Base,Base,1,0,2", "10"},
       {"5,.,.,2", "5.2"}, {"1,EXP,EXP,3", "1E3"}, {"7,EXP,1,5,X,1,0,=,<,.,EXP,3", "7E+13"},
   };
-  for (auto [keys, shown] : cases) EXPECT_EQ(display(keys), shown) << keys;
+  testing::expectDisplays(cases);
 }
 
 TEST(Entry, ClearSwitchesModesOff) {

@@ -6,13 +6,9 @@
 namespace zova {
 namespace {
 
+using testing::Case;
 using testing::display;
 using testing::KeyRunner;
-
-struct Case {
-  const char* keys;
-  const char* shown;
-};
 
 // Results continue unformatted only while shown; bases show the stored operand; "2,(" loses 2.
 TEST(Evaluator, PrecedenceBracketsAndSecondFunctions) {
@@ -32,7 +28,7 @@ TEST(Evaluator, PrecedenceBracketsAndSecondFunctions) {
       {"6,inv,X!,3,=", "5"}, {"2,x^y,3,x^y,2,=", "64"}, {"2,+,3,=,pi,X,1,=", "3.14159265358979"},
       {"Base,2,+,3,+", "5"}, {"2,-,3,X,4,÷,2,=", "-4"}, {"Base,Base,Base,1,0,1,+,1,1,=", "1000"},
   };
-  for (const Case& c : cases) EXPECT_EQ(display(c.keys), c.shown) << c.keys;
+  testing::expectDisplays(cases);
   KeyRunner run;  // polar and rectangular leave their second result in K
   run.keys("3,inv,+,4,=");
   EXPECT_EQ(run.state().kRegister.text({}), "53.130102354156");

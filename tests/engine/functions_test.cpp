@@ -6,13 +6,9 @@
 namespace zova {
 namespace {
 
+using testing::Case;
 using testing::display;
 using testing::KeyRunner;
-
-struct Case {
-  const char* keys;
-  const char* shown;
-};
 
 // 30 × the angle unit is read back from its text before the sine; seconds round up into the
 // minutes and degrees; outside decimal the function keys type the letters A to F.
@@ -37,8 +33,8 @@ TEST(Functions, KeySequences) {
       {"12.29,dms>", "12.4833333333333"},  {"10.9999999999,>dms", "11.0000000000"},
       {"170,X!", "7.25741561530799E+306"}, {"0.5,inv,hyp,tan", "0.549306144334055"},
   };
-  for (const Case& c : cases) EXPECT_EQ(display(c.keys), c.shown) << c.keys;
-  for (const Case& c : longer) EXPECT_EQ(display(c.keys), c.shown) << c.keys;
+  testing::expectDisplays(cases);
+  testing::expectDisplays(longer);
 }
 
 TEST(Functions, ModeCyclesUnitsAndConvertsWithInv) {

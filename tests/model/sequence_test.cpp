@@ -12,12 +12,12 @@ namespace zova {
 namespace {
 
 TEST(Sequence, TokensAndBlanks) {
-  const std::pair<const char*, const char*> cases[] = {
+  const testing::Case cases[] = {
       {"", "0"},        {" 2 , + , 3 , = ", "5"},
       {".5", "0.5"},    {"53.130102354156", "53.130102354156"},
       {"1,2,3", "123"},
   };
-  for (const auto& [seq, shown] : cases) EXPECT_EQ(testing::display(seq), shown) << seq;
+  testing::expectDisplays(cases);
 }
 
 TEST(Sequence, BadTokensAreReportedWithTheirPosition) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 
 #include "model/model.h"
@@ -29,6 +30,17 @@ struct KeyRunner {
 inline std::string display(std::string_view sequence, NumberLocale locale = {}) {
   KeyRunner run(std::move(locale));
   return run.keys(sequence);
+}
+
+/// A table row: a key sequence on a fresh calculator and the display it leaves.
+struct Case {
+  const char* keys;
+  const char* shown;
+};
+
+/// Checks every row's display, naming the sequence of each that differs.
+inline void expectDisplays(std::span<const Case> cases, const NumberLocale& locale = {}) {
+  for (const Case& c : cases) EXPECT_EQ(display(c.keys, locale), c.shown) << c.keys;
 }
 
 }  // namespace zova::testing

@@ -1,0 +1,115 @@
+// The keyboard map has one source: every binding of the key tables, sent to the
+// window as the key event a keyboard makes, does what the command line's
+// key:NAME does for the same binding.
+#include <QtTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "converter/converter_model.h"
+#include "model/sequence.h"
+#include "shell/key_translate.h"
+#include "shell/main_window.h"
+#include "shell/qt_toolkit.h"
+
+using namespace zova;
+
+namespace {
+
+// A window toolkit whose quit (after End) leaves the test running.
+class StayingToolkit : public QtToolkit {
+ public:
+  void quit() override {}
+};
+
+struct QtPress {
+  int key;
+  Qt::KeyboardModifiers modifiers;
+};
+
+// The event a US keyboard sends for a binding: Shift+6 types "^", keypad keys
+// carry Qt::KeypadModifier.
+QtPress pressFor(KeyBinding b) {
+  const Qt::KeyboardModifiers shift = b.shift ? Qt::ShiftModifier : Qt::NoModifier;
+  constexpr std::string_view kShiftedDigits = ")!@#$%^&*(";
+  if (b.code >= '0' && b.code <= '9')
+    return {b.shift ? kShiftedDigits[b.code - '0'] : b.code, shift};
+  if (b.code >= 'A' && b.code <= 'Z') return {b.code, shift};
+  if (b.code >= vk::kF1 && b.code < vk::kF1 + 12) return {Qt::Key_F1 + b.code - vk::kF1, shift};
+  const Qt::KeyboardModifiers pad = shift | Qt::KeypadModifier;
+  if (b.code >= vk::kNumpad0 && b.code <= vk::kNumpad0 + 9)
+    return {Qt::Key_0 + b.code - vk::kNumpad0, pad};
+  const std::pair<int, QtPress> named[] = {
+      {vk::kDecimal, {Qt::Key_Period, pad}},  {vk::kAdd, {Qt::Key_Plus, pad}},
+      {vk::kSubtract, {Qt::Key_Minus, pad}},  {vk::kMultiply, {Qt::Key_Asterisk, pad}},
+      {vk::kDivide, {Qt::Key_Slash, pad}},    {vk::kBack, {Qt::Key_Backspace, shift}},
+      {vk::kDelete, {Qt::Key_Delete, shift}}, {vk::kHome, {Qt::Key_Home, shift}},
+      {vk::kEnd, {Qt::Key_End, shift}},       {vk::kEscape, {Qt::Key_Escape, shift}},
+      {vk::kEnter, {Qt::Key_Return, shift}}};
+  for (const auto& [code, press] : named)
+    if (code == b.code) return press;
+  return {0, shift};
+}
+
+std::vector<KeyBinding> allBindings() {
+  std::vector<KeyBinding> all;
+  for (const KeyRow& row : keyTable())
+    for (const KeyBinding& b : row.bindings)
+      if (b.code) all.push_back(b);
+  for (const StatKeyRow& row : statKeyTable())
+    if (row.binding.code) all.push_back(row.binding);
+  for (const CategoryRow& row : categoryRows())
+    if (row.binding.code) all.push_back(row.binding);
+  all.push_back(kKonstantKey);
+  all.push_back(kConvertKey);
+  for (const WindowKeyRow& row : windowKeyTable()) all.push_back(row.binding);
+  return all;
+}
+
+// What a key can change: display, indicators, registers, panels, window.
+std::string snapshot(const Model& m) {
+  const CalcState& s = m.calc().state();
+  return s.display + "|" + s.invCaption + s.hypCaption + s.degCaption + s.radCaption +
+         s.gradCaption + s.memoryCaption + s.baseCaption + s.fractionCaption + "|" +
+         s.memory.text({}) + "|" + s.kRegister.text({}) + "|" + std::to_string(m.stats().n()) +
+         "|" + m.converter().state().okCaption + "|" + m.converter().state().fromList.text + "|" +
+         std::to_string(m.shell().hidden) + std::to_string(m.ended()) +
+         std::to_string(s.resultsToStats) + "|" + std::to_string(s.bracketLevel);
+}
+
+}  // namespace
+
+class KeyPathTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void everyBindingMatchesTheCommandLine();
+};
+
+void KeyPathTest::everyBindingMatchesTheCommandLine() {
+  for (const KeyBinding& b : allBindings()) {
+    const QtPress press = pressFor(b);
+    const std::string name = "key:" + sequenceKeyName(b);
+    QVERIFY2(press.key, name.c_str());
+    QCOMPARE(translateKey(press.key, press.modifiers), (TranslatedKey{b.code, b.shift}));
+    for (const char* before : {"2,+,3", "1,stat:enter,5,inv"}) {
+      HeadlessToolkit headless;
+      Model typed(headless, {});
+      typed.startUp();
+      QVERIFY(!runSequence(typed, before).has_value());
+      QVERIFY(!runSequence(typed, name).has_value());
+
+      StayingToolkit toolkit;
+      Model model(toolkit, {});
+      model.startUp();
+      QVERIFY(!runSequence(model, before).has_value());
+      MainWindow window(model, toolkit);
+      window.show();
+      QTest::keyClick(&window, static_cast<Qt::Key>(press.key), press.modifiers);
+      QCOMPARE(snapshot(model), snapshot(typed));
+      QCOMPARE(window.displayField()->text(), QString::fromStdString(typed.calc().display()));
+    }
+  }
+}
+
+QTEST_MAIN(KeyPathTest)
+#include "key_path_test.moc"
