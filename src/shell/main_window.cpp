@@ -490,6 +490,14 @@ void MainWindow::buildMenus() {
   addItem(help, "Equivalent", "&Keyboard Equivalents", [&m] { m.showKeyboardHelp(); });
   help->addSeparator();
   addItem(help, "About", "&About Zova", [this] { AboutBox::open(this); });
+  // F1, the desktop's help key, opens the overview; a window action of its own
+  // leaves the menu item as it reads.
+  auto* helpKey = new QAction(this);
+  helpKey->setObjectName(QStringLiteral("helpKey"));
+  helpKey->setShortcut(QKeySequence::HelpContents);
+  addAction(helpKey);
+  connect(helpKey, &QAction::triggered, this, [this, &m] { run([&m] { m.showHelpContents(); }); });
+  actions_[helpKey->objectName()] = helpKey;
 }
 
 void MainWindow::buildTrayMenu() {
