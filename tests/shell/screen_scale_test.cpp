@@ -4,8 +4,10 @@
 #include "shell/screen_scale.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -75,8 +77,21 @@ void ScreenScaleTest::everyMenuTitleShowsAtALargerFont() {
 }  // namespace zova
 
 int main(int argc, char** argv) {
-  // Set before the application starts, as a desktop with a larger font sets it.
+  // A desktop whose font is set 1.5 times larger, made before the application
+  // starts: QT_FONT_DPI does it on X11; the offscreen platform the tests run on
+  // takes its screen's logical DPI from a configuration file. Qt's own
+  // scaling is off, so the window sees the DPI as an X11 desktop shows it.
   qputenv("QT_FONT_DPI", "144");
+  QTemporaryDir config;
+  const QString screens = config.filePath(QStringLiteral("screens.json"));
+  QFile file(screens);
+  if (!file.open(QIODevice::WriteOnly)) return 2;
+  file.write(R"({"screens": [{"name": "large-font", "x": 0, "y": 0, "width": 1920,
+    "height": 1080, "logicalDpi": 144, "logicalBaseDpi": 96, "dpr": 1}]})");
+  file.close();
+  if (qgetenv("QT_QPA_PLATFORM").startsWith("offscreen"))
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.toLocal8Bit());
+  qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   QApplication app(argc, argv);
   zova::ScreenScaleTest test;
   return QTest::qExec(&test, argc, argv);
