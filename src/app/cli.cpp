@@ -2,6 +2,9 @@
 // the key sequences and prints the display or the visible state as JSON.
 #include "app/cli.h"
 
+#include <getopt.h>
+
+#include <algorithm>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -30,35 +33,85 @@ struct Options {
   std::optional<std::string> locale;
 };
 
+// getopt_long's codes for the long options: above every letter, so that a
+// code tells a long option from a short one.
+enum OptionCode : int { kKeys = 256, kJson, kRepl, kHelp, kVersionOption, kSettings, kLocale };
+
+constexpr struct option kLongOptions[] = {
+    {"keys", required_argument, nullptr, kKeys},
+    {"json", no_argument, nullptr, kJson},
+    {"repl", no_argument, nullptr, kRepl},
+    {"help", no_argument, nullptr, kHelp},
+    {"version", no_argument, nullptr, kVersionOption},
+    {"settings", required_argument, nullptr, kSettings},
+    {"locale", required_argument, nullptr, kLocale},
+    {nullptr, 0, nullptr, 0},
+};
+
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::ostream& err) {
+  // getopt_long wants a writable argv with the program's name in front.
+  std::vector<std::string> words;
+  words.reserve(args.size() + 1);
+  words.emplace_back("zova");
+  words.insert(words.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& w : words) argv.push_back(w.data());
+  argv.push_back(nullptr);
+  const int argc = static_cast<int>(words.size());
+
+  // The parser keeps its place in globals: 0 starts it afresh for every call,
+  // and the messages are this program's own.
+  optind = 0;
+  opterr = 0;
   Options o;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&]() -> std::optional<std::string> {
-      if (i + 1 >= args.size()) {
-        err << "zova: option " << a << " needs a value\n";
+  // "+": stop at the first word that is no option; ":": report a missing value apart.
+  for (;;) {
+    // The word being read: optind stays on a cluster of short options (-hV)
+    // until its last letter, and getopt's first call moves it from 0 to 1.
+    const std::string& word = words[static_cast<std::size_t>(std::max(optind, 1))];
+    const int c = getopt_long(argc, argv.data(), "+:hV", kLongOptions, nullptr);
+    if (c == -1) break;
+    switch (c) {
+      case kKeys:
+        o.keys = optarg;
+        break;
+      case kJson:
+        o.json = true;
+        break;
+      case kRepl:
+        o.repl = true;
+        break;
+      case 'h':
+      case kHelp:
+        o.help = true;
+        break;
+      case 'V':
+      case kVersionOption:
+        o.version = true;
+        break;
+      case kSettings:
+        o.settings = optarg;
+        break;
+      case kLocale:
+        o.locale = optarg;
+        break;
+      case ':':
+        err << "zova: option " << word << " needs a value\n";
         return std::nullopt;
-      }
-      return args[++i];
-    };
-    if (a == "--keys") {
-      if (!(o.keys = value())) return std::nullopt;
-    } else if (a == "--json") {
-      o.json = true;
-    } else if (a == "--repl") {
-      o.repl = true;
-    } else if (a == "--help" || a == "-h") {
-      o.help = true;
-    } else if (a == "--version") {
-      o.version = true;
-    } else if (a == "--settings") {
-      if (!(o.settings = value())) return std::nullopt;
-    } else if (a == "--locale") {
-      if (!(o.locale = value())) return std::nullopt;
-    } else {
-      err << "zova: unknown option " << a << " (see zova --help)\n";
-      return std::nullopt;
+      default:
+        // optopt holds the code of a long option given a value it does not
+        // take; the letter of an unknown short option or 0 otherwise.
+        if (optopt >= kKeys)
+          err << "zova: option " << word << " takes no value\n";
+        else
+          err << "zova: unknown option " << word << " (see zova --help)\n";
+        return std::nullopt;
     }
+  }
+  if (optind < argc) {
+    err << "zova: unknown option " << words[static_cast<std::size_t>(optind)]
+        << " (see zova --help)\n";
+    return std::nullopt;
   }
   if (o.keys && o.repl) {
     err << "zova: --keys and --repl cannot be used together\n";
@@ -327,7 +380,111 @@ std::string helpText() {
          "  tape:clear           the paper tape's Clear command\n";
 }
 
-bool wantsCommandLine(const std::vector<std::string>& args) { return !args.empty(); }
+namespace {
+
+// The options Qt's application object reads for itself (QGuiApplication's,
+// QApplication's and the X11 platform's), which the window passes on to it.
+struct QtOption {
+  const char* name;  ///< without its dash
+  bool takesValue;   ///< the next word is its value
+  bool joinedValue;  ///< also written -name=VALUE
+};
+constexpr QtOption kQtOptions[] = {
+    {"platform", true, false},
+    {"platformpluginpath", true, false},
+    {"platformtheme", true, false},
+    {"plugin", true, false},
+    {"qwindowgeometry", true, false},
+    {"qwindowicon", true, false},
+    {"qwindowtitle", true, false},
+    {"reverse", false, false},
+    {"session", true, false},
+    {"style", true, true},
+    {"stylesheet", true, true},
+    {"widgetcount", false, false},
+    {"qmljsdebugger", false, true},
+    {"dialogs", false, true},
+    {"fontengine", false, true},
+    {"display", true, false},
+    {"geometry", true, false},
+    {"title", true, false},
+    {"name", true, false},
+    {"visual", true, false},
+    {"ncols", true, false},
+    {"cmap", false, false},
+    {"fn", true, false},
+    {"font", true, false},
+    {"bg", true, false},
+    {"background", true, false},
+    {"fg", true, false},
+    {"foreground", true, false},
+    {"btn", true, false},
+    {"button", true, false},
+    {"im", true, false},
+    {"inputstyle", true, false},
+    {"nograb", false, false},
+    {"dograb", false, false},
+    {"sync", false, false},
+    {"testability", false, false},
+};
+
+/// How many words Qt's option at args[i] takes (itself and its value), or 0
+/// when args[i] is none of Qt's options. Qt reads -name and --name alike.
+std::size_t qtOptionWords(const std::vector<std::string>& args, std::size_t i) {
+  std::string_view word = args[i];
+  if (word.starts_with("--")) word.remove_prefix(1);
+  if (!word.starts_with("-")) return 0;
+  word.remove_prefix(1);
+  for (const QtOption& option : kQtOptions) {
+    const std::string_view name = option.name;
+    if (word == name) return option.takesValue && i + 1 < args.size() ? 2 : 1;
+    if (option.joinedValue && word.starts_with(name) && word.substr(name.size()).starts_with("="))
+      return 1;
+  }
+  return 0;
+}
+
+/// The value of Qt's option `name` among args, or nullptr.
+const std::string* qtOptionValue(const std::vector<std::string>& args, std::string_view name) {
+  for (std::size_t i = 0; i < args.size();) {
+    const std::size_t n = qtOptionWords(args, i);
+    if (n == 0) return nullptr;
+    const std::string_view word = args[i];
+    if (n == 2 && (word.substr(1) == name || (word.starts_with("--") && word.substr(2) == name)))
+      return &args[i + 1];
+    i += n;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool wantsCommandLine(const std::vector<std::string>& args) {
+  for (std::size_t i = 0; i < args.size();) {
+    const std::size_t n = qtOptionWords(args, i);
+    if (n == 0) return true;
+    i += n;
+  }
+  return false;
+}
+
+bool hasDisplay(const std::vector<std::string>& args, const DisplayEnvironment& env) {
+  const auto set = [](const char* v) { return v != nullptr && *v != '\0'; };
+  if (set(env.display) || set(env.waylandDisplay) || qtOptionValue(args, "display")) return true;
+  std::string platform = set(env.platform) ? env.platform : "";
+  if (const std::string* p = qtOptionValue(args, "platform")) platform = *p;
+  // A platform names its plugin, then any options after a colon.
+  platform = platform.substr(0, platform.find(':'));
+  return !platform.empty() && platform != "xcb" && platform != "wayland";
+}
+
+int runWithoutDisplay(bool inputIsPipeOrFile, std::istream& in, std::ostream& out,
+                      std::ostream& err) {
+  if (inputIsPipeOrFile) return runCommandLine({"--repl"}, in, out, err);
+  err << "zova: no display to open the window on; use --keys SEQUENCE or --repl"
+         " (see zova --help)\n";
+  return 1;
+}
 
 int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                    std::ostream& err) {

@@ -1,13 +1,16 @@
-// zova: the calculator window, or with arguments the command-line mode.
+// zova: the calculator window, or with options of its own the command-line
+// mode, which also stands in for the window where there is no display.
 // The window lives in a module loaded only when needed, so the command line
 // starts without loading the window toolkit.
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <ext/stdio_filebuf.h>
 #include <istream>
 #include <ostream>
@@ -67,9 +70,22 @@ void endInputOnSignals() {
 
 }  // namespace
 
+namespace {
+
+/// True when standard input is a pipe or a file: something to read, not a terminal.
+bool inputIsPipeOrFile() {
+  struct stat st {};
+  return ::fstat(STDIN_FILENO, &st) == 0 && (S_ISFIFO(st.st_mode) || S_ISREG(st.st_mode));
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  if (zova::wantsCommandLine(args)) {
+  const bool commandLine = zova::wantsCommandLine(args);
+  const zova::DisplayEnvironment env{std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
+                                     std::getenv("QT_QPA_PLATFORM")};
+  if (commandLine || !zova::hasDisplay(args, env)) {
     // Streams over the standard descriptors, made only here: <iostream>'s own
     // objects would be set up at every start, the window's included.
     __gnu_cxx::stdio_filebuf<char> inBuf(STDIN_FILENO, std::ios::in);
@@ -79,7 +95,8 @@ int main(int argc, char** argv) {
     std::ostream out(&outBuf);
     std::ostream err(&errBuf);
     endInputOnSignals();
-    const int status = zova::runCommandLine(args, in, out, err);
+    const int status = commandLine ? zova::runCommandLine(args, in, out, err)
+                                   : zova::runWithoutDisplay(inputIsPipeOrFile(), in, out, err);
     return endingSignal != 0 ? 128 + endingSignal : status;
   }
   return runWindow(argc, argv);

@@ -7,6 +7,7 @@
 
 #include "model/window_geometry.h"
 #include "shell/qt_text.h"
+#include "shell/screen_scale.h"
 
 namespace zova {
 
@@ -83,13 +84,13 @@ void ConverterCombo::showPopup() {
 }
 
 void ConverterPanel::place(QWidget* w, int left, int top, int width, int height) {
-  w->setGeometry((left - kAreaLeft) / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
+  w->setGeometry(twipsToPixels(left - kAreaLeft), twipsToPixels(top), twipsToPixels(width),
+                 twipsToPixels(height));
 }
 
 ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, QWidget* parent)
     : QWidget(parent), model_(model), changed_(std::move(changed)) {
-  setMinimumSize(kAreaWidth / kTwipsPerPixel, kAreaHeight / kTwipsPerPixel);
+  setMinimumSize(twipsToPixels(kAreaWidth), twipsToPixels(kAreaHeight));
 
   for (const ButtonPlace& p : kButtons) {
     const CategoryRow& row = categoryRow(p.category);
@@ -99,7 +100,7 @@ ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, QWid
     b->setFocusPolicy(Qt::NoFocus);
     // The captions must fit buttons 43 pixels wide.
     QFont small = b->font();
-    small.setPixelSize(10);
+    small.setPixelSize(scaledPixels(10));
     b->setFont(small);
     place(b, p.left, p.top, kButtonWidth, kButtonHeight);
     const std::string action(row.action);

@@ -13,6 +13,7 @@
 
 #include "model/window_geometry.h"
 #include "shell/qt_text.h"
+#include "shell/screen_scale.h"
 
 namespace zova {
 
@@ -26,8 +27,7 @@ constexpr int kSeriesDrop = 960;
 constexpr int kWindowWidth = 620, kWindowHeight = 414;  // pixels
 
 QRect twips(int left, int top, int width, int height) {
-  return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-          height / kTwipsPerPixel};
+  return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
 QColor groupColour(ElementGroup g) {
@@ -118,7 +118,7 @@ QRect ElementsWindow::tileRect(const Element& e) {
 const Element* ElementsWindow::tileAt(QPoint p) {
   for (const Element& e : kElements) {
     const QRect r = tileRect(e);
-    const QRect cell(r.topLeft(), QSize(kColumnPitch / kTwipsPerPixel, kRowPitch / kTwipsPerPixel));
+    const QRect cell(r.topLeft(), QSize(twipsToPixels(kColumnPitch), twipsToPixels(kRowPitch)));
     if (cell.contains(p)) return &e;
   }
   return nullptr;
@@ -139,12 +139,12 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
 
   symbol_ = label("Symbol", twips(1440, 120, 780, 495), this);
   QFont big = symbol_->font();
-  big.setPixelSize(26);
+  big.setPixelSize(scaledPixels(26));
   big.setBold(true);
   symbol_->setFont(big);
   meaning_ = label("Meaning", twips(2265, 255, 1755, 360), this);
   QFont name = meaning_->font();
-  name.setPixelSize(14);
+  name.setPixelSize(scaledPixels(14));
   name.setBold(true);
   meaning_->setFont(name);
   numberCaption_ = label("numberCaption", twips(1440, 660, 1785, 255), this);
@@ -162,7 +162,8 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
   for (QLabel* l :
        {numberCaption_, massCaption_, electronsCaption_, atomicNumber_, atomicMass_, electrons_}) {
     QFont f = l->font();
-    f.setPixelSize(l == numberCaption_ || l == massCaption_ || l == electronsCaption_ ? 10 : 11);
+    f.setPixelSize(
+        scaledPixels(l == numberCaption_ || l == massCaption_ || l == electronsCaption_ ? 10 : 11));
     l->setFont(f);
   }
   // The longest configurations run on into the free space on the right.
@@ -181,7 +182,7 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
     s->setAutoFillBackground(true);
     s->setBackgroundRole(QPalette::Base);
     QFont f = s->font();
-    f.setPixelSize(11);
+    f.setPixelSize(scaledPixels(11));
     f.setBold(true);
     s->setFont(f);
     s->setToolTip(QStringLiteral("Drag an element here"));
@@ -201,7 +202,7 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
   clearIt_->setObjectName(QStringLiteral("ClearIt"));
   clearIt_->setGeometry(twips(6165, 255, 570, 255));
   QFont small = clearIt_->font();
-  small.setPixelSize(10);
+  small.setPixelSize(scaledPixels(10));
   clearIt_->setFont(small);
   connect(clearIt_, &QPushButton::clicked, this, [this] {
     model_.molarClear();
@@ -217,7 +218,7 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
   molarUnit_ = label("molarUnit", twips(5745, 705, 435, 240), this);
   for (QLabel* l : {molarCaption_, molar_, molarUnit_}) {
     QFont f = l->font();
-    f.setPixelSize(11);
+    f.setPixelSize(scaledPixels(11));
     l->setFont(f);
   }
 
@@ -263,7 +264,7 @@ void ElementsWindow::refresh() {
 
 void ElementsWindow::drawTile(QPainter& p, const Element& e, QRect r, bool current) const {
   // Neighbouring tiles share their border lines.
-  const QRect body(r.left(), r.top(), kColumnPitch / kTwipsPerPixel, kRowPitch / kTwipsPerPixel);
+  const QRect body(r.left(), r.top(), twipsToPixels(kColumnPitch), twipsToPixels(kRowPitch));
   p.setPen(QPen(QColor(0x50, 0x50, 0x58), 1));
   p.setBrush(groupColour(elementGroup(e.numb)));
   p.drawRect(body);
@@ -274,11 +275,11 @@ void ElementsWindow::drawTile(QPainter& p, const Element& e, QRect r, bool curre
   }
   p.setPen(QColor(0x30, 0x30, 0x30));
   QFont number = font();
-  number.setPixelSize(8);
+  number.setPixelSize(scaledPixels(8));
   p.setFont(number);
   p.drawText(body.adjusted(3, 2, -2, 0), Qt::AlignLeft | Qt::AlignTop, QString::number(e.numb));
   QFont symbol = font();
-  symbol.setPixelSize(e.symb.size() > 2 ? 11 : 14);
+  symbol.setPixelSize(scaledPixels(e.symb.size() > 2 ? 11 : 14));
   symbol.setBold(true);
   p.setFont(symbol);
   p.setPen(Qt::black);
@@ -318,7 +319,7 @@ void ElementsWindow::mousePressEvent(QMouseEvent* event) {
 
 void ElementsWindow::startDrag(const Element& e) {
   const QRect r = tileRect(e);
-  QPixmap icon(kColumnPitch / kTwipsPerPixel + 1, kRowPitch / kTwipsPerPixel + 1);
+  QPixmap icon(twipsToPixels(kColumnPitch) + 1, twipsToPixels(kRowPitch) + 1);
   icon.fill(Qt::transparent);
   {
     QPainter p(&icon);

@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 
 #include "shell/qt_text.h"
+#include "shell/screen_scale.h"
 
 namespace zova {
 
@@ -40,7 +41,7 @@ FinancePanel::FinancePanel(Model& model, std::function<void()> changed, QWidget*
     c->setAccessibleName(q(r.label));
     c->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    c->setFixedHeight(kRowHeight);
+    c->setFixedHeight(scaledPixels(kRowHeight));
     c->setAutoFillBackground(true);
     c->setBackgroundRole(QPalette::Base);
     c->setCursor(Qt::PointingHandCursor);
@@ -115,7 +116,7 @@ QPushButton* FinancePanel::addKey(const QString& name, const QString& caption,
   auto* b = new QPushButton(caption, this);
   b->setObjectName(name);
   b->setFocusPolicy(Qt::NoFocus);
-  b->setFixedSize(kKeyWidth, kRowHeight + 2);
+  b->setFixedSize(scaledPixels(kKeyWidth), scaledPixels(kRowHeight + 2));
   connect(b, &QPushButton::clicked, this, [this, run = std::move(run)] {
     run();
     done();

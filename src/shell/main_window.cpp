@@ -25,15 +25,16 @@
 #include "shell/options_window.h"
 #include "shell/program_look.h"
 #include "shell/qt_text.h"
+#include "shell/screen_scale.h"
 #include "shell/stats_panel.h"
 
 namespace zova {
 
 namespace {
 
-constexpr int kBodyWidth = kClosedWidth / kTwipsPerPixel;            // the keypad side, 220 px
-constexpr int kNormalHeightPixels = kNormalHeight / kTwipsPerPixel;  // 356 px
-constexpr int kDisplayPixels = 23;                                   // the LED digits' largest size
+// Sizes in pixels below are at the standard 96 dots per inch; scaledPixels
+// makes them this desktop's, as twipsToPixels does for twips.
+constexpr int kDisplayPixels = 23;  // the LED digits' largest size
 
 // The keypad, top to bottom. Modes and functions sit in the upper block,
 // memory and brackets just above the digits; digits, operators and the
@@ -121,8 +122,8 @@ void setBackColour(QWidget* w, const QColor& colour) {
 class KeyButton : public QPushButton {
  public:
   using QPushButton::QPushButton;
-  QSize sizeHint() const override { return {30, 22}; }
-  QSize minimumSizeHint() const override { return {16, 14}; }
+  QSize sizeHint() const override { return {scaledPixels(30), scaledPixels(22)}; }
+  QSize minimumSizeHint() const override { return {scaledPixels(16), scaledPixels(14)}; }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -157,9 +158,11 @@ class KeyButton : public QPushButton {
     QFont caption = font();
     const qreal room = faceRect.width() - 4;
     const qreal wide = QFontMetricsF(caption).horizontalAdvance(text());
-    if (wide > room && caption.pixelSize() > 7)
-      caption.setPixelSize(std::max(7, static_cast<int>(caption.pixelSize() * room / wide)));
-    while (caption.pixelSize() > 7 && QFontMetricsF(caption).horizontalAdvance(text()) > room)
+    const int smallest = scaledPixels(7);
+    if (wide > room && caption.pixelSize() > smallest)
+      caption.setPixelSize(std::max(smallest, static_cast<int>(caption.pixelSize() * room / wide)));
+    while (caption.pixelSize() > smallest &&
+           QFontMetricsF(caption).horizontalAdvance(text()) > room)
       caption.setPixelSize(caption.pixelSize() - 1);
     p.setPen(palette().color(QPalette::ButtonText));
     p.setFont(caption);
@@ -183,7 +186,7 @@ class CaseWidget : public QWidget {
 
 QFont pixelFont(const QFont& base, int pixels, QFont::Weight weight = QFont::Normal) {
   QFont f = base;
-  f.setPixelSize(pixels);
+  f.setPixelSize(scaledPixels(pixels));
   f.setWeight(weight);
   return f;
 }
@@ -210,7 +213,7 @@ MainWindow::MainWindow(Model& model, QtToolkit& toolkit) : model_(model), tk_(to
   equals->setDefault(true);
   tk_.attach(this, equals);
   tk_.setTopmost(model_.shell().onTop);
-  bodyHeight_ = kNormalHeightPixels - menuBar()->sizeHint().height();
+  bodyHeight_ = twipsToPixels(kNormalHeight) - menuBar()->sizeHint().height();
 
   // Every key release of this window passes the keyboard map first.
   qApp->installEventFilter(this);
@@ -224,7 +227,7 @@ QWidget* MainWindow::buildBody(QWidget* parent) {
   auto* body = new QWidget(parent);
   body->setObjectName(QStringLiteral("keypadSide"));
   auto* column = new QVBoxLayout(body);
-  column->setContentsMargins(6, 5, 6, 6);
+  column->setContentsMargins(scaledPixels(6), scaledPixels(5), scaledPixels(6), scaledPixels(6));
   column->setSpacing(0);
   column->addWidget(buildDisplay(body));
 
@@ -232,7 +235,7 @@ QWidget* MainWindow::buildBody(QWidget* parent) {
   auto* title = new QWidget(body);
   title->setObjectName(QStringLiteral("titleStrip"));
   auto* titleGrid = new QGridLayout(title);
-  titleGrid->setContentsMargins(2, 3, 2, 0);
+  titleGrid->setContentsMargins(scaledPixels(2), scaledPixels(3), scaledPixels(2), 0);
   titleShadow_ = new QLabel(title);
   title_ = new QLabel(title);
   titleShadow_->setObjectName(QStringLiteral("titleShadow"));
@@ -248,7 +251,7 @@ QWidget* MainWindow::buildBody(QWidget* parent) {
   title_->setContentsMargins(0, 0, 1, 1);
   title_->setAccessibleName(QStringLiteral("personal label"));
   titleShadow_->setAccessibleName(QStringLiteral("personal label"));
-  title->setFixedHeight(17);
+  title->setFixedHeight(scaledPixels(17));
   column->addWidget(title);
   keypad_ = buildKeypad(body);
   column->addWidget(keypad_, 1);
@@ -265,19 +268,19 @@ QWidget* MainWindow::buildDisplay(QWidget* parent) {
   lcd->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   lcd_ = lcd;
   auto* column = new QVBoxLayout(lcd);
-  column->setContentsMargins(5, 2, 5, 3);
+  column->setContentsMargins(scaledPixels(5), scaledPixels(2), scaledPixels(5), scaledPixels(3));
   column->setSpacing(0);
 
   const QString led = tk_.fontFamily();
   auto* marks = new QHBoxLayout;
-  marks->setSpacing(2);
+  marks->setSpacing(scaledPixels(2));
   for (const Indicator& ind : kIndicators) {
     auto* label = new QLabel(lcd);
     label->setTextFormat(Qt::PlainText);
     label->setObjectName(QLatin1String(ind.name));
     label->setAccessibleName(QLatin1String(ind.accessible));
     label->setAutoFillBackground(true);
-    label->setFixedSize(ind.width, 12);
+    label->setFixedSize(scaledPixels(ind.width), scaledPixels(12));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setFont(ind.ledFont && !led.isEmpty() ? pixelFont(QFont(led), 8)
                                                  : pixelFont(font(), 10, QFont::Bold));
@@ -295,7 +298,7 @@ QWidget* MainWindow::buildDisplay(QWidget* parent) {
   display_->setFocusPolicy(Qt::NoFocus);
   display_->setContextMenuPolicy(Qt::NoContextMenu);
   display_->setAccessibleName(QStringLiteral("display"));
-  display_->setFixedHeight(32);
+  display_->setFixedHeight(scaledPixels(32));
   display_->setTextMargins(0, 0, 0, 0);
   display_->setFont(led.isEmpty() ? pixelFont(QFont(QStringLiteral("Monospace")), 22, QFont::Bold)
                                   : pixelFont(QFont(led), kDisplayPixels));
@@ -308,7 +311,7 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
   pad->setObjectName(QStringLiteral("keypad"));
   auto* grid = new QGridLayout(pad);
   grid->setContentsMargins(0, 0, 0, 0);
-  grid->setHorizontalSpacing(3);
+  grid->setHorizontalSpacing(scaledPixels(3));
   grid->setVerticalSpacing(0);
 
   const QFont functionFont = pixelFont(font(), 11);
@@ -319,7 +322,7 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
   // Grid row 2r holds the second-function captions of key row r, row 2r+1 its keys.
   for (int r = 0; r < static_cast<int>(kLayout.size()); ++r) {
     const bool upper = r < kUpperRows;
-    grid->setRowMinimumHeight(2 * r, r == kUpperRows ? 6 : 11);
+    grid->setRowMinimumHeight(2 * r, scaledPixels(r == kUpperRows ? 6 : 11));
     grid->setRowStretch(2 * r + 1, upper ? 10 : 12);
     for (int c = 0; c < kColumns; ++c) {
       const Key key = kLayout[r][c];
@@ -353,7 +356,7 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
         second->setObjectName(QStringLiteral("second_") + q(row.control));
         second->setFont(secondFont);
         second->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        second->setFixedHeight(11);
+        second->setFixedHeight(scaledPixels(11));
         second->setAccessibleName(QStringLiteral("second function of ") + q(row.accessible));
         second->setAccessibleDescription(q(row.second));
         b->setAccessibleDescription(tooltip + QStringLiteral(". With inv: ") + q(row.second));
@@ -490,6 +493,14 @@ void MainWindow::buildMenus() {
   addItem(help, "Equivalent", "&Keyboard Equivalents", [&m] { m.showKeyboardHelp(); });
   help->addSeparator();
   addItem(help, "About", "&About Zova", [this] { AboutBox::open(this); });
+  // F1, the desktop's help key, opens the overview; a window action of its own
+  // leaves the menu item as it reads.
+  auto* helpKey = new QAction(this);
+  helpKey->setObjectName(QStringLiteral("helpKey"));
+  helpKey->setShortcut(QKeySequence::HelpContents);
+  addAction(helpKey);
+  connect(helpKey, &QAction::triggered, this, [this, &m] { run([&m] { m.showHelpContents(); }); });
+  actions_[helpKey->objectName()] = helpKey;
 }
 
 void MainWindow::buildTrayMenu() {
@@ -609,11 +620,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::layoutCase() {
   if (!case_) return;
   if (!model_.shell().compact && case_->height() > 0) bodyHeight_ = case_->height();
-  body_->setGeometry(0, 0, kBodyWidth, std::max(case_->height(), bodyHeight_));
-  const int foldWidth = std::max(0, case_->width() - kBodyWidth);
+  const int bodyWidth = twipsToPixels(kClosedWidth);  // the keypad side
+  body_->setGeometry(0, 0, bodyWidth, std::max(case_->height(), bodyHeight_));
+  const int foldWidth = std::max(0, case_->width() - bodyWidth);
   const int foldHeight = case_->height();
-  foldOut_->setGeometry(kBodyWidth, 0, foldWidth, foldHeight);
-  const QSize button = flapclose_->sizeHint().expandedTo(QSize(86, 24));
+  foldOut_->setGeometry(bodyWidth, 0, foldWidth, foldHeight);
+  const QSize button = flapclose_->sizeHint().expandedTo(QSize(scaledPixels(86), scaledPixels(24)));
   const int panelHeight = std::max(0, foldHeight - button.height() - 12);
   if (stats_) {
     for (QWidget* panel : {static_cast<QWidget*>(stats_), static_cast<QWidget*>(finance_),
@@ -697,7 +709,7 @@ void MainWindow::refresh() {
 void MainWindow::fitDisplay() {
   QFont displayFont = display_->font();
   const int room = display_->contentsRect().width() - 6;
-  for (int px = kDisplayPixels; px >= 9; --px) {
+  for (int px = scaledPixels(kDisplayPixels); px >= scaledPixels(9); --px) {
     displayFont.setPixelSize(px);
     if (room <= 0 || QFontMetrics(displayFont).horizontalAdvance(display_->text()) <= room) break;
   }

@@ -19,6 +19,7 @@
 #include "model/window_geometry.h"
 #include "shell/help_window.h"
 #include "shell/qt_text.h"
+#include "shell/screen_scale.h"
 
 namespace zova {
 
@@ -99,9 +100,7 @@ void QtToolkit::setClipboard(const std::string& text) {
 std::string QtToolkit::clipboard() { return QApplication::clipboard()->text().toStdString(); }
 
 void QtToolkit::setWindowSize(int widthTwips, int heightTwips) {
-  if (window_)
-    window_->setFixedSize(static_cast<int>(widthTwips / kTwipsPerPixel),
-                          static_cast<int>(heightTwips / kTwipsPerPixel));
+  if (window_) window_->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
 }
 
 void QtToolkit::setTopmost(bool onTop) {

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "shell/qt_text.h"
+#include "shell/screen_scale.h"
 
 namespace zova {
 
@@ -60,7 +61,7 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
     b->setObjectName(q(r.control));
     if (r.binding.code) b->setToolTip(q(keyboardTooltip(r.binding)));
     b->setFocusPolicy(Qt::NoFocus);
-    b->setFixedWidth(100);
+    b->setFixedWidth(scaledPixels(100));
     const StatKey key = r.key;
     connect(b, &QPushButton::clicked, this, [this, key] {
       model_.statPress(key);

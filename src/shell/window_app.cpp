@@ -1,6 +1,7 @@
-// The window mode: the application object, the model started up from the
-// settings file in the current folder, the main window and the tray icon. The
-// program ends with the main window, whatever other window is still open.
+// The window mode: the application object, the model started up from its
+// settings file (see model/settings_location.h), the main window and the tray
+// icon. The program ends with the main window, whatever other window is still
+// open; a logout writes the settings as an exit does.
 #include "shell/window_app.h"
 
 #include <QApplication>
@@ -8,10 +9,12 @@
 #include <QSystemTrayIcon>
 
 #include "model/model.h"
+#include "model/settings_location.h"
 #include "shell/close_on_signal.h"
 #include "shell/main_window.h"
 #include "shell/program_look.h"
 #include "shell/qt_toolkit.h"
+#include "shell/session_end.h"
 #include "version.h"
 
 namespace zova {
@@ -34,14 +37,20 @@ int runWindow(int argc, char** argv) {
                              locale.groupSeparator().toStdString()};
   QtToolkit toolkit;
   Model model(toolkit, symbols);
-  model.setSettingsFile(kSettingsFileName);
+  const std::string settingsPath = windowSettingsPath();
+  model.setSettingsFile(settingsPath);
   model.startUp();
+  // The window writes its settings at every exit (and when the options are
+  // confirmed), so a configuration folder that is to hold them is made now;
+  // the command line, which never writes there, makes none.
+  if (settingsPath != kSettingsFileName) makeSettingsFolder(settingsPath);
 
   int status = 0;
   {
     MainWindow window(model, toolkit);
     QApplication::setWindowIcon(window.windowIcon());
     window.installTrayIcon();
+    writeSettingsAtSessionEnd(app, model, &window);
     CloseOnSignal closeOnSignal([&] {
       window.close();
       if (!model.ended()) model.unload();  // a window in the tray takes no close event

@@ -15,6 +15,19 @@ case "$err" in *bogus*2*) check "bad token message" ok ok ;; *) check "bad token
 check "repl" "$(printf '5\n10\n')" "$(printf '5\n+,5,=\nquit\n7\n' | "$zova" --repl)"
 check "version" "zova 2.10" "$("$zova" --version)"
 check "unknown option" "2" "$("$zova" --frobnicate 2>/dev/null; echo $?)"
+check "keys=" "5" "$("$zova" --keys=2,+,3,=)"
+check "mistyped option" "2" "$("$zova" --kyes 1 2>/dev/null; echo $?)"
+# No display: piped input is read as --repl reads it; from no pipe, a message.
+nodisplay() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$zova" "$@"; }
+check "no display, piped" "5" "$(echo '2,+,3,=' | nodisplay)"
+check "no display, file" "$(printf '4\n9\n')" "$(printf '4\n+,5,=\n' >"${TMPDIR:-/tmp}/zova-in.$$"; nodisplay <"${TMPDIR:-/tmp}/zova-in.$$"; rm -f "${TMPDIR:-/tmp}/zova-in.$$")"
+check "no display, xcb, piped" "6" "$(echo '2,X,3,=' | QT_QPA_PLATFORM=xcb env -u DISPLAY -u WAYLAND_DISPLAY "$zova")"
+err=$(nodisplay </dev/null 2>&1 >/dev/null); status=$?
+check "no display status" 1 "$status"
+case "$err" in *--keys*--repl*) check "no display message" ok ok ;; *) check "no display message" "names --keys and --repl" "$err" ;; esac
+check "no display message is one line" 1 "$(printf '%s\n' "$err" | wc -l)"
+# Qt's own options go to the window (here: no display, so the message), never "unknown option".
+check "qt option, no display" 1 "$(nodisplay -session 1a2b -style=Fusion </dev/null 2>/dev/null; echo $?)"
 # SIGTERM during --repl ends the input: the settings file is written all the same.
 work=$(mktemp -d)
 mkfifo "$work/in"

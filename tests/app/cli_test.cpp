@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+
 #include "support/cli_runner.h"
 
 namespace zova {
@@ -65,6 +69,136 @@ TEST(CommandLine, BadInputExitsTwoWithNothingOnStandardOutput) {
     EXPECT_EQ(r.out, "") << message;
     EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
   }
+}
+
+TEST(CommandLine, EverySpellingOfAnOptionWorks) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* out;
+  };
+  const Case cases[] = {
+      {{"--keys", "2,+,3,="}, "5\n"},
+      {{"--keys=2,+,3,="}, "5\n"},
+      {{"--keys", "-"}, "0\n"},  // a value may start with a dash
+      {{"--keys=1,÷,4,=", "--locale=de_DE"}, "0,25\n"},
+      {{"--locale", "de_DE", "--keys", "1,÷,4,="}, "0,25\n"},
+      {{"-V"}, "zova 2.10\n"},
+      {{"--version"}, "zova 2.10\n"},
+      {{"--keys", "7", "--"}, "7\n"},
+      {{"--keys", "7", "--json", "--"}, nullptr},
+  };
+  for (const Case& c : cases) {
+    const Result r = runCli(c.args);
+    EXPECT_EQ(r.status, 0) << c.args[0] << r.err;
+    EXPECT_EQ(r.err, "") << c.args[0];
+    if (c.out) {
+      EXPECT_EQ(r.out, c.out) << c.args[0];
+    }
+  }
+  // The parser starts afresh each call: a bad call leaves nothing behind.
+  EXPECT_EQ(runCli({"--keys"}).status, 2);
+  EXPECT_EQ(runCli({"--keys", "4"}).out, "4\n");
+}
+
+TEST(CommandLine, SettingsFileTakesEitherSpelling) {
+  const std::string path = ::testing::TempDir() + "/zova_cli_equals_settings.dat";
+  std::remove(path.c_str());
+  ASSERT_EQ(runCli({"--settings=" + path, "--keys", "6,Kin"}).status, 0);
+  EXPECT_EQ(runCli({"--keys", "Kout", "--settings", path}).out, "6\n");
+  std::remove(path.c_str());
+}
+
+TEST(CommandLine, MistakesInOptionsAreNamed) {
+  const std::pair<std::vector<std::string>, const char*> cases[] = {
+      {{"--kyes", "1"}, "zova: unknown option --kyes (see zova --help)\n"},
+      {{"--keys=1", "extra"}, "zova: unknown option extra (see zova --help)\n"},
+      {{"--", "--keys", "1"}, "zova: unknown option --keys (see zova --help)\n"},
+      {{"-x"}, "zova: unknown option -x (see zova --help)\n"},
+      {{"-hx"}, "zova: unknown option -hx (see zova --help)\n"},
+      {{"--json=yes", "--keys", "1"}, "zova: option --json=yes takes no value\n"},
+      {{"--keys", "1", "--settings"}, "zova: option --settings needs a value\n"},
+      {{"--locale"}, "zova: option --locale needs a value\n"},
+      {{"-style", "Fusion", "--keys", "1"}, "zova: unknown option -style (see zova --help)\n"},
+      {{"--"}, "zova: nothing to do (see zova --help)\n"},
+  };
+  for (const auto& [args, message] : cases) {
+    const Result r = runCli(args);
+    EXPECT_EQ(std::tie(r.status, r.out, r.err), std::make_tuple(2, "", message)) << args[0];
+  }
+}
+
+TEST(CommandLine, OnlyQtsOwnOptionsOpenTheWindow) {
+  const std::pair<std::vector<std::string>, bool> cases[] = {
+      {{}, false},
+      {{"-session", "1a2b3c"}, false},
+      {{"--session", "1a2b3c"}, false},
+      {{"-platform", "offscreen"}, false},
+      {{"-style", "Fusion"}, false},
+      {{"-style=Fusion"}, false},
+      {{"--style=Fusion"}, false},
+      {{"-stylesheet=look.qss", "-reverse"}, false},
+      {{"-display", ":1", "-geometry", "200x300+10+10", "-name", "calc"}, false},
+      {{"-qwindowgeometry", "200x300", "-qwindowtitle", "Sums", "-widgetcount"}, false},
+      {{"-fn", "Sans", "-bg", "white", "-fg", "black", "-btn", "grey", "-nograb", "-sync"}, false},
+      {{"-qmljsdebugger=port:3768"}, false},
+      {{"-session", "--keys"}, false},  // the session's name, however odd
+      {{"--keys", "1"}, true},
+      {{"-h"}, true},
+      {{"-V"}, true},
+      {{"--"}, true},
+      {{"--kyes"}, true},
+      {{"-session", "1a2b", "--repl"}, true},
+      {{"-platform=offscreen"}, true},  // Qt reads no -platform=
+      {{"-styles"}, true},
+      {{"calc"}, true},
+  };
+  for (const auto& [args, commandLine] : cases)
+    EXPECT_EQ(wantsCommandLine(args), commandLine) << (args.empty() ? "" : args[0]);
+}
+
+TEST(CommandLine, TheWindowNeedsADisplayOrAPlatformThatNeedsNone) {
+  struct Case {
+    std::vector<std::string> args;
+    DisplayEnvironment env;
+    bool display;
+  };
+  const Case cases[] = {
+      {{}, {}, false},
+      {{}, {":0", nullptr, nullptr}, true},
+      {{}, {nullptr, "wayland-0", nullptr}, true},
+      {{}, {"", "", ""}, false},
+      {{}, {nullptr, nullptr, "xcb"}, false},
+      {{}, {nullptr, nullptr, "wayland"}, false},
+      {{}, {nullptr, nullptr, "offscreen"}, true},
+      {{}, {nullptr, nullptr, "minimal"}, true},
+      {{}, {nullptr, nullptr, "offscreen:fontconfig"}, true},
+      {{"-platform", "offscreen"}, {}, true},
+      {{"--platform", "minimal"}, {}, true},
+      {{"-platform", "xcb"}, {nullptr, nullptr, "offscreen"}, false},
+      {{"-display", ":1"}, {}, true},
+      {{"-session", "abc"}, {}, false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(hasDisplay(c.args, c.env), c.display)
+        << (c.env.display ? c.env.display : "-") << " " << (c.env.platform ? c.env.platform : "-")
+        << " " << c.args.size();
+}
+
+TEST(CommandLine, WithoutADisplayPipedInputIsReadAsTheReplReadsIt) {
+  std::istringstream piped("2,+,3,=\n4,X,5,=\n");
+  std::ostringstream out, err;
+  EXPECT_EQ(runWithoutDisplay(true, piped, out, err), 0);
+  EXPECT_EQ(out.str(), "5\n20\n");
+  EXPECT_EQ(err.str(), "");
+
+  std::istringstream terminal("2,+,3,=\n");
+  std::ostringstream out2, err2;
+  EXPECT_EQ(runWithoutDisplay(false, terminal, out2, err2), 1);
+  EXPECT_EQ(out2.str(), "");
+  const std::string message = err2.str();
+  EXPECT_NE(message.find("--keys"), std::string::npos) << message;
+  EXPECT_NE(message.find("--repl"), std::string::npos) << message;
+  EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
 }
 
 TEST(CommandLine, JsonShowsTheVisibleState) {

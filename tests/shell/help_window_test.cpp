@@ -1,11 +1,15 @@
 // The help window: the keyboard page lists every key on its own row, and links lead to the pages.
 #include "shell/help_window.h"
 
+#include <QMenu>
 #include <QtTest>
 
 #include "converter/converter_model.h"
 #include "converter/unit_table.h"
 #include "engine/keys.h"
+#include "model/model.h"
+#include "shell/main_window.h"
+#include "shell/qt_toolkit.h"
 #include "stats/stats_register.h"
 
 using namespace zova;
@@ -16,6 +20,7 @@ class HelpWindowTest : public QObject {
   Q_OBJECT
  private slots:
   void keyboardPageAndLinks();
+  void f1OpensTheOverview();
 };
 
 // Each key's row holds its caption, its function as screen readers name it (and with inv), and its
@@ -57,6 +62,31 @@ void HelpWindowTest::keyboardPageAndLinks() {
     emit help->browser()->anchorClicked(QUrl(QString::fromLatin1(link)));
     QCOMPARE(help->topic(), topic);
   }
+}
+
+// F1 on the calculator window shows the overview, whichever key has the focus;
+// the help menu's item reads as before.
+void HelpWindowTest::f1OpensTheOverview() {
+  QtToolkit toolkit;
+  Model model(toolkit, {});
+  model.startUp();
+  MainWindow window(model, toolkit);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  window.activateWindow();
+  window.button(Key::D7)->setFocus();
+  QVERIFY(window.findChildren<HelpWindow*>().isEmpty());
+  const QString display = window.displayField()->text();
+  QTest::keyClick(window.button(Key::D7), Qt::Key_F1);
+  const QList<HelpWindow*> helps = window.findChildren<HelpWindow*>();
+  QCOMPARE(helps.size(), 1);
+  QVERIFY(helps[0]->isVisible());
+  QCOMPARE(helps[0]->topic(), kOverviewHelpTopic);
+  QVERIFY(helps[0]->windowTitle().contains(QStringLiteral("Overview")));
+  QCOMPARE(window.displayField()->text(), display);  // no key of the keypad was pressed
+  QAction* overview = window.action(QStringLiteral("Contents"));
+  QCOMPARE(overview->text(), QStringLiteral("&Overview"));
+  QVERIFY(overview->shortcut().isEmpty());
 }
 
 QTEST_MAIN(HelpWindowTest)
