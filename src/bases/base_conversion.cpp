@@ -92,7 +92,7 @@ void Calculator::displayToBase() {
         s_.display = must(OctText(number(s_.display)));
         break;
       case Base::kBinary:
-        s_.display = binaryDigits(ParseNumber(s_.display));
+        s_.display = binaryDigits(prefixNumber(s_.display));
         break;
       case Base::kDecimal:
         break;

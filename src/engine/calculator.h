@@ -250,6 +250,19 @@ class Calculator {
   int level() const;  ///< the current depth, failing past 100
   std::string text(double x) const { return NumberToText(x, loc_); }
   double number(const std::string& t) const { return must(TextToNumber(t, loc_)); }
+  /// A text or waiting operand read by its numeric prefix ("5E" is 5, "ERROR" is 0),
+  /// failing for a number too large for a double.
+  double prefixNumber(const std::string& t) const { return must(ParseNumberInRange(t)); }
+  double prefixNumber(const Value& v) const { return must(v.parseInRange()); }
+  /// The display reads as zero by its numeric prefix; a number too large for a double
+  /// is not zero.
+  bool displayIsZero() const { return ParseNumberInRange(s_.display) == 0.0; }
+  /// A decimal display that is not a number in the locale ("5E", "1.5E-", "ERROR") becomes
+  /// the number its prefix reads as; one too large for a double stays as it is, so that
+  /// the key that reads its value fails.
+  void settleNumberText();
+  /// Room in the entry for one more digit; beeps when there is none.
+  bool roomForDigit();
   double operand(const Value& v) const;  ///< a waiting operand read by TextToNumber
   void setInvOff();
 

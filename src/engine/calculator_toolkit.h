@@ -1,5 +1,5 @@
 // The few window services the calculator and the tool panels' models ask for:
-// giving the focus to "=", the busy pointer, message boxes and the on-top state.
+// giving the focus to "=", a beep, the busy pointer, message boxes and the on-top state.
 // The model's Toolkit extends it with everything else the window offers.
 #pragma once
 
@@ -16,6 +16,7 @@ class CalculatorToolkit {
   virtual ~CalculatorToolkit() = default;
 
   virtual void focusEquals() = 0;
+  virtual void beep() = 0;
   virtual MsgAnswer messageBox(const std::string& text, MsgStyle style,
                                const std::string& title) = 0;
   virtual void setTopmost(bool onTop) = 0;

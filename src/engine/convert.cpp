@@ -353,18 +353,20 @@ bool allFinite(std::initializer_list<double> values) {
 
 }  // namespace
 
-double ParseNumber(std::string_view text) {
+std::optional<double> ParseNumberInRange(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size() && isBlank(text[pos])) ++pos;
   if (const int base = radixPrefix(text, pos)) {
+    // Too many digits for 32 bits is the radix reading's own rule (0), not an overflow.
     std::size_t used = 0;
     return readRadix(text.substr(pos + 2), base, used).value_or(0.0);
   }
   const Scanned s = scanDecimal(text, pos, ".", "");
-  if (s.end == 0) return 0;
-  // Too large for a double: 0, so that every caller keeps working with finite values.
-  return valueOf(s).value_or(0.0);
+  if (s.end == 0) return 0.0;
+  return valueOf(s);
 }
+
+double ParseNumber(std::string_view text) { return ParseNumberInRange(text).value_or(0.0); }
 
 std::optional<double> TextToNumber(std::string_view text, const NumberLocale& loc) {
   std::size_t first = 0;
@@ -386,6 +388,45 @@ std::optional<double> TextToNumber(std::string_view text, const NumberLocale& lo
 
 bool IsNumber(std::string_view text, const NumberLocale& loc) {
   return TextToNumber(text, loc).has_value();
+}
+
+std::optional<std::string> UngroupedNumberText(std::string_view text, const NumberLocale& loc) {
+  auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+  std::size_t first = 0;
+  std::size_t last = text.size();
+  while (first < last && isSpace(text[first])) ++first;
+  while (last > first && isSpace(text[last - 1])) --last;
+  text = text.substr(first, last - first);
+  const std::string_view group = loc.group;
+  if (group.empty() || group == loc.decimal || text.find(group) == std::string_view::npos)
+    return std::nullopt;
+  const Scanned s = scanDecimal(text, 0, loc.decimal, group);
+  if (s.end == 0 || s.end != text.size()) return std::nullopt;
+  // scanDecimal takes a grouping symbol between any two whole digits; a number written
+  // with grouping has one to three digits, then groups of exactly three.
+  std::string out;
+  std::size_t i = 0;
+  if (text[0] == '+' || text[0] == '-') {
+    if (text[0] == '-') out += '-';
+    ++i;
+  }
+  int run = 0;  // digits since the start or the last grouping symbol
+  bool grouped = false;
+  for (; i < text.size() && !startsWith(text, i, loc.decimal); ++i) {
+    if (startsWith(text, i, group)) {
+      if (run < 1 || run > 3 || (grouped && run != 3)) return std::nullopt;
+      grouped = true;
+      run = 0;
+      i += group.size() - 1;
+      continue;
+    }
+    if (!isDigit(text[i])) break;  // the exponent of a number without decimals
+    out += text[i];
+    ++run;
+  }
+  if (run != 3) return std::nullopt;
+  out.append(text.substr(i));
+  return out;
 }
 
 std::string NumberToText(double x, const NumberLocale& loc) {

@@ -20,7 +20,12 @@ struct NumberLocale {
 /// Longest numeric prefix: blanks skipped, optional sign, digits, "." as the only
 /// decimal separator, optional exponent "E"/"D"; "&H"/"&O" prefixes read whole
 /// numbers (at most 8 hex / 11 octal digits, values >= 2^31 read as value - 2^32;
-/// longer texts read as 0). No numeric prefix gives 0. Never fails.
+/// longer texts read as 0). No numeric prefix gives 0. Fails (nullopt) only for a
+/// prefix that is a number too large for a double, such as "1E999".
+std::optional<double> ParseNumberInRange(std::string_view text);
+
+/// ParseNumberInRange for texts that need not hold a number at all (a settings
+/// line, a count box): a number too large for a double reads as 0. Never fails.
 double ParseNumber(std::string_view text);
 
 /// The whole text (blanks around allowed) is a number in the locale, grouping
@@ -29,6 +34,13 @@ std::optional<double> TextToNumber(std::string_view text, const NumberLocale& lo
 
 /// True exactly when TextToNumber succeeds.
 bool IsNumber(std::string_view text, const NumberLocale& loc);
+
+/// When the text, white space around it allowed, is a decimal number written with the
+/// locale's decimal symbol and its grouping symbol between groups of three whole
+/// digits ("1,234.5", "-12,345E3"), that text without the white space and grouping
+/// symbols ("1234.5"); nullopt for any other text, a number without grouping included.
+/// The number may be beyond the range of a double: its digits are kept, not rounded.
+std::optional<std::string> UngroupedNumberText(std::string_view text, const NumberLocale& loc);
 
 /// Correctly rounded to 15 significant digits, no trailing zeros, locale decimal
 /// symbol; plain while the decimal exponent is in -4..14, else "1E-05"/"1E+15".

@@ -60,20 +60,47 @@ void Calculator::digit(int d) {
   if ((d >= 2 && d <= 7 && s_.base == Base::kBinary) ||
       (d >= 8 && (s_.base == Base::kOctal || s_.base == Base::kBinary)))
     return;
+  if (!roomForDigit()) return;
   if (s_.display == "0" && s_.base == Base::kHex) s_.display.clear();
-  if (s_.base != Base::kHex && !has(s_.display, '.') && ParseNumber(s_.display) == 0)
-    s_.display.clear();
+  if (s_.base != Base::kHex && !has(s_.display, '.') && displayIsZero()) s_.display.clear();
   s_.display += static_cast<char>('0' + d);
 }
 
 void Calculator::zero() {
   clear();
+  if (!roomForDigit()) return;
   if (s_.display == "0" && s_.base == Base::kHex) s_.display.clear();
-  if (ParseNumber(s_.display) != 0 || s_.base == Base::kHex ||
-      (!s_.display.empty() && has(s_.display, '.')))
+  if (!displayIsZero() || s_.base == Base::kHex || (!s_.display.empty() && has(s_.display, '.')))
     s_.display += '0';
-  if (ParseNumber(s_.display) == 0 && !has(s_.display, '.') && s_.base != Base::kHex)
-    s_.display = "0";
+  if (displayIsZero() && !has(s_.display, '.') && s_.base != Base::kHex) s_.display = "0";
+}
+
+// A double carries at most 309 digits before the point (the largest, 1.8E+308, has
+// 309), no digit further than the 324th place after it (the smallest, 4.9E-324, has
+// its digit there) and an exponent of at most three digits (-324 to 308). A digit
+// beyond those could only make a number the program cannot hold, or one the value
+// does not show, so entry refuses it. Other bases have no exponent or point, and
+// their own limits apply when the base is left.
+bool Calculator::roomForDigit() {
+  if (s_.newNumber || s_.base != Base::kDecimal) return true;
+  const std::string& d = s_.display;
+  std::size_t start = 0;
+  std::size_t limit = 309;
+  if (const std::size_t e = d.find('E'); e != std::string::npos) {
+    start = e + 1;
+    limit = 3;
+  } else if (const std::size_t p = d.find(loc_.decimal); p != std::string::npos) {
+    start = p + loc_.decimal.size();
+    limit = 324;
+  } else if (const std::size_t p = d.find('.'); p != std::string::npos) {
+    start = p + 1;
+    limit = 324;
+  }
+  const auto digits = std::count_if(d.begin() + static_cast<std::ptrdiff_t>(start), d.end(),
+                                    [](char c) { return c >= '0' && c <= '9'; });
+  if (static_cast<std::size_t>(digits) < limit) return true;
+  tk_.beep();
+  return false;
 }
 
 void Calculator::point() {
@@ -85,7 +112,7 @@ void Calculator::point() {
     s_.pointState = s_.pointState == PointState::kNone ? PointState::kTyped : PointState::kClosed;
     const bool typed = s_.pointState == PointState::kTyped;
     if (typed) s_.display += '.';
-    if (ParseNumber(s_.display) == 0 && typed) s_.display = "0.";
+    if (displayIsZero() && typed) s_.display = "0.";
     if ((s_.display == "0" || s_.display == ".") && typed) s_.display = "0.";
   });
 }
@@ -93,7 +120,7 @@ void Calculator::point() {
 void Calculator::exp() {
   if (s_.base == Base::kHex) return hexLetter('C');
   clear();
-  if (ParseNumber(s_.display) == 0) {
+  if (displayIsZero()) {
     s_.display = "0";
     return;
   }
@@ -131,7 +158,7 @@ void Calculator::back() {
     removedE = s_.display.back() == 'E';
     s_.display.pop_back();
   }
-  if (ParseNumber(s_.display) == 0) s_.display = "0";
+  if (displayIsZero()) s_.display = "0";
   // Back turns a shown result back into an entry: a point already in it counts.
   if (!has(s_.display, '.'))
     s_.pointState = PointState::kNone;
@@ -193,15 +220,15 @@ void Calculator::clearAll() {
 
 void Calculator::keyboardDigit(int d) {
   if (s_.display == "0" && s_.base == Base::kHex) s_.display.clear();
-  if (s_.base != Base::kHex && !has(s_.display, '.') && ParseNumber(s_.display) == 0)
-    s_.display.clear();
+  if (s_.base != Base::kHex && !has(s_.display, '.') && displayIsZero()) s_.display.clear();
   if (d != 0) return digit(d);
   clear();
+  if (!roomForDigit()) return;
   s_.display += '0';
 }
 
 void Calculator::displayFocused() {
-  if (s_.base == Base::kDecimal && ParseNumber(s_.display) == 0) s_.display = "0";
+  if (s_.base == Base::kDecimal && displayIsZero()) s_.display = "0";
   tk_.focusEquals();
 }
 

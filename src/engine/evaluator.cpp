@@ -40,7 +40,7 @@ void Calculator::additive(Op op) {
       toggleInv();
     }
     s_.addOp[L] = op;
-    if (s_.addOperand[L].parse() != 0) applyAdditive();
+    if (prefixNumber(s_.addOperand[L]) != 0) applyAdditive();
     s_.addOperand[L] = s_.display;
     if (s_.base != Base::kDecimal) displayToBase();  // show the stored operand in the current base
     s_.pointState = PointState::kNone;
@@ -72,7 +72,7 @@ void Calculator::multiply() {
     if (s_.mulOp[L] != Op::kNone) reduceProducts();
     s_.newNumber = true;
     s_.mulOp[L] = Op::kMultiply;
-    if (s_.mulOperand[L].parse() != 0) applyMultiplicative();
+    if (prefixNumber(s_.mulOperand[L]) != 0) applyMultiplicative();
     s_.mulOperand[L] = s_.display;
     if (s_.base != Base::kDecimal) displayToBase();
     s_.pointState = PointState::kNone;
@@ -95,7 +95,7 @@ void Calculator::divide() {
     } else {
       s_.mulOp[L] = Op::kDivide;
     }
-    if (s_.mulOperand[L].parse() != 0) applyMultiplicative();
+    if (prefixNumber(s_.mulOperand[L]) != 0) applyMultiplicative();
     s_.mulOperand[L] = s_.display;
     if (s_.base != Base::kDecimal) displayToBase();
     s_.pointState = PointState::kNone;
@@ -200,9 +200,9 @@ void Calculator::applyAdditive() {
     const Op op = s_.addOp[L];
     const Value& a = s_.addOperand[L];
     if (op == Op::kAdd) {
-      s_.display = text(a.parse() + ParseNumber(s_.display));
+      s_.display = text(prefixNumber(a) + prefixNumber(s_.display));
     } else if (op == Op::kSubtract) {
-      s_.display = text(a.parse() - ParseNumber(s_.display));
+      s_.display = text(prefixNumber(a) - prefixNumber(s_.display));
     } else if (op == Op::kToPolar) {
       const double x = number(withLocaleDecimal(a.text(loc_)));
       const double y = number(withLocaleDecimal(s_.display));
@@ -219,8 +219,8 @@ void Calculator::applyAdditive() {
       else
         s_.kRegister = r * std::sin(s_.radiansPerUnit * theta);
     } else if (op == Op::kAnd || op == Op::kOr || op == Op::kXor) {
-      const auto x = must(RoundToLong(a.parse()));
-      const auto y = must(RoundToLong(ParseNumber(s_.display)));
+      const auto x = must(RoundToLong(prefixNumber(a)));
+      const auto y = must(RoundToLong(prefixNumber(s_.display)));
       s_.display = std::to_string(bitwise(op, x, y));
     }
   });
@@ -232,14 +232,15 @@ void Calculator::applyMultiplicative() {
     s_.mulOperand[L] = zova::withDotDecimal(s_.mulOperand[L], loc_);
     s_.display = withDotDecimal(s_.display);
     const Op op = s_.mulOp[L];
-    const double a = s_.mulOperand[L].parse();
+    if (op == Op::kNone) return;
+    const double a = prefixNumber(s_.mulOperand[L]);
     if (op == Op::kMultiply) {
-      s_.display = text(a * ParseNumber(s_.display));
+      s_.display = text(a * prefixNumber(s_.display));
     } else if (op == Op::kDivide) {
-      s_.display = text(must(Divide(a, ParseNumber(s_.display))));
+      s_.display = text(must(Divide(a, prefixNumber(s_.display))));
     } else if (op == Op::kModulo) {
       const std::int64_t x = must(RoundToLong(a));
-      const std::int64_t y = must(RoundToLong(ParseNumber(s_.display)));
+      const std::int64_t y = must(RoundToLong(prefixNumber(s_.display)));
       if (y == 0) fail();
       s_.display = std::to_string(x % y);  // truncating: the sign of x
     }

@@ -15,6 +15,11 @@ std::string Calculator::withLocaleDecimal(std::string issue) const {
   return zova::withLocaleDecimal(std::move(issue), loc_);
 }
 
+void Calculator::settleNumberText() {
+  if (s_.base != Base::kDecimal || IsNumber(s_.display, loc_)) return;
+  if (const auto x = ParseNumberInRange(s_.display)) s_.display = text(*x);
+}
+
 void Calculator::formatResult() {
   s_.display = withDotDecimal(s_.display);
   if (s_.base != Base::kDecimal) return;
@@ -24,17 +29,19 @@ void Calculator::formatResult() {
   const std::string p = places == 0 ? "0" : "0." + std::string(places, '0');
   s_.display = withDotDecimal(s_.display);
   s_.display = withLocaleDecimal(s_.display);
-  if (!IsNumber(s_.display, loc_)) s_.display = text(ParseNumber(s_.display));
-  const double x = TextToNumber(s_.display, loc_).value_or(0.0);
+  settleNumberText();
+  // Only a number too large for a double is left that is no number.
+  const auto x = TextToNumber(s_.display, loc_);
+  if (!x) return showError();
   switch (s_.format) {
     case NumberFormat::Fix:
-      s_.display = FormatNumber(x, p, loc_);
+      s_.display = FormatNumber(*x, p, loc_);
       break;
     case NumberFormat::Scientific:
-      s_.display = FormatNumber(x, p + "E+000", loc_);
+      s_.display = FormatNumber(*x, p + "E+000", loc_);
       break;
     case NumberFormat::Standard:
-      s_.display = text(x);
+      s_.display = text(*x);
       break;
   }
 }

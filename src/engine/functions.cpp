@@ -44,7 +44,7 @@ void Calculator::cycleAngleUnit() {
   // Outside decimal the key leaves a text such as "FF" alone.
   if (s_.base != Base::kDecimal) return;
   trap([&] {
-    if (!IsNumber(s_.display, loc_)) s_.display = text(ParseNumber(s_.display));
+    settleNumberText();
     s_.display = withLocaleDecimal(s_.display);
     s_.angleUnit = NextAngleUnit(s_.angleUnit);
     const UnitRow u = unitRow(*s_.angleUnit);
@@ -186,7 +186,7 @@ void Calculator::factorial() {
     restoreDecimalDisplay();
     s_.fullResult = 0;
     if (s_.base != Base::kDecimal) displayToDecimal();
-    const double n = ParseNumber(s_.display);
+    const double n = prefixNumber(s_.display);
     double r = 1;
     for (double i = 1; i <= n; i += 1) {
       r *= i;

@@ -8,10 +8,12 @@ void Calculator::memoryAdd() {
   restoreDecimalDisplay();
   s_.fullResult = 0;
   if (s_.display != "ERROR") {
-    // A display that is not a number yet (such as "5E") counts by its numeric prefix.
-    const double x = TextToNumber(s_.display, loc_).value_or(ParseNumber(s_.display));
-    const double sum = s_.memory.parse() + (s_.inv ? -x : x);
-    if (auto ok = Finite(sum)) {
+    // A display that is not a number yet (such as "5E") counts by its numeric prefix;
+    // a number too large for a double fails as a sum too large does.
+    auto x = TextToNumber(s_.display, loc_);
+    if (!x) x = ParseNumberInRange(s_.display);
+    const auto sum = x ? Finite(s_.memory.parse() + (s_.inv ? -*x : *x)) : std::nullopt;
+    if (const auto ok = sum) {
       s_.memory = *ok;
       s_.memoryCaption = " M";
       s_.newNumber = true;

@@ -17,6 +17,11 @@ double Value::parse() const {
   return 0.0;
 }
 
+std::optional<double> Value::parseInRange() const {
+  if (auto* s = std::get_if<std::string>(&v_)) return ParseNumberInRange(*s);
+  return parse();
+}
+
 std::optional<double> Value::number(const NumberLocale& loc) const {
   if (auto* s = std::get_if<std::string>(&v_)) return TextToNumber(*s, loc);
   return parse();

@@ -33,6 +33,8 @@ class Value {
   std::string text(const NumberLocale& loc) const;
   /// Read leniently (ParseNumber of a text); empty is 0, true is -1.
   double parse() const;
+  /// As parse, but nullopt for a text that is a number too large for a double.
+  std::optional<double> parseInRange() const;
   /// Read strictly (TextToNumber of a text); empty is 0, true is -1.
   std::optional<double> number(const NumberLocale& loc) const;
   /// True for true, a non-zero number, "True" or a non-zero numeric text.

@@ -11,8 +11,7 @@ void Calculator::restoreDecimalDisplay() {
   if (s_.fullResult.parse() != 0 && s_.newNumber && !s_.resultShown.empty() &&
       s_.display == s_.resultShown)
     s_.display = s_.fullResult.text(loc_);
-  if (s_.base == Base::kDecimal && s_.display != "ERROR" && !IsNumber(s_.display, loc_))
-    s_.display = text(ParseNumber(s_.display));
+  if (s_.display != "ERROR") settleNumberText();
   s_.display = withLocaleDecimal(s_.display);
 }
 

@@ -235,10 +235,16 @@ void Model::menuCopy() {
   tk_.setClipboard(calc_.display());
 }
 
-// The clipboard's text goes to the display unchecked, as the user pasted it.
+// A decimal number written with the locale's grouping ("1,234.5") goes to the decimal
+// display without it ("1234.5"), as the keys read it; any other text, and any text in
+// another base, goes to the display unchecked, as the user pasted it.
 void Model::menuPaste() {
   calc_.state().ignoreNextLetter = true;
-  calc_.setDisplay(tk_.clipboard());
+  std::string text = tk_.clipboard();
+  if (calc_.state().base == Base::kDecimal) {
+    if (auto plain = UngroupedNumberText(text, locale())) text = std::move(*plain);
+  }
+  calc_.setDisplay(std::move(text));
 }
 
 void Model::openOptions() {

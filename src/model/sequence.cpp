@@ -32,6 +32,30 @@ bool isNumberToken(std::string_view t) {
   return digits > 0 && points <= 1;
 }
 
+// The comma that ends the token starting the text: one not escaped by a backslash.
+std::size_t tokenEnd(std::string_view sequence) {
+  for (std::size_t i = 0; i < sequence.size(); ++i) {
+    if (sequence[i] == '\\')
+      ++i;  // the escaped character, a comma or backslash, belongs to the token
+    else if (sequence[i] == ',')
+      return i;
+  }
+  return std::string_view::npos;
+}
+
+// An action's VALUE with "\," read as a comma and "\\" as a backslash; any other
+// backslash stays as written.
+std::string unescapedValue(std::string_view value) {
+  std::string out;
+  out.reserve(value.size());
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    if (value[i] == '\\' && i + 1 < value.size() && (value[i + 1] == ',' || value[i + 1] == '\\'))
+      ++i;
+    out += value[i];
+  }
+  return out;
+}
+
 bool startsWith(std::string_view s, std::string_view prefix) {
   return s.substr(0, prefix.size()) == prefix;
 }
@@ -222,8 +246,10 @@ Action panelAction(std::string_view token) {
   const std::string_view area = token.substr(0, colon);
   std::string_view action = token.substr(colon + 1);
   std::optional<std::string_view> value;
+  std::string unescaped;
   if (const std::size_t eq = action.find('='); eq != std::string_view::npos) {
-    value = action.substr(eq + 1);
+    unescaped = unescapedValue(action.substr(eq + 1));
+    value = unescaped;
     action = action.substr(0, eq);
   }
   if (area == "key") return value ? std::nullopt : keyRelease(action);
@@ -273,7 +299,7 @@ ParsedSequence parseSequence(std::string_view sequence) {
   if (trim(sequence).empty()) return out;
   std::size_t position = 0;
   while (true) {
-    const std::size_t comma = sequence.find(',');
+    const std::size_t comma = tokenEnd(sequence);
     const std::string_view token = trim(sequence.substr(0, comma));
     ++position;
     std::string reason;

@@ -21,7 +21,6 @@ struct FileChoice {
 
 class Toolkit : public CalculatorToolkit {
  public:
-  virtual void beep() = 0;
   /// The typed text, "" on cancel.
   virtual std::string inputBox(const std::string& prompt, const std::string& title) = 0;
   /// nullopt on cancel. filter is "Data Files (*.dat)|*.dat|" style.

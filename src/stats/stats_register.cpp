@@ -58,7 +58,8 @@ std::optional<StatsRegister::Sums> StatsRegister::added(double x) const {
 PanelEffect StatsRegister::enterItem(std::string_view display) {
   const std::string text = withDotDecimal(std::string(display));
   if (text == "ERROR") return focusOnly();
-  const auto sums = added(ParseNumber(text));
+  const auto x = ParseNumberInRange(text);
+  const auto sums = x ? added(*x) : std::nullopt;
   if (!sums) return PanelEffect{"ERROR", EntryReset::kSwitch, true};
   statlist_.insert(statlist_.begin(), text);
   if (selected_) ++*selected_;  // the selection stays on its item

@@ -86,6 +86,65 @@ TEST(TextToNumber, ReadsNumbersAndPrefixes) {
   EXPECT_EQ(TextToNumber("1.5", kFrench), no);
 }
 
+// The checked prefix read fails only where the prefix is a number beyond the double
+// range; texts that hold no number, tiny numbers and radix texts read as ParseNumber does.
+TEST(ParseNumberInRange, FailsOnlyForNumbersTooLargeForADouble) {
+  const std::string nines309(309, '9');
+  const std::pair<std::string, std::optional<double>> cases[] = {
+      {"1E999", no},
+      {"-1E999x", no},
+      {"1.5E309", no},
+      {nines309, no},
+      {"0." + nines309 + "E309", no},
+      {nines309.substr(1), std::stod(nines309.substr(1))},
+      {"1.7976931348623157E308", std::numeric_limits<double>::max()},
+      {"1E-999", 0},
+      {"ERROR", 0},
+      {"( --  1", 0},
+      {"5E", 5},
+      {"&H100000000", 0},
+      {"", 0},
+  };
+  for (const auto& [text, value] : cases) {
+    EXPECT_EQ(ParseNumberInRange(text), value) << text.substr(0, 30);
+    EXPECT_EQ(ParseNumber(text), value.value_or(0)) << text.substr(0, 30);
+  }
+}
+
+// Grouped numbers lose their grouping and the white space around them; every other text,
+// an ungrouped number included, is left to the caller (nullopt).
+TEST(UngroupedNumberText, DropsTheLocalesGroupingFromAGroupedNumber) {
+  struct Case {
+    std::string text;
+    NumberLocale loc;
+    std::optional<std::string> plain;
+  } const cases[] = {
+      {"1,234.5", kDot, "1234.5"},
+      {" 1,234.5\n", kDot, "1234.5"},
+      {"-12,345,678E-3", kDot, "-12345678E-3"},
+      {"+1,000", kDot, "1000"},
+      {"1,234.", kDot, "1234."},
+      {"1.234,5", kComma, "1234,5"},
+      {"1" + kNbsp + "234,5", kFrench, "1234,5"},
+      {"1,2345", kDot, no},
+      {"1,234,567,890,123,456,789,012", kDot, "1234567890123456789012"},
+      {" 42\n", kDot, no},
+      {"1234.5", kDot, no},
+      {"1,2,3", kDot, no},
+      {"1,23", kDot, no},
+      {"1234,567", kDot, no},
+      {",123", kDot, no},
+      {"1,234 apples", kDot, no},
+      {"1.5", kComma, no},
+      {"1,234.5", kComma, no},
+      {"&H1,000", kDot, no},
+  };
+  for (const Case& c : cases) EXPECT_EQ(UngroupedNumberText(c.text, c.loc), c.plain) << c.text;
+  std::string grouped = "1";
+  for (int i = 0; i < 200; ++i) grouped += ",999";
+  EXPECT_EQ(UngroupedNumberText(grouped, kDot), "1" + std::string(600, '9'));
+}
+
 TEST(FormatNumber, AppliesPatternsRoundingHalfAwayFromZero) {
   const std::string fifteen = "0." + std::string(15, '0');
   struct Case {

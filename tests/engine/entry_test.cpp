@@ -48,5 +48,36 @@ TEST(Entry, ManyPointsAndExponentsStayBounded) {
   EXPECT_EQ(run.keys("3"), "5.2E3");
 }
 
+// Entry takes as many digits as a double can carry: 309 before the point, 324 places after
+// it, three in the exponent; a further digit, typed or clicked, beeps and is refused.
+TEST(Entry, DigitsStopWhereADoubleEnds) {
+  const std::string whole(309, '9');
+  const std::string places = "0." + std::string(323, '0') + "5";
+  struct Case {
+    std::string keys;
+    std::string shown;
+    int beeps;
+  } const cases[] = {
+      {whole, whole, 0},
+      {whole + ",9", whole, 1},
+      {whole + ",0,key:7,key:0", whole, 3},
+      {whole + ",.,5", whole + ".5", 0},
+      {whole + ",EXP,1", whole + "E1", 0},
+      {whole + ",<,1", whole.substr(1) + "1", 0},
+      {whole + ",+,1", "1", 0},
+      {places, places, 0},
+      {places + ",0,1", places, 2},
+      {"1,EXP,999", "1E999", 0},
+      {"1,EXP,999,9,0", "1E999", 2},
+      {"1,EXP,-,324,5", "1E-324", 1},
+      {"Base,1,2,3,4,5,6,7,8", "12345678", 0},
+  };
+  for (const Case& c : cases) {
+    testing::KeyRunner run;
+    EXPECT_EQ(run.keys(c.keys), c.shown) << c.keys.substr(c.keys.size() - 20);
+    EXPECT_EQ(run.tk.beeps, c.beeps) << c.keys.substr(c.keys.size() - 20);
+  }
+}
+
 }  // namespace
 }  // namespace zova

@@ -66,5 +66,41 @@ TEST(Evaluator, DepthPastOneHundredShowsErrorAndRecovers) {
   EXPECT_EQ(display(seq + ",="), "101");
 }
 
+// A number beyond the double range ("1E999", 309 nines) fails in every key that reads it,
+// as operand, function argument or memory addend; numbers too small for a double read as 0.
+TEST(Evaluator, NumbersBeyondTheDoubleRangeFailWhereTheyAreRead) {
+  const std::string nines(309, '9');
+  const Case cases[] = {
+      {"1,EXP,999,X,2,=", "ERROR"},
+      {"1,EXP,999,+,1,=", "ERROR"},
+      {"2,-,1,EXP,999,=", "ERROR"},
+      {"1,EXP,999,÷,2,=", "ERROR"},
+      {"1,EXP,999,inv,÷,2,=", "ERROR"},
+      {"1,EXP,999,inv,Kin,3,=", "ERROR"},
+      {"1,EXP,999,x^y,2,=", "ERROR"},
+      {"1,EXP,999,=", "ERROR"},
+      {"1,EXP,999,sqrt", "ERROR"},
+      {"1,EXP,999,X!", "ERROR"},
+      {"1,EXP,999,%", "ERROR"},
+      {"1,EXP,999,±", "ERROR"},
+      {"1,EXP,999,b/c", "ERROR"},
+      {"1,EXP,999,Base", "ERROR"},
+      {"1,EXP,999,M+", "ERROR"},
+      {"5,M+,1,EXP,999,M+,MR", "5"},
+      {"1,EXP,999,inv,Mode", "ERROR"},
+      {"1,EXP,999,conv:Length,conv:from=meters,conv:to=centimeters,conv:go", "ERROR"},
+      {"1,EXP,999,Kin,Kout", "1E999"},  // K keeps the text as typed
+      {"1,EXP,-,999,X,2,=", "0"},
+      {"1,EXP,308,X,1,=", "1E+308"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(display(c.keys), c.shown) << c.keys;
+  EXPECT_EQ(display(nines + ",X,2,="), "ERROR");
+  EXPECT_EQ(display(nines.substr(1) + ",÷,2,="), "5E+307");
+  EXPECT_EQ(display("menu:paste=" + std::string(100000, '9') + ",b/c"), "ERROR");
+  KeyRunner run;
+  run.keys("1,EXP,999,M+");
+  EXPECT_EQ(run.state().memoryCaption, "");
+}
+
 }  // namespace
 }  // namespace zova

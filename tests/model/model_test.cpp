@@ -172,6 +172,45 @@ TEST(Panels, ResultsAndOptionsReachTheDisplay) {
   for (const auto& [keys, shown] : cases) EXPECT_EQ(testing::display(keys), shown) << keys;
 }
 
+// A pasted number with the locale's grouping reaches the decimal display without it; any
+// other text, and any text pasted in another base, reaches it as it was.
+TEST(Paste, GroupedNumbersArriveInTheDisplaysOwnForm) {
+  const NumberLocale us{".", ","};
+  const NumberLocale de{",", "."};
+  struct Case {
+    const char* keys;
+    NumberLocale loc;
+    const char* shown;
+  } const cases[] = {
+      {"menu:paste=1\\,234.5,X,2,=", us, "2469"},
+      {"menu:paste=1.234\\,5,X,2,=", de, "2469"},
+      {"menu:paste=1.234\\,5", de, "1234,5"},
+      {"menu:paste=-12\\,345.5E-2", us, "-12345.5E-2"},
+      {"menu:paste=-12\\,345.5E-2,=", us, "-123.455"},
+      {"menu:paste=1\\,000\\,000,+,1,=", us, "1000001"},
+      {"menu:paste=1.5,X,2,=", de, "3"},  // no thousands group: as pasted, read as before
+      {"menu:paste=1\\,2\\,3", us, "1,2,3"},
+      {"menu:paste=1\\,234 apples", us, "1,234 apples"},
+      {"Base,menu:paste=1\\,234", us, "1,234"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(testing::display(c.keys, c.loc), c.shown) << c.keys;
+  KeyRunner run;
+  run.tk.clipboardText = " 42\n";
+  run.model.menuPaste();
+  EXPECT_EQ(run.model.calc().display(), " 42\n");
+  run.tk.clipboardText = "\t1,234\r\n";
+  run.model.menuPaste();
+  EXPECT_EQ(run.model.calc().display(), "1234");
+}
+
+// The statistics Enter key refuses a number beyond the double range, typed or a result.
+TEST(Panels, StatisticsRefuseNumbersBeyondTheDoubleRange) {
+  KeyRunner run;
+  EXPECT_EQ(run.keys("1,EXP,999,stat:enter"), "ERROR");
+  EXPECT_EQ(run.keys("Stack,1,EXP,999,="), "ERROR");
+  EXPECT_EQ(run.model.stats().n(), 0u);
+}
+
 TEST(Panels, StackEntersResultsInDecimalWhateverTheBase) {
   KeyRunner run;
   EXPECT_EQ(run.keys("Stack,2,+,3,="), "5");

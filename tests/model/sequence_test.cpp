@@ -20,6 +20,21 @@ TEST(Sequence, TokensAndBlanks) {
   testing::expectDisplays(cases);
 }
 
+// Inside an action's value "\," is a comma and "\\" a backslash; other backslashes stay.
+TEST(Sequence, ValuesTakeEscapedCommasAndBackslashes) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"menu:paste=a\\,b", "a,b"},
+      {"menu:paste=a\\,b\\,", "a,b,"},
+      {"menu:paste=\\,,5", "5"},
+      {"menu:paste=a\\\\b", "a\\b"},
+      {"menu:paste=a\\\\,menu:paste=b", "b"},
+      {"menu:paste=a\\\\", "a\\"},
+      {"menu:paste=a\\b", "a\\b"},
+      {"menu:paste=a\\\\\\,b", "a\\,b"},
+  };
+  for (const auto& [seq, shown] : cases) EXPECT_EQ(testing::display(seq), shown) << seq;
+}
+
 TEST(Sequence, BadTokensAreReportedWithTheirPosition) {
   const std::tuple<const char*, std::size_t, const char*> cases[] = {
       {"2,bogus,3", 2, "bogus"},
@@ -35,6 +50,10 @@ TEST(Sequence, BadTokensAreReportedWithTheirPosition) {
       {"menu:Converter", 1, "menu:Converter"},
       {"menu:", 1, "menu:"},
       {"1,menu:statistic", 2, "menu:statistic"},
+      // an escaped comma stays inside its token; elsewhere a backslash escapes nothing
+      {"2,menu:paste=1\\,5,bogus", 3, "bogus"},
+      {"1\\,5", 1, "1\\,5"},
+      {"stat:select=1\\,5", 1, "stat:select=1\\,5"},
   };
   for (const auto& [seq, position, token] : cases) {
     testing::KeyRunner run;

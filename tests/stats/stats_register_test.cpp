@@ -70,6 +70,9 @@ TEST(StatsRegisterTest, EnterTakesTheDisplayAsData) {
       {"ERROR", kDot, std::nullopt, EntryReset::kNone, "1 |1|1"},
       // squares beyond the double range: "ERROR" and an unchanged register
       {"1E200", kDot, "ERROR", EntryReset::kSwitch, "1 |1|1"},
+      // a number beyond the double range is refused as other failures are
+      {"1E999", kDot, "ERROR", EntryReset::kSwitch, "1 |1|1"},
+      {"-" + std::string(309, '9'), kDot, "ERROR", EntryReset::kSwitch, "1 |1|1"},
   };
   for (const auto& c : kCases) {
     StatsRegister r(c.loc);
