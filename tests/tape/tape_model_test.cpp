@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/cli_runner.h"
 #include "support/key_runner.h"
 
 namespace zova {
@@ -95,6 +96,25 @@ TEST(Tape, PanelResultsErrorsAndClearing) {
       {"1,+,2,=,tape:clear", {}},
       {"1,+,tape:clear,2,=", {"2", "= 3", kRule}},
   });
+}
+
+TEST(Tape, CommandLineJsonListsTheTapeOldestFirst) {
+  const auto r = testing::runCli({"--keys", "1,+,2,=,3,tape:clear,X,4,=", "--json"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("\"tape\": [\"3 \u00d7\", \"4\", \"= 12\", \"" + kRule + "\"]"),
+            std::string::npos)
+      << r.out;
+}
+
+TEST(Tape, ClickingANumberPutsItBackInTheCurrentBase) {
+  testing::KeyRunner run;
+  run.keys("255,+,1,=,Base");
+  run.model.recallTapeNumber(0);
+  EXPECT_EQ(run.model.calc().display(), "FF");
+  EXPECT_EQ(run.model.tape().texts().back(), "Tape FF h");
+  EXPECT_EQ(run.keys("+,1,="), "100");
+  run.model.recallTapeNumber(3);  // the rule line has no number: nothing happens
+  EXPECT_EQ(run.model.calc().display(), "100");
 }
 
 }  // namespace
