@@ -283,9 +283,9 @@ class Calculator {
   void tellFunction(std::string_view name, const std::string& argument,
                     std::optional<AngleUnit> unit = std::nullopt) {
     if (observer_)
-      observer_->functionApplied(name, shownNumber(argument, ""),
-                                 shownNumber(s_.display, s_.base == Base::kDecimal ? s_.display : ""),
-                                 unit);
+      observer_->functionApplied(
+          name, shownNumber(argument, ""),
+          shownNumber(s_.display, s_.base == Base::kDecimal ? s_.display : ""), unit);
   }
   void tellMemory(std::string_view key, const std::string& amount) {
     if (observer_)

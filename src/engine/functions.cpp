@@ -109,9 +109,9 @@ void Calculator::trig(int which) {
       s_.hyper = false;
       s_.hypCaption.clear();
     }
-    static constexpr std::string_view kNames[] = {"sin",   "cos",   "tan",   "asin",
-                                                  "acos",  "atan",  "sinh",  "cosh",
-                                                  "tanh",  "asinh", "acosh", "atanh"};
+    static constexpr std::string_view kNames[] = {"sin",  "cos",   "tan",   "asin",
+                                                  "acos", "atan",  "sinh",  "cosh",
+                                                  "tanh", "asinh", "acosh", "atanh"};
     const int form = hyp ? (inv ? 3 : 2) : (inv ? 1 : 0);
     std::optional<AngleUnit> unit;
     if (!hyp) unit = s_.angleUnit.value_or(AngleUnit::kDegrees);

@@ -159,8 +159,8 @@ void Model::statPress(StatKey key) {
 
 void Model::tapePanelResult(std::string_view what) {
   const std::string& shown = calc_.display();
-  tape_.panelResult(what, {shown, calc_.state().base == Base::kDecimal ? shown : "",
-                           calc_.state().base});
+  tape_.panelResult(what,
+                    {shown, calc_.state().base == Base::kDecimal ? shown : "", calc_.state().base});
 }
 
 void Model::statSelect(std::size_t index) { apply(stats_.selectItem(index)); }

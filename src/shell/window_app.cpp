@@ -8,6 +8,7 @@
 #include <QSystemTrayIcon>
 
 #include "model/model.h"
+#include "model/tape_file.h"
 #include "shell/close_on_signal.h"
 #include "shell/main_window.h"
 #include "shell/program_look.h"
@@ -33,6 +34,9 @@ int runWindow(int argc, char** argv) {
   Model model(toolkit, symbols);
   model.setSettingsFile(kSettingsFileName);
   model.startUp();
+  // The tape kept beside the settings file; a damaged one is set aside, never in the way.
+  const std::string tapeFile = tapeFileBeside(model.settingsFile());
+  loadTapeFile(model.tape(), tapeFile);
 
   int status = 0;
   {
@@ -51,6 +55,7 @@ int runWindow(int argc, char** argv) {
     // The loop can also end from outside (the session closing): save all the same.
     if (!model.ended()) model.unload();
   }
+  saveTapeFile(model.tape(), tapeFile);
   return status;
 }
 

@@ -26,7 +26,8 @@ inline constexpr std::string_view kTapeError = "ERROR";
 
 /// One line of the tape: what produced a number, the number, the operator after it.
 struct TapeEntry {
-  std::string label;   ///< before the number: "sin(30 deg) =", "M+", "=", "Mean ="; or "(", "ERROR", the rule
+  std::string label;  ///< before the number: "sin(30 deg) =", "M+", "=", "Mean ="; or "(", "ERROR",
+                      ///< the rule
   std::string number;  ///< the number as shown, with a base mark ("FF h"); "" for none
   std::string mark;    ///< the operator the number was taken for: "+", "×", ")", ...
   std::string value;   ///< the number's decimal text, "" when the entry has none to put back

@@ -49,8 +49,8 @@ TEST(TapeFile, DamagedOrHugeFilesAreSetAside) {
   const std::string header = std::string(kTapeFileHeader) + "\n";
   const std::string cases[] = {
       "not a tape\n",
-      header + "12\t+\n",                  // too few parts
-      header + "\t12\t+\t12\textra\n",     // too many
+      header + "12\t+\n",               // too few parts
+      header + "\t12\t+\t12\textra\n",  // too many
       std::string(kMaxTapeFileBytes + 1, 'x'),
       header + std::string(kMaxTapeFileBytes, '\t'),
   };
