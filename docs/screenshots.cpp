@@ -4,6 +4,7 @@
 // notation, so the README shows what those keys really give.
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
 #include <cstdio>
 
 #include "model/model.h"
@@ -14,6 +15,7 @@
 #include "shell/main_window.h"
 #include "shell/program_look.h"
 #include "shell/stats_panel.h"
+#include "shell/tape_window.h"
 
 using namespace zova;
 
@@ -82,5 +84,25 @@ int main(int argc, char** argv) {
       ok && play(model, "elem:hover=Fe,molar:drop1=Fe,molar:count1=2,molar:drop2=O,molar:count2=3");
   elements.refresh();
   ok = ok && save(elements, dir, "periodic-table.png");
+  elements.close();
+
+  // The paper tape beside the keypad, in one picture.
+  ok = ok && play(model,
+                  "AC,tape:clear,12,+,3,X,4,=,X,(,2,+,5,),=,Mode,Mode,30,sin,M+,"
+                  "144,√,÷,3,-,MR,=");
+  window.refresh();
+  window.openTape();
+  TapeWindow* tape = window.tapeWindow();
+  tape->resize(260, window.height());
+  QApplication::processEvents();
+  const QPixmap keypad = window.grab(), paper = tape->grab();
+  QPixmap both(keypad.width() + paper.width() + 8, std::max(keypad.height(), paper.height()));
+  both.fill(Qt::white);
+  {
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, keypad);
+    painter.drawPixmap(keypad.width() + 8, 0, paper);
+  }
+  if (!both.save(dir.filePath(QStringLiteral("paper-tape.png")))) ok = false;
   return ok ? 0 : 1;
 }

@@ -304,6 +304,7 @@ void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
   j.key("onTop").raw(sh.onTop ? "true" : "false");
   j.key("compact").raw(sh.compact ? "true" : "false");
   j.field("panel", panel).close('}');
+  j.strings("tape", model.tape().texts());
   j.close('}');
   out << "\n";
 }

@@ -141,10 +141,15 @@ void Calculator::cycleBase() {
     s_.display = "0";
   if (s_.inv) {
     trap([&] {
+      const std::string shown = s_.display;
       displayToDecimal();
       const std::int32_t v = must(RoundToLong(number(s_.display)));
       s_.display = std::to_string(~v);
+      const std::string decimal = s_.display;
       displayToBase();
+      if (observer_)
+        observer_->functionApplied("not", shownNumber(shown, ""), shownNumber(s_.display, decimal),
+                                   std::nullopt);
       toggleInv();
     });
   } else {

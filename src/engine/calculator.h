@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/calculator_observer.h"
 #include "engine/calculator_toolkit.h"
 #include "engine/convert.h"
 #include "engine/value.h"
@@ -138,6 +139,8 @@ class Calculator {
 
   /// Called by "=" with the Stack toggle on, to enter the result as data.
   std::function<void()> onStackEntry;
+  /// Told about every operand taken and result shown (the paper tape); may be null.
+  void setObserver(CalculatorObserver* observer) { observer_ = observer; }
 
   // Number entry.
   void digit(int d);
@@ -279,12 +282,36 @@ class Calculator {
   void applyPower();
   void trig(int which);
 
+  // Tell the observer, when there is one.
+  ShownNumber shownNumber(std::string shown, std::string decimal) const {
+    return {std::move(shown), std::move(decimal), s_.base};
+  }
+  void tellOperand(const std::string& shown, std::string_view op) {
+    // A bracket's "( -- n" stands for no operand typed: the value taken is shown instead.
+    if (observer_)
+      observer_->operandTaken(
+          shownNumber(shown.find("( -- ") == std::string::npos ? shown : s_.display, s_.display),
+          op);
+  }
+  void tellFunction(std::string_view name, const std::string& argument,
+                    std::optional<AngleUnit> unit = std::nullopt) {
+    if (observer_)
+      observer_->functionApplied(
+          name, shownNumber(argument, ""),
+          shownNumber(s_.display, s_.base == Base::kDecimal ? s_.display : ""), unit);
+  }
+  void tellMemory(std::string_view key, const std::string& amount) {
+    if (observer_)
+      observer_->memoryUsed(key, shownNumber(amount, s_.base == Base::kDecimal ? amount : ""));
+  }
+
   std::string binaryDigits(double m);
   double binaryValue(const std::string& digits) const;
 
   CalculatorToolkit& tk_;
   NumberLocale loc_;
   CalcState s_;
+  CalculatorObserver* observer_ = nullptr;
 };
 
 }  // namespace zova

@@ -34,6 +34,7 @@ void Calculator::setDisplay(std::string text) {
 void Calculator::showError() {
   s_.display = "ERROR";
   s_.newNumber = true;
+  if (observer_) observer_->errorShown();
 }
 
 void Calculator::endEntry() {
@@ -216,6 +217,7 @@ void Calculator::clearAll() {
   if (s_.inv) toggleInv();
   if (s_.hyper) toggleHyp();
   restoreDecimalDisplay();
+  if (observer_) observer_->allCleared();
 }
 
 void Calculator::keyboardDigit(int d) {

@@ -10,6 +10,26 @@
 
 namespace zova {
 
+namespace {
+// The tape's mark of an additive-level key; with inv, + and - are Pol and Rec.
+std::string_view additiveMark(Op op, bool inv) {
+  switch (op) {
+    case Op::kAdd:
+      return inv ? "Pol" : "+";
+    case Op::kSubtract:
+      return inv ? "Rec" : "-";
+    case Op::kAnd:
+      return "and";
+    case Op::kOr:
+      return "or";
+    case Op::kXor:
+      return "xor";
+    default:
+      return "";
+  }
+}
+}  // namespace
+
 int Calculator::level() const {
   if (s_.bracketLevel < 0 || s_.bracketLevel > kMaxDepth) fail();
   return s_.bracketLevel;
@@ -25,9 +45,11 @@ void Calculator::setInvOff() {
 // add, and the bitwise operations; subtract joins after its exponent-sign check.
 void Calculator::additive(Op op) {
   trap([&] {
+    const std::string shown = s_.display;
     if (op == Op::kAnd || op == Op::kOr || op == Op::kXor) toggleInv();
     restoreDecimalDisplay();
     displayToDecimal();
+    tellOperand(shown, additiveMark(op, s_.inv));
     s_.fullResult = 0;
     s_.exponentPresses = 0;
     const int L = level();
@@ -63,8 +85,10 @@ void Calculator::subtract() {
 
 void Calculator::multiply() {
   trap([&] {
+    const std::string shown = s_.display;
     restoreDecimalDisplay();
     displayToDecimal();
+    tellOperand(shown, "\u00d7");
     s_.fullResult = 0;
     s_.exponentPresses = 0;
     const int L = level();
@@ -81,8 +105,10 @@ void Calculator::multiply() {
 
 void Calculator::divide() {
   trap([&] {
+    const std::string shown = s_.display;
     restoreDecimalDisplay();
     displayToDecimal();
+    tellOperand(shown, s_.inv ? "mod" : "\u00f7");
     s_.fullResult = 0;
     s_.exponentPresses = 0;
     const int L = level();
@@ -105,6 +131,7 @@ void Calculator::divide() {
 void Calculator::raise() {
   if (s_.base != Base::kDecimal) return;
   trap([&] {
+    const std::string shown = s_.display;
     if (s_.inv) {
       s_.powerTakesRoot = true;
       toggleInv();
@@ -112,6 +139,7 @@ void Calculator::raise() {
       s_.powerTakesRoot = false;
     }
     restoreDecimalDisplay();
+    tellOperand(shown, s_.powerTakesRoot ? "x^1/y" : "x^y");
     s_.fullResult = 0;
     s_.exponentPresses = 0;
     const int L = level();
@@ -129,7 +157,9 @@ void Calculator::raise() {
 void Calculator::percentage() {
   if (s_.base != Base::kDecimal) return;
   trap([&] {
+    const std::string shown = s_.display;
     restoreDecimalDisplay();
+    tellOperand(shown, "%");
     s_.fullResult = 0;
     const int L = level();
     const Op a = s_.addOp[L];
@@ -264,24 +294,32 @@ void Calculator::applyPower() {
 }
 
 void Calculator::evaluateAll() {
+  std::string shown = s_.display;
   restoreDecimalDisplay();
-  while (s_.bracketLevel > 1) closeBracket();
+  if (s_.bracketLevel > 1) {
+    while (s_.bracketLevel > 1) closeBracket();
+    shown = s_.display;
+  }
   displayToDecimal();
+  tellOperand(shown, "");
   reduceDepth();
   s_.bracketLevel = 0;
   reduceDepth();
+  const std::string decimal = s_.display;
   displayToBase();
   s_.fullResult = s_.display;
   if (s_.resultsToStats && onStackEntry) onStackEntry();
   s_.openTip = s_.closeTip = "open brackets:0";
   formatResult();
   s_.resultShown = s_.display;
+  if (observer_) observer_->resultShown(shownNumber(s_.display, decimal));
 }
 
 void Calculator::openBracket() {
   s_.openTip = s_.closeTip = "open brackets:" + PaddedNumberText(s_.bracketLevel + 1.0);
   ++s_.bracketLevel;
   s_.display = "( -- " + PaddedNumberText(s_.bracketLevel);
+  if (observer_) observer_->bracketOpened();
   s_.newNumber = true;
   // A new depth starts empty: nothing left over from an earlier "=" joins it.
   if (s_.bracketLevel <= kMaxDepth) {
@@ -297,8 +335,10 @@ void Calculator::closeBracket() {
   if (s_.bracketLevel > 0)
     s_.openTip = s_.closeTip = "open brackets:" + PaddedNumberText(s_.bracketLevel - 1.0);
   if (s_.display.find("( -- ") != std::string::npos) s_.display = "0";
+  const std::string shown = s_.display;
   restoreDecimalDisplay();
   displayToDecimal();
+  tellOperand(shown, ")");
   reduceDepth();
   reduceDepth();
   displayToBase();

@@ -62,6 +62,7 @@ void Calculator::cycleAngleUnit() {
 void Calculator::trig(int which) {
   if (s_.base != Base::kDecimal) return;
   trap([&] {
+    const std::string shown = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;
     const double x = number(s_.display);
@@ -108,6 +109,13 @@ void Calculator::trig(int which) {
       s_.hyper = false;
       s_.hypCaption.clear();
     }
+    static constexpr std::string_view kNames[] = {"sin",  "cos",   "tan",   "asin",
+                                                  "acos", "atan",  "sinh",  "cosh",
+                                                  "tanh", "asinh", "acosh", "atanh"};
+    const int form = hyp ? (inv ? 3 : 2) : (inv ? 1 : 0);
+    std::optional<AngleUnit> unit;
+    if (!hyp) unit = s_.angleUnit.value_or(AngleUnit::kDegrees);
+    tellFunction(kNames[form * 3 + which], shown, unit);
     endEntry();
   });
 }
@@ -119,6 +127,7 @@ void Calculator::tangent() { trig(2); }
 void Calculator::logarithm() {
   if (s_.base != Base::kDecimal) return;
   trap([&] {
+    const std::string shown = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;
     const double x = number(s_.display);
@@ -126,6 +135,7 @@ void Calculator::logarithm() {
       s_.display = text(must(Log(x)) / std::log(10.0));
     else
       s_.display = text(must(Power(10, x)));
+    tellFunction(s_.inv ? "10^x" : "log", shown);
     if (s_.inv) toggleInv();
     if (s_.hyper) toggleHyp();
     endEntry();
@@ -135,6 +145,7 @@ void Calculator::logarithm() {
 void Calculator::naturalLog() {
   if (s_.base != Base::kDecimal) return;
   trap([&] {
+    const std::string shown = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;
     const double x = number(s_.display);
@@ -142,6 +153,7 @@ void Calculator::naturalLog() {
       s_.display = text(must(Log(x)) / std::log(std::exp(1.0)));
     else
       s_.display = text(must(Exp(x)));
+    tellFunction(s_.inv ? "e^x" : "ln", shown);
     if (s_.inv) toggleInv();
     if (s_.hyper) toggleHyp();
     endEntry();
@@ -150,27 +162,33 @@ void Calculator::naturalLog() {
 
 void Calculator::squareRoot() {
   trap([&] {
+    const std::string shown = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;
     s_.display = text(must(Power(number(s_.display), 0.5)));
+    tellFunction("\u221a", shown);
     endEntry();
   });
 }
 
 void Calculator::square() {
   trap([&] {
+    const std::string shown = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;
     s_.display = text(must(Power(number(s_.display), 2)));
+    tellFunction("x\u00b2", shown);
     endEntry();
   });
 }
 
 void Calculator::reciprocal() {
   trap([&] {
+    const std::string shown = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;
     s_.display = text(must(Divide(1, number(s_.display))));
+    tellFunction("1/x", shown);
     s_.newNumber = true;
   });
 }
@@ -183,6 +201,7 @@ void Calculator::pi() {
 // Outside decimal the factorial is taken of the decimal value and shown in the base.
 void Calculator::factorial() {
   trap([&] {
+    const std::string shown = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;
     if (s_.base != Base::kDecimal) displayToDecimal();
@@ -193,7 +212,11 @@ void Calculator::factorial() {
       if (!std::isfinite(r)) fail();
     }
     s_.display = text(r);
+    const std::string decimal = s_.display;
     if (s_.base != Base::kDecimal) displayToBase();
+    if (observer_)
+      observer_->functionApplied("x!", shownNumber(shown, ""), shownNumber(s_.display, decimal),
+                                 std::nullopt);
     endEntry();
   });
 }
@@ -201,6 +224,7 @@ void Calculator::factorial() {
 void Calculator::toDms() {
   if (s_.base != Base::kDecimal) return;
   trap([&] {
+    const std::string shown = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;
     const double x = number(s_.display);
@@ -223,6 +247,7 @@ void Calculator::toDms() {
     char sec[32];
     std::snprintf(sec, sizeof sec, "%08.0f", micro);
     s_.display = text(deg) + (min >= 10 ? "." : ".0") + text(min) + sec;
+    tellFunction(">dms", shown);
     endEntry();
   });
 }
@@ -230,6 +255,7 @@ void Calculator::toDms() {
 void Calculator::fromDms() {
   if (s_.base != Base::kDecimal) return;
   trap([&] {
+    const std::string shown = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;
     const double x = number(s_.display);
@@ -240,6 +266,7 @@ void Calculator::fromDms() {
     s_.dmsMinutes = Floor(f100);
     s_.dmsSeconds = (f100 - s_.dmsMinutes) * 100;
     s_.display = text(Floor(x) + s_.dmsMinutes / 60 + s_.dmsSeconds / 3600);
+    tellFunction("dms>", shown);
     endEntry();
   });
 }

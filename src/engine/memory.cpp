@@ -14,6 +14,7 @@ void Calculator::memoryAdd() {
     if (!x) x = ParseNumberInRange(s_.display);
     const auto sum = x ? Finite(s_.memory.parse() + (s_.inv ? -*x : *x)) : std::nullopt;
     if (const auto ok = sum) {
+      tellMemory(s_.inv ? "M-" : "M+", s_.display);
       s_.memory = *ok;
       s_.memoryCaption = " M";
       s_.newNumber = true;
@@ -31,17 +32,22 @@ void Calculator::memoryRecall() {
     s_.memoryCaption.clear();
     s_.memory = 0;
     setInvOff();
+    tellMemory("MC", "");
     return;
   }
   setDisplay(text(s_.memory.parse()));
   if (ParseNumber(s_.display) == 0) s_.display = "0";
+  tellMemory("MR", s_.display);
   endEntry();
 }
 
 void Calculator::storeK() {
   restoreDecimalDisplay();
   s_.fullResult = 0;
-  if (s_.display != "ERROR") s_.kRegister = s_.display;
+  if (s_.display != "ERROR") {
+    s_.kRegister = s_.display;
+    tellMemory("Kin", s_.display);
+  }
   endEntry();
 }
 
@@ -49,6 +55,7 @@ void Calculator::storeK() {
 void Calculator::recallK() {
   std::string k = s_.kRegister.text(loc_);
   setDisplay(k.empty() ? "0" : k);
+  tellMemory("Kout", s_.display);
   endEntry();
 }
 

@@ -178,6 +178,7 @@ bool wholeAsShown(double n) {
 void Calculator::showFraction() {
   if (s_.base != Base::kDecimal) return;
   trap([&] {
+    const std::string argument = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;
     if (s_.inv && s_.fractionRadicals) {
@@ -246,6 +247,9 @@ void Calculator::showFraction() {
     if (mixed && whole != 0) out = PaddedNumberText(whole) + "   ";
     out += PaddedNumberText(n) + "/" + PaddedNumberText(d);
     s_.display = out;
+    if (observer_)
+      observer_->functionApplied(mixed ? "a d/c" : "b/c", shownNumber(argument, ""),
+                                 shownNumber(s_.display, s_.beforeFraction), std::nullopt);
     if (radical) s_.fractionCaption += reciprocal ? "  c\u00bd" : "  b\u00bd";
     setInvOff();
     s_.newNumber = true;

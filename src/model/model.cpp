@@ -67,6 +67,7 @@ Model::Model(Toolkit& toolkit, NumberLocale locale)
           toolkit, [this] { return shell_.onTop; }, locale),
       elem_(locale) {
   calc_.onStackEntry = [this] { stackEntry(); };
+  calc_.setObserver(&tape_);
 }
 
 void Model::startUp() {
@@ -146,7 +147,20 @@ void Model::statPress(StatKey key) {
     calc_.restoreDecimalDisplay();
     calc_.displayToDecimal();
   }
-  apply(stats_.press(key, calc_.display()));
+  const PanelEffect effect = stats_.press(key, calc_.display());
+  apply(effect);
+  if (effect.display && key != StatKey::kEnter && key != StatKey::kDelete) {
+    std::string what;
+    for (char c : statKeyRow(key).caption)
+      if (c != '&') what += c;
+    tapePanelResult(what);
+  }
+}
+
+void Model::tapePanelResult(std::string_view what) {
+  const std::string& shown = calc_.display();
+  tape_.panelResult(what,
+                    {shown, calc_.state().base == Base::kDecimal ? shown : "", calc_.state().base});
 }
 
 void Model::statSelect(std::size_t index) { apply(stats_.selectItem(index)); }
@@ -161,7 +175,13 @@ void Model::stackEntry() {
 }
 
 void Model::finClick(FinCell cell) { apply(fin_.click(cell, calc_.display())); }
-void Model::finSolve(FinKey key) { apply(fin_.solve(key)); }
+void Model::finSolve(FinKey key) {
+  const PanelEffect effect = fin_.solve(key);
+  apply(effect);
+  if (!effect.display) return;
+  for (const FinKeyRow& row : finKeyTable())
+    if (row.key == key) tapePanelResult(row.name);
+}
 void Model::finStart() { apply(fin_.toggleStartTiming()); }
 void Model::finEnd() { apply(fin_.toggleEndTiming()); }
 void Model::finClear() { apply(fin_.clearCells()); }
@@ -187,8 +207,17 @@ void Model::convSetTo(std::string text) { conv_.setToText(std::move(text)); }
 void Model::convGo() {
   calc_.endEntry();
   calc_.restoreDecimalDisplay();
+  const std::string before = calc_.display();
   calc_.setDisplay(conv_.convert(calc_.display(), locale()));
   calc_.endEntry();
+  // A constant is written by its name, a conversion as "12 in -> cm".
+  const ConverterState& c = conv_.state();
+  if (c.ccchoice == Value(1) && c.cchoice == Value(1))
+    tapePanelResult(c.fromList.text);
+  else if (c.ccchoice == Value(1) && c.cchoice == Value(2))
+    tapePanelResult(c.toList.text);
+  else
+    tapePanelResult(before + " " + c.fromList.text + " -> " + c.toList.text);
   tk_.focusEquals();
 }
 
@@ -198,6 +227,7 @@ void Model::elemNumberClick() {
   if (auto t = elem_.useAtomicNumber()) {
     calc_.setDisplay(*t);
     calc_.state().newNumber = true;
+    tapePanelResult(elem_.state().info.symbol + " number");
   }
 }
 
@@ -205,6 +235,7 @@ void Model::elemMassClick() {
   if (auto t = elem_.useAtomicMass()) {
     calc_.setDisplay(*t);
     calc_.state().newNumber = true;
+    tapePanelResult(elem_.state().info.symbol + " mass");
   }
 }
 
@@ -227,7 +258,39 @@ void Model::molarResultClick() {
   if (auto t = elem_.useMolarMass()) {
     calc_.setDisplay(*t);
     calc_.state().newNumber = true;
+    // The formula as the slots spell it: "H2O", with the multiplier in front ("2 H2O").
+    const ElementsState& e = elem_.state();
+    std::string formula;
+    for (const FormulaSlot& slot : e.formula) {
+      if (slot.symbol.empty()) continue;
+      formula += slot.symbol;
+      if (slot.count != "1") formula += slot.count;
+    }
+    if (e.index != "1") formula = e.index + " " + formula;
+    tapePanelResult(formula);
   }
+}
+
+void Model::clearTape() { tape_.clear(); }
+
+void Model::recallTapeNumber(std::size_t entry) {
+  if (entry >= tape_.size()) return;
+  // A tape file from a run in another locale may have the other decimal symbol.
+  std::string value = tape_.at(entry).value;
+  std::optional<double> x = TextToNumber(value, locale());
+  if (!x) {
+    for (char& c : value)
+      if (c == '.' || c == ',') c = c == '.' ? ',' : '.';
+    x = TextToNumber(value, locale());
+  }
+  if (!x) return;
+  calc_.setDisplay(NumberToText(*x, locale()));
+  if (*x == 0) calc_.state().display = "0";
+  calc_.displayToBase();
+  calc_.endEntry();
+  const CalcState& s = calc_.state();
+  tape_.numberRecalled({s.display, NumberToText(*x, locale()), s.base});
+  tk_.focusEquals();
 }
 
 void Model::menuCopy() {

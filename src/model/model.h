@@ -18,6 +18,7 @@
 #include "model/toolkit.h"
 #include "model/window_geometry.h"
 #include "stats/stats_register.h"
+#include "tape/tape_model.h"
 
 namespace zova {
 
@@ -157,6 +158,13 @@ class Model {
   void hideFromTray();
   void exitProgram();
 
+  // Paper tape.
+  /// The tape window's Clear command.
+  void clearTape();
+  /// A click on a tape entry's number: it goes to the display, in the current
+  /// base, as MR's result does, and the tape writes that it came back.
+  void recallTapeNumber(std::size_t entry);
+
   // Edit menu.
   void menuCopy();
   void menuPaste();
@@ -179,6 +187,8 @@ class Model {
   const ConverterModel& converter() const { return conv_; }
   ElementsModel& elements() { return elem_; }
   const ElementsModel& elements() const { return elem_; }
+  TapeModel& tape() { return tape_; }
+  const TapeModel& tape() const { return tape_; }
   ShellState& shell() { return shell_; }
   const ShellState& shell() const { return shell_; }
   Toolkit& toolkit() { return tk_; }
@@ -187,6 +197,8 @@ class Model {
  private:
   void apply(const PanelEffect& effect);
   void writeDisplay(std::optional<std::string> text);
+  /// A panel wrote the display: the tape writes the result with what produced it.
+  void tapePanelResult(std::string_view what);
 
   Toolkit& tk_;
   Calculator calc_;
@@ -194,6 +206,7 @@ class Model {
   FinanceModel fin_;
   ConverterModel conv_;
   ElementsModel elem_;
+  TapeModel tape_;
   OptionsDialog options_;
   ShellState shell_;
   std::string settingsFile_;

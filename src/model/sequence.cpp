@@ -260,6 +260,7 @@ Action panelAction(std::string_view token) {
   if (area == "molar") return molarAction(action, value);
   if (area == "opt") return optAction(action, value);
   if (area == "menu") return menuAction(action, value);
+  if (area == "tape" && action == "clear" && !value) return Step([](Model& m) { m.clearTape(); });
   return std::nullopt;
 }
 

@@ -482,6 +482,9 @@ void MainWindow::buildMenus() {
   addItem(
       tools, "periodicTable", "Periodic Table of the &Elements", [this] { openElements(); },
       QKeySequence(Qt::CTRL | Qt::Key_E));
+  addItem(
+      tools, "paperTape", "Paper &Tape", [this] { openTape(); },
+      QKeySequence(Qt::CTRL | Qt::Key_P));
   tools->addSeparator();
   addItem(
       tools, "options", "&Options...", [this] { openOptions(); },
@@ -568,6 +571,16 @@ void MainWindow::openElements() {
   elements_->show();
   elements_->raise();
   elements_->activateWindow();
+}
+
+void MainWindow::openTape() {
+  if (!tape_)
+    tape_ = new TapeWindow(
+        model_, [this] { refresh(); }, this);
+  tape_->show();
+  tape_->raise();
+  tape_->activateWindow();
+  tape_->list()->scrollToBottom();
 }
 
 void MainWindow::exitFromTray() {

@@ -23,6 +23,7 @@
 #include "shell/elements_window.h"
 #include "shell/options_window.h"
 #include "shell/qt_toolkit.h"
+#include "shell/tape_window.h"
 
 namespace zova {
 
@@ -59,6 +60,9 @@ class MainWindow : public QMainWindow {
     return converter_;
   }
   ElementsWindow* elementsWindow() const { return elements_; }
+  TapeWindow* tapeWindow() const { return tape_; }
+  /// Tools > Paper Tape: opens the tape window, or brings it to the front.
+  void openTape();
 
   /// Redraws every text, check mark, colour and size from the model.
   void refresh();
@@ -123,6 +127,7 @@ class MainWindow : public QMainWindow {
   QSystemTrayIcon* tray_ = nullptr;
   QPointer<OptionsWindow> options_;
   QPointer<ElementsWindow> elements_;
+  QPointer<TapeWindow> tape_;
 };
 
 }  // namespace zova

@@ -10,6 +10,7 @@
 
 #include "model/model.h"
 #include "model/settings_location.h"
+#include "model/tape_file.h"
 #include "shell/close_on_signal.h"
 #include "shell/main_window.h"
 #include "shell/program_look.h"
@@ -44,6 +45,9 @@ int runWindow(int argc, char** argv) {
   // confirmed), so a configuration folder that is to hold them is made now;
   // the command line, which never writes there, makes none.
   if (settingsPath != kSettingsFileName) makeSettingsFolder(settingsPath);
+  // The tape kept beside the settings file; a damaged one is set aside, never in the way.
+  const std::string tapeFile = tapeFileBeside(model.settingsFile());
+  loadTapeFile(model.tape(), tapeFile);
 
   int status = 0;
   {
@@ -63,6 +67,7 @@ int runWindow(int argc, char** argv) {
     // The loop can also end from outside (the session closing): save all the same.
     if (!model.ended()) model.unload();
   }
+  saveTapeFile(model.tape(), tapeFile);
   return status;
 }
 

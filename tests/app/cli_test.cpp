@@ -232,14 +232,14 @@ TEST(CommandLine, JsonShowsTheVisibleState) {
        "\"accuracy\": \"high\"}"},
       {"key:Ctrl+S", "\"beeps\": 1"},
       {"3.14159265358979,b/c", "\"fraction\": \"A\""},
-      {"menu:statistics", "\"panel\": \"statistics\"}}\n"},
-      {"menu:converter", "\"panel\": \"converter\"}}\n"},
+      {"menu:statistics", "\"panel\": \"statistics\"}, \"tape\": []}\n"},
+      {"menu:converter", "\"panel\": \"converter\"}, \"tape\": []}\n"},
       {"menu:converter,menu:financial",
        "\"window\": {\"width\": 7050, \"height\": 5340, \"onTop\": false, \"compact\": false, "
-       "\"panel\": \"financial\"}}\n"},
+       "\"panel\": \"financial\"}, \"tape\": []}\n"},
       {"menu:ontop,menu:converter,menu:compact",
        "\"window\": {\"width\": 3300, \"height\": 1410, \"onTop\": true, \"compact\": true, "
-       "\"panel\": \"none\"}}\n"},
+       "\"panel\": \"none\"}, \"tape\": []}\n"},
   };
   for (const auto& [keys, fragment] : panels) {
     const Result r = runCli({"--keys", keys, "--json"});

@@ -1,0 +1,45 @@
+// A key press with a full paper tape against one with an empty tape: writing
+// an entry must cost the same however long the tape is.
+#include <benchmark/benchmark.h>
+
+#include <array>
+
+#include "engine/keys.h"
+#include "model/model.h"
+
+namespace zova {
+namespace {
+
+// One calculation: every key of it that writes to the tape, and digits between.
+constexpr std::array kCalculation = {Key::D1,       Key::D2,   Key::Add, Key::D3,     Key::D4,
+                                     Key::Multiply, Key::D5,   Key::Sin, Key::Divide, Key::D7,
+                                     Key::Open,     Key::D2,   Key::Add, Key::D9,     Key::Close,
+                                     Key::Equals,   Key::MPlus};
+
+void pressCalculations(benchmark::State& state, bool fullTape) {
+  HeadlessToolkit tk;
+  Model model(tk, {});
+  model.startUp();
+  if (fullTape)
+    while (model.tape().size() < kTapeCapacity)
+      for (Key k : kCalculation) model.press(k);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    model.press(kCalculation[i]);
+    if (++i == kCalculation.size()) {
+      i = 0;
+      // An empty tape stays nearly empty; a full one stays at its capacity.
+      if (!fullTape) model.clearTape();
+    }
+  }
+  state.counters["entries"] = static_cast<double>(model.tape().size());
+  state.SetItemsProcessed(state.iterations());
+}
+
+void BM_KeyPressEmptyTape(benchmark::State& state) { pressCalculations(state, false); }
+void BM_KeyPressFullTape(benchmark::State& state) { pressCalculations(state, true); }
+BENCHMARK(BM_KeyPressEmptyTape);
+BENCHMARK(BM_KeyPressFullTape);
+
+}  // namespace
+}  // namespace zova

@@ -1,0 +1,190 @@
+// Writing the tape: how each thing the calculator reports becomes a line.
+#include "tape/tape_model.h"
+
+namespace zova {
+
+namespace {
+
+std::string_view trimmed(std::string_view t) {
+  while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+  while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+  return t;
+}
+
+// The number as the display showed it, with the mark of a base other than decimal.
+std::string numberText(const ShownNumber& n) {
+  std::string t(trimmed(n.shown));
+  if (t.empty() || t == kTapeError) return t;
+  switch (n.base) {
+    case Base::kHex:
+      return t + " h";
+    case Base::kOctal:
+      return t + " o";
+    case Base::kBinary:
+      return t + " b";
+    case Base::kDecimal:
+      break;
+  }
+  return t;
+}
+
+std::string_view unitName(AngleUnit unit) {
+  switch (unit) {
+    case AngleUnit::kRadians:
+      return "rad";
+    case AngleUnit::kGrads:
+      return "grad";
+    case AngleUnit::kDegrees:
+      break;
+  }
+  return "deg";
+}
+
+// Tabs and line ends would split a line of the tape file.
+std::string oneLine(std::string_view t) {
+  std::string out(t);
+  for (char& c : out)
+    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+  return out;
+}
+
+bool isError(const ShownNumber& n) { return trimmed(n.shown) == kTapeError; }
+
+}  // namespace
+
+std::string TapeEntry::text() const {
+  std::string t = label;
+  for (const std::string* part : {&number, &mark}) {
+    if (part->empty()) continue;
+    if (!t.empty()) t += ' ';
+    t += *part;
+  }
+  return t;
+}
+
+std::vector<std::string> TapeModel::texts() const {
+  std::vector<std::string> out;
+  out.reserve(entries_.size());
+  for (const TapeEntry& e : entries_) out.push_back(e.text());
+  return out;
+}
+
+std::string TapeModel::plainText(const std::vector<std::size_t>& lines) const {
+  std::string out;
+  if (lines.empty()) {
+    for (const TapeEntry& e : entries_) out += e.text() + '\n';
+  } else {
+    for (std::size_t i : lines)
+      if (i < entries_.size()) out += entries_[i].text() + '\n';
+  }
+  return out;
+}
+
+void TapeModel::changed() {
+  if (onChange) onChange();
+}
+
+void TapeModel::clear() {
+  entries_.clear();
+  ++replaced_;
+  changed();
+}
+
+void TapeModel::append(TapeEntry entry) {
+  if (entries_.size() >= kTapeCapacity) entries_.pop_front();
+  entries_.push_back(std::move(entry));
+  ++added_;
+  changed();
+}
+
+void TapeModel::rule() {
+  if (entries_.empty() || entries_.back().label == kTapeRule) return;
+  append({std::string(kTapeRule), "", "", ""});
+}
+
+void TapeModel::operandTaken(const ShownNumber& operand, std::string_view op) {
+  if (isError(operand)) return errorShown();
+  append({"", numberText(operand), std::string(op), operand.decimal});
+}
+
+void TapeModel::bracketOpened() { append({"(", "", "", ""}); }
+
+void TapeModel::functionApplied(std::string_view name, const ShownNumber& argument,
+                                const ShownNumber& result, std::optional<AngleUnit> unit) {
+  if (isError(result)) return errorShown();
+  std::string label(name);
+  label += '(' + numberText(argument);
+  if (unit) label += ' ' + std::string(unitName(*unit));
+  label += ") =";
+  append({std::move(label), numberText(result), "", result.decimal});
+}
+
+void TapeModel::memoryUsed(std::string_view key, const ShownNumber& amount) {
+  append({std::string(key), numberText(amount), "", amount.decimal});
+}
+
+void TapeModel::resultShown(const ShownNumber& result) {
+  if (isError(result))
+    errorShown();
+  else
+    append({"=", numberText(result), "", result.decimal});
+  rule();
+}
+
+void TapeModel::errorShown() {
+  if (!entries_.empty() && entries_.back().label == kTapeError) return;
+  append({std::string(kTapeError), "", "", ""});
+}
+
+void TapeModel::allCleared() { rule(); }
+
+void TapeModel::panelResult(std::string_view what, const ShownNumber& result) {
+  if (isError(result)) return errorShown();
+  append({oneLine(what) + " =", numberText(result), "", result.decimal});
+}
+
+void TapeModel::numberRecalled(const ShownNumber& number) {
+  append({"Tape", numberText(number), "", number.decimal});
+}
+
+std::string TapeModel::fileText() const {
+  std::string out(kTapeFileHeader);
+  out += '\n';
+  for (const TapeEntry& e : entries_)
+    out += oneLine(e.label) + '\t' + oneLine(e.number) + '\t' + oneLine(e.mark) + '\t' +
+           oneLine(e.value) + '\n';
+  return out;
+}
+
+bool TapeModel::readFileText(std::string_view text) {
+  if (text.size() > kMaxTapeFileBytes) return false;
+  auto nextLine = [&text]() {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+  };
+  if (nextLine() != kTapeFileHeader) return false;
+  std::deque<TapeEntry> read;
+  while (!text.empty()) {
+    const std::string_view line = nextLine();
+    std::string_view parts[4];
+    std::string_view rest = line;
+    for (int i = 0; i < 4; ++i) {
+      const std::size_t tab = rest.find('\t');
+      if ((i < 3) != (tab != std::string_view::npos)) return false;  // exactly four parts
+      parts[i] = rest.substr(0, tab);
+      rest = i < 3 ? rest.substr(tab + 1) : std::string_view{};
+    }
+    if (read.size() >= kTapeCapacity) read.pop_front();
+    read.push_back({std::string(parts[0]), std::string(parts[1]), std::string(parts[2]),
+                    std::string(parts[3])});
+  }
+  entries_ = std::move(read);
+  ++replaced_;
+  changed();
+  return true;
+}
+
+}  // namespace zova

@@ -1,0 +1,94 @@
+// The paper tape: every operand, function, memory key and result the
+// calculator and the panels write down, in the order the keys used them, so
+// that a calculation can be redone by hand from the tape alone. The last
+// kTapeCapacity entries are kept; the tape file keeps them across runs.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/calculator.h"
+#include "engine/calculator_observer.h"
+
+namespace zova {
+
+inline constexpr std::size_t kTapeCapacity = 10000;
+/// The line that separates one calculation from the next.
+inline constexpr std::string_view kTapeRule =
+    "\u2500\u2500\u2500\u2500\u2500\u2500\u2500\u2500\u2500\u2500";
+inline constexpr std::string_view kTapeError = "ERROR";
+
+/// One line of the tape: what produced a number, the number, the operator after it.
+struct TapeEntry {
+  std::string label;  ///< before the number: "sin(30 deg) =", "M+", "=", "Mean ="; or "(", "ERROR",
+                      ///< the rule
+  std::string number;  ///< the number as shown, with a base mark ("FF h"); "" for none
+  std::string mark;    ///< the operator the number was taken for: "+", "×", ")", ...
+  std::string value;   ///< the number's decimal text, "" when the entry has none to put back
+  /// The line as the tape prints it: the parts that are there, separated by blanks.
+  std::string text() const;
+  bool operator==(const TapeEntry&) const = default;
+};
+
+class TapeModel : public CalculatorObserver {
+ public:
+  const std::deque<TapeEntry>& entries() const { return entries_; }
+  std::size_t size() const { return entries_.size(); }
+  const TapeEntry& at(std::size_t i) const { return entries_[i]; }
+  /// The entries' texts, oldest first.
+  std::vector<std::string> texts() const;
+  /// The given lines (or all when none are given) as plain text, one line each.
+  std::string plainText(const std::vector<std::size_t>& lines = {}) const;
+
+  /// The tape's Clear command.
+  void clear();
+  /// Writes an entry; the oldest goes when the tape holds kTapeCapacity.
+  void append(TapeEntry entry);
+  /// A panel's result reached the display: `what` produced it ("Mean", "12 in -> cm").
+  void panelResult(std::string_view what, const ShownNumber& result);
+  /// A tape number was put back on the display.
+  void numberRecalled(const ShownNumber& number);
+
+  /// Told after every change (the tape window redraws).
+  std::function<void()> onChange;
+  /// Counts every entry ever appended: the first entry's count is added() - size().
+  std::uint64_t added() const { return added_; }
+  /// Counts the Clear commands and loads, which replace the whole tape.
+  std::uint64_t replaced() const { return replaced_; }
+
+  // The tape file: a first line naming it, then one entry a line, its four
+  // parts separated by tabs.
+  std::string fileText() const;
+  /// Replaces the tape by a tape file's entries; false (and no change) for a damaged file.
+  bool readFileText(std::string_view text);
+
+  // CalculatorObserver
+  void operandTaken(const ShownNumber& operand, std::string_view op) override;
+  void bracketOpened() override;
+  void functionApplied(std::string_view name, const ShownNumber& argument,
+                       const ShownNumber& result, std::optional<AngleUnit> unit) override;
+  void memoryUsed(std::string_view key, const ShownNumber& amount) override;
+  void resultShown(const ShownNumber& result) override;
+  void errorShown() override;
+  void allCleared() override;
+
+ private:
+  void rule();
+  void changed();
+
+  std::deque<TapeEntry> entries_;
+  std::uint64_t added_ = 0;
+  std::uint64_t replaced_ = 0;
+};
+
+/// A tape file larger than this is not read.
+inline constexpr std::size_t kMaxTapeFileBytes = std::size_t{8} << 20;
+inline constexpr std::string_view kTapeFileHeader = "Zova paper tape 1";
+
+}  // namespace zova

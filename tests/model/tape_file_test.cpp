@@ -1,0 +1,81 @@
+// The tape file: a round trip keeps every entry, and a damaged or huge file
+// is set aside while the tape starts empty.
+#include "model/tape_file.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "support/key_runner.h"
+#include "support/temp_dir.h"
+
+namespace zova {
+namespace {
+
+void writeFile(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+TEST(TapeFile, RoundTripKeepsEveryEntry) {
+  testing::TempDir dir;
+  const std::string path = dir.file(kTapeFileName);
+  testing::KeyRunner before;
+  before.keys("12,+,3,X,4,=,30,sin,5,M+,Base,X!,+,1,=,menu:statistics,2,stat:enter,stat:mean");
+  ASSERT_TRUE(saveTapeFile(before.model.tape(), path).written);
+
+  testing::KeyRunner after;
+  EXPECT_EQ(loadTapeFile(after.model.tape(), path), TapeLoad::kRead);
+  EXPECT_EQ(after.model.tape().entries(), before.model.tape().entries());
+  // A number from the read tape goes back on the display.
+  after.model.recallTapeNumber(0);
+  EXPECT_EQ(after.model.calc().display(), "12");
+}
+
+TEST(TapeFile, KeepsOnlyTheLastEntries) {
+  testing::TempDir dir;
+  const std::string path = dir.file(kTapeFileName);
+  std::string text = std::string(kTapeFileHeader) + "\n";
+  for (std::size_t i = 0; i < kTapeCapacity + 5; ++i)
+    text += "\t" + std::to_string(i) + "\t+\t" + std::to_string(i) + "\n";
+  writeFile(path, text);
+  TapeModel tape;
+  EXPECT_EQ(loadTapeFile(tape, path), TapeLoad::kRead);
+  ASSERT_EQ(tape.size(), kTapeCapacity);
+  EXPECT_EQ(tape.at(0).text(), "5 +");
+}
+
+TEST(TapeFile, DamagedOrHugeFilesAreSetAside) {
+  const std::string header = std::string(kTapeFileHeader) + "\n";
+  const std::string cases[] = {
+      "not a tape\n",
+      header + "12\t+\n",               // too few parts
+      header + "\t12\t+\t12\textra\n",  // too many
+      std::string(kMaxTapeFileBytes + 1, 'x'),
+      header + std::string(kMaxTapeFileBytes, '\t'),
+  };
+  for (const std::string& content : cases) {
+    testing::TempDir dir;
+    const std::string path = dir.file(kTapeFileName);
+    writeFile(path, content);
+    testing::KeyRunner run;
+    run.keys("1,+,2,=");
+    const auto before = run.model.tape().entries();
+    EXPECT_EQ(loadTapeFile(run.model.tape(), path), TapeLoad::kSetAside) << content.size();
+    EXPECT_EQ(run.model.tape().entries(), before);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_TRUE(std::filesystem::exists(path + ".bak"));
+  }
+}
+
+TEST(TapeFile, MissingFileLeavesTheTape) {
+  testing::TempDir dir;
+  TapeModel tape;
+  EXPECT_EQ(loadTapeFile(tape, dir.file(kTapeFileName)), TapeLoad::kMissing);
+  EXPECT_EQ(tape.size(), 0u);
+  EXPECT_EQ(tapeFileBeside("/home/u/.config/zova/dadidedo.dat"),
+            "/home/u/.config/zova/zova-tape.txt");
+}
+
+}  // namespace
+}  // namespace zova

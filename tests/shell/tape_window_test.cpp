@@ -1,0 +1,147 @@
+// The paper tape window through real widgets: clicking an entry puts its
+// number on the display, Copy gives the tape's text, the newest entry stays in
+// view, Clear empties it, and the main window's Tools menu opens it.
+#include "shell/tape_window.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QtTest>
+
+#include "shell/main_window.h"
+#include "shell/model_rig.h"
+#include "shell/qt_toolkit.h"
+
+using namespace zova;
+
+namespace {
+
+void clickRow(TapeWindow& w, int row) {
+  QListView* list = w.list();
+  const QModelIndex index = list->model()->index(row, 0);
+  list->scrollTo(index);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+}
+
+QString clipboard() { return QGuiApplication::clipboard()->text(); }
+
+}  // namespace
+
+class TapeWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void clickingAnEntryPutsItsNumberOnTheDisplay_data() {
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("operand") << "12,+,3,X,4,=" << 0 << "12"
+                             << "Tape 12";
+    QTest::newRow("result") << "12,+,3,X,4,=" << 3 << "24"
+                            << "Tape 24";
+    QTest::newRow("function") << "100,log" << 0 << "2"
+                              << "Tape 2";
+    QTest::newRow("in hex") << "255,+,1,=,Base" << 2 << "100"
+                            << "Tape 100 h";
+    QTest::newRow("fraction") << "0.75,b/c" << 0 << "0.75"
+                              << "Tape 0.75";
+  }
+  void clickingAnEntryPutsItsNumberOnTheDisplay() {
+    QFETCH(QString, script);
+    QFETCH(int, row);
+    QFETCH(QString, display);
+    QFETCH(QString, written);
+    ModelRig rig;
+    QVERIFY(rig.run(script));
+    TapeWindow w(rig.model, rig.changed());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    clickRow(w, row);
+    QCOMPARE(q(rig.model.calc().display()), display);
+    QCOMPARE(rig.changes, 1);
+    QCOMPARE(q(rig.model.tape().texts().back()), written);
+    // The new entry shows in the list, at the bottom and in view.
+    QListView* list = w.list();
+    QCOMPARE(list->model()->rowCount(), static_cast<int>(rig.model.tape().size()));
+    const QModelIndex last = list->model()->index(list->model()->rowCount() - 1, 0);
+    QCOMPARE(last.data().toString(), written);
+    QVERIFY(list->viewport()->rect().contains(list->visualRect(last)));
+  }
+
+  void copyGivesTheTapeText() {
+    ModelRig rig;
+    QVERIFY(rig.run("12,+,3,X,4,="));
+    TapeWindow w(rig.model, rig.changed());
+    w.show();
+    auto* copy = w.findChild<QAction*>("tapeCopy");
+    QVERIFY(copy);
+    copy->trigger();
+    QCOMPARE(clipboard(), QString::fromUtf8("12 +\n3 \u00d7\n4\n= 24\n") + q(kTapeRule) + "\n");
+    // With lines selected, only those.
+    QItemSelectionModel* selection = w.list()->selectionModel();
+    selection->select(w.list()->model()->index(3, 0), QItemSelectionModel::Select);
+    selection->select(w.list()->model()->index(0, 0), QItemSelectionModel::Select);
+    copy->trigger();
+    QCOMPARE(clipboard(), QStringLiteral("12 +\n= 24\n"));
+  }
+
+  void saveAsWritesThePlainText() {
+    ModelRig rig;
+    QVERIFY(rig.run("2,x^y,10,="));
+    TapeWindow w(rig.model, rig.changed());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tape.txt"));
+    QVERIFY(w.saveTo(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()), q(rig.model.tape().plainText()));
+  }
+
+  void followsTheTapeAndClears() {
+    ModelRig rig;
+    TapeWindow w(rig.model, rig.changed());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (int i = 0; i < 50; ++i) QVERIFY(rig.run(QStringLiteral("%1,+,1,=").arg(i)));
+    QListView* list = w.list();
+    QCOMPARE(list->model()->rowCount(), 200);
+    const QModelIndex last = list->model()->index(199, 0);
+    QCOMPARE(last.data().toString(), q(kTapeRule));
+    QVERIFY(list->viewport()->rect().contains(list->visualRect(last)));
+    w.findChild<QAction*>("tapeClear")->trigger();
+    QCOMPARE(list->model()->rowCount(), 0);
+    QVERIFY(rig.run(QStringLiteral("tape:clear,5,=")));
+    QCOMPARE(list->model()->rowCount(), 3);
+  }
+
+  void escapeCloses() {
+    ModelRig rig;
+    TapeWindow w(rig.model, rig.changed());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.activateWindow();
+    QTest::keyClick(w.list(), Qt::Key_Escape);
+    QVERIFY(!w.isVisible());
+  }
+
+  void toolsMenuOpensTheTape() {
+    QtToolkit toolkit;
+    Model model(toolkit, {});
+    model.startUp();
+    MainWindow window(model, toolkit);
+    window.show();
+    QAction* item = window.action(QStringLiteral("paperTape"));
+    QVERIFY(item);
+    QCOMPARE(item->text(), QStringLiteral("Paper &Tape"));
+    QCOMPARE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    QTest::mouseClick(window.button(Key::D7), Qt::LeftButton);
+    QTest::mouseClick(window.button(Key::Add), Qt::LeftButton);
+    item->trigger();
+    QVERIFY(window.tapeWindow() && window.tapeWindow()->isVisible());
+    QCOMPARE(window.tapeWindow()->list()->model()->rowCount(), 1);
+    clickRow(*window.tapeWindow(), 0);
+    QCOMPARE(window.displayField()->text(), QStringLiteral("7"));
+  }
+};
+
+QTEST_MAIN(TapeWindowTest)
+#include "tape_window_test.moc"
