@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace zova {
 
@@ -33,7 +34,9 @@ class LedDisplay::KeyReleaseClock : public QObject {
   explicit KeyReleaseClock(const QString& path) : log_(path) {
     log_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
     clock_.start();
-    qApp->installEventFilter(this);
+    // The last filter installed sees an event first: waiting for the event
+    // loop puts this one ahead of the window's key map, which takes releases.
+    QTimer::singleShot(0, this, [this] { qApp->installEventFilter(this); });
   }
   ~KeyReleaseClock() override { qApp->removeEventFilter(this); }
 
@@ -48,12 +51,12 @@ class LedDisplay::KeyReleaseClock : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     // A release reaches the focus widget and then each parent it is passed
-    // on to: the first sighting is the one that counts.
-    if (event->type() == QEvent::KeyRelease && watched->isWidgetType() &&
-        !static_cast<QKeyEvent*>(event)->isAutoRepeat() && event != lastRelease_) {
-      lastRelease_ = event;
-      released_ = clock_.nsecsElapsed();
-    }
+    // on to; its time stamp tells the first sighting from the others.
+    if (event->type() != QEvent::KeyRelease || !watched->isWidgetType()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->isAutoRepeat() || key->timestamp() == lastStamp_) return false;
+    lastStamp_ = key->timestamp();
+    released_ = clock_.nsecsElapsed();
     return false;
   }
 
@@ -61,7 +64,7 @@ class LedDisplay::KeyReleaseClock : public QObject {
   QFile log_;
   QElapsedTimer clock_;
   qint64 released_ = -1;
-  const QEvent* lastRelease_ = nullptr;
+  quint64 lastStamp_ = 0;
 };
 
 LedDisplay::LedDisplay(QWidget* parent) : QLineEdit(parent) {
