@@ -43,8 +43,12 @@ start_zova() { # folder
 }
 # "shift+6" is pressed and released in a typist's order: the modifier goes
 # down first and comes up last, so the release of 6 still sees Shift held.
+# With a window manager the window has the X focus and xdotool sends through
+# XTEST, where it presses a keypad key's Num Lock symbol as a different key:
+# the point key is asked for by its plain symbol, which Num Lock makes the point.
 type_keys() { # xdotool key names
   for k in $1; do
+    [ "$k" = KP_Decimal ] && k=KP_Delete
     case "$k" in
       *+*) mod=${k%%+*}; key=${k#*+}
            xdotool keydown --window "$win" "$mod" keydown --window "$win" "$key" \
