@@ -304,6 +304,7 @@ void PanelsTest::listCaptionsShowWhole() {
 // Each list drops down as wide as its longest entry; the closed box keeps its width.
 void PanelsTest::dropDownListsShowLongestEntryWhole() {
   Panels p;
+  int longerThanTheBox = 0;  // lists holding a name the closed box cannot show whole
   for (const QString& script : {QStringLiteral("conv:Length"), QStringLiteral("conv:Constants")}) {
     play(p, script);
     for (ConverterCombo* combo : {p.converter.fromList(), p.converter.toList()}) {
@@ -317,12 +318,13 @@ void PanelsTest::dropDownListsShowLongestEntryWhole() {
         const int w = view->fontMetrics().horizontalAdvance(combo->itemText(i));
         if (w > longest) longest = w, longestText = combo->itemText(i);
       }
-      if (script.endsWith("Constants")) QVERIFY(longest > closedWidth);  // the names that were cut
+      if (longest > closedWidth) ++longerThanTheBox;
       QVERIFY2(view->viewport()->width() >= longest, qPrintable(longestText));
       combo->hidePopup();
       QCOMPARE(combo->width(), closedWidth);
     }
   }
+  QVERIFY(longerThanTheBox > 0);
 }
 
 QTEST_MAIN(PanelsTest)

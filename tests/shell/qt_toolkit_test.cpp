@@ -2,6 +2,7 @@
 // real file dialog, answered by typing a name, and the questions that follow.
 #include "shell/qt_toolkit.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
