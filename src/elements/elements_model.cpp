@@ -81,6 +81,8 @@ void ElementsModel::final() {
   for (const FormulaSlot& f : s_.formula) sum += ParseNumber(f.count) * f.mass.parse();
   const std::optional<double> mu = Finite(ParseNumber(s_.index) * sum);
   s_.molar = mu ? NumberToText(*mu, loc_) : "ERROR";
+  // A failure is no amount of grams per mole.
+  if (!mu) s_.molarUnit.clear();
 }
 
 void ElementsModel::clearFormula() {

@@ -2,7 +2,9 @@
 // Convert.
 #include "shell/converter_panel.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 #include "model/window_geometry.h"
@@ -78,8 +80,14 @@ ConverterCombo::ConverterCombo(std::function<void()> onOpen, QWidget* parent)
   setMaxVisibleItems(16);
 }
 
+// The closed box keeps its place; the list that drops down is as wide as its
+// longest entry, so that long constant names show whole.
 void ConverterCombo::showPopup() {
   if (onOpen_) onOpen_();
+  QAbstractItemView* list = view();
+  const int scrollBar =
+      count() > maxVisibleItems() ? list->verticalScrollBar()->sizeHint().width() : 0;
+  list->setMinimumWidth(list->sizeHintForColumn(0) + scrollBar + 2 * list->frameWidth());
   QComboBox::showPopup();
 }
 
@@ -129,10 +137,10 @@ ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, QWid
 
   fromm_ = new QLabel(this);
   fromm_->setObjectName(QStringLiteral("Fromm"));
-  place(fromm_, 3600, 1530, 435, 255);
+  place(fromm_, 3600, 1530, 1200, 255);
   too_ = new QLabel(this);
   too_->setObjectName(QStringLiteral("too"));
-  place(too_, 3600, 2490, 435, 255);
+  place(too_, 3600, 2490, 1200, 255);
 
   fromList_ = new ConverterCombo(
       [this] {

@@ -290,7 +290,7 @@ QWidget* MainWindow::buildDisplay(QWidget* parent) {
   }
   column->addLayout(marks);
 
-  display_ = new QLineEdit(lcd);
+  display_ = new LedDisplay(lcd);
   display_->setObjectName(QStringLiteral("window"));
   display_->setReadOnly(true);
   display_->setFrame(false);
@@ -302,6 +302,7 @@ QWidget* MainWindow::buildDisplay(QWidget* parent) {
   display_->setTextMargins(0, 0, 0, 0);
   display_->setFont(led.isEmpty() ? pixelFont(QFont(QStringLiteral("Monospace")), 22, QFont::Bold)
                                   : pixelFont(QFont(led), kDisplayPixels));
+  display_->setLedFace(!led.isEmpty());
   column->addWidget(display_);
   return lcd;
 }
@@ -724,7 +725,7 @@ void MainWindow::fitDisplay() {
   const int room = display_->contentsRect().width() - 6;
   for (int px = scaledPixels(kDisplayPixels); px >= scaledPixels(9); --px) {
     displayFont.setPixelSize(px);
-    if (room <= 0 || QFontMetrics(displayFont).horizontalAdvance(display_->text()) <= room) break;
+    if (room <= 0 || display_->textWidth(displayFont) <= room) break;
   }
   if (displayFont != display_->font()) display_->setFont(displayFont);
 }

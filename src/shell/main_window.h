@@ -21,6 +21,7 @@
 #include "engine/keys.h"
 #include "model/model.h"
 #include "shell/elements_window.h"
+#include "shell/led_display.h"
 #include "shell/options_window.h"
 #include "shell/qt_toolkit.h"
 #include "shell/tape_window.h"
@@ -107,7 +108,7 @@ class MainWindow : public QMainWindow {
   int bodyHeight_ = 0;  ///< the body's height in normal size; compact size clips it
   QWidget* lcd_ = nullptr;
   QWidget* keypad_ = nullptr;
-  QLineEdit* display_ = nullptr;
+  LedDisplay* display_ = nullptr;
   std::map<std::string, QLabel*> indicators_;
   QLabel* title_ = nullptr;
   QLabel* titleShadow_ = nullptr;

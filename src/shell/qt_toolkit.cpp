@@ -14,6 +14,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
+#include <QWindow>
 
 #include "model/desktop_entry.h"
 #include "model/window_geometry.h"
@@ -74,10 +75,25 @@ std::string QtToolkit::inputBox(const std::string& prompt, const std::string& ti
 
 std::optional<FileChoice> QtToolkit::fileDialog(const std::string& title, const std::string& filter,
                                                 bool save) {
-  // "Data Files (*.dat)|*.dat|" becomes Qt's "Data Files (*.dat)".
-  QString qfilter = q(filter).section('|', 0, 0);
-  const QString path = save ? QFileDialog::getSaveFileName(window_, q(title), QString(), qfilter)
-                            : QFileDialog::getOpenFileName(window_, q(title), QString(), qfilter);
+  // "Data Files (*.dat)|*.dat|" becomes Qt's "Data Files (*.dat)", and a name
+  // typed without an extension gets the filter's ".dat", so that the Load
+  // dialog lists it.
+  const QString qfilter = q(filter).section('|', 0, 0);
+  const QString pattern = q(filter).section('|', 1, 1);
+  QFileDialog dialog(window_, q(title), QString(), qfilter);
+  dialog.setObjectName(save ? QStringLiteral("saveSettingsDialog")
+                            : QStringLiteral("loadSettingsDialog"));
+  if (save) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The program asks its own question about a file that is already there.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (pattern.startsWith(QLatin1String("*."))) dialog.setDefaultSuffix(pattern.mid(2));
+  } else {
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const QString path = dialog.selectedFiles().front();
   if (path.isEmpty()) return std::nullopt;
   return FileChoice{path.toStdString(), QFileInfo(path).fileName().toStdString()};
 }
@@ -103,11 +119,21 @@ void QtToolkit::setWindowSize(int widthTwips, int heightTwips) {
   if (window_) window_->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
 }
 
+// Changing the flag through QWidget would make a new native window (a new
+// window id, and the keyboard focus lost without a window manager): the
+// widget's record of its flags is updated quietly and the existing native
+// window is told, which the window manager sees as its "above" state.
 void QtToolkit::setTopmost(bool onTop) {
   if (!window_) return;
-  const bool visible = window_->isVisible();
-  window_->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-  if (visible) window_->show();
+  const Qt::WindowFlags flags = onTop ? window_->windowFlags() | Qt::WindowStaysOnTopHint
+                                      : window_->windowFlags() & ~Qt::WindowStaysOnTopHint;
+  if (flags == window_->windowFlags()) return;
+  if (QWindow* native = window_->windowHandle()) {
+    window_->overrideWindowFlags(flags);
+    native->setFlag(Qt::WindowStaysOnTopHint, onTop);
+  } else {
+    window_->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  }
 }
 
 void QtToolkit::showHelp(int topic) { HelpWindow::open(window_, topic); }

@@ -132,6 +132,11 @@ void ElementsWindowTest::hoverAndMolarMass_data() {
       "elem:hover=Fe,molar:drop1=H,molar:count1=2,molar:drop3=S,close",
       {"First=", "Third=", "fst=2", "Symbol=S"}, "");
   row("a huge multiplier", "molar:drop1=Une,molar:index=1E308", {}, "");
+  // A failed result is no amount of grams per mole.
+  row("an overflow shows no unit", "molar:drop1=O,molar:index=1E308",
+      {"Molar=ERROR", "molarCaption=\u00b5 = ", "molarUnit="}, "");
+  row("a result after an overflow has its unit", "molar:drop1=O,molar:index=1E308,molar:index=1",
+      {"Molar=15.9994", "molarUnit=g/mol"}, "");
   // Text naming no element, and drops outside the slots, change nothing.
   row("other drops are refused",
       "molar:drop2=O,molar:drop2=!Xx,molar:drop2=!,molar:drop2=!o,molar:count1=!H",

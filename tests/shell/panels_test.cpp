@@ -162,6 +162,8 @@ class PanelsTest : public QObject {
   void matchTheCommandLine_data();
   void matchTheCommandLine();
   void stackToggleLightsUp();
+  void listCaptionsShowWhole();
+  void dropDownListsShowLongestEntryWhole();
 };
 
 void PanelsTest::matchTheCommandLine_data() {
@@ -283,6 +285,46 @@ void PanelsTest::stackToggleLightsUp() {
   QVERIFY(p.rig.run(QStringLiteral("Stack")));
   p.stats.refresh();
   QVERIFY(!stack->isChecked() && stack->lamp() == off);
+}
+
+// The captions over the converter's lists, in units and in constants.
+void PanelsTest::listCaptionsShowWhole() {
+  Panels p;
+  for (const bool constants : {false, true}) {
+    if (constants) QTest::mouseClick(p.converter.konstant(), Qt::LeftButton);
+    for (const char* name : {"Fromm", "too"}) {
+      const auto* caption = child<QLabel>(p.converter, name);
+      const int needed = caption->fontMetrics().horizontalAdvance(caption->text());
+      QVERIFY2(needed > 0, name);
+      QVERIFY2(caption->contentsRect().width() >= needed, qPrintable(caption->text()));
+    }
+  }
+}
+
+// Each list drops down as wide as its longest entry; the closed box keeps its width.
+void PanelsTest::dropDownListsShowLongestEntryWhole() {
+  Panels p;
+  int longerThanTheBox = 0;  // lists holding a name the closed box cannot show whole
+  for (const QString& script : {QStringLiteral("conv:Length"), QStringLiteral("conv:Constants")}) {
+    play(p, script);
+    for (ConverterCombo* combo : {p.converter.fromList(), p.converter.toList()}) {
+      const int closedWidth = combo->width();
+      combo->showPopup();
+      QAbstractItemView* view = combo->view();
+      QTRY_VERIFY(view->isVisible());
+      int longest = 0;
+      QString longestText;
+      for (int i = 0; i < combo->count(); ++i) {
+        const int w = view->fontMetrics().horizontalAdvance(combo->itemText(i));
+        if (w > longest) longest = w, longestText = combo->itemText(i);
+      }
+      if (longest > closedWidth) ++longerThanTheBox;
+      QVERIFY2(view->viewport()->width() >= longest, qPrintable(longestText));
+      combo->hidePopup();
+      QCOMPARE(combo->width(), closedWidth);
+    }
+  }
+  QVERIFY(longerThanTheBox > 0);
 }
 
 QTEST_MAIN(PanelsTest)

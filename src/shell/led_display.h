@@ -1,0 +1,34 @@
+// The calculator's display line: the LED font's digits with a decimal point
+// that takes a place of its own, and an optional log of how long a key takes
+// to show.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <memory>
+
+namespace zova {
+
+class LedDisplay : public QLineEdit {
+ public:
+  explicit LedDisplay(QWidget* parent = nullptr);
+  ~LedDisplay() override;
+
+  /// Draws the text with the LED font's own point (true) or as a plain line edit.
+  void setLedFace(bool led);
+  /// The width the text takes in `font` as this display draws it.
+  int textWidth(const QFont& font) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  class KeyReleaseClock;
+  bool led_ = false;
+  // With ZOVA_LATENCY_LOG set: the file that gets one line per key release,
+  // the release time and the end of the display's next paint.
+  std::unique_ptr<KeyReleaseClock> clock_;
+};
+
+}  // namespace zova
