@@ -1,6 +1,7 @@
-// The settings file: 29 fixed lines and then the statistics items, written by
-// writeSettings at exit, read back at start-up with fallback values for what cannot be
-// read, and copied to and from a chosen file by Save and Load Settings.
+// The settings file as a whole: written by writeSettings at exit, read back at
+// start-up (with the line table's fallback values when it cannot be read) and
+// shown on the window, and copied to and from a chosen file by Save and Load
+// Settings. The lines themselves are in settings_lines.cpp.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,13 +13,13 @@
 #include <vector>
 
 #include "model/model.h"
+#include "model/settings_lines.h"
 #include "model/window_geometry.h"
 
 namespace zova {
 
 namespace {
 
-constexpr std::size_t kFinanceLines = 11;  // lines 19 to 29
 // The list box of the statistics panel is not meant for more; lines past it are ignored.
 constexpr std::size_t kMaxStatItems = 100000;
 // A real settings file is far smaller; a bigger one is not read at all.
@@ -27,263 +28,6 @@ constexpr off_t kMaxFileBytes = 64 << 20;
 constexpr const char* kFilter = "Data Files (*.dat)|*.dat|";
 constexpr const char* kOverwriteText =
     "This folder already contains a file with that name.  Do you want to overwrite it?";
-
-// Lines 8 and 10 to 12 are written with "." whatever the locale and read back
-// the same way, without grouping symbols.
-const NumberLocale kPoint{".", ""};
-
-/// The lines of a text, each ended by CR LF, LF or CR; a last line without an
-/// end counts too.
-class LineReader {
- public:
-  explicit LineReader(std::string_view text) : rest_(text) {}
-  bool next(std::string_view& line) {
-    if (rest_.empty()) return false;
-    const std::size_t end = rest_.find_first_of("\r\n");
-    if (end == std::string_view::npos) {
-      line = rest_;
-      rest_ = {};
-      return true;
-    }
-    line = rest_.substr(0, end);
-    std::size_t skip = 1;
-    if (rest_[end] == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n') skip = 2;
-    rest_.remove_prefix(end + skip);
-    return true;
-  }
-
- private:
-  std::string_view rest_;
-};
-
-std::string_view trimmed(std::string_view t) {
-  while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-  while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
-  return t;
-}
-
-bool sameNoCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return lower(x) == lower(y);
-  });
-}
-
-/// "True" or "False" (any case), a number (true when not 0), or empty (false).
-std::optional<bool> readBoolean(std::string_view line, const NumberLocale& loc) {
-  const std::string_view t = trimmed(line);
-  if (t.empty()) return false;
-  if (sameNoCase(t, "True")) return true;
-  if (sameNoCase(t, "False")) return false;
-  if (const auto x = TextToNumber(t, loc)) return *x != 0;
-  return std::nullopt;
-}
-
-std::string boolean(bool b) { return b ? "True" : "False"; }
-
-/// Texts keep their lines: a line break inside one would split it.
-std::string oneLine(std::string text) {
-  std::replace_if(
-      text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-  return text;
-}
-
-// One row per fixed line from 1 to 18: what writeSettings writes, and how start-up
-// applies the line (false: the line does not convert).
-struct LineRow {
-  std::string (*write)(Model&);
-  bool (*read)(Model&, std::string_view);
-};
-
-bool readBooleanInto(Model& m, std::string_view line, bool& field) {
-  const auto b = readBoolean(line, m.locale());
-  if (b) field = *b;
-  return b.has_value();
-}
-
-bool readColour(Model& m, std::string_view line, void (Model::*command)()) {
-  const auto x = TextToNumber(line, m.locale());
-  const auto c = x ? RoundToLong(*x) : std::nullopt;
-  if (!c) return false;
-  // Before start-up has finished the command takes the picker's colour without showing it.
-  m.shell().pickerColour = *c;
-  (m.*command)();
-  return true;
-}
-
-std::string colourText(Colour c) { return NumberToText(c, {}); }
-
-// Line 11 holds the angle unit as 1 radians, 2 grads, 3 degrees (0 before any was chosen).
-int angleUnitNumber(std::optional<AngleUnit> unit) {
-  if (!unit) return 0;
-  switch (*unit) {
-    case AngleUnit::kRadians:
-      return 1;
-    case AngleUnit::kGrads:
-      return 2;
-    case AngleUnit::kDegrees:
-      break;
-  }
-  return 3;
-}
-
-// Any other whole number than 2 or 3 brings back radians.
-AngleUnit angleUnitFromNumber(int n) {
-  return n == 2 ? AngleUnit::kGrads : n == 3 ? AngleUnit::kDegrees : AngleUnit::kRadians;
-}
-
-// Line 12 holds the base as 1 decimal, 2 hexadecimal, 3 octal, 4 binary.
-int baseNumber(Base base) {
-  switch (base) {
-    case Base::kHex:
-      return 2;
-    case Base::kOctal:
-      return 3;
-    case Base::kBinary:
-      return 4;
-    case Base::kDecimal:
-      break;
-  }
-  return 1;
-}
-
-std::optional<Base> baseFromNumber(int n) {
-  switch (n) {
-    case 1:
-      return Base::kDecimal;
-    case 2:
-      return Base::kHex;
-    case 3:
-      return Base::kOctal;
-    case 4:
-      return Base::kBinary;
-    default:
-      return std::nullopt;
-  }
-}
-
-const std::array<LineRow, 18> kFixedLines{{
-    // 1: K keeps its text, so that a hexadecimal K survives; only an empty K is "0".
-    {[](Model& m) {
-       std::string k = m.calc().state().kRegister.text(m.locale());
-       return k.empty() ? std::string("0") : oneLine(std::move(k));
-     },
-     [](Model& m, std::string_view line) {
-       m.calc().state().kRegister = std::string(line);
-       return true;
-     }},
-    // 2: M. A line that is a number exactly as the locale writes it is held as
-    // that number, so that M adds up in a decimal-comma locale too.
-    {[](Model& m) {
-       const Value& mem = m.calc().state().memory;
-       return mem.parse() == 0 ? std::string("0") : oneLine(mem.text(m.locale()));
-     },
-     [](Model& m, std::string_view line) {
-       const auto x = TextToNumber(line, m.locale());
-       if (x && NumberToText(*x, m.locale()) == line)
-         m.calc().state().memory = *x;
-       else
-         m.calc().state().memory = std::string(line);
-       return true;
-     }},
-    // 3: the window height; any height but the normal one means compact size.
-    {[](Model& m) {
-       const int h = m.shell().height;
-       return h == 0 ? std::to_string(kNormalHeight) : NumberToText(h, m.locale());
-     },
-     [](Model& m, std::string_view line) {
-       const auto x = TextToNumber(line, m.locale());
-       if (!x) return false;
-       m.shell().height = *x == kNormalHeight ? kNormalHeight : kCompactHeight;
-       return true;
-     }},
-    // 4: always on top.
-    {[](Model& m) { return boolean(m.shell().onTop); },
-     [](Model& m, std::string_view line) { return readBooleanInto(m, line, m.shell().onTop); }},
-    // 5: appear on start-up (start hidden).
-    {[](Model& m) { return boolean(m.shell().startupEntry); },
-     [](Model& m, std::string_view line) {
-       return readBooleanInto(m, line, m.shell().startupEntry);
-     }},
-    // 6, 7: the number format, as two switches: fixed, and scientific. Fixed wins
-    // when both are on.
-    {[](Model& m) { return boolean(m.calc().state().format == NumberFormat::Fix); },
-     [](Model& m, std::string_view line) {
-       const auto fix = readBoolean(line, m.locale());
-       if (fix) m.calc().state().format = *fix ? NumberFormat::Fix : NumberFormat::Standard;
-       return fix.has_value();
-     }},
-    {[](Model& m) { return boolean(m.calc().state().format == NumberFormat::Scientific); },
-     [](Model& m, std::string_view line) {
-       const auto sci = readBoolean(line, m.locale());
-       NumberFormat& format = m.calc().state().format;
-       if (sci && *sci && format != NumberFormat::Fix) format = NumberFormat::Scientific;
-       return sci.has_value();
-     }},
-    // 8: decimal places.
-    {[](Model& m) { return NumberToText(m.calc().state().decimalPlaces, kPoint); },
-     [](Model& m, std::string_view line) {
-       const auto x = TextToNumber(line, kPoint);
-       if (x) m.calc().state().decimalPlaces = *x;
-       return x.has_value();
-     }},
-    // 9: radicals in the fraction search.
-    {[](Model& m) { return boolean(m.calc().state().fractionRadicals); },
-     [](Model& m, std::string_view line) {
-       return readBooleanInto(m, line, m.calc().state().fractionRadicals);
-     }},
-    // 10: the fraction accuracy.
-    {[](Model& m) { return NumberToText(m.calc().state().fractionAccuracy, kPoint); },
-     [](Model& m, std::string_view line) {
-       const auto x = TextToNumber(line, kPoint);
-       if (x) m.calc().state().fractionAccuracy = *x;
-       return x.has_value();
-     }},
-    // 11: the angle unit, 1 radians, 2 grads, 3 degrees.
-    {[](Model& m) { return NumberToText(angleUnitNumber(m.calc().state().angleUnit), kPoint); },
-     [](Model& m, std::string_view line) {
-       const auto x = TextToNumber(line, kPoint);
-       const auto f = x ? RoundToInteger(*x) : std::nullopt;
-       if (f) m.calc().state().angleUnit = angleUnitFromNumber(*f);
-       return f.has_value();
-     }},
-    // 12: the number base, 1 to 4.
-    {[](Model& m) { return NumberToText(baseNumber(m.calc().state().base), kPoint); },
-     [](Model& m, std::string_view line) {
-       const auto x = TextToNumber(line, kPoint);
-       const auto n = x ? RoundToInteger(*x) : std::nullopt;
-       const auto b = n ? baseFromNumber(*n) : std::nullopt;
-       if (b) m.calc().state().base = *b;
-       return b.has_value();
-     }},
-    // 13 to 17: the colours, replayed through the colour commands.
-    {[](Model& m) { return colourText(m.shell().screenColour); },
-     [](Model& m, std::string_view line) {
-       return readColour(m, line, &Model::chooseScreenColour);
-     }},
-    {[](Model& m) { return colourText(m.shell().digitsColour); },
-     [](Model& m, std::string_view line) {
-       return readColour(m, line, &Model::chooseDigitsColour);
-     }},
-    {[](Model& m) { return colourText(m.shell().shellColour); },
-     [](Model& m, std::string_view line) {
-       return readColour(m, line, &Model::chooseShellColour);
-     }},
-    {[](Model& m) { return colourText(m.shell().standardColour); },
-     [](Model& m, std::string_view line) {
-       return readColour(m, line, &Model::chooseStandardColour);
-     }},
-    {[](Model& m) { return colourText(m.shell().functionColour); },
-     [](Model& m, std::string_view line) {
-       return readColour(m, line, &Model::chooseFunctionColour);
-     }},
-    // 18: the personal label.
-    {[](Model& m) { return oneLine(m.shell().personalLabel); },
-     [](Model& m, std::string_view line) {
-       m.shell().personalLabel = std::string(line);
-       return true;
-     }},
-}};
 
 // cycleAngleUnit steps the unit on and sets angle and the three indicators. It does
 // nothing outside decimal, and it may convert the display, so it runs here in
@@ -443,25 +187,25 @@ std::string bareName(const FileChoice& c) {
   return c.name.empty() ? std::filesystem::path(c.path).filename().string() : c.name;
 }
 
+// After the lines: the saved angle unit is put back through cycleAngleUnit, and
+// the window shows what was read.
+void finishReading(Model& m) {
+  CalcState& s = m.calc().state();
+  // One step back, so that cycleAngleUnit's step on brings the saved unit back.
+  const AngleUnit saved = s.angleUnit.value_or(AngleUnit::kRadians);
+  s.angleUnit = NextAngleUnit(NextAngleUnit(saved));
+  runCycleAngleUnit(m.calc());
+  s.startedUp = true;
+  showLoaded(m);
+}
+
 }  // namespace
 
 void Model::applyFallback() {
-  CalcState& s = calc_.state();
-  s.kRegister = 0;
-  s.memory = 0;
-  shell_.height = kNormalHeight;
-  shell_.onTop = false;
-  shell_.startupEntry = false;
-  s.format = NumberFormat::Standard;
-  s.decimalPlaces = 2;
-  s.fractionRadicals = false;
-  s.fractionAccuracy = 1e-05;
-  s.startedUp = false;
-  s.angleUnit = AngleUnit::kGrads;
-  s.base = Base::kDecimal;
-  runCycleAngleUnit(calc_);  // degrees
-  s.startedUp = true;
-  showLoaded(*this);
+  for (const SettingsLine& line : settingsLines())
+    if (line.fallback) line.fallback(*this);
+  calc_.state().startedUp = false;
+  finishReading(*this);
 }
 
 void Model::readSettings() {
@@ -471,24 +215,14 @@ void Model::readSettings() {
 }
 
 void Model::readSettingsText(std::string_view text) {
-  CalcState& s = calc_.state();
-  s.startedUp = false;
-  LineReader reader(text);
+  calc_.state().startedUp = false;
+  SettingsLineReader reader(text);
   std::string_view line;
-  for (const LineRow& row : kFixedLines) {
+  // The lines before a missing or bad one stay applied.
+  for (const SettingsLine& row : settingsLines()) {
     if (!reader.next(line) || !row.read(*this, line)) return applyFallback();
   }
-  std::vector<std::string> finance;
-  while (finance.size() < kFinanceLines && reader.next(line)) finance.emplace_back(line);
-  // The lines before a missing or bad one stay applied.
-  if (!fin_.restore(finance) || finance.size() < kFinanceLines) return applyFallback();
-
-  // One step back, so that cycleAngleUnit's step on brings the saved unit back.
-  const AngleUnit saved = s.angleUnit.value_or(AngleUnit::kRadians);
-  s.angleUnit = NextAngleUnit(NextAngleUnit(saved));
-  runCycleAngleUnit(calc_);
-  s.startedUp = true;
-  showLoaded(*this);
+  finishReading(*this);
 
   std::vector<std::string> items;
   while (items.size() < kMaxStatItems && reader.next(line)) items.emplace_back(line);
@@ -502,8 +236,7 @@ std::string Model::settingsText() {
     out += line;
     out += "\r\n";
   };
-  for (const LineRow& row : kFixedLines) put(row.write(*this));
-  for (const std::string& line : fin_.savedLines()) put(oneLine(line));
+  for (const SettingsLine& row : settingsLines()) put(row.write(*this));
   for (const std::string& item : stats_.statlist()) put(oneLine(item));
   return out;
 }
