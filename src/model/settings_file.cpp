@@ -2,28 +2,19 @@
 // start-up (with the line table's fallback values when it cannot be read) and
 // shown on the window, and copied to and from a chosen file by Save and Load
 // Settings. The lines themselves are in settings_lines.cpp.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <array>
-#include <cerrno>
 #include <filesystem>
 #include <vector>
 
 #include "model/model.h"
 #include "model/settings_lines.h"
+#include "model/settings_storage.h"
 #include "model/window_geometry.h"
 
 namespace zova {
 
 namespace {
 
-// The list box of the statistics panel is not meant for more; lines past it are ignored.
-constexpr std::size_t kMaxStatItems = 100000;
-// A real settings file is far smaller; a bigger one is not read at all.
-constexpr off_t kMaxFileBytes = 64 << 20;
+namespace fs = std::filesystem;
 
 constexpr const char* kFilter = "Data Files (*.dat)|*.dat|";
 constexpr const char* kOverwriteText =
@@ -93,98 +84,8 @@ void showLoaded(Model& m) {
   }
 }
 
-enum class ReadEnd { kRead, kNotFound, kFailed };
-struct FileText {
-  ReadEnd end = ReadEnd::kFailed;
-  std::string text;
-};
-
-/// The whole content of a regular file of at most kMaxFileBytes.
-FileText readWhole(const std::string& path) {
-  FileText f;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) f.end = ReadEnd::kNotFound;
-    return f;
-  }
-  struct stat st {};
-  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxFileBytes) {
-    f.text.resize(static_cast<std::size_t>(st.st_size));
-    std::size_t got = 0;
-    bool ok = true;
-    while (ok) {
-      // One byte more than the file had: a file that grew meanwhile is read to its end.
-      if (got == f.text.size()) f.text.resize(got + 4096);
-      const ssize_t n = ::read(fd, f.text.data() + got, f.text.size() - got);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) {
-        ok = n == 0;
-        break;
-      }
-      got += static_cast<std::size_t>(n);
-      if (got > static_cast<std::size_t>(kMaxFileBytes)) ok = false;
-    }
-    f.text.resize(got);
-    if (ok) f.end = ReadEnd::kRead;
-  }
-  ::close(fd);
-  if (f.end != ReadEnd::kRead) f.text.clear();
-  return f;
-}
-
-bool writeAll(int fd, std::string_view content) {
-  while (!content.empty()) {
-    const ssize_t n = ::write(fd, content.data(), content.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    content.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-/// Replaces the file at `path` by `content` in one step: the content goes to a
-/// new file in the same folder, which is then renamed over the old one. On any
-/// failure the old file stays as it was and the new one is removed.
-bool writeWhole(const std::string& path, std::string_view content) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  fs::path target(path);
-  // A link stays a link: the file it points to is replaced.
-  if (fs::is_symlink(target, ec)) {
-    const fs::path real = fs::weakly_canonical(target, ec);
-    if (!ec) target = real;
-  }
-  const fs::path folder = target.parent_path();
-  int fd = -1;
-  std::string temp;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    const std::string name = "." + target.filename().string() + "." + std::to_string(::getpid()) +
-                             "-" + std::to_string(attempt) + ".tmp";
-    temp = (folder / name).string();
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return false;
-  }
-  if (fd < 0) return false;
-  struct stat old {};
-  if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
-  bool ok = writeAll(fd, content) && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  // The rename itself reaches the disk with the folder.
-  const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
-  return true;
-}
-
 std::string bareName(const FileChoice& c) {
-  return c.name.empty() ? std::filesystem::path(c.path).filename().string() : c.name;
+  return c.name.empty() ? fs::path(c.path).filename().string() : c.name;
 }
 
 // After the lines: the saved angle unit is put back through cycleAngleUnit, and
@@ -209,25 +110,47 @@ void Model::applyFallback() {
 }
 
 void Model::readSettings() {
-  const FileText f = settingsFile_.empty() ? FileText{} : readWhole(settingsFile_);
+  keepUnreadFile_ = false;
+  if (settingsFile_.empty()) {
+    readSettingsText({});
+    return;
+  }
+  const FileRead f = readSettingsBytes(settingsFile_);
   // A missing or unreadable file reads as an empty one: the fallback from line 1.
-  readSettingsText(f.text);
+  const bool applied = readSettingsText(f.text);
+  // An empty file holds nothing to keep.
+  keepUnreadFile_ = f.outcome == ReadOutcome::kUnreadable ||
+                    (f.outcome == ReadOutcome::kRead && !applied && !f.text.empty());
 }
 
-void Model::readSettingsText(std::string_view text) {
+bool Model::readSettingsText(std::string_view text) {
   calc_.state().startedUp = false;
-  SettingsLineReader reader(text);
+  // A file with more items than the register takes is not read at all.
+  SettingsLineReader counter(text);
   std::string_view line;
+  std::size_t lines = 0;
+  const std::size_t maxLines = settingsLines().size() + kMaxStatItems;
+  while (lines <= maxLines && counter.next(line)) ++lines;
+  if (lines > maxLines) {
+    applyFallback();
+    return false;
+  }
+
+  SettingsLineReader reader(text);
   // The lines before a missing or bad one stay applied.
   for (const SettingsLine& row : settingsLines()) {
-    if (!reader.next(line) || !row.read(*this, line)) return applyFallback();
+    if (!reader.next(line) || !row.read(*this, line)) {
+      applyFallback();
+      return false;
+    }
   }
   finishReading(*this);
 
   std::vector<std::string> items;
-  while (items.size() < kMaxStatItems && reader.next(line)) items.emplace_back(line);
-  // Items whose sums would overflow are left out.
+  items.reserve(lines - settingsLines().size());
+  while (reader.next(line)) items.emplace_back(line);
   stats_.restore(items);
+  return true;
 }
 
 std::string Model::settingsText() {
@@ -241,14 +164,44 @@ std::string Model::settingsText() {
   return out;
 }
 
+void Model::reportSettings(const std::string& text, bool failed) {
+  if (settingsReport_) return settingsReport_(text);
+  tk_.setTopmost(false);
+  if (failed)
+    tk_.messageBox(text, MsgStyle::Stop, "Error");
+  else
+    tk_.messageBox(text, MsgStyle::Exclamation, "Settings");
+  onTopRestore();
+}
+
+bool Model::replaceSettings(std::string_view content) {
+  if (keepUnreadFile_) {
+    std::error_code ec;
+    if (keepAsBackup(settingsFile_)) {
+      reportSettings("The settings file " + settingsFile_ +
+                         " could not be read. It has been kept as " + settingsFile_ +
+                         ".bak, and the settings are saved anew.",
+                     false);
+    } else if (fs::exists(fs::symlink_status(settingsFile_, ec))) {
+      reportSettings("The settings file " + settingsFile_ +
+                         " could not be read, and it is not a file the settings may replace: it "
+                         "is left as it is, and the settings are not saved.",
+                     true);
+      return false;
+    }
+    keepUnreadFile_ = false;
+  }
+  const WriteOutcome w = replaceSettingsFile(settingsFile_, content);
+  if (!w.written)
+    reportSettings("The settings could not be saved to " + settingsFile_ + ": " + w.reason + ".",
+                   true);
+  return w.written;
+}
+
 bool Model::writeSettings() {
   if (settingsFile_.empty()) return true;
-  if (writeWhole(settingsFile_, settingsText())) return true;
-  tk_.setTopmost(false);
-  tk_.messageBox("The settings could not be saved to " + settingsFile_ + ".", MsgStyle::Stop,
-                 "Error");
-  onTopRestore();
-  return false;
+  settingsSaved_ = replaceSettings(settingsText());
+  return settingsSaved_;
 }
 
 void Model::saveSettingsAs() {
@@ -256,7 +209,7 @@ void Model::saveSettingsAs() {
   const auto chosen = tk_.fileDialog("Save Settings", kFilter, true);
   if (!chosen) return;
   std::error_code ec;
-  const auto length = std::filesystem::file_size(chosen->path, ec);
+  const auto length = fs::file_size(chosen->path, ec);
   if (!ec && length > 0) {
     tk_.setTopmost(false);
     const MsgAnswer answer = tk_.messageBox(kOverwriteText, MsgStyle::Question, "Confirm Save");
@@ -266,16 +219,22 @@ void Model::saveSettingsAs() {
   if (bareName(*chosen) == kSettingsFileName) return;
   // The copy of the file just written; when it could not be written, the
   // settings as they are now.
-  FileText saved;
-  if (written && !settingsFile_.empty()) saved = readWhole(settingsFile_);
-  writeWhole(chosen->path, saved.end == ReadEnd::kRead ? saved.text : settingsText());
+  FileRead saved;
+  if (written && !settingsFile_.empty()) saved = readSettingsBytes(settingsFile_);
+  const WriteOutcome w = replaceSettingsFile(
+      chosen->path, saved.outcome == ReadOutcome::kRead ? saved.text : settingsText());
+  if (w.written) return;
+  tk_.setTopmost(false);
+  tk_.messageBox("The settings could not be saved to " + chosen->path + ": " + w.reason + ".",
+                 MsgStyle::Exclamation, "Save Settings");
+  onTopRestore();
 }
 
 void Model::loadSettingsFrom() {
   const auto chosen = tk_.fileDialog("Load Settings", kFilter, false);
   if (!chosen) return;
-  const FileText f = readWhole(chosen->path);
-  if (f.end == ReadEnd::kNotFound) {
+  const FileRead f = readSettingsBytes(chosen->path);
+  if (f.outcome == ReadOutcome::kMissing) {
     tk_.setTopmost(false);
     tk_.messageBox("The file \"" + chosen->path + "\" could not be found.", MsgStyle::Exclamation,
                    "Load Settings");
@@ -283,8 +242,14 @@ void Model::loadSettingsFrom() {
     return;
   }
   if (bareName(*chosen) == kSettingsFileName) return;
-  // Nothing changes unless the chosen file was read and has replaced the settings file.
-  if (f.end != ReadEnd::kRead) return;
+  if (f.outcome != ReadOutcome::kRead) {
+    tk_.setTopmost(false);
+    tk_.messageBox("The file \"" + chosen->path + "\" could not be read: " + f.reason + ".",
+                   MsgStyle::Exclamation, "Load Settings");
+    onTopRestore();
+    return;
+  }
+  // Nothing changes unless the chosen file has replaced the settings file.
   if (settingsFile_.empty()) {
     // No settings file of its own (the command line without --settings): the
     // start-up reads the chosen file in its place.
@@ -292,9 +257,10 @@ void Model::loadSettingsFrom() {
     settingsFile_ = chosen->path;
     startUp();
     settingsFile_.clear();
+    keepUnreadFile_ = false;
     return;
   }
-  if (!writeWhole(settingsFile_, f.text)) return;
+  if (!replaceSettings(f.text)) return;
   stats_.clearItems();
   startUp();
 }

@@ -1,5 +1,6 @@
-// The settings file's line table. Numbers on lines 8 and 10 to 12 are written
-// with "." whatever the locale; the other numeric lines use the locale's form.
+// The settings file's line table. M and the numbers on lines 8 and 10 to 12
+// are written with "." whatever the locale; the other numeric lines use the
+// locale's form.
 #include "model/settings_lines.h"
 
 #include <algorithm>
@@ -132,18 +133,23 @@ const std::array<SettingsLine, 29> kLines{{
        return true;
      },
      [](Model& m) { m.calc().state().kRegister = 0; }},
-    // 2: M. A line that is a number exactly as the locale writes it is held as
-    // that number, so that M adds up in a decimal-comma locale too.
+    // 2: M, with "." as M+ keeps it. A line that is a number exactly as "." or
+    // the locale writes it (files of earlier versions) is held as that number,
+    // so that M adds up in a decimal-comma locale too.
     {[](Model& m) {
        const Value& mem = m.calc().state().memory;
-       return mem.parse() == 0 ? std::string("0") : oneLine(mem.text(m.locale()));
+       return mem.parse() == 0 ? std::string("0")
+                               : oneLine(withDotDecimal(mem, m.locale()).text(kPoint));
      },
      [](Model& m, std::string_view line) {
-       const auto x = TextToNumber(line, m.locale());
-       if (x && NumberToText(*x, m.locale()) == line)
-         m.calc().state().memory = *x;
-       else
-         m.calc().state().memory = std::string(line);
+       for (const NumberLocale& loc : {kPoint, m.locale()}) {
+         const auto x = TextToNumber(line, loc);
+         if (x && NumberToText(*x, loc) == line) {
+           m.calc().state().memory = *x;
+           return true;
+         }
+       }
+       m.calc().state().memory = std::string(line);
        return true;
      },
      [](Model& m) { m.calc().state().memory = 0; }},
@@ -186,12 +192,11 @@ const std::array<SettingsLine, 29> kLines{{
        return sci.has_value();
      },
      [](Model& m) { m.calc().state().format = NumberFormat::Standard; }},
-    // 8: decimal places.
+    // 8: decimal places; a line that is no number reads as 0.
     {[](Model& m) { return NumberToText(m.calc().state().decimalPlaces, kPoint); },
      [](Model& m, std::string_view line) {
-       const auto x = TextToNumber(line, kPoint);
-       if (x) m.calc().state().decimalPlaces = *x;
-       return x.has_value();
+       m.calc().state().decimalPlaces = ParseNumber(line);
+       return true;
      },
      [](Model& m) { m.calc().state().decimalPlaces = 2; }},
     // 9: radicals in the fraction search.
@@ -200,22 +205,21 @@ const std::array<SettingsLine, 29> kLines{{
        return readBooleanInto(m, line, m.calc().state().fractionRadicals);
      },
      [](Model& m) { m.calc().state().fractionRadicals = false; }},
-    // 10: the fraction accuracy.
+    // 10: the fraction accuracy; a line that is no number reads as 0.
     {[](Model& m) { return NumberToText(m.calc().state().fractionAccuracy, kPoint); },
      [](Model& m, std::string_view line) {
-       const auto x = TextToNumber(line, kPoint);
-       if (x) m.calc().state().fractionAccuracy = *x;
-       return x.has_value();
+       m.calc().state().fractionAccuracy = ParseNumber(line);
+       return true;
      },
      [](Model& m) { m.calc().state().fractionAccuracy = 1e-05; }},
     // 11: the angle unit, 1 radians, 2 grads, 3 degrees; degrees when the file
     // cannot be read.
     {[](Model& m) { return NumberToText(angleUnitNumber(m.calc().state().angleUnit), kPoint); },
      [](Model& m, std::string_view line) {
-       const auto x = TextToNumber(line, kPoint);
-       const auto f = x ? RoundToInteger(*x) : std::nullopt;
-       if (f) m.calc().state().angleUnit = angleUnitFromNumber(*f);
-       return f.has_value();
+       // Any text reads: one that is no unit's number (0 included) gives radians.
+       const auto f = RoundToInteger(ParseNumber(line));
+       m.calc().state().angleUnit = angleUnitFromNumber(f.value_or(1));
+       return true;
      },
      [](Model& m) { m.calc().state().angleUnit = AngleUnit::kDegrees; }},
     // 12: the number base, 1 to 4.
@@ -276,6 +280,11 @@ const std::array<SettingsLine, 29> kLines{{
 
 std::span<const SettingsLine> settingsLines() { return kLines; }
 
+SettingsLineReader::SettingsLineReader(std::string_view text) : rest_(text) {
+  // A byte order mark some editors put at the start is not part of line 1.
+  if (rest_.starts_with("\xEF\xBB\xBF")) rest_.remove_prefix(3);
+}
+
 bool SettingsLineReader::next(std::string_view& line) {
   if (rest_.empty()) return false;
   const std::size_t end = rest_.find_first_of("\r\n");
@@ -286,7 +295,10 @@ bool SettingsLineReader::next(std::string_view& line) {
   }
   line = rest_.substr(0, end);
   std::size_t skip = 1;
-  if (rest_[end] == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n') skip = 2;
+  // CR LF, and LF CR of a damaged file, end one line each.
+  if (end + 1 < rest_.size() && rest_[end + 1] != rest_[end] &&
+      (rest_[end + 1] == '\r' || rest_[end + 1] == '\n'))
+    skip = 2;
   rest_.remove_prefix(end + skip);
   return true;
 }

@@ -25,11 +25,11 @@ struct SettingsLine {
 /// Lines 1 to 29 in file order.
 std::span<const SettingsLine> settingsLines();
 
-/// The lines of a settings file's text, each ended by CR LF, LF or CR; a last
-/// line without an end counts too.
+/// The lines of a settings file's text, each ended by CR LF, LF, CR or LF CR; a
+/// last line without an end counts too. A UTF-8 byte order mark is skipped.
 class SettingsLineReader {
  public:
-  explicit SettingsLineReader(std::string_view text) : rest_(text) {}
+  explicit SettingsLineReader(std::string_view text);
   bool next(std::string_view& line);
 
  private:
