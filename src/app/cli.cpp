@@ -506,13 +506,13 @@ int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::
   HeadlessToolkit tk;
   Model model(tk, o->locale ? localeNamed(*o->locale) : environmentLocale());
   if (o->settings) model.setSettingsFile(*o->settings);
+  model.setSettingsReport([&err](const std::string& text) { err << "zova: " << text << "\n"; });
   model.startUp();
   // The settings file is written once at exit, unless the End key's unload
-  // already wrote it; false when writing failed.
+  // already wrote it; false when writing failed (the model has said why).
   const auto shutDown = [&]() {
-    if (!o->settings || model.ended() || model.writeSettings()) return true;
-    err << "zova: the settings could not be saved to " << *o->settings << "\n";
-    return false;
+    if (!o->settings) return true;
+    return model.ended() ? model.settingsSaved() : model.writeSettings();
   };
 
   if (o->keys) {

@@ -356,72 +356,74 @@ PanelEffect FinanceModel::balanceToPresentValue() {
 }
 
 bool FinanceModel::restore(std::span<const std::string> lines) {
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (!restoreLine(i, lines[i])) return false;
+  return true;
+}
+
+bool FinanceModel::restoreLine(std::size_t index, const std::string& line) {
   // Lines read as text keep their text; the cell shows it in the start-up format.
   const auto text = [this](Value& field, FinCell c, std::string_view pattern,
-                           const std::string& line) {
-    field = line;
-    cell(c) = FormatNumber(line, pattern, loc_);
+                           const std::string& t) {
+    field = t;
+    cell(c) = FormatNumber(t, pattern, loc_);
     return true;
   };
-  const auto money = [this](Currency& field, FinCell c, const std::string& line) {
-    const auto x = TextToNumber(line, loc_);
+  const auto money = [this](Currency& field, FinCell c, const std::string& t) {
+    const auto x = TextToNumber(t, loc_);
     const auto m = x ? ToCurrency(*x) : std::nullopt;
     if (!m) return false;
     field = *m;
     cell(c) = FormatNumber(m->value(), kMoney, loc_);
     return true;
   };
-  const auto perYear = [this](const std::string& line) {
-    const auto x = TextToNumber(line, loc_);
+  const auto perYear = [this](const std::string& t) {
+    const auto x = TextToNumber(t, loc_);
     const auto n = x ? RoundToInteger(*x) : std::nullopt;
     if (!n) return false;
     s_.finPPY = *n;
     cell(FinCell::kPpy) = FormatNumber(static_cast<double>(*n), kCount, loc_);
     return true;
   };
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string& line = lines[i];
-    bool ok = true;
-    switch (i) {
-      case 0:
-        ok = text(s_.finInt, FinCell::kInt, kYearly, line);
-        break;
-      case 1:
-        ok = perYear(line);
-        break;
-      case 2:
-        ok = text(s_.finRate, FinCell::kRate, kPeriodic, line);
-        break;
-      case 3:
-        ok = text(s_.finNPer, FinCell::kN, kMoney, line);
-        break;
-      case 4:
-        ok = text(s_.finPmt, FinCell::kPmt, kMoney, line);
-        break;
-      case 5:
-        ok = text(s_.finPV, FinCell::kPv, kMoney, line);
-        break;
-      case 6:
-        ok = text(s_.finFV, FinCell::kFv, kMoney, line);
-        break;
-      case 7:
-        ok = text(s_.finPayments, FinCell::kPayments, kCount, line);
-        break;
-      case 8:
-        ok = money(s_.finPPmt, FinCell::kPrincipal, line);
-        break;
-      case 9:
-        ok = money(s_.finIpmt, FinCell::kInterest, line);
-        break;
-      case 10:
-        ok = money(s_.finBalance, FinCell::kBalance, line);
-        break;
-      default:
-        break;
-    }
-    if (!ok) return false;
+  bool ok = true;
+  switch (index) {
+    case 0:
+      ok = text(s_.finInt, FinCell::kInt, kYearly, line);
+      break;
+    case 1:
+      ok = perYear(line);
+      break;
+    case 2:
+      ok = text(s_.finRate, FinCell::kRate, kPeriodic, line);
+      break;
+    case 3:
+      ok = text(s_.finNPer, FinCell::kN, kMoney, line);
+      break;
+    case 4:
+      ok = text(s_.finPmt, FinCell::kPmt, kMoney, line);
+      break;
+    case 5:
+      ok = text(s_.finPV, FinCell::kPv, kMoney, line);
+      break;
+    case 6:
+      ok = text(s_.finFV, FinCell::kFv, kMoney, line);
+      break;
+    case 7:
+      ok = text(s_.finPayments, FinCell::kPayments, kCount, line);
+      break;
+    case 8:
+      ok = money(s_.finPPmt, FinCell::kPrincipal, line);
+      break;
+    case 9:
+      ok = money(s_.finIpmt, FinCell::kInterest, line);
+      break;
+    case 10:
+      ok = money(s_.finBalance, FinCell::kBalance, line);
+      break;
+    default:
+      break;
   }
-  return true;
+  return ok;
 }
 
 std::vector<std::string> FinanceModel::savedLines() {

@@ -146,6 +146,8 @@ class FinanceModel {
   /// the first numeric line (P/Yr, the three currency lines) that does not
   /// convert; the lines before it stay applied.
   bool restore(std::span<const std::string> lines);
+  /// One of those lines: index 0 is line 19. False when a numeric line does not convert.
+  bool restoreLine(std::size_t index, const std::string& line);
   /// Settings lines 19 to 29 for writing; finInt keeps its withLocaleDecimal form.
   std::vector<std::string> savedLines();
 

@@ -143,6 +143,11 @@ void Model::apply(const PanelEffect& effect) {
 }
 
 void Model::statPress(StatKey key) {
+  if (key == StatKey::kEnter && stats_.full()) {
+    tk_.beep();
+    tk_.focusEquals();
+    return;
+  }
   if (key == StatKey::kEnter) {
     calc_.restoreDecimalDisplay();
     calc_.displayToDecimal();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -74,6 +75,13 @@ class Model {
   /// The settings file start-up reads and unload writes; "" for none.
   void setSettingsFile(std::string path) { settingsFile_ = std::move(path); }
   const std::string& settingsFile() const { return settingsFile_; }
+  /// Where problems with the settings file are told: a message box unless set
+  /// (the command line prints them on standard error).
+  void setSettingsReport(std::function<void(const std::string&)> report) {
+    settingsReport_ = std::move(report);
+  }
+  /// False when the last write of the settings file failed or was refused.
+  bool settingsSaved() const { return settingsSaved_; }
   /// Clicks an on-screen keypad key; the focus then returns to "=".
   void press(Key key);
   /// A key release seen by the window: Windows key code and shift bits.
@@ -118,14 +126,20 @@ class Model {
   // Settings file.
   /// Reads and applies the settings file, or applies the fallback values from the
   /// first line that fails (a missing file included); ends with startedUp set.
+  /// A file that is there but falls back is kept: see writeSettings.
   void readSettings();
-  /// Applies the settings file's text as start-up does (readSettings after reading the file).
-  void readSettingsText(std::string_view text);
+  /// Applies the settings file's text as start-up does (readSettings after reading
+  /// the file); false when it fell back or holds more statistics items than the
+  /// register takes (then nothing of it is applied).
+  bool readSettingsText(std::string_view text);
   /// Applies the fallback values of a missing or unreadable settings file.
   void applyFallback();
   /// The settings file's text, CR LF line ends.
   std::string settingsText();
-  /// Writes the settings file (safely: a temporary file renamed over it).
+  /// Writes the settings file (safely: a temporary file renamed over it). A file
+  /// start-up could not read is first renamed to its name plus ".bak" and the
+  /// user told so; one that cannot be renamed (not a regular file, not readable
+  /// or not writable) is left, reported and not written. Failures are reported.
   bool writeSettings();
   void saveSettingsAs();
   void loadSettingsFrom();
@@ -209,7 +223,15 @@ class Model {
   TapeModel tape_;
   OptionsDialog options_;
   ShellState shell_;
+  /// Replaces the settings file by content as writeSettings describes.
+  bool replaceSettings(std::string_view content);
+  void reportSettings(const std::string& text, bool failed);
+
   std::string settingsFile_;
+  /// Start-up found a file at settingsFile_ that it could not read or apply.
+  bool keepUnreadFile_ = false;
+  bool settingsSaved_ = true;
+  std::function<void(const std::string&)> settingsReport_;
   bool ended_ = false;
 };
 

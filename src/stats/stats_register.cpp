@@ -26,6 +26,7 @@ PanelEffect focusOnly() { return PanelEffect{std::nullopt, EntryReset::kNone, tr
 // (Σx² − (Σx)²/n) / divisor under the root; a negative radicand from rounding,
 // a zero divisor or an overflow give no value.
 std::optional<double> deviation(double sum, double square, double n, double divisor) {
+  if (!std::isfinite(square)) return std::nullopt;
   const auto mean2 = Divide(sum * sum, n);
   if (!mean2) return std::nullopt;
   const auto radicand = Divide(square - *mean2, divisor);
@@ -49,15 +50,29 @@ const StatKeyRow* findStatKey(std::string_view name) {
 }
 
 std::optional<StatsRegister::Sums> StatsRegister::added(double x) const {
-  const Sums s{x + read(statsums_), x * x + read(statsquare_)};
-  if (!std::isfinite(x * x) || !std::isfinite(s.sum) || !std::isfinite(s.square))
+  const double square = read(statsquare_);
+  const Sums s{x + read(statsums_), x * x + square};
+  // A sum of squares already out of range (from a restored item) stays so.
+  if (!std::isfinite(x * x) || !std::isfinite(s.sum) ||
+      (std::isfinite(square) && !std::isfinite(s.square)))
     return std::nullopt;
   return s;
 }
 
+void StatsRegister::recomputeSums() {
+  double sum = 0, square = 0;
+  for (const std::string& item : statlist_) {
+    const double x = ParseNumber(withDotDecimal(item));
+    sum += x;
+    square += x * x;
+  }
+  statsums_ = sum;
+  statsquare_ = square;
+}
+
 PanelEffect StatsRegister::enterItem(std::string_view display) {
   const std::string text = withDotDecimal(std::string(display));
-  if (text == "ERROR") return focusOnly();
+  if (text == "ERROR" || full()) return focusOnly();
   const auto x = ParseNumberInRange(text);
   const auto sums = x ? added(*x) : std::nullopt;
   if (!sums) return PanelEffect{"ERROR", EntryReset::kSwitch, true};
@@ -72,10 +87,13 @@ PanelEffect StatsRegister::deleteSelected() {
   if (!selected_ || *selected_ >= statlist_.size()) return focusOnly();
   const auto item = statlist_.begin() + static_cast<std::ptrdiff_t>(*selected_);
   const double x = ParseNumber(withDotDecimal(*item));
+  const bool inRange = std::isfinite(read(statsums_)) && std::isfinite(read(statsquare_));
   statsums_ = read(statsums_) - x;
   statsquare_ = read(statsquare_) - x * x;
   statlist_.erase(item);
   selected_.reset();
+  // Out of range, the sums cannot give the item back: they are added up anew.
+  if (!inRange) recomputeSums();
   return focusOnly();
 }
 
@@ -94,7 +112,7 @@ PanelEffect StatsRegister::selectItem(std::size_t index) {
 }
 
 PanelEffect StatsRegister::result(std::optional<double> value) const {
-  if (!value) return focusOnly();
+  if (!value || !std::isfinite(*value)) return focusOnly();
   return PanelEffect{NumberToText(*value, loc_), EntryReset::kEndEntry, true};
 }
 
@@ -138,22 +156,21 @@ PanelEffect StatsRegister::press(StatKey key, std::string_view display) {
   return {};
 }
 
-bool StatsRegister::restore(std::span<const std::string> lines) {
-  bool all = true;
+void StatsRegister::restore(std::span<const std::string> lines) {
+  if (lines.empty()) return;  // the sums stay empty until the first item
+  statlist_.reserve(statlist_.size() + lines.size());
+  double sum = read(statsums_), square = read(statsquare_);
   std::size_t position = 0;
   for (const std::string& line : lines) {
-    const auto sums = added(ParseNumber(withDotDecimal(line)));
-    if (!sums) {
-      all = false;
-      continue;
-    }
+    const double x = ParseNumber(withDotDecimal(line));
     const std::size_t at = std::min(position++, statlist_.size());
     statlist_.insert(statlist_.begin() + static_cast<std::ptrdiff_t>(at), line);
     if (selected_ && *selected_ >= at) ++*selected_;
-    statsums_ = sums->sum;
-    statsquare_ = sums->square;
+    sum += x;
+    square += x * x;
   }
-  return all;
+  statsums_ = sum;
+  statsquare_ = square;
 }
 
 }  // namespace zova

@@ -17,6 +17,10 @@
 
 namespace zova {
 
+/// The most data values the register holds: the settings file keeps them all,
+/// and start-up reads a file with more as unreadable.
+inline constexpr std::size_t kMaxStatItems = 1000000;
+
 enum class StatKey { kEnter, kDelete, kClearAll, kCount, kSum, kMean, kSampleSd, kPopulationSd };
 
 struct StatKeyRow {
@@ -47,12 +51,14 @@ class StatsRegister {
   /// The selected list item, if any.
   std::optional<std::size_t> selected() const { return selected_; }
   std::size_t n() const { return statlist_.size(); }
+  /// No room for another value: Enter Data refuses it.
+  bool full() const { return statlist_.size() >= kMaxStatItems; }
 
   /// Enter Data. `display` is the display already put back into decimal (restoreDecimalDisplay,
   /// displayToDecimal). "ERROR" is not entered; a value whose square or sums leave the
   /// double range shows "ERROR" and leaves the register as it was. Otherwise the
   /// value goes to the top of the list and the display keeps its decimal text
-  /// (commas turned into points); the entry ends.
+  /// (commas turned into points); the entry ends. A full register changes nothing.
   PanelEffect enterItem(std::string_view display);
   /// Removes the selected item and takes it out of the sums; with nothing
   /// selected nothing changes.
@@ -73,9 +79,10 @@ class StatsRegister {
   PanelEffect press(StatKey key, std::string_view display);
 
   /// Start-up: saved line k (0 for the first) goes in at position k, and both
-  /// sums grow by the item. An item whose square or sums would leave the double
-  /// range is skipped; false when any was.
-  bool restore(std::span<const std::string> lines);
+  /// sums grow by the item. Every item is kept: one whose square leaves the
+  /// double range leaves the sum of squares out of range, and the deviations
+  /// then give no value while n, sum and mean still do.
+  void restore(std::span<const std::string> lines);
 
  private:
   /// A stored value read for arithmetic: commas to points, then ParseNumber.
@@ -86,6 +93,8 @@ class StatsRegister {
     double square;
   };
   std::optional<Sums> added(double x) const;
+  /// Both sums over the whole list again.
+  void recomputeSums();
   PanelEffect result(std::optional<double> value) const;
 
   NumberLocale loc_;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 #include <sstream>
 #include <string>
@@ -121,12 +122,39 @@ TEST(StatsRegisterTest, SelectDeleteAndClearAll) {
   EXPECT_EQ(r.showMean().display, std::nullopt);
 }
 
-TEST(StatsRegisterTest, RestoreSkipsItemsBeyondTheDoubleRange) {
+// Every restored item is kept. One whose square is beyond the double range
+// leaves n, sum and mean working while the deviations fail; new items still
+// enter, and deleting the big one brings the deviations back.
+TEST(StatsRegisterTest, RestoreKeepsItemsBeyondTheDoubleRange) {
   StatsRegister dot(kDot), comma(kComma);
-  EXPECT_FALSE(dot.restore(std::vector<std::string>{"1E200", "3", "-2"}));
-  EXPECT_EQ(contents(dot), "3 -2 |1|13");
-  EXPECT_TRUE(comma.restore(std::vector<std::string>{"1,5", "2"}));  // commas read as points
+  dot.restore(std::vector<std::string>{"1E200", "3", "-2"});
+  EXPECT_EQ(dot.statlist(), (std::vector<std::string>{"1E200", "3", "-2"}));
+  const auto shown = [&dot](StatKey key) { return dot.press(key, "").display.value_or("-"); };
+  EXPECT_EQ(shown(StatKey::kCount), "3");
+  EXPECT_EQ(shown(StatKey::kSum), "1E+200");
+  EXPECT_EQ(shown(StatKey::kMean), "3.33333333333333E+199");
+  EXPECT_EQ(shown(StatKey::kSampleSd), "-");
+  EXPECT_EQ(shown(StatKey::kPopulationSd), "-");
+  EXPECT_EQ(dot.enterItem("5").display, "5");
+  dot.selectItem(1);
+  dot.deleteSelected();
+  EXPECT_EQ(contents(dot), "5 3 -2 |6|38");
+  EXPECT_EQ(shown(StatKey::kPopulationSd), NumberToText(std::sqrt(38.0 / 3 - 4), kDot));
+  comma.restore(std::vector<std::string>{"1,5", "2"});  // commas read as points
   EXPECT_EQ(contents(comma), "1,5 2 |3.5|6.25");
+}
+
+// The register takes as many values as start-up reads back, and no more.
+TEST(StatsRegisterTest, AFullRegisterRefusesMore) {
+  StatsRegister r(kDot);
+  r.restore(std::vector<std::string>(kMaxStatItems - 1, "1"));
+  EXPECT_FALSE(r.full());
+  EXPECT_EQ(r.enterItem("2").display, "2");
+  EXPECT_TRUE(r.full());
+  EXPECT_EQ(r.enterItem("3"), (PanelEffect{std::nullopt, EntryReset::kNone, true}));
+  EXPECT_EQ(r.n(), kMaxStatItems);
+  EXPECT_EQ(r.statlist().front(), "2");
+  EXPECT_EQ(r.statsums().parse(), static_cast<double>(kMaxStatItems + 1));
 }
 
 TEST(StatsRegisterTest, KeyTableWalk) {
