@@ -481,7 +481,9 @@ TEST(SettingsDialogs, SaveAndLoadOutcomes) {
     TempDir home, other;
     const std::string path = home.file("dadidedo.dat"), target = other.file(c.chosen);
     if (c.make == Make::kFolder) fs::create_directory(target);
-    if (c.make == Make::kFifo) ASSERT_EQ(::mkfifo(target.c_str(), 0600), 0);
+    if (c.make == Make::kFifo) {
+      ASSERT_EQ(::mkfifo(target.c_str(), 0600), 0);
+    }
     if (c.make == Make::kOld || c.make == Make::kEmpty)
       spit(target, c.make == Make::kOld ? "old\r\n" : "");
     Started r(path);

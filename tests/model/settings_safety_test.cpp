@@ -84,7 +84,7 @@ TEST(SettingsKeep, AFileThatFellBackIsKeptAsBackup) {
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"dadidedo.dat", "dadidedo.dat.bak"}));
   }
   // A good file, a missing one and an empty one leave no backup.
-  for (const std::string text : {goodFile(), std::string()}) {
+  for (const std::string& text : {goodFile(), std::string()}) {
     TempDir dir;
     spit(dir.file("a.dat"), text);
     Started good(dir.file("a.dat")), missing(dir.file("b.dat"));
@@ -109,7 +109,9 @@ TEST(SettingsKeep, SpecialAndReadOnlyFilesAreLeftAlone) {
     SCOPED_TRACE(static_cast<int>(kind));
     TempDir dir;
     const std::string path = dir.file("dadidedo.dat");
-    if (kind == Kind::kFifo) ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    if (kind == Kind::kFifo) {
+      ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    }
     if (kind == Kind::kDevice && ::mknod(path.c_str(), S_IFCHR | 0600, ::makedev(1, 3)) != 0) {
       continue;  // making device nodes is not permitted here
     }
@@ -124,7 +126,9 @@ TEST(SettingsKeep, SpecialAndReadOnlyFilesAreLeftAlone) {
     r.model.calc().state().kRegister = "5";
     EXPECT_FALSE(r.model.writeSettings());
     EXPECT_EQ(fs::symlink_status(path).type(), type);
-    if (fs::is_regular_file(path)) EXPECT_EQ(slurp(path), before);
+    if (fs::is_regular_file(path)) {
+      EXPECT_EQ(slurp(path), before);
+    }
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"dadidedo.dat"});
     ASSERT_EQ(r.tk.messages.size(), 1u);
     std::string expected = message;
@@ -213,7 +217,7 @@ TEST(SettingsLines, MemoryAndLineEndsInEveryForm) {
   }
   const std::string written = slurp(path);
   EXPECT_EQ(written.substr(0, 8), "0\r\n2.5\r\n");
-  for (const std::string& m : {"2.5", "2,5"}) {
+  for (const char* m : {"2.5", "2,5"}) {
     SCOPED_TRACE(m);
     spit(path, withLine(2, m));
     Started de(path, kGerman);
