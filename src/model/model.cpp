@@ -87,13 +87,14 @@ void Model::unload() {
   tk_.quit();
 }
 
-void Model::keyUp(int code, int shift) {
+void Model::keyUp(int code, int shift, std::string_view typed) {
   CalcState& s = calc_.state();
-  if (shift & (kCtrlBit | kAltBit)) code = 0;
-  // The release of a menu's access letter does not reach the keypad.
-  if (s.ignoreNextLetter) {
-    if (code >= 'A' && code <= 'Z') code = 0;
-    s.ignoreNextLetter = false;
+  // A shortcut with Ctrl or Alt belongs to the menus, never to the keypad.
+  if (shift & (kCtrlBit | kAltBit)) {
+    code = 0;
+  } else if (const KeyRow* row = findTypedKey(typed, locale().decimal)) {
+    // The operator characters act by what the key typed in the user's layout.
+    return press(row->key);
   }
   tk_.focusEquals();
 
@@ -230,21 +231,12 @@ void Model::molarResultClick() {
   }
 }
 
-void Model::menuCopy() {
-  calc_.state().ignoreNextLetter = true;
-  tk_.setClipboard(calc_.display());
-}
+void Model::menuCopy() { tk_.setClipboard(calc_.display()); }
 
 // The clipboard's text goes to the display unchecked, as the user pasted it.
-void Model::menuPaste() {
-  calc_.state().ignoreNextLetter = true;
-  calc_.setDisplay(tk_.clipboard());
-}
+void Model::menuPaste() { calc_.setDisplay(tk_.clipboard()); }
 
-void Model::openOptions() {
-  calc_.state().ignoreNextLetter = true;
-  options_.load(calc_.state());
-}
+void Model::openOptions() { options_.load(calc_.state()); }
 
 void Model::closeOptions() { options_.unload(calc_.state()); }
 
