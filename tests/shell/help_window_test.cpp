@@ -16,6 +16,8 @@ class HelpWindowTest : public QObject {
   Q_OBJECT
  private slots:
   void keyboardPageAndLinks();
+  void escapeAndTheCloseButtonClose_data();
+  void escapeAndTheCloseButtonClose();
 };
 
 // Each key's row holds its caption, its function as screen readers name it (and with inv), and its
@@ -38,8 +40,7 @@ void HelpWindowTest::keyboardPageAndLinks() {
   QCOMPARE(rows.size(), std::size_t{14});  // Enter Data, n, Sum, Mean, both deviations, F5 to F8
   for (const KeyRow& row : keyTable())
     rows.push_back({q(row.caption), q(row.accessible),
-                    row.second.empty() ? "" : "with inv: " + q(row.second),
-                    q(keyboardName(row.bindings[0]))});
+                    row.second.empty() ? "" : "with inv: " + q(row.second), q(keyboardName(row))});
   for (auto [first, function, second, last] : rows) {
     first.remove('&');
     int at = 0;
@@ -57,6 +58,30 @@ void HelpWindowTest::keyboardPageAndLinks() {
     emit help->browser()->anchorClicked(QUrl(QString::fromLatin1(link)));
     QCOMPARE(help->topic(), topic);
   }
+}
+
+void HelpWindowTest::escapeAndTheCloseButtonClose_data() {
+  QTest::addColumn<bool>("escape");
+  QTest::newRow("Esc") << true;
+  QTest::newRow("Close button") << false;
+}
+
+// The window can be closed from the keyboard and without a title bar.
+void HelpWindowTest::escapeAndTheCloseButtonClose() {
+  QFETCH(bool, escape);
+  QWidget owner;
+  HelpWindow* help = HelpWindow::open(&owner, kOverviewHelpTopic);
+  QVERIFY(QTest::qWaitForWindowActive(help));
+  QVERIFY(help->closeButton()->isVisible());
+  QCOMPARE(help->closeButton()->text(), QStringLiteral("Close"));
+  if (escape)
+    QTest::keyClick(help->browser(), Qt::Key_Escape);
+  else
+    QTest::mouseClick(help->closeButton(), Qt::LeftButton);
+  QVERIFY(!help->isVisible());
+  // It opens again where it was.
+  QCOMPARE(HelpWindow::open(&owner, kKeyboardHelpTopic), help);
+  QVERIFY(help->isVisible());
 }
 
 QTEST_MAIN(HelpWindowTest)
