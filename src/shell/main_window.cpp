@@ -225,7 +225,11 @@ MainWindow::MainWindow(Model& model, QtToolkit& toolkit) : model_(model), tk_(to
   tk_.focusEquals();
 }
 
-MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+// Before the widgets go: closing them moves the focus, which this window watches.
+MainWindow::~MainWindow() {
+  qApp->removeEventFilter(this);
+  disconnect(qApp, nullptr, this, nullptr);
+}
 
 QWidget* MainWindow::buildBody(QWidget* parent) {
   auto* body = new QWidget(parent);
@@ -638,15 +642,13 @@ void MainWindow::watchField(QWidget* field) {
   if (!field || field->window() != this || !takesTypedText(field)) return;
   QObject* editor = field;
   if (auto* box = qobject_cast<QComboBox*>(field)) editor = box->lineEdit();
-  if (auto* edit = qobject_cast<QLineEdit*>(editor))
-    connect(
-        edit, &QLineEdit::editingFinished, this, [this, field] { fieldEditingFinished(field); },
-        Qt::UniqueConnection);
+  auto* edit = qobject_cast<QLineEdit*>(editor);
+  const char* const kWatched = "zovaEditingWatched";
+  if (!edit || edit->property(kWatched).toBool()) return;
+  edit->setProperty(kWatched, true);
+  connect(edit, &QLineEdit::editingFinished, this, [this, field] { fieldEditingFinished(field); });
 }
 
-// The focus goes back once the field's own handling of Enter or of the focus
-// change is over; leaving for another field or another window keeps the focus
-// where it went.
 void MainWindow::fieldEditingFinished(QObject* field) {
   QTimer::singleShot(0, this, [this, field = QPointer<QObject>(field)] {
     const QWidget* focus = QApplication::focusWidget();

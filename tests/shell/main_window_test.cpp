@@ -72,7 +72,7 @@ QKeyCombination qtKey(QString name) {
                                         Qt::Key_AsciiCircum, Qt::Key_Ampersand, Qt::Key_Asterisk,
                                         Qt::Key_ParenLeft};
   if ((k.keyboardModifiers() & Qt::ShiftModifier) && k.key() >= Qt::Key_0 && k.key() <= Qt::Key_9)
-    return {k.keyboardModifiers(), kShiftedDigits[k.key() - Qt::Key_0]};
+    return QKeyCombination(k.keyboardModifiers(), kShiftedDigits[k.key() - Qt::Key_0]);
   return k;
 }
 
@@ -454,6 +454,7 @@ void pressOnWhatOpens(Harness& h, Qt::Key key, const std::function<void()>& open
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, [&] {
     QWidget* w = QApplication::activeModalWidget();
+    if (!w) w = QApplication::activePopupWidget();
     if (!w)
       for (QWidget* top : QApplication::topLevelWidgets())
         if (!before.contains(top) && top->isVisible()) w = top;
@@ -495,10 +496,15 @@ void MainWindowTest::releaseWithoutItsPressIsNoKey() {
       h.item(qPrintable(opened))->trigger();
     }
   });
+  if (key == Qt::Key_Escape) QTRY_VERIFY(!QApplication::activePopupWidget());
+  if (QWidget* menu = QApplication::activePopupWidget()) menu->close();  // C chose nothing
+  QTRY_VERIFY(!QApplication::activeModalWidget());
   const QStringList f = facts(h);
   for (const char* fact : {"hidden=0", "away=0", "display=5"})
     QVERIFY2(f.contains(QLatin1String(fact)), qPrintable(fact + (" in " + f.join(' '))));
   // A press and release on the calculator itself still acts.
+  QApplication::setActiveWindow(h.window.get());
+  QTest::qWait(20);
   QTest::keyClick(h.window.get(), Qt::Key_Escape);
   QVERIFY(h.model.shell().hidden);
 }
