@@ -88,10 +88,9 @@ struct CalcState {
   std::optional<AngleUnit> angleUnit;
   double radiansPerUnit = kPi / 180;  ///< what one unit of the angle unit is in radians
   NumberFormat format = NumberFormat::Standard;
-  double decimalPlaces = 2;       ///< for the fixed and scientific formats
-  bool resultsToStats = false;    ///< the Stack toggle: "=" enters its result as data
-  bool ignoreNextLetter = false;  ///< a menu's access letter: its key release is no keypad key
-  bool startedUp = false;         ///< start-up has finished reading the settings
+  double decimalPlaces = 2;     ///< for the fixed and scientific formats
+  bool resultsToStats = false;  ///< the Stack toggle: "=" enters its result as data
+  bool startedUp = false;       ///< start-up has finished reading the settings
 
   // Registers.
   Value memory;                                           ///< M

@@ -15,61 +15,61 @@ bool second(const Calculator& c) { return c.state().inv; }
 // clang-format off
 using G = ColourGroup;
 const std::array kKeys = {
-  KeyRow{Key::D7, "digit7Key", "7", "", {{{'7'}, {vk::kNumpad0 + 7}}}, G::kStandard, "seven", "7", [](Calculator& c) { c.digit(7); }},
-  KeyRow{Key::D8, "digit8Key", "8", "", {{{'8'}, {vk::kNumpad0 + 8}}}, G::kStandard, "eight", "8", [](Calculator& c) { c.digit(8); }},
-  KeyRow{Key::D9, "digit9Key", "9", "", {{{'9'}, {vk::kNumpad0 + 9}}}, G::kStandard, "nine", "9", [](Calculator& c) { c.digit(9); }},
-  KeyRow{Key::D4, "digit4Key", "4", "", {{{'4'}, {vk::kNumpad0 + 4}}}, G::kStandard, "four", "4", [](Calculator& c) { c.digit(4); }},
-  KeyRow{Key::D5, "digit5Key", "5", "", {{{'5'}, {vk::kNumpad0 + 5}}}, G::kStandard, "five", "5", [](Calculator& c) { c.digit(5); }},
-  KeyRow{Key::D6, "digit6Key", "6", "", {{{'6'}, {vk::kNumpad0 + 6}}}, G::kStandard, "six", "6", [](Calculator& c) { c.digit(6); }},
-  KeyRow{Key::D1, "digit1Key", "1", "", {{{'1'}, {vk::kNumpad0 + 1}}}, G::kStandard, "one", "1", [](Calculator& c) { c.digit(1); }},
-  KeyRow{Key::D2, "digit2Key", "2", "", {{{'2'}, {vk::kNumpad0 + 2}}}, G::kStandard, "two", "2", [](Calculator& c) { c.digit(2); }},
-  KeyRow{Key::D3, "digit3Key", "3", "", {{{'3'}, {vk::kNumpad0 + 3}}}, G::kStandard, "three", "3", [](Calculator& c) { c.digit(3); }},
-  KeyRow{Key::D0, "digit0Key", "0", "", {{{'0'}, {vk::kNumpad0 + 0}}}, G::kStandard, "zero", "0", [](Calculator& c) { c.zero(); }},
-  KeyRow{Key::Point, "pointKey", ".", "", {{{vk::kDecimal}}}, G::kStandard, "decimal point", ".", [](Calculator& c) { c.point(); }},
-  KeyRow{Key::Exp, "exponentKey", "EXP", "C", {{{'E'}}}, G::kFunction, "exponent", "EXP", [](Calculator& c) { c.exp(); }},
-  KeyRow{Key::Sign, "signKey", "\u00b1", "", {{{'R'}}}, G::kStandard, "change sign", "+/- \u00b1", [](Calculator& c) { c.changeSign(); }},
-  KeyRow{Key::Back, "Back", "<", "", {{{vk::kBack}}}, G::kFunction, "backspace", "Back <", [](Calculator& c) { c.back(); }},
-  KeyRow{Key::Clear, "clearKey", "C", "", {{{vk::kDelete}}}, G::kOwn, "clear entry", "C", [](Calculator& c) { c.deleteEntry(); }},
-  KeyRow{Key::AllClear, "allClearKey", "AC", "", {{{vk::kHome}}}, G::kOwn, "clear all", "AC", [](Calculator& c) { c.clearAll(); }},
-  KeyRow{Key::Add, "addKey", "+", "Pol", {{{vk::kAdd}}}, G::kStandard, "add", "+", [](Calculator& c) { c.add(); }},
-  KeyRow{Key::Subtract, "subtractKey", "-", "Rec", {{{vk::kSubtract}}}, G::kStandard, "subtract", "- \u2212", [](Calculator& c) { c.subtract(); }},
-  KeyRow{Key::Multiply, "multiplyKey", "X", "", {{{vk::kMultiply}}}, G::kStandard, "multiply", "X \u00d7 *", [](Calculator& c) { c.multiply(); }},
-  KeyRow{Key::Divide, "divideKey", "\u00f7", "mod", {{{vk::kDivide}}}, G::kStandard, "divide", "/ \u00f7", [](Calculator& c) { c.divide(); }},
-  KeyRow{Key::Power, "powerKey", "x^y", "x^1/y", {{{'6', kShiftBit}}}, G::kFunction, "power", "x^y ^", [](Calculator& c) { c.raise(); }},
-  KeyRow{Key::Percent, "percentKey", "%", "", {{{'5', kShiftBit}}}, G::kStandard, "percent", "%", [](Calculator& c) { c.percentage(); }},
-  KeyRow{Key::Equals, "equalsKey", "=", "", {{{vk::kEnter}}}, G::kOwn, "equals", "=", [](Calculator& c) { c.evaluateAll(); }},
-  KeyRow{Key::Open, "OpenBrack", "[( --", "", {{{'9', kShiftBit}}}, G::kFunction, "open bracket", "(", [](Calculator& c) { c.openBracket(); }},
-  KeyRow{Key::Close, "CloseBrack", "-- )]", "", {{{'0', kShiftBit}}}, G::kFunction, "close bracket", ")", [](Calculator& c) { c.closeBracket(); }},
-  KeyRow{Key::Stack, "ToggleStack", "Stack", "", {{{'W'}}}, G::kStandard, "stack results into statistics", "Stack", [](Calculator& c) { c.toggleStack(); }},
-  KeyRow{Key::Inv, "arc", "inv", "", {{{'I'}}}, G::kOwn, "inverse, second functions", "inv", [](Calculator& c) { c.toggleInv(); }},
-  KeyRow{Key::Hyp, "hyp", "hyp", "", {{{'H'}}}, G::kFunction, "hyperbolic", "hyp", [](Calculator& c) { c.toggleHyp(); }},
-  KeyRow{Key::Base, "cmdBase", "Base", "not", {{{'3', kShiftBit}}}, G::kFunction, "number base", "Base", [](Calculator& c) { c.cycleBase(); }},
-  KeyRow{Key::Mode, "mode", "Mode", "", {{{'D'}}}, G::kFunction, "angle mode", "Mode", [](Calculator& c) { c.cycleAngleUnit(); }},
-  KeyRow{Key::Sin, "sineKey", "sin", "sin-'", {{{'S'}}}, G::kFunction, "sine", "sin", [](Calculator& c) { c.sine(); }},
-  KeyRow{Key::Cos, "cosineKey", "cos", "cos-'", {{{'C'}}}, G::kFunction, "cosine", "cos", [](Calculator& c) { c.cosine(); }},
-  KeyRow{Key::Tan, "tangentKey", "tan", "tan-'", {{{'T'}}}, G::kFunction, "tangent", "tan", [](Calculator& c) { c.tangent(); }},
-  KeyRow{Key::Log, "logKey", "log", "10", {{{'L'}}}, G::kFunction, "common logarithm", "log", [](Calculator& c) { c.logarithm(); }},
-  KeyRow{Key::Ln, "lnKey", "ln", "e", {{{'N'}}}, G::kFunction, "natural logarithm", "ln", [](Calculator& c) { c.naturalLog(); }},
-  KeyRow{Key::Sqrt, "sqrtKey", "\u221a", "A", {{{'V'}}}, G::kFunction, "square root", "sqrt \u221a",
+  KeyRow{Key::D7, "digit7Key", "7", "", {{{'7'}, {vk::kNumpad0 + 7}}}, "", G::kStandard, "seven", "7", [](Calculator& c) { c.digit(7); }},
+  KeyRow{Key::D8, "digit8Key", "8", "", {{{'8'}, {vk::kNumpad0 + 8}}}, "", G::kStandard, "eight", "8", [](Calculator& c) { c.digit(8); }},
+  KeyRow{Key::D9, "digit9Key", "9", "", {{{'9'}, {vk::kNumpad0 + 9}}}, "", G::kStandard, "nine", "9", [](Calculator& c) { c.digit(9); }},
+  KeyRow{Key::D4, "digit4Key", "4", "", {{{'4'}, {vk::kNumpad0 + 4}}}, "", G::kStandard, "four", "4", [](Calculator& c) { c.digit(4); }},
+  KeyRow{Key::D5, "digit5Key", "5", "", {{{'5'}, {vk::kNumpad0 + 5}}}, "", G::kStandard, "five", "5", [](Calculator& c) { c.digit(5); }},
+  KeyRow{Key::D6, "digit6Key", "6", "", {{{'6'}, {vk::kNumpad0 + 6}}}, "", G::kStandard, "six", "6", [](Calculator& c) { c.digit(6); }},
+  KeyRow{Key::D1, "digit1Key", "1", "", {{{'1'}, {vk::kNumpad0 + 1}}}, "", G::kStandard, "one", "1", [](Calculator& c) { c.digit(1); }},
+  KeyRow{Key::D2, "digit2Key", "2", "", {{{'2'}, {vk::kNumpad0 + 2}}}, "", G::kStandard, "two", "2", [](Calculator& c) { c.digit(2); }},
+  KeyRow{Key::D3, "digit3Key", "3", "", {{{'3'}, {vk::kNumpad0 + 3}}}, "", G::kStandard, "three", "3", [](Calculator& c) { c.digit(3); }},
+  KeyRow{Key::D0, "digit0Key", "0", "", {{{'0'}, {vk::kNumpad0 + 0}}}, "", G::kStandard, "zero", "0", [](Calculator& c) { c.zero(); }},
+  KeyRow{Key::Point, "pointKey", ".", "", {{{vk::kDecimal}}}, ".", G::kStandard, "decimal point", ".", [](Calculator& c) { c.point(); }},
+  KeyRow{Key::Exp, "exponentKey", "EXP", "C", {{{'E'}}}, "", G::kFunction, "exponent", "EXP", [](Calculator& c) { c.exp(); }},
+  KeyRow{Key::Sign, "signKey", "\u00b1", "", {{{'R'}}}, "", G::kStandard, "change sign", "+/- \u00b1", [](Calculator& c) { c.changeSign(); }},
+  KeyRow{Key::Back, "Back", "<", "", {{{vk::kBack}}}, "", G::kFunction, "backspace", "Back <", [](Calculator& c) { c.back(); }},
+  KeyRow{Key::Clear, "clearKey", "C", "", {{{vk::kDelete}}}, "", G::kOwn, "clear entry", "C", [](Calculator& c) { c.deleteEntry(); }},
+  KeyRow{Key::AllClear, "allClearKey", "AC", "", {{{vk::kHome}}}, "", G::kOwn, "clear all", "AC", [](Calculator& c) { c.clearAll(); }},
+  KeyRow{Key::Add, "addKey", "+", "Pol", {{{vk::kAdd}}}, "+", G::kStandard, "add", "+", [](Calculator& c) { c.add(); }},
+  KeyRow{Key::Subtract, "subtractKey", "-", "Rec", {{{vk::kSubtract}}}, "-", G::kStandard, "subtract", "- \u2212", [](Calculator& c) { c.subtract(); }},
+  KeyRow{Key::Multiply, "multiplyKey", "X", "", {{{vk::kMultiply}}}, "*", G::kStandard, "multiply", "X \u00d7 *", [](Calculator& c) { c.multiply(); }},
+  KeyRow{Key::Divide, "divideKey", "\u00f7", "mod", {{{vk::kDivide}}}, "/", G::kStandard, "divide", "/ \u00f7", [](Calculator& c) { c.divide(); }},
+  KeyRow{Key::Power, "powerKey", "x^y", "x^1/y", {{{'6', kShiftBit}}}, "", G::kFunction, "power", "x^y ^", [](Calculator& c) { c.raise(); }},
+  KeyRow{Key::Percent, "percentKey", "%", "", {{{'5', kShiftBit}}}, "", G::kStandard, "percent", "%", [](Calculator& c) { c.percentage(); }},
+  KeyRow{Key::Equals, "equalsKey", "=", "", {{{vk::kEnter}}}, "=", G::kOwn, "equals", "=", [](Calculator& c) { c.evaluateAll(); }},
+  KeyRow{Key::Open, "OpenBrack", "[( --", "", {{{'9', kShiftBit}}}, "", G::kFunction, "open bracket", "(", [](Calculator& c) { c.openBracket(); }},
+  KeyRow{Key::Close, "CloseBrack", "-- )]", "", {{{'0', kShiftBit}}}, "", G::kFunction, "close bracket", ")", [](Calculator& c) { c.closeBracket(); }},
+  KeyRow{Key::Stack, "ToggleStack", "Stack", "", {{{'W'}}}, "", G::kStandard, "stack results into statistics", "Stack", [](Calculator& c) { c.toggleStack(); }},
+  KeyRow{Key::Inv, "arc", "inv", "", {{{'I'}}}, "", G::kOwn, "inverse, second functions", "inv", [](Calculator& c) { c.toggleInv(); }},
+  KeyRow{Key::Hyp, "hyp", "hyp", "", {{{'H'}}}, "", G::kFunction, "hyperbolic", "hyp", [](Calculator& c) { c.toggleHyp(); }},
+  KeyRow{Key::Base, "cmdBase", "Base", "not", {{{'3', kShiftBit}}}, "", G::kFunction, "number base", "Base", [](Calculator& c) { c.cycleBase(); }},
+  KeyRow{Key::Mode, "mode", "Mode", "", {{{'D'}}}, "", G::kFunction, "angle mode", "Mode", [](Calculator& c) { c.cycleAngleUnit(); }},
+  KeyRow{Key::Sin, "sineKey", "sin", "sin-'", {{{'S'}}}, "", G::kFunction, "sine", "sin", [](Calculator& c) { c.sine(); }},
+  KeyRow{Key::Cos, "cosineKey", "cos", "cos-'", {{{'C'}}}, "", G::kFunction, "cosine", "cos", [](Calculator& c) { c.cosine(); }},
+  KeyRow{Key::Tan, "tangentKey", "tan", "tan-'", {{{'T'}}}, "", G::kFunction, "tangent", "tan", [](Calculator& c) { c.tangent(); }},
+  KeyRow{Key::Log, "logKey", "log", "10", {{{'L'}}}, "", G::kFunction, "common logarithm", "log", [](Calculator& c) { c.logarithm(); }},
+  KeyRow{Key::Ln, "lnKey", "ln", "e", {{{'N'}}}, "", G::kFunction, "natural logarithm", "ln", [](Calculator& c) { c.naturalLog(); }},
+  KeyRow{Key::Sqrt, "sqrtKey", "\u221a", "A", {{{'V'}}}, "", G::kFunction, "square root", "sqrt \u221a",
          [](Calculator& c) { hex(c) ? c.hexLetter('A') : c.squareRoot(); }},
-  KeyRow{Key::Square, "squareKey", "X \u00b2", "B", {{{'2', kShiftBit}}}, G::kFunction, "square", "x2 X\u00b2",
+  KeyRow{Key::Square, "squareKey", "X \u00b2", "B", {{{'2', kShiftBit}}}, "", G::kFunction, "square", "x2 X\u00b2",
          [](Calculator& c) { hex(c) ? c.hexLetter('B') : c.square(); }},
-  KeyRow{Key::Recip, "reciprocalKey", "1/x", "E", {{{'F'}}}, G::kFunction, "reciprocal", "1/x",
+  KeyRow{Key::Recip, "reciprocalKey", "1/x", "E", {{{'F'}}}, "", G::kFunction, "reciprocal", "1/x",
          [](Calculator& c) { hex(c) ? c.hexLetter('E') : c.reciprocal(); }},
-  KeyRow{Key::Pi, "piKey", "\u03c0", "D", {{{'P'}}}, G::kFunction, "pi", "pi \u03c0",
+  KeyRow{Key::Pi, "piKey", "\u03c0", "D", {{{'P'}}}, "", G::kFunction, "pi", "pi \u03c0",
          [](Calculator& c) { hex(c) ? c.hexLetter('D') : c.pi(); }},
-  KeyRow{Key::Fact, "factorialKey", "X !", "xor", {{{'1', kShiftBit}}}, G::kFunction, "factorial", "x! X!",
+  KeyRow{Key::Fact, "factorialKey", "X !", "xor", {{{'1', kShiftBit}}}, "", G::kFunction, "factorial", "x! X!",
          [](Calculator& c) { second(c) ? c.bitXor() : hex(c) ? c.hexLetter('F') : c.factorial(); }},
-  KeyRow{Key::ToDms, "toDmsKey", ">\u00b0 ' \"", "", {{{'A'}}}, G::kFunction, "decimal degrees to degrees minutes seconds", ">dms",
+  KeyRow{Key::ToDms, "toDmsKey", ">\u00b0 ' \"", "", {{{'A'}}}, "", G::kFunction, "decimal degrees to degrees minutes seconds", ">dms",
          [](Calculator& c) { c.toDms(); }},
-  KeyRow{Key::FromDms, "out", "\u00b0 ' \" >", "", {{{'Z'}}}, G::kFunction, "degrees minutes seconds to decimal degrees", "dms>",
+  KeyRow{Key::FromDms, "out", "\u00b0 ' \" >", "", {{{'Z'}}}, "", G::kFunction, "degrees minutes seconds to decimal degrees", "dms>",
          [](Calculator& c) { c.fromDms(); }},
-  KeyRow{Key::Fraction, "Quotient", "b/c", "a  d/c", {{{'Q'}}}, G::kFunction, "fraction", "b/c", [](Calculator& c) { c.showFraction(); }},
-  KeyRow{Key::MPlus, "memoryAddKey", "M+", "M-", {{{'M'}}}, G::kFunction, "memory add", "M+", [](Calculator& c) { c.memoryAdd(); }},
-  KeyRow{Key::MR, "memoryRecallKey", "MR", "MC", {{{'J'}}}, G::kFunction, "memory recall", "MR", [](Calculator& c) { c.memoryRecall(); }},
-  KeyRow{Key::Kin, "kinKey", "Kin", "and", {{{'K'}}}, G::kFunction, "store in K", "Kin",
+  KeyRow{Key::Fraction, "Quotient", "b/c", "a  d/c", {{{'Q'}}}, "", G::kFunction, "fraction", "b/c", [](Calculator& c) { c.showFraction(); }},
+  KeyRow{Key::MPlus, "memoryAddKey", "M+", "M-", {{{'M'}}}, "", G::kFunction, "memory add", "M+", [](Calculator& c) { c.memoryAdd(); }},
+  KeyRow{Key::MR, "memoryRecallKey", "MR", "MC", {{{'J'}}}, "", G::kFunction, "memory recall", "MR", [](Calculator& c) { c.memoryRecall(); }},
+  KeyRow{Key::Kin, "kinKey", "Kin", "and", {{{'K'}}}, "", G::kFunction, "store in K", "Kin",
          [](Calculator& c) { second(c) ? c.bitAnd() : c.storeK(); }},
-  KeyRow{Key::Kout, "koutKey", "Kout", "or", {{{'O'}}}, G::kFunction, "recall K", "Kout",
+  KeyRow{Key::Kout, "koutKey", "Kout", "or", {{{'O'}}}, "", G::kFunction, "recall K", "Kout",
          [](Calculator& c) { second(c) ? c.bitOr() : c.recallK(); }},
 };
 // clang-format on
@@ -131,6 +131,26 @@ std::string sequenceKeyName(KeyBinding binding) {
   return shift + face.symbol;
 }
 
+std::string keyboardName(const KeyRow& row) {
+  if (row.typed.empty()) return keyboardName(row.bindings[0]);
+  return std::string(row.typed) + " or " + keyboardName(row.bindings[0]);
+}
+
+std::string keyboardTooltip(const KeyRow& row) {
+  if (row.typed.empty()) return keyboardTooltip(row.bindings[0]);
+  const KeyFace face = faceOf(row.bindings[0]);
+  std::string tip = "Keyboard equivalent:  " + std::string(row.typed) + " key";
+  if (face.where == "keypad" && face.symbol == row.typed) return tip + " (main row or keypad)";
+  return tip + " or " + keyboardName(row.bindings[0]);
+}
+
+std::span<const TypedKeyName> typedKeyNames() {
+  static constexpr TypedKeyName kNames[] = {{"Plus", "+"},  {"Minus", "-"}, {"Star", "*"},
+                                            {"Slash", "/"}, {"Equal", "="}, {"Period", "."},
+                                            {"Comma", ","}};
+  return kNames;
+}
+
 std::span<const KeyRow> keyTable() { return kKeys; }
 
 const KeyRow& keyRow(Key key) {
@@ -148,6 +168,14 @@ const KeyRow* findKey(std::string_view name) {
       rest = word.size() < rest.size() ? rest.substr(word.size() + 1) : std::string_view{};
     }
   }
+  return nullptr;
+}
+
+const KeyRow* findTypedKey(std::string_view typed, std::string_view decimalSymbol) {
+  if (typed.size() != 1) return nullptr;
+  if (typed == "," && decimalSymbol == ",") return &keyRow(Key::Point);
+  for (const KeyRow& row : kKeys)
+    if (!row.typed.empty() && row.typed.find(typed) != std::string_view::npos) return &row;
   return nullptr;
 }
 

@@ -1,7 +1,7 @@
 // The one table of keypad keys: each key's caption, second-function caption,
-// keyboard bindings, colour group, accessible name, command-line names and the
-// operation it runs. Buttons, their tooltips, the keyboard map, the keyboard
-// help and the command line read it. Also the keyboard bindings' own terms.
+// keyboard bindings, the characters that type it, colour group, accessible
+// name, command-line names and the operation it runs. Buttons, their tooltips, the keyboard map,
+// the keyboard help and the command line read it. Also the keyboard bindings' own terms.
 #pragma once
 
 #include <array>
@@ -101,6 +101,10 @@ struct KeyRow {
   std::string_view second;   ///< the second-function caption printed above it, or ""
   /// Keyboard keys that press it: the first is the one its tooltip and the help name.
   std::array<KeyBinding, 2> bindings;
+  /// Characters that press it whichever key of the user's layout types them
+  /// ("+" on the main row, the keypad, or Shift and the + key of a German
+  /// keyboard); they come before the bindings. "" for none.
+  std::string_view typed;
   ColourGroup group;
   std::string_view accessible;  ///< what a screen reader says
   /// Command-line names, blank separated; the first, typeable in ASCII, is the
@@ -114,5 +118,21 @@ std::span<const KeyRow> keyTable();
 const KeyRow& keyRow(Key key);
 /// The key a command-line name stands for, or nullptr.
 const KeyRow* findKey(std::string_view name);
+/// The key that the typed text presses, or nullptr. `decimalSymbol` is the
+/// locale's: where it is "," the comma is the decimal point too.
+const KeyRow* findTypedKey(std::string_view typed, std::string_view decimalSymbol);
+/// A key's keyboard equivalents as the keyboard help lists them: "+ or keypad +", "= or Enter".
+std::string keyboardName(const KeyRow& row);
+/// The tooltip naming a key's keyboard equivalents: "Keyboard equivalent:  + key (main row or
+/// keypad)".
+std::string keyboardTooltip(const KeyRow& row);
+
+/// The command line's names of the main-row keys that type a character, as
+/// key:NAME takes them: "Plus" is the key that types "+".
+struct TypedKeyName {
+  std::string_view name;
+  std::string_view typed;
+};
+std::span<const TypedKeyName> typedKeyNames();
 
 }  // namespace zova

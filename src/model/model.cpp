@@ -88,13 +88,14 @@ void Model::unload() {
   tk_.quit();
 }
 
-void Model::keyUp(int code, int shift) {
+void Model::keyUp(int code, int shift, std::string_view typed) {
   CalcState& s = calc_.state();
-  if (shift & (kCtrlBit | kAltBit)) code = 0;
-  // The release of a menu's access letter does not reach the keypad.
-  if (s.ignoreNextLetter) {
-    if (code >= 'A' && code <= 'Z') code = 0;
-    s.ignoreNextLetter = false;
+  // A shortcut with Ctrl or Alt belongs to the menus, never to the keypad.
+  if (shift & (kCtrlBit | kAltBit)) {
+    code = 0;
+  } else if (const KeyRow* row = findTypedKey(typed, locale().decimal)) {
+    // The operator characters act by what the key typed in the user's layout.
+    return press(row->key);
   }
   tk_.focusEquals();
 
@@ -299,7 +300,6 @@ void Model::recallTapeNumber(std::size_t entry) {
 }
 
 void Model::menuCopy() {
-  calc_.state().ignoreNextLetter = true;
   tk_.setClipboard(calc_.display());
 }
 
@@ -307,7 +307,6 @@ void Model::menuCopy() {
 // display without it ("1234.5"), as the keys read it; any other text, and any text in
 // another base, goes to the display unchecked, as the user pasted it.
 void Model::menuPaste() {
-  calc_.state().ignoreNextLetter = true;
   std::string text = tk_.clipboard();
   if (calc_.state().base == Base::kDecimal) {
     if (auto plain = UngroupedNumberText(text, locale())) text = std::move(*plain);
@@ -315,10 +314,7 @@ void Model::menuPaste() {
   calc_.setDisplay(std::move(text));
 }
 
-void Model::openOptions() {
-  calc_.state().ignoreNextLetter = true;
-  options_.load(calc_.state());
-}
+void Model::openOptions() { options_.load(calc_.state()); }
 
 void Model::closeOptions() { options_.unload(calc_.state()); }
 

@@ -84,8 +84,10 @@ class Model {
   bool settingsSaved() const { return settingsSaved_; }
   /// Clicks an on-screen keypad key; the focus then returns to "=".
   void press(Key key);
-  /// A key release seen by the window: Windows key code and shift bits.
-  void keyUp(int keyCode, int shift);
+  /// A key release seen by the window: Windows key code, the shift bits held
+  /// when the key went down and the text it typed then ("*" for Shift+8 on a
+  /// US keyboard; "" when unknown).
+  void keyUp(int keyCode, int shift, std::string_view typed = {});
   /// The window's unload: settings written, font removed; then the program ends.
   void unload();
 
@@ -157,7 +159,7 @@ class Model {
   void chooseStandardColour();
   void chooseFunctionColour();
   void editPersonalLabel();
-  /// The View menu's Hide and the Esc key; the key's letter is not typed.
+  /// The View menu's Hide and the Esc key.
   void hideToTray();
 
   // Window services.

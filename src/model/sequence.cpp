@@ -83,6 +83,23 @@ int keyCode(std::string_view name) {
   return -1;
 }
 
+/// What a key types on a US keyboard, as far as the keyboard map reads it: the
+/// symbols of the shifted top-row digits and of the keypad's operators.
+std::string typedOnUsKeyboard(int code, int shift) {
+  constexpr std::string_view kShiftedDigits = ")!@#$%^&*(";
+  if ((shift & kShiftBit) && code >= '0' && code <= '9')
+    return std::string(1, kShiftedDigits[static_cast<std::size_t>(code - '0')]);
+  const std::pair<int, char> keypad[] = {{vk::kAdd, '+'},
+                                         {vk::kSubtract, '-'},
+                                         {vk::kMultiply, '*'},
+                                         {vk::kDivide, '/'},
+                                         {vk::kDecimal, '.'}};
+  for (const auto& [c, ch] : keypad)
+    if (c == code) return std::string(1, ch);
+  return {};
+}
+
+// key:NAME is one press and release of the key with the modifiers held through both.
 std::optional<Step> keyRelease(std::string_view keyText) {
   int shift = 0;
   for (bool more = true; more;) {
@@ -97,9 +114,16 @@ std::optional<Step> keyRelease(std::string_view keyText) {
       }
     }
   }
+  // A main-row character key: the keyboard map knows it by what it types.
+  for (const TypedKeyName& k : typedKeyNames()) {
+    if (k.name == keyText)
+      return Step([shift, typed = k.typed](Model& m) { m.keyUp(0, shift, typed); });
+  }
   const int code = keyCode(keyText);
   if (code < 0) return std::nullopt;
-  return Step([code, shift](Model& m) { m.keyUp(code, shift); });
+  return Step([code, shift, typed = typedOnUsKeyboard(code, shift)](Model& m) {
+    m.keyUp(code, shift, typed);
+  });
 }
 
 using Action = std::optional<Step>;

@@ -36,7 +36,6 @@ void resize(Model& m, int width, int height) {
 // shows switches to this one and keeps the fold-out open.
 void togglePanel(Model& m, Panel own) {
   ShellState& sh = m.shell();
-  m.calc().state().ignoreNextLetter = true;
   sh.converterVisible = own == Panel::kConverter;
   sh.statisticsVisible = own == Panel::kStatistics;
   sh.financialVisible = own == Panel::kFinancial;
@@ -93,7 +92,6 @@ void Model::closeFoldOut() {
 
 void Model::toggleCompactSize() {
   shell_.compact = !shell_.compact;
-  calc_.state().ignoreNextLetter = true;
   if (shell_.compact) {
     shell_.compactCaption = "Normal &Size";
     resize(*this, kClosedWidth, kCompactHeight);
@@ -123,13 +121,11 @@ void Model::editPersonalLabel() {
 }
 
 void Model::hideToTray() {
-  calc_.state().ignoreNextLetter = true;
   shell_.hidden = true;
   tk_.hideWindow();
 }
 
 void Model::toggleAlwaysOnTop() {
-  calc_.state().ignoreNextLetter = true;
   shell_.onTop = !shell_.onTop;
   onTopRestore();
 }
@@ -142,7 +138,6 @@ void Model::onTopRestore() {
 // The check mark and startupEntry follow the click even when the entry could not
 // be written; the message says which way it failed.
 void Model::toggleStartupEntry() {
-  calc_.state().ignoreNextLetter = true;
   shell_.startupEntry = !shell_.startupEntry;
   shell_.startupEntryChecked = shell_.startupEntry;
   if (tk_.setStartupEntry(shell_.startupEntry)) return;

@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <algorithm>
 
 #include "model/window_geometry.h"
@@ -136,6 +137,8 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
   QPalette pal = palette();
   pal.setColor(QPalette::Window, QColor(0xF4, 0xF3, 0xEE));
   setPalette(pal);
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
 
   symbol_ = label("Symbol", twips(1440, 120, 780, 495), this);
   QFont big = symbol_->font();

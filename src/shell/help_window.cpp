@@ -2,6 +2,9 @@
 // statistics and converter tables, so it lists exactly the keys the program has.
 #include "shell/help_window.h"
 
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "converter/converter_model.h"
@@ -118,11 +121,14 @@ QString keyboardPage() {
     QString function = cell(k.accessible);
     if (!k.second.empty())
       function += QStringLiteral(" <small>(with inv: %1)</small>").arg(cell(k.second));
-    html += row(cell(k.caption), function, cell(keyboardName(k.bindings[0])));
+    html += row(cell(k.caption), function, cell(keyboardName(k)));
   }
   html += QStringLiteral(
-      "</table><p>The digits 0 to 9 can be typed on the top row or on the keypad. In "
-      "hexadecimal the letters A to F type the digits A to F.</p>");
+      "</table><p>The digits 0 to 9 can be typed on the top row or on the keypad. The "
+      "characters + - * / = and . act by what the key types in your keyboard layout, "
+      "wherever the key lies; where numbers are written with a decimal comma, the comma "
+      "is the decimal point too. In hexadecimal the letters A to F type the digits A to "
+      "F.</p>");
 
   html += QStringLiteral("<h2>Statistical functions</h2>");
   html += tableHead(QStringLiteral("Key"), QString(), QStringLiteral("Keyboard"));
@@ -170,6 +176,17 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   browser_->setOpenLinks(false);
   browser_->setAccessibleName(QStringLiteral("help text"));
   layout->addWidget(browser_);
+  // Without a title bar the Close button is the way out; Esc closes too.
+  auto* buttons = new QHBoxLayout;
+  buttons->setContentsMargins(8, 6, 8, 8);
+  buttons->addStretch(1);
+  closeButton_ = new QPushButton(QStringLiteral("Close"), this);
+  closeButton_->setObjectName(QStringLiteral("helpClose"));
+  buttons->addWidget(closeButton_);
+  layout->addLayout(buttons);
+  connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
   connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
     if (url.scheme() == QLatin1String("topic")) showTopic(url.path().toInt());
   });

@@ -2,6 +2,7 @@
 // calculator, and 800, the keyboard equivalents, generated from the key tables.
 #pragma once
 
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QWidget>
 
@@ -23,12 +24,14 @@ class HelpWindow : public QWidget {
   void showTopic(int topic);
   int topic() const { return topic_; }
   QTextBrowser* browser() const { return browser_; }
+  QPushButton* closeButton() const { return closeButton_; }
 
   /// Shows the topic in the owner's help window, creating it on first use.
   static HelpWindow* open(QWidget* owner, int topic);
 
  private:
   QTextBrowser* browser_ = nullptr;
+  QPushButton* closeButton_ = nullptr;
   int topic_ = kOverviewHelpTopic;
 };
 

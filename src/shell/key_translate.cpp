@@ -71,4 +71,11 @@ TranslatedKey translateKey(const QKeyEvent& event) {
   return translateKey(event.key(), event.modifiers(), event.nativeScanCode());
 }
 
+quint64 physicalKey(const QKeyEvent& event) {
+  constexpr quint64 kTranslated = quint64{1} << 32, kQtKey = quint64{2} << 32;
+  if (event.nativeScanCode()) return event.nativeScanCode();
+  if (const int code = translateKey(event).code) return kTranslated | static_cast<quint32>(code);
+  return kQtKey | static_cast<quint32>(event.key());
+}
+
 }  // namespace zova

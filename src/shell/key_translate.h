@@ -20,4 +20,9 @@ struct TranslatedKey {
 TranslatedKey translateKey(int qtKey, Qt::KeyboardModifiers modifiers, quint32 nativeScanCode = 0);
 TranslatedKey translateKey(const QKeyEvent& event);
 
+/// The physical key of a press or release, the same for both whatever the
+/// modifiers did in between: the X keycode where there is one, otherwise the
+/// translated key code (Shift+3's "#" and a plain "3" are one key).
+quint64 physicalKey(const QKeyEvent& event);
+
 }  // namespace zova

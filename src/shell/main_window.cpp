@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,7 +12,11 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QSet>
+#include <QSpinBox>
+#include <QTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
@@ -215,13 +220,19 @@ MainWindow::MainWindow(Model& model, QtToolkit& toolkit) : model_(model), tk_(to
   tk_.setTopmost(model_.shell().onTop);
   bodyHeight_ = twipsToPixels(kNormalHeight) - menuBar()->sizeHint().height();
 
-  // Every key release of this window passes the keyboard map first.
+  // Every key press and release of this window passes the keyboard map first.
   qApp->installEventFilter(this);
+  connect(qApp, &QApplication::focusChanged, this,
+          [this](QWidget*, QWidget* now) { watchField(now); });
   refresh();
   tk_.focusEquals();
 }
 
-MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+// Before the widgets go: closing them moves the focus, which this window watches.
+MainWindow::~MainWindow() {
+  qApp->removeEventFilter(this);
+  disconnect(qApp, nullptr, this, nullptr);
+}
 
 QWidget* MainWindow::buildBody(QWidget* parent) {
   auto* body = new QWidget(parent);
@@ -337,7 +348,7 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
       const KeyRow& row = keyRow(key);
       auto* b = new KeyButton(q(row.caption), pad);
       b->setObjectName(q(row.control));
-      const QString tooltip = q(keyboardTooltip(row.bindings[0]));
+      const QString tooltip = q(keyboardTooltip(row));
       b->setToolTip(tooltip);
       b->setAccessibleName(q(row.accessible));
       b->setFocusPolicy(key == Key::Equals ? Qt::StrongFocus : Qt::NoFocus);
@@ -589,13 +600,37 @@ void MainWindow::exitFromTray() {
   close();
 }
 
+// Keys act on release, and only when this window received the press: a press
+// that closed a menu or a dialog, or that a Ctrl or Alt shortcut took, leaves a
+// release that is no keypad key. The release acts with the modifiers and the
+// text of its press, whatever was let go of first.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == display_ && event->type() == QEvent::Resize) fitDisplay();
-  if (event->type() != QEvent::KeyRelease || !watched->isWidgetType())
+  if (watched == this && event->type() == QEvent::WindowDeactivate) pressed_.clear();
+  const QEvent::Type type = event->type();
+  if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWidgetType())
     return QMainWindow::eventFilter(watched, event);
   auto* widget = static_cast<QWidget*>(watched);
-  if (widget->window() != this) return false;
   auto* key = static_cast<QKeyEvent*>(event);
+  const quint64 physical = physicalKey(*key);
+  if (widget->window() != this) {
+    pressed_.remove(physical);  // that press or release belongs to another window
+    return false;
+  }
+  if (fieldHasFocus()) {
+    pressed_.remove(physical);
+    return false;
+  }
+  if (type == QEvent::KeyPress) {
+    // A press travels up from the focused control; the first sight of it counts.
+    if (!pressed_.contains(physical)) {
+      const TranslatedKey t = translateKey(*key);
+      pressed_.insert(physical, {t.code, t.shift, key->text()});
+    }
+    return false;
+  }
+  if (key->isAutoRepeat()) return pressed_.contains(physical);
+  if (!pressed_.contains(physical)) return false;
   keyReleased(*key);
   // The release is the keypad's; only a button's own Space release goes on,
   // so that the button completes its click.
@@ -605,17 +640,55 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::keyReleased(const QKeyEvent& event) {
-  if (event.isAutoRepeat()) return;
-  const TranslatedKey key = translateKey(event);
+  const Press press = pressed_.take(physicalKey(event));
   // Enter is "=" through the default button's press, not through the key map.
-  if (key.code == vk::kEnter) return;
-  run([this, key] { model_.keyUp(key.code, key.shift); });
+  if (press.code == vk::kEnter) return;
+  run([this, press] { model_.keyUp(press.code, press.shift, press.text.toStdString()); });
 }
 
-// A press of Enter that no control took (focus elsewhere, or none) still means "=".
+namespace {
+bool takesTypedText(const QWidget* w) {
+  if (auto* edit = qobject_cast<const QLineEdit*>(w)) return !edit->isReadOnly();
+  if (auto* box = qobject_cast<const QComboBox*>(w)) return box->isEditable();
+  if (auto* spin = qobject_cast<const QAbstractSpinBox*>(w)) return !spin->isReadOnly();
+  if (auto* text = qobject_cast<const QTextEdit*>(w)) return !text->isReadOnly();
+  if (auto* text = qobject_cast<const QPlainTextEdit*>(w)) return !text->isReadOnly();
+  return false;
+}
+}  // namespace
+
+bool MainWindow::fieldHasFocus() const {
+  const QWidget* focus = QApplication::focusWidget();
+  return focus && focus->window() == this && takesTypedText(focus);
+}
+
+// The field's end of editing is its line edit's (an editable list's included).
+void MainWindow::watchField(QWidget* field) {
+  if (!field || field->window() != this || !takesTypedText(field)) return;
+  QObject* editor = field;
+  if (auto* box = qobject_cast<QComboBox*>(field)) editor = box->lineEdit();
+  auto* edit = qobject_cast<QLineEdit*>(editor);
+  const char* const kWatched = "zovaEditingWatched";
+  if (!edit || edit->property(kWatched).toBool()) return;
+  edit->setProperty(kWatched, true);
+  connect(edit, &QLineEdit::editingFinished, this, [this, field] { fieldEditingFinished(field); });
+}
+
+void MainWindow::fieldEditingFinished(QObject* field) {
+  QTimer::singleShot(0, this, [this, field = QPointer<QObject>(field)] {
+    const QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != this) return;
+    if (focus != field.data() && takesTypedText(focus)) return;
+    tk_.focusEquals();
+  });
+}
+
+// A press of Enter that no control took (focus elsewhere, or none) still means "=";
+// Enter in a text field only ends its editing.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    if (QPushButton* equals = button(Key::Equals)) equals->click();
+    if (!fieldHasFocus())
+      if (QPushButton* equals = button(Key::Equals)) equals->click();
     event->accept();
     return;
   }

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -92,7 +93,13 @@ class MainWindow : public QMainWindow {
 
   /// Runs a model operation and redraws; ends the program when it ran the unload.
   void run(const std::function<void()>& operation);
+  /// A release whose press this window received, with that press's key, modifiers and text.
   void keyReleased(const QKeyEvent& event);
+  /// While a text field of this window has the focus its keys are its own; it
+  /// hands the focus back to "=" when its editing ends (Enter, or leaving it).
+  bool fieldHasFocus() const;
+  void watchField(QWidget* field);
+  void fieldEditingFinished(QObject* field);
   void openOptions();
   void openElements();
   void exitFromTray();
@@ -129,6 +136,14 @@ class MainWindow : public QMainWindow {
   QPointer<OptionsWindow> options_;
   QPointer<ElementsWindow> elements_;
   QPointer<TapeWindow> tape_;
+
+  // The keys that went down on this window and are still down, by physical key.
+  struct Press {
+    int code = 0;   ///< Windows key code
+    int shift = 0;  ///< the shift bits held when it went down
+    QString text;   ///< what it typed
+  };
+  QHash<quint64, Press> pressed_;
 };
 
 }  // namespace zova

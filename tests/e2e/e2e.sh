@@ -122,6 +122,14 @@ shift+3 a b c d e f|key:Shift+3,key:A,key:B,key:C,key:D,key:E,key:F|ABCDEF
 1 F5 F11|key:1,key:F5,key:F11|3.28083989501
 1 F9|key:1,key:F9|-
 w 2 KP_Add 3 Return F2|key:W,key:2,key:Num+,key:3,key:Enter,key:F2|1
+2 plus 3 equal|key:2,key:Plus,key:3,key:Equal|5
+6 asterisk 7 equal|key:6,key:Star,key:7,key:Equal|42
+9 minus 1 period 5 slash 2 Return|key:9,key:Minus,key:1,key:Period,key:5,key:Slash,key:2,key:Enter|3.75
+6 shift+8 7 Return|key:6,key:Shift+8,key:7,key:Enter|42
+2 ctrl+c ctrl+c ctrl+c|key:2|2
+5 alt+v Escape|key:5|5
+5 ctrl+o Escape|key:5|5
+5 alt+e c c|5,menu:copy,key:C|0.996194698091746
 CASES
 )
 
@@ -210,6 +218,34 @@ sleep 0.3
 check "Yes overwrites the file" 0 "$(grep -c earlier "$dir/mine.dat")"
 check "the window after the dialogs" "$first" "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1)"
 check "still above after the dialogs" on "$(above)"
+kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+
+# Keys whose modifier is let go of first: the modifier held when the key went
+# down is the one that counts (Shift+3 is Base, Ctrl+C only copies).
+type_modifier_first() { # modifier key
+  xdotool keydown --window "$win" "$1" keydown --window "$win" "$2" \
+          keyup --window "$win" "$1" keyup --window "$win" "$2"
+  sleep 0.02
+}
+dir="$work/modifier-first"; mkdir -p "$dir"
+start_zova "$dir"
+type_keys "2 5 5"
+type_modifier_first shift 3
+check "Shift let go of first: Base" FF "$(copy_display)"
+type_keys "Home 2"
+for _ in 1 2 3; do type_modifier_first ctrl c; done
+check "Ctrl let go of first: copied, no cosine" 2 "$(copy_display)"
+kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+
+# Text typed into the converter's list stays there; Enter gives the keys back.
+dir="$work/converter-typing"; mkdir -p "$dir"
+start_zova "$dir"
+type_keys "2 KP_Add 3 ctrl+l"
+sleep 0.3
+xdotool mousemove --window "$win" 340 155 click 1  # into the From list's text
+sleep 0.2
+type_keys "y Return 4 Return"
+check "converter list keeps its keys" "$("$zova" --keys "2,+,34,=")" "$(copy_display)"
 kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
 
 echo "$pass passed, $fail failed"

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <set>
+#include <sstream>
 #include <string>
 
 namespace zova {
@@ -62,6 +64,74 @@ TEST(KeyBinding, NamesForHelpTooltipAndCommandLine) {
     EXPECT_EQ(keyboardTooltip(c.binding), c.tooltip);
     EXPECT_EQ(sequenceKeyName(c.binding), c.sequence);
   }
+}
+
+// The typed-character column: each operator character presses one key, the
+// comma only where it is the decimal symbol, and the help and tooltip name it.
+TEST(KeyTable, TypedCharactersFindTheirKeys) {
+  struct Case {
+    const char* typed;
+    const char* decimal;
+    const char* control;  ///< "" for no key
+    const char* help;
+    const char* tooltip;
+  };
+  const Case cases[] = {
+      {"+", ".", "addKey", "+ or keypad +", "Keyboard equivalent:  + key (main row or keypad)"},
+      {"-", ".", "subtractKey", "- or keypad -",
+       "Keyboard equivalent:  - key (main row or keypad)"},
+      {"*", ".", "multiplyKey", "* or keypad *",
+       "Keyboard equivalent:  * key (main row or keypad)"},
+      {"/", ".", "divideKey", "/ or keypad /", "Keyboard equivalent:  / key (main row or keypad)"},
+      {"=", ".", "equalsKey", "= or Enter", "Keyboard equivalent:  = key or Enter"},
+      {".", ".", "pointKey", ". or keypad .", "Keyboard equivalent:  . key (main row or keypad)"},
+      {".", ",", "pointKey", ". or keypad .", "Keyboard equivalent:  . key (main row or keypad)"},
+      {",", ",", "pointKey", ". or keypad .", "Keyboard equivalent:  . key (main row or keypad)"},
+      {",", ".", "", "", ""},
+      {"8", ".", "", "", ""},
+      {"^", ".", "", "", ""},
+      {"", ".", "", "", ""},
+      {"+-", ".", "", "", ""},
+  };
+  for (const Case& c : cases) {
+    const KeyRow* row = findTypedKey(c.typed, c.decimal);
+    if (!*c.control) {
+      EXPECT_EQ(row, nullptr) << c.typed;
+      continue;
+    }
+    ASSERT_NE(row, nullptr) << c.typed;
+    EXPECT_EQ(row->control, c.control);
+    EXPECT_EQ(keyboardName(*row), c.help);
+    EXPECT_EQ(keyboardTooltip(*row), c.tooltip);
+  }
+  // A key without typed characters is named by its first binding, as before.
+  EXPECT_EQ(keyboardName(keyRow(Key::Power)), "^ (Shift+6)");
+  EXPECT_EQ(keyboardTooltip(keyRow(Key::Sin)), "Keyboard equivalent:  S key");
+  // Every command-line character name types a character the table or the comma rule knows.
+  std::set<std::string> names;
+  for (const TypedKeyName& k : typedKeyNames()) {
+    EXPECT_TRUE(names.insert(std::string(k.name)).second) << k.name;
+    EXPECT_NE(findTypedKey(k.typed, ","), nullptr) << k.name;
+  }
+}
+
+// The README's keyboard reference is the key table's: one row per key with its
+// caption, second function and keyboard equivalents. On a failure the message
+// holds the table to paste into the README.
+TEST(KeyTable, ReadmeKeyboardReferenceFollowsTheTable) {
+  std::string expected = "| key | second function | keyboard |\n|---|---|---|\n";
+  for (const KeyRow& row : keyTable())
+    expected += "| " + std::string(row.caption) + " | " + std::string(row.second) + " | " +
+                keyboardName(row) + " |\n";
+  std::ifstream file(ZOVA_SOURCE_DIR "/README.md", std::ios::binary);
+  ASSERT_TRUE(file) << "README.md not found";
+  std::stringstream text;
+  text << file.rdbuf();
+  const std::string readme = text.str();
+  const std::size_t start = readme.find("| key | second function | keyboard |");
+  ASSERT_NE(start, std::string::npos);
+  const std::size_t end = readme.find("\n\n", start);
+  EXPECT_EQ(readme.substr(start, end + 1 - start), expected);
 }
 
 }  // namespace

@@ -25,7 +25,8 @@ TEST(KeyboardMap, ReleasesRunTheKeysOperations) {
   };
   const Case cases[] = {
       {"2,key:Shift+6,3,=", "8", 1},  // a symbol key presses its key, then the release beeps
-      {"key:Shift+8", "8", 0},
+      // Shift+8 types "*" on a US keyboard: the multiply key, not the digit.
+      {"6,key:Shift+8,7,=", "42", 0},
       {"key:Ctrl+S", "0", 1},
       {"key:Alt+5", "0", 1},
       {"key:F1", "0", 1},
@@ -47,15 +48,58 @@ TEST(KeyboardMap, ReleasesRunTheKeysOperations) {
       {"Base,Base,Base,C,key:2", "", 0},       // the keyboard 2 empties "0" first
       {"Base,Base,Base,C,2", "0", 0},          // the on-screen key does not
       {"key:End,5", "0", 0},                   // the program ended
-      // After a menu command the next letter's release is dropped, once; a digit ends that.
-      {"5,menu:copy,key:C", "5", 1},
-      {"5,menu:copy,key:C,key:C", "0.996194698091746", 1},
+      // Menu commands are mouse choices: the next key is never dropped.
+      {"5,menu:copy,key:C", "0.996194698091746", 0},
       {"9,menu:copy,key:5,key:F", "0.0105263157894737", 0},
+      {"4,menu:financial,key:F", "0.25", 0},
+      {"5,menu:ontop,key:C", "0.996194698091746", 0},
+      {"5,opt:format=Standard,key:C", "0.996194698091746", 0},
+      // A shortcut with Ctrl or Alt never reaches the keypad.
+      {"2,key:Ctrl+C,key:Ctrl+C,key:Ctrl+C", "2", 3},
+      {"2,key:Ctrl+Shift+8,key:Alt+Plus", "2", 2},
   };
   for (const Case& c : cases) {
     KeyRunner run;
     EXPECT_EQ(run.keys(c.keys), c.shown) << c.keys;
     EXPECT_EQ(run.tk.beeps, c.beeps) << c.keys;
+  }
+}
+
+// The characters + - * / = . act as the keypad's keys by what the key typed,
+// before the key-code bindings; "," is the point only with a decimal comma.
+TEST(KeyboardMap, TypedOperatorCharactersPressTheirKeys) {
+  struct Case {
+    const char* keys;
+    const char* locale;  ///< the decimal symbol
+    const char* shown;
+    int beeps;
+  };
+  const Case cases[] = {
+      {"key:2,key:Plus,key:3,key:Equal", ".", "5", 0},
+      {"key:8,key:Minus,key:3,key:Equal", ".", "5", 0},
+      {"key:6,key:Star,key:7,key:Equal", ".", "42", 0},
+      {"key:6,key:Shift+Star,key:7,key:Equal", ".", "42", 0},
+      {"key:9,key:Slash,key:4,key:Equal", ".", "2.25", 0},
+      {"key:1,key:Period,key:5,key:Plus,1,key:Equal", ".", "2.5", 0},
+      {"key:1,key:Comma,key:5", ".", "15", 1},  // no decimal comma: no key
+      {"key:1,key:Comma,key:5", ",", "1.5", 0},  // the entry keeps "." inside
+      {"key:1,key:Period,key:5", ",", "1.5", 0},
+      {"2,key:Ctrl+Plus,3", ".", "23", 1},
+  };
+  for (const Case& c : cases) {
+    KeyRunner run(NumberLocale{c.locale, *c.locale == ',' ? "." : ","});
+    EXPECT_EQ(run.keys(c.keys), c.shown) << c.keys << " " << c.locale;
+    EXPECT_EQ(run.tk.beeps, c.beeps) << c.keys << " " << c.locale;
+  }
+  // Each character is its key's: typed or clicked, the same state follows.
+  const std::pair<const char*, const char*> same[] = {
+      {"key:Plus", "+"},  {"key:Minus", "-"},  {"key:Star", "X"}, {"key:Slash", "÷"},
+      {"key:Equal", "="}, {"key:Period", "."}, {"key:Num*", "X"}, {"key:Shift+8", "X"}};
+  for (const auto& [typed, clicked] : same) {
+    const std::string before = "7,+,2,X,3,";
+    EXPECT_EQ(testing::display(before + typed + ",5,="),
+              testing::display(before + clicked + ",5,="))
+        << typed;
   }
 }
 
@@ -128,9 +172,9 @@ TEST(KeyboardMap, WindowAndPanelKeys) {
   EXPECT_EQ(run.model.converter().state().fromList.text, "meters");
   run.keys("key:F9");
   EXPECT_EQ(run.model.converter().state().okCaption, "Use &Constant");
-  run.keys("key:Esc,3,key:G");  // hidden like the menu's Hide, which drops the next letter
+  run.keys("key:Esc,3,key:G");  // hidden like the menu's Hide; the next key still counts
   EXPECT_TRUE(run.tk.hidden);
-  EXPECT_EQ(run.model.stats().n(), 2u);
+  EXPECT_EQ(run.model.stats().n(), 3u);
   run.keys("key:End");
   EXPECT_TRUE(run.tk.quitRequested);
   EXPECT_FALSE(run.tk.fontInstalled);
@@ -230,7 +274,7 @@ TEST(Panels, FinanceFailureIsReportedOnceAndCopyFillsTheClipboard) {
   EXPECT_TRUE(run.tk.topmost);  // restored after the box
   run.keys("1,÷,4,=,menu:copy");
   EXPECT_EQ(run.tk.clipboardText, "0.25");
-  EXPECT_TRUE(run.state().ignoreNextLetter);
+  EXPECT_EQ(run.keys("key:C"), "0.999990480720734");  // the next key is not dropped
 }
 
 TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {

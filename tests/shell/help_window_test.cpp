@@ -21,6 +21,8 @@ class HelpWindowTest : public QObject {
  private slots:
   void keyboardPageAndLinks();
   void f1OpensTheOverview();
+  void escapeAndTheCloseButtonClose_data();
+  void escapeAndTheCloseButtonClose();
 };
 
 // Each key's row holds its caption, its function as screen readers name it (and with inv), and its
@@ -43,8 +45,7 @@ void HelpWindowTest::keyboardPageAndLinks() {
   QCOMPARE(rows.size(), std::size_t{14});  // Enter Data, n, Sum, Mean, both deviations, F5 to F8
   for (const KeyRow& row : keyTable())
     rows.push_back({q(row.caption), q(row.accessible),
-                    row.second.empty() ? "" : "with inv: " + q(row.second),
-                    q(keyboardName(row.bindings[0]))});
+                    row.second.empty() ? "" : "with inv: " + q(row.second), q(keyboardName(row))});
   for (auto [first, function, second, last] : rows) {
     first.remove('&');
     int at = 0;
@@ -87,6 +88,30 @@ void HelpWindowTest::f1OpensTheOverview() {
   QAction* overview = window.action(QStringLiteral("Contents"));
   QCOMPARE(overview->text(), QStringLiteral("&Overview"));
   QVERIFY(overview->shortcut().isEmpty());
+}
+
+void HelpWindowTest::escapeAndTheCloseButtonClose_data() {
+  QTest::addColumn<bool>("escape");
+  QTest::newRow("Esc") << true;
+  QTest::newRow("Close button") << false;
+}
+
+// The window can be closed from the keyboard and without a title bar.
+void HelpWindowTest::escapeAndTheCloseButtonClose() {
+  QFETCH(bool, escape);
+  QWidget owner;
+  HelpWindow* help = HelpWindow::open(&owner, kOverviewHelpTopic);
+  QVERIFY(QTest::qWaitForWindowActive(help));
+  QVERIFY(help->closeButton()->isVisible());
+  QCOMPARE(help->closeButton()->text(), QStringLiteral("Close"));
+  if (escape)
+    QTest::keyClick(help->browser(), Qt::Key_Escape);
+  else
+    QTest::mouseClick(help->closeButton(), Qt::LeftButton);
+  QVERIFY(!help->isVisible());
+  // It opens again where it was.
+  QCOMPARE(HelpWindow::open(&owner, kKeyboardHelpTopic), help);
+  QVERIFY(help->isVisible());
 }
 
 QTEST_MAIN(HelpWindowTest)

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QRadioButton>
@@ -27,8 +28,10 @@ class CountingToolkit : public QtToolkit {
     ++fontRemovals;
     QtToolkit::removeFont();
   }
+  void beep() override { ++beeps; }
   int quits = 0;
   int fontRemovals = 0;
+  int beeps = 0;
 };
 
 // A started calculator and its window, shown.
@@ -50,13 +53,27 @@ struct Harness {
   QStringList dialogs;  ///< the classes of the dialogs that opened, "?" marking one without owner
 };
 
-/// The key event for a command-line key name ("Shift+6", "Num*", "F5").
+/// The key event for a command-line key name ("Shift+6", "Num*", "F5", "Plus") as a US
+/// keyboard sends it: Shift and a top-row digit give the digit's symbol.
 QKeyCombination qtKey(QString name) {
   if (name == QLatin1String("Ctrl")) return Qt::Key_Control;
+  const std::pair<const char*, Qt::Key> characters[] = {
+      {"Plus", Qt::Key_Plus},   {"Minus", Qt::Key_Minus}, {"Star", Qt::Key_Asterisk},
+      {"Slash", Qt::Key_Slash}, {"Equal", Qt::Key_Equal}, {"Period", Qt::Key_Period},
+      {"Comma", Qt::Key_Comma}};
+  for (const auto& [n, key] : characters)
+    if (name == QLatin1String(n)) return key;
   name.replace(QLatin1String("Num"), QLatin1String("Num+"))
       .replace(QLatin1String("Enter"), QLatin1String("Return"))
       .replace(QLatin1String("Delete"), QLatin1String("Del"));
-  return QKeySequence::fromString(name)[0];
+  const QKeyCombination k = QKeySequence::fromString(name)[0];
+  constexpr Qt::Key kShiftedDigits[] = {Qt::Key_ParenRight,  Qt::Key_Exclam,    Qt::Key_At,
+                                        Qt::Key_NumberSign,  Qt::Key_Dollar,    Qt::Key_Percent,
+                                        Qt::Key_AsciiCircum, Qt::Key_Ampersand, Qt::Key_Asterisk,
+                                        Qt::Key_ParenLeft};
+  if ((k.keyboardModifiers() & Qt::ShiftModifier) && k.key() >= Qt::Key_0 && k.key() <= Qt::Key_9)
+    return QKeyCombination(k.keyboardModifiers(), kShiftedDigits[k.key() - Qt::Key_0]);
+  return k;
 }
 
 // Triggers an item and answers its dialog: red, "Lab4", Fix closed the tray's way; files cancel.
@@ -106,6 +123,15 @@ bool play(Harness& h, const QString& sequence) {
   return true;
 }
 
+/// The display the command line shows after the sequence.
+std::string commandLineDisplay(const char* sequence) {
+  HeadlessToolkit headless;
+  Model m(headless, {});
+  m.startUp();
+  runSequence(m, sequence);
+  return m.calc().display();
+}
+
 const char* const kIndicatorNames[] = {"invlabel",  "hyplabel", "deglabel", "radlabel",
                                        "gradlabel", "Memory",   "LblBase",  "fraclabel"};
 
@@ -125,13 +151,13 @@ QStringList facts(Harness& h) {
   QStringList f =
       QString::asprintf(
           "size=%dx%d width=%d height=%d screen=%x digits=%x topic=%d windows=%d,%d,%d ontop=%d,%d "
-          "hidden=%d away=%d shown=%d minstart=%d keyforget=%d fix=%d modal=%d inside=%d,%d,%d",
+          "hidden=%d away=%d shown=%d minstart=%d fix=%d modal=%d inside=%d,%d,%d",
           w.width(), w.height(), sh.width, sh.height, unsigned(sh.screenColour),
           unsigned(sh.digitsColour), help && help->isVisible() ? help->topic() : 0,
           int(w.findChildren<HelpWindow*>().size()), int(w.findChildren<AboutBox*>().size()),
           int(w.findChildren<ElementsWindow*>().size()), onTop(&w), sh.onTop, sh.hidden,
           tray ? !w.isVisible() : w.isMinimized(), w.isVisible() && !w.isMinimized(),
-          sh.startupEntry, s.ignoreNextLetter, s.format == NumberFormat::Fix,
+          sh.startupEntry, s.format == NumberFormat::Fix,
           QApplication::activeModalWidget() != nullptr, inside(h, w.displayField()),
           w.button(Key::Equals)->isVisible() && inside(h, w.button(Key::D0)),
           flap->isVisible() && inside(h, flap))
@@ -166,7 +192,7 @@ const std::pair<const char*, const char*> kCommands[] = {
     {"hide,trayOpen", "hidden=0 shown=1"},
     {"key:Esc,trayOpen", "hidden=0 shown=1"},
     // A failure to write the start-up entry shows a message box, which is accepted.
-    {"appearOnStartup", "checked=appearOnStartup minstart=1 keyforget=1"},
+    {"appearOnStartup", "checked=appearOnStartup minstart=1"},
     {"appearOnStartup,appearOnStartup", "checked= minstart=0"},
     {"save,load", "dialogs=QFileDialog+QFileDialog display=0"},
     {"screenColour", "screen=ff display-colour=#ff0000"},
@@ -208,6 +234,15 @@ class MainWindowTest : public QObject {
   void coloursFollowTheModel();
   void everyWayOutUnloadsOnce_data();
   void everyWayOutUnloadsOnce();
+  void releaseWithoutItsPressIsNoKey_data();
+  void releaseWithoutItsPressIsNoKey();
+  void ctrlShortcutsNeverReachTheKeypad();
+  void modifiersCountAsTheyWereAtThePress_data();
+  void modifiersCountAsTheyWereAtThePress();
+  void typedOperatorCharactersByLayout_data();
+  void typedOperatorCharactersByLayout();
+  void textFieldsKeepTheirKeys();
+  void escapeClosesThePeriodicTable();
 };
 
 void MainWindowTest::initTestCase() {
@@ -231,8 +266,12 @@ void MainWindowTest::playMatchesTheCommandLine_data() {
         "key:2,key:Ctrl+X", "key:2,key:Alt+S", "key:2,key:Shift+8", "key:1,key:F5,key:F11",
         "key:4,key:G,key:6,key:G,key:F2,key:F3,key:X,key:Y", "key:W,key:2,key:Num+,key:2,key:Enter",
         "2,key:Num+,3,=", "key:Shift,key:Ctrl,key:Alt,key:F1,key:F12",
-        // A menu's access letter is no key; compact size keeps the keyboard.
-        "menu:copy,key:C,key:C", "4,menu:compact,key:S,key:M"})
+        // The main row's operator characters; Shift+8 is "*".
+        "key:2,key:Plus,key:3,key:Equal", "key:6,key:Star,key:7,key:Equal",
+        "key:9,key:Minus,key:1,key:Period,key:5,key:Slash,key:2,key:Enter",
+        "key:2,key:Shift+8,key:3,key:Enter", "key:1,key:Comma,key:2",
+        // Menu commands are mouse choices: the next key counts; compact size keeps the keyboard.
+        "menu:copy,key:C,key:C", "4,menu:copy,key:F", "4,menu:compact,key:S,key:M"})
     QTest::newRow(seq) << QString::fromUtf8(seq);
 }
 
@@ -266,7 +305,8 @@ void MainWindowTest::playMatchesTheCommandLine() {
 }
 
 // Enter presses "=" once (with Stack on, the data count shows it); other releases reach the keys
-// once from any control and give the focus back to "="; auto-repeats and other windows' do not.
+// once from any control and give the focus back to "="; auto-repeats, releases without their
+// press and other windows' do not.
 void MainWindowTest::keysReachTheKeypadOnce() {
   Harness h;
   QApplication::setActiveWindow(h.window.get());
@@ -283,10 +323,10 @@ void MainWindowTest::keysReachTheKeypadOnce() {
   QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"), true);
   QApplication::sendEvent(h.window.get(), &repeat);
   QCOMPARE(h.display(), QStringLiteral("5"));
-  auto* probe = new QLineEdit(h.window->centralWidget());
-  probe->show();
-  probe->setFocus();
-  QTest::keyClick(probe, Qt::Key_4);
+  QTest::keyRelease(h.window.get(), Qt::Key_7);  // no press went before
+  QCOMPARE(h.display(), QStringLiteral("5"));
+  h.window->centralWidget()->setFocus();
+  QTest::keyClick(h.window->button(Key::D0), Qt::Key_4);
   QCOMPARE(h.display(), QStringLiteral("4"));
   QCOMPARE(QApplication::focusWidget(), equals);
   QWidget other;
@@ -399,6 +439,249 @@ void MainWindowTest::everyWayOutUnloadsOnce() {
   QCOMPARE(next.calc().state().memory.parse(), 7.0);
   h.window->close();
   QCOMPARE(h.toolkit.quits, 1);
+}
+
+/// Makes the window the active one, as it is when the user types.
+void activate(Harness& h) {
+  QApplication::setActiveWindow(h.window.get());
+  QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+}
+
+/// Opens what `open` opens and, once a dialog or new window shows, presses `key` on it; the
+/// release comes to the calculator after the press closed it.
+void pressOnWhatOpens(Harness& h, Qt::Key key, const std::function<void()>& open) {
+  const QWidgetList before = QApplication::topLevelWidgets();
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w) w = QApplication::activePopupWidget();
+    if (!w)
+      for (QWidget* top : QApplication::topLevelWidgets())
+        if (!before.contains(top) && top->isVisible()) w = top;
+    if (!w) return;
+    poll.stop();
+    QTest::keyPress(w, key);
+  });
+  poll.start(10);
+  open();
+  QTRY_VERIFY(!poll.isActive());
+  QTest::keyRelease(h.window.get(), key);
+}
+
+void MainWindowTest::releaseWithoutItsPressIsNoKey_data() {
+  QTest::addColumn<QString>("opened");
+  QTest::addColumn<int>("key");
+  for (const char* opened : {"View menu", "load", "personalLabel", "screenColour", "About",
+                             "financial error", "Contents"})
+    QTest::newRow(opened) << QString::fromLatin1(opened) << int(Qt::Key_Escape);
+  QTest::newRow("View menu, C") << QStringLiteral("View menu") << int(Qt::Key_C);
+  QTest::newRow("About, C") << QStringLiteral("About") << int(Qt::Key_C);
+}
+
+// Esc that closes a menu or a dialog leaves the calculator visible: the release of a key whose
+// press went elsewhere is no key of the keypad.
+void MainWindowTest::releaseWithoutItsPressIsNoKey() {
+  QFETCH(QString, opened);
+  QFETCH(int, key);
+  Harness h;
+  activate(h);
+  QVERIFY(play(h, QStringLiteral("5")));
+  pressOnWhatOpens(h, Qt::Key(key), [&] {
+    if (opened == QLatin1String("View menu")) {
+      auto* view = h.window->findChild<QMenu*>(QStringLiteral("viewMenu"));
+      view->popup(h.window->mapToGlobal(QPoint(10, 10)));
+    } else if (opened == QLatin1String("financial error")) {
+      QVERIFY(!runSequence(h.model, "1000,fin:click=PV,fin:solve=PMT").has_value());
+    } else {
+      h.item(qPrintable(opened))->trigger();
+    }
+  });
+  if (key == Qt::Key_Escape) QTRY_VERIFY(!QApplication::activePopupWidget());
+  if (QWidget* menu = QApplication::activePopupWidget()) menu->close();  // C chose nothing
+  QTRY_VERIFY(!QApplication::activeModalWidget());
+  const QStringList f = facts(h);
+  for (const char* fact : {"hidden=0", "away=0", "display=5"})
+    QVERIFY2(f.contains(QLatin1String(fact)), qPrintable(fact + (" in " + f.join(' '))));
+  // A press and release on the calculator itself still acts.
+  QApplication::setActiveWindow(h.window.get());
+  QTest::qWait(20);
+  QTest::keyClick(h.window.get(), Qt::Key_Escape);
+  QVERIFY(h.model.shell().hidden);
+}
+
+// Ctrl+C copies and nothing else, three times over, in either order of release.
+void MainWindowTest::ctrlShortcutsNeverReachTheKeypad() {
+  for (bool ctrlFirst : {false, true}) {
+    Harness h;
+    activate(h);
+    QVERIFY(play(h, QStringLiteral("2")));
+    for (int i = 0; i < 3; ++i) {
+      QApplication::clipboard()->clear();
+      QTest::keyPress(h.window.get(), Qt::Key_C, Qt::ControlModifier);  // Ctrl down, C down
+      if (ctrlFirst) {
+        QTest::keyRelease(h.window.get(), Qt::Key_Control);
+        QTest::keyRelease(h.window.get(), Qt::Key_C);
+      } else {
+        QTest::keyRelease(h.window.get(), Qt::Key_C, Qt::ControlModifier);  // C up, Ctrl up
+      }
+      QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2"));
+      QCOMPARE(h.display(), QStringLiteral("2"));
+    }
+    // Ctrl+X is no shortcut: its release reaches the map, which leaves it alone.
+    QTest::keyClick(h.window.get(), Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(h.display(), QStringLiteral("2"));
+  }
+}
+
+void MainWindowTest::modifiersCountAsTheyWereAtThePress_data() {
+  QTest::addColumn<QString>("before");
+  QTest::addColumn<int>("symbol");
+  QTest::addColumn<int>("digit");
+  QTest::addColumn<quint32>("scanCode");  ///< the X keycode, 0 for none
+  QTest::addColumn<QString>("after");
+  QTest::addColumn<QString>("sameAs");  ///< the command line's sequence
+  QTest::newRow("Shift+3") << "255" << int(Qt::Key_NumberSign) << int(Qt::Key_3) << 0u << ""
+                           << "255,key:Shift+3";
+  QTest::newRow("Shift+3, keycode")
+      << "255" << int(Qt::Key_NumberSign) << int(Qt::Key_3) << 12u << ""
+      << "255,key:Shift+3";
+  QTest::newRow("Shift+6") << "2" << int(Qt::Key_AsciiCircum) << int(Qt::Key_6) << 0u << "3,="
+                           << "2,key:Shift+6,3,=";
+  QTest::newRow("Shift+5") << "50,+,10" << int(Qt::Key_Percent) << int(Qt::Key_5) << 0u << ""
+                           << "50,+,10,key:Shift+5";
+  QTest::newRow("Shift+9") << "2,X" << int(Qt::Key_ParenLeft) << int(Qt::Key_9) << 18u
+                           << "3,+,1,),="
+                           << "2,X,key:Shift+9,3,+,1,),=";
+  QTest::newRow("Shift+8") << "6" << int(Qt::Key_Asterisk) << int(Qt::Key_8) << 17u << "7,="
+                           << "6,X,7,=";
+}
+
+// Let go of Shift before the digit: the key still is the symbol it was when it went down.
+void MainWindowTest::modifiersCountAsTheyWereAtThePress() {
+  QFETCH(QString, before);
+  QFETCH(int, symbol);
+  QFETCH(int, digit);
+  QFETCH(quint32, scanCode);
+  QFETCH(QString, after);
+  QFETCH(QString, sameAs);
+  Harness h;
+  activate(h);
+  QVERIFY(play(h, before));
+  QWidget* w = h.window.get();
+  const QString text = QKeySequence(symbol).toString();
+  QKeyEvent shiftDown(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, 50, 0, 0);
+  QKeyEvent symbolDown(QEvent::KeyPress, symbol, Qt::ShiftModifier, scanCode, 0, 0, text);
+  QKeyEvent shiftUp(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier, 50, 0, 0);
+  QKeyEvent digitUp(QEvent::KeyRelease, digit, Qt::NoModifier, scanCode, 0, 0,
+                    QKeySequence(digit).toString());
+  for (QKeyEvent* e : {&shiftDown, &symbolDown, &shiftUp, &digitUp}) QApplication::sendEvent(w, e);
+  if (!after.isEmpty()) QVERIFY(play(h, after));
+  HeadlessToolkit headless;
+  Model expected(headless, {});
+  expected.startUp();
+  QVERIFY(!runSequence(expected, sameAs.toStdString()).has_value());
+  QCOMPARE(h.display(), q(expected.calc().display()));
+  QCOMPARE(h.label("LblBase")->text(), q(expected.calc().state().baseCaption));
+  QCOMPARE(h.window->button(Key::Close)->toolTip(), q(expected.calc().state().closeTip));
+}
+
+void MainWindowTest::typedOperatorCharactersByLayout_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("modifiers");
+  QTest::addColumn<quint32>("scanCode");  ///< the X keycode of the key that typed it
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("shown");  ///< after 6, the key, 3, =
+  const int shift = Qt::ShiftModifier;
+  QTest::newRow("+ US Shift and =") << int(Qt::Key_Plus) << shift << 21u << "+"
+                                    << "9";
+  QTest::newRow("- main row") << int(Qt::Key_Minus) << 0 << 20u << "-"
+                              << "3";
+  QTest::newRow("* US Shift+8") << int(Qt::Key_Asterisk) << shift << 17u << "*"
+                                << "18";
+  QTest::newRow("* German Shift and +") << int(Qt::Key_Asterisk) << shift << 35u << "*"
+                                        << "18";
+  QTest::newRow("/ US main row") << int(Qt::Key_Slash) << 0 << 61u << "/"
+                                 << "2";
+  QTest::newRow("/ German Shift+7") << int(Qt::Key_Slash) << shift << 16u << "/"
+                                    << "2";
+  QTest::newRow("* keypad") << int(Qt::Key_Asterisk) << int(Qt::KeypadModifier) << 63u << "*"
+                            << "18";
+  QTest::newRow(". main row") << int(Qt::Key_Period) << 0 << 60u << "."
+                              << "6.3";
+}
+
+// The operator characters act by what the key typed, wherever the layout puts them; "=" too.
+void MainWindowTest::typedOperatorCharactersByLayout() {
+  QFETCH(int, key);
+  QFETCH(int, modifiers);
+  QFETCH(quint32, scanCode);
+  QFETCH(QString, text);
+  QFETCH(QString, shown);
+  Harness h;
+  activate(h);
+  QWidget* w = h.window.get();
+  auto type = [w](int k, Qt::KeyboardModifiers m, quint32 scan, const QString& t) {
+    QKeyEvent down(QEvent::KeyPress, k, m, scan, 0, 0, t);
+    QKeyEvent up(QEvent::KeyRelease, k, m, scan, 0, 0, t);
+    QApplication::sendEvent(w, &down);
+    QApplication::sendEvent(w, &up);
+  };
+  type(Qt::Key_6, {}, 15, QStringLiteral("6"));
+  type(key, Qt::KeyboardModifiers(modifiers), scanCode, text);
+  type(Qt::Key_3, {}, 12, QStringLiteral("3"));
+  type(Qt::Key_Equal, {}, 21, QStringLiteral("="));
+  QCOMPARE(h.display(), shown);
+  QCOMPARE(h.toolkit.beeps, 0);
+}
+
+// Keys typed into the converter's list go to its text, not to the keypad; Enter in it ends the
+// editing and gives the keys back to "="; so does leaving it. The periodic table's count
+// boxes keep their keys too.
+void MainWindowTest::textFieldsKeepTheirKeys() {
+  Harness h;
+  activate(h);
+  QVERIFY(play(h, QStringLiteral("2,+,3,Converter")));
+  auto* from = h.window->findChild<QComboBox*>(QStringLiteral("fromList"));
+  QVERIFY(from && from->isVisible() && from->isEditable());
+  QTest::mouseClick(from->lineEdit(), Qt::LeftButton);
+  QTRY_VERIFY(from->hasFocus());
+  const QString was = from->currentText();
+  from->lineEdit()->end(false);
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("y4+"));
+  QCOMPARE(from->currentText(), was + "y4+");
+  QCOMPARE(h.display(), QStringLiteral("3"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QTRY_COMPARE(QApplication::focusWidget(), h.window->button(Key::Equals));
+  QCOMPARE(h.display(), QStringLiteral("3"));  // Enter ended the editing; it pressed no "="
+  QTest::keyClick(h.window.get(), Qt::Key_4);
+  QCOMPARE(h.display(), QStringLiteral("34"));
+  QCOMPARE(from->currentText(), was + "y4+");
+  // Leaving the list by a click on a keypad key.
+  QTest::mouseClick(from->lineEdit(), Qt::LeftButton);
+  QTRY_VERIFY(from->hasFocus());
+  h.click(Key::Equals);
+  QTRY_COMPARE(QApplication::focusWidget(), h.window->button(Key::Equals));
+  QTest::keyClick(h.window.get(), Qt::Key_S);
+  QCOMPARE(h.display(), q(commandLineDisplay("2,+,34,=,sin")));
+
+  QVERIFY(play(h, QStringLiteral("AC,7,periodicTable")));
+  ElementsWindow* table = h.window->elementsWindow();
+  QVERIFY(QTest::qWaitForWindowExposed(table));
+  QLineEdit* count = table->countBox(1);
+  count->setFocus();
+  count->selectAll();
+  QTest::keyClicks(count, QStringLiteral("2y"));
+  QCOMPARE(count->text(), QStringLiteral("2y"));
+  QCOMPARE(h.display(), QStringLiteral("7"));
+}
+
+// Esc closes the periodic table, and its release does not hide the calculator.
+void MainWindowTest::escapeClosesThePeriodicTable() {
+  Harness h;
+  activate(h);
+  pressOnWhatOpens(h, Qt::Key_Escape, [&] { h.item("periodicTable")->trigger(); });
+  QVERIFY(!h.window->elementsWindow()->isVisible());
+  QVERIFY(!h.model.shell().hidden && h.window->isVisible() && !h.window->isMinimized());
 }
 
 QTEST_MAIN(MainWindowTest)
