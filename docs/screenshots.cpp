@@ -95,6 +95,8 @@ int main(int argc, char** argv) {
   TapeWindow* tape = window.tapeWindow();
   tape->resize(260, window.height());
   QApplication::processEvents();
+  tape->list()->scrollToBottom();
+  QApplication::processEvents();
   const QPixmap keypad = window.grab(), paper = tape->grab();
   QPixmap both(keypad.width() + paper.width() + 8, std::max(keypad.height(), paper.height()));
   both.fill(Qt::white);
