@@ -56,6 +56,7 @@ class KeyTranslateTest : public QObject {
  private slots:
   void translates();
   void readsTheEvent();
+  void pressAndReleaseAreOneKey();
 };
 
 void KeyTranslateTest::translates() {
@@ -71,6 +72,40 @@ void KeyTranslateTest::readsTheEvent() {
   const QKeyEvent german(QEvent::KeyRelease, Qt::Key_ParenLeft, Qt::ShiftModifier, 17, 0x28, 0,
                          QStringLiteral("("));
   QCOMPARE(translateKey(german), (TranslatedKey{'8', kShiftBit}));
+}
+
+// A key's press and release are matched whatever Shift did in between: by the X keycode, or
+// without one by the key's code ("#" with Shift and a plain "3" are one key).
+void KeyTranslateTest::pressAndReleaseAreOneKey() {
+  struct Pair {
+    const char* name;
+    QKeyEvent press, release;
+    bool same;
+  };
+  const Pair pairs[] = {
+      {"Shift+3 let go of Shift first",
+       {QEvent::KeyPress, Qt::Key_NumberSign, kShift, 0, 0, 0, "#"},
+       {QEvent::KeyRelease, Qt::Key_3, kNone, 0, 0, 0, "3"},
+       true},
+      {"German + key, Shift let go first",
+       {QEvent::KeyPress, Qt::Key_Asterisk, kShift, 35, 0, 0, "*"},
+       {QEvent::KeyRelease, Qt::Key_Plus, kNone, 35, 0, 0, "+"},
+       true},
+      {"main-row = and +",
+       {QEvent::KeyPress, Qt::Key_Equal, kNone, 0, 0, 0, "="},
+       {QEvent::KeyRelease, Qt::Key_Plus, kNone, 0, 0, 0, "+"},
+       false},
+      {"3 and 4",
+       {QEvent::KeyPress, Qt::Key_3, kNone, 12, 0, 0, "3"},
+       {QEvent::KeyRelease, Qt::Key_4, kNone, 13, 0, 0, "4"},
+       false},
+      {"keypad 3 and top-row 3",
+       {QEvent::KeyPress, Qt::Key_3, kPad, 0, 0, 0, "3"},
+       {QEvent::KeyRelease, Qt::Key_3, kNone, 0, 0, 0, "3"},
+       false},
+  };
+  for (const Pair& p : pairs)
+    QVERIFY2((physicalKey(p.press) == physicalKey(p.release)) == p.same, p.name);
 }
 
 QTEST_MAIN(KeyTranslateTest)

@@ -455,9 +455,15 @@ void pressOnWhatOpens(Harness& h, Qt::Key key, const std::function<void()>& open
   QObject::connect(&poll, &QTimer::timeout, [&] {
     QWidget* w = QApplication::activeModalWidget();
     if (!w) w = QApplication::activePopupWidget();
-    if (!w)
+    if (!w) {
       for (QWidget* top : QApplication::topLevelWidgets())
         if (!before.contains(top) && top->isVisible()) w = top;
+      // A window's own keys (its Esc) work once the user is in it.
+      if (w && !w->isActiveWindow()) {
+        QApplication::setActiveWindow(w);
+        return;
+      }
+    }
     if (!w) return;
     poll.stop();
     QTest::keyPress(w, key);
