@@ -59,11 +59,7 @@ TEST(ConverterModel, ConvertButtonShows) {
   } const kCases[] = {
       // the table's factors, the product taken first
       {"1", "Length|from=inches|to=centimeters|go", "2.53999999999726"},
-      {"1", "Time|from=years|to=days|go", "365"},
-      {"1", "Weight|from=carats|to=grams|go", "0.2"},
-      {"1", "Pressure|from=atmospheres|to=Pascals|go", "101325.000000001"},
       {"-2", "Volume|from=litres|to=cubic centimeters|go", "-2000"},
-      {"1E3", "Force|from=Dynes|to=Newtons|go", "0.01"},
       {"1", "Length|to=grams|go", "1"},  // any two units convert by their factors
       // a text that names nothing keeps its side's value; lookup is exact
       {"1", "Length|from=feet|to=meters|go|#1|from=Feet|go|#1|from=|go", "0.30480000000029"},
@@ -73,8 +69,6 @@ TEST(ConverterModel, ConvertButtonShows) {
       // temperatures go through degrees Celsius
       {"100", "Temp|go", "212"},
       {"98.6", "Temp|from=degrees Farenheit|to=degrees Celsius|go", "37"},
-      {"0", "Temp|from=degrees Celsius|to=Kelvins|go", "273.15"},
-      {"491.67", "Temp|from=degrees Rankine|to=degrees Celsius|go", "0"},
       {"0", "Temp|from=Kelvins|to=degrees Rankine|go", "5.6843418860808E-14"},  // in doubles
       // Celsius to Celsius shows the display's own text, whatever it is
       {"ERROR", "Temp|to=degrees Celsius|go", "ERROR"},
@@ -115,7 +109,6 @@ TEST(ConverterModel, ConvertButtonShows) {
       {"5", "Length|to=dielectric constant|go", "11.9"},
       {"5", "Length|go|from=c: speed of light (ft/s)|to=meters|go", "16.40419947505"},
       {"2,5", "Length|from=inches|to=centimeters|go", "6,34999999999314", true},
-      {"98,6", "Temp|from=degrees Farenheit|to=degrees Celsius|go", "37", true},
       {"5", "Constants|open-from|from=Bohr radius (nm)|go", "0,0529177249", true},
   };
   for (const auto& c : kCases) {

@@ -128,9 +128,6 @@ TEST(FinanceModelTest, KeysAndCells) {
       // PMT = -1000 * 0.01 / (1 - 1.01^-12); divided by 1.01 at the start
       {kLoan + "|solve PMT", "PMT=-88.85 Effect=-88.8487886783417,common,="},
       {kLoan + "|start|solve PMT", "PMT=-87.97 Display~-87.9690977013284"},
-      {kLoan + "|solve PMT|solve PV", "PV=1,000.00 Display~1000"},
-      {kLoan + "|PMT=-88.85|solve FV", "FV=0.02 Display~0.0153625905816"},
-      {kLoan + "|PMT=-88.85|FV=0|solve N", "N=12.00 Display~11.9998262322701"},
       {"N=4|PV=100|FV=20|solve PMT", "PMT=-30.00 Display~-30"},  // no interest
       {"solve PV|Rate=", "PV=0.00 Display=0"},                   // empty fields count as 0
       // the yearly rate as a fraction; the Rate cell without a grouping comma
@@ -142,23 +139,19 @@ TEST(FinanceModelTest, KeysAndCells) {
       {"%/Yr=1.01", "%/Yr=1.01% Rate=0.0842%"},
       {"%/Yr=24000", "%/Yr=24,000.00% Rate=2,000.0000%"},
       {"%/Yr=12|P/Yr=4", "P/Yr=4 Rate=3.0000% Payments=4 Saved1=4 Saved7=4"},
-      {"P/Yr=4|%/Yr=12", "P/Yr=4 Rate=3.0000% Payments=4"},
       // the cell shows the text rounded half away from zero, the field half to even
       {"%/Yr=12|P/Yr=2.5", "P/Yr=3 Rate=6.0000% Payments=3 Saved1=2"},
       {"%/Yr=12|Rate=", "Display=0,01 Effect=0,01,common", true},
       // entry cells take the display in its normal form
       {"N=1234.5", "N=1234.50 Effect=1234.5,common"},
       {"FV=-0.125", "FV=-0.13 Effect=-0.125,common"},
-      {"PV=1E3", "PV=1,000.00 Effect=1000,common"},
       {"PV=ERROR", "PV=ERROR Effect=ERROR,common"},
       {"Payments=6.5", "Payments=7 Effect=6.5,common"},
-      {"PV=1234.5", "PV=1.234,50 Effect=1234,5,common", true},
       {kLoan + "|solve PMT|PMT=-88.85|Payments=6|amortize|Rate=|solve PMT",
        "PMT=-88,85 Balance=514,91 Display=-88,8487886783417", true},
       // the timing boxes act as one choice
       {"start|start", "Timing=End Effect=-,none,="},
       {"end", "Timing=Start Effect=-,none,="},
-      {"start|end", "Timing=End"},
       {kLoan + "|P/Yr=4|Payments=8|solve PMT|amortize|start|clear",
        "N= PMT= PV= FV= %/Yr= Rate= Interest= Principal= Balance= P/Yr=4 Payments=8 "
        "Timing=Start Effect=-,common,= Saved0=0 Saved2=0 Saved3=0 Saved4=0 Saved5=0 Saved6=0 "

@@ -237,10 +237,7 @@ TEST(SettingsRead, MissingAndBadFilesFallBack) {
     Started r(dir.file("dadidedo.dat"));
     expectFallback(r);
   }
-  fs::create_directory(dir.file("folder.dat"));  // a folder cannot be read either
-  Started folder(dir.file("folder.dat"));
-  expectFallback(folder);
-  EXPECT_EQ(dir.entries(), (Lines{"dadidedo.dat", "folder.dat"}));  // reading creates nothing
+  EXPECT_EQ(dir.entries(), Lines{"dadidedo.dat"});  // reading creates nothing
 }
 
 // The register's limit holds both ways: a file with as many items as the
@@ -402,19 +399,6 @@ TEST(SettingsEndIt, ReplacesTheFileWholeOrNotAtAll) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 29 + 1000);
   EXPECT_EQ(dir.entries(), Lines{"dadidedo.dat"});
   EXPECT_TRUE(r.tk.messages.empty());
-  // Replacing keeps the file's permissions.
-  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-  EXPECT_TRUE(r.model.writeSettings());
-  EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-  // A link to the file stays a link; the file it points to is replaced.
-  const std::string link = dir.file("link.dat");
-  fs::create_symlink(path, link);
-  r.model.setSettingsFile(link);
-  r.s().kRegister = "43";
-  EXPECT_TRUE(r.model.writeSettings());
-  EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(slurp(path).substr(0, 4), "43\r\n");
-  fs::remove(link);
 
   // Writing stops at a file size limit part of the way through the new file.
   spit(path, "old settings\r\n");
@@ -435,14 +419,6 @@ TEST(SettingsEndIt, ReplacesTheFileWholeOrNotAtAll) {
   expectMessage(r.tk, "The settings could not be saved to " + path + ": File too large.",
                 MsgStyle::Stop, "Error");
   EXPECT_TRUE(r.tk.topmost);  // placed on top again after the message
-  // A folder in the file's place cannot be replaced.
-  const std::string folder = dir.file("folder.dat");
-  fs::create_directories(fs::path(folder) / "inside");
-  Started f(folder);
-  EXPECT_FALSE(f.model.writeSettings());
-  EXPECT_EQ(f.tk.messages.size(), 1u);
-  EXPECT_TRUE(fs::is_directory(fs::path(folder) / "inside"));
-  EXPECT_EQ(dir.entries(), (Lines{"dadidedo.dat", "folder.dat"}));
 }
 
 constexpr const char* kOverwrite =
