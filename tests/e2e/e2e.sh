@@ -4,7 +4,8 @@
 # fresh folder, types keys with real X key events, copies the display with
 # Ctrl+C and reads the clipboard. The expected display is what the command
 # line shows for the same key releases (key:NAME tokens), and for a few cases
-# also a fixed known answer. Last, the End key must write dadidedo.dat, and a
+# also a fixed known answer. Last, the End key must write dadidedo.dat (in the
+# configuration folder, as the folder holds none), and a
 # second start must read it back.
 #
 #   tests/e2e/e2e.sh path/to/zova
@@ -33,8 +34,10 @@ numlockx on  # the keypad types digits and the point
 export QT_QPA_PLATFORM=xcb HOME="$work" XDG_CONFIG_HOME="$work/.config" NO_AT_BRIDGE=1
 
 pass=0 fail=0
+# Each folder has its own configuration folder, so that the settings one case
+# writes at its end (into $XDG_CONFIG_HOME/zova/) never reach the next case.
 start_zova() { # folder
-  (cd "$1" && exec "$zova" >/dev/null 2>&1) &
+  (cd "$1" && XDG_CONFIG_HOME="$1/.config" exec "$zova" >/dev/null 2>&1) &
   pid=$!
   win=$(xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n1)
   for _ in $(seq 100); do [ -n "$win" ] && break; sleep 0.05
@@ -153,7 +156,7 @@ start_zova "$dir"
 type_keys "4 2 k 5 m 1 8 0 i d"
 type_keys "End"
 wait "$pid" 2>/dev/null
-check "End wrote dadidedo.dat" yes "$([ -s "$dir/dadidedo.dat" ] && echo yes || echo no)"
+check "End wrote dadidedo.dat" yes "$([ -s "$dir/.config/zova/dadidedo.dat" ] && echo yes || echo no)"
 start_zova "$dir"
 type_keys "o"
 check "K read back" 42 "$(copy_display)"
@@ -169,7 +172,7 @@ dir="$work/sigterm"; mkdir -p "$dir"
 start_zova "$dir"
 type_keys "7 k"
 kill -TERM "$pid"; wait "$pid" 2>/dev/null
-check "SIGTERM wrote K" 7 "$(head -n1 "$dir/dadidedo.dat" 2>/dev/null | tr -d '\r')"
+check "SIGTERM wrote K" 7 "$(head -n1 "$dir/.config/zova/dadidedo.dat" 2>/dev/null | tr -d '\r')"
 
 # Always on Top changes the state of the window that is there: the same window
 # id, the window manager's "above" state, and the keyboard focus kept.
