@@ -43,6 +43,9 @@ start_zova() { # folder
   for _ in $(seq 100); do [ -n "$win" ] && break; sleep 0.05
     win=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1); done
   xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+  # The window acts only on keys whose press it received: wait until it has the focus.
+  for _ in $(seq 40); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$win" ] && break; sleep 0.05; done
+  sleep 0.1
 }
 # "shift+6" is pressed and released in a typist's order: the modifier goes
 # down first and comes up last, so the release of 6 still sees Shift held.
@@ -140,7 +143,7 @@ shift+3 a b c d e f|key:Shift+3,key:A,key:B,key:C,key:D,key:E,key:F|ABCDEF
 w 2 KP_Add 3 Return F2|key:W,key:2,key:Num+,key:3,key:Enter,key:F2|1
 2 plus 3 equal|key:2,key:Plus,key:3,key:Equal|5
 6 asterisk 7 equal|key:6,key:Star,key:7,key:Equal|42
-9 minus 1 period 5 slash 2 Return|key:9,key:Minus,key:1,key:Period,key:5,key:Slash,key:2,key:Enter|3.75
+9 minus 1 period 5 slash 2 Return|key:9,key:Minus,key:1,key:Period,key:5,key:Slash,key:2,key:Enter|8.25
 6 shift+8 7 Return|key:6,key:Shift+8,key:7,key:Enter|42
 2 ctrl+c ctrl+c ctrl+c|key:2|2
 5 alt+v Escape|key:5|5
