@@ -169,11 +169,14 @@ done <<< "$cases"
 # The End key writes the settings file, and a second start reads it back.
 dir="$work/persist"; mkdir -p "$dir"
 start_zova "$dir"
+sleep 0.5
 type_keys "4 2 k 5 m 1 8 0 i d"
+check "K before End" 42 "$(type_keys "o"; copy_display)"
 type_keys "End"
 wait "$pid" 2>/dev/null
 check "End wrote dadidedo.dat" yes "$([ -s "$dir/.config/zova/dadidedo.dat" ] && echo yes || echo no)"
 start_zova "$dir"
+sleep 0.5  # a start that reads a settings file applies it after the window shows
 type_keys "o"
 check "K read back" 42 "$(copy_display)"
 type_keys "j"
