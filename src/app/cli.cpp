@@ -350,7 +350,8 @@ std::string helpText() {
          "                  end at end of input or a line \"quit\"\n"
          "\n"
          "A sequence is a comma-separated list of numbers (typed digit by digit) and\n" +
-         keyNamesParagraph() + "Example: zova --keys \"2,+,3,X,4,=\" prints 14.\n"
+         keyNamesParagraph() +
+         "Example: zova --keys \"2,+,3,X,4,=\" prints 14.\n"
          "\n"
          "Panel, window and menu actions in a sequence:\n"
          "  stat:enter stat:delete stat:clear stat:n stat:sum stat:mean stat:sample\n"

@@ -299,9 +299,7 @@ void Model::recallTapeNumber(std::size_t entry) {
   tk_.focusEquals();
 }
 
-void Model::menuCopy() {
-  tk_.setClipboard(calc_.display());
-}
+void Model::menuCopy() { tk_.setClipboard(calc_.display()); }
 
 // A decimal number written with the locale's grouping ("1,234.5") goes to the decimal
 // display without it ("1234.5"), as the keys read it; any other text, and any text in

@@ -6,8 +6,8 @@
 #include <unistd.h>
 
 #include <QSocketNotifier>
-#include <cerrno>
 #include <array>
+#include <cerrno>
 
 namespace zova {
 

@@ -81,7 +81,7 @@ TEST(KeyboardMap, TypedOperatorCharactersPressTheirKeys) {
       {"key:6,key:Shift+Star,key:7,key:Equal", ".", "42", 0},
       {"key:9,key:Slash,key:4,key:Equal", ".", "2.25", 0},
       {"key:1,key:Period,key:5,key:Plus,1,key:Equal", ".", "2.5", 0},
-      {"key:1,key:Comma,key:5", ".", "15", 1},  // no decimal comma: no key
+      {"key:1,key:Comma,key:5", ".", "15", 1},   // no decimal comma: no key
       {"key:1,key:Comma,key:5", ",", "1.5", 0},  // the entry keeps "." inside
       {"key:1,key:Period,key:5", ",", "1.5", 0},
       {"2,key:Ctrl+Plus,3", ".", "23", 1},

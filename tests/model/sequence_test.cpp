@@ -13,8 +13,10 @@ namespace {
 
 TEST(Sequence, TokensAndBlanks) {
   const testing::Case cases[] = {
-      {"", "0"},        {" 2 , + , 3 , = ", "5"},
-      {".5", "0.5"},    {"53.130102354156", "53.130102354156"},
+      {"", "0"},
+      {" 2 , + , 3 , = ", "5"},
+      {".5", "0.5"},
+      {"53.130102354156", "53.130102354156"},
       {"1,2,3", "123"},
       // key: names of the main-row character keys; menu actions are mouse choices.
       {"key:2,key:Plus,key:3,key:Equal", "5"},

@@ -37,7 +37,9 @@ void CloseOnSignalTest::eachSignalClosesOnceFromTheEventLoop() {
 
 void CloseOnSignalTest::earlierHandlersReturn() {
   ::signal(SIGHUP, SIG_IGN);
-  { CloseOnSignal closer([] {}); }
+  {
+    CloseOnSignal closer([] {});
+  }
   struct sigaction now {};
   ::sigaction(SIGHUP, nullptr, &now);
   QVERIFY(now.sa_handler == SIG_IGN);
