@@ -220,14 +220,16 @@ check "a key after Ctrl+T" 7 "$(copy_display)"
 # own question. The window stays the same throughout.
 save_as() { # name typed into the file dialog
   xdotool key --window "$win" alt+f
-  sleep 0.2
+  sleep 0.5
   xdotool key s
-  dialog=$(xdotool search --sync --onlyvisible --name '^Save Settings$' 2>/dev/null | head -n1)
+  dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Save Settings$' 2>/dev/null | head -n1)
   [ -n "$dialog" ] || return
-  sleep 0.3
+  # The dialog takes typing once its name field has the focus.
+  for _ in $(seq 40); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$dialog" ] && break; sleep 0.05; done
+  sleep 0.5
   xdotool type --delay 5 "$1"
   xdotool key Return
-  sleep 0.5
+  sleep 1
 }
 # The visible windows with this title.
 count_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
