@@ -149,8 +149,6 @@ w 2 KP_Add 3 Return F2|key:W,key:2,key:Num+,key:3,key:Enter,key:F2|1
 6 shift+8 7 Return|key:6,key:Shift+8,key:7,key:Enter|42
 2 ctrl+c ctrl+c ctrl+c|key:2|2
 5 alt+v Escape|key:5|5
-5 ctrl+o Escape|key:5|5
-5 alt+e c c|5,menu:copy,key:C|0.996194698091746
 CASES
 )
 
