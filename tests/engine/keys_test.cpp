@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 
 namespace zova {
@@ -113,25 +111,6 @@ TEST(KeyTable, TypedCharactersFindTheirKeys) {
     EXPECT_TRUE(names.insert(std::string(k.name)).second) << k.name;
     EXPECT_NE(findTypedKey(k.typed, ","), nullptr) << k.name;
   }
-}
-
-// The README's keyboard reference is the key table's: one row per key with its
-// caption, second function and keyboard equivalents. On a failure the message
-// holds the table to paste into the README.
-TEST(KeyTable, ReadmeKeyboardReferenceFollowsTheTable) {
-  std::string expected = "| key | second function | keyboard |\n|---|---|---|\n";
-  for (const KeyRow& row : keyTable())
-    expected += "| " + std::string(row.caption) + " | " + std::string(row.second) + " | " +
-                keyboardName(row) + " |\n";
-  std::ifstream file(ZOVA_SOURCE_DIR "/README.md", std::ios::binary);
-  ASSERT_TRUE(file) << "README.md not found";
-  std::stringstream text;
-  text << file.rdbuf();
-  const std::string readme = text.str();
-  const std::size_t start = readme.find("| key | second function | keyboard |");
-  ASSERT_NE(start, std::string::npos);
-  const std::size_t end = readme.find("\n\n", start);
-  EXPECT_EQ(readme.substr(start, end + 1 - start), expected);
 }
 
 }  // namespace
