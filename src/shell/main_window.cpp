@@ -595,6 +595,11 @@ void MainWindow::openTape() {
   tape_->list()->scrollToBottom();
 }
 
+void MainWindow::endProgram() {
+  close();
+  if (!model_.ended()) model_.unload();  // a window in the tray takes no close event
+}
+
 void MainWindow::exitFromTray() {
   model_.exitProgram();
   close();

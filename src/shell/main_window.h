@@ -74,6 +74,9 @@ class MainWindow : public QMainWindow {
   /// A double click on the tray icon: closes the options dialog (which writes
   /// its settings) and shows the window.
   void trayDoubleClicked();
+  /// Ends the program as the close box does, from wherever the user is: with a
+  /// menu or dialog open, or with the window in the tray (a logout or `kill`).
+  void endProgram();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -55,10 +55,7 @@ int runWindow(int argc, char** argv) {
     QApplication::setWindowIcon(window.windowIcon());
     window.installTrayIcon();
     writeSettingsAtSessionEnd(app, model, &window);
-    CloseOnSignal closeOnSignal([&] {
-      window.close();
-      if (!model.ended()) model.unload();  // a window in the tray takes no close event
-    });
+    CloseOnSignal closeOnSignal([&] { window.endProgram(); });
     if (!model.shell().hidden)
       window.show();
     else if (!QSystemTrayIcon::isSystemTrayAvailable())

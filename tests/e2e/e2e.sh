@@ -49,6 +49,10 @@ start_zova() { # folder
 }
 # "shift+6" is pressed and released in a typist's order: the modifier goes
 # down first and comes up last, so the release of 6 still sees Shift held.
+# xdotool sends to a window that has the focus through XTEST, to any other by
+# XSendEvent; when a chord opens a dialog, its key ups go the second way and
+# the X server would keep the modifier held for every later case: it is let go
+# of once more through XTEST.
 # With a window manager the window has the X focus and xdotool sends through
 # XTEST, where the keypad point came out as the point or as Delete depending on
 # the Num Lock state xdotool met; the point is typed with the main-row key,
@@ -60,7 +64,8 @@ type_keys() { # xdotool key names
     case "$k" in
       *+*) mod=${k%%+*}; key=${k#*+}
            xdotool keydown --window "$win" "$mod" keydown --window "$win" "$key" \
-                   keyup --window "$win" "$key" keyup --window "$win" "$mod" ;;
+                   keyup --window "$win" "$key" keyup --window "$win" "$mod"
+           xdotool keyup "$mod" ;;
       *) xdotool key --window "$win" --delay 0 "$k" ;;
     esac
     sleep 0.02
@@ -72,7 +77,9 @@ type_keys() { # xdotool key names
 stop_zova() {
   kill "$pid" 2>/dev/null
   for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+  ended=yes
   if kill -0 "$pid" 2>/dev/null; then
+    ended=no
     echo "WARN zova $pid did not end on SIGTERM; killed"
     kill -9 "$pid" 2>/dev/null
   fi
@@ -175,11 +182,9 @@ type_keys "End"
 wait "$pid" 2>/dev/null
 check "End wrote dadidedo.dat" yes "$([ -s "$dir/.config/zova/dadidedo.dat" ] && echo yes || echo no)"
 start_zova "$dir"
-sleep 0.5  # a start that reads a settings file applies it after the window shows
-# K is checked in the file itself: in this script the Kout key right after
-# the second start showed 0 although the file held 42 and M, read the same
-# way, came back; by hand the same steps show 42 (to be looked into).
 check "K written" 42 "$(head -n1 "$dir/.config/zova/dadidedo.dat" | tr -d '\r')"
+type_keys "o"
+check "K read back" 42 "$(copy_display)"
 type_keys "j"
 check "M read back" 5 "$(copy_display)"
 type_keys "p i d"  # radians were saved: inv Mode now goes on to grads
@@ -193,6 +198,18 @@ start_zova "$dir"
 type_keys "7 k"
 stop_zova
 check "SIGTERM wrote K" 7 "$(head -n1 "$dir/.config/zova/dadidedo.dat" 2>/dev/null | tr -d '\r')"
+# The same with the Options dialog open, whose own event loop is running.
+dir="$work/sigterm-options"; mkdir -p "$dir"
+start_zova "$dir"
+type_keys "8 k ctrl+o"
+xdotool search --sync --onlyvisible --pid "$pid" --name '^Options$' >/dev/null 2>&1 &
+finder=$!
+for _ in $(seq 100); do kill -0 $finder 2>/dev/null || break; sleep 0.05; done
+kill $finder 2>/dev/null
+check "Ctrl+O opened Options" yes "$(xdotool search --onlyvisible --pid "$pid" --name '^Options$' >/dev/null 2>&1 && echo yes || echo no)"
+stop_zova
+check "SIGTERM ended the program with Options open" yes "$ended"
+check "SIGTERM with Options open wrote K" 8 "$(head -n1 "$dir/.config/zova/dadidedo.dat" 2>/dev/null | tr -d '\r')"
 
 # Always on Top changes the state of the window that is there: the same window
 # id, the window manager's "above" state, and the keyboard focus kept.
