@@ -397,9 +397,8 @@ std::optional<std::string> UngroupedNumberText(std::string_view text, const Numb
   while (first < last && isSpace(text[first])) ++first;
   while (last > first && isSpace(text[last - 1])) --last;
   text = text.substr(first, last - first);
-  const std::string_view group = loc.group;
-  if (group.empty() || group == loc.decimal || text.find(group) == std::string_view::npos)
-    return std::nullopt;
+  // A locale whose grouping symbol is missing or is its decimal symbol writes no groups.
+  const std::string_view group = loc.group == loc.decimal ? std::string_view{} : loc.group;
   const Scanned s = scanDecimal(text, 0, loc.decimal, group);
   if (s.end == 0 || s.end != text.size()) return std::nullopt;
   // scanDecimal takes a grouping symbol between any two whole digits; a number written
@@ -413,7 +412,7 @@ std::optional<std::string> UngroupedNumberText(std::string_view text, const Numb
   int run = 0;  // digits since the start or the last grouping symbol
   bool grouped = false;
   for (; i < text.size() && !startsWith(text, i, loc.decimal); ++i) {
-    if (startsWith(text, i, group)) {
+    if (!group.empty() && startsWith(text, i, group)) {
       if (run < 1 || run > 3 || (grouped && run != 3)) return std::nullopt;
       grouped = true;
       run = 0;
@@ -424,7 +423,7 @@ std::optional<std::string> UngroupedNumberText(std::string_view text, const Numb
     out += text[i];
     ++run;
   }
-  if (run != 3) return std::nullopt;
+  if (grouped && run != 3) return std::nullopt;
   out.append(text.substr(i));
   return out;
 }

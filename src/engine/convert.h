@@ -36,10 +36,10 @@ std::optional<double> TextToNumber(std::string_view text, const NumberLocale& lo
 bool IsNumber(std::string_view text, const NumberLocale& loc);
 
 /// When the text, white space around it allowed, is a decimal number written with the
-/// locale's decimal symbol and its grouping symbol between groups of three whole
-/// digits ("1,234.5", "-12,345E3"), that text without the white space and grouping
-/// symbols ("1234.5"); nullopt for any other text, a number without grouping included.
-/// The number may be beyond the range of a double: its digits are kept, not rounded.
+/// locale's decimal symbol and, if any, its grouping symbol between groups of three whole
+/// digits ("1,234.5", "-12,345E3", " 42\n"), that text without the white space, the
+/// grouping symbols and a leading "+" ("1234.5"); nullopt for any other text. The number
+/// may be beyond the range of a double: its digits are kept, not rounded.
 std::optional<std::string> UngroupedNumberText(std::string_view text, const NumberLocale& loc);
 
 /// Correctly rounded to 15 significant digits, no trailing zeros, locale decimal

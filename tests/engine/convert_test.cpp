@@ -111,9 +111,9 @@ TEST(ParseNumberInRange, FailsOnlyForNumbersTooLargeForADouble) {
   }
 }
 
-// Grouped numbers lose their grouping and the white space around them; every other text,
-// an ungrouped number included, is left to the caller (nullopt).
-TEST(UngroupedNumberText, DropsTheLocalesGroupingFromAGroupedNumber) {
+// Numbers lose the white space around them and their grouping; every other text is left
+// to the caller (nullopt).
+TEST(UngroupedNumberText, DropsTheLocalesGroupingAndTheWhiteSpaceAround) {
   struct Case {
     std::string text;
     NumberLocale loc;
@@ -128,8 +128,16 @@ TEST(UngroupedNumberText, DropsTheLocalesGroupingFromAGroupedNumber) {
       {"1" + kNbsp + "234,5", kFrench, "1234,5"},
       {"1,2345", kDot, no},
       {"1,234,567,890,123,456,789,012", kDot, "1234567890123456789012"},
-      {" 42\n", kDot, no},
-      {"1234.5", kDot, no},
+      {" 42\n", kDot, "42"},
+      {"\t+42\r\n", kDot, "42"},
+      {"1234.5", kDot, "1234.5"},
+      {"-.5", kComma, no},
+      {"-,5 ", kComma, "-,5"},
+      {"1E5", kDot, "1E5"},
+      {"", kDot, no},
+      {" \n", kDot, no},
+      {"4 2", kDot, no},
+      {"42-", kDot, no},
       {"1,2,3", kDot, no},
       {"1,23", kDot, no},
       {"1234,567", kDot, no},

@@ -216,9 +216,10 @@ TEST(Panels, ResultsAndOptionsReachTheDisplay) {
   for (const auto& [keys, shown] : cases) EXPECT_EQ(testing::display(keys), shown) << keys;
 }
 
-// A pasted number with the locale's grouping reaches the decimal display without it; any
-// other text, and any text pasted in another base, reaches it as it was.
-TEST(Paste, GroupedNumbersArriveInTheDisplaysOwnForm) {
+// A pasted number written the user's way reaches the decimal display without grouping and
+// the white space around it; any other text, and any text pasted in another base, reaches
+// it as it was.
+TEST(Paste, NumbersArriveInTheDisplaysOwnForm) {
   const NumberLocale us{".", ","};
   const NumberLocale de{",", "."};
   struct Case {
@@ -236,12 +237,15 @@ TEST(Paste, GroupedNumbersArriveInTheDisplaysOwnForm) {
       {"menu:paste=1\\,2\\,3", us, "1,2,3"},
       {"menu:paste=1\\,234 apples", us, "1,234 apples"},
       {"Base,menu:paste=1\\,234", us, "1,234"},
+      {"Base,menu:paste= 42", us, " 42"},
+      {"menu:paste=  -7 ", us, "-7"},
+      {"menu:paste= 4 2", us, " 4 2"},
   };
   for (const Case& c : cases) EXPECT_EQ(testing::display(c.keys, c.loc), c.shown) << c.keys;
   KeyRunner run;
   run.tk.clipboardText = " 42\n";
   run.model.menuPaste();
-  EXPECT_EQ(run.model.calc().display(), " 42\n");
+  EXPECT_EQ(run.model.calc().display(), "42");
   run.tk.clipboardText = "\t1,234\r\n";
   run.model.menuPaste();
   EXPECT_EQ(run.model.calc().display(), "1234");
