@@ -387,7 +387,7 @@ TEST(SettingsRoundTrip, FuzzCorpusFilesSettleAfterOneWrite) {
 
 // writeSettings writes a temporary file beside the settings file and renames it over;
 // on a failure the old file stays and the temporary file is gone.
-TEST(SettingsEndIt, ReplacesTheFileWholeOrNotAtAll) {
+TEST(SettingsWrite, ReplacesTheFileWholeOrNotAtAll) {
   TempDir dir;
   const std::string path = dir.file("dadidedo.dat");
   Started r(path);
