@@ -59,9 +59,9 @@ void CloseOnSignalTest::earlierHandlersReturn() {
 void CloseOnSignalTest::aSignalEndsTheProgramWhateverIsOpen_data() {
   QTest::addColumn<QString>("opened");
   // Menu items, and what opens some other way.
-  for (const char* opened : {"nothing", "options", "save", "load", "personalLabel", "screenColour",
-                             "About", "periodicTable", "Contents", "paperTape", "View menu",
-                             "error message", "hide"})
+  for (const char* opened :
+       {"nothing", "options", "save", "load", "personalLabel", "screenColour", "About",
+        "periodicTable", "Contents", "paperTape", "View menu", "error message", "hide"})
     QTest::newRow(opened) << QString::fromLatin1(opened);
 }
 
@@ -103,7 +103,8 @@ void CloseOnSignalTest::aSignalEndsTheProgramWhateverIsOpen() {
   QTimer::singleShot(0, &window, [&] {
     poll.start(10);
     if (opened == QLatin1String("View menu"))
-      window.findChild<QMenu*>(QStringLiteral("viewMenu"))->popup(window.mapToGlobal(QPoint(10, 10)));
+      window.findChild<QMenu*>(QStringLiteral("viewMenu"))
+          ->popup(window.mapToGlobal(QPoint(10, 10)));
     else if (opened == QLatin1String("error message"))
       runSequence(model, "1000,fin:click=PV,fin:solve=PMT");
     else if (opened != QLatin1String("nothing"))
