@@ -15,14 +15,18 @@
 #include <tuple>
 
 #include "model/model.h"
+#include "support/key_runner.h"
 #include "support/temp_dir.h"
 
 namespace zova {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::kEnglish;
+using testing::kGerman;
 using testing::slurp;
 using testing::spit;
+using testing::Started;
 using testing::TempDir;
 using Lines = std::vector<std::string>;
 
@@ -31,22 +35,6 @@ std::string crlf(const Lines& lines) {
   for (const std::string& l : lines) out += l + "\r\n";
   return out;
 }
-
-const NumberLocale kEnglish{".", ","};
-const NumberLocale kGerman{",", "."};
-
-/// A calculator started as the program starts, reading `path` as its settings file.
-struct Started {
-  explicit Started(const std::string& path = "", NumberLocale loc = kEnglish)
-      : model(tk, std::move(loc)) {
-    model.setSettingsFile(path);
-    model.startUp();
-  }
-  CalcState& s() { return model.calc().state(); }
-  ShellState& sh() { return model.shell(); }
-  HeadlessToolkit tk;
-  Model model;
-};
 
 // K 7, M 12.5, normal size, Fix with 4 places, radicals, low accuracy, radians,
 // decimal, five colours, a label with blanks, a loan, and three statistics items.

@@ -11,30 +11,19 @@
 
 #include "model/model.h"
 #include "model/sequence.h"
+#include "support/key_runner.h"
 #include "support/temp_dir.h"
 
 namespace zova {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::kEnglish;
+using testing::kGerman;
 using testing::slurp;
 using testing::spit;
+using testing::Started;
 using testing::TempDir;
-
-const NumberLocale kEnglish{".", ","};
-const NumberLocale kGerman{",", "."};
-
-struct Started {
-  explicit Started(const std::string& path, NumberLocale loc = kEnglish)
-      : model(tk, std::move(loc)) {
-    model.setSettingsFile(path);
-    ::alarm(20);  // reading must never wait (a FIFO without a writer)
-    model.startUp();
-    ::alarm(0);
-  }
-  HeadlessToolkit tk;
-  Model model;
-};
 
 /// A complete file as the program writes it, with K 7 and one statistics item.
 std::string goodFile() {
@@ -184,12 +173,11 @@ TEST(SettingsSave, AFailedCopyIsReported) {
 
 // Item 6 through the window's key path: a full register beeps and refuses.
 TEST(SettingsLimit, EnterDataBeepsWhenTheRegisterIsFull) {
-  HeadlessToolkit tk;
-  Model m(tk, kEnglish);
-  m.startUp();
+  Started r;
+  Model& m = r.model;
   m.stats().restore(std::vector<std::string>(kMaxStatItems, "1"));
   ASSERT_FALSE(runSequence(m, "7,stat:enter"));
-  EXPECT_EQ(tk.beeps, 1);
+  EXPECT_EQ(r.tk.beeps, 1);
   EXPECT_EQ(m.stats().n(), kMaxStatItems);
   EXPECT_EQ(m.stats().statlist().front(), "1");
   EXPECT_EQ(m.calc().display(), "7");

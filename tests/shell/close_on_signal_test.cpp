@@ -9,10 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "model/model.h"
-#include "model/sequence.h"
-#include "shell/main_window.h"
-#include "shell/qt_toolkit.h"
+#include "shell/model_rig.h"
 
 using namespace zova;
 
@@ -72,13 +69,10 @@ void CloseOnSignalTest::aSignalEndsTheProgramWhateverIsOpen() {
   QTemporaryDir dir;
   QVERIFY(dir.isValid());
   const QString file = dir.filePath(QStringLiteral("dadidedo.dat"));
-  QtToolkit toolkit;
-  Model model(toolkit, {});
-  model.setSettingsFile(file.toStdString());
-  model.startUp();
-  MainWindow window(model, toolkit);
-  window.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  WindowRig rig(file);
+  QVERIFY(rig.exposed());
+  Model& model = rig.model;
+  MainWindow& window = *rig.window;
   QVERIFY(!runSequence(model, "7,Kin").has_value());
   CloseOnSignal closer([&] { window.endProgram(); });
 

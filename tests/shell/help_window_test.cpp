@@ -7,14 +7,10 @@
 #include "converter/converter_model.h"
 #include "converter/unit_table.h"
 #include "engine/keys.h"
-#include "model/model.h"
-#include "shell/main_window.h"
-#include "shell/qt_toolkit.h"
+#include "shell/model_rig.h"
 #include "stats/stats_register.h"
 
 using namespace zova;
-
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), int(s.size())); }
 
 class HelpWindowTest : public QObject {
   Q_OBJECT
@@ -68,12 +64,9 @@ void HelpWindowTest::keyboardPageAndLinks() {
 // F1 on the calculator window shows the overview, whichever key has the focus;
 // the help menu's item reads as before.
 void HelpWindowTest::f1OpensTheOverview() {
-  QtToolkit toolkit;
-  Model model(toolkit, {});
-  model.startUp();
-  MainWindow window(model, toolkit);
-  window.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  WindowRig rig;
+  QVERIFY(rig.exposed());
+  MainWindow& window = *rig.window;
   window.activateWindow();
   window.button(Key::D7)->setFocus();
   QVERIFY(window.findChildren<HelpWindow*>().isEmpty());

@@ -7,10 +7,8 @@
 #include <vector>
 
 #include "converter/converter_model.h"
-#include "model/sequence.h"
 #include "shell/key_translate.h"
-#include "shell/main_window.h"
-#include "shell/qt_toolkit.h"
+#include "shell/model_rig.h"
 
 using namespace zova;
 
@@ -92,11 +90,8 @@ void KeyPathTest::everyBindingMatchesTheCommandLine() {
     QVERIFY2(press.key, name.c_str());
     QCOMPARE(translateKey(press.key, press.modifiers), (TranslatedKey{b.code, b.shift}));
     for (const char* before : {"2,+,3", "1,stat:enter,5,inv"}) {
-      HeadlessToolkit headless;
-      Model typed(headless, {});
-      typed.startUp();
-      QVERIFY(!runSequence(typed, before).has_value());
-      QVERIFY(!runSequence(typed, name).has_value());
+      ModelRig typed;
+      QVERIFY(typed.run(QString::fromLatin1(before)) && typed.run(q(name)));
 
       StayingToolkit toolkit;
       Model model(toolkit, {});
@@ -105,8 +100,8 @@ void KeyPathTest::everyBindingMatchesTheCommandLine() {
       MainWindow window(model, toolkit);
       window.show();
       QTest::keyClick(&window, static_cast<Qt::Key>(press.key), press.modifiers);
-      QCOMPARE(snapshot(model), snapshot(typed));
-      QCOMPARE(window.displayField()->text(), QString::fromStdString(typed.calc().display()));
+      QCOMPARE(snapshot(model), snapshot(typed.model));
+      QCOMPARE(window.displayField()->text(), q(typed.model.calc().display()));
     }
   }
 }

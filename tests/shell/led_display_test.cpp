@@ -3,8 +3,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "model/sequence.h"
-#include "shell/main_window.h"
+#include "shell/model_rig.h"
 
 using namespace zova;
 
@@ -54,12 +53,10 @@ void LedDisplayTest::decimalPointShowsAtAGlance_data() {
 void LedDisplayTest::decimalPointShowsAtAGlance() {
   QFETCH(qreal, ratio);
   QFETCH(int, fewestPixels);
-  QtToolkit toolkit;
-  Model model(toolkit, {});
-  model.startUp();
-  MainWindow window(model, toolkit);
-  window.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  WindowRig rig;
+  QVERIFY(rig.exposed());
+  Model& model = rig.model;
+  MainWindow& window = *rig.window;
   QLineEdit* display = window.displayField();
   const QColor digits = display->palette().color(QPalette::Text);
   const QColor screen = display->palette().color(QPalette::Base);

@@ -35,21 +35,13 @@ class CountingToolkit : public QtToolkit {
 };
 
 // A started calculator and its window, shown.
-struct Harness {
-  explicit Harness(const QString& settingsFile = {}) : model(toolkit, {}) {
-    model.setSettingsFile(settingsFile.toStdString());
-    model.startUp();
-    window = std::make_unique<MainWindow>(model, toolkit);
-    window->show();
-  }
+struct Harness : WindowRig<CountingToolkit> {
+  using WindowRig::WindowRig;
   QAction* item(const char* name) const { return window->action(QLatin1String(name)); }
   QLabel* label(const char* name) const { return window->findChild<QLabel*>(name); }
   void click(Key key) const { QTest::mouseClick(window->button(key), Qt::LeftButton); }
   QString display() const { return window->displayField()->text(); }
 
-  CountingToolkit toolkit;
-  Model model;
-  std::unique_ptr<MainWindow> window;
   QStringList dialogs;  ///< the classes of the dialogs that opened, "?" marking one without owner
 };
 
@@ -125,11 +117,9 @@ bool play(Harness& h, const QString& sequence) {
 
 /// The display the command line shows after the sequence.
 std::string commandLineDisplay(const char* sequence) {
-  HeadlessToolkit headless;
-  Model m(headless, {});
-  m.startUp();
-  runSequence(m, sequence);
-  return m.calc().display();
+  ModelRig typed;
+  typed.run(QString::fromUtf8(sequence));
+  return typed.model.calc().display();
 }
 
 const char* const kIndicatorNames[] = {"invlabel",  "hyplabel", "deglabel", "radlabel",
@@ -272,10 +262,9 @@ void MainWindowTest::playMatchesTheCommandLine_data() {
 // Display, indicators, data count, operand, constant and bracket names agree with the command line.
 void MainWindowTest::playMatchesTheCommandLine() {
   QFETCH(QString, sequence);
-  HeadlessToolkit headless;
-  Model expected(headless, {});
-  expected.startUp();
-  QVERIFY(!runSequence(expected, sequence.toStdString()).has_value());
+  ModelRig typed;
+  QVERIFY(typed.run(sequence));
+  Model& expected = typed.model;
   Harness h;
   QVERIFY(play(h, sequence));
   QCOMPARE(h.display(), q(expected.calc().display()));
@@ -540,20 +529,18 @@ void MainWindowTest::modifiersCountAsTheyWereAtThePress_data() {
   QTest::addColumn<quint32>("scanCode");  ///< the X keycode, 0 for none
   QTest::addColumn<QString>("after");
   QTest::addColumn<QString>("sameAs");  ///< the command line's sequence
-  QTest::newRow("Shift+3") << "255" << int(Qt::Key_NumberSign) << int(Qt::Key_3) << 0u << ""
-                           << "255,key:Shift+3";
-  QTest::newRow("Shift+3, keycode")
-      << "255" << int(Qt::Key_NumberSign) << int(Qt::Key_3) << 12u << ""
-      << "255,key:Shift+3";
-  QTest::newRow("Shift+6") << "2" << int(Qt::Key_AsciiCircum) << int(Qt::Key_6) << 0u << "3,="
-                           << "2,key:Shift+6,3,=";
-  QTest::newRow("Shift+5") << "50,+,10" << int(Qt::Key_Percent) << int(Qt::Key_5) << 0u << ""
-                           << "50,+,10,key:Shift+5";
-  QTest::newRow("Shift+9") << "2,X" << int(Qt::Key_ParenLeft) << int(Qt::Key_9) << 18u
-                           << "3,+,1,),="
-                           << "2,X,key:Shift+9,3,+,1,),=";
-  QTest::newRow("Shift+8") << "6" << int(Qt::Key_Asterisk) << int(Qt::Key_8) << 17u << "7,="
-                           << "6,X,7,=";
+  const std::tuple<const char*, const char*, Qt::Key, Qt::Key, quint32, const char*, const char*>
+      rows[] = {
+          {"Shift+3", "255", Qt::Key_NumberSign, Qt::Key_3, 0, "", "255,key:Shift+3"},
+          {"Shift+3, keycode", "255", Qt::Key_NumberSign, Qt::Key_3, 12, "", "255,key:Shift+3"},
+          {"Shift+6", "2", Qt::Key_AsciiCircum, Qt::Key_6, 0, "3,=", "2,key:Shift+6,3,="},
+          {"Shift+5", "50,+,10", Qt::Key_Percent, Qt::Key_5, 0, "", "50,+,10,key:Shift+5"},
+          {"Shift+9", "2,X", Qt::Key_ParenLeft, Qt::Key_9, 18,
+           "3,+,1,),=", "2,X,key:Shift+9,3,+,1,),="},
+          {"Shift+8", "6", Qt::Key_Asterisk, Qt::Key_8, 17, "7,=", "6,X,7,="}};
+  for (const auto& [name, before, symbol, digit, scanCode, after, sameAs] : rows)
+    QTest::newRow(name) << QString::fromLatin1(before) << int(symbol) << int(digit) << scanCode
+                        << QString::fromLatin1(after) << QString::fromLatin1(sameAs);
 }
 
 // Let go of Shift before the digit: the key still is the symbol it was when it went down.
@@ -576,10 +563,9 @@ void MainWindowTest::modifiersCountAsTheyWereAtThePress() {
                     QKeySequence(digit).toString());
   for (QKeyEvent* e : {&shiftDown, &symbolDown, &shiftUp, &digitUp}) QApplication::sendEvent(w, e);
   if (!after.isEmpty()) QVERIFY(play(h, after));
-  HeadlessToolkit headless;
-  Model expected(headless, {});
-  expected.startUp();
-  QVERIFY(!runSequence(expected, sameAs.toStdString()).has_value());
+  ModelRig typed;
+  QVERIFY(typed.run(sameAs));
+  Model& expected = typed.model;
   QCOMPARE(h.display(), q(expected.calc().display()));
   QCOMPARE(h.label("LblBase")->text(), q(expected.calc().state().baseCaption));
   QCOMPARE(h.window->button(Key::Close)->toolTip(), q(expected.calc().state().closeTip));
@@ -591,23 +577,19 @@ void MainWindowTest::typedOperatorCharactersByLayout_data() {
   QTest::addColumn<quint32>("scanCode");  ///< the X keycode of the key that typed it
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("shown");  ///< after 6, the key, 3, =
-  const int shift = Qt::ShiftModifier;
-  QTest::newRow("+ US Shift and =") << int(Qt::Key_Plus) << shift << 21u << "+"
-                                    << "9";
-  QTest::newRow("- main row") << int(Qt::Key_Minus) << 0 << 20u << "-"
-                              << "3";
-  QTest::newRow("* US Shift+8") << int(Qt::Key_Asterisk) << shift << 17u << "*"
-                                << "18";
-  QTest::newRow("* German Shift and +") << int(Qt::Key_Asterisk) << shift << 35u << "*"
-                                        << "18";
-  QTest::newRow("/ US main row") << int(Qt::Key_Slash) << 0 << 61u << "/"
-                                 << "2";
-  QTest::newRow("/ German Shift+7") << int(Qt::Key_Slash) << shift << 16u << "/"
-                                    << "2";
-  QTest::newRow("* keypad") << int(Qt::Key_Asterisk) << int(Qt::KeypadModifier) << 63u << "*"
-                            << "18";
-  QTest::newRow(". main row") << int(Qt::Key_Period) << 0 << 60u << "."
-                              << "6.3";
+  const int shift = Qt::ShiftModifier, pad = Qt::KeypadModifier;
+  const std::tuple<const char*, Qt::Key, int, quint32, const char*, const char*> rows[] = {
+      {"+ US Shift and =", Qt::Key_Plus, shift, 21, "+", "9"},
+      {"- main row", Qt::Key_Minus, 0, 20, "-", "3"},
+      {"* US Shift+8", Qt::Key_Asterisk, shift, 17, "*", "18"},
+      {"* German Shift and +", Qt::Key_Asterisk, shift, 35, "*", "18"},
+      {"/ US main row", Qt::Key_Slash, 0, 61, "/", "2"},
+      {"/ German Shift+7", Qt::Key_Slash, shift, 16, "/", "2"},
+      {"* keypad", Qt::Key_Asterisk, pad, 63, "*", "18"},
+      {". main row", Qt::Key_Period, 0, 60, ".", "6.3"}};
+  for (const auto& [name, key, modifiers, scanCode, text, shown] : rows)
+    QTest::newRow(name) << int(key) << modifiers << scanCode << QString::fromLatin1(text)
+                        << QString::fromLatin1(shown);
 }
 
 // The operator characters act by what the key typed, wherever the layout puts them; "=" too.

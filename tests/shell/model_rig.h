@@ -1,16 +1,21 @@
 // A model behind a headless toolkit for the window tests, and the same model
-// driven through the command-line notation to compare the windows against.
+// driven through the command-line notation to compare the windows against, and a
+// started calculator with its window shown on the real toolkit.
 #pragma once
 
 #include <QString>
 #include <QStringList>
+#include <QtTest>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "model/model.h"
 #include "model/sequence.h"
 #include "model/toolkit.h"
+#include "shell/main_window.h"
+#include "shell/qt_toolkit.h"
 
 namespace zova {
 
@@ -25,6 +30,24 @@ struct ModelRig {
   }
   /// Runs one command-line token on the model; false when it does not parse.
   bool run(const QString& token) { return !runSequence(model, token.toStdString()).has_value(); }
+};
+
+/// A calculator started on `Tk` (QtToolkit or one made from it), reading `settingsFile`,
+/// and its window, shown.
+template <class Tk = QtToolkit>
+struct WindowRig {
+  explicit WindowRig(const QString& settingsFile = {}) : model(toolkit, {}) {
+    model.setSettingsFile(settingsFile.toStdString());
+    model.startUp();
+    window = std::make_unique<MainWindow>(model, toolkit);
+    window->show();
+  }
+  /// Waits until the window system shows the window; false when it never does.
+  bool exposed() const { return QTest::qWaitForWindowExposed(window.get()); }
+
+  Tk toolkit;
+  Model model;
+  std::unique_ptr<MainWindow> window;
 };
 
 /// The tokens of a script in the command-line notation.

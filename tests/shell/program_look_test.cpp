@@ -11,8 +11,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "model/model.h"
-#include "shell/main_window.h"
+#include "shell/model_rig.h"
 
 using namespace zova;
 
@@ -46,13 +45,9 @@ class ProgramLookTest : public QObject {
   // First, while nothing else in this process has touched a picture.
   void startedWindowLoadsNoImagePlugin() {
     QApplication::setStyle(makeProgramStyle());
-    QtToolkit toolkit;
-    Model model(toolkit, {});
-    model.startUp();
-    auto window = std::make_unique<MainWindow>(model, toolkit);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    window->menuBar()->grab();  // the bar and its overflow arrow drawn
+    WindowRig rig;
+    QVERIFY(rig.exposed());
+    rig.window->menuBar()->grab();  // the bar and its overflow arrow drawn
     QCOMPARE(imageFormatPlugins(), QStringList());
   }
 

@@ -11,10 +11,8 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "model/model.h"
 #include "model/window_geometry.h"
-#include "shell/main_window.h"
-#include "shell/qt_toolkit.h"
+#include "shell/model_rig.h"
 
 namespace zova {
 
@@ -37,12 +35,9 @@ void ScreenScaleTest::twipsFollowTheLogicalDpi() {
 }
 
 void ScreenScaleTest::everyMenuTitleShowsAtALargerFont() {
-  QtToolkit toolkit;
-  Model model(toolkit, {});
-  model.startUp();
-  MainWindow window(model, toolkit);
-  window.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  WindowRig rig;
+  QVERIFY(rig.exposed());
+  MainWindow& window = *rig.window;
   QCOMPARE(window.size(),
            QSize(twipsToPixels(kClosedWidth, 144), twipsToPixels(kNormalHeight, 144)));
 

@@ -7,9 +7,7 @@
 #include <QGuiApplication>
 #include <QtTest>
 
-#include "shell/main_window.h"
 #include "shell/model_rig.h"
-#include "shell/qt_toolkit.h"
 
 using namespace zova;
 
@@ -124,11 +122,8 @@ class TapeWindowTest : public QObject {
   }
 
   void toolsMenuOpensTheTape() {
-    QtToolkit toolkit;
-    Model model(toolkit, {});
-    model.startUp();
-    MainWindow window(model, toolkit);
-    window.show();
+    WindowRig rig;
+    MainWindow& window = *rig.window;
     QAction* item = window.action(QStringLiteral("paperTape"));
     QVERIFY(item);
     QCOMPARE(item->text(), QStringLiteral("Paper &Tape"));

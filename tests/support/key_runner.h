@@ -1,8 +1,10 @@
 // Test helper: a freshly started headless calculator that runs key sequences
-// in the command-line notation and reports the display.
+// in the command-line notation and reports the display, and one started from a
+// settings file.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <span>
 #include <string>
@@ -22,6 +24,24 @@ struct KeyRunner {
   }
   CalcState& state() { return model.calc().state(); }
 
+  HeadlessToolkit tk;
+  Model model;
+};
+
+inline const NumberLocale kEnglish{".", ","};
+inline const NumberLocale kGerman{",", "."};
+
+/// A calculator started as the program starts, reading `path` as its settings file.
+struct Started {
+  explicit Started(const std::string& path = "", NumberLocale loc = kEnglish)
+      : model(tk, std::move(loc)) {
+    model.setSettingsFile(path);
+    ::alarm(20);  // reading must never wait (a FIFO without a writer)
+    model.startUp();
+    ::alarm(0);
+  }
+  CalcState& s() { return model.calc().state(); }
+  ShellState& sh() { return model.shell(); }
   HeadlessToolkit tk;
   Model model;
 };
