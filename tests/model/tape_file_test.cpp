@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <filesystem>
 #include <string>
 
 #include "support/key_runner.h"
@@ -12,10 +12,6 @@
 
 namespace zova {
 namespace {
-
-void writeFile(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
 
 TEST(TapeFile, RoundTripKeepsEveryEntry) {
   testing::TempDir dir;
@@ -38,7 +34,7 @@ TEST(TapeFile, KeepsOnlyTheLastEntries) {
   std::string text = std::string(kTapeFileHeader) + "\n";
   for (std::size_t i = 0; i < kTapeCapacity + 5; ++i)
     text += "\t" + std::to_string(i) + "\t+\t" + std::to_string(i) + "\n";
-  writeFile(path, text);
+  testing::spit(path, text);
   TapeModel tape;
   EXPECT_EQ(loadTapeFile(tape, path), TapeLoad::kRead);
   ASSERT_EQ(tape.size(), kTapeCapacity);
@@ -57,7 +53,7 @@ TEST(TapeFile, DamagedOrHugeFilesAreSetAside) {
   for (const std::string& content : cases) {
     testing::TempDir dir;
     const std::string path = dir.file(kTapeFileName);
-    writeFile(path, content);
+    testing::spit(path, content);
     testing::KeyRunner run;
     run.keys("1,+,2,=");
     const auto before = run.model.tape().entries();

@@ -21,17 +21,14 @@ std::vector<std::string> tapeAfter(std::string_view sequence, NumberLocale local
   return run.model.tape().texts();
 }
 
-struct Case {
-  const char* keys;
-  std::vector<std::string> tape;
-};
-
-void expectTapes(const std::vector<Case>& cases) {
-  for (const Case& c : cases) EXPECT_EQ(tapeAfter(c.keys), c.tape) << c.keys;
-}
-
-TEST(Tape, ChainsWithPrecedenceAndBrackets) {
-  expectTapes({
+// What each calculation writes down, one row per sequence on a fresh calculator.
+TEST(Tape, EachCalculationWritesItsLines) {
+  struct Case {
+    const char* keys;
+    std::vector<std::string> tape;
+  };
+  const Case cases[] = {
+      // Chains with precedence and brackets.
       {"", {}},
       {"12,+,3,X,4,=", {"12 +", "3 \u00d7", "4", "= 24", kRule}},
       {"2,x^y,10,-,24,÷,8,=", {"2 x^y", "10 -", "24 \u00f7", "8", "= 1021", kRule}},
@@ -45,11 +42,7 @@ TEST(Tape, ChainsWithPrecedenceAndBrackets) {
       {"3,inv,+,4,=", {"3 Pol", "4", "= 5", kRule}},
       {"6,inv,Kin,3,=", {"6 and", "3", "= 2", kRule}},
       {"5,=,X,2,=", {"5", "= 5", kRule, "5 \u00d7", "2", "= 10", kRule}},
-  });
-}
-
-TEST(Tape, FunctionsInEachAngleUnit) {
-  expectTapes({
+      // Functions in each angle unit.
       {"30,sin", {"sin(30 deg) = 0.499999999999999"}},
       {"Mode,1,sin", {"sin(1 rad) = 0.841470984807897"}},
       {"Mode,Mode,100,sin", {"sin(100 grad) = 1"}},
@@ -60,28 +53,16 @@ TEST(Tape, FunctionsInEachAngleUnit) {
       {"16,√,X²,1/x", {"\u221a(16) = 4", "x\u00b2(4) = 16", "1/x(16) = 0.0625"}},
       {"5,X!,+,1,=", {"x!(5) = 120", "120 +", "1", "= 121", kRule}},
       {"1.5,>dms,dms>", {">dms(1.5) = 1.3000000000", "dms>(1.3000000000) = 1.5"}},
-  });
-}
-
-TEST(Tape, MemoryKeys) {
-  expectTapes({
+      // Memory keys.
       {"5,M+,3,inv,M+,MR", {"M+ 5", "M- 3", "MR 2"}},
       {"5,M+,inv,MR", {"M+ 5", "MC"}},
       {"7,Kin,AC,Kout,+,1,=", {"Kin 7", kRule, "Kout 7", "7 +", "1", "= 8", kRule}},
-  });
-}
-
-TEST(Tape, BasesAndFractions) {
-  expectTapes({
+      // Bases and fractions.
       {"Base,X!,X!,+,1,=", {"FF h +", "1 h", "= 100 h", kRule}},
       {"Base,Base,Base,1,0,1,X,1,1,=", {"101 b \u00d7", "11 b", "= 1111 b", kRule}},
       {"Base,5,inv,Base", {"not(5 h) = FFFFFFFA h"}},
       {"0.75,b/c,+,1,=", {"b/c(0.75) = 3/ 4", "3/ 4 +", "1", "= 1.75", kRule}},
-  });
-}
-
-TEST(Tape, PanelResultsErrorsAndClearing) {
-  expectTapes({
+      // Panel results, errors and clearing.
       {"menu:statistics,2,stat:enter,4,stat:enter,stat:mean", {"Mean = 3"}},
       {"menu:converter,conv:Length,conv:from=inches,conv:to=centimeters,12,conv:go",
        {"12 inches -> centimeters = 30.4799999999671"}},
@@ -95,7 +76,8 @@ TEST(Tape, PanelResultsErrorsAndClearing) {
       {"1,+,2,AC,3,=", {"1 +", kRule, "3", "= 3", kRule}},
       {"1,+,2,=,tape:clear", {}},
       {"1,+,tape:clear,2,=", {"2", "= 3", kRule}},
-  });
+  };
+  for (const Case& c : cases) EXPECT_EQ(tapeAfter(c.keys), c.tape) << c.keys;
 }
 
 TEST(Tape, CommandLineJsonListsTheTapeOldestFirst) {
