@@ -79,33 +79,26 @@ void KeyTranslateTest::readsTheEvent() {
 void KeyTranslateTest::pressAndReleaseAreOneKey() {
   struct Pair {
     const char* name;
-    QKeyEvent press, release;
+    int pressed;
+    Qt::KeyboardModifiers modifiers;  // at the press; none are down at the release
+    const char* typed;
+    int released;
+    const char* releaseText;
+    quint32 pressScan, releaseScan;  // the X keycodes, 0 for none
     bool same;
   };
   const Pair pairs[] = {
-      {"Shift+3 let go of Shift first",
-       {QEvent::KeyPress, Qt::Key_NumberSign, kShift, 0, 0, 0, "#"},
-       {QEvent::KeyRelease, Qt::Key_3, kNone, 0, 0, 0, "3"},
-       true},
-      {"German + key, Shift let go first",
-       {QEvent::KeyPress, Qt::Key_Asterisk, kShift, 35, 0, 0, "*"},
-       {QEvent::KeyRelease, Qt::Key_Plus, kNone, 35, 0, 0, "+"},
-       true},
-      {"main-row = and +",
-       {QEvent::KeyPress, Qt::Key_Equal, kNone, 0, 0, 0, "="},
-       {QEvent::KeyRelease, Qt::Key_Plus, kNone, 0, 0, 0, "+"},
-       false},
-      {"3 and 4",
-       {QEvent::KeyPress, Qt::Key_3, kNone, 12, 0, 0, "3"},
-       {QEvent::KeyRelease, Qt::Key_4, kNone, 13, 0, 0, "4"},
-       false},
-      {"keypad 3 and top-row 3",
-       {QEvent::KeyPress, Qt::Key_3, kPad, 0, 0, 0, "3"},
-       {QEvent::KeyRelease, Qt::Key_3, kNone, 0, 0, 0, "3"},
-       false},
-  };
-  for (const Pair& p : pairs)
-    QVERIFY2((physicalKey(p.press) == physicalKey(p.release)) == p.same, p.name);
+      {"Shift+3, Shift up first", Qt::Key_NumberSign, kShift, "#", Qt::Key_3, "3", 0, 0, true},
+      {"German +, Shift up first", Qt::Key_Asterisk, kShift, "*", Qt::Key_Plus, "+", 35, 35, true},
+      {"main-row = and +", Qt::Key_Equal, kNone, "=", Qt::Key_Plus, "+", 0, 0, false},
+      {"3 and 4", Qt::Key_3, kNone, "3", Qt::Key_4, "4", 12, 13, false},
+      {"keypad 3 and top-row 3", Qt::Key_3, kPad, "3", Qt::Key_3, "3", 0, 0, false}};
+  for (const Pair& p : pairs) {
+    const QKeyEvent press(QEvent::KeyPress, p.pressed, p.modifiers, p.pressScan, 0, 0, p.typed);
+    const QKeyEvent release(QEvent::KeyRelease, p.released, kNone, p.releaseScan, 0, 0,
+                            p.releaseText);
+    QVERIFY2((physicalKey(press) == physicalKey(release)) == p.same, p.name);
+  }
 }
 
 QTEST_MAIN(KeyTranslateTest)
