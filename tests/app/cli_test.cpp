@@ -15,17 +15,7 @@ namespace {
 using Result = testing::CliResult;
 using testing::runCli;
 
-TEST(CommandLine, OptionsPrintTheirOutput) {
-  const std::pair<std::vector<std::string>, const char*> cases[] = {
-      {{"--keys", "5,.,.,2"}, "5.2\n"},
-      {{"--keys", "1,÷,4,=", "--locale", "de_DE"}, "0,25\n"},
-      {{"--locale", "en_US.UTF-8", "--keys", "1,÷,4,="}, "0.25\n"},
-      {{"--version"}, "zova 2.10\n"},
-  };
-  for (const auto& [args, out] : cases) {
-    const Result r = runCli(args);
-    EXPECT_EQ(std::tie(r.status, r.out, r.err), std::make_tuple(0, out, "")) << args[0];
-  }
+TEST(CommandLine, HelpNamesEveryOption) {
   for (const char* help : {"--help", "-h"}) {
     const Result r = runCli({help});
     EXPECT_EQ(r.status, 0);
@@ -80,6 +70,9 @@ TEST(CommandLine, EverySpellingOfAnOptionWorks) {
       {{"--keys", "2,+,3,="}, "5\n"},
       {{"--keys=2,+,3,="}, "5\n"},
       {{"--keys", "-"}, "0\n"},  // a value may start with a dash
+      {{"--keys", "5,.,.,2"}, "5.2\n"},
+      {{"--keys", "1,÷,4,=", "--locale", "de_DE"}, "0,25\n"},
+      {{"--locale", "en_US.UTF-8", "--keys", "1,÷,4,="}, "0.25\n"},
       {{"--keys=1,÷,4,=", "--locale=de_DE"}, "0,25\n"},
       {{"--locale", "de_DE", "--keys", "1,÷,4,="}, "0,25\n"},
       {{"-V"}, "zova 2.10\n"},

@@ -62,21 +62,15 @@ void QtToolkitTest::saveSettingsAsksOnceAndNamesTheFile_data() {
   QTest::addColumn<QString>("present");  // a file already in the folder, or ""
   QTest::addColumn<QString>("written");
   QTest::addColumn<int>("questions");
-  QTest::newRow("new name without extension") << "mine"
-                                              << ""
-                                              << "mine.dat" << 0;
-  QTest::newRow("new name with .dat") << "mine.dat"
-                                      << ""
-                                      << "mine.dat" << 0;
-  QTest::newRow("another extension is kept") << "mine.txt"
-                                             << ""
-                                             << "mine.txt" << 0;
-  QTest::newRow("existing file typed without extension") << "old"
-                                                         << "old.dat"
-                                                         << "old.dat" << 1;
-  QTest::newRow("existing file typed whole") << "old.dat"
-                                             << "old.dat"
-                                             << "old.dat" << 1;
+  const std::tuple<const char*, const char*, const char*, const char*, int> rows[] = {
+      {"new name without extension", "mine", "", "mine.dat", 0},
+      {"new name with .dat", "mine.dat", "", "mine.dat", 0},
+      {"another extension is kept", "mine.txt", "", "mine.txt", 0},
+      {"existing file typed without extension", "old", "old.dat", "old.dat", 1},
+      {"existing file typed whole", "old.dat", "old.dat", "old.dat", 1}};
+  for (const auto& [name, typed, present, written, questions] : rows)
+    QTest::newRow(name) << QString::fromLatin1(typed) << QString::fromLatin1(present)
+                        << QString::fromLatin1(written) << questions;
 }
 
 void QtToolkitTest::saveSettingsAsksOnceAndNamesTheFile() {
