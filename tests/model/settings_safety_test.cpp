@@ -44,7 +44,7 @@ std::string withLine(std::size_t n, const std::string& text) {
   return out;
 }
 
-// Item 3: a file that is there but falls back is renamed to NAME.bak before
+// A file that is there but falls back is renamed to NAME.bak before
 // the first write, and the user is told once.
 TEST(SettingsKeep, AFileThatFellBackIsKeptAsBackup) {
   const std::pair<const char*, std::string> cases[] = {
@@ -128,7 +128,7 @@ TEST(SettingsKeep, SpecialAndReadOnlyFilesAreLeftAlone) {
   }
 }
 
-// Item 1 on the command line: a refused file is reported on standard error
+// On the command line, a refused file is reported on standard error
 // with exit status 1 and stays what it was.
 TEST(SettingsKeep, TheCommandLineReportsARefusedFile) {
   TempDir dir;
@@ -148,7 +148,7 @@ TEST(SettingsKeep, TheCommandLineReportsARefusedFile) {
   EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
-// Item 5: Save Settings into a folder that cannot take the file says so.
+// Save Settings into a folder that cannot take the file says so.
 TEST(SettingsSave, AFailedCopyIsReported) {
   TempDir home, other;
   std::vector<std::string> targets = {other.file("missing/copy.dat")};
@@ -171,7 +171,7 @@ TEST(SettingsSave, AFailedCopyIsReported) {
   }
 }
 
-// Item 6 through the window's key path: a full register beeps and refuses.
+// Through the window's key path: a full register beeps and refuses.
 TEST(SettingsLimit, EnterDataBeepsWhenTheRegisterIsFull) {
   Started r;
   Model& m = r.model;
@@ -183,7 +183,7 @@ TEST(SettingsLimit, EnterDataBeepsWhenTheRegisterIsFull) {
   EXPECT_EQ(m.calc().display(), "7");
 }
 
-// Item 8: a long file name saves (the temporary name stays short).
+// A long file name saves (the temporary name stays short).
 TEST(SettingsSave, ALongFileNameSaves) {
   TempDir dir;
   const std::string path = dir.file(std::string(250, 'n') + ".dat");
@@ -193,7 +193,7 @@ TEST(SettingsSave, ALongFileNameSaves) {
   EXPECT_EQ(dir.entries().size(), 1u);
 }
 
-// Item 9: M is written with "." in every locale and read in both forms; a byte
+// M is written with "." in every locale and read in both forms; a byte
 // order mark and LF CR line ends read as well.
 TEST(SettingsLines, MemoryAndLineEndsInEveryForm) {
   TempDir dir;
