@@ -361,84 +361,70 @@ bool FinanceModel::restore(std::span<const std::string> lines) {
   return true;
 }
 
+namespace {
+
+// The lines the settings file keeps for the panel, in the file's order. A cell
+// typed or solved is kept as the text it holds; an amortization result as an
+// amount of money; payments per year (the one row with neither) as a count.
+struct SavedLine {
+  Value FinanceState::*text;
+  Currency FinanceState::*amount;
+  FinCell cell;
+  std::string_view pattern;
+};
+
+constexpr SavedLine kSavedLines[] = {
+    {&FinanceState::finInt, nullptr, FinCell::kInt, kYearly},
+    {nullptr, nullptr, FinCell::kPpy, kCount},
+    {&FinanceState::finRate, nullptr, FinCell::kRate, kPeriodic},
+    {&FinanceState::finNPer, nullptr, FinCell::kN, kMoney},
+    {&FinanceState::finPmt, nullptr, FinCell::kPmt, kMoney},
+    {&FinanceState::finPV, nullptr, FinCell::kPv, kMoney},
+    {&FinanceState::finFV, nullptr, FinCell::kFv, kMoney},
+    {&FinanceState::finPayments, nullptr, FinCell::kPayments, kCount},
+    {nullptr, &FinanceState::finPPmt, FinCell::kPrincipal, kMoney},
+    {nullptr, &FinanceState::finIpmt, FinCell::kInterest, kMoney},
+    {nullptr, &FinanceState::finBalance, FinCell::kBalance, kMoney},
+};
+
+}  // namespace
+
 bool FinanceModel::restoreLine(std::size_t index, const std::string& line) {
-  // Lines read as text keep their text; the cell shows it in the start-up format.
-  const auto text = [this](Value& field, FinCell c, std::string_view pattern,
-                           const std::string& t) {
-    field = t;
-    cell(c) = FormatNumber(t, pattern, loc_);
+  if (index >= std::size(kSavedLines)) return true;
+  const SavedLine& row = kSavedLines[index];
+  // A text line keeps its text; the cell shows it in the start-up format.
+  if (row.text) {
+    s_.*row.text = line;
+    cell(row.cell) = FormatNumber(line, row.pattern, loc_);
     return true;
-  };
-  const auto money = [this](Currency& field, FinCell c, const std::string& t) {
-    const auto x = TextToNumber(t, loc_);
+  }
+  const auto x = TextToNumber(line, loc_);
+  if (row.amount) {
     const auto m = x ? ToCurrency(*x) : std::nullopt;
     if (!m) return false;
-    field = *m;
-    cell(c) = FormatNumber(m->value(), kMoney, loc_);
+    s_.*row.amount = *m;
+    cell(row.cell) = FormatNumber(m->value(), row.pattern, loc_);
     return true;
-  };
-  const auto perYear = [this](const std::string& t) {
-    const auto x = TextToNumber(t, loc_);
-    const auto n = x ? RoundToInteger(*x) : std::nullopt;
-    if (!n) return false;
-    s_.finPPY = *n;
-    cell(FinCell::kPpy) = FormatNumber(static_cast<double>(*n), kCount, loc_);
-    return true;
-  };
-  bool ok = true;
-  switch (index) {
-    case 0:
-      ok = text(s_.finInt, FinCell::kInt, kYearly, line);
-      break;
-    case 1:
-      ok = perYear(line);
-      break;
-    case 2:
-      ok = text(s_.finRate, FinCell::kRate, kPeriodic, line);
-      break;
-    case 3:
-      ok = text(s_.finNPer, FinCell::kN, kMoney, line);
-      break;
-    case 4:
-      ok = text(s_.finPmt, FinCell::kPmt, kMoney, line);
-      break;
-    case 5:
-      ok = text(s_.finPV, FinCell::kPv, kMoney, line);
-      break;
-    case 6:
-      ok = text(s_.finFV, FinCell::kFv, kMoney, line);
-      break;
-    case 7:
-      ok = text(s_.finPayments, FinCell::kPayments, kCount, line);
-      break;
-    case 8:
-      ok = money(s_.finPPmt, FinCell::kPrincipal, line);
-      break;
-    case 9:
-      ok = money(s_.finIpmt, FinCell::kInterest, line);
-      break;
-    case 10:
-      ok = money(s_.finBalance, FinCell::kBalance, line);
-      break;
-    default:
-      break;
   }
-  return ok;
+  const auto n = x ? RoundToInteger(*x) : std::nullopt;
+  if (!n) return false;
+  s_.finPPY = *n;
+  cell(row.cell) = FormatNumber(static_cast<double>(*n), row.pattern, loc_);
+  return true;
 }
 
 std::vector<std::string> FinanceModel::savedLines() {
   s_.finInt = withLocaleDecimal(s_.finInt, loc_);
-  return {s_.finInt.text(loc_),
-          NumberToText(s_.finPPY, loc_),
-          s_.finRate.text(loc_),
-          s_.finNPer.text(loc_),
-          s_.finPmt.text(loc_),
-          s_.finPV.text(loc_),
-          s_.finFV.text(loc_),
-          s_.finPayments.text(loc_),
-          CurrencyText(s_.finPPmt, loc_),
-          CurrencyText(s_.finIpmt, loc_),
-          CurrencyText(s_.finBalance, loc_)};
+  std::vector<std::string> lines;
+  for (const SavedLine& row : kSavedLines) {
+    if (row.text)
+      lines.push_back((s_.*row.text).text(loc_));
+    else if (row.amount)
+      lines.push_back(CurrencyText(s_.*row.amount, loc_));
+    else
+      lines.push_back(NumberToText(s_.finPPY, loc_));
+  }
+  return lines;
 }
 
 }  // namespace zova

@@ -108,6 +108,14 @@ std::optional<Base> baseFromNumber(int n) {
   }
 }
 
+// Lines 13 to 17: a colour of the shell, written as its number and read back
+// through its colour command.
+template <Colour ShellState::*colour, void (Model::*choose)()>
+constexpr SettingsLine colourLine() {
+  return {[](Model& m) { return colourText(m.shell().*colour); },
+          [](Model& m, std::string_view line) { return readColour(m, line, choose); }, nullptr};
+}
+
 // Lines 19 to 29: the financial panel's cells, in the order the panel keeps them.
 template <std::size_t I>
 std::string writeFinanceLine(Model& m) {
@@ -233,29 +241,11 @@ const std::array<SettingsLine, 29> kLines{{
      },
      [](Model& m) { m.calc().state().base = Base::kDecimal; }},
     // 13 to 17: the colours, replayed through the colour commands.
-    {[](Model& m) { return colourText(m.shell().screenColour); },
-     [](Model& m, std::string_view line) {
-       return readColour(m, line, &Model::chooseScreenColour);
-     },
-     nullptr},
-    {[](Model& m) { return colourText(m.shell().digitsColour); },
-     [](Model& m, std::string_view line) {
-       return readColour(m, line, &Model::chooseDigitsColour);
-     },
-     nullptr},
-    {[](Model& m) { return colourText(m.shell().shellColour); },
-     [](Model& m, std::string_view line) { return readColour(m, line, &Model::chooseShellColour); },
-     nullptr},
-    {[](Model& m) { return colourText(m.shell().standardColour); },
-     [](Model& m, std::string_view line) {
-       return readColour(m, line, &Model::chooseStandardColour);
-     },
-     nullptr},
-    {[](Model& m) { return colourText(m.shell().functionColour); },
-     [](Model& m, std::string_view line) {
-       return readColour(m, line, &Model::chooseFunctionColour);
-     },
-     nullptr},
+    colourLine<&ShellState::screenColour, &Model::chooseScreenColour>(),
+    colourLine<&ShellState::digitsColour, &Model::chooseDigitsColour>(),
+    colourLine<&ShellState::shellColour, &Model::chooseShellColour>(),
+    colourLine<&ShellState::standardColour, &Model::chooseStandardColour>(),
+    colourLine<&ShellState::functionColour, &Model::chooseFunctionColour>(),
     // 18: the personal label.
     {[](Model& m) { return oneLine(m.shell().personalLabel); },
      [](Model& m, std::string_view line) {
