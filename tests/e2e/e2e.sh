@@ -51,8 +51,8 @@ start_zova() { # folder
 # down first and comes up last, so the release of 6 still sees Shift held.
 # xdotool sends to a window that has the focus through XTEST, to any other by
 # XSendEvent; when a chord opens a dialog, its key ups go the second way and
-# the X server would keep the modifier held for every later case: it is let go
-# of once more through XTEST.
+# the X server would keep both keys held (the key repeating) for every later
+# case: they are let go of once more through XTEST.
 # With a window manager the window has the X focus and xdotool sends through
 # XTEST, where the keypad point came out as the point or as Delete depending on
 # the Num Lock state xdotool met; the point is typed with the main-row key,
@@ -65,7 +65,7 @@ type_keys() { # xdotool key names
       *+*) mod=${k%%+*}; key=${k#*+}
            xdotool keydown --window "$win" "$mod" keydown --window "$win" "$key" \
                    keyup --window "$win" "$key" keyup --window "$win" "$mod"
-           xdotool keyup "$mod" ;;
+           xdotool keyup "$key" keyup "$mod" ;;
       *) xdotool key --window "$win" --delay 0 "$k" ;;
     esac
     sleep 0.02
