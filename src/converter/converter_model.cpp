@@ -2,6 +2,8 @@
 // list drop-downs, and the lookups and arithmetic behind the Convert button.
 #include "converter/converter_model.h"
 
+#include <algorithm>
+
 #include "converter/constant_table.h"
 #include "engine/decimal_symbol.h"
 
@@ -20,6 +22,24 @@ std::optional<std::string> shownNumber(const Value& v, const NumberLocale& loc) 
 std::optional<std::string> finiteText(double x, const NumberLocale& loc) {
   if (!Finite(x)) return std::nullopt;
   return NumberToText(x, loc);
+}
+
+// (product / divisor) as shown, failing on overflow and division by zero.
+std::optional<std::string> quotientText(double product, double divisor, const NumberLocale& loc) {
+  if (!Finite(product)) return std::nullopt;
+  const std::optional<double> result = Divide(product, divisor);
+  if (!result) return std::nullopt;
+  return NumberToText(*result, loc);
+}
+
+// A display text or field read as a number in the form the calculator writes in this
+// locale; a typed entry that still shows "." as its point reads as that point.
+std::optional<double> localeNumber(const Value& v, const NumberLocale& loc) {
+  return withLocaleDecimal(v, loc).number(loc);
+}
+
+bool isEntry(const ComboList& list) {
+  return std::ranges::find(list.items, list.text) != list.items.end();
 }
 
 }  // namespace
@@ -78,26 +98,33 @@ void ConverterModel::hideMarkers() {
   s_.constant2Visible = false;
 }
 
+bool ConverterModel::canConvert() const {
+  if (s_.ccchoice == Value(1)) return true;
+  return isEntry(s_.fromList) && isEntry(s_.toList);
+}
+
 std::string ConverterModel::convert(std::string_view display, const NumberLocale& loc) {
   return conversion(std::string(display), loc).value_or("ERROR");
 }
 
 // Each side is looked up by its list's exact text, units first, then
-// temperatures, then that side's constants; a text that names nothing leaves
-// the side's value from before. Fields set before a failure keep their values.
+// temperatures, then that side's constants; in the constants library a text that
+// names nothing leaves the side's value from before. Fields set before a failure
+// keep their values. A unit's field holds its factor, the units in one base unit.
 std::optional<std::string> ConverterModel::conversion(std::string display,
                                                       const NumberLocale& loc) {
   s_.unit1 = s_.fromList.text;
   s_.unit2 = s_.toList.text;
 
   const std::string& from = s_.fromList.text;
-  if (const UnitRow* unit = findUnit(from)) {
-    s_.eq1 = unit->factor;
+  const UnitRow* fromUnit = findUnit(from);
+  if (fromUnit) {
+    s_.eq1 = 1 / fromUnit->size;
   } else if (const std::optional<TemperatureScale> scale = findTemperature(from)) {
     if (*scale == TemperatureScale::kCelsius) {
       s_.eq1 = display;  // kept as typed; read only when the arithmetic needs it
     } else {
-      const std::optional<double> x = TextToNumber(display, loc);
+      const std::optional<double> x = localeNumber(display, loc);
       if (!x) return std::nullopt;
       double celsius = 0;
       switch (*scale) {
@@ -122,8 +149,9 @@ std::optional<std::string> ConverterModel::conversion(std::string display,
   }
 
   const std::string& to = s_.toList.text;
-  if (const UnitRow* unit = findUnit(to)) {
-    s_.eq2 = unit->factor;
+  const UnitRow* toUnit = findUnit(to);
+  if (toUnit) {
+    s_.eq2 = 1 / toUnit->size;
   } else if (const std::optional<TemperatureScale> scale = findTemperature(to)) {
     return toTemperature(*scale, loc);
   } else if (const ConstantRow* constant = findConstant(engConstants(), to)) {
@@ -142,23 +170,21 @@ std::optional<std::string> ConverterModel::conversion(std::string display,
     if (s_.cchoice == Value(2)) return shownNumber(s_.eq2, loc);
   }
   const std::optional<double> x = shown.number(loc);
+  if (!x) return std::nullopt;
+  // Between two units the exact sizes give the result, so that exact conversions show exactly.
+  if (fromUnit && toUnit) return quotientText(*x * fromUnit->size, toUnit->size, loc);
   const std::optional<double> toFactor = s_.eq2.number(loc);
   const std::optional<double> fromFactor = s_.eq1.number(loc);
-  if (!x || !toFactor || !fromFactor) return std::nullopt;
-  const std::optional<double> product = Finite(*x * *toFactor);
-  if (!product) return std::nullopt;
-  const std::optional<double> result = Divide(*product, *fromFactor);
-  if (!result) return std::nullopt;
-  return NumberToText(*result, loc);
+  if (!toFactor || !fromFactor) return std::nullopt;
+  return quotientText(*x * *toFactor, *fromFactor, loc);
 }
 
 // eq1 holds degrees Celsius: a number, or the display's own text when the From
-// side was degrees Celsius, in which case Celsius to Celsius shows that text.
+// side was degrees Celsius, in which case Celsius to Celsius shows that text as it is.
 std::optional<std::string> ConverterModel::toTemperature(TemperatureScale scale,
                                                          const NumberLocale& loc) {
-  s_.eq1 = withDotDecimal(s_.eq1, loc);
   if (scale == TemperatureScale::kCelsius) return s_.eq1.text(loc);
-  const std::optional<double> celsius = s_.eq1.number(loc);
+  const std::optional<double> celsius = localeNumber(s_.eq1, loc);
   if (!celsius) return std::nullopt;
   switch (scale) {
     case TemperatureScale::kFahrenheit:

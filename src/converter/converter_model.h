@@ -80,7 +80,12 @@ class ConverterModel {
   /// Hides both marker frames (the panel being shown by the Tools menu does this).
   void hideMarkers();
 
-  /// The Convert / Use Constant button. `display` is the main display after the
+  /// In unit conversion, whether each list's text is one of its entries (a unit of the
+  /// category shown); Convert with any other text is refused and changes nothing, so the
+  /// caller beeps instead of calling convert. Always true in the constants library.
+  bool canConvert() const;
+
+  /// The Convert / Use Constant button, when canConvert. `display` is the main display after the
   /// calculator has put a fraction back into decimal form (restoreDecimalDisplay). Returns the
   /// display's new text, always: the converted value, a constant, or "ERROR" on
   /// any failure. Whatever the outcome, the caller then sets dot := 0 and

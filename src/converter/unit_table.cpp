@@ -23,66 +23,71 @@ constexpr std::array kCategories = {
     CategoryRow{C::kTemperature, "Temp", "Te&mp", {}, "degrees Celsius", "degrees Farenheit"},
 };
 
-// Time factors are the double quotients 1 / seconds per unit; a month is 30
-// days and a year 365 days.
+// Each unit's size in its category's base unit, exact where the unit has an exact
+// definition (the international inch of 0.0254 m, the avoirdupois pound of 0.45359237 kg,
+// standard gravity, the standard atmosphere, the International Table calorie and BTU).
+// Derived sizes are written as the double nearest to the exact value; a conversion
+// multiplies by one size and divides by the other, so exact conversions come out exact.
+constexpr double kTorr = 101325.0 / 760;  // also the mm Hg: 760 of either make 1 atm
+
 constexpr std::array kUnits = {
     UnitRow{C::kLength, "meters", 1},
-    UnitRow{C::kLength, "centimeters", 100},
-    UnitRow{C::kLength, "millimeters", 1000},
-    UnitRow{C::kLength, "kilometers", 0.001},
-    UnitRow{C::kLength, "inches", 39.3700787402},
-    UnitRow{C::kLength, "feet", 3.28083989501},
-    UnitRow{C::kLength, "yards", 1.09361329834},
-    UnitRow{C::kLength, "miles", 0.000621371192237},
+    UnitRow{C::kLength, "centimeters", 0.01},
+    UnitRow{C::kLength, "millimeters", 0.001},
+    UnitRow{C::kLength, "kilometers", 1000},
+    UnitRow{C::kLength, "inches", 0.0254},
+    UnitRow{C::kLength, "feet", 0.3048},
+    UnitRow{C::kLength, "yards", 0.9144},
+    UnitRow{C::kLength, "miles", 1609.344},
     UnitRow{C::kArea, "square meters", 1},
-    UnitRow{C::kArea, "square centimeters", 10000},
-    UnitRow{C::kArea, "square millimeters", 1000000},
-    UnitRow{C::kArea, "square kilometers", 1e-06},
-    UnitRow{C::kArea, "hectares", 0.0001},
-    UnitRow{C::kArea, "square inches", 1550.00310001},
-    UnitRow{C::kArea, "square feet", 10.7639104167},
-    UnitRow{C::kArea, "square yards", 1.1959900463},
-    UnitRow{C::kArea, "square miles", 3.86102158542e-07},
-    UnitRow{C::kArea, "acres", 0.000247104393047},
+    UnitRow{C::kArea, "square centimeters", 0.0001},
+    UnitRow{C::kArea, "square millimeters", 1e-06},
+    UnitRow{C::kArea, "square kilometers", 1e+06},
+    UnitRow{C::kArea, "hectares", 10000},
+    UnitRow{C::kArea, "square inches", 0.00064516},
+    UnitRow{C::kArea, "square feet", 0.09290304},
+    UnitRow{C::kArea, "square yards", 0.83612736},
+    UnitRow{C::kArea, "square miles", 2589988.110336},
+    UnitRow{C::kArea, "acres", 4046.8564224},  // 43560 international square feet
     UnitRow{C::kVolume, "cubic meters", 1},
-    UnitRow{C::kVolume, "cubic centimeters", 1000000},
-    UnitRow{C::kVolume, "litres", 1000},
-    UnitRow{C::kVolume, "U.S. gallons", 264.172052358},
-    UnitRow{C::kVolume, "cubic inches", 61023.7440947},
-    UnitRow{C::kVolume, "cubic feet", 35.3146667215},
-    UnitRow{C::kVolume, "imperial gallons", 219.969151526},
+    UnitRow{C::kVolume, "cubic centimeters", 1e-06},
+    UnitRow{C::kVolume, "litres", 0.001},
+    UnitRow{C::kVolume, "U.S. gallons", 0.003785411784},  // 231 cubic inches
+    UnitRow{C::kVolume, "cubic inches", 1.6387064e-05},
+    UnitRow{C::kVolume, "cubic feet", 0.028316846592},
+    UnitRow{C::kVolume, "imperial gallons", 0.00454609},
     UnitRow{C::kWeight, "grams", 1},
-    UnitRow{C::kWeight, "kilograms", 0.001},
-    UnitRow{C::kWeight, "metric tons", 1e-06},
-    UnitRow{C::kWeight, "imperial tons", 9.84206527611e-07},
-    UnitRow{C::kWeight, "U.S. tons", 1.10231131092e-06},
-    UnitRow{C::kWeight, "carats", 5},
-    UnitRow{C::kWeight, "ounces", 0.0352739619496},
-    UnitRow{C::kWeight, "pounds", 0.00220462262185},
+    UnitRow{C::kWeight, "kilograms", 1000},
+    UnitRow{C::kWeight, "metric tons", 1e+06},
+    UnitRow{C::kWeight, "imperial tons", 1016046.9088},  // 2240 pounds
+    UnitRow{C::kWeight, "U.S. tons", 907184.74},         // 2000 pounds
+    UnitRow{C::kWeight, "carats", 0.2},
+    UnitRow{C::kWeight, "ounces", 28.349523125},
+    UnitRow{C::kWeight, "pounds", 453.59237},
     UnitRow{C::kForce, "Newtons", 1},
-    UnitRow{C::kForce, "Dynes", 100000},
-    UnitRow{C::kForce, "lbs", 0.2248089431},
+    UnitRow{C::kForce, "Dynes", 1e-05},
+    UnitRow{C::kForce, "lbs", 4.4482216152605},  // a pound at 9.80665 m/s^2
     UnitRow{C::kPressure, "Pascals", 1},
-    UnitRow{C::kPressure, "atmospheres", 9.86923266716e-06},
-    UnitRow{C::kPressure, "bars", 1e-05},
-    UnitRow{C::kPressure, "psi", 0.00014503773773},
-    UnitRow{C::kPressure, "mm Hg", 0.00750061682704},
-    UnitRow{C::kPressure, "in H2O", 0.00401864651985},
-    UnitRow{C::kPressure, "Torrs", 0.00750061682704},
+    UnitRow{C::kPressure, "atmospheres", 101325},
+    UnitRow{C::kPressure, "bars", 100000},
+    UnitRow{C::kPressure, "psi", 6894.757293168362},  // a pound-force per square inch
+    UnitRow{C::kPressure, "mm Hg", kTorr},
+    UnitRow{C::kPressure, "in H2O", 248.84},  // a water column at 60 degrees Fahrenheit
+    UnitRow{C::kPressure, "Torrs", kTorr},
     UnitRow{C::kEnergy, "Joules", 1},
-    UnitRow{C::kEnergy, "ergs", 10000000},
-    UnitRow{C::kEnergy, "lb*ft", 0.737562149277},
-    UnitRow{C::kEnergy, "calories", 0.238845896627},
-    UnitRow{C::kEnergy, "BTUs", 0.000947817120313},
+    UnitRow{C::kEnergy, "ergs", 1e-07},
+    UnitRow{C::kEnergy, "lb*ft", 1.3558179483314003},  // a foot times a pound-force
+    UnitRow{C::kEnergy, "calories", 4.1868},
+    UnitRow{C::kEnergy, "BTUs", 1055.05585262},
     UnitRow{C::kPower, "Watts", 1},
-    UnitRow{C::kPower, "horsepower", 0.0013410220896},
+    UnitRow{C::kPower, "horsepower", 745.6998715822702},  // 550 lb*ft per second
     UnitRow{C::kTime, "seconds", 1},
-    UnitRow{C::kTime, "minutes", 1.0 / 60},
-    UnitRow{C::kTime, "hours", 1.0 / 3600},
-    UnitRow{C::kTime, "days", 1.0 / 86400},
-    UnitRow{C::kTime, "weeks", 1.0 / 604800},
-    UnitRow{C::kTime, "months", 1.0 / 2592000},
-    UnitRow{C::kTime, "years", 1.0 / 31536000},
+    UnitRow{C::kTime, "minutes", 60},
+    UnitRow{C::kTime, "hours", 3600},
+    UnitRow{C::kTime, "days", 86400},
+    UnitRow{C::kTime, "weeks", 604800},
+    UnitRow{C::kTime, "months", 2592000},  // 30 days
+    UnitRow{C::kTime, "years", 31536000},  // 365 days
 };
 
 constexpr std::array kTemperatures = {

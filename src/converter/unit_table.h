@@ -1,5 +1,5 @@
 // The converter's ten unit categories and their units: the category buttons'
-// captions, keys and preselected pairs, each unit's factor, and lookup by text.
+// captions, keys and preselected pairs, each unit's size, and lookup by text.
 #pragma once
 
 #include <optional>
@@ -36,16 +36,16 @@ struct CategoryRow {
   std::string_view to;       ///< preselected To entry
 };
 
-/// A unit and its factor: how many of it make one base unit of its category.
+/// A unit and its size: how many base units of its category one of it makes.
 struct UnitRow {
   Category category;
   std::string_view text;
-  double factor;
+  double size;
 };
 
 enum class TemperatureScale { kCelsius, kFahrenheit, kKelvin, kRankine };
 
-/// Temperatures have no factor; they convert through degrees Celsius by formula.
+/// Temperatures have no size; they convert through degrees Celsius by formula.
 struct TemperatureRow {
   std::string_view text;
   TemperatureScale scale;
@@ -53,7 +53,7 @@ struct TemperatureRow {
 
 /// The ten categories in lookup order.
 std::span<const CategoryRow> categoryRows();
-/// Every unit with a factor, category by category, in list order.
+/// Every unit with a size, category by category, in list order.
 std::span<const UnitRow> unitRows();
 /// The four temperatures in list order.
 std::span<const TemperatureRow> temperatureRows();

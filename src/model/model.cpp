@@ -211,6 +211,11 @@ void Model::convSetFrom(std::string text) { conv_.setFromText(std::move(text)); 
 void Model::convSetTo(std::string text) { conv_.setToText(std::move(text)); }
 
 void Model::convGo() {
+  if (!conv_.canConvert()) {  // a list names no unit of the category: nothing to convert
+    tk_.beep();
+    tk_.focusEquals();
+    return;
+  }
   calc_.endEntry();
   calc_.restoreDecimalDisplay();
   const std::string before = calc_.display();

@@ -32,7 +32,7 @@ TEST(UnitTable, CategoriesListTheirUnitsAndPreselectTwo) {
       EXPECT_EQ(entries.size(), temperatureRows().size());
       continue;
     }
-    EXPECT_EQ(findUnit(entries.front())->factor, 1.0);  // the base unit comes first
+    EXPECT_EQ(findUnit(entries.front())->size, 1.0);  // the base unit comes first
     for (const std::string& e : entries) EXPECT_EQ(findUnit(e)->category, row.category) << e;
     units += entries.size();
   }
@@ -42,25 +42,25 @@ TEST(UnitTable, CategoriesListTheirUnitsAndPreselectTwo) {
 }
 
 // The lists of all categories are looked up together, so a text may appear once only.
-TEST(UnitTable, TextsAreUniqueAndFactorsPositive) {
+TEST(UnitTable, TextsAreUniqueAndSizesPositive) {
   std::set<std::string_view> seen;
   for (const UnitRow& row : unitRows()) {
     EXPECT_TRUE(seen.insert(row.text).second) << row.text;
-    EXPECT_TRUE(std::isfinite(row.factor) && row.factor > 0) << row.text;
+    EXPECT_TRUE(std::isfinite(row.size) && row.size > 0) << row.text;
   }
   for (const TemperatureRow& row : temperatureRows()) EXPECT_TRUE(seen.insert(row.text).second);
   for (const ConstantRow& row : siConstants()) EXPECT_FALSE(seen.count(row.text)) << row.text;
   for (const ConstantRow& row : engConstants()) EXPECT_FALSE(seen.count(row.text)) << row.text;
 }
 
-// A square or cubic unit's factor is its length's factor squared or cubed.
+// A square or cubic unit's size is its length's size squared or cubed, to the last bits.
 TEST(UnitTable, AreasAndVolumesFollowTheirLengths) {
   for (const UnitRow& row : unitRows()) {
     for (const auto& [prefix, power] : {std::pair{"square ", 2}, std::pair{"cubic ", 3}}) {
       if (!row.text.starts_with(prefix)) continue;
       const UnitRow* length = findUnit(row.text.substr(std::string_view(prefix).size()));
       ASSERT_NE(length, nullptr) << row.text;
-      EXPECT_NEAR(row.factor / std::pow(length->factor, power), 1.0, 1e-9) << row.text;
+      EXPECT_NEAR(row.size / std::pow(length->size, power), 1.0, 1e-15) << row.text;
     }
   }
 }

@@ -147,7 +147,7 @@ shift+3 a b c d e f|key:Shift+3,key:A,key:B,key:C,key:D,key:E,key:F|ABCDEF
 2 g 4 g 6 g F3|key:2,key:G,key:4,key:G,key:6,key:G,key:F3|12
 2 g 4 g 6 g F4|key:2,key:G,key:4,key:G,key:6,key:G,key:F4|4
 2 g 4 g y|key:2,key:G,key:4,key:G,key:Y|1
-1 F5 F11|key:1,key:F5,key:F11|3.28083989501
+1 F5 F11|key:1,key:F5,key:F11|3.28083989501312
 1 F9|key:1,key:F9|-
 w 2 KP_Add 3 Return F2|key:W,key:2,key:Num+,key:3,key:Enter,key:F2|1
 2 plus 3 equal|key:2,key:Plus,key:3,key:Equal|5

@@ -168,7 +168,7 @@ TEST(KeyboardMap, WindowAndPanelKeys) {
   EXPECT_TRUE(run.state().resultsToStats);
   EXPECT_EQ(run.keys("key:W,3,key:G,5,key:G,key:F2"), "2");
   EXPECT_FALSE(run.state().resultsToStats);
-  EXPECT_EQ(run.keys("1,key:F5,key:F11"), "3.28083989501");
+  EXPECT_EQ(run.keys("1,key:F5,key:F11"), "3.28083989501312");
   EXPECT_EQ(run.model.converter().state().fromList.text, "meters");
   run.keys("key:F9");
   EXPECT_EQ(run.model.converter().state().okCaption, "Use &Constant");
@@ -196,7 +196,7 @@ TEST(Panels, ResultsAndOptionsReachTheDisplay) {
       {"0.75,b/c,conv:Length,conv:from=meters,conv:to=centimeters,conv:go", "75"},
       {"conv:Constants,conv:open-from,conv:from=c: speed of light (m/s),conv:go", "299792458"},
       {"1,conv:Length,conv:go,5", "5"},
-      {"conv:go", "ERROR"},
+      {"0.75,b/c,conv:go", " 3/ 4"},  // no category: refused, the display stays
       {"elem:hover=Mg,elem:mass", "24.3050"},
       {"elem:hover=Mg,elem:number,5", "5"},
       {"elem:number", "0"},  // nothing hovered yet: nothing to click

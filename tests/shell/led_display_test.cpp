@@ -74,10 +74,11 @@ void LedDisplayTest::decimalPointShowsAtAGlance() {
                 failure ? -1 : litPixels(picture(display, ratio), digits, screen)};
   };
   const Shot withPoint = show("key:1,key:F5,key:F11");  // one foot in meters
-  const Shot without =
-      show("key:3,key:2,key:8,key:0,key:8,key:3,key:9,key:8,key:9,key:5,key:0,key:1");
-  QCOMPARE(withPoint.text, QStringLiteral("3.28083989501"));
-  QCOMPARE(without.text, QStringLiteral("328083989501"));
+  const Shot without = show(
+      "key:3,key:2,key:8,key:0,key:8,key:3,key:9,key:8,key:9,key:5,key:0,key:1,key:3,key:1,"
+      "key:2");
+  QCOMPARE(withPoint.text, QStringLiteral("3.28083989501312"));
+  QCOMPARE(without.text, QStringLiteral("328083989501312"));
   QVERIFY(without.lit > 0);
   QCOMPARE(withPoint.fontPixels, without.fontPixels);  // the same digits at the same size
   const int pointPixels = withPoint.lit - without.lit;

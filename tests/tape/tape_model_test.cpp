@@ -65,7 +65,7 @@ TEST(Tape, EachCalculationWritesItsLines) {
       // Panel results, errors and clearing.
       {"menu:statistics,2,stat:enter,4,stat:enter,stat:mean", {"Mean = 3"}},
       {"menu:converter,conv:Length,conv:from=inches,conv:to=centimeters,12,conv:go",
-       {"12 inches -> centimeters = 30.4799999999671"}},
+       {"12 inches -> centimeters = 30.48"}},
       {"conv:Constants,conv:open-from,conv:from=c: speed of light (m/s),conv:go,X,2,=",
        {"c: speed of light (m/s) = 299792458", "299792458 \u00d7", "2", "= 599584916", kRule}},
       {"1000,fin:click=PV,12,fin:click=%/Yr,12,fin:click=P/Yr,12,fin:click=N,fin:solve=PMT",
