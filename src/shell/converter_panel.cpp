@@ -167,7 +167,11 @@ ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, QWid
         model_.convSetTo(text.toStdString());
       done();
     };
-    connect(box, &QComboBox::activated, this, [box, set](int i) { set(box->itemText(i)); });
+    // A choice made in the list gives the keys back to the calculator; typed text keeps them.
+    connect(box, &QComboBox::activated, this, [this, box, set](int i) {
+      set(box->itemText(i));
+      model_.toolkit().focusEquals();
+    });
     connect(box->lineEdit(), &QLineEdit::textEdited, this, set);
   }
 
