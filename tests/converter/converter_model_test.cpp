@@ -67,7 +67,6 @@ TEST(ConverterModel, ConvertButtonShows) {
       {"1", "Weight|from=pounds|to=kilograms|go", "0.45359237"},
       {"1", "Weight|from=imperial tons|to=pounds|go", "2240"},
       {"1", "Weight|from=U.S. tons|to=ounces|go", "32000"},
-      {"1", "Weight|from=carats|to=grams|go", "0.2"},
       {"1", "Force|from=lbs|to=Dynes|go", "444822.16152605"},
       {"1", "Pressure|from=atmospheres|to=Pascals|go", "101325"},
       {"1", "Pressure|from=atmospheres|to=Torrs|go", "760"},
@@ -75,14 +74,12 @@ TEST(ConverterModel, ConvertButtonShows) {
       {"1", "Pressure|from=psi|to=in H2O|go", "27.707592401416"},  // in H2O is 248.84 Pa
       {"1", "Energy|from=BTUs|to=calories|go", "251.995761111111"},
       {"1", "Power|from=horsepower|to=Watts|go", "745.69987158227"},
-      {"1", "Time|from=years|to=days|go", "365"},
       {"-2", "Volume|from=litres|to=cubic centimeters|go", "-2000"},
       {"5", "Length|open-from|go", "16.4041994750656"},  // a list opened outside the library
       // a text that is no entry of its list is refused, whatever it names; lookup is exact
       {"1", "Length|to=grams|go", "beep:1"},
       {"1", "Length|from=feet|to=meters|go|#1|from=Feet|go", "beep:1"},
       {"5", "Length|from=c: speed of light (m/s)|go", "beep:5"},
-      {"5", "Length|to=Kelvins|go", "beep:5"},
       {"5", "go", "beep:5"},  // before any category both lists are empty
       // temperatures go through degrees Celsius
       {"100", "Temp|go", "212"},

@@ -215,9 +215,6 @@ void PanelsTest::matchTheCommandLine_data() {
   row("a partly typed name is no unit: it beeps, and the entry goes on",
       "1,conv:Length,conv:from=feet,conv:to=meters,conv:go,1,conv:from=fee,conv:go,2",
       {"display=12", "beeps=1", "texts=fee/meters"});
-  row("names are case-sensitive",
-      "1,conv:Length,conv:from=inches,conv:to=meters,conv:go,1,conv:to=Meters,conv:go",
-      {"display=1", "beeps=1"});
   row("speed of light, S.I.",
       "conv:Constants,conv:open-from,conv:from=c: speed of light (m/s),conv:go",
       {"display=299792458"});
