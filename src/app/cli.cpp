@@ -283,8 +283,14 @@ void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
   j.key("molar").open('{').field("result", el.molar);
   j.key("shown").raw(el.molarShown ? "true" : "false");
   std::vector<std::string> slots;
-  for (const FormulaSlot& f : el.formula) slots.push_back(f.symbol);
-  j.strings("slots", slots).close('}');
+  // The boxes marked as holding no number, by their command-line names.
+  std::vector<std::string> invalid;
+  for (const FormulaSlot& f : el.formula) {
+    slots.push_back(f.symbol);
+    if (f.badCount) invalid.push_back("count" + std::to_string(slots.size()));
+  }
+  if (el.badIndex) invalid.push_back("index");
+  j.strings("slots", slots).strings("invalid", invalid).close('}');
 
   j.key("options").open('{');
   j.field("format", formatName(s.format));

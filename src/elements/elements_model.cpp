@@ -14,6 +14,40 @@ std::optional<Slot> slotNumbered(int n) {
   return static_cast<Slot>(n - 1);
 }
 
+std::optional<double> countValue(std::string_view text, const NumberLocale& loc) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  if (text.empty()) return 0.0;
+  // Rewritten with "." for the reader; every character is checked on the way.
+  std::string c;
+  std::size_t i = text.front() == '+' ? 1 : 0;
+  const auto digits = [&] {
+    const std::size_t from = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') c += text[i++];
+    return i - from;
+  };
+  std::size_t mantissa = digits();
+  const std::string_view rest = text.substr(i);
+  const std::size_t point = rest.starts_with('.') ? 1
+                            : !loc.decimal.empty() && rest.starts_with(loc.decimal)
+                                ? loc.decimal.size()
+                                : 0;
+  if (point > 0) {
+    c += '.';
+    i += point;
+    mantissa += digits();
+  }
+  if (mantissa == 0) return std::nullopt;
+  if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+    c += text[i++];
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) c += text[i++];
+    if (digits() == 0) return std::nullopt;
+  }
+  if (i != text.size()) return std::nullopt;
+  return ParseNumberInRange(c);
+}
+
 void ElementsModel::hover(const Element& e) { Assign(e.symb, e.mean, e.mass, e.numb, e.elec); }
 
 bool ElementsModel::hoverSymbol(std::string_view symbol) {
@@ -78,8 +112,24 @@ void ElementsModel::final() {
   s_.molarShown = true;
   // Each product first, the sums from the left, the multiplier last.
   double sum = 0.0;
-  for (const FormulaSlot& f : s_.formula) sum += ParseNumber(f.count) * f.mass.parse();
-  const std::optional<double> mu = Finite(ParseNumber(s_.index) * sum);
+  bool refused = false;
+  for (FormulaSlot& f : s_.formula) {
+    const auto count = countValue(f.count, loc_);
+    f.badCount = !count;
+    refused = refused || f.badCount;
+    if (count) sum += *count * f.mass.parse();
+  }
+  const auto index = countValue(s_.index, loc_);
+  s_.badIndex = !index;
+  // A box that holds no number gives no mass at all rather than a wrong one.
+  if (refused || s_.badIndex) {
+    s_.molarCaption.clear();
+    s_.molarUnit.clear();
+    s_.molar.clear();
+    s_.molarShown = false;
+    return;
+  }
+  const std::optional<double> mu = Finite(*index * sum);
   s_.molar = mu ? NumberToText(*mu, loc_) : "ERROR";
   // A failure is no amount of grams per mole.
   if (!mu) s_.molarUnit.clear();

@@ -29,6 +29,12 @@ inline constexpr int kSlotCount = 4;
 /// Slot 1..4 by number, nullopt otherwise.
 std::optional<Slot> slotNumbered(int n);
 
+/// A count or multiplier box's text as a number: empty (or blank) is 0; otherwise the
+/// whole text, blanks around it allowed, is a number of 0 or more in the double range,
+/// with "." or the locale's decimal symbol and an optional exponent ("2", "0,5", "1.5E3").
+/// nullopt for anything else ("2x", "&H10", "FF", "-5", "1E999").
+std::optional<double> countValue(std::string_view text, const NumberLocale& loc);
+
 /// The captions of the information area; all empty until the first hover.
 struct InfoArea {
   // The fixed captions, set by every hover.
@@ -41,12 +47,14 @@ struct FormulaSlot {
   std::string symbol;       // the slot label: the dropped element's symbol
   std::string count = "1";  // the count box under the slot, any text
   Value mass;               // mass1..mass4: the dropped mass text, 0 after Clear
+  bool badCount = false;    // the count box holds no count: marked, and no mass shows
 };
 
 struct ElementsState {
   InfoArea info;
   std::array<FormulaSlot, kSlotCount> formula;
   std::string index = "1";              // the multiplier box
+  bool badIndex = false;                // the multiplier box holds no number: marked
   std::string molarCaption, molarUnit;  // "µ = " and "g/mol" while a result shows
   std::string molar;                    // the result caption, kept while hidden
   bool molarShown = false;
@@ -82,6 +90,7 @@ class ElementsModel {
   void setIndex(std::string text);
 
   /// Shows the result line and recomputes it; "ERROR" when it leaves the double range.
+  /// A box whose text is no count (countValue) is marked, and the line shows no mass.
   void final();
   void clearFormula();
   /// The window closed: the formula is cleared.

@@ -18,11 +18,12 @@ enum class EntryReset {
 
 /// The outcome of one panel operation for the caller to apply to the calculator:
 /// reset the entry state first, then write the display if a text is given, then
-/// give the focus back to the "=" key if asked.
+/// give the focus back to the "=" key if asked, and beep when the key was refused.
 struct PanelEffect {
   std::optional<std::string> display;
   EntryReset reset = EntryReset::kNone;
   bool focusEquals = false;
+  bool beep = false;  ///< the key had nothing to give: the display stays and a beep says so
   bool operator==(const PanelEffect&) const = default;
 };
 

@@ -4,6 +4,7 @@
 #include "finance/finance_model.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -52,6 +53,40 @@ bool allRead(const std::optional<T>&... o) {
 
 PanelEffect commonStart(bool focusEquals) {
   return PanelEffect{std::nullopt, EntryReset::kCommonStart, focusEquals};
+}
+
+// What is left over when the relation is evaluated at a set of values, the way the
+// finance functions evaluate it: 0 for an exact solution.
+std::optional<double> leftOver(double rate, double nper, double pmt, double pv, double fv,
+                               double type) {
+  const auto balance = Fv(rate, nper, pmt, pv, type);
+  if (!balance || !std::isfinite(fv - *balance)) return std::nullopt;
+  return fv - *balance;
+}
+
+// x rounded to `digits` significant digits.
+double roundedTo(double x, int digits) {
+  char text[40];
+  const auto end =
+      std::to_chars(text, text + sizeof text, x, std::chars_format::scientific, digits - 1);
+  double rounded = x;
+  std::from_chars(text, end.ptr, rounded);
+  return rounded;
+}
+
+// A solver's result as the display shows it: the shortest of 0 and x rounded to 1
+// to 14 significant digits that leaves no more over than x itself (a rate of 6 %
+// solves as 0.06, not 0.0600000000000001); x when none does. `at` evaluates the
+// relation with the result replaced.
+double shortestSolution(double x, const std::function<std::optional<double>(double)>& at) {
+  const auto own = at(x);
+  if (!own) return x;
+  for (int digits = 0; digits < 15; ++digits) {
+    const double candidate = digits == 0 ? 0.0 : roundedTo(x, digits);
+    const auto left = at(candidate);
+    if (left && std::abs(*left) <= std::abs(*own)) return candidate;
+  }
+  return x;
 }
 
 }  // namespace
@@ -247,32 +282,47 @@ PanelEffect FinanceModel::computed(Value& field, FinCell c, std::string_view pat
 PanelEffect FinanceModel::solvePeriods() {
   const auto rate = read(s_.finRate), pmt = read(s_.finPmt), pv = read(s_.finPV),
              fv = read(s_.finFV);
+  const double type = s_.finType;
   std::optional<double> n;
-  if (allRead(rate, pmt, pv, fv)) n = NPer(*rate, *pmt, *pv, *fv, s_.finType);
+  if (allRead(rate, pmt, pv, fv)) n = NPer(*rate, *pmt, *pv, *fv, type);
+  if (n)
+    n = shortestSolution(*n, [&](double c) { return leftOver(*rate, c, *pmt, *pv, *fv, type); });
   return computed(s_.finNPer, FinCell::kN, kPeriods, n);
 }
 
 PanelEffect FinanceModel::solvePayment() {
   const auto rate = read(s_.finRate), nper = read(s_.finNPer), pv = read(s_.finPV),
              fv = read(s_.finFV);
+  const double type = s_.finType;
   std::optional<double> pmt;
-  if (allRead(rate, nper, pv, fv)) pmt = Pmt(*rate, *nper, *pv, *fv, s_.finType);
+  if (allRead(rate, nper, pv, fv)) pmt = Pmt(*rate, *nper, *pv, *fv, type);
+  if (pmt)
+    pmt =
+        shortestSolution(*pmt, [&](double c) { return leftOver(*rate, *nper, c, *pv, *fv, type); });
   return computed(s_.finPmt, FinCell::kPmt, kMoney, pmt);
 }
 
 PanelEffect FinanceModel::solvePresentValue() {
   const auto rate = read(s_.finRate), nper = read(s_.finNPer), pmt = read(s_.finPmt),
              fv = read(s_.finFV);
+  const double type = s_.finType;
   std::optional<double> pv;
-  if (allRead(rate, nper, pmt, fv)) pv = Pv(*rate, *nper, *pmt, *fv, s_.finType);
+  if (allRead(rate, nper, pmt, fv)) pv = Pv(*rate, *nper, *pmt, *fv, type);
+  if (pv)
+    pv =
+        shortestSolution(*pv, [&](double c) { return leftOver(*rate, *nper, *pmt, c, *fv, type); });
   return computed(s_.finPV, FinCell::kPv, kMoney, pv);
 }
 
 PanelEffect FinanceModel::solveFutureValue() {
   const auto rate = read(s_.finRate), nper = read(s_.finNPer), pmt = read(s_.finPmt),
              pv = read(s_.finPV);
+  const double type = s_.finType;
   std::optional<double> fv;
-  if (allRead(rate, nper, pmt, pv)) fv = Fv(*rate, *nper, *pmt, *pv, s_.finType);
+  if (allRead(rate, nper, pmt, pv)) fv = Fv(*rate, *nper, *pmt, *pv, type);
+  if (fv)
+    fv =
+        shortestSolution(*fv, [&](double c) { return leftOver(*rate, *nper, *pmt, *pv, c, type); });
   return computed(s_.finFV, FinCell::kFv, kMoney, fv);
 }
 
@@ -283,8 +333,11 @@ PanelEffect FinanceModel::solveYearlyRate() {
   if (!allRead(nper, pmt, pv, fv)) return failed(e);
   const auto r = Rate(*nper, *pmt, *pv, *fv, s_.finType);
   if (!r) return failed(e);
-  const auto yearly = Finite(*r * s_.finPPY);
+  auto yearly = Finite(*r * s_.finPPY);
   if (!yearly) return failed(e);
+  const double type = s_.finType, perYear = s_.finPPY;
+  yearly = shortestSolution(
+      *yearly, [&](double c) { return leftOver(c / perYear, *nper, *pmt, *pv, *fv, type); });
   const auto rate = Divide(*yearly, s_.finPPY);
   if (!rate) return failed(e);
   s_.finInt = *yearly;

@@ -141,6 +141,7 @@ void Model::apply(const PanelEffect& effect) {
   }
   writeDisplay(effect.display);
   if (effect.focusEquals) tk_.focusEquals();
+  if (effect.beep) tk_.beep();
 }
 
 void Model::statPress(StatKey key) {

@@ -68,6 +68,20 @@ constexpr int kSlotPlaces[kSlotCount][4] = {
     {4440, 255, 420, 240}, {4875, 255, 420, 240}, {5310, 255, 420, 240}, {5745, 255, 405, 240}};
 constexpr int kCountLefts[kSlotCount] = {4605, 5040, 5475, 5895};
 constexpr int kCountTop = 495, kCountWidth = 255, kCountHeight = 195;
+constexpr int kIndexPlace[4] = {4155, 255, 270, 240};
+constexpr int kClearPlace[4] = {6165, 255, 570, 255};
+
+const QString kBoxStyle = QStringLiteral(
+    "QLineEdit { border: 1px solid %1; padding: 0px; background: %2; font-size: 9px; }");
+const QString kBadBoxTip = QStringLiteral("Not a number: type a number of 0 or more");
+
+// Marks a box that holds no number with a red frame, a tinted background and a tooltip.
+void markBox(QLineEdit* e, bool bad) {
+  const QString style = kBoxStyle.arg(bad ? ElementsWindow::markColour().name() : "#8890a0",
+                                      bad ? "#ffe4e4" : "white");
+  if (e->styleSheet() != style) e->setStyleSheet(style);
+  e->setToolTip(bad ? kBadBoxTip : QString());
+}
 
 QLabel* label(const char* name, QRect place, QWidget* parent) {
   auto* l = new QLabel(parent);
@@ -84,9 +98,7 @@ QLineEdit* box(const char* name, QRect place, QWidget* parent) {
   e->setAcceptDrops(false);  // tiles go to the slots only
   e->setFrame(false);
   e->setTextMargins(0, 0, 0, 0);
-  e->setStyleSheet(
-      QStringLiteral("QLineEdit { border: 1px solid #8890a0; padding: 0px; "
-                     "background: white; font-size: 9px; }"));
+  markBox(e, false);
   return e;
 }
 
@@ -172,7 +184,8 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
   // The longest configurations run on into the free space on the right.
   electrons_->resize(electrons_->width() + 40, electrons_->height());
 
-  index_ = box("Index", twips(4155, 255, 270, 240), this);
+  const auto& ip = kIndexPlace;
+  index_ = box("Index", twips(ip[0], ip[1], ip[2], ip[3]), this);
   connect(index_, &QLineEdit::textEdited, this, [this](const QString& t) {
     model_.molarIndex(t.toStdString());
     refresh();
@@ -203,7 +216,8 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
   }
   clearIt_ = new QPushButton(QStringLiteral("Clear"), this);
   clearIt_->setObjectName(QStringLiteral("ClearIt"));
-  clearIt_->setGeometry(twips(6165, 255, 570, 255));
+  const auto& cp = kClearPlace;
+  clearIt_->setGeometry(twips(cp[0], cp[1], cp[2], cp[3]));
   QFont small = clearIt_->font();
   small.setPixelSize(scaledPixels(10));
   clearIt_->setFont(small);
@@ -246,10 +260,13 @@ void ElementsWindow::refresh() {
     if (e->text() != q(text)) e->setText(q(text));
   };
   setBox(index_, s.index);
+  markBox(index_, s.badIndex);
   for (int i = 0; i < kSlotCount; ++i) {
     slots_[i]->setText(q(s.formula[i].symbol));
     setBox(counts_[i], s.formula[i].count);
+    markBox(counts_[i], s.formula[i].badCount);
   }
+  layOutFormulaRow();
   molarCaption_->setText(q(s.molarCaption));
   molarUnit_->setText(q(s.molarUnit));
   molar_->setText(q(s.molar));
@@ -263,6 +280,49 @@ void ElementsWindow::refresh() {
       std::max(unitPlace.width(), molarUnit_->sizeHint().width()), unitPlace.height());
   clearIt_->setVisible(s.clearShown);
   update();
+}
+
+// The row keeps its places while the boxes' texts fit them; a longer text widens its
+// box and moves what follows to the right, up to the helium tile. When the texts need
+// more than that, every box gets the same share of the room above its place and a
+// text longer than its share scrolls in its box.
+void ElementsWindow::layOutFormulaRow() {
+  std::array<QLineEdit*, kSlotCount + 1> boxes{index_};
+  std::array<int, kSlotCount + 1> base{twipsToPixels(kIndexPlace[2])}, wanted{};
+  for (int i = 0; i < kSlotCount; ++i) {
+    boxes[i + 1] = counts_[i];
+    base[i + 1] = twipsToPixels(kCountWidth);
+  }
+  int room =
+      tileRect(*findElement("He")).left() - 2 - twipsToPixels(kClearPlace[0] + kClearPlace[2]);
+  for (std::size_t b = 0; b < boxes.size(); ++b) {
+    boxes[b]->ensurePolished();
+    const int text = boxes[b]->fontMetrics().horizontalAdvance(boxes[b]->text()) + 6;
+    wanted[b] = std::max(0, text - base[b]);
+  }
+  // The largest share of the room each box may take: enough for all, or an equal level.
+  int level = *std::max_element(wanted.begin(), wanted.end());
+  while (level > 0) {
+    int used = 0;
+    for (int w : wanted) used += std::min(w, level);
+    if (used <= room) break;
+    --level;
+  }
+  const int gap = twipsToPixels(15);
+  const auto& ip = kIndexPlace;
+  index_->setGeometry(twipsToPixels(ip[0]), twipsToPixels(ip[1]),
+                      base[0] + std::min(wanted[0], level), twipsToPixels(ip[3]));
+  int right = index_->geometry().right();
+  for (int i = 0; i < kSlotCount; ++i) {
+    const auto& p = kSlotPlaces[i];
+    const int left = std::max(twipsToPixels(p[0]), right + 1 + gap);
+    slots_[i]->move(left, slots_[i]->y());
+    const int boxLeft = left + twipsToPixels(kCountLefts[i] - p[0]);
+    counts_[i]->setGeometry(boxLeft, counts_[i]->y(), base[i + 1] + std::min(wanted[i + 1], level),
+                            counts_[i]->height());
+    right = std::max(slots_[i]->geometry().right(), counts_[i]->geometry().right());
+  }
+  clearIt_->move(std::max(twipsToPixels(kClearPlace[0]), right + 1 + gap), clearIt_->y());
 }
 
 void ElementsWindow::drawTile(QPainter& p, const Element& e, QRect r, bool current) const {

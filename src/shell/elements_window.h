@@ -46,6 +46,8 @@ class ElementsWindow : public QWidget {
   /// Slot label 1..4 (First ... Fourth) and its count box.
   QLabel* slotLabel(int n) const { return slots_[n - 1]; }
   QLineEdit* countBox(int n) const { return counts_[n - 1]; }
+  /// The frame of a box that holds no number.
+  static QColor markColour() { return {0xD0, 0x20, 0x20}; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -57,6 +59,9 @@ class ElementsWindow : public QWidget {
 
  private:
   void drawTile(QPainter& p, const Element& e, QRect r, bool current) const;
+  /// Places the multiplier, the slots, their count boxes and Clear along the row,
+  /// each box as wide as its text.
+  void layOutFormulaRow();
   void startDrag(const Element& e);
   void toDisplay(void (Model::*click)());
 

@@ -1,5 +1,6 @@
 // The statistics register's keys: entry and deletion keep the two running sums
-// in step with the list; every result is computed from those sums alone.
+// in step with the list; count, sum and mean come from those sums, the deviations
+// from the list itself.
 #include "stats/stats_register.h"
 
 #include <algorithm>
@@ -22,17 +23,6 @@ constexpr std::array<StatKeyRow, 8> kStatKeys{{
 }};
 
 PanelEffect focusOnly() { return PanelEffect{std::nullopt, EntryReset::kNone, true}; }
-
-// (Σx² − (Σx)²/n) / divisor under the root; a negative radicand from rounding,
-// a zero divisor or an overflow give no value.
-std::optional<double> deviation(double sum, double square, double n, double divisor) {
-  if (!std::isfinite(square)) return std::nullopt;
-  const auto mean2 = Divide(sum * sum, n);
-  if (!mean2) return std::nullopt;
-  const auto radicand = Divide(square - *mean2, divisor);
-  if (!radicand) return std::nullopt;
-  return Sqrt(*radicand);
-}
 
 }  // namespace
 
@@ -59,10 +49,30 @@ std::optional<StatsRegister::Sums> StatsRegister::added(double x) const {
   return s;
 }
 
+double StatsRegister::itemValue(const std::string& item) {
+  return ParseNumber(withDotDecimal(item));
+}
+
+// A running mean over the items, oldest first: each item adds (x - old mean)(x - new
+// mean). Equal items add exactly 0, where Σx² − (Σx)²/n keeps the rounding of both
+// sums (three items of 0.3 would give 4.3E-09). Too few items or an overflow give no value.
+std::optional<double> StatsRegister::deviation(bool sample) const {
+  double mean = 0, squares = 0, count = 0;
+  for (auto it = statlist_.rbegin(); it != statlist_.rend(); ++it) {
+    const double x = itemValue(*it);
+    const double delta = x - mean;
+    mean += delta / ++count;
+    squares += delta * (x - mean);
+  }
+  if (!std::isfinite(squares) || count < (sample ? 2 : 1)) return std::nullopt;
+  const auto variance = Divide(squares, sample ? count - 1 : count);
+  return variance ? Sqrt(*variance) : std::nullopt;
+}
+
 void StatsRegister::recomputeSums() {
   double sum = 0, square = 0;
   for (const std::string& item : statlist_) {
-    const double x = ParseNumber(withDotDecimal(item));
+    const double x = itemValue(item);
     sum += x;
     square += x * x;
   }
@@ -86,7 +96,7 @@ PanelEffect StatsRegister::enterItem(std::string_view display) {
 PanelEffect StatsRegister::deleteSelected() {
   if (!selected_ || *selected_ >= statlist_.size()) return focusOnly();
   const auto item = statlist_.begin() + static_cast<std::ptrdiff_t>(*selected_);
-  const double x = ParseNumber(withDotDecimal(*item));
+  const double x = itemValue(*item);
   const bool inRange = std::isfinite(read(statsums_)) && std::isfinite(read(statsquare_));
   statsums_ = read(statsums_) - x;
   statsquare_ = read(statsquare_) - x * x;
@@ -111,8 +121,10 @@ PanelEffect StatsRegister::selectItem(std::size_t index) {
   return PanelEffect{statlist_[index], EntryReset::kSwitch, false};
 }
 
+// A result that cannot be computed (too few items, overflow) is refused with a beep.
 PanelEffect StatsRegister::result(std::optional<double> value) const {
-  if (!value || !std::isfinite(*value)) return focusOnly();
+  if (!value || !std::isfinite(*value))
+    return PanelEffect{std::nullopt, EntryReset::kNone, true, true};
   return PanelEffect{NumberToText(*value, loc_), EntryReset::kEndEntry, true};
 }
 
@@ -124,15 +136,9 @@ PanelEffect StatsRegister::showMean() {
   return result(Divide(read(statsums_), static_cast<double>(n())));
 }
 
-PanelEffect StatsRegister::showSampleDeviation() {
-  const double count = static_cast<double>(n());
-  return result(deviation(read(statsums_), read(statsquare_), count, count - 1));
-}
+PanelEffect StatsRegister::showSampleDeviation() { return result(deviation(true)); }
 
-PanelEffect StatsRegister::showPopulationDeviation() {
-  const double count = static_cast<double>(n());
-  return result(deviation(read(statsums_), read(statsquare_), count, count));
-}
+PanelEffect StatsRegister::showPopulationDeviation() { return result(deviation(false)); }
 
 PanelEffect StatsRegister::press(StatKey key, std::string_view display) {
   switch (key) {
@@ -162,7 +168,7 @@ void StatsRegister::restore(std::span<const std::string> lines) {
   double sum = read(statsums_), square = read(statsquare_);
   std::size_t position = 0;
   for (const std::string& line : lines) {
-    const double x = ParseNumber(withDotDecimal(line));
+    const double x = itemValue(line);
     const std::size_t at = std::min(position++, statlist_.size());
     statlist_.insert(statlist_.begin() + static_cast<std::ptrdiff_t>(at), line);
     if (selected_ && *selected_ >= at) ++*selected_;

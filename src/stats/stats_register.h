@@ -38,7 +38,8 @@ const StatKeyRow& statKeyRow(StatKey key);
 const StatKeyRow* findStatKey(std::string_view name);
 
 /// The register. Every operation but selectItem asks for the focus to go
-/// back to "=". Results that cannot be computed leave display and entry alone.
+/// back to "=". Results that cannot be computed leave display and entry alone
+/// and beep.
 class StatsRegister {
  public:
   explicit StatsRegister(NumberLocale locale) : loc_(std::move(locale)) {}
@@ -80,8 +81,8 @@ class StatsRegister {
 
   /// Start-up: saved line k (0 for the first) goes in at position k, and both
   /// sums grow by the item. Every item is kept: one whose square leaves the
-  /// double range leaves the sum of squares out of range, and the deviations
-  /// then give no value while n, sum and mean still do.
+  /// double range leaves the sum of squares out of range; n, sum and mean still
+  /// work, and the deviations give no value while the spread is beyond that range.
   void restore(std::span<const std::string> lines);
 
  private:
@@ -93,6 +94,10 @@ class StatsRegister {
     double square;
   };
   std::optional<Sums> added(double x) const;
+  /// A list item read for arithmetic.
+  static double itemValue(const std::string& item);
+  /// The sample (n - 1) or population (n) standard deviation of the list items.
+  std::optional<double> deviation(bool sample) const;
   /// Both sums over the whole list again.
   void recomputeSums();
   PanelEffect result(std::optional<double> value) const;

@@ -219,11 +219,15 @@ TEST(CommandLine, JsonShowsTheVisibleState) {
       {"elem:hover=V", "\"elem\": {\"symbol\": \"V\", \"name\": \"Vanadium\""},
       {"molar:drop2=Na",
        "\"molar\": {\"result\": \"22.9898\", \"shown\": true, \"slots\": [\"\", \"Na\", \"\", "
-       "\"\"]}"},
+       "\"\"], \"invalid\": []}"},
+      {"molar:drop1=H,molar:count1=-5,molar:index=abc",
+       "\"molar\": {\"result\": \"\", \"shown\": false, \"slots\": [\"H\", \"\", \"\", \"\"], "
+       "\"invalid\": [\"count1\", \"index\"]}"},
       {"opt:format=Scientific,opt:places=4,opt:radicals=on,opt:accuracy=high",
        "\"options\": {\"format\": \"Scientific\", \"places\": 4, \"radicals\": true, "
        "\"accuracy\": \"high\"}"},
       {"key:Ctrl+S", "\"beeps\": 1"},
+      {"7,stat:mean,1,stat:enter,stat:sample", "\"beeps\": 2"},
       {"3.14159265358979,b/c", "\"fraction\": \"A\""},
       {"menu:statistics", "\"panel\": \"statistics\"}, \"tape\": []}\n"},
       {"menu:converter", "\"panel\": \"converter\"}, \"tape\": []}\n"},

@@ -80,8 +80,9 @@ TEST(ElementsModel, EveryElementShowsItsRecordAndItsMass) {
 TEST(ElementsModel, MolarMass) {
   struct Case {
     const char* script;
-    const char* molar;    // nullptr: the result line is hidden
-    const char* symbols;  // the four slot captions, each followed by "|"
+    const char* molar;        // nullptr: the result line is hidden; "": no mass, a box is marked
+    const char* symbols;      // the four slot captions, each followed by "|"
+    const char* marked = "";  // the marked boxes, each followed by " "
   } const kCases[] = {
       {"drop1=H count1=2 drop2=O", "18.01528", "H|O|||"},
       {"drop1=H count1=2 drop2=O index=2", "36.03056", "H|O|||"},
@@ -89,13 +90,21 @@ TEST(ElementsModel, MolarMass) {
       {"drop1=H count1=2 drop1=O", "31.9988", "O||||"},  // a drop replaces the slot
       {"drop1=H index=", "0", "H||||"},
       {"drop1=O index=1E308", "ERROR", "O||||"},
-      {"drop1=O count1=1E308 drop2=O count2=-1E308", "ERROR", "O|O|||"},
+      {"drop1=O count1=1E308 drop2=O count2=1E308", "ERROR", "O|O|||"},
       {"drop1=H drop2=O clear", nullptr, "||||"},
       // Clear zeroes the masses and keeps counts, multiplier and the element shown
       {"drop1=H clear count1=2", "0", "||||"},
       {"drop1=H count1=2 drop2=O count2=7 index=3 clear drop2=C", "252.231", "|C|||"},
       {"drop1=H count1=2 unload", nullptr, "||||"},
       {"drop1", "0", "||||"},
+      // a box is a number of 0 or more, "." or the locale's decimal symbol, or empty (0)
+      {"drop1=H count1=-5 drop2=O", "", "H|O|||", "count1 "},
+      {"drop1=H index=-1", "", "H||||", "index "},
+      {"count2=2x count3=&H10 count4=FF index=abc", "", "||||", "count2 count3 count4 index "},
+      {"drop1=H count1=2x count1=2", "2.01588", "H||||"},
+      {"drop1=H count1=+1.5e1 count2= drop3=O count3=0.5", "23.1188", "H||O||"},
+      {"drop1=H count1=1E999", "", "H||||", "count1 "},
+      {"drop1=H count1=. count2=1E", "", "H||||", "count1 count2 "},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.script);
@@ -105,12 +114,17 @@ TEST(ElementsModel, MolarMass) {
     std::string symbols;
     for (const FormulaSlot& f : s.formula) symbols += f.symbol + "|";
     EXPECT_EQ(symbols, c.symbols);
-    EXPECT_TRUE(s.molarShown == (c.molar != nullptr) && s.clearShown == s.molarShown);
-    const bool failed = c.molar && std::string(c.molar) == "ERROR";
-    EXPECT_EQ(s.molarCaption + s.molarUnit, !c.molar ? ""
+    std::string marked;
+    for (int i = 0; i < kSlotCount; ++i)
+      if (s.formula[i].badCount) marked += "count" + std::to_string(i + 1) + " ";
+    EXPECT_EQ(marked + (s.badIndex ? "index " : ""), c.marked);
+    const bool shown = c.molar && *c.molar;
+    EXPECT_TRUE(s.molarShown == shown && s.clearShown == (c.molar != nullptr));
+    const bool failed = shown && std::string(c.molar) == "ERROR";
+    EXPECT_EQ(s.molarCaption + s.molarUnit, !shown   ? ""
                                             : failed ? "\xC2\xB5 = "
                                                      : "\xC2\xB5 = g/mol");
-    EXPECT_EQ(m.useMolarMass(), c.molar ? std::optional<std::string>(c.molar) : std::nullopt);
+    EXPECT_EQ(m.useMolarMass(), shown ? std::optional<std::string>(c.molar) : std::nullopt);
   }
 }
 
@@ -122,7 +136,9 @@ TEST(ElementsModel, DropStoresTheMassWithADecimalPointAndResultsFollowTheLocale)
   EXPECT_EQ(m.state().formula[1].mass, Value("15.9994"));
   EXPECT_EQ(m.useMolarMass(), "15.9994");
   ElementsModel c(NumberLocale{",", "."});
-  run(c, "drop1=H count1=2 drop2=O");
+  run(c, "drop1=H count1=2 drop2=O count2=0,5");  // both decimal symbols count
+  EXPECT_EQ(c.useMolarMass(), "10,01558");
+  run(c, "count2=1.0");
   EXPECT_EQ(c.useMolarMass(), "18,01528");
   EXPECT_EQ(c.useAtomicNumber(), "8");
   EXPECT_EQ(c.useAtomicMass(), "15.9994");  // the table's text, unchanged

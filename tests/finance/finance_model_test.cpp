@@ -133,6 +133,12 @@ TEST(FinanceModelTest, KeysAndCells) {
       // the yearly rate as a fraction; the Rate cell without a grouping comma
       {"N=12|PMT=-88.85|PV=1000|solve %/Yr", "%/Yr=12.00% Display~0.120025893415803"},
       {"N=1|PV=1000|FV=-20000|solve %/Yr", "Rate=1900.0000% %/Yr=22,800.00% Display~228"},
+      // each key shows the shortest number that solves the relation as well as its own result
+      {"N=12|PV=1000|%/Yr=6|solve FV|solve %/Yr", "Display=0.06 %/Yr=6.00% Rate=0.5000%"},
+      {"N=12|PV=1200|PMT=-100|solve %/Yr", "Display=0"},  // not 8.8E-18
+      {"N=7|PV=1000|%/Yr=7.25|start|solve PMT|solve N", "Display=7"},
+      {"N=2|PMT=-0.7|FV=-500|%/Yr=12|start|solve PV|solve PMT", "Display=-0.7"},
+      {"N=13|PMT=-100|PV=0.1|%/Yr=2.5|start|solve FV|solve PV", "Display=0.1"},
       // % / Yr: 8 and 0.08 both mean 8 %; up to 1 it is a fraction
       {"%/Yr=8", "%/Yr=8.00% Rate=0.6667% Effect=8,common"},
       {"%/Yr=1", "%/Yr=100.00% Rate=8.3333%"},

@@ -189,7 +189,7 @@ TEST(Panels, ResultsAndOptionsReachTheDisplay) {
        "2.1380899352994"},
       {"5,stat:enter,stat:n,3", "3"},
       {"Base,X!,X!,stat:enter", "255"},
-      {"stat:mean", "0"},
+      {"7,stat:mean", "7"},
       {"7,stat:sum", "0"},
       {"4,stat:enter,6,stat:enter,stat:select=1,+,1,=", "5"},
       {"1,÷,0,=,stat:enter,stat:n", "0"},

@@ -137,6 +137,20 @@ void ElementsWindowTest::hoverAndMolarMass_data() {
       {"Molar=ERROR", "molarCaption=\u00b5 = ", "molarUnit="}, "");
   row("a result after an overflow has its unit", "molar:drop1=O,molar:index=1E308,molar:index=1",
       {"Molar=15.9994", "molarUnit=g/mol"}, "");
+  // A box that holds no number shows no mass and is marked; an empty one counts 0.
+  row("a negative count", "molar:drop1=H,molar:count1=-5,molar:drop2=O",
+      {"molarCaption=", "molarUnit="}, "");
+  row("a negative multiplier", "molar:drop1=H,molar:index=-1", {"molarUnit="}, "");
+  row("texts that are no number",
+      "molar:count2=2x,molar:count3=&H10,molar:count4=FF,molar:index=abc", {}, "");
+  row("a mended box counts again", "molar:drop1=H,molar:count1=2x,molar:count1=2",
+      {"Molar=2.01588"}, "");
+  row("long counts widen their boxes",
+      "molar:drop1=H,molar:count1=0.000125,molar:count3=1.5E-3,molar:index=12345", {}, "");
+  row("the longest counts share the room",
+      "molar:count1=1234567890123456789,molar:count2=1234567890123456789,"
+      "molar:count3=1234567890123456789,molar:count4=1234567890123456789,molar:index=12345",
+      {}, "");
   // Text naming no element, and drops outside the slots, change nothing.
   row("other drops are refused",
       "molar:drop2=O,molar:drop2=!Xx,molar:drop2=!,molar:drop2=!o,molar:count1=!H",
@@ -173,6 +187,22 @@ void ElementsWindowTest::hoverAndMolarMass() {
     const auto* edit = qobject_cast<QLineEdit*>(c);
     QCOMPARE(edit ? edit->text() : qobject_cast<QLabel*>(c)->text(), pair.section('=', 1));
   }
+  // Each box is marked exactly when it holds no number, and as wide as its text while the row
+  // has room; the row runs left to right without overlapping, and ends before helium's tile.
+  int right = 0;
+  for (int i = 0; i <= kSlotCount; ++i) {
+    QLineEdit* box = i ? w.countBox(i) : child<QLineEdit>(w, "Index");
+    const bool bad = i ? s.formula[i - 1].badCount : s.badIndex;
+    const QColor frame = box->grab().toImage().pixel(0, box->height() / 2);
+    QVERIFY2((frame == ElementsWindow::markColour()) == bad && box->toolTip().isEmpty() != bad,
+             qPrintable(box->objectName()));
+    QVERIFY(box->x() > right && (i == 0 || box->x() > w.slotLabel(i)->x()));
+    QVERIFY(box->text().size() > 10 ||
+            box->width() >= box->fontMetrics().horizontalAdvance(box->text()));
+    right = box->geometry().right();
+  }
+  QVERIFY(child<QWidget>(w, "ClearIt")->geometry().right() <
+          ElementsWindow::tileRect(*findElement("He")).left());
   QCOMPARE(child<QLabel>(w, "Molar")->isVisible(), s.molarShown);
   QCOMPARE(child<QWidget>(w, "ClearIt")->isVisible(), s.clearShown);
   QCOMPARE(child<QLabel>(w, "AtomicMass")->isVisible(), s.info.valuesShown);

@@ -36,19 +36,24 @@ TEST(StatsRegisterTest, ResultsOverTheData) {
   std::string huge;
   for (int i = 0; i < 14; ++i) huge += "1E153 ";
   const std::pair<std::string, std::string> kCases[] = {
-      // KEY=TEXT: the display shows TEXT; KEY=: the display keeps what it showed
+      // KEY=TEXT: the display shows TEXT; KEY=: the display keeps what it showed, and a beep
       {"2 4 4 4 5 5 7 9", "n=8 sum=40 mean=5 popul=2 sample=2.1380899352994"},  // sqrt(32 / 7)
       {"", "n=0 sum=0 mean= sample= popul="},
       {"3.5", "mean=3.5 sample= popul=0"},
-      {huge, "mean=1E+153 popul="},  // the square of the sum overflows
+      // equal items spread by exactly nothing, even where the square of their sum overflows
+      {huge, "mean=1E+153 popul=0"},
+      {"0.3 0.3 0.3", "popul=0 sample=0"},
+      {"0.7 0.7 0.7", "sample=0 popul=0"},
+      {"0.1 0.1 0.1", "mean=0.1 sample=0 popul=0"},
   };
   for (const auto& [data, expected] : kCases) {
     std::istringstream in(expected);
     for (std::string t; in >> t;) {
       const std::string key = t.substr(0, t.find('=')), shown = t.substr(t.find('=') + 1);
       StatsRegister r = entered(data);
-      const PanelEffect want = shown.empty() ? PanelEffect{std::nullopt, EntryReset::kNone, true}
-                                             : PanelEffect{shown, EntryReset::kEndEntry, true};
+      const PanelEffect want = shown.empty()
+                                   ? PanelEffect{std::nullopt, EntryReset::kNone, true, true}
+                                   : PanelEffect{shown, EntryReset::kEndEntry, true};
       EXPECT_EQ(r.press(findStatKey(key)->key, "ignored"), want) << t << " over " << data;
     }
   }
