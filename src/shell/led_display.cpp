@@ -27,49 +27,49 @@ PointShape pointShape(const QFont& font) {
 
 }  // namespace
 
-// Watches every key release the program gets; the display's next paint ends
+// Watches every key press the program gets; the display's next paint ends
 // the measurement.
-class LedDisplay::KeyReleaseClock : public QObject {
+class LedDisplay::KeyPressClock : public QObject {
  public:
-  explicit KeyReleaseClock(const QString& path) : log_(path) {
+  explicit KeyPressClock(const QString& path) : log_(path) {
     log_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
     clock_.start();
     // The last filter installed sees an event first: waiting for the event
-    // loop puts this one ahead of the window's key map, which takes releases.
+    // loop puts this one ahead of the window's key map, which takes presses.
     QTimer::singleShot(0, this, [this] { qApp->installEventFilter(this); });
   }
-  ~KeyReleaseClock() override { qApp->removeEventFilter(this); }
+  ~KeyPressClock() override { qApp->removeEventFilter(this); }
 
   void painted() {
-    if (released_ < 0) return;
+    if (pressed_ < 0) return;
     const QByteArray line =
-        QByteArray::number(released_) + ' ' + QByteArray::number(clock_.nsecsElapsed()) + '\n';
+        QByteArray::number(pressed_) + ' ' + QByteArray::number(clock_.nsecsElapsed()) + '\n';
     log_.write(line);
-    released_ = -1;
+    pressed_ = -1;
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    // A release reaches the focus widget and then each parent it is passed
+    // A press reaches the focus widget and then each parent it is passed
     // on to; its time stamp tells the first sighting from the others.
-    if (event->type() != QEvent::KeyRelease || !watched->isWidgetType()) return false;
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->isAutoRepeat() || key->timestamp() == lastStamp_) return false;
     lastStamp_ = key->timestamp();
-    released_ = clock_.nsecsElapsed();
+    pressed_ = clock_.nsecsElapsed();
     return false;
   }
 
  private:
   QFile log_;
   QElapsedTimer clock_;
-  qint64 released_ = -1;
+  qint64 pressed_ = -1;
   quint64 lastStamp_ = 0;
 };
 
 LedDisplay::LedDisplay(QWidget* parent) : QLineEdit(parent) {
   const QString log = qEnvironmentVariable("ZOVA_LATENCY_LOG");
-  if (!log.isEmpty()) clock_ = std::make_unique<KeyReleaseClock>(log);
+  if (!log.isEmpty()) clock_ = std::make_unique<KeyPressClock>(log);
 }
 
 LedDisplay::~LedDisplay() = default;
