@@ -10,6 +10,11 @@
 
 namespace zova {
 
+/// The smallest size the display's text shrinks to, in pixels at 96 dots per inch:
+/// the LED digits are as tall as their pixel size, and at 10 pixels each segment
+/// still stands apart. The display holds kDisplayCharacters at this size.
+inline constexpr int kLegibleDisplayPixels = 10;
+
 class LedDisplay : public QLineEdit {
  public:
   explicit LedDisplay(QWidget* parent = nullptr);

@@ -279,7 +279,7 @@ QWidget* MainWindow::buildDisplay(QWidget* parent) {
   lcd->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   lcd_ = lcd;
   auto* column = new QVBoxLayout(lcd);
-  column->setContentsMargins(scaledPixels(5), scaledPixels(2), scaledPixels(5), scaledPixels(3));
+  column->setContentsMargins(scaledPixels(3), scaledPixels(2), scaledPixels(3), scaledPixels(3));
   column->setSpacing(0);
 
   const QString led = tk_.fontFamily();
@@ -781,11 +781,14 @@ void MainWindow::refresh() {
   layoutCase();
 }
 
-// The display's font shrinks until the whole text fits.
+// The display's text at the largest size at which all of it fits. Every text the
+// calculator makes (kDisplayCharacters at most) fits at kLegibleDisplayPixels or
+// more; a longer one, which only a paste can bring, shrinks further rather than
+// lose characters.
 void MainWindow::fitDisplay() {
   QFont displayFont = display_->font();
-  const int room = display_->contentsRect().width() - 6;
-  for (int px = scaledPixels(kDisplayPixels); px >= scaledPixels(9); --px) {
+  const int room = display_->textRoom();
+  for (int px = scaledPixels(kDisplayPixels); px > 1; --px) {
     displayFont.setPixelSize(px);
     if (room <= 0 || display_->textWidth(displayFont) <= room) break;
   }
