@@ -1,5 +1,5 @@
 #!/bin/bash
-# How long a key takes to show: from the window receiving the key's release to
+# How long a key takes to show: from the window receiving the key's press to
 # the end of the display's next paint, over 200 keys typed with xdotool into
 # the real program under Xvfb and openbox. Build Release first; the figures
 # are reported against one frame at 60 Hz (16 ms), not passed or failed.
@@ -42,7 +42,7 @@ done
 sleep 0.5
 kill -TERM "$pid"; wait "$pid" 2>/dev/null; pid=""
 
-# Each line: release and paint end in nanoseconds on the program's clock.
+# Each line: press and paint end in nanoseconds on the program's clock.
 awk '{ print ($2 - $1) / 1e6 }' "$log" | sort -n | awk '
   { ms[NR] = $1 }
   END {

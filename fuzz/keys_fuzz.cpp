@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       model.press(keys[b % keys.size()].key);
     } else if (b < 0xF0 && i + 1 < size) {
       const int code = data[++i] % 128;
-      if (code != vk::kEnd) model.keyUp(code, b & 7);
+      if (code != vk::kEnd) model.keyDown(code, b & 7);
     } else {
       switch (b & 0x0F) {
         case 0:

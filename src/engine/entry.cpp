@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/calculator.h"
+#include "engine/display_limits.h"
 
 namespace zova {
 
@@ -76,29 +77,20 @@ void Calculator::zero() {
   if (displayIsZero() && !has(s_.display, '.') && s_.base != Base::kHex) s_.display = "0";
 }
 
-// A double carries at most 309 digits before the point (the largest, 1.8E+308, has
-// 309), no digit further than the 324th place after it (the smallest, 4.9E-324, has
-// its digit there) and an exponent of at most three digits (-324 to 308). A digit
-// beyond those could only make a number the program cannot hold, or one the value
-// does not show, so entry refuses it. Other bases have no exponent or point, and
-// their own limits apply when the base is left.
+// An entry takes kEntryDigits digits (in every base) and an exponent three (-324 to
+// 308): a further digit could not show whole on the display, and a double holds
+// no more. Other bases have no exponent, and their own limits apply when the base
+// is left.
 bool Calculator::roomForDigit() {
-  if (s_.newNumber || s_.base != Base::kDecimal) return true;
+  if (s_.newNumber) return true;
   const std::string& d = s_.display;
-  std::size_t start = 0;
-  std::size_t limit = 309;
-  if (const std::size_t e = d.find('E'); e != std::string::npos) {
-    start = e + 1;
-    limit = 3;
-  } else if (const std::size_t p = d.find(loc_.decimal); p != std::string::npos) {
-    start = p + loc_.decimal.size();
-    limit = 324;
-  } else if (const std::size_t p = d.find('.'); p != std::string::npos) {
-    start = p + 1;
-    limit = 324;
-  }
-  const auto digits = std::count_if(d.begin() + static_cast<std::ptrdiff_t>(start), d.end(),
-                                    [](char c) { return c >= '0' && c <= '9'; });
+  const bool decimal = s_.base == Base::kDecimal;
+  const std::size_t e = decimal ? d.find('E') : std::string::npos;
+  const std::size_t start = e == std::string::npos ? 0 : e + 1;
+  const std::size_t limit = e == std::string::npos ? kEntryDigits : 3;
+  const auto digits = std::count_if(
+      d.begin() + static_cast<std::ptrdiff_t>(start), d.end(),
+      [&](char c) { return (c >= '0' && c <= '9') || (!decimal && c >= 'A' && c <= 'F'); });
   if (static_cast<std::size_t>(digits) < limit) return true;
   tk_.beep();
   return false;
@@ -135,6 +127,7 @@ void Calculator::exp() {
 void Calculator::hexLetter(char letter) {
   if (s_.display == "0") s_.display.clear();
   clear();
+  if (!roomForDigit()) return;
   s_.display += letter;
 }
 

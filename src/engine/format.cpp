@@ -4,6 +4,7 @@
 
 #include "engine/calculator.h"
 #include "engine/decimal_symbol.h"
+#include "engine/display_limits.h"
 
 namespace zova {
 
@@ -36,6 +37,9 @@ void Calculator::formatResult() {
   switch (s_.format) {
     case NumberFormat::Fix:
       s_.display = FormatNumber(*x, p, loc_);
+      // A fixed form too long for the display shows as the standard format does
+      // (scientific for large numbers), so that every digit can be read.
+      if (s_.display.size() > kDisplayCharacters) s_.display = text(*x);
       break;
     case NumberFormat::Scientific:
       s_.display = FormatNumber(*x, p + "E+000", loc_);

@@ -17,7 +17,7 @@ inline constexpr int kBack = 8, kEnter = 13, kShift = 16, kControl = 17, kAlt = 
                      kEnd = 35, kHome = 36, kDelete = 46, kNumpad0 = 96, kMultiply = 106,
                      kAdd = 107, kSubtract = 109, kDecimal = 110, kDivide = 111, kF1 = 112;
 }
-/// Shift-state bits of a key release.
+/// Shift-state bits of a key press.
 inline constexpr int kShiftBit = 1, kCtrlBit = 2, kAltBit = 4;
 
 /// A key of the keyboard and the shift bits it needs. A binding without

@@ -88,7 +88,7 @@ void Model::unload() {
   tk_.quit();
 }
 
-void Model::keyUp(int code, int shift, std::string_view typed) {
+void Model::keyDown(int code, int shift, std::string_view typed) {
   CalcState& s = calc_.state();
   // A shortcut with Ctrl or Alt belongs to the menus, never to the keypad.
   if (shift & (kCtrlBit | kAltBit)) {
@@ -99,7 +99,7 @@ void Model::keyUp(int code, int shift, std::string_view typed) {
   }
   tk_.focusEquals();
 
-  // A shifted digit's symbol presses its key; the release then ends in a beep.
+  // A shifted digit's symbol presses its key; the press then ends in a beep.
   if (shift & kShiftBit) {
     if (const BoundKey* bound = findBinding({code, kShiftBit})) {
       bound->run(*this);

@@ -84,10 +84,10 @@ class Model {
   bool settingsSaved() const { return settingsSaved_; }
   /// Clicks an on-screen keypad key; the focus then returns to "=".
   void press(Key key);
-  /// A key release seen by the window: Windows key code, the shift bits held
-  /// when the key went down and the text it typed then ("*" for Shift+8 on a
-  /// US keyboard; "" when unknown).
-  void keyUp(int keyCode, int shift, std::string_view typed = {});
+  /// A key pressed on the window, which acts at once: Windows key code, the
+  /// shift bits held at the press and the text it typed ("*" for Shift+8 on a
+  /// US keyboard; "" when unknown). Its release does nothing.
+  void keyDown(int keyCode, int shift, std::string_view typed = {});
   /// The window's unload: settings written, font removed; then the program ends.
   void unload();
 

@@ -1,5 +1,5 @@
 // The command-line key notation: numbers typed digit by digit, key names from
-// the key table, key releases (key:NAME) and the panels' and menus' actions
+// the key table, keyboard keys (key:NAME) and the panels' and menus' actions
 // (area:action=VALUE).
 #include "model/sequence.h"
 
@@ -99,8 +99,9 @@ std::string typedOnUsKeyboard(int code, int shift) {
   return {};
 }
 
-// key:NAME is one press and release of the key with the modifiers held through both.
-std::optional<Step> keyRelease(std::string_view keyText) {
+// key:NAME is one press and release of the key with the modifiers held through both;
+// the key acts when it goes down, and letting it go does nothing more.
+std::optional<Step> keyPressAndRelease(std::string_view keyText) {
   int shift = 0;
   for (bool more = true; more;) {
     more = false;
@@ -117,12 +118,12 @@ std::optional<Step> keyRelease(std::string_view keyText) {
   // A main-row character key: the keyboard map knows it by what it types.
   for (const TypedKeyName& k : typedKeyNames()) {
     if (k.name == keyText)
-      return Step([shift, typed = k.typed](Model& m) { m.keyUp(0, shift, typed); });
+      return Step([shift, typed = k.typed](Model& m) { m.keyDown(0, shift, typed); });
   }
   const int code = keyCode(keyText);
   if (code < 0) return std::nullopt;
   return Step([code, shift, typed = typedOnUsKeyboard(code, shift)](Model& m) {
-    m.keyUp(code, shift, typed);
+    m.keyDown(code, shift, typed);
   });
 }
 
@@ -276,7 +277,7 @@ Action panelAction(std::string_view token) {
     value = unescaped;
     action = action.substr(0, eq);
   }
-  if (area == "key") return value ? std::nullopt : keyRelease(action);
+  if (area == "key") return value ? std::nullopt : keyPressAndRelease(action);
   if (area == "stat") return statAction(action, value);
   if (area == "fin") return finAction(action, value);
   if (area == "conv") return convAction(action, value);

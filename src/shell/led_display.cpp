@@ -15,6 +15,17 @@ namespace {
 
 bool isDecimalMark(QChar c) { return c == QLatin1Char('.') || c == QLatin1Char(','); }
 
+// How far the first character's ink reaches left of where it is drawn, and the
+// last one's past its advance.
+int leftOverhang(const QFontMetrics& metrics, const QString& t) {
+  return t.isEmpty() ? 0 : std::max(0, -metrics.tightBoundingRect(t.front()).left());
+}
+int rightOverhang(const QFontMetrics& metrics, const QString& t) {
+  if (t.isEmpty()) return 0;
+  const QChar last = t.back();
+  return std::max(0, metrics.tightBoundingRect(last).right() + 1 - metrics.horizontalAdvance(last));
+}
+
 // The dot's side and the room on either side of it, in pixels of the font's size.
 struct PointShape {
   int side, gap;
@@ -27,49 +38,49 @@ PointShape pointShape(const QFont& font) {
 
 }  // namespace
 
-// Watches every key release the program gets; the display's next paint ends
+// Watches every key press the program gets; the display's next paint ends
 // the measurement.
-class LedDisplay::KeyReleaseClock : public QObject {
+class LedDisplay::KeyPressClock : public QObject {
  public:
-  explicit KeyReleaseClock(const QString& path) : log_(path) {
+  explicit KeyPressClock(const QString& path) : log_(path) {
     log_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
     clock_.start();
     // The last filter installed sees an event first: waiting for the event
-    // loop puts this one ahead of the window's key map, which takes releases.
+    // loop puts this one ahead of the window's key map, which takes presses.
     QTimer::singleShot(0, this, [this] { qApp->installEventFilter(this); });
   }
-  ~KeyReleaseClock() override { qApp->removeEventFilter(this); }
+  ~KeyPressClock() override { qApp->removeEventFilter(this); }
 
   void painted() {
-    if (released_ < 0) return;
+    if (pressed_ < 0) return;
     const QByteArray line =
-        QByteArray::number(released_) + ' ' + QByteArray::number(clock_.nsecsElapsed()) + '\n';
+        QByteArray::number(pressed_) + ' ' + QByteArray::number(clock_.nsecsElapsed()) + '\n';
     log_.write(line);
-    released_ = -1;
+    pressed_ = -1;
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    // A release reaches the focus widget and then each parent it is passed
+    // A press reaches the focus widget and then each parent it is passed
     // on to; its time stamp tells the first sighting from the others.
-    if (event->type() != QEvent::KeyRelease || !watched->isWidgetType()) return false;
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->isAutoRepeat() || key->timestamp() == lastStamp_) return false;
     lastStamp_ = key->timestamp();
-    released_ = clock_.nsecsElapsed();
+    pressed_ = clock_.nsecsElapsed();
     return false;
   }
 
  private:
   QFile log_;
   QElapsedTimer clock_;
-  qint64 released_ = -1;
+  qint64 pressed_ = -1;
   quint64 lastStamp_ = 0;
 };
 
 LedDisplay::LedDisplay(QWidget* parent) : QLineEdit(parent) {
   const QString log = qEnvironmentVariable("ZOVA_LATENCY_LOG");
-  if (!log.isEmpty()) clock_ = std::make_unique<KeyReleaseClock>(log);
+  if (!log.isEmpty()) clock_ = std::make_unique<KeyPressClock>(log);
 }
 
 LedDisplay::~LedDisplay() = default;
@@ -79,6 +90,8 @@ void LedDisplay::setLedFace(bool led) {
   update();
 }
 
+// The LED digits lean: the top of the last one reaches past its advance, and the
+// foot of the first one before it. The width counts both overhangs.
 int LedDisplay::textWidth(const QFont& font) const {
   const QString t = text();
   if (!led_) return QFontMetrics(font).horizontalAdvance(t);
@@ -87,6 +100,7 @@ int LedDisplay::textWidth(const QFont& font) const {
   int width = 0;
   for (const QChar c : t)
     width += isDecimalMark(c) ? point.side + 2 * point.gap : metrics.horizontalAdvance(c);
+  width += leftOverhang(metrics, t) + rightOverhang(metrics, t);
   return width;
 }
 
@@ -101,28 +115,27 @@ void LedDisplay::paintEvent(QPaintEvent* event) {
     p.setPen(palette().color(QPalette::Text));
     const QFontMetrics metrics(font());
     const PointShape point = pointShape(font());
-    // Right-aligned and centred as the line edit places its text.
-    int x = room.right() + 1 - textWidth(font());
+    // Right-aligned, one pixel off the edge, and centred as the line edit places its text.
+    int x = room.right() - textWidth(font()) + leftOverhang(metrics, text());
     const int baseline = room.top() +
                          (room.height() - metrics.ascent() - metrics.descent() + 1) / 2 +
                          metrics.ascent();
     const QString t = text();
-    qsizetype runStart = 0;
-    for (qsizetype i = 0; i <= t.size(); ++i) {
-      if (i < t.size() && !isDecimalMark(t[i])) continue;
-      const QString run = t.mid(runStart, i - runStart);
-      p.drawText(QPoint(x, baseline), run);
-      x += metrics.horizontalAdvance(run);
-      if (i < t.size()) {
-        const QRect dot(x + point.gap, baseline - point.side, point.side, point.side);
-        p.fillRect(dot, palette().color(QPalette::Text));
-        // A comma is the dot with a tail below the line.
-        if (t[i] == QLatin1Char(','))
-          p.fillRect(QRect(dot.left(), baseline, std::max(1, point.side / 2), point.side),
-                     palette().color(QPalette::Text));
-        x += point.side + 2 * point.gap;
+    // Each character in a place of its own, as textWidth counts them: a run drawn
+    // at once would spread by the fractions of its advances and lose its last digit.
+    for (const QChar c : t) {
+      if (!isDecimalMark(c)) {
+        p.drawText(QPoint(x, baseline), QString(c));
+        x += metrics.horizontalAdvance(c);
+        continue;
       }
-      runStart = i + 1;
+      const QRect dot(x + point.gap, baseline - point.side, point.side, point.side);
+      p.fillRect(dot, palette().color(QPalette::Text));
+      // A comma is the dot with a tail below the line.
+      if (c == QLatin1Char(','))
+        p.fillRect(QRect(dot.left(), baseline, std::max(1, point.side / 2), point.side),
+                   palette().color(QPalette::Text));
+      x += point.side + 2 * point.gap;
     }
   }
   if (clock_) clock_->painted();

@@ -279,7 +279,7 @@ QWidget* MainWindow::buildDisplay(QWidget* parent) {
   lcd->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   lcd_ = lcd;
   auto* column = new QVBoxLayout(lcd);
-  column->setContentsMargins(scaledPixels(5), scaledPixels(2), scaledPixels(5), scaledPixels(3));
+  column->setContentsMargins(scaledPixels(3), scaledPixels(2), scaledPixels(3), scaledPixels(3));
   column->setSpacing(0);
 
   const QString led = tk_.fontFamily();
@@ -605,50 +605,40 @@ void MainWindow::exitFromTray() {
   close();
 }
 
-// Keys act on release, and only when this window received the press: a press
-// that closed a menu or a dialog, or that a Ctrl or Alt shortcut took, leaves a
-// release that is no keypad key. The release acts with the modifiers and the
-// text of its press, whatever was let go of first.
+// Every key acts when it goes down, in the order pressed, with the modifiers of
+// that moment; Enter too, as "=". Only a press this window receives acts: one
+// that closed a menu or a dialog, or that a Ctrl or Alt shortcut took, never
+// reaches it. A key already down does not act again until let go of, so
+// auto-repeat does nothing; releases do nothing but let go of their key.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == display_ && event->type() == QEvent::Resize) fitDisplay();
-  if (watched == this && event->type() == QEvent::WindowDeactivate) pressed_.clear();
+  if (watched == this && event->type() == QEvent::WindowDeactivate) down_.clear();
   const QEvent::Type type = event->type();
   if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWidgetType())
     return QMainWindow::eventFilter(watched, event);
   auto* widget = static_cast<QWidget*>(watched);
   auto* key = static_cast<QKeyEvent*>(event);
   const quint64 physical = physicalKey(*key);
-  if (widget->window() != this) {
-    pressed_.remove(physical);  // that press or release belongs to another window
+  if (widget->window() != this || fieldHasFocus()) {
+    down_.remove(physical);  // that key is another window's or a text field's
     return false;
   }
-  if (fieldHasFocus()) {
-    pressed_.remove(physical);
-    return false;
+  // A button's own Space goes on, so that the button completes its click, and so
+  // do the modifiers, which the menu bar watches.
+  const bool goesOn = (qobject_cast<QAbstractButton*>(widget) &&
+                       (key->key() == Qt::Key_Space || key->key() == Qt::Key_Select)) ||
+                      key->key() == Qt::Key_Shift || key->key() == Qt::Key_Control ||
+                      key->key() == Qt::Key_Alt || key->key() == Qt::Key_AltGr ||
+                      key->key() == Qt::Key_Meta;
+  if (type == QEvent::KeyRelease) {
+    if (!key->isAutoRepeat()) down_.remove(physical);
+    return !goesOn;
   }
-  if (type == QEvent::KeyPress) {
-    // A press travels up from the focused control; the first sight of it counts.
-    if (!pressed_.contains(physical)) {
-      const TranslatedKey t = translateKey(*key);
-      pressed_.insert(physical, {t.code, t.shift, key->text()});
-    }
-    return false;
-  }
-  if (key->isAutoRepeat()) return pressed_.contains(physical);
-  if (!pressed_.contains(physical)) return false;
-  keyReleased(*key);
-  // The release is the keypad's; only a button's own Space release goes on,
-  // so that the button completes its click.
-  const bool buttonSpace = qobject_cast<QAbstractButton*>(widget) &&
-                           (key->key() == Qt::Key_Space || key->key() == Qt::Key_Select);
-  return !buttonSpace;
-}
-
-void MainWindow::keyReleased(const QKeyEvent& event) {
-  const Press press = pressed_.take(physicalKey(event));
-  // Enter is "=" through the default button's press, not through the key map.
-  if (press.code == vk::kEnter) return;
-  run([this, press] { model_.keyUp(press.code, press.shift, press.text.toStdString()); });
+  if (key->isAutoRepeat() || down_.contains(physical)) return !goesOn;
+  down_.insert(physical);
+  const TranslatedKey t = translateKey(*key);
+  run([this, t, typed = key->text().toStdString()] { model_.keyDown(t.code, t.shift, typed); });
+  return !goesOn;
 }
 
 namespace {
@@ -688,15 +678,9 @@ void MainWindow::fieldEditingFinished(QObject* field) {
   });
 }
 
-// A press of Enter that no control took (focus elsewhere, or none) still means "=";
-// Enter in a text field only ends its editing.
+// Enter in a text field only ends its editing; elsewhere the key map took it as "=".
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    if (!fieldHasFocus())
-      if (QPushButton* equals = button(Key::Equals)) equals->click();
-    event->accept();
-    return;
-  }
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return event->accept();
   QMainWindow::keyPressEvent(event);
 }
 
@@ -797,11 +781,14 @@ void MainWindow::refresh() {
   layoutCase();
 }
 
-// The display's font shrinks until the whole text fits.
+// The display's text at the largest size at which all of it fits. Every text the
+// calculator makes (kDisplayCharacters at most) fits at kLegibleDisplayPixels or
+// more; a longer one, which only a paste can bring, shrinks further rather than
+// lose characters.
 void MainWindow::fitDisplay() {
   QFont displayFont = display_->font();
-  const int room = display_->contentsRect().width() - 6;
-  for (int px = scaledPixels(kDisplayPixels); px >= scaledPixels(9); --px) {
+  const int room = display_->textRoom();
+  for (int px = scaledPixels(kDisplayPixels); px > 1; --px) {
     displayFont.setPixelSize(px);
     if (room <= 0 || display_->textWidth(displayFont) <= room) break;
   }

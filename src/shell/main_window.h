@@ -6,13 +6,13 @@
 
 #include <QAction>
 #include <QFrame>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QSet>
 #include <QSystemTrayIcon>
 #include <functional>
 #include <map>
@@ -96,8 +96,6 @@ class MainWindow : public QMainWindow {
 
   /// Runs a model operation and redraws; ends the program when it ran the unload.
   void run(const std::function<void()>& operation);
-  /// A release whose press this window received, with that press's key, modifiers and text.
-  void keyReleased(const QKeyEvent& event);
   /// While a text field of this window has the focus its keys are its own; it
   /// hands the focus back to "=" when its editing ends (Enter, or leaving it).
   bool fieldHasFocus() const;
@@ -140,13 +138,8 @@ class MainWindow : public QMainWindow {
   QPointer<ElementsWindow> elements_;
   QPointer<TapeWindow> tape_;
 
-  // The keys that went down on this window and are still down, by physical key.
-  struct Press {
-    int code = 0;   ///< Windows key code
-    int shift = 0;  ///< the shift bits held when it went down
-    QString text;   ///< what it typed
-  };
-  QHash<quint64, Press> pressed_;
+  // The keys that went down on this window and acted, and are still down, by physical key.
+  QSet<quint64> down_;
 };
 
 }  // namespace zova

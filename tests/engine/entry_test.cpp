@@ -48,11 +48,12 @@ TEST(Entry, ManyPointsAndExponentsStayBounded) {
   EXPECT_EQ(run.keys("3"), "5.2E3");
 }
 
-// Entry takes as many digits as a double can carry: 309 before the point, 324 places after
-// it, three in the exponent; a further digit, typed or clicked, beeps and is refused.
-TEST(Entry, DigitsStopWhereADoubleEnds) {
-  const std::string whole(309, '9');
-  const std::string places = "0." + std::string(323, '0') + "5";
+// Entry takes 17 digits in every base, all a double holds and all the display shows with a
+// sign, point and exponent, and three in the exponent; a further digit, typed or clicked,
+// beeps and is refused.
+TEST(Entry, DigitsStopWhereTheDisplayEnds) {
+  const std::string whole(17, '9');
+  const std::string places = "0." + std::string(15, '0') + "5";
   struct Case {
     std::string keys;
     std::string shown;
@@ -61,7 +62,7 @@ TEST(Entry, DigitsStopWhereADoubleEnds) {
       {whole, whole, 0},
       {whole + ",9", whole, 1},
       {whole + ",0,key:7,key:0", whole, 3},
-      {whole + ",.,5", whole + ".5", 0},
+      {whole + ",.,5", whole + ".", 1},
       {whole + ",EXP,1", whole + "E1", 0},
       {whole + ",<,1", whole.substr(1) + "1", 0},
       {whole + ",+,1", "1", 0},
@@ -71,6 +72,7 @@ TEST(Entry, DigitsStopWhereADoubleEnds) {
       {"1,EXP,999,9,0", "1E999", 2},
       {"1,EXP,-,324,5", "1E-324", 1},
       {"Base,1,2,3,4,5,6,7,8", "12345678", 0},
+      {"Base," + whole + ",X!,1", whole, 2},
   };
   for (const Case& c : cases) {
     testing::KeyRunner run;

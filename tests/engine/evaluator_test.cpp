@@ -66,10 +66,9 @@ TEST(Evaluator, DepthPastOneHundredShowsErrorAndRecovers) {
   EXPECT_EQ(display(seq + ",="), "101");
 }
 
-// A number beyond the double range ("1E999", 309 nines) fails in every key that reads it,
+// A number beyond the double range ("1E999") fails in every key that reads it,
 // as operand, function argument or memory addend; numbers too small for a double read as 0.
 TEST(Evaluator, NumbersBeyondTheDoubleRangeFailWhereTheyAreRead) {
-  const std::string nines(309, '9');
   for (const char* failing :
        {"1,EXP,999,X,2,=", "1,EXP,999,+,1,=", "2,-,1,EXP,999,=", "1,EXP,999,÷,2,=",
         "1,EXP,999,inv,÷,2,=", "1,EXP,999,inv,Kin,3,=", "1,EXP,999,x^y,2,=", "1,EXP,999,=",
@@ -84,8 +83,6 @@ TEST(Evaluator, NumbersBeyondTheDoubleRangeFailWhereTheyAreRead) {
       {"1,EXP,308,X,1,=", "1E+308"},
   };
   for (const Case& c : cases) EXPECT_EQ(display(c.keys), c.shown) << c.keys;
-  EXPECT_EQ(display(nines + ",X,2,="), "ERROR");
-  EXPECT_EQ(display(nines.substr(1) + ",÷,2,="), "5E+307");
   EXPECT_EQ(display("menu:paste=" + std::string(100000, '9') + ",b/c"), "ERROR");
   KeyRunner run;
   run.keys("1,EXP,999,M+");

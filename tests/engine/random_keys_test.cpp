@@ -39,7 +39,7 @@ TEST(RandomKeys, StateStaysConsistent) {
       if (c < 0) {
         run.model.press(pool[pick(rng)]);
       } else if (c != vk::kEnd) {  // End closes the program
-        run.model.keyUp(c, shift(rng) == 0 ? kShiftBit : 0);
+        run.model.keyDown(c, shift(rng) == 0 ? kShiftBit : 0);
       }
       const CalcState& s = run.state();
       ASSERT_TRUE(plausibleDisplay(s.display, {}))

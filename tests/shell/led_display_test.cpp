@@ -1,9 +1,14 @@
 // The calculator's display as a user sees it: a picture of the real window's
-// display line, at the usual scale and at twice it.
+// display line, at the usual scale and at twice it, and the longest texts the
+// calculator makes, whole and legible at every size of the window.
+#include "shell/led_display.h"
+
 #include <QtTest>
 #include <memory>
 
+#include "engine/display_limits.h"
 #include "shell/model_rig.h"
+#include "shell/screen_scale.h"
 
 using namespace zova;
 
@@ -18,19 +23,28 @@ QImage picture(QWidget* w, qreal ratio) {
   return image;
 }
 
-// How many pixels are nearer the digits' colour than the screen's.
-int litPixels(const QImage& image, QColor digits, QColor screen) {
+// The pixels nearer the digits' colour than the screen's: how many, and where.
+struct Ink {
+  int lit = 0;
+  QRect box;
+};
+Ink ink(const QImage& image, QColor digits, QColor screen) {
   const auto distance = [](QRgb a, QColor b) {
     return std::abs(qRed(a) - b.red()) + std::abs(qGreen(a) - b.green()) +
            std::abs(qBlue(a) - b.blue());
   };
-  int lit = 0;
+  Ink found;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) {
       const QRgb p = image.pixel(x, y);
-      if (distance(p, digits) < distance(p, screen)) ++lit;
+      if (distance(p, digits) >= distance(p, screen)) continue;
+      ++found.lit;
+      found.box |= QRect(x, y, 1, 1);
     }
-  return lit;
+  return found;
+}
+int litPixels(const QImage& image, QColor digits, QColor screen) {
+  return ink(image, digits, screen).lit;
 }
 
 }  // namespace
@@ -40,6 +54,8 @@ class LedDisplayTest : public QObject {
  private slots:
   void decimalPointShowsAtAGlance_data();
   void decimalPointShowsAtAGlance();
+  void longestTextsShowWhole_data();
+  void longestTextsShowWhole();
 };
 
 void LedDisplayTest::decimalPointShowsAtAGlance_data() {
@@ -73,16 +89,72 @@ void LedDisplayTest::decimalPointShowsAtAGlance() {
     return Shot{display->text(), display->font().pixelSize(),
                 failure ? -1 : litPixels(picture(display, ratio), digits, screen)};
   };
-  const Shot withPoint = show("key:1,key:F5,key:F11");  // one foot in meters
-  const Shot without = show(
-      "key:3,key:2,key:8,key:0,key:8,key:3,key:9,key:8,key:9,key:5,key:0,key:1,key:3,key:1,"
-      "key:2");
-  QCOMPARE(withPoint.text, QStringLiteral("3.28083989501312"));
-  QCOMPARE(without.text, QStringLiteral("328083989501312"));
+  const Shot withPoint = show("key:3,key:Period,key:2,key:8");
+  const Shot without = show("key:3,key:2,key:8");
+  QCOMPARE(withPoint.text, QStringLiteral("3.28"));
+  QCOMPARE(without.text, QStringLiteral("328"));
   QVERIFY(without.lit > 0);
   QCOMPARE(withPoint.fontPixels, without.fontPixels);  // the same digits at the same size
   const int pointPixels = withPoint.lit - without.lit;
   QVERIFY2(pointPixels >= fewestPixels, qPrintable(QString::number(pointPixels)));
+}
+
+void LedDisplayTest::longestTextsShowWhole_data() {
+  QTest::addColumn<QString>("keys");
+  const QString typed309 = QString(309, '9'), typed324 = "0." + QString(323, '0') + "5";
+  const std::pair<const char*, QString> rows[] = {
+      {"ERROR", "1,÷,0,="},
+      {"1/3", "1,÷,3,="},
+      {"2/7", "2,÷,7,="},
+      {"negative exponent", "1.23456789012345,EXP,-,300,±,="},
+      {"Scientific, 15 places",
+       "opt:format=Scientific,opt:places=15,1.23456789012345,EXP,-,300,±,="},
+      {"Fix, 15 places, 1E308", "opt:format=Fix,opt:places=15,1,EXP,308,="},
+      {"Fix, 15 places, widest fixed", "opt:format=Fix,opt:places=15,12345678.9,="},
+      {"Fix, 0 places, widest fixed", "opt:format=Fix,opt:places=0,1,EXP,22,±,="},
+      {"entry with sign, point and exponent", "1,±,.,2345678901234567,EXP,-,300"},
+      {"309 digits typed", typed309},
+      {"324 decimals typed", typed324},
+      {"largest number", "1.79769313486231,EXP,308,±,="},
+      {"hexadecimal", "2147483648,±,Base"},
+      {"octal", "1,±,Base,Base"},
+      {"hexadecimal typed", "Base," + QString(30, '9')},
+      {"binary", "1,±,Base,Base,Base"},
+      {"binary typed", "Base,Base,Base," + QString(30, '1')}};
+  for (const auto& [name, keys] : rows) QTest::newRow(name) << keys;
+}
+
+// Each text lies inside the display, its digits at least the legible height, in normal and
+// compact size and with the fold-out open.
+void LedDisplayTest::longestTextsShowWhole() {
+  QFETCH(QString, keys);
+  WindowRig rig;
+  QVERIFY(rig.exposed());
+  MainWindow& window = *rig.window;
+  LedDisplay* display = static_cast<LedDisplay*>(window.displayField());
+  QVERIFY(!runSequence(rig.model, keys.toStdString()).has_value());
+  for (const char* size : {"", "menu:compact", "menu:compact,menu:converter"}) {
+    QVERIFY(!runSequence(rig.model, size).has_value());
+    window.refresh();
+    QCoreApplication::processEvents();
+    const QString text = display->text();
+    QCOMPARE(text, q(rig.model.calc().display()));
+    QVERIFY2(text.size() <= int(kDisplayCharacters), qPrintable(text));
+    const QColor digits = display->palette().color(QPalette::Text);
+    const QColor screen = display->palette().color(QPalette::Base);
+    const QRect inside = display->contentsRect();
+    const QRect drawn = ink(picture(display, 1.0), digits, screen).box;
+    const QString what = QStringLiteral("%1 at [%2]: ink %3-%4 of %5, %6 high")
+                             .arg(text, QLatin1String(size))
+                             .arg(drawn.left())
+                             .arg(drawn.right())
+                             .arg(inside.width())
+                             .arg(drawn.height());
+    QVERIFY2(display->textWidth(display->font()) <= display->textRoom(), qPrintable(what));
+    QVERIFY2(drawn.left() > inside.left() && drawn.right() < inside.right(), qPrintable(what));
+    QVERIFY2(drawn.height() >= scaledPixels(kLegibleDisplayPixels), qPrintable(what));
+    qInfo("%s", qPrintable(what));
+  }
 }
 
 QTEST_MAIN(LedDisplayTest)

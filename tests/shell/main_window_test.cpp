@@ -217,15 +217,16 @@ class MainWindowTest : public QObject {
   void initTestCase();
   void playMatchesTheCommandLine_data();
   void playMatchesTheCommandLine();
-  void keysReachTheKeypadOnce();
+  void keysActWhenPressed_data();
+  void keysActWhenPressed();
   void keypadIsBuiltFromTheKeyTable();
   void menuCommands_data();
   void menuCommands();
   void coloursFollowTheModel();
   void everyWayOutUnloadsOnce_data();
   void everyWayOutUnloadsOnce();
-  void releaseWithoutItsPressIsNoKey_data();
-  void releaseWithoutItsPressIsNoKey();
+  void pressElsewhereIsNoKey_data();
+  void pressElsewhereIsNoKey();
   void ctrlShortcutsNeverReachTheKeypad();
   void modifiersCountAsTheyWereAtThePress_data();
   void modifiersCountAsTheyWereAtThePress();
@@ -287,35 +288,64 @@ void MainWindowTest::playMatchesTheCommandLine() {
   QCOMPARE(h.window->button(Key::Close)->toolTip(), q(s.closeTip));
 }
 
-// Enter presses "=" once (with Stack on, the data count shows it); other releases reach the keys
-// once from any control and give the focus back to "="; auto-repeats, releases without their
-// press and other windows' do not.
-void MainWindowTest::keysReachTheKeypadOnce() {
+void MainWindowTest::keysActWhenPressed_data() {
+  QTest::addColumn<QString>("before");  ///< on-screen keys clicked first
+  QTest::addColumn<QString>("keys");    ///< vK presses K, ^K lets go of it, rK is an auto-repeat
+  QTest::addColumn<QString>("shown");
+  QTest::addColumn<int>("results");  ///< "=" results the Stack toggle entered
+  const std::tuple<const char*, const char*, const char*, const char*, int> rows[] = {
+      {"Enter once", "2,+,3", "vEnter ^Enter", "5", 1},
+      {"keypad Enter held", "2,+,3", "vNumEnter rNumEnter rNumEnter ^NumEnter", "5", 1},
+      {"8 let go of after Enter", "7,+", "v8 vEnter ^Enter ^8", "15", 1},
+      {"keypad 8 after keypad Enter", "7,+", "vNum8 vNumEnter ^NumEnter ^Num8", "15", 1},
+      {"main-row = inside 8", "7,+", "v8 vEqual ^Equal ^8", "15", 1},
+      {"2 let go of before 1", "", "v1 v2 ^2 ^1", "12", 0},
+      {"keypad 2 let go of before 1", "", "vNum1 vNum2 ^Num2 ^Num1", "12", 0},
+      {"a held digit types once", "", "v7 r7 r7 ^7 v7 ^7", "77", 0},
+      {"a second press while down", "", "v7 v7 ^7", "7", 0},
+      {"releases alone", "5", "^7 ^Enter", "5", 0}};
+  for (const auto& [name, before, keys, shown, results] : rows)
+    QTest::newRow(name) << QString::fromLatin1(before) << QString::fromLatin1(keys)
+                        << QString::fromLatin1(shown) << results;
+}
+
+// Every key acts when it goes down, in the order pressed, Enter as "=" once; auto-repeats and
+// releases do nothing. Keys from any control of the window give the focus back to "="; other
+// windows' keys are not the calculator's.
+void MainWindowTest::keysActWhenPressed() {
+  QFETCH(QString, before);
+  QFETCH(QString, keys);
+  QFETCH(QString, shown);
+  QFETCH(int, results);
   Harness h;
   QApplication::setActiveWindow(h.window.get());
   QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
   h.model.press(Key::Stack);
-  QPushButton* equals = h.window->button(Key::Equals);
-  QVERIFY(play(h, QStringLiteral("2,+,3")));
-  QTest::keyClick(equals, Qt::Key_Return);
-  QCOMPARE(h.display(), QStringLiteral("5"));
-  QCOMPARE(h.model.stats().n(), std::size_t{1});
-  QTest::keyClick(h.window.get(), Qt::Key_Enter, Qt::KeypadModifier);
-  QTest::keyRelease(h.window.get(), Qt::Key_Return);  // a release alone does nothing
-  QCOMPARE(h.model.stats().n(), std::size_t{2});
-  QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"), true);
-  QApplication::sendEvent(h.window.get(), &repeat);
-  QCOMPARE(h.display(), QStringLiteral("5"));
-  QTest::keyRelease(h.window.get(), Qt::Key_7);  // no press went before
-  QCOMPARE(h.display(), QStringLiteral("5"));
+  QVERIFY(play(h, before));
+  for (const QString& k : keys.split(' ')) {
+    const QString name = k.mid(1);
+    const QKeyCombination c = name == QLatin1String("NumEnter")
+                                  ? QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter)
+                                  : qtKey(name);
+    if (k[0] == '^') {
+      QTest::keyRelease(h.window.get(), c.key(), c.keyboardModifiers());
+    } else {
+      const bool printable = c.key() > Qt::Key_Space && c.key() < Qt::Key_BraceRight;
+      QKeyEvent press(QEvent::KeyPress, c.key(), c.keyboardModifiers(),
+                      printable ? QString(QChar(c.key())) : QString(), k[0] == 'r');
+      QApplication::sendEvent(h.window.get(), &press);
+    }
+  }
+  QCOMPARE(h.display(), shown);
+  QCOMPARE(h.model.stats().n(), std::size_t(results));
   h.window->centralWidget()->setFocus();
-  QTest::keyClick(h.window->button(Key::D0), Qt::Key_4);
-  QCOMPARE(h.display(), QStringLiteral("4"));
-  QCOMPARE(QApplication::focusWidget(), equals);
+  QTest::keyClick(h.window->button(Key::D0), Qt::Key_Home);
+  QCOMPARE(h.display(), QStringLiteral("0"));
+  QCOMPARE(QApplication::focusWidget(), h.window->button(Key::Equals));
   QWidget other;
   other.show();
   QTest::keyClick(&other, Qt::Key_7);
-  QCOMPARE(h.display(), QStringLiteral("4"));
+  QCOMPARE(h.display(), QStringLiteral("0"));
 }
 
 // The keypad follows the key table and lies inside the window; a walk over keys, indicators and
@@ -457,7 +487,7 @@ void pressOnWhatOpens(Harness& h, Qt::Key key, const std::function<void()>& open
   QTest::keyRelease(h.window.get(), key);
 }
 
-void MainWindowTest::releaseWithoutItsPressIsNoKey_data() {
+void MainWindowTest::pressElsewhereIsNoKey_data() {
   QTest::addColumn<QString>("opened");
   QTest::addColumn<int>("key");
   for (const char* opened : {"View menu", "load", "personalLabel", "screenColour", "About",
@@ -467,9 +497,9 @@ void MainWindowTest::releaseWithoutItsPressIsNoKey_data() {
   QTest::newRow("About, C") << QStringLiteral("About") << int(Qt::Key_C);
 }
 
-// Esc that closes a menu or a dialog leaves the calculator visible: the release of a key whose
-// press went elsewhere is no key of the keypad.
-void MainWindowTest::releaseWithoutItsPressIsNoKey() {
+// Esc that closes a menu or a dialog leaves the calculator visible: a key whose press went
+// elsewhere never acts, and its release on the calculator does nothing.
+void MainWindowTest::pressElsewhereIsNoKey() {
   QFETCH(QString, opened);
   QFETCH(int, key);
   Harness h;
@@ -516,7 +546,7 @@ void MainWindowTest::ctrlShortcutsNeverReachTheKeypad() {
       QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2"));
       QCOMPARE(h.display(), QStringLiteral("2"));
     }
-    // Ctrl+X is no shortcut: its release reaches the map, which leaves it alone.
+    // Ctrl+X is no shortcut: its press reaches the map, which leaves it alone.
     QTest::keyClick(h.window.get(), Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(h.display(), QStringLiteral("2"));
   }

@@ -1,6 +1,6 @@
 // The window on a desktop with a larger font (logical 144 dots per inch, 1.5
-// times the standard): the window, its menu bar, keys and captions grow
-// together, and every menu title stays on the bar.
+// times the standard): the window, its menu bar, keys, captions and display text
+// grow together, and every menu title stays on the bar.
 #include "shell/screen_scale.h"
 
 #include <QApplication>
@@ -11,7 +11,9 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "engine/display_limits.h"
 #include "model/window_geometry.h"
+#include "shell/led_display.h"
 #include "shell/model_rig.h"
 
 namespace zova {
@@ -62,6 +64,21 @@ void ScreenScaleTest::everyMenuTitleShowsAtALargerFont() {
   auto* second = window.findChild<QLabel*>(QStringLiteral("second_sineKey"));
   QVERIFY(second != nullptr);
   QCOMPARE(second->font().pixelSize(), scaledPixels(9));
+
+  // The widest texts the calculator makes fit the display at the legible size or larger.
+  auto* display = static_cast<LedDisplay*>(window.displayField());
+  for (const char* keys :
+       {"1,±,.,2345678901234567,EXP,-,300", "opt:format=Fix,opt:places=0,1,EXP,22,±,="}) {
+    QVERIFY(!runSequence(rig.model, "AC").has_value());
+    QVERIFY(!runSequence(rig.model, keys).has_value());
+    window.refresh();
+    QCOMPARE(display->text().size(), int(kDisplayCharacters));
+    QVERIFY(display->textWidth(display->font()) <= display->textRoom());
+    QVERIFY(display->font().pixelSize() >= scaledPixels(kLegibleDisplayPixels));
+    qInfo("%s: %d pixels wide at %d pixels in %d", qPrintable(display->text()),
+          display->textWidth(display->font()), display->font().pixelSize(),
+          display->contentsRect().width());
+  }
 
   // The picture, for a person to look at beside the test's log.
   const QString picture = QDir(QDir::tempPath()).filePath(QStringLiteral("zova-1.5x.png"));
