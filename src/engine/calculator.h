@@ -16,7 +16,6 @@
 
 namespace zova {
 
-inline constexpr double kPi = 3.14159265358979;  // the value the keypad uses, as written
 inline constexpr int kMaxDepth = 100;
 
 /// The number base the display shows.
@@ -280,6 +279,9 @@ class Calculator {
   void applyMultiplicative();
   void applyPower();
   void trig(int which);
+  /// The sine and cosine of x in the angle unit; in degrees and grads reduced exactly by
+  /// quarter turns.
+  SinCos angleSinCos(double x) const;
 
   // Tell the observer, when there is one.
   ShownNumber shownNumber(std::string shown, std::string decimal) const {

@@ -43,7 +43,7 @@ TEST(Tape, EachCalculationWritesItsLines) {
       {"6,inv,Kin,3,=", {"6 and", "3", "= 2", kRule}},
       {"5,=,X,2,=", {"5", "= 5", kRule, "5 \u00d7", "2", "= 10", kRule}},
       // Functions in each angle unit.
-      {"30,sin", {"sin(30 deg) = 0.499999999999999"}},
+      {"30,sin", {"sin(30 deg) = 0.5"}},
       {"Mode,1,sin", {"sin(1 rad) = 0.841470984807897"}},
       {"Mode,Mode,100,sin", {"sin(100 grad) = 1"}},
       {"Mode,Mode,Mode,0.5,inv,sin", {"asin(0.5 deg) = 30"}},
