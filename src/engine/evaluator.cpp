@@ -230,6 +230,7 @@ void Calculator::applyAdditive() {
     const Op op = s_.addOp[L];
     const Value& a = s_.addOperand[L];
     if (op == Op::kNone) return;
+    if (holdsError(a) || s_.display == kErrorText) fail();
     if (op == Op::kAdd) {
       s_.display = text(prefixNumber(a) + prefixNumber(s_.display));
     } else if (op == Op::kSubtract) {
@@ -264,6 +265,7 @@ void Calculator::applyMultiplicative() {
     s_.display = withDotDecimal(s_.display);
     const Op op = s_.mulOp[L];
     if (op == Op::kNone) return;
+    if (holdsError(s_.mulOperand[L]) || s_.display == kErrorText) fail();
     const double a = prefixNumber(s_.mulOperand[L]);
     if (op == Op::kMultiply) {
       s_.display = text(a * prefixNumber(s_.display));
@@ -282,6 +284,7 @@ void Calculator::applyPower() {
   trap([&] {
     const int L = level();
     if (s_.powOp[L] != Op::kPower) return;
+    if (holdsError(s_.powOperand[L]) || s_.display == kErrorText) fail();
     s_.powOperand[L] = Value(withLocaleDecimal(s_.powOperand[L].text(loc_)));
     s_.display = withLocaleDecimal(s_.display);
     if (s_.powerTakesRoot) {

@@ -204,6 +204,7 @@ void Calculator::factorial() {
     const std::string shown = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;
+    if (s_.display == kErrorText) fail();  // not the 0 its prefix reads as
     if (s_.base != Base::kDecimal) displayToDecimal();
     const double n = prefixNumber(s_.display);
     double r = 1;

@@ -73,6 +73,7 @@ TEST(Tape, EachCalculationWritesItsLines) {
       {"molar:drop1=H,molar:count1=2,molar:drop2=O,molar:index=2,molar:result,X,2,=",
        {"2 H2O = 36.03056", "36.03056 \u00d7", "2", "= 72.06112", kRule}},
       {"1,÷,0,=", {"1 \u00f7", "0", "ERROR", kRule}},
+      {"8,÷,0,+,1,=", {"8 \u00f7", "0 +", "ERROR", "1", "ERROR", kRule}},
       {"1,+,2,AC,3,=", {"1 +", kRule, "3", "= 3", kRule}},
       {"1,+,2,=,tape:clear", {}},
       {"1,+,tape:clear,2,=", {"2", "= 3", kRule}},
