@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/calculator_observer.h"
 #include "engine/calculator_toolkit.h"
@@ -16,8 +17,9 @@
 
 namespace zova {
 
-inline constexpr double kPi = 3.14159265358979;  // the value the keypad uses, as written
 inline constexpr int kMaxDepth = 100;
+/// What a failed operation leaves on the display.
+inline constexpr std::string_view kErrorText = "ERROR";
 
 /// The number base the display shows.
 enum class Base { kDecimal, kHex, kOctal, kBinary };
@@ -280,6 +282,11 @@ class Calculator {
   void applyMultiplicative();
   void applyPower();
   void trig(int which);
+  /// The sine and cosine of x in the angle unit; in degrees and grads reduced exactly by
+  /// quarter turns.
+  SinCos angleSinCos(double x) const;
+  /// An operand that is the text a failure left: every operation using it fails.
+  static bool holdsError(const Value& v) { return v == Value(std::string(kErrorText)); }
 
   // Tell the observer, when there is one.
   ShownNumber shownNumber(std::string shown, std::string decimal) const {

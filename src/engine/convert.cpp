@@ -505,6 +505,24 @@ std::optional<double> Finite(double x) {
   return x;
 }
 
+SinCos SinCosInQuarterTurns(double x, double quarterTurn) {
+  int quarters = 0;
+  const double r = std::remquo(x, quarterTurn, &quarters);  // exact, |r| <= quarterTurn / 2
+  const double radians = r * (kPi / 2 / quarterTurn);
+  const SinCos f{std::sin(radians), std::cos(radians)};
+  // Turn by the quarters taken off; remquo gives at least their last three bits.
+  switch (quarters & 3) {
+    case 1:
+      return {f.cos, -f.sin};
+    case 2:
+      return {-f.sin, -f.cos};
+    case 3:
+      return {-f.cos, f.sin};
+    default:
+      return f;
+  }
+}
+
 std::optional<double> Divide(double a, double b) {
   if (b == 0) return std::nullopt;
   return Finite(a / b);

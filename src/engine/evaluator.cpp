@@ -229,6 +229,8 @@ void Calculator::applyAdditive() {
     s_.display = withDotDecimal(s_.display);
     const Op op = s_.addOp[L];
     const Value& a = s_.addOperand[L];
+    if (op == Op::kNone) return;
+    if (holdsError(a) || s_.display == kErrorText) fail();
     if (op == Op::kAdd) {
       s_.display = text(prefixNumber(a) + prefixNumber(s_.display));
     } else if (op == Op::kSubtract) {
@@ -238,16 +240,16 @@ void Calculator::applyAdditive() {
       const double y = number(withLocaleDecimal(s_.display));
       const double theta = std::atan(must(Divide(y, x)));
       s_.kRegister = theta / s_.radiansPerUnit;
-      s_.display = text(must(Divide(x, std::cos(s_.radiansPerUnit * s_.kRegister.parse()))));
+      s_.display = text(std::copysign(must(Finite(std::hypot(x, y))), x));  // the sign of x
     } else if (op == Op::kToRectangular) {
       const double r = number(withLocaleDecimal(a.text(loc_)));
-      const double theta = number(withLocaleDecimal(s_.display));
-      s_.display = text(r * std::cos(s_.radiansPerUnit * theta));
-      const std::string k = text(r * std::sin(s_.radiansPerUnit * theta));
+      const SinCos f = angleSinCos(number(withLocaleDecimal(s_.display)));
+      s_.display = text(r * f.cos);
+      const std::string k = text(r * f.sin);
       if (k.find(',') != std::string::npos)
         s_.kRegister = withDotDecimal(k);
       else
-        s_.kRegister = r * std::sin(s_.radiansPerUnit * theta);
+        s_.kRegister = r * f.sin;
     } else if (op == Op::kAnd || op == Op::kOr || op == Op::kXor) {
       const auto x = must(RoundToLong(prefixNumber(a)));
       const auto y = must(RoundToLong(prefixNumber(s_.display)));
@@ -263,6 +265,7 @@ void Calculator::applyMultiplicative() {
     s_.display = withDotDecimal(s_.display);
     const Op op = s_.mulOp[L];
     if (op == Op::kNone) return;
+    if (holdsError(s_.mulOperand[L]) || s_.display == kErrorText) fail();
     const double a = prefixNumber(s_.mulOperand[L]);
     if (op == Op::kMultiply) {
       s_.display = text(a * prefixNumber(s_.display));
@@ -281,6 +284,7 @@ void Calculator::applyPower() {
   trap([&] {
     const int L = level();
     if (s_.powOp[L] != Op::kPower) return;
+    if (holdsError(s_.powOperand[L]) || s_.display == kErrorText) fail();
     s_.powOperand[L] = Value(withLocaleDecimal(s_.powOperand[L].text(loc_)));
     s_.display = withLocaleDecimal(s_.display);
     if (s_.powerTakesRoot) {

@@ -58,7 +58,19 @@ void Calculator::cycleAngleUnit() {
   if (s_.startedUp) tk_.focusEquals();
 }
 
-// which: 0 sine, 1 cosine, 2 tangent.
+SinCos Calculator::angleSinCos(double x) const {
+  switch (s_.angleUnit.value_or(AngleUnit::kDegrees)) {
+    case AngleUnit::kRadians:
+      return {std::sin(x), std::cos(x)};
+    case AngleUnit::kGrads:
+      return SinCosInQuarterTurns(x, 100);
+    case AngleUnit::kDegrees:
+      break;
+  }
+  return SinCosInQuarterTurns(x, 90);
+}
+
+// which: 0 sine, 1 cosine, 2 tangent. The angle is the display's value in full precision.
 void Calculator::trig(int which) {
   if (s_.base != Base::kDecimal) return;
   trap([&] {
@@ -75,34 +87,21 @@ void Calculator::trig(int which) {
       if (which == 2) r = must(Log(must(Divide(x + 1, 1 - x)))) / 2;
       s_.display = text(r);
     } else if (inv) {
-      double r = 0;
-      bool exact = false;  // ±1 for the inverse sine and cosine: the angle itself
-      if (which == 2) {
-        r = std::atan(x);
-      } else if (x == 1 || x == -1) {
-        exact = true;
-        r = which == 0 ? x * kPi / 2 : (x == 1 ? 0.0 : kPi);
-      } else if (which == 0) {
-        r = std::atan(x / must(Sqrt(1 - x * x)));
-      } else {
-        r = std::atan(-x / must(Sqrt(1 - x * x))) + 2 * std::atan(1.0);
-      }
-      if (exact) {
-        s_.display = text(r / s_.radiansPerUnit);
-      } else {
-        s_.display = text(r);
-        s_.display = text(must(Divide(number(s_.display), s_.radiansPerUnit)));
-      }
+      if (which != 2 && !(std::fabs(x) <= 1)) fail();
+      const double r = which == 0 ? std::asin(x) : which == 1 ? std::acos(x) : std::atan(x);
+      s_.display = text(must(Divide(r, s_.radiansPerUnit)));
     } else if (hyp) {
       const double ep = must(Exp(x)), em = must(Exp(-x));
       if (which == 0) s_.display = text((ep - em) / 2);
       if (which == 1) s_.display = text((ep + em) / 2);
       if (which == 2) s_.display = text(must(Divide(ep - em, ep + em)));
+    } else if (which == 2 && s_.angleUnit == AngleUnit::kRadians) {
+      s_.display = text(std::tan(x));
     } else {
-      const double t = number(text(x * s_.radiansPerUnit));
-      if (which == 0) s_.display = text(std::sin(t));
-      if (which == 1) s_.display = text(std::cos(t));
-      if (which == 2) s_.display = text(std::tan(t));
+      const SinCos f = angleSinCos(x);
+      if (which == 0) s_.display = text(f.sin);
+      if (which == 1) s_.display = text(f.cos);
+      if (which == 2) s_.display = text(must(Divide(f.sin, f.cos)));  // fails at 90 degrees
     }
     if (s_.inv) setInvOff();
     if (s_.hyper) {
@@ -193,6 +192,7 @@ void Calculator::reciprocal() {
   });
 }
 
+// Shown with 15 digits, as every result is.
 void Calculator::pi() {
   setDisplay(text(kPi));
   endEntry();
@@ -204,6 +204,7 @@ void Calculator::factorial() {
     const std::string shown = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;
+    if (s_.display == kErrorText) fail();  // not the 0 its prefix reads as
     if (s_.base != Base::kDecimal) displayToDecimal();
     const double n = prefixNumber(s_.display);
     double r = 1;

@@ -11,13 +11,13 @@ using testing::display;
 
 // A point or exponent spent in an entry stays spent ("5,.,±,3,.,4"), a new entry has its own,
 // and a result edited with Back keeps its one point. EXP on 0 starts no exponent; "0." reads
-// as 0 within the same press. An operator takes "ERROR" as 0. C keeps waiting operations, AC
+// as 0 within the same press. An operation on "ERROR" fails. C keeps waiting operations, AC
 // does not. Binary and octal ignore foreign digits (after "=" the digit still empties the
 // display); hexadecimal has no point and "E" is a digit there.
 TEST(Entry, KeySequencesShowTheTypedNumber) {
   const testing::Case cases[] = {
       {"<", "0"},         {"1,÷,0,=,5", "5"},     {"1,÷,0,=,±", "ERROR"},
-      {"0,±", "0"},       {"1,÷,0,=,0", "0"},     {"1,÷,0,=,+,2,=", "2"},
+      {"0,±", "0"},       {"1,÷,0,=,0", "0"},     {"1,÷,0,=,+,2,=", "ERROR"},
       {"0,0,0", "0"},     {"1,÷,0,=,<", "0"},     {"5,.,±,3,.,4", "-534"},
       {".,5", "0.5"},     {"0,.,0,0", "0.00"},    {"2,EXP,<,EXP,5", "2E5"},
       {"7,±,±", "7"},     {"1,÷,0,=,.", "0."},    {"2,.,5,1/x,3,.,5", "3.5"},

@@ -29,6 +29,16 @@ TEST(Evaluator, PrecedenceBracketsAndSecondFunctions) {
       {"Base,2,+,3,+", "5"}, {"2,-,3,X,4,÷,2,=", "-4"}, {"Base,Base,Base,1,0,1,+,1,1,=", "1000"},
   };
   testing::expectDisplays(cases);
+  // A failed step fails every operation that takes its "ERROR", in every format; the factorial
+  // takes no "ERROR" as 0 either.
+  const Case failedSteps[] = {
+      {"860,-,464.846,÷,0,=", "ERROR"},
+      {"opt:format=Fix,8,÷,0,X,7,=", "ERROR"},
+      {"8,÷,0,+,1,=", "ERROR"},
+      {"(,946.475,+,39,÷,23549408,÷,0,),÷,877.036,+,641,=", "ERROR"},
+      {"1,÷,0,=,X!", "ERROR"},
+  };
+  testing::expectDisplays(failedSteps);
   KeyRunner run;  // polar and rectangular leave their second result in K
   run.keys("3,inv,+,4,=");
   EXPECT_EQ(run.state().kRegister.text({}), "53.130102354156");

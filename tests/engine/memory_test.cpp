@@ -26,6 +26,8 @@ TEST(Memory, RegistersThroughKeySequences) {
       {"Base,X!,Kin,AC,Kout", "F", "0", "F", ""},
       {"Base,X!,M+", "F", "0", "0", ""},  // M+ and MR work in decimal only
       {"Mode,3,inv,+,4,=,Kout", "0.927295218001612", "0", "0.927295218001612", ""},
+      {"1,inv,-,90,=", "0", "0", "1", ""},  // Rec reduces an exact angle exactly
+      {"2,inv,-,30,=", "1.73205080756888", "0", "1", ""},
   };
   for (auto [keys, shown, m, k, indicator] : cases) {
     KeyRunner run;

@@ -30,7 +30,7 @@ TEST(KeyboardMap, ReleasesRunTheKeysOperations) {
       {"key:Ctrl+S", "0", 1},
       {"key:Alt+5", "0", 1},
       {"key:F1", "0", 1},
-      {"3,0,key:S", "0.499999999999999", 0},
+      {"3,0,key:S", "0.5", 0},
       {"7,key:K,AC,key:O", "7", 0},
       {"key:Num1,key:Num2,key:Num+,key:3,key:Enter", "15", 0},
       {"key:Num5,key:Num.,key:Num5,key:Num*,key:2,key:Num-,key:1,key:Num/,key:4,key:Enter", "10.75",

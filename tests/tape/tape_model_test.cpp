@@ -43,7 +43,7 @@ TEST(Tape, EachCalculationWritesItsLines) {
       {"6,inv,Kin,3,=", {"6 and", "3", "= 2", kRule}},
       {"5,=,X,2,=", {"5", "= 5", kRule, "5 \u00d7", "2", "= 10", kRule}},
       // Functions in each angle unit.
-      {"30,sin", {"sin(30 deg) = 0.499999999999999"}},
+      {"30,sin", {"sin(30 deg) = 0.5"}},
       {"Mode,1,sin", {"sin(1 rad) = 0.841470984807897"}},
       {"Mode,Mode,100,sin", {"sin(100 grad) = 1"}},
       {"Mode,Mode,Mode,0.5,inv,sin", {"asin(0.5 deg) = 30"}},
@@ -73,6 +73,7 @@ TEST(Tape, EachCalculationWritesItsLines) {
       {"molar:drop1=H,molar:count1=2,molar:drop2=O,molar:index=2,molar:result,X,2,=",
        {"2 H2O = 36.03056", "36.03056 \u00d7", "2", "= 72.06112", kRule}},
       {"1,÷,0,=", {"1 \u00f7", "0", "ERROR", kRule}},
+      {"8,÷,0,+,1,=", {"8 \u00f7", "0 +", "ERROR", "1", "ERROR", kRule}},
       {"1,+,2,AC,3,=", {"1 +", kRule, "3", "= 3", kRule}},
       {"1,+,2,=,tape:clear", {}},
       {"1,+,tape:clear,2,=", {"2", "= 3", kRule}},
