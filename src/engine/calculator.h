@@ -256,9 +256,11 @@ class Calculator {
   /// failing for a number too large for a double.
   double prefixNumber(const std::string& t) const { return must(ParseNumberInRange(t)); }
   double prefixNumber(const Value& v) const { return must(v.parseInRange()); }
-  /// The display reads as zero by its numeric prefix; a number too large for a double
-  /// is not zero.
-  bool displayIsZero() const { return ParseNumberInRange(s_.display) == 0.0; }
+  /// The display reads as zero by its numeric prefix, in either decimal form; a number too large
+  /// for a double is not zero.
+  bool displayIsZero() const { return ParseNumberInRange(withDotDecimal(s_.display)) == 0.0; }
+  /// The display holds a decimal point, in either form.
+  bool hasPoint() const;
   /// A decimal display that is not a number in the locale ("5E", "1.5E-", "ERROR") becomes
   /// the number its prefix reads as; one too large for a double stays as it is, so that
   /// the key that reads its value fails.

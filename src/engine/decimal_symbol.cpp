@@ -44,4 +44,37 @@ Value withLocaleDecimal(const Value& issue, const NumberLocale& loc) {
   return Value(std::move(fixed));
 }
 
+namespace {
+const NumberLocale kPointForm{".", ""};
+
+// The text with the locale's decimal symbol (and ",") written as ".".
+std::string pointed(std::string_view text, const NumberLocale& loc) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size();) {
+    if (!loc.decimal.empty() && text.substr(i, loc.decimal.size()) == loc.decimal) {
+      out += '.';
+      i += loc.decimal.size();
+    } else {
+      out += text[i] == ',' ? '.' : text[i];
+      ++i;
+    }
+  }
+  return out;
+}
+}  // namespace
+
+std::optional<double> DisplayNumber(std::string_view text, const NumberLocale& loc) {
+  return TextToNumber(pointed(text, loc), kPointForm);
+}
+
+std::string LocaleNumberText(std::string_view text, const NumberLocale& loc) {
+  if (!DisplayNumber(text, loc)) return std::string(text);
+  return replaceAll(pointed(text, loc), '.', loc.decimal);
+}
+
+std::string PointNumberText(std::string_view text, const NumberLocale& loc) {
+  if (!DisplayNumber(text, loc)) return std::string(text);
+  return pointed(text, loc);
+}
+
 }  // namespace zova

@@ -2,7 +2,9 @@
 // and the locale's decimal symbol. The keypad and every panel use these.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/convert.h"
 #include "engine/value.h"
@@ -19,5 +21,16 @@ std::string withLocaleDecimal(std::string issue, const NumberLocale& loc);
 /// its text changes; otherwise it stays as it was (a number stays a number).
 Value withDotDecimal(const Value& issue, const NumberLocale& loc);
 Value withLocaleDecimal(const Value& issue, const NumberLocale& loc);
+
+/// The number a display text shows: the whole text is a number with the locale's
+/// decimal symbol or "." (the two forms the calculator writes) and no grouping;
+/// nullopt for any other text ("ERROR", "5E").
+std::optional<double> DisplayNumber(std::string_view text, const NumberLocale& loc);
+/// The locale's form of a number text in either form, as the calculator writes it
+/// ("2.5" becomes "2,5" in a decimal-comma locale); other texts come back unchanged.
+std::string LocaleNumberText(std::string_view text, const NumberLocale& loc);
+/// The C form ("." and no grouping) of a number text in either form; other texts come
+/// back unchanged. What files keep, whatever the locale.
+std::string PointNumberText(std::string_view text, const NumberLocale& loc);
 
 }  // namespace zova
