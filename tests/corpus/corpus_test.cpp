@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -56,6 +57,125 @@ TEST_P(BehaviourCorpus, EverySequenceShowsWhatItShowedBefore) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Slices, BehaviourCorpus, ::testing::Range(0, kSlices));
+
+// The same sequences in a decimal-comma locale: every number shows with "," for "." and
+// "." for ",", everything else shows the same, and the settings file is the same file.
+
+// Every "." and "," that stands next to a digit changes into the other; names such as
+// "U.S. gallons" stay as they are.
+std::string swapSymbols(std::string_view text) {
+  const auto digit = [&](std::size_t i) {
+    return i < text.size() && text[i] >= '0' && text[i] <= '9';
+  };
+  std::string out(text);
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if ((text[i] == '.' || text[i] == ',') && ((i > 0 && digit(i - 1)) || digit(i + 1)))
+      out[i] = text[i] == '.' ? ',' : '.';
+  return out;
+}
+
+// The sequence as a German user types it: the numbers typed into boxes and pasted are
+// written with the other symbols ("\," stands for a comma in a value).
+std::string germanSequence(std::string_view sequence) {
+  constexpr std::string_view kNumericBoxes[] = {"molar:count",
+                                                "molar:index=", "opt:places=", "menu:paste="};
+  std::string out;
+  std::size_t start = 0;
+  while (start <= sequence.size()) {
+    std::size_t end = start;
+    while (end < sequence.size() && sequence[end] != ',') end += sequence[end] == '\\' ? 2 : 1;
+    end = std::min(end, sequence.size());
+    std::string_view token = sequence.substr(start, end - start);
+    std::size_t lead = 0;
+    while (lead < token.size() && token[lead] == ' ') ++lead;
+    bool numeric = false;
+    for (std::string_view box : kNumericBoxes)
+      numeric = numeric || token.substr(lead).starts_with(box);
+    const std::size_t eq = token.find('=');
+    if (!numeric || eq == std::string_view::npos) {
+      out += token;
+    } else {
+      out += token.substr(0, eq + 1);
+      for (std::size_t i = eq + 1; i < token.size(); ++i) {
+        if (token[i] == '\\' && i + 1 < token.size() && token[i + 1] == ',') {
+          out += '.';
+          ++i;
+        } else if (token[i] == '\\' && i + 1 < token.size()) {
+          out += token.substr(i, 2);
+          ++i;
+        } else {
+          out += token[i] == '.' ? "\\," : std::string(1, token[i]);
+        }
+      }
+    }
+    if (end < sequence.size()) out += ',';
+    start = end + 1;
+  }
+  return out;
+}
+
+struct LocaleRun {
+  testing::CliResult result;
+  std::string settings;
+};
+
+LocaleRun runIn(const CorpusCase& c, const std::string& locale, const std::string& sequence,
+                const std::filesystem::path& folder, const std::filesystem::path& scratch) {
+  const std::filesystem::path settings = freshSettings(c, folder, scratch);
+  LocaleRun run{testing::runCli({"--keys", sequence, "--json", "--locale", locale, "--settings",
+                                 settings.string()}),
+                {}};
+  run.settings = readFile(settings);
+  return run;
+}
+
+// What differs between the German run and the English one once its numbers are swapped;
+// "" when nothing does.
+std::string localeDifference(const LocaleRun& en, const LocaleRun& de) {
+  if (en.result.status != de.result.status) return "exit status";
+  if (en.result.err != de.result.err) return "standard error";
+  if (en.settings != de.settings) return "settings file";
+  constexpr std::string_view kNumeric[] = {"display", "M", "K", "stat", "fin", "molar", "tape"};
+  std::vector<std::string_view> fields(std::begin(kHashedFields), std::end(kHashedFields));
+  fields.push_back("tape");
+  for (std::string_view field : fields) {
+    const auto e = topLevelField(en.result.out, field);
+    const auto d = topLevelField(de.result.out, field);
+    const bool numeric =
+        std::find(std::begin(kNumeric), std::end(kNumeric), field) != std::end(kNumeric);
+    const std::string expected = e ? (numeric ? swapSymbols(*e) : std::string(*e)) : "";
+    if (expected != (d ? std::string(*d) : ""))
+      return std::string(field) + ": " + std::string(d.value_or("")) + " instead of " + expected;
+  }
+  return "";
+}
+
+// Every eighth sequence keeps the run short enough for the sanitizer build.
+constexpr std::size_t kLocaleStride = 8;
+
+TEST(BehaviourCorpusLocales, NumbersSwapTheirSymbolsAndNothingElseChanges) {
+  const std::filesystem::path folder = ZOVA_CORPUS_FOLDER;
+  const std::vector<CorpusCase> cases = readGolden(folder / "golden.txt");
+  ASSERT_GE(cases.size(), 20000u) << "golden.txt is missing or cut short";
+  ScratchFolder scratch;
+  ASSERT_TRUE(scratch.ok());
+  std::size_t tried = 0, differing = 0;
+  std::string report;
+  for (std::size_t i = 0; i < cases.size(); i += kLocaleStride) {
+    const CorpusCase& c = cases[i];
+    ++tried;
+    const LocaleRun en = runIn(c, "en_US", c.sequence, folder, scratch.path());
+    const LocaleRun de = runIn(c, "de_DE", germanSequence(c.sequence), folder, scratch.path());
+    const std::string difference = localeDifference(en, de);
+    if (difference.empty()) continue;
+    if (++differing <= kMismatchesShown)
+      report += "  case " + std::to_string(i + 1) + " [" + c.startFile + "]: " + c.sequence +
+                "\n    " + difference + "\n";
+  }
+  EXPECT_EQ(differing, 0u) << differing << " of " << tried
+                           << " sequences show something else in de_DE; the first ones:\n"
+                           << report;
+}
 
 }  // namespace
 }  // namespace zova::corpus
