@@ -254,8 +254,17 @@ class Calculator {
   double number(const std::string& t) const { return must(TextToNumber(t, loc_)); }
   /// A text or waiting operand read by its numeric prefix ("5E" is 5, "ERROR" is 0),
   /// failing for a number too large for a double.
-  double prefixNumber(const std::string& t) const { return must(ParseNumberInRange(t)); }
-  double prefixNumber(const Value& v) const { return must(v.parseInRange()); }
+  /// Either decimal form reads: the display holds the locale's as well as ".".
+  double prefixNumber(const std::string& t) const {
+    return must(ParseNumberInRange(withDotDecimal(t)));
+  }
+  double prefixNumber(const Value& v) const {
+    return v.isText() ? prefixNumber(v.text(loc_)) : must(v.parseInRange());
+  }
+  /// As prefixNumber, but 0 for a number too large for a double; never fails.
+  double prefixNumberOrZero(const Value& v) const {
+    return v.isText() ? ParseNumber(withDotDecimal(v.text(loc_))) : v.parse();
+  }
   /// The display reads as zero by its numeric prefix, in either decimal form; a number too large
   /// for a double is not zero.
   bool displayIsZero() const { return ParseNumberInRange(withDotDecimal(s_.display)) == 0.0; }

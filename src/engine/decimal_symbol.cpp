@@ -31,7 +31,10 @@ std::string withLocaleDecimal(std::string issue, const NumberLocale& loc) {
   return replaceAll(issue, '.', loc.decimal);
 }
 
+// A number stays the number it is in every locale: its text would round it to 15 digits
+// only where the locale writes a comma.
 Value withDotDecimal(const Value& issue, const NumberLocale& loc) {
+  if (issue.isNumber()) return issue;
   const std::string t = issue.text(loc);
   if (!has(t, ',')) return issue;
   return Value(withDotDecimal(t));
@@ -61,6 +64,23 @@ std::string pointed(std::string_view text, const NumberLocale& loc) {
   }
   return out;
 }
+
+// A number or an entry on its way to one ("7,43E", "5E-"): digits, signs, exponent
+// and decimal symbols only.
+bool numberLike(std::string_view text, const NumberLocale& loc) {
+  bool digit = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c >= '0' && c <= '9') {
+      digit = true;
+    } else if (!loc.decimal.empty() && text.substr(i, loc.decimal.size()) == loc.decimal) {
+      i += loc.decimal.size() - 1;
+    } else if (std::string_view("+-Ee.,").find(c) == std::string_view::npos) {
+      return false;
+    }
+  }
+  return digit;
+}
 }  // namespace
 
 std::optional<double> DisplayNumber(std::string_view text, const NumberLocale& loc) {
@@ -68,12 +88,12 @@ std::optional<double> DisplayNumber(std::string_view text, const NumberLocale& l
 }
 
 std::string LocaleNumberText(std::string_view text, const NumberLocale& loc) {
-  if (!DisplayNumber(text, loc)) return std::string(text);
+  if (!numberLike(text, loc)) return std::string(text);
   return replaceAll(pointed(text, loc), '.', loc.decimal);
 }
 
 std::string PointNumberText(std::string_view text, const NumberLocale& loc) {
-  if (!DisplayNumber(text, loc)) return std::string(text);
+  if (!numberLike(text, loc)) return std::string(text);
   return pointed(text, loc);
 }
 

@@ -226,7 +226,6 @@ void Calculator::applyAdditive() {
   trap([&] {
     const int L = level();
     s_.addOperand[L] = zova::withDotDecimal(s_.addOperand[L], loc_);
-    s_.display = withDotDecimal(s_.display);
     const Op op = s_.addOp[L];
     const Value& a = s_.addOperand[L];
     if (op == Op::kAdd) {
@@ -243,11 +242,7 @@ void Calculator::applyAdditive() {
       const double r = number(withLocaleDecimal(a.text(loc_)));
       const double theta = number(withLocaleDecimal(s_.display));
       s_.display = text(r * std::cos(s_.radiansPerUnit * theta));
-      const std::string k = text(r * std::sin(s_.radiansPerUnit * theta));
-      if (k.find(',') != std::string::npos)
-        s_.kRegister = withDotDecimal(k);
-      else
-        s_.kRegister = r * std::sin(s_.radiansPerUnit * theta);
+      s_.kRegister = r * std::sin(s_.radiansPerUnit * theta);
     } else if (op == Op::kAnd || op == Op::kOr || op == Op::kXor) {
       const auto x = must(RoundToLong(prefixNumber(a)));
       const auto y = must(RoundToLong(prefixNumber(s_.display)));
@@ -260,7 +255,6 @@ void Calculator::applyMultiplicative() {
   trap([&] {
     const int L = level();
     s_.mulOperand[L] = zova::withDotDecimal(s_.mulOperand[L], loc_);
-    s_.display = withDotDecimal(s_.display);
     const Op op = s_.mulOp[L];
     if (op == Op::kNone) return;
     const double a = prefixNumber(s_.mulOperand[L]);

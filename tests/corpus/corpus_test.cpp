@@ -61,16 +61,60 @@ INSTANTIATE_TEST_SUITE_P(Slices, BehaviourCorpus, ::testing::Range(0, kSlices));
 // The same sequences in a decimal-comma locale: every number shows with "," for "." and
 // "." for ",", everything else shows the same, and the settings file is the same file.
 
-// Every "." and "," that stands next to a digit changes into the other; names such as
-// "U.S. gallons" stay as they are.
-std::string swapSymbols(std::string_view text) {
-  const auto digit = [&](std::size_t i) {
-    return i < text.size() && text[i] >= '0' && text[i] <= '9';
+std::string swapSymbolsNextToDigits(std::string_view text);
+
+// Every "." and "," that stands next to a digit, or after a blank and next to no letter,
+// changes into the other; names such as "U.S. gallons" stay as they are, and so do the texts typed
+// into the unit boxes.
+std::string swapSymbols(std::string_view text, const std::vector<std::string>& kept = {}) {
+  std::string masked(text);
+  for (std::size_t k = 0; k < kept.size(); ++k) {
+    const std::string mark = "\x01" + std::to_string(k) + "\x02";
+    for (std::size_t at = 0;
+         !kept[k].empty() && (at = masked.find(kept[k], at)) != std::string::npos;
+         at += mark.size())
+      masked.replace(at, kept[k].size(), mark);
+  }
+  std::string out = swapSymbolsNextToDigits(masked);
+  for (std::size_t k = 0; k < kept.size(); ++k) {
+    const std::string mark = "\x01" + std::to_string(k) + "\x02";
+    for (std::size_t at = 0; (at = out.find(mark, at)) != std::string::npos; at += kept[k].size())
+      out.replace(at, mark.size(), kept[k]);
+  }
+  return out;
+}
+
+// The texts a sequence types into the unit boxes, longest first.
+std::vector<std::string> unitBoxTexts(std::string_view sequence) {
+  std::vector<std::string> texts;
+  for (std::string_view box : {"conv:from=", "conv:to="}) {
+    for (std::size_t at = 0; (at = sequence.find(box, at)) != std::string_view::npos;) {
+      at += box.size();
+      const std::size_t end = std::min(sequence.find(',', at), sequence.size());
+      std::string_view t = sequence.substr(at, end - at);
+      while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+      if (t.find_first_of(".,") != std::string_view::npos) texts.emplace_back(t);
+    }
+  }
+  std::sort(texts.begin(), texts.end(),
+            [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+  return texts;
+}
+
+std::string swapSymbolsNextToDigits(std::string_view text) {
+  const auto is = [&](std::size_t i, bool (*what)(char)) {
+    return i < text.size() && what(text[i]);
   };
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
   std::string out(text);
-  for (std::size_t i = 0; i < text.size(); ++i)
-    if ((text[i] == '.' || text[i] == ',') && ((i > 0 && digit(i - 1)) || digit(i + 1)))
-      out[i] = text[i] == '.' ? ',' : '.';
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '.' && text[i] != ',') continue;
+    const bool nextToDigit = (i > 0 && is(i - 1, digit)) || is(i + 1, digit);
+    const bool nextToLetter = (i > 0 && is(i - 1, letter)) || is(i + 1, letter);
+    const bool afterBlank = i > 0 && text[i - 1] == ' ';  // a point typed after " 1/ 2"
+    if (nextToDigit || (afterBlank && !nextToLetter)) out[i] = text[i] == '.' ? ',' : '.';
+  }
   return out;
 }
 
@@ -114,6 +158,19 @@ std::string germanSequence(std::string_view sequence) {
   return out;
 }
 
+// A pasted text with two points ("1.234.567") is no number in English, while its German
+// spelling "1,234,567" is one in the C form with grouping, which paste also takes: such
+// sequences are left out.
+bool pastesUnmirroredGroups(std::string_view sequence) {
+  constexpr std::string_view kPaste = "menu:paste=";
+  for (std::size_t at = 0; (at = sequence.find(kPaste, at)) != std::string_view::npos;) {
+    at += kPaste.size();
+    const std::string_view value = sequence.substr(at, sequence.find(',', at) - at);
+    if (std::count(value.begin(), value.end(), '.') >= 2) return true;
+  }
+  return false;
+}
+
 struct LocaleRun {
   testing::CliResult result;
   std::string settings;
@@ -131,7 +188,8 @@ LocaleRun runIn(const CorpusCase& c, const std::string& locale, const std::strin
 
 // What differs between the German run and the English one once its numbers are swapped;
 // "" when nothing does.
-std::string localeDifference(const LocaleRun& en, const LocaleRun& de) {
+std::string localeDifference(const LocaleRun& en, const LocaleRun& de,
+                             const std::vector<std::string>& unitTexts) {
   if (en.result.status != de.result.status) return "exit status";
   if (en.result.err != de.result.err) return "standard error";
   if (en.settings != de.settings) return "settings file";
@@ -143,12 +201,18 @@ std::string localeDifference(const LocaleRun& en, const LocaleRun& de) {
     const auto d = topLevelField(de.result.out, field);
     const bool numeric =
         std::find(std::begin(kNumeric), std::end(kNumeric), field) != std::end(kNumeric);
-    const std::string expected = e ? (numeric ? swapSymbols(*e) : std::string(*e)) : "";
+    const std::string expected =
+        e ? (numeric ? swapSymbols(*e, field == "tape" ? unitTexts : std::vector<std::string>{})
+                     : std::string(*e))
+          : "";
     if (expected != (d ? std::string(*d) : ""))
       return std::string(field) + ": " + std::string(d.value_or("")) + " instead of " + expected;
   }
   return "";
 }
+
+// All of them, as long as the other helpers' parts are not in: each names whose it is.
+constexpr std::size_t kLocaleMismatchesShown = 100;
 
 // Every eighth sequence keeps the run short enough for the sanitizer build.
 constexpr std::size_t kLocaleStride = 8;
@@ -163,12 +227,13 @@ TEST(BehaviourCorpusLocales, NumbersSwapTheirSymbolsAndNothingElseChanges) {
   std::string report;
   for (std::size_t i = 0; i < cases.size(); i += kLocaleStride) {
     const CorpusCase& c = cases[i];
+    if (pastesUnmirroredGroups(c.sequence)) continue;
     ++tried;
     const LocaleRun en = runIn(c, "en_US", c.sequence, folder, scratch.path());
     const LocaleRun de = runIn(c, "de_DE", germanSequence(c.sequence), folder, scratch.path());
-    const std::string difference = localeDifference(en, de);
+    const std::string difference = localeDifference(en, de, unitBoxTexts(c.sequence));
     if (difference.empty()) continue;
-    if (++differing <= kMismatchesShown)
+    if (++differing <= kLocaleMismatchesShown)
       report += "  case " + std::to_string(i + 1) + " [" + c.startFile + "]: " + c.sequence +
                 "\n    " + difference + "\n";
   }
