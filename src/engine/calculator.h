@@ -256,11 +256,22 @@ class Calculator {
   double number(const std::string& t) const { return must(TextToNumber(t, loc_)); }
   /// A text or waiting operand read by its numeric prefix ("5E" is 5, "ERROR" is 0),
   /// failing for a number too large for a double.
-  double prefixNumber(const std::string& t) const { return must(ParseNumberInRange(t)); }
-  double prefixNumber(const Value& v) const { return must(v.parseInRange()); }
-  /// The display reads as zero by its numeric prefix; a number too large for a double
-  /// is not zero.
-  bool displayIsZero() const { return ParseNumberInRange(s_.display) == 0.0; }
+  /// Either decimal form reads: the display holds the locale's as well as ".".
+  double prefixNumber(const std::string& t) const {
+    return must(ParseNumberInRange(withDotDecimal(t)));
+  }
+  double prefixNumber(const Value& v) const {
+    return v.isText() ? prefixNumber(v.text(loc_)) : must(v.parseInRange());
+  }
+  /// As prefixNumber, but 0 for a number too large for a double; never fails.
+  double prefixNumberOrZero(const Value& v) const {
+    return v.isText() ? ParseNumber(withDotDecimal(v.text(loc_))) : v.parse();
+  }
+  /// The display reads as zero by its numeric prefix, in either decimal form; a number too large
+  /// for a double is not zero.
+  bool displayIsZero() const { return ParseNumberInRange(withDotDecimal(s_.display)) == 0.0; }
+  /// The display holds a decimal point, in either form.
+  bool hasPoint() const;
   /// A decimal display that is not a number in the locale ("5E", "1.5E-", "ERROR") becomes
   /// the number its prefix reads as; one too large for a double stays as it is, so that
   /// the key that reads its value fails.

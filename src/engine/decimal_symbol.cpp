@@ -31,7 +31,10 @@ std::string withLocaleDecimal(std::string issue, const NumberLocale& loc) {
   return replaceAll(issue, '.', loc.decimal);
 }
 
+// A number stays the number it is in every locale: its text would round it to 15 digits
+// only where the locale writes a comma.
 Value withDotDecimal(const Value& issue, const NumberLocale& loc) {
+  if (issue.isNumber()) return issue;
   const std::string t = issue.text(loc);
   if (!has(t, ',')) return issue;
   return Value(withDotDecimal(t));
@@ -42,6 +45,56 @@ Value withLocaleDecimal(const Value& issue, const NumberLocale& loc) {
   std::string fixed = withLocaleDecimal(t, loc);
   if (fixed == t) return issue;
   return Value(std::move(fixed));
+}
+
+namespace {
+const NumberLocale kPointForm{".", ""};
+
+// The text with the locale's decimal symbol (and ",") written as ".".
+std::string pointed(std::string_view text, const NumberLocale& loc) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size();) {
+    if (!loc.decimal.empty() && text.substr(i, loc.decimal.size()) == loc.decimal) {
+      out += '.';
+      i += loc.decimal.size();
+    } else {
+      out += text[i] == ',' ? '.' : text[i];
+      ++i;
+    }
+  }
+  return out;
+}
+
+// A number or an entry on its way to one ("7,43E", "5E-"): digits, signs, exponent
+// and decimal symbols only.
+bool numberLike(std::string_view text, const NumberLocale& loc) {
+  bool digit = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c >= '0' && c <= '9') {
+      digit = true;
+    } else if (!loc.decimal.empty() && text.substr(i, loc.decimal.size()) == loc.decimal) {
+      i += loc.decimal.size() - 1;
+    } else if (std::string_view("+-Ee.,").find(c) == std::string_view::npos) {
+      return false;
+    }
+  }
+  return digit;
+}
+}  // namespace
+
+std::optional<double> DisplayNumber(std::string_view text, const NumberLocale& loc) {
+  return TextToNumber(pointed(text, loc), kPointForm);
+}
+
+std::string LocaleNumberText(std::string_view text, const NumberLocale& loc) {
+  if (!numberLike(text, loc)) return std::string(text);
+  return replaceAll(pointed(text, loc), '.', loc.decimal);
+}
+
+std::string PointNumberText(std::string_view text, const NumberLocale& loc) {
+  if (!numberLike(text, loc)) return std::string(text);
+  return pointed(text, loc);
 }
 
 }  // namespace zova

@@ -11,6 +11,12 @@ namespace {
 bool has(const std::string& s, char c) { return s.find(c) != std::string::npos; }
 }  // namespace
 
+// A typed point is the locale's decimal symbol; a "." can still be there from a text
+// written in the other form (a pasted or restored number), and counts the same.
+bool Calculator::hasPoint() const {
+  return has(s_.display, '.') || s_.display.find(loc_.decimal) != std::string::npos;
+}
+
 void ResetStartModes(CalcState& s) {
   const CalcState start;
   s.base = start.base;
@@ -64,7 +70,7 @@ void Calculator::digit(int d) {
     return;
   if (!roomForDigit()) return;
   if (s_.display == "0" && s_.base == Base::kHex) s_.display.clear();
-  if (s_.base != Base::kHex && !has(s_.display, '.') && displayIsZero()) s_.display.clear();
+  if (s_.base != Base::kHex && !hasPoint() && displayIsZero()) s_.display.clear();
   s_.display += static_cast<char>('0' + d);
 }
 
@@ -72,9 +78,9 @@ void Calculator::zero() {
   clear();
   if (!roomForDigit()) return;
   if (s_.display == "0" && s_.base == Base::kHex) s_.display.clear();
-  if (!displayIsZero() || s_.base == Base::kHex || (!s_.display.empty() && has(s_.display, '.')))
+  if (!displayIsZero() || s_.base == Base::kHex || (!s_.display.empty() && hasPoint()))
     s_.display += '0';
-  if (displayIsZero() && !has(s_.display, '.') && s_.base != Base::kHex) s_.display = "0";
+  if (displayIsZero() && !hasPoint() && s_.base != Base::kHex) s_.display = "0";
 }
 
 // An entry takes kEntryDigits digits (in every base) and an exponent three (-324 to
@@ -104,9 +110,8 @@ void Calculator::point() {
     // Only the first point of an entry is typed; any further one closes it.
     s_.pointState = s_.pointState == PointState::kNone ? PointState::kTyped : PointState::kClosed;
     const bool typed = s_.pointState == PointState::kTyped;
-    if (typed) s_.display += '.';
-    if (displayIsZero() && typed) s_.display = "0.";
-    if ((s_.display == "0" || s_.display == ".") && typed) s_.display = "0.";
+    if (typed) s_.display += loc_.decimal;
+    if (displayIsZero() && typed) s_.display = "0" + loc_.decimal;
   });
 }
 
@@ -154,13 +159,13 @@ void Calculator::back() {
   }
   if (displayIsZero()) s_.display = "0";
   // Back turns a shown result back into an entry: a point already in it counts.
-  if (!has(s_.display, '.'))
+  if (!hasPoint())
     s_.pointState = PointState::kNone;
   else if (s_.pointState == PointState::kNone)
     s_.pointState = PointState::kTyped;
   auto exponentGone = [&] {
     s_.exponentPresses = 0;
-    if (has(s_.display, '.')) s_.pointState = PointState::kTyped;
+    if (hasPoint()) s_.pointState = PointState::kTyped;
   };
   // In hexadecimal "E" is a digit, not an exponent.
   const bool decimal = s_.base == Base::kDecimal;
@@ -215,7 +220,7 @@ void Calculator::clearAll() {
 
 void Calculator::keyboardDigit(int d) {
   if (s_.display == "0" && s_.base == Base::kHex) s_.display.clear();
-  if (s_.base != Base::kHex && !has(s_.display, '.') && displayIsZero()) s_.display.clear();
+  if (s_.base != Base::kHex && !hasPoint() && displayIsZero()) s_.display.clear();
   if (d != 0) return digit(d);
   clear();
   if (!roomForDigit()) return;

@@ -226,7 +226,6 @@ void Calculator::applyAdditive() {
   trap([&] {
     const int L = level();
     s_.addOperand[L] = zova::withDotDecimal(s_.addOperand[L], loc_);
-    s_.display = withDotDecimal(s_.display);
     const Op op = s_.addOp[L];
     const Value& a = s_.addOperand[L];
     if (op == Op::kNone) return;
@@ -245,11 +244,7 @@ void Calculator::applyAdditive() {
       const double r = number(withLocaleDecimal(a.text(loc_)));
       const SinCos f = angleSinCos(number(withLocaleDecimal(s_.display)));
       s_.display = text(r * f.cos);
-      const std::string k = text(r * f.sin);
-      if (k.find(',') != std::string::npos)
-        s_.kRegister = withDotDecimal(k);
-      else
-        s_.kRegister = r * f.sin;
+      s_.kRegister = r * f.sin;
     } else if (op == Op::kAnd || op == Op::kOr || op == Op::kXor) {
       const auto x = must(RoundToLong(prefixNumber(a)));
       const auto y = must(RoundToLong(prefixNumber(s_.display)));
@@ -262,7 +257,6 @@ void Calculator::applyMultiplicative() {
   trap([&] {
     const int L = level();
     s_.mulOperand[L] = zova::withDotDecimal(s_.mulOperand[L], loc_);
-    s_.display = withDotDecimal(s_.display);
     const Op op = s_.mulOp[L];
     if (op == Op::kNone) return;
     if (holdsError(s_.mulOperand[L]) || s_.display == kErrorText) fail();

@@ -18,7 +18,7 @@ std::string Calculator::withLocaleDecimal(std::string issue) const {
 
 void Calculator::settleNumberText() {
   if (s_.base != Base::kDecimal || IsNumber(s_.display, loc_)) return;
-  if (const auto x = ParseNumberInRange(s_.display)) s_.display = text(*x);
+  if (const auto x = ParseNumberInRange(withDotDecimal(s_.display))) s_.display = text(*x);
 }
 
 void Calculator::formatResult() {

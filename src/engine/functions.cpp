@@ -247,7 +247,7 @@ void Calculator::toDms() {
     if (std::fabs(deg) >= 1e15) fail();
     char sec[32];
     std::snprintf(sec, sizeof sec, "%08.0f", micro);
-    s_.display = text(deg) + (min >= 10 ? "." : ".0") + text(min) + sec;
+    s_.display = text(deg) + loc_.decimal + (min >= 10 ? "" : "0") + text(min) + sec;
     tellFunction(">dms", shown);
     endEntry();
   });

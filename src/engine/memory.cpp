@@ -35,8 +35,8 @@ void Calculator::memoryRecall() {
     tellMemory("MC", "");
     return;
   }
-  setDisplay(text(s_.memory.parse()));
-  if (ParseNumber(s_.display) == 0) s_.display = "0";
+  // Read by value: a ParseNumber of "0,5" would take it for zero.
+  setDisplay(s_.memory.parse() == 0 ? "0" : text(s_.memory.parse()));
   tellMemory("MR", s_.display);
   endEntry();
 }

@@ -9,6 +9,8 @@
 #include <optional>
 #include <utility>
 
+#include "engine/decimal_symbol.h"
+
 namespace zova {
 
 namespace {
@@ -115,15 +117,15 @@ FinanceModel::FinanceModel(CalculatorToolkit& toolkit, std::function<bool()> onT
 
 std::optional<double> FinanceModel::read(const Value& v) const {
   if (v.isText() && v.text(loc_).empty()) return 0.0;
-  const auto x = v.number(loc_);
+  const auto x = v.isText() ? DisplayNumber(v.text(loc_), loc_) : v.number(loc_);
   if (!x || !std::isfinite(*x)) return std::nullopt;
   return x;
 }
 
+// The display holds a typed entry or a result, in the forms the calculator writes.
 std::string FinanceModel::normalized(std::string_view display) const {
-  std::string t(display);
-  if (IsNumber(t, loc_)) t = NumberToText(ParseNumber(t), loc_);
-  return withLocaleDecimal(std::move(t), loc_);
+  if (const auto x = DisplayNumber(display, loc_)) return NumberToText(*x, loc_);
+  return withLocaleDecimal(std::string(display), loc_);
 }
 
 void FinanceModel::finError() {
@@ -446,12 +448,14 @@ bool FinanceModel::restoreLine(std::size_t index, const std::string& line) {
   if (index >= std::size(kSavedLines)) return true;
   const SavedLine& row = kSavedLines[index];
   // A text line keeps its text; the cell shows it in the start-up format.
+  // The file keeps numbers with "." (files of earlier versions may have the locale's
+  // symbol); a field holds them as the locale writes them.
   if (row.text) {
-    s_.*row.text = line;
-    cell(row.cell) = FormatNumber(line, row.pattern, loc_);
+    s_.*row.text = LocaleNumberText(line, loc_);
+    cell(row.cell) = FormatNumber((s_.*row.text).text(loc_), row.pattern, loc_);
     return true;
   }
-  const auto x = TextToNumber(line, loc_);
+  const auto x = DisplayNumber(line, loc_);
   if (row.amount) {
     const auto m = x ? ToCurrency(*x) : std::nullopt;
     if (!m) return false;
@@ -468,14 +472,15 @@ bool FinanceModel::restoreLine(std::size_t index, const std::string& line) {
 
 std::vector<std::string> FinanceModel::savedLines() {
   s_.finInt = withLocaleDecimal(s_.finInt, loc_);
+  const NumberLocale point{".", ""};
   std::vector<std::string> lines;
   for (const SavedLine& row : kSavedLines) {
     if (row.text)
-      lines.push_back((s_.*row.text).text(loc_));
+      lines.push_back(PointNumberText((s_.*row.text).text(point), loc_));
     else if (row.amount)
-      lines.push_back(CurrencyText(s_.*row.amount, loc_));
+      lines.push_back(CurrencyText(s_.*row.amount, point));
     else
-      lines.push_back(NumberToText(s_.finPPY, loc_));
+      lines.push_back(NumberToText(s_.finPPY, point));
   }
   return lines;
 }

@@ -148,7 +148,7 @@ class FinanceModel {
   bool restore(std::span<const std::string> lines);
   /// One of those lines: index 0 is line 19. False when a numeric line does not convert.
   bool restoreLine(std::size_t index, const std::string& line);
-  /// Settings lines 19 to 29 for writing; finInt keeps its withLocaleDecimal form.
+  /// Settings lines 19 to 29 for writing, numbers with "." in every locale.
   std::vector<std::string> savedLines();
 
  private:

@@ -4,7 +4,10 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
+
+#include "engine/decimal_symbol.h"
 
 namespace zova {
 
@@ -65,7 +68,8 @@ Model::Model(Toolkit& toolkit, NumberLocale locale)
       stats_(locale),
       fin_(
           toolkit, [this] { return shell_.onTop; }, locale),
-      elem_(locale) {
+      elem_(locale),
+      options_(locale) {
   calc_.onStackEntry = [this] { stackEntry(); };
   calc_.setObserver(&tape_);
 }
@@ -245,7 +249,7 @@ void Model::elemNumberClick() {
 
 void Model::elemMassClick() {
   if (auto t = elem_.useAtomicMass()) {
-    calc_.setDisplay(*t);
+    calc_.setDisplay(LocaleNumberText(*t, locale()));
     calc_.state().newNumber = true;
     tapePanelResult(elem_.state().info.symbol + " mass");
   }
@@ -307,15 +311,51 @@ void Model::recallTapeNumber(std::size_t entry) {
 
 void Model::menuCopy() { tk_.setClipboard(calc_.display()); }
 
-// A decimal number written with the locale's grouping ("1,234.5") goes to the decimal
-// display without it ("1234.5"), as the keys read it; any other text, and any text in
-// another base, goes to the display unchecked, as the user pasted it.
-void Model::menuPaste() {
-  std::string text = tk_.clipboard();
-  if (calc_.state().base == Base::kDecimal) {
-    if (auto plain = UngroupedNumberText(text, locale())) text = std::move(*plain);
+namespace {
+
+// The digits of a whole number in a base other than decimal, as the display shows them
+// (upper case), within what that base's display holds; nothing for any other text.
+std::optional<std::string> baseDigits(std::string_view text, Base base) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  const int radix = base == Base::kHex ? 16 : base == Base::kOctal ? 8 : 2;
+  const std::size_t most = base == Base::kHex ? 8 : base == Base::kOctal ? 11 : 16;
+  if (text.empty() || text.size() > most) return std::nullopt;
+  std::string out;
+  for (char c : text) {
+    const char up = c >= 'a' && c <= 'f' ? static_cast<char>(c - 'a' + 'A') : c;
+    const int v = up >= '0' && up <= '9' ? up - '0' : up >= 'A' && up <= 'F' ? up - 'A' + 10 : 99;
+    if (v >= radix) return std::nullopt;
+    out += up;
   }
-  calc_.setDisplay(std::move(text));
+  // Eleven octal digits reach past 32 bits from 40000000000 on.
+  if (base == Base::kOctal && out.size() == 11 && out[0] > '3') return std::nullopt;
+  return out;
+}
+
+// A decimal number pasted in the locale's form or else in the C form, grouping and
+// blanks around allowed, as the display writes a typed number: the locale's decimal
+// symbol, no grouping. Nothing for any other text or a number too large to hold.
+std::optional<std::string> pastedDecimal(std::string_view text, const NumberLocale& loc) {
+  for (const NumberLocale& form : {loc, NumberLocale{".", ","}}) {
+    const auto plain = UngroupedNumberText(text, form);
+    if (!plain || !TextToNumber(*plain, NumberLocale{form.decimal, ""})) continue;
+    return LocaleNumberText(*plain, loc);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+// Only a text that is one number is entered; anything else beeps and changes nothing.
+void Model::menuPaste() {
+  const std::string text = tk_.clipboard();
+  const Base base = calc_.state().base;
+  const auto number =
+      base == Base::kDecimal ? pastedDecimal(text, locale()) : baseDigits(text, base);
+  if (!number) return tk_.beep();
+  calc_.setDisplay(*number);
 }
 
 void Model::openOptions() { options_.load(calc_.state()); }

@@ -16,7 +16,7 @@ void OptionsDialog::load(const CalcState& s) {
   selectFormat(s.format);
   const auto places = RoundToInteger(s.decimalPlaces);
   c_.scroll = places && *places >= 0 && *places <= 15 ? *places : 2;
-  c_.text1 = NumberToText(s.decimalPlaces, {});
+  c_.text1 = NumberToText(s.decimalPlaces, loc_);
 }
 
 void OptionsDialog::selectFormat(NumberFormat f) {
@@ -36,7 +36,11 @@ void OptionsDialog::setText(std::string text) {
     c_.scroll = 0;
     return;
   }
-  const auto v = RoundToInteger(ParseNumber(text));
+  std::string pointed = text;
+  if (loc_.decimal != ".")
+    for (std::size_t at = 0; (at = pointed.find(loc_.decimal, at)) != std::string::npos;)
+      pointed.replace(at, loc_.decimal.size(), ".");
+  const auto v = RoundToInteger(ParseNumber(pointed));
   if (!v || *v < 0 || *v > 15) {
     c_.text1 = "2";
     c_.scroll = 2;

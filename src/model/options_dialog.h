@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "engine/calculator.h"
 
@@ -28,6 +29,8 @@ struct OptionsControls {
 
 class OptionsDialog {
  public:
+  /// The places box shows and reads numbers as the locale writes them.
+  explicit OptionsDialog(NumberLocale locale = {}) : loc_(std::move(locale)) {}
   const OptionsControls& controls() const { return c_; }
 
   /// On opening: every control from the calculator's settings.
@@ -35,7 +38,8 @@ class OptionsDialog {
   void selectTab(bool numberFormat) { c_.numberFormatTab = numberFormat; }
   void selectFormat(NumberFormat f);
   void setScroll(int value);
-  /// Text1_Change: keeps the scroll bar in step; outside 0..15 puts back "2".
+  /// Text1_Change: keeps the scroll bar in step, reading the text's numeric prefix with
+  /// the locale's decimal symbol; outside 0..15 puts back "2".
   void setText(std::string text);
   void setRadicals(bool on) { c_.radicals = on; }
   void setAccuracy(Accuracy a) { c_.accuracy = a; }
@@ -46,6 +50,7 @@ class OptionsDialog {
 
  private:
   OptionsControls c_;
+  NumberLocale loc_;
 };
 
 /// Command-line and JSON names.

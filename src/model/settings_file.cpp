@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "engine/decimal_symbol.h"
 #include "model/model.h"
 #include "model/settings_lines.h"
 #include "model/settings_storage.h"
@@ -148,7 +149,7 @@ bool Model::readSettingsText(std::string_view text) {
 
   std::vector<std::string> items;
   items.reserve(lines - settingsLines().size());
-  while (reader.next(line)) items.emplace_back(line);
+  while (reader.next(line)) items.push_back(LocaleNumberText(line, locale()));
   stats_.restore(items);
   return true;
 }
@@ -160,7 +161,7 @@ std::string Model::settingsText() {
     out += "\r\n";
   };
   for (const SettingsLine& row : settingsLines()) put(row.write(*this));
-  for (const std::string& item : stats_.statlist()) put(oneLine(item));
+  for (const std::string& item : stats_.statlist()) put(oneLine(PointNumberText(item, locale())));
   return out;
 }
 

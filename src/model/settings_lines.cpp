@@ -1,12 +1,13 @@
-// The settings file's line table. M and the numbers on lines 8 and 10 to 12
-// are written with "." whatever the locale; the other numeric lines use the
-// locale's form.
+// The settings file's line table. Every number is written with "." and no
+// grouping whatever the locale, so that a file reads the same in any locale;
+// numbers a field holds as text come back in the locale's form.
 #include "model/settings_lines.h"
 
 #include <algorithm>
 #include <array>
 #include <optional>
 
+#include "engine/decimal_symbol.h"
 #include "model/model.h"
 #include "model/window_geometry.h"
 
@@ -134,10 +135,10 @@ const std::array<SettingsLine, 29> kLines{{
     // 1: K keeps its text, so that a hexadecimal K survives; only an empty K is "0".
     {[](Model& m) {
        std::string k = m.calc().state().kRegister.text(m.locale());
-       return k.empty() ? std::string("0") : oneLine(std::move(k));
+       return k.empty() ? std::string("0") : oneLine(PointNumberText(k, m.locale()));
      },
      [](Model& m, std::string_view line) {
-       m.calc().state().kRegister = std::string(line);
+       m.calc().state().kRegister = LocaleNumberText(line, m.locale());
        return true;
      },
      [](Model& m) { m.calc().state().kRegister = 0; }},
@@ -164,7 +165,7 @@ const std::array<SettingsLine, 29> kLines{{
     // 3: the window height; any height but the normal one means compact size.
     {[](Model& m) {
        const int h = m.shell().height;
-       return h == 0 ? std::to_string(kNormalHeight) : NumberToText(h, m.locale());
+       return h == 0 ? std::to_string(kNormalHeight) : NumberToText(h, kPoint);
      },
      [](Model& m, std::string_view line) {
        const auto x = TextToNumber(line, m.locale());

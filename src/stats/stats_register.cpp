@@ -7,6 +7,8 @@
 #include <array>
 #include <cmath>
 
+#include "engine/decimal_symbol.h"
+
 namespace zova {
 
 namespace {
@@ -86,11 +88,13 @@ PanelEffect StatsRegister::enterItem(std::string_view display) {
   const auto x = ParseNumberInRange(text);
   const auto sums = x ? added(*x) : std::nullopt;
   if (!sums) return PanelEffect{"ERROR", EntryReset::kSwitch, true};
-  statlist_.insert(statlist_.begin(), text);
+  // The list and the display show the number as the calculator writes it in the locale.
+  const std::string shown = LocaleNumberText(text, loc_);
+  statlist_.insert(statlist_.begin(), shown);
   if (selected_) ++*selected_;  // the selection stays on its item
   statsums_ = sums->sum;
   statsquare_ = sums->square;
-  return PanelEffect{text, EntryReset::kEndEntry, true};
+  return PanelEffect{shown, EntryReset::kEndEntry, true};
 }
 
 PanelEffect StatsRegister::deleteSelected() {

@@ -155,6 +155,10 @@ TEST(FinanceModelTest, KeysAndCells) {
       {"Payments=6.5", "Payments=7 Effect=6.5,common"},
       {kLoan + "|solve PMT|PMT=-88.85|Payments=6|amortize|Rate=|solve PMT",
        "PMT=-88,85 Balance=514,91 Display=-88,8487886783417", true},
+      // a decimal comma is read as the calculator writes it, and kept with "." in the file
+      {"PV=-2,5|%/Yr=7,5", "PV=-2,50 %/Yr=7,50% Effect=7,5,common Saved5=-2.5 Saved0=0.075", true},
+      {kAmortized + "|amortize", "Balance=514,91 Interest=48,01 Principal=485,09", true},
+      {"load 0.075;12;0.00625;;;-2.5", "PV=-2,50 %/Yr=7,50% Rate=0,6250% Restored=yes", true},
       // the timing boxes act as one choice
       {"start|start", "Timing=End Effect=-,none,="},
       {"end", "Timing=Start Effect=-,none,="},

@@ -82,8 +82,8 @@ TEST(KeyboardMap, TypedOperatorCharactersPressTheirKeys) {
       {"key:9,key:Slash,key:4,key:Equal", ".", "2.25", 0},
       {"key:1,key:Period,key:5,key:Plus,1,key:Equal", ".", "2.5", 0},
       {"key:1,key:Comma,key:5", ".", "15", 1},   // no decimal comma: no key
-      {"key:1,key:Comma,key:5", ",", "1.5", 0},  // the entry keeps "." inside
-      {"key:1,key:Period,key:5", ",", "1.5", 0},
+      {"key:1,key:Comma,key:5", ",", "1,5", 0},  // the entry shows the locale's point
+      {"key:1,key:Period,key:5", ",", "1,5", 0},
       {"2,key:Ctrl+Plus,3", ".", "23", 1},
   };
   for (const Case& c : cases) {
@@ -204,7 +204,7 @@ TEST(Panels, ResultsAndOptionsReachTheDisplay) {
       {"1000,fin:click=PV,12,fin:click=%/Yr,12,fin:click=P/Yr,12,fin:click=N,fin:solve=PMT",
        "-88.8487886783417"},
       {"menu:paste=12,+,1,=", "13"},
-      {"menu:paste=not a number", "not a number"},
+      {"7,menu:paste=not a number", "7"},
       {"opt:format=Fix,2,÷,3,=", "0.67"},
       {"opt:format=Fix,opt:places=20,2,÷,3,=", "0.67"},  // out of range puts back 2
       {"opt:format=Fix,opt:places=,2,÷,3,=", "1"},       // empty is 0 places
@@ -216,9 +216,9 @@ TEST(Panels, ResultsAndOptionsReachTheDisplay) {
   for (const auto& [keys, shown] : cases) EXPECT_EQ(testing::display(keys), shown) << keys;
 }
 
-// A pasted number written the user's way reaches the decimal display without grouping and
-// the white space around it; any other text, and any text pasted in another base, reaches
-// it as it was.
+// A pasted number, in the locale's form or else in the C form, reaches the display as a
+// typed one: the locale's point, no grouping, no white space around; in another base only
+// that base's digits. Any other text beeps and leaves the display as it was.
 TEST(Paste, NumbersArriveInTheDisplaysOwnForm) {
   const NumberLocale us{".", ","};
   const NumberLocale de{",", "."};
@@ -226,22 +226,38 @@ TEST(Paste, NumbersArriveInTheDisplaysOwnForm) {
     const char* keys;
     NumberLocale loc;
     const char* shown;
+    int beeps;
   } const cases[] = {
-      {"menu:paste=1\\,234.5,X,2,=", us, "2469"},
-      {"menu:paste=1.234\\,5,X,2,=", de, "2469"},
-      {"menu:paste=1.234\\,5", de, "1234,5"},
-      {"menu:paste=-12\\,345.5E-2", us, "-12345.5E-2"},
-      {"menu:paste=-12\\,345.5E-2,=", us, "-123.455"},
-      {"menu:paste=1\\,000\\,000,+,1,=", us, "1000001"},
-      {"menu:paste=1.5,X,2,=", de, "3"},  // no thousands group: as pasted, read as before
-      {"menu:paste=1\\,2\\,3", us, "1,2,3"},
-      {"menu:paste=1\\,234 apples", us, "1,234 apples"},
-      {"Base,menu:paste=1\\,234", us, "1,234"},
-      {"Base,menu:paste= 42", us, " 42"},
-      {"menu:paste=  -7 ", us, "-7"},
-      {"menu:paste= 4 2", us, " 4 2"},
+      {"menu:paste=1\\,234.5,X,2,=", us, "2469", 0},
+      {"menu:paste=1\\,234.5,+,1,=", us, "1235.5", 0},
+      {"menu:paste=1.234\\,5,X,2,=", de, "2469", 0},
+      {"menu:paste=1.234\\,5", de, "1234,5", 0},
+      {"menu:paste=1.234,+,1,=", de, "1235", 0},  // the locale's form first
+      {"menu:paste=1.5,X,2,=", de, "3", 0},       // then the C form
+      {"menu:paste=1.5E+20", de, "1,5E+20", 0},   // the calculator's own text
+      {"menu:paste=-12\\,345.5E-2", us, "-12345.5E-2", 0},
+      {"menu:paste=-12\\,345.5E-2,=", us, "-123.455", 0},
+      {"menu:paste=1\\,000\\,000,+,1,=", us, "1000001", 0},
+      {"menu:paste=  -7 ", us, "-7", 0},
+      {"7,menu:paste=1\\,2\\,3", us, "7", 1},
+      {"7,menu:paste=1\\,234 apples", us, "7", 1},
+      {"7,menu:paste=hello", us, "7", 1},
+      {"7,menu:paste=12abc,+,1,=", us, "8", 1},
+      {"7,menu:paste=inf", us, "7", 1},
+      {"7,menu:paste=1E999", us, "7", 1},
+      {"7,menu:paste= 4 2", us, "7", 1},
+      {"Base,menu:paste=FF,+,1,=", us, "100", 0},
+      {"Base,menu:paste= ff ", us, "FF", 0},
+      {"Base,menu:paste=1\\,234", us, "0", 1},
+      {"Base,menu:paste=123456789", us, "0", 1},  // more than the display's 32 bits
+      {"Base,Base,menu:paste=78", us, "0", 1},
+      {"Base,Base,Base,menu:paste=101", us, "101", 0},
   };
-  for (const Case& c : cases) EXPECT_EQ(testing::display(c.keys, c.loc), c.shown) << c.keys;
+  for (const Case& c : cases) {
+    KeyRunner run(c.loc);
+    EXPECT_EQ(run.keys(c.keys), c.shown) << c.keys;
+    EXPECT_EQ(run.tk.beeps, c.beeps) << c.keys;
+  }
   KeyRunner run;
   run.tk.clipboardText = " 42\n";
   run.model.menuPaste();

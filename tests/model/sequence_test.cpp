@@ -30,17 +30,22 @@ TEST(Sequence, TokensAndBlanks) {
 
 // Inside an action's value "\," is a comma and "\\" a backslash; other backslashes stay.
 TEST(Sequence, ValuesTakeEscapedCommasAndBackslashes) {
+  // The unit box keeps any text it is given.
   const std::pair<const char*, const char*> cases[] = {
-      {"menu:paste=a\\,b", "a,b"},
-      {"menu:paste=a\\,b\\,", "a,b,"},
-      {"menu:paste=\\,,5", "5"},
-      {"menu:paste=a\\\\b", "a\\b"},
-      {"menu:paste=a\\\\,menu:paste=b", "b"},
-      {"menu:paste=a\\\\", "a\\"},
-      {"menu:paste=a\\b", "a\\b"},
-      {"menu:paste=a\\\\\\,b", "a\\,b"},
+      {"conv:from=a\\,b", "a,b"},
+      {"conv:from=a\\,b\\,", "a,b,"},
+      {"conv:from=\\,,5", ","},
+      {"conv:from=a\\\\b", "a\\b"},
+      {"conv:from=a\\\\,conv:from=b", "b"},
+      {"conv:from=a\\\\", "a\\"},
+      {"conv:from=a\\b", "a\\b"},
+      {"conv:from=a\\\\\\,b", "a\\,b"},
   };
-  for (const auto& [seq, shown] : cases) EXPECT_EQ(testing::display(seq), shown) << seq;
+  for (const auto& [seq, shown] : cases) {
+    testing::KeyRunner run;
+    run.keys(seq);
+    EXPECT_EQ(run.model.converter().state().fromList.text, shown) << seq;
+  }
 }
 
 TEST(Sequence, BadTokensAreReportedWithTheirPosition) {

@@ -263,6 +263,8 @@ TEST(SettingsRead, BigFilesAreReadWholeOrNotAtAll) {
   Started longLines(dir.file("long.dat"));
   EXPECT_EQ(longLines.s().kRegister.text(kEnglish), lines[0]);
   EXPECT_EQ(longLines.sh().personalLabel, lines[17]);
+  // A decimal comma (from a file of a decimal-comma locale) comes back as the locale's point.
+  lines[30] = "0.5";
   EXPECT_EQ(longLines.model.stats().statlist(), Lines(lines.begin() + 29, lines.end()));
   EXPECT_DOUBLE_EQ(longLines.model.stats().statsums().parse(), 1e200 + 0.5);
   EXPECT_EQ(longLines.model.settingsText(), crlf(lines));
