@@ -25,7 +25,9 @@ std::string withDotDecimal(std::string issue) {
 
 std::string withLocaleDecimal(std::string issue, const NumberLocale& loc) {
   if (loc.decimal == "." || !has(issue, '.')) return issue;
-  const auto n = TextToNumber(issue, loc);
+  // "5." is no number where "." groups digits, but an entry on its way to 5
+  std::optional<double> n = TextToNumber(issue, loc);
+  if (!n) n = DisplayNumber(issue, loc);
   const std::string g = n ? NumberToText(*n, loc) : issue;
   if (has(g, '.')) return issue;
   return replaceAll(issue, '.', loc.decimal);
