@@ -2,12 +2,14 @@
 // the calculator: panels read the display and hand back what to show.
 #include "model/model.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <optional>
 #include <vector>
 
 #include "engine/decimal_symbol.h"
+#include "engine/display_limits.h"
 
 namespace zova {
 
@@ -340,7 +342,13 @@ std::optional<std::string> baseDigits(std::string_view text, Base base) {
 std::optional<std::string> pastedDecimal(std::string_view text, const NumberLocale& loc) {
   for (const NumberLocale& form : {loc, NumberLocale{".", ","}}) {
     const auto plain = UngroupedNumberText(text, form);
-    if (!plain || !TextToNumber(*plain, NumberLocale{form.decimal, ""})) continue;
+    if (!plain) continue;
+    const auto value = TextToNumber(*plain, NumberLocale{form.decimal, ""});
+    if (!value) continue;
+    // More digits than an entry takes would not show whole: the number as a result shows it.
+    const auto digits =
+        std::count_if(plain->begin(), plain->end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (digits > kEntryDigits) return NumberToText(*value, loc);
     return LocaleNumberText(*plain, loc);
   }
   return std::nullopt;

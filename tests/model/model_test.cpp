@@ -239,6 +239,7 @@ TEST(Paste, NumbersArriveInTheDisplaysOwnForm) {
       {"menu:paste=-12\\,345.5E-2,=", us, "-123.455", 0},
       {"menu:paste=1\\,000\\,000,+,1,=", us, "1000001", 0},
       {"menu:paste=  -7 ", us, "-7", 0},
+      {"menu:paste=123456789012345678901234", us, "1.23456789012346E+23", 0},  // fits the display
       {"7,menu:paste=1\\,2\\,3", us, "7", 1},
       {"7,menu:paste=1\\,234 apples", us, "7", 1},
       {"7,menu:paste=hello", us, "7", 1},
