@@ -117,7 +117,7 @@ KP_Decimal 5|key:Num.,key:5|0.5
 2 KP_Multiply shift+9 3 KP_Add 4 shift+0 Return|key:2,key:Num*,key:Shift+9,key:3,key:Num+,key:4,key:Shift+0,key:Enter|14
 shift+9 2 KP_Add 3 shift+0 KP_Multiply 4 Return|key:Shift+9,key:2,key:Num+,key:3,key:Shift+0,key:Num*,key:4,key:Enter|20
 shift+9 shift+9|key:Shift+9,key:Shift+9|( --  2
-3 0 s|key:3,key:0,key:S|0.499999999999999
+3 0 s|key:3,key:0,key:S|0.5
 0 KP_Decimal 5 i s|key:0,key:Num.,key:5,key:I,key:S|30
 6 0 c|key:6,key:0,key:C|-
 4 5 t|key:4,key:5,key:T|-
