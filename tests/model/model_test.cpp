@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "support/key_bindings.h"
 #include "support/key_runner.h"
 
 namespace zova {
@@ -99,56 +99,21 @@ TEST(KeyboardMap, TypedOperatorCharactersPressTheirKeys) {
 // Every binding of the key tables, typed as key:NAME, does what its key does
 // when clicked: the keyboard map has no entries of its own.
 TEST(KeyboardMap, EveryBindingReachesItsKeysOperation) {
-  struct Binding {
-    KeyBinding binding;
-    std::string row;
-    std::function<void(Model&)> click;
-  };
-  std::vector<Binding> bindings;
-  auto token = [](std::string t) {
-    return [t](Model& m) { ASSERT_FALSE(runSequence(m, t).has_value()) << t; };
-  };
-  for (const KeyRow& row : keyTable())
-    for (const KeyBinding& b : row.bindings)
-      if (b.code) {
-        const std::string name(row.names.substr(0, row.names.find(' ')));
-        bindings.push_back({b, name, token(name)});
-      }
-  for (const StatKeyRow& row : statKeyTable())
-    if (row.binding.code)
-      bindings.push_back({row.binding, "stat", token("stat:" + std::string(row.name))});
-  for (const CategoryRow& row : categoryRows())
-    if (row.binding.code)
-      bindings.push_back({row.binding, "conv", token("conv:" + std::string(row.action))});
-  bindings.push_back({kKonstantKey, "constants", token("conv:Constants")});
-  bindings.push_back({kConvertKey, "convert", token("conv:go")});
-  for (const WindowKeyRow& row : windowKeyTable())
-    bindings.push_back(
-        {row.binding, std::string(row.what), [run = row.run](Model& m) { (m.*run)(); }});
-
-  auto snapshot = [](KeyRunner& r) {
-    const CalcState& s = r.state();
-    const Model& m = r.model;
-    return s.display + "|" + s.invCaption + s.hypCaption + s.degCaption + s.radCaption +
-           s.gradCaption + s.memoryCaption + s.baseCaption + s.fractionCaption + "|" +
-           s.memory.text({}) + "|" + s.kRegister.text({}) + "|" + std::to_string(m.stats().n()) +
-           "|" + m.converter().state().okCaption + "|" + m.converter().state().fromList.text + "|" +
-           std::to_string(m.converter().state().fromList.items.size()) + "|" +
-           std::to_string(m.shell().hidden) + std::to_string(m.ended()) +
-           std::to_string(s.resultsToStats) + "|" + std::to_string(s.bracketLevel);
-  };
   std::set<std::pair<int, int>> seen;
-  for (const Binding& b : bindings) {
+  for (const testing::BoundKey& b : testing::boundKeys()) {
     const std::string typed = "key:" + sequenceKeyName(b.binding);
-    SCOPED_TRACE(b.row + " by " + typed);
+    SCOPED_TRACE(b.step + " by " + typed);
     EXPECT_TRUE(seen.insert({b.binding.code, b.binding.shift}).second) << "bound twice";
     for (const char* before : {"2,+,3", "1,stat:enter,5,inv"}) {
       KeyRunner keyboard, mouse;
       keyboard.keys(before);
       mouse.keys(before);
       keyboard.keys(typed);
-      b.click(mouse.model);
-      EXPECT_EQ(snapshot(keyboard), snapshot(mouse)) << before;
+      if (b.run)
+        (mouse.model.*b.run)();
+      else
+        mouse.keys(b.step);
+      EXPECT_EQ(testing::keySnapshot(keyboard.model), testing::keySnapshot(mouse.model)) << before;
       // A shifted symbol's release beeps after pressing its key.
       EXPECT_EQ(keyboard.tk.beeps, mouse.tk.beeps + (b.binding.shift ? 1 : 0)) << before;
     }
