@@ -47,12 +47,7 @@ TEST(Format, ResultsInEachFormatAndLocale) {
   EXPECT_EQ(fix.keys("1,÷,3,=,X,3,="), "1.00");
   EXPECT_EQ(fix.keys("1,÷,3,=,1,X,3,="), "3.00");
   // In a decimal-comma locale.
-  const testing::Case comma[] = {
-      {"1,÷,4,=", "0,25"},    {"1,.,5,√", "1,22474487139159"},
-      {"1,.,5,±", "-1,5"},    {"pi,X,2,=", "6,28318530717958"},
-      {"1,.,5,X,2,=", "3"},   {"2,x^y,.,5,=", "1,4142135623731"},
-      {"1,.,5,+,1,=", "2,5"},
-  };
+  const testing::Case comma[] = {{"1,.,5,√", "1,22474487139159"}, {"1,.,5,+,1,=", "2,5"}};
   testing::expectDisplays(comma, NumberLocale{",", "."});
 }
 

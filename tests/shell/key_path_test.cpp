@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "converter/converter_model.h"
 #include "shell/key_translate.h"
 #include "shell/model_rig.h"
+#include "support/key_bindings.h"
 
 using namespace zova;
 
@@ -49,32 +49,6 @@ QtPress pressFor(KeyBinding b) {
   return {0, shift};
 }
 
-std::vector<KeyBinding> allBindings() {
-  std::vector<KeyBinding> all;
-  for (const KeyRow& row : keyTable())
-    for (const KeyBinding& b : row.bindings)
-      if (b.code) all.push_back(b);
-  for (const StatKeyRow& row : statKeyTable())
-    if (row.binding.code) all.push_back(row.binding);
-  for (const CategoryRow& row : categoryRows())
-    if (row.binding.code) all.push_back(row.binding);
-  all.push_back(kKonstantKey);
-  all.push_back(kConvertKey);
-  for (const WindowKeyRow& row : windowKeyTable()) all.push_back(row.binding);
-  return all;
-}
-
-// What a key can change: display, indicators, registers, panels, window.
-std::string snapshot(const Model& m) {
-  const CalcState& s = m.calc().state();
-  return s.display + "|" + s.invCaption + s.hypCaption + s.degCaption + s.radCaption +
-         s.gradCaption + s.memoryCaption + s.baseCaption + s.fractionCaption + "|" +
-         s.memory.text({}) + "|" + s.kRegister.text({}) + "|" + std::to_string(m.stats().n()) +
-         "|" + m.converter().state().okCaption + "|" + m.converter().state().fromList.text + "|" +
-         std::to_string(m.shell().hidden) + std::to_string(m.ended()) +
-         std::to_string(s.resultsToStats) + "|" + std::to_string(s.bracketLevel);
-}
-
 }  // namespace
 
 class KeyPathTest : public QObject {
@@ -84,7 +58,7 @@ class KeyPathTest : public QObject {
 };
 
 void KeyPathTest::everyBindingMatchesTheCommandLine() {
-  for (const KeyBinding& b : allBindings()) {
+  for (const auto& [b, step, run] : testing::boundKeys()) {
     const QtPress press = pressFor(b);
     const std::string name = "key:" + sequenceKeyName(b);
     QVERIFY2(press.key, name.c_str());
@@ -100,7 +74,7 @@ void KeyPathTest::everyBindingMatchesTheCommandLine() {
       MainWindow window(model, toolkit);
       window.show();
       QTest::keyClick(&window, static_cast<Qt::Key>(press.key), press.modifiers);
-      QCOMPARE(snapshot(model), snapshot(typed.model));
+      QCOMPARE(testing::keySnapshot(model), testing::keySnapshot(typed.model));
       QCOMPARE(window.displayField()->text(), q(typed.model.calc().display()));
     }
   }

@@ -43,9 +43,6 @@ Ink ink(const QImage& image, QColor digits, QColor screen) {
     }
   return found;
 }
-int litPixels(const QImage& image, QColor digits, QColor screen) {
-  return ink(image, digits, screen).lit;
-}
 
 }  // namespace
 
@@ -87,7 +84,7 @@ void LedDisplayTest::decimalPointShowsAtAGlance() {
     const auto failure = runSequence(model, keys);
     window.refresh();
     return Shot{display->text(), display->font().pixelSize(),
-                failure ? -1 : litPixels(picture(display, ratio), digits, screen)};
+                failure ? -1 : ink(picture(display, ratio), digits, screen).lit};
   };
   const Shot withPoint = show("key:3,key:Period,key:2,key:8");
   const Shot without = show("key:3,key:2,key:8");

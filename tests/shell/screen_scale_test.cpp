@@ -75,9 +75,6 @@ void ScreenScaleTest::everyMenuTitleShowsAtALargerFont() {
     QCOMPARE(display->text().size(), int(kDisplayCharacters));
     QVERIFY(display->textWidth(display->font()) <= display->textRoom());
     QVERIFY(display->font().pixelSize() >= scaledPixels(kLegibleDisplayPixels));
-    qInfo("%s: %d pixels wide at %d pixels in %d", qPrintable(display->text()),
-          display->textWidth(display->font()), display->font().pixelSize(),
-          display->contentsRect().width());
   }
 
   // The picture, for a person to look at beside the test's log.
