@@ -23,7 +23,7 @@ bool plausibleDisplay(const std::string& d, const NumberLocale& loc) {
 }
 
 // Odd seeds press keypad keys only, brackets and exponent keys more often so deep nesting and
-// long exponent entries occur; even seeds mix in key releases with any code and modifiers.
+// long exponent entries occur; even seeds mix in key presses with any code and modifiers.
 TEST(RandomKeys, StateStaysConsistent) {
   const char* indicator[] = {"", "", "h", "   o", "       b"};
   std::vector<Key> pool;

@@ -16,15 +16,15 @@ namespace {
 
 using testing::KeyRunner;
 
-// One row per way a key release is handled; the map's other keys go the same ways.
-TEST(KeyboardMap, ReleasesRunTheKeysOperations) {
+// One row per way a key press is handled; the map's other keys go the same ways.
+TEST(KeyboardMap, PressesRunTheKeysOperations) {
   struct Case {
     const char* keys;
     const char* shown;
     int beeps;
   };
   const Case cases[] = {
-      {"2,key:Shift+6,3,=", "8", 1},  // a symbol key presses its key, then the release beeps
+      {"2,key:Shift+6,3,=", "8", 1},  // a symbol key presses its key, then the press beeps
       // Shift+8 types "*" on a US keyboard: the multiply key, not the digit.
       {"6,key:Shift+8,7,=", "42", 0},
       {"key:Ctrl+S", "0", 1},
@@ -112,7 +112,7 @@ TEST(KeyboardMap, EveryBindingReachesItsKeysOperation) {
       else
         mouse.keys(b.step);
       EXPECT_EQ(testing::keySnapshot(keyboard.model), testing::keySnapshot(mouse.model)) << before;
-      // A shifted symbol's release beeps after pressing its key.
+      // A shifted symbol's press beeps after pressing its key.
       EXPECT_EQ(keyboard.tk.beeps, mouse.tk.beeps + (b.binding.shift ? 1 : 0)) << before;
     }
   }
