@@ -140,11 +140,8 @@ void ElementsWindowTest::hoverAndMolarMass_data() {
   // A box that holds no number shows no mass and is marked; an empty one counts 0.
   row("a negative count", "molar:drop1=H,molar:count1=-5,molar:drop2=O",
       {"molarCaption=", "molarUnit="}, "");
-  row("a negative multiplier", "molar:drop1=H,molar:index=-1", {"molarUnit="}, "");
   row("texts that are no number",
       "molar:count2=2x,molar:count3=&H10,molar:count4=FF,molar:index=abc", {}, "");
-  row("a mended box counts again", "molar:drop1=H,molar:count1=2x,molar:count1=2",
-      {"Molar=2.01588"}, "");
   row("long counts widen their boxes",
       "molar:drop1=H,molar:count1=0.000125,molar:count3=1.5E-3,molar:index=12345", {}, "");
   row("the longest counts share the room",
