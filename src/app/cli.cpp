@@ -300,7 +300,7 @@ void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
 
   const ShellState& sh = model.shell();
   std::string panel = "none";
-  if (sh.flap == -1) {
+  if (sh.foldOutOpen) {
     if (sh.converterChecked) panel = "converter";
     if (sh.statisticsChecked) panel = "statistics";
     if (sh.financialChecked) panel = "financial";

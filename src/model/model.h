@@ -28,7 +28,7 @@ using Colour = std::int32_t;
 
 /// Window, menu, panel and appearance state of the main window.
 struct ShellState {
-  int flap = 0;  ///< -1 fold-out open, 1 (or 0) closed
+  bool foldOutOpen = false;  ///< the fold-out area right of the keypad shows a panel
   bool statisticsVisible = false, converterVisible = false, financialVisible = false;
   bool compact = false;       ///< compact size
   bool onTop = false;         ///< "Always on &Top"
@@ -150,7 +150,6 @@ class Model {
   void toggleConverterPanel();
   void toggleStatisticsPanel();
   void toggleFinancialPanel();
-  void visibility();
   void closeFoldOut();
   void toggleCompactSize();
   void chooseScreenColour();

@@ -47,7 +47,7 @@ void showLoaded(Model& m) {
     if (sh.compact) {
       sh.compact = false;
       sh.panelItemsEnabled = true;
-      sh.flap = 1;
+      sh.foldOutOpen = false;
     }
     sh.compactCaption = "Compact &Size";
   } else {

@@ -39,17 +39,16 @@ void togglePanel(Model& m, Panel own) {
   sh.converterVisible = own == Panel::kConverter;
   sh.statisticsVisible = own == Panel::kStatistics;
   sh.financialVisible = own == Panel::kFinancial;
-  m.visibility();
+  // The view shows each panel's controls from these flags; the model's own part is
+  // the converter's two marker frames.
+  m.converter().hideMarkers();
 
-  if (sh.flap == 0) sh.flap = 1;
-  sh.flap = -sh.flap;
-  bool otherShowing = false;
+  sh.foldOutOpen = !sh.foldOutOpen;
   for (Panel p : {Panel::kConverter, Panel::kStatistics, Panel::kFinancial})
-    if (p != own && checkOf(sh, p)) otherShowing = true;
-  if (otherShowing) sh.flap = -1;
+    if (p != own && checkOf(sh, p)) sh.foldOutOpen = true;
 
   m.toolkit().focusEquals();
-  if (sh.flap != 1) {
+  if (sh.foldOutOpen) {
     resize(m, kOpenWidth, sh.height);
     for (Panel p : {Panel::kConverter, Panel::kStatistics, Panel::kFinancial})
       checkOf(sh, p) = p == own;
@@ -77,16 +76,12 @@ void Model::toggleConverterPanel() { togglePanel(*this, Panel::kConverter); }
 void Model::toggleStatisticsPanel() { togglePanel(*this, Panel::kStatistics); }
 void Model::toggleFinancialPanel() { togglePanel(*this, Panel::kFinancial); }
 
-// The view shows each panel's controls from statisticsVisible, converterVisible and
-// financialVisible; what the model itself owns here are the converter's two marker frames.
-void Model::visibility() { conv_.hideMarkers(); }
-
 void Model::closeFoldOut() {
   resize(*this, kClosedWidth, shell_.height);
   shell_.converterChecked = false;
   shell_.statisticsChecked = false;
   shell_.financialChecked = false;
-  shell_.flap = 1;
+  shell_.foldOutOpen = false;
   tk_.focusEquals();
 }
 
@@ -103,7 +98,7 @@ void Model::toggleCompactSize() {
     shell_.compactCaption = "Compact &Size";
     resize(*this, shell_.width, kNormalHeight);
     shell_.panelItemsEnabled = true;
-    shell_.flap = 1;
+    shell_.foldOutOpen = false;
   }
 }
 

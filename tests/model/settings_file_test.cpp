@@ -532,9 +532,9 @@ TEST(SettingsLoad, ReplacesTheSettingsAndStartsAgain) {
   load("three.dat");
   EXPECT_EQ(r.model.settingsText(), once);
   load("normal.dat");
-  EXPECT_EQ(
-      std::make_tuple(sh.compact, sh.height, sh.panelItemsEnabled, sh.flap, sh.compactCaption),
-      std::make_tuple(false, 5340, true, 1, "Compact &Size"));
+  EXPECT_EQ(std::make_tuple(sh.compact, sh.height, sh.panelItemsEnabled, sh.foldOutOpen,
+                            sh.compactCaption),
+            std::make_tuple(false, 5340, true, false, "Compact &Size"));
   // Compact size chosen twice from here is back where it started.
   r.model.toggleCompactSize();
   r.model.toggleCompactSize();

@@ -53,7 +53,7 @@ struct Window {
 /// the panel whose controls show (lower case), compact size, disabled items, on top.
 std::string fold(const ShellState& sh) {
   std::string s = std::to_string(sh.width) + "x" + std::to_string(sh.height) +
-                  (sh.flap == -1 ? " open " : " closed ");
+                  (sh.foldOutOpen ? " open " : " closed ");
   for (auto [on, letter] :
        {std::pair(sh.converterChecked, 'C'), std::pair(sh.statisticsChecked, 'S'),
         std::pair(sh.financialChecked, 'F'), std::pair(sh.converterVisible, 'c'),
