@@ -47,7 +47,7 @@ bool isEntry(const ComboList& list) {
 void ConverterModel::fixConvert() {
   hideMarkers();
   s_.okCaption = kConvertCaption;
-  s_.ccchoice = 0;
+  s_.constantsLibrary = false;
   s_.frommCaption = kFromCaption;
   s_.tooCaption = kToCaption;
   s_.fromList = {};
@@ -72,7 +72,7 @@ bool ConverterModel::chooseCategory(std::string_view action) {
 
 void ConverterModel::showConstants() {
   s_.okCaption = kUseConstantCaption;
-  s_.ccchoice = 1;
+  s_.constantsLibrary = true;
   s_.fromList = {};
   s_.toList = {};
   s_.frommCaption = kSiCaption;
@@ -82,15 +82,15 @@ void ConverterModel::showConstants() {
 }
 
 void ConverterModel::dropDownFrom() {
-  s_.cchoice = 1;
-  s_.constant1Visible = s_.ccchoice == Value(1);
+  s_.openedLast = ConverterList::kFrom;
+  s_.constant1Visible = s_.constantsLibrary;
   s_.constant2Visible = false;
 }
 
 void ConverterModel::dropDownTo() {
-  s_.cchoice = 2;
+  s_.openedLast = ConverterList::kTo;
   s_.constant1Visible = false;
-  s_.constant2Visible = s_.ccchoice == Value(1);
+  s_.constant2Visible = s_.constantsLibrary;
 }
 
 void ConverterModel::hideMarkers() {
@@ -99,7 +99,7 @@ void ConverterModel::hideMarkers() {
 }
 
 bool ConverterModel::canConvert() const {
-  if (s_.ccchoice == Value(1)) return true;
+  if (s_.constantsLibrary) return true;
   return isEntry(s_.fromList) && isEntry(s_.toList);
 }
 
@@ -165,9 +165,8 @@ std::optional<std::string> ConverterModel::conversion(std::string display,
   s_.eq2 = withLocaleDecimal(s_.eq2, loc);
 
   // In the constants library the list opened last gives the value.
-  if (s_.ccchoice == Value(1)) {
-    if (s_.cchoice == Value(1)) return shownNumber(s_.eq1, loc);
-    if (s_.cchoice == Value(2)) return shownNumber(s_.eq2, loc);
+  if (s_.constantsLibrary && s_.openedLast) {
+    return shownNumber(s_.openedLast == ConverterList::kFrom ? s_.eq1 : s_.eq2, loc);
   }
   const std::optional<double> x = shown.number(loc);
   if (!x) return std::nullopt;

@@ -33,14 +33,17 @@ struct ComboList {
   bool operator==(const ComboList&) const = default;
 };
 
+/// The panel's two drop-down lists.
+enum class ConverterList { kFrom, kTo };
+
 /// Everything the panel shows or remembers; the view redraws from it.
 struct ConverterState {
-  Value unit1;     ///< the From list's text at the last conversion
-  Value unit2;     ///< the To list's text at the last conversion
-  Value eq1;       ///< From value: factor, degrees Celsius or S.I. constant
-  Value eq2;       ///< To value: factor or engineering constant
-  Value cchoice;   ///< list opened last: 1 = From list, 2 = To list; empty until one opens
-  Value ccchoice;  ///< 0 = unit conversion, 1 = constants library
+  Value unit1;  ///< the From list's text at the last conversion
+  Value unit2;  ///< the To list's text at the last conversion
+  Value eq1;    ///< From value: factor, degrees Celsius or S.I. constant
+  Value eq2;    ///< To value: factor or engineering constant
+  std::optional<ConverterList> openedLast;  ///< the list dropped down last; none until one is
+  bool constantsLibrary = false;            ///< the lists hold constants, not units
   ComboList fromList;
   ComboList toList;
   std::string okCaption{kConvertCaption};
@@ -69,7 +72,7 @@ class ConverterModel {
   /// The constants library: S.I. and Eng. lists, nothing preselected.
   void showConstants();
 
-  /// The user drops a list down: records it in cchoice and moves the marker.
+  /// The user drops a list down: records it in openedLast and moves the marker.
   void dropDownFrom();
   void dropDownTo();
 

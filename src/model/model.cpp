@@ -230,9 +230,9 @@ void Model::convGo() {
   calc_.endEntry();
   // A constant is written by its name, a conversion as "12 in -> cm".
   const ConverterState& c = conv_.state();
-  if (c.ccchoice == Value(1) && c.cchoice == Value(1))
+  if (c.constantsLibrary && c.openedLast == ConverterList::kFrom)
     tapePanelResult(c.fromList.text);
-  else if (c.ccchoice == Value(1) && c.cchoice == Value(2))
+  else if (c.constantsLibrary && c.openedLast == ConverterList::kTo)
     tapePanelResult(c.toList.text);
   else
     tapePanelResult(before + " " + c.fromList.text + " -> " + c.toList.text);

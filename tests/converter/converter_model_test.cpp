@@ -46,9 +46,10 @@ std::string run(ConverterModel& m, std::string display, const std::string& scrip
   return display;
 }
 
-// The list opened last, the mode (1: the library), the two markers and the captions.
+// The list opened last, the mode, the two markers and the captions.
 std::string mode(const ConverterState& s) {
-  return s.cchoice.text(kDot) + " " + s.ccchoice.text(kDot) + " " +
+  const char* opened = !s.openedLast ? "" : s.openedLast == ConverterList::kFrom ? "from" : "to";
+  return opened + std::string(s.constantsLibrary ? " library " : " units ") +
          (s.constant1Visible ? "x" : "-") + (s.constant2Visible ? "x" : "-") + " " + s.okCaption +
          "/" + s.frommCaption + "/" + s.tooCaption;
 }
@@ -140,7 +141,7 @@ TEST(ConverterModel, CategoryButtonsFillBothListsAndPreselect) {
     EXPECT_EQ(s.toList.items, s.fromList.items);
     EXPECT_EQ(s.fromList.text + "|" + s.toList.text,
               std::string(row.from) + "|" + std::string(row.to));
-    EXPECT_EQ(mode(s), "1 0 -- &Convert/From:/To:");  // the list opened last stays
+    EXPECT_EQ(mode(s), "from units -- &Convert/From:/To:");  // the list opened last stays
   }
   ConverterModel m;
   EXPECT_FALSE(m.chooseCategory("Temperature"));
@@ -166,7 +167,7 @@ TEST(ConstantsLibrary, KonstantFillsTheListsWithNothingChosen) {
   ConverterModel m;
   run(m, "1", "Length|go|Constants");
   const ConverterState& s = m.state();
-  EXPECT_EQ(mode(s), " 1 -- Use &Constant/S.I./Eng.");
+  EXPECT_EQ(mode(s), " library -- Use &Constant/S.I./Eng.");
   std::vector<std::string> si, eng;
   for (const ConstantRow& row : siConstants()) si.emplace_back(row.text);
   for (const ConstantRow& row : engConstants()) eng.emplace_back(row.text);
@@ -177,11 +178,11 @@ TEST(ConstantsLibrary, KonstantFillsTheListsWithNothingChosen) {
 // The markers follow the list opened last, in the library only.
 TEST(ConstantsLibrary, Markers) {
   const std::pair<const char*, const char*> kSteps[] = {
-      {"open-from", "1  -- &Convert/From:/To:"},
-      {"Constants|open-from", "1 1 x- Use &Constant/S.I./Eng."},
-      {"open-to|Constants", "2 1 -x Use &Constant/S.I./Eng."},
-      {"hide", "2 1 -- Use &Constant/S.I./Eng."},
-      {"open-from|Weight|open-to", "2 0 -- &Convert/From:/To:"},
+      {"open-from", "from units -- &Convert/From:/To:"},
+      {"Constants|open-from", "from library x- Use &Constant/S.I./Eng."},
+      {"open-to|Constants", "to library -x Use &Constant/S.I./Eng."},
+      {"hide", "to library -- Use &Constant/S.I./Eng."},
+      {"open-from|Weight|open-to", "to units -- &Convert/From:/To:"},
   };
   ConverterModel m;
   for (const auto& [step, expected] : kSteps) {
