@@ -284,7 +284,7 @@ PanelEffect FinanceModel::computed(Value& field, FinCell c, std::string_view pat
 PanelEffect FinanceModel::solvePeriods() {
   const auto rate = read(s_.finRate), pmt = read(s_.finPmt), pv = read(s_.finPV),
              fv = read(s_.finFV);
-  const double type = s_.finType;
+  const double type = timingArgument();
   std::optional<double> n;
   if (allRead(rate, pmt, pv, fv)) n = NPer(*rate, *pmt, *pv, *fv, type);
   if (n)
@@ -295,7 +295,7 @@ PanelEffect FinanceModel::solvePeriods() {
 PanelEffect FinanceModel::solvePayment() {
   const auto rate = read(s_.finRate), nper = read(s_.finNPer), pv = read(s_.finPV),
              fv = read(s_.finFV);
-  const double type = s_.finType;
+  const double type = timingArgument();
   std::optional<double> pmt;
   if (allRead(rate, nper, pv, fv)) pmt = Pmt(*rate, *nper, *pv, *fv, type);
   if (pmt)
@@ -307,7 +307,7 @@ PanelEffect FinanceModel::solvePayment() {
 PanelEffect FinanceModel::solvePresentValue() {
   const auto rate = read(s_.finRate), nper = read(s_.finNPer), pmt = read(s_.finPmt),
              fv = read(s_.finFV);
-  const double type = s_.finType;
+  const double type = timingArgument();
   std::optional<double> pv;
   if (allRead(rate, nper, pmt, fv)) pv = Pv(*rate, *nper, *pmt, *fv, type);
   if (pv)
@@ -319,7 +319,7 @@ PanelEffect FinanceModel::solvePresentValue() {
 PanelEffect FinanceModel::solveFutureValue() {
   const auto rate = read(s_.finRate), nper = read(s_.finNPer), pmt = read(s_.finPmt),
              pv = read(s_.finPV);
-  const double type = s_.finType;
+  const double type = timingArgument();
   std::optional<double> fv;
   if (allRead(rate, nper, pmt, pv)) fv = Fv(*rate, *nper, *pmt, *pv, type);
   if (fv)
@@ -333,11 +333,11 @@ PanelEffect FinanceModel::solveYearlyRate() {
   const auto nper = read(s_.finNPer), pmt = read(s_.finPmt), pv = read(s_.finPV),
              fv = read(s_.finFV);
   if (!allRead(nper, pmt, pv, fv)) return failed(e);
-  const auto r = Rate(*nper, *pmt, *pv, *fv, s_.finType);
+  const auto r = Rate(*nper, *pmt, *pv, *fv, timingArgument());
   if (!r) return failed(e);
   auto yearly = Finite(*r * s_.finPPY);
   if (!yearly) return failed(e);
-  const double type = s_.finType, perYear = s_.finPPY;
+  const double type = timingArgument(), perYear = s_.finPPY;
   yearly = shortestSolution(
       *yearly, [&](double c) { return leftOver(c / perYear, *nper, *pmt, *pv, *fv, type); });
   const auto rate = Divide(*yearly, s_.finPPY);
@@ -351,13 +351,13 @@ PanelEffect FinanceModel::solveYearlyRate() {
 }
 
 PanelEffect FinanceModel::toggleStartTiming() {
-  s_.finType = startChecked() ? 0 : 1;
+  s_.paymentsAtStart = !s_.paymentsAtStart;
   return PanelEffect{std::nullopt, EntryReset::kNone, true};
 }
 
 PanelEffect FinanceModel::toggleEndTiming() {
   // Unchecking End checks Start, checking it unchecks Start: either way a toggle.
-  s_.finType = startChecked() ? 0 : 1;
+  s_.paymentsAtStart = !s_.paymentsAtStart;
   return PanelEffect{std::nullopt, EntryReset::kNone, true};
 }
 
@@ -374,17 +374,16 @@ PanelEffect FinanceModel::clearCells() {
 // ten-thousandths after every period, as money is.
 PanelEffect FinanceModel::amortize() {
   const PanelEffect e = commonStart(true);
-  const double start = startChecked() ? 1 : 0;
   const auto pv = read(s_.finPV), pmt = read(s_.finPmt), rate = read(s_.finRate),
              count = read(s_.finPayments);
   if (!allRead(pv, pmt, rate, count)) return failed(e);
   auto balance = ToCurrency(*pv);
   if (!balance) return failed(e);
-  if (start == 1) {
+  if (s_.paymentsAtStart) {
     balance = ToCurrency(balance->value() + *pmt);  // the first payment falls at once
     if (!balance) return failed(e);
   }
-  const double periods = *count - start;
+  const double periods = *count - timingArgument();
   if (periods > kMaxPeriods) return failed(e);
   for (double k = 1; k <= periods; ++k) {
     const double b = balance->value();

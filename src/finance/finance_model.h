@@ -74,8 +74,8 @@ struct FinanceState {
   Value finFV;
   Value finInt;  ///< yearly rate as a fraction: 0.08 is 8 %
   std::int16_t finPPY = 12;
-  Value finRate;    ///< periodic rate, finInt / finPPY
-  int finType = 0;  ///< 1: payments at the start of each period ("Start"), 0: at the end
+  Value finRate;                 ///< periodic rate, finInt / finPPY
+  bool paymentsAtStart = false;  ///< payments at the start of each period ("Start"), not the end
   Value finPayments = 12;
   Currency finBalance;
   Currency finIpmt;
@@ -98,7 +98,7 @@ class FinanceModel {
   const std::string& caption(FinCell cell) const {
     return s_.captions[static_cast<std::size_t>(cell)];
   }
-  bool startChecked() const { return s_.finType == 1; }
+  bool startChecked() const { return s_.paymentsAtStart; }
   /// "Start" or "End", the checked timing box.
   std::string_view timing() const { return startChecked() ? "Start" : "End"; }
 
@@ -153,6 +153,8 @@ class FinanceModel {
 
  private:
   std::string& cell(FinCell c) { return s_.captions[static_cast<std::size_t>(c)]; }
+  /// The payment timing as the finance functions take it: 1 at the start, 0 at the end.
+  double timingArgument() const { return s_.paymentsAtStart ? 1 : 0; }
   /// A field read as a number: empty (or "") is 0, a text goes through TextToNumber.
   std::optional<double> read(const Value& v) const;
   /// A field read leniently: commas to points, then ParseNumber.

@@ -95,18 +95,22 @@ void play(Panels& p, const QString& script) {
   }
 }
 
+const char* listName(std::optional<ConverterList> list) {
+  return !list ? "none" : *list == ConverterList::kFrom ? "from" : "to";
+}
+
 // What the panels show, from the widgets or from a model: the display, the statistics list and
 // choice, the converter's captions, lists and markers, the financial cells and the messages.
 QStringList shown(Panels& p) {
   ConverterPanel& c = p.converter;
   QStringList f =
-      QString::asprintf("row=%d markers=%d,%d messages=%d beeps=%d timing=%d,%d type=%d choice=%g",
+      QString::asprintf("row=%d markers=%d,%d messages=%d beeps=%d timing=%d,%d start=%d choice=%s",
                         p.stats.list()->currentRow(), child<QFrame>(c, "Constant1")->isVisible(),
                         child<QFrame>(c, "Constant2")->isVisible(), int(p.rig.tk.messages.size()),
                         p.rig.tk.beeps, child<QCheckBox>(p.finance, "startBox")->isChecked(),
                         child<QCheckBox>(p.finance, "endBox")->isChecked(),
-                        p.rig.model.finance().state().finType,
-                        p.rig.model.converter().state().cchoice.parse())
+                        p.rig.model.finance().state().paymentsAtStart,
+                        listName(p.rig.model.converter().state().openedLast))
           .split(' ');
   f << "display=" + q(p.rig.model.calc().display()) << "list=" + items(p.stats.list()->model())
     << "captions=" + c.ok()->text() + '|' + child<QLabel>(c, "Fromm")->text() + '|' +
@@ -122,12 +126,12 @@ QStringList shown(Panels& p) {
 QStringList shown(ModelRig& cli) {
   const ConverterState& c = cli.model.converter().state();
   const auto row = cli.model.stats().selected();
-  const int type = cli.model.finance().state().finType;
+  const bool start = cli.model.finance().state().paymentsAtStart;
   QStringList f =
-      QString::asprintf("row=%d markers=%d,%d messages=%d beeps=%d timing=%d,%d type=%d choice=%g",
+      QString::asprintf("row=%d markers=%d,%d messages=%d beeps=%d timing=%d,%d start=%d choice=%s",
                         row ? static_cast<int>(*row) : -1, c.constant1Visible, c.constant2Visible,
-                        int(cli.tk.messages.size()), cli.tk.beeps, type == 1, type != 1, type,
-                        c.cchoice.parse())
+                        int(cli.tk.messages.size()), cli.tk.beeps, start, !start, start,
+                        listName(c.openedLast))
           .split(' ');
   f << "display=" + q(cli.model.calc().display())
     << "list=" + texts(cli.model.stats().statlist()).join('|')
@@ -226,7 +230,7 @@ void PanelsTest::matchTheCommandLine_data() {
       {"display=32.174"});
   row("lists picked from: three inches are a twelfth of a yard",
       "conv:Length,conv:pick-from=inches,conv:pick-to=yards,3,conv:go",
-      {"display=0.0833333333333333", "choice=2"});
+      {"display=0.0833333333333333", "choice=to"});
   row("a category after constants",
       "conv:Constants,conv:open-from,conv:from=k: Boltzman (J/K),conv:Length,2,conv:go",
       {"display=6.56167979002625"});
