@@ -292,7 +292,8 @@ class Calculator {
   void applyAdditive();
   void applyMultiplicative();
   void applyPower();
-  void trig(int which);
+  enum class Trig { kSin, kCos, kTan };  ///< the trigonometric keys
+  void trig(Trig key);
   /// The sine and cosine of x in the angle unit; in degrees and grads reduced exactly by
   /// quarter turns.
   SinCos angleSinCos(double x) const;

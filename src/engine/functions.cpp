@@ -70,8 +70,8 @@ SinCos Calculator::angleSinCos(double x) const {
   return SinCosInQuarterTurns(x, 90);
 }
 
-// which: 0 sine, 1 cosine, 2 tangent. The angle is the display's value in full precision.
-void Calculator::trig(int which) {
+// The angle is the display's value in full precision.
+void Calculator::trig(Trig key) {
   if (s_.base != Base::kDecimal) return;
   trap([&] {
     const std::string shown = s_.display;
@@ -82,46 +82,50 @@ void Calculator::trig(int which) {
     const bool inv = s_.inv, hyp = s_.hyper;
     if (inv && hyp) {
       double r = 0;
-      if (which == 0) r = must(Log(x + must(Sqrt(x * x + 1))));
-      if (which == 1) r = must(Log(x + must(Sqrt(x * x - 1))));
-      if (which == 2) r = must(Log(must(Divide(x + 1, 1 - x)))) / 2;
+      if (key == Trig::kSin) r = must(Log(x + must(Sqrt(x * x + 1))));
+      if (key == Trig::kCos) r = must(Log(x + must(Sqrt(x * x - 1))));
+      if (key == Trig::kTan) r = must(Log(must(Divide(x + 1, 1 - x)))) / 2;
       s_.display = text(r);
     } else if (inv) {
-      if (which != 2 && !(std::fabs(x) <= 1)) fail();
-      const double r = which == 0 ? std::asin(x) : which == 1 ? std::acos(x) : std::atan(x);
+      if (key != Trig::kTan && !(std::fabs(x) <= 1)) fail();
+      const double r = key == Trig::kSin   ? std::asin(x)
+                       : key == Trig::kCos ? std::acos(x)
+                                           : std::atan(x);
       s_.display = text(must(Divide(r, s_.radiansPerUnit)));
     } else if (hyp) {
       const double ep = must(Exp(x)), em = must(Exp(-x));
-      if (which == 0) s_.display = text((ep - em) / 2);
-      if (which == 1) s_.display = text((ep + em) / 2);
-      if (which == 2) s_.display = text(must(Divide(ep - em, ep + em)));
-    } else if (which == 2 && s_.angleUnit == AngleUnit::kRadians) {
+      if (key == Trig::kSin) s_.display = text((ep - em) / 2);
+      if (key == Trig::kCos) s_.display = text((ep + em) / 2);
+      if (key == Trig::kTan) s_.display = text(must(Divide(ep - em, ep + em)));
+    } else if (key == Trig::kTan && s_.angleUnit == AngleUnit::kRadians) {
       s_.display = text(std::tan(x));
     } else {
       const SinCos f = angleSinCos(x);
-      if (which == 0) s_.display = text(f.sin);
-      if (which == 1) s_.display = text(f.cos);
-      if (which == 2) s_.display = text(must(Divide(f.sin, f.cos)));  // fails at 90 degrees
+      if (key == Trig::kSin) s_.display = text(f.sin);
+      if (key == Trig::kCos) s_.display = text(f.cos);
+      if (key == Trig::kTan) s_.display = text(must(Divide(f.sin, f.cos)));  // fails at 90 degrees
     }
     if (s_.inv) setInvOff();
     if (s_.hyper) {
       s_.hyper = false;
       s_.hypCaption.clear();
     }
-    static constexpr std::string_view kNames[] = {"sin",  "cos",   "tan",   "asin",
-                                                  "acos", "atan",  "sinh",  "cosh",
-                                                  "tanh", "asinh", "acosh", "atanh"};
+    // The tape's name of the function, by form (plain, inverse, hyperbolic, both) and key.
+    static constexpr std::string_view kNames[4][3] = {{"sin", "cos", "tan"},
+                                                      {"asin", "acos", "atan"},
+                                                      {"sinh", "cosh", "tanh"},
+                                                      {"asinh", "acosh", "atanh"}};
     const int form = hyp ? (inv ? 3 : 2) : (inv ? 1 : 0);
     std::optional<AngleUnit> unit;
     if (!hyp) unit = s_.angleUnit.value_or(AngleUnit::kDegrees);
-    tellFunction(kNames[form * 3 + which], shown, unit);
+    tellFunction(kNames[form][static_cast<int>(key)], shown, unit);
     endEntry();
   });
 }
 
-void Calculator::sine() { trig(0); }
-void Calculator::cosine() { trig(1); }
-void Calculator::tangent() { trig(2); }
+void Calculator::sine() { trig(Trig::kSin); }
+void Calculator::cosine() { trig(Trig::kCos); }
+void Calculator::tangent() { trig(Trig::kTan); }
 
 void Calculator::logarithm() {
   if (s_.base != Base::kDecimal) return;
