@@ -122,7 +122,7 @@ constinit const std::array<Element, kElementCount> kElements = {{
 
 const Element* findElement(std::string_view symbol) {
   auto it = std::find_if(kElements.begin(), kElements.end(),
-                         [symbol](const Element& e) { return e.symb == symbol; });
+                         [symbol](const Element& e) { return e.symbol == symbol; });
   return it == kElements.end() ? nullptr : &*it;
 }
 

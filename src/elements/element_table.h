@@ -13,17 +13,17 @@ inline constexpr int kGridRows = 9;  // periods 1-7, lanthanides in 8, actinides
 inline constexpr int kGridColumns = 18;
 
 struct Element {
-  std::string_view symb;  ///< chemical symbol as shown
-  std::string_view mean;  ///< element name
-  std::string_view mass;  ///< atomic mass exactly as shown (trailing zeros kept)
-  std::int16_t numb;      ///< atomic number
-  std::string_view elec;  ///< outer electron configuration, subshells two blanks apart
-  int row;                ///< grid row, 1..kGridRows
-  int column;             ///< grid column, 1..kGridColumns
-  std::string_view tile;  ///< the tile's name: the symbol, except "Va" for vanadium
+  std::string_view symbol;     ///< chemical symbol as shown
+  std::string_view name;       ///< element name
+  std::string_view mass;       ///< atomic mass exactly as shown (trailing zeros kept)
+  std::int16_t number;         ///< atomic number
+  std::string_view electrons;  ///< outer electron configuration, subshells two blanks apart
+  int row;                     ///< grid row, 1..kGridRows
+  int column;                  ///< grid column, 1..kGridColumns
+  std::string_view tile;       ///< the tile's name: the symbol, except "Va" for vanadium
 };
 
-/// All elements by atomic number: kElements[z - 1].numb == z.
+/// All elements by atomic number: kElements[z - 1].number == z.
 extern const std::array<Element, kElementCount> kElements;
 
 /// The element with exactly this symbol ("V" is vanadium), or nullptr.

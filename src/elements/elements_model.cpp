@@ -48,27 +48,24 @@ std::optional<double> countValue(std::string_view text, const NumberLocale& loc)
   return ParseNumberInRange(c);
 }
 
-void ElementsModel::hover(const Element& e) { Assign(e.symb, e.mean, e.mass, e.numb, e.elec); }
+void ElementsModel::hover(const Element& e) {
+  InfoArea& a = s_.info;
+  a.numberCaption = kAtomicNumberLabel;
+  a.massCaption = kAtomicMassLabel;
+  a.electronsCaption = kElectronsLabel;
+  a.symbol = e.symbol;
+  a.name = e.name;
+  a.valuesShown = true;
+  a.mass = e.mass;
+  a.number = NumberToText(e.number, loc_);
+  a.electrons = e.electrons;
+}
 
 bool ElementsModel::hoverSymbol(std::string_view symbol) {
   const Element* e = findElement(symbol);
   if (e == nullptr) return false;
   hover(*e);
   return true;
-}
-
-void ElementsModel::Assign(std::string_view symb, std::string_view mean, std::string_view mass,
-                           std::int16_t numb, std::string_view elec) {
-  InfoArea& a = s_.info;
-  a.numberCaption = kAtomicNumberLabel;
-  a.massCaption = kAtomicMassLabel;
-  a.electronsCaption = kElectronsLabel;
-  a.symbol = symb;
-  a.name = mean;
-  a.valuesShown = true;
-  a.mass = mass;
-  a.number = NumberToText(numb, loc_);
-  a.electrons = elec;
 }
 
 std::optional<std::string> ElementsModel::useAtomicNumber() const {

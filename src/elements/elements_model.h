@@ -69,12 +69,10 @@ class ElementsModel {
   /// Decimal symbol for the numbers this window writes (atomic number, result).
   void setLocale(const NumberLocale& loc) { loc_ = loc; }
 
-  /// The mouse moved over an element's tile.
+  /// The mouse moved over an element's tile: the information area shows the element.
   void hover(const Element& e);
   /// Hover the tile of the element with this symbol; false (and no change) if none.
   bool hoverSymbol(std::string_view symbol);
-  void Assign(std::string_view symb, std::string_view mean, std::string_view mass,
-              std::int16_t numb, std::string_view elec);
 
   /// The text for the main display; nullopt while the label is hidden (nothing to click).
   std::optional<std::string> useAtomicNumber() const;

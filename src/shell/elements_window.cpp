@@ -329,7 +329,7 @@ void ElementsWindow::drawTile(QPainter& p, const Element& e, QRect r, bool curre
   // Neighbouring tiles share their border lines.
   const QRect body(r.left(), r.top(), twipsToPixels(kColumnPitch), twipsToPixels(kRowPitch));
   p.setPen(QPen(QColor(0x50, 0x50, 0x58), 1));
-  p.setBrush(groupColour(elementGroup(e.numb)));
+  p.setBrush(groupColour(elementGroup(e.number)));
   p.drawRect(body);
   if (current) {
     p.setPen(QPen(QColor(0x20, 0x40, 0xC0), 2));
@@ -340,19 +340,19 @@ void ElementsWindow::drawTile(QPainter& p, const Element& e, QRect r, bool curre
   QFont number = font();
   number.setPixelSize(scaledPixels(8));
   p.setFont(number);
-  p.drawText(body.adjusted(3, 2, -2, 0), Qt::AlignLeft | Qt::AlignTop, QString::number(e.numb));
+  p.drawText(body.adjusted(3, 2, -2, 0), Qt::AlignLeft | Qt::AlignTop, QString::number(e.number));
   QFont symbol = font();
-  symbol.setPixelSize(scaledPixels(e.symb.size() > 2 ? 11 : 14));
+  symbol.setPixelSize(scaledPixels(e.symbol.size() > 2 ? 11 : 14));
   symbol.setBold(true);
   p.setFont(symbol);
   p.setPen(Qt::black);
-  p.drawText(body.adjusted(0, 10, 0, 0), Qt::AlignCenter, q(e.symb));
+  p.drawText(body.adjusted(0, 10, 0, 0), Qt::AlignCenter, q(e.symbol));
 }
 
 void ElementsWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const std::string& current = model_.elements().state().info.symbol;
-  for (const Element& e : kElements) drawTile(p, e, tileRect(e), e.symb == current);
+  for (const Element& e : kElements) drawTile(p, e, tileRect(e), e.symbol == current);
 }
 
 void ElementsWindow::mouseMoveEvent(QMouseEvent* event) {
@@ -366,7 +366,7 @@ void ElementsWindow::mouseMoveEvent(QMouseEvent* event) {
   }
   // Every movement over a tile describes its element; elsewhere the last one stays.
   if (const Element* e = tileAt(pos)) {
-    model_.elemHover(e->symb);
+    model_.elemHover(e->symbol);
     refresh();
   }
 }
@@ -375,7 +375,7 @@ void ElementsWindow::mousePressEvent(QMouseEvent* event) {
   pressPos_ = event->position().toPoint();
   pressed_ = event->button() == Qt::LeftButton ? tileAt(pressPos_) : nullptr;
   if (pressed_) {
-    model_.elemHover(pressed_->symb);
+    model_.elemHover(pressed_->symbol);
     refresh();
   }
 }
@@ -389,7 +389,7 @@ void ElementsWindow::startDrag(const Element& e) {
     drawTile(p, e, QRect(QPoint(0, 0), r.size()), false);
   }
   auto* mime = new QMimeData;
-  mime->setText(q(e.symb));
+  mime->setText(q(e.symbol));
   auto* drag = new QDrag(this);
   drag->setMimeData(mime);
   drag->setPixmap(icon);
@@ -434,7 +434,7 @@ bool ElementsWindow::eventFilter(QObject* watched, QEvent* event) {
         de->ignore();
         return true;
       }
-      model_.molarDrop(static_cast<int>(it - slots_.begin()) + 1, e->symb);
+      model_.molarDrop(static_cast<int>(it - slots_.begin()) + 1, e->symbol);
       de->setDropAction(Qt::CopyAction);
       de->accept();
       refresh();

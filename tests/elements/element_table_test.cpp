@@ -31,23 +31,24 @@ TEST(ElementTable, RecordsAreCompleteUniqueSaneAndFoundBySymbol) {
   std::map<int, std::set<int>> columns;  // by row
   for (std::size_t i = 0; i < kElements.size(); ++i) {
     const Element& e = kElements[i];
-    SCOPED_TRACE(std::string(e.symb));
-    EXPECT_EQ(e.numb, static_cast<int>(i) + 1);
-    EXPECT_TRUE(std::regex_match(std::string(e.symb), symbol));
-    EXPECT_TRUE(!e.mean.empty() && names.insert(e.mean).second);
-    EXPECT_TRUE(symbols.insert(e.symb).second && tiles.insert(e.tile).second);
-    EXPECT_EQ(e.tile, e.symb == "V" ? "Va" : e.symb);  // vanadium's tile is "Va"
-    EXPECT_EQ(findElement(e.symb), &e);
+    SCOPED_TRACE(std::string(e.symbol));
+    EXPECT_EQ(e.number, static_cast<int>(i) + 1);
+    EXPECT_TRUE(std::regex_match(std::string(e.symbol), symbol));
+    EXPECT_TRUE(!e.name.empty() && names.insert(e.name).second);
+    EXPECT_TRUE(symbols.insert(e.symbol).second && tiles.insert(e.tile).second);
+    EXPECT_EQ(e.tile, e.symbol == "V" ? "Va" : e.symbol);  // vanadium's tile is "Va"
+    EXPECT_EQ(findElement(e.symbol), &e);
     // The whole mass text must read as a number, not just a prefix of it; a nucleus
     // weighs at least one mass unit per proton and, up to 109, less than 2.6.
     const std::optional<double> m = TextToNumber(e.mass, NumberLocale{});
     ASSERT_TRUE(m.has_value());
     EXPECT_DOUBLE_EQ(ParseNumber(e.mass), *m);
-    EXPECT_TRUE(*m >= e.numb && *m < 2.6 * e.numb) << e.mass;
+    EXPECT_TRUE(*m >= e.number && *m < 2.6 * e.number) << e.mass;
     // Subshells two blanks apart; none known from 106 on.
-    EXPECT_TRUE(e.numb >= 106 ? e.elec == " " : std::regex_match(std::string(e.elec), config));
+    EXPECT_TRUE(e.number >= 106 ? e.electrons == " "
+                                : std::regex_match(std::string(e.electrons), config));
     // Rows follow the periods, columns grow with the number inside the grid.
-    EXPECT_EQ(e.row, expectedRow(e.numb));
+    EXPECT_EQ(e.row, expectedRow(e.number));
     EXPECT_TRUE(e.column >= 1 && e.column <= kGridColumns) << e.column;
     EXPECT_TRUE(columns[e.row].empty() || *columns[e.row].rbegin() < e.column);
     columns[e.row].insert(e.column);

@@ -64,16 +64,16 @@ TEST(ElementsModel, EveryElementShowsItsRecordAndItsMass) {
     m.hover(e);
     const InfoArea& a = m.state().info;
     EXPECT_EQ(a.symbol + "|" + a.name + "|" + a.number + "|" + a.mass + "|" + a.electrons,
-              std::string(e.symb) + "|" + std::string(e.mean) + "|" + std::to_string(e.numb) + "|" +
-                  std::string(e.mass) + "|" + std::string(e.elec));
-    EXPECT_EQ(m.useAtomicNumber(), std::to_string(e.numb));
+              std::string(e.symbol) + "|" + std::string(e.name) + "|" + std::to_string(e.number) +
+                  "|" + std::string(e.mass) + "|" + std::string(e.electrons));
+    EXPECT_EQ(m.useAtomicNumber(), std::to_string(e.number));
     EXPECT_EQ(m.useAtomicMass(), e.mass);
     m.dragDrop(Slot::Third);
     std::string mass(e.mass);
     while (mass.find('.') != std::string::npos && (mass.back() == '0' || mass.back() == '.'))
       mass.pop_back();
-    EXPECT_EQ(m.useMolarMass(), mass) << e.symb;
-    EXPECT_EQ(m.state().formula[2].symbol, e.symb);
+    EXPECT_EQ(m.useMolarMass(), mass) << e.symbol;
+    EXPECT_EQ(m.state().formula[2].symbol, e.symbol);
   }
 }
 
@@ -130,7 +130,7 @@ TEST(ElementsModel, MolarMass) {
 
 TEST(ElementsModel, DropStoresTheMassWithADecimalPointAndResultsFollowTheLocale) {
   ElementsModel m;
-  m.Assign("O", "Oxygen", "15,9994", 8, "2p4");  // as a localized table would show it
+  m.hover({"O", "Oxygen", "15,9994", 8, "2p4", 2, 16, "O"});  // as a localized table would show it
   m.dragDrop(Slot::Second);
   EXPECT_EQ(m.state().info.mass, "15.9994");
   EXPECT_EQ(m.state().formula[1].mass, Value("15.9994"));

@@ -88,12 +88,12 @@ void ElementsWindowTest::tilesAreFoundAndPaintedWhereTheyAreDrawn() {
   for (const Element& e : kElements) {
     const QRect r = ElementsWindow::tileRect(e);
     const QRgb c = image.pixel(r.left() + 3, r.bottom() - 4);  // away from the text
-    const auto [it, fresh] = colours.emplace(elementGroup(e.numb), c);
+    const auto [it, fresh] = colours.emplace(elementGroup(e.number), c);
     QVERIFY2(QRect(0, 0, 620, 414).contains(r) && cells.insert({e.row, e.column}).second &&
                  ElementsWindow::tileAt(r.center()) == &e &&
                  ElementsWindow::tileAt(r.topLeft() + QPoint(1, 1)) == &e &&
                  (fresh || it->second == c),
-             std::string(e.mean).c_str());
+             std::string(e.name).c_str());
   }
   std::set<QRgb> distinct;
   for (auto [g, c] : colours) distinct.insert(c);
