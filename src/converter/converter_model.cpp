@@ -165,9 +165,8 @@ std::optional<std::string> ConverterModel::conversion(std::string display,
   s_.eq2 = withLocaleDecimal(s_.eq2, loc);
 
   // In the constants library the list opened last gives the value.
-  if (s_.constantsLibrary && s_.openedLast) {
+  if (s_.constantsLibrary && s_.openedLast)
     return shownNumber(s_.openedLast == ConverterList::kFrom ? s_.eq1 : s_.eq2, loc);
-  }
   const std::optional<double> x = shown.number(loc);
   if (!x) return std::nullopt;
   // Between two units the exact sizes give the result, so that exact conversions show exactly.

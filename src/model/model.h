@@ -28,7 +28,7 @@ using Colour = std::int32_t;
 
 /// Window, menu, panel and appearance state of the main window.
 struct ShellState {
-  bool foldOutOpen = false;  ///< the fold-out area right of the keypad shows a panel
+  bool foldOutOpen = false;  ///< a panel command opened the fold-out; compact size keeps this
   bool statisticsVisible = false, converterVisible = false, financialVisible = false;
   bool compact = false;       ///< compact size
   bool onTop = false;         ///< "Always on &Top"
