@@ -1,5 +1,5 @@
 // Solving the compound-interest relation for each of its five quantities, and
-// money rounded to ten-thousandths. expm1/log1p keep small rates exact.
+// money rounded to ten-thousandths.
 #include "finance/time_value.h"
 
 #include <algorithm>
