@@ -1,21 +1,18 @@
-// Text <-> number conversions, display formatting patterns, number bases, checked
-// arithmetic and the time-value-of-money solvers. Decimal work goes through the
-// value's 15-significant-digit form so that what is shown is what gets rounded.
+// Text <-> number conversions, display formatting patterns, number bases and checked
+// arithmetic. Decimal work goes through the value's 15-significant-digit form so
+// that what is shown is what gets rounded.
 #include "engine/convert.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
-#include <initializer_list>
-#include <limits>
 #include <system_error>
 
 namespace zova {
 
 namespace {
 
-constexpr int kSignificant = 15;
+constexpr int kSignificant = DecimalDigits::kSignificant;
 constexpr double kTwoTo31 = 2147483648.0;
 constexpr double kTwoTo32 = 4294967296.0;
 
@@ -26,42 +23,8 @@ bool startsWith(std::string_view text, std::size_t pos, std::string_view what) {
   return !what.empty() && text.substr(pos, what.size()) == what;
 }
 
-// A finite value as sign, up to 15 significant digits and the decimal exponent of
-// the first digit: value = 0.d0d1d2... * 10^(exp + 1). Zero has no digits.
-struct Decimal {
-  std::array<char, kSignificant + 1> digits{};
-  int count = 0;
-  int exp = 0;
-  bool negative = false;
-};
-
-Decimal toDecimal(double x) {
-  Decimal d;
-  if (x == 0) return d;
-  char buf[40];
-  // std::to_chars is exact and ignores the C locale (which the toolkit may change).
-  const auto res =
-      std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, kSignificant - 1);
-  const char* p = buf;
-  if (*p == '-') {
-    d.negative = true;
-    ++p;
-  }
-  for (; p < res.ptr && *p != 'e'; ++p) {
-    if (isDigit(*p)) d.digits[d.count++] = *p;
-  }
-  ++p;  // 'e'
-  const bool expNegative = *p == '-';
-  ++p;  // sign
-  int e = 0;
-  for (; p < res.ptr; ++p) e = e * 10 + (*p - '0');
-  d.exp = expNegative ? -e : e;
-  while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
-  return d;
-}
-
 // Keeps `keep` significant digits, rounding half away from zero.
-void roundDigits(Decimal& d, int keep) {
+void roundDigits(DecimalDigits& d, int keep) {
   if (keep >= d.count) return;
   if (keep < 0) {
     d.count = 0;
@@ -82,10 +45,6 @@ void roundDigits(Decimal& d, int keep) {
     d.count = i + 1;
   }
   while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
-}
-
-char digitAt(const Decimal& d, int index) {
-  return index >= 0 && index < d.count ? d.digits[index] : '0';
 }
 
 void appendExponent(std::string& out, int exp, int minDigits, bool plusSign) {
@@ -136,13 +95,13 @@ std::optional<Pattern> parsePattern(std::string_view p) {
   return pat;
 }
 
-std::string formatFixed(Decimal d, const Pattern& pat, const NumberLocale& loc) {
+std::string formatFixed(DecimalDigits d, const Pattern& pat, const NumberLocale& loc) {
   roundDigits(d, d.exp + 1 + pat.decimals);
   std::string out;
   if (d.negative && d.count > 0) out += '-';
   // Whole part digits, most significant first.
   std::string whole;
-  for (int i = 0; i <= d.exp; ++i) whole += digitAt(d, i);
+  for (int i = 0; i <= d.exp; ++i) whole += d.at(i);
   if (d.count == 0 || d.exp < 0) whole.clear();
   if (static_cast<int>(whole.size()) < pat.minInt) {
     whole.insert(0, pat.minInt - whole.size(), '0');
@@ -154,19 +113,19 @@ std::string formatFixed(Decimal d, const Pattern& pat, const NumberLocale& loc) 
   }
   if (pat.decimals > 0) {
     out += loc.decimal;
-    for (int i = 0; i < pat.decimals; ++i) out += d.count == 0 ? '0' : digitAt(d, d.exp + 1 + i);
+    for (int i = 0; i < pat.decimals; ++i) out += d.count == 0 ? '0' : d.at(d.exp + 1 + i);
   }
   return out;
 }
 
-std::string formatScientific(Decimal d, const Pattern& pat, const NumberLocale& loc) {
+std::string formatScientific(DecimalDigits d, const Pattern& pat, const NumberLocale& loc) {
   roundDigits(d, 1 + pat.decimals);
   std::string out;
   if (d.negative && d.count > 0) out += '-';
-  out += digitAt(d, 0);
+  out += d.at(0);
   if (pat.decimals > 0) {
     out += loc.decimal;
-    for (int i = 1; i <= pat.decimals; ++i) out += digitAt(d, i);
+    for (int i = 1; i <= pat.decimals; ++i) out += d.at(i);
   }
   out += 'E';
   appendExponent(out, d.count == 0 ? 0 : d.exp, pat.expDigits, pat.expPlus);
@@ -324,34 +283,36 @@ std::optional<std::string> radixText(double x, int base) {
   return out;
 }
 
-// The time-value-of-money pieces for a rate: (1+r)^n and the annuity factor
-// (1+r*type)*((1+r)^n - 1)/r, which is n at r = 0. expm1/log1p keep small rates exact.
-struct Growth {
-  double g;
-  double annuity;
-};
-
-Growth growth(double rate, double nper, double type) {
-  if (rate == 0) return {1.0, nper};
-  const double due = 1 + rate * type;
-  if (rate > -1) {
-    const double t = nper * std::log1p(rate);
-    return {std::exp(t), due * std::expm1(t) / rate};
-  }
-  const double g = std::pow(1 + rate, nper);
-  return {g, due * (g - 1) / rate};
-}
-
-double dueType(double type) { return type != 0 ? 1.0 : 0.0; }
-
-bool allFinite(std::initializer_list<double> values) {
-  for (double v : values) {
-    if (!std::isfinite(v)) return false;
-  }
-  return true;
-}
-
 }  // namespace
+
+DecimalDigits ToDecimalDigits(double x) {
+  DecimalDigits d;
+  if (x == 0) return d;
+  char buf[40];
+  // std::to_chars is exact and ignores the C locale (which the toolkit may change).
+  const auto res =
+      std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, kSignificant - 1);
+  const char* p = buf;
+  if (*p == '-') {
+    d.negative = true;
+    ++p;
+  }
+  for (; p < res.ptr && *p != 'e'; ++p) {
+    if (isDigit(*p)) d.digits[d.count++] = *p;
+  }
+  ++p;  // 'e'
+  const bool expNegative = *p == '-';
+  ++p;  // sign
+  int e = 0;
+  for (; p < res.ptr; ++p) e = e * 10 + (*p - '0');
+  d.exp = expNegative ? -e : e;
+  while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
+  return d;
+}
+
+char DecimalDigits::at(int index) const {
+  return index >= 0 && index < count ? digits[index] : '0';
+}
 
 std::optional<double> ParseNumberInRange(std::string_view text) {
   std::size_t pos = 0;
@@ -431,12 +392,12 @@ std::optional<std::string> UngroupedNumberText(std::string_view text, const Numb
 std::string NumberToText(double x, const NumberLocale& loc) {
   if (!std::isfinite(x)) return "ERROR";
   if (x == 0) return "0";
-  const Decimal d = toDecimal(x);
+  const DecimalDigits d = ToDecimalDigits(x);
   std::string out;
   out.reserve(24 + loc.decimal.size());
   if (d.negative) out += '-';
   if (d.exp >= 0 && d.exp <= 14) {
-    for (int i = 0; i <= d.exp; ++i) out += digitAt(d, i);
+    for (int i = 0; i <= d.exp; ++i) out += d.at(i);
     if (d.count > d.exp + 1) {
       out += loc.decimal;
       out.append(d.digits.data() + d.exp + 1, d.count - d.exp - 1);
@@ -470,7 +431,7 @@ std::string FormatNumber(double x, std::string_view pattern, const NumberLocale&
   const auto pat = parsePattern(pattern);
   // The empty pattern, and any pattern outside the supported set, give the general form.
   if (pattern.empty() || !pat) return NumberToText(x, loc);
-  Decimal d = toDecimal(x);
+  DecimalDigits d = ToDecimalDigits(x);
   if (pat->percent && d.count > 0) d.exp += 2;
   std::string out = pat->scientific ? formatScientific(d, *pat, loc) : formatFixed(d, *pat, loc);
   if (pat->percent) out += '%';
@@ -545,138 +506,5 @@ std::optional<double> Sqrt(double x) {
 }
 
 std::optional<double> Exp(double x) { return Finite(std::exp(x)); }
-
-std::optional<double> Pmt(double rate, double nper, double pv, double fv, double type) {
-  if (!allFinite({rate, nper, pv, fv})) return std::nullopt;
-  const Growth k = growth(rate, nper, dueType(type));
-  if (k.annuity == 0) return std::nullopt;
-  return Finite(-(pv * k.g + fv) / k.annuity);
-}
-
-std::optional<double> Fv(double rate, double nper, double pmt, double pv, double type) {
-  if (!allFinite({rate, nper, pmt, pv})) return std::nullopt;
-  const Growth k = growth(rate, nper, dueType(type));
-  return Finite(-(pv * k.g + pmt * k.annuity));
-}
-
-std::optional<double> Pv(double rate, double nper, double pmt, double fv, double type) {
-  if (!allFinite({rate, nper, pmt, fv})) return std::nullopt;
-  const Growth k = growth(rate, nper, dueType(type));
-  if (k.g == 0) return std::nullopt;
-  return Finite(-(fv + pmt * k.annuity) / k.g);
-}
-
-std::optional<double> NPer(double rate, double pmt, double pv, double fv, double type) {
-  if (!allFinite({rate, pmt, pv, fv})) return std::nullopt;
-  if (rate == 0) return pmt == 0 ? std::nullopt : Finite(-(pv + fv) / pmt);
-  if (rate <= -1) return std::nullopt;
-  // With a = pmt*(1+r*type)/r the equation reads (1+r)^n * (pv + a) = a - fv.
-  const double a = pmt * (1 + rate * dueType(type)) / rate;
-  const double g = (a - fv) / (pv + a);
-  if (!(g > 0) || !std::isfinite(g)) return std::nullopt;
-  return Finite(std::log(g) / std::log1p(rate));
-}
-
-std::optional<double> Rate(double nper, double pmt, double pv, double fv, double type,
-                           double guess) {
-  if (!allFinite({nper, pmt, pv, fv, guess})) return std::nullopt;
-  const double t = dueType(type);
-  auto f = [&](double r) {
-    const Growth k = growth(r, nper, t);
-    return pv * k.g + pmt * k.annuity + fv;
-  };
-  // A rate solves the equation when the balance left over is within 1e-7 of the
-  // money involved.
-  const double tolerance =
-      1e-7 * std::max(1.0, std::abs(pv) + std::abs(fv) + std::abs(pmt) * std::abs(nper));
-  auto solves = [&](double r) {
-    const double v = f(r);
-    return std::isfinite(v) && std::abs(v) <= tolerance;
-  };
-
-  double r = guess > -1 ? guess : 0.1;
-  for (int i = 0; i < 50; ++i) {
-    const double h = std::min(1e-6 * (1 + std::abs(r)), (r + 1) / 2);
-    const double slope = (f(r + h) - f(r - h)) / (2 * h);
-    const double value = f(r);
-    if (!std::isfinite(slope) || !std::isfinite(value) || slope == 0) break;
-    double next = r - value / slope;
-    if (!(next > -1)) next = (r - 1) / 2;  // halfway to -1, where the equation ends
-    const bool settled = std::abs(next - r) <= 1e-12 * std::max(1.0, std::abs(r));
-    r = next;
-    if (settled) break;
-  }
-  if (solves(r)) return r;
-
-  // Newton did not settle on a root: look for a sign change on a grid and bisect it.
-  static constexpr double kGrid[] = {
-      -0.999999, -0.99, -0.9, -0.5, -0.2, -0.1, -0.05, -0.02, -0.01, -0.005, -0.001, 0,   0.001,
-      0.005,     0.01,  0.02, 0.05, 0.1,  0.2,  0.5,   1,     2,     5,      10,     100, 1000};
-  for (std::size_t i = 0; i + 1 < std::size(kGrid); ++i) {
-    double lo = kGrid[i];
-    double hi = kGrid[i + 1];
-    double flo = f(lo);
-    const double fhi = f(hi);
-    if (!std::isfinite(flo) || !std::isfinite(fhi) || (flo < 0) == (fhi < 0)) continue;
-    for (int k = 0; k < 200 && hi - lo > 1e-15 * std::max(1.0, std::abs(lo)); ++k) {
-      const double mid = lo + (hi - lo) / 2;
-      const double fmid = f(mid);
-      if ((fmid < 0) == (flo < 0)) {
-        lo = mid;
-        flo = fmid;
-      } else {
-        hi = mid;
-      }
-    }
-    if (solves(lo)) return lo;
-    if (solves(hi)) return hi;
-  }
-  return std::nullopt;
-}
-
-std::optional<Currency> ToCurrency(double x) {
-  if (!std::isfinite(x)) return std::nullopt;
-  const Decimal d = toDecimal(x);
-  if (d.count == 0) return Currency{};
-  // Ticks are the digits down to the 1e-4 place; the rest decides the rounding.
-  const int keep = d.exp + 5;
-  if (keep > 19) return std::nullopt;  // 1e19 ticks and above do not fit
-  std::uint64_t ticks = 0;
-  for (int i = 0; i < keep; ++i) ticks = ticks * 10 + static_cast<unsigned>(digitAt(d, i) - '0');
-  if (keep >= 0 && keep < d.count) {
-    const char next = d.digits[keep];
-    bool restNonZero = false;
-    for (int i = keep + 1; i < d.count; ++i) restNonZero = restNonZero || d.digits[i] != '0';
-    const bool up = next > '5' || (next == '5' && (restNonZero || ticks % 2 == 1));
-    if (up) ++ticks;
-  } else if (keep < 0) {
-    ticks = 0;  // below half a tick
-  }
-  constexpr std::uint64_t kMaxPositive = std::numeric_limits<std::int64_t>::max();
-  if (ticks > kMaxPositive + (d.negative ? 1 : 0)) return std::nullopt;
-  if (d.negative) return Currency{static_cast<std::int64_t>(0 - ticks)};
-  return Currency{static_cast<std::int64_t>(ticks)};
-}
-
-std::string CurrencyText(Currency c, const NumberLocale& loc) {
-  const bool negative = c.ticks < 0;
-  const std::uint64_t magnitude =
-      negative ? 0 - static_cast<std::uint64_t>(c.ticks) : static_cast<std::uint64_t>(c.ticks);
-  std::string out = negative ? "-" : "";
-  out += std::to_string(magnitude / 10000);
-  std::uint64_t fraction = magnitude % 10000;
-  if (fraction != 0) {
-    char digits[4];
-    for (int i = 3; i >= 0; --i) {
-      digits[i] = static_cast<char>('0' + fraction % 10);
-      fraction /= 10;
-    }
-    int n = 4;
-    while (digits[n - 1] == '0') --n;
-    out += loc.decimal;
-    out.append(digits, n);
-  }
-  return out;
-}
 
 }  // namespace zova

@@ -1,8 +1,9 @@
-// Conversions between display texts and numbers, and the checked arithmetic,
-// math and finance functions the calculator computes with. Everything here is
-// locale-aware through NumberLocale and free of any toolkit.
+// Conversions between display texts and numbers, and the checked arithmetic and
+// math functions the calculator computes with. Everything here is locale-aware
+// through NumberLocale and free of any toolkit.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <numbers>
 #include <optional>
@@ -17,6 +18,21 @@ struct NumberLocale {
   std::string group = ",";
   bool operator==(const NumberLocale&) const = default;
 };
+
+/// A finite value as sign, up to 15 significant digits (no trailing zeros) and the
+/// decimal exponent of the first digit: value = 0.d0d1d2... * 10^(exp + 1). Zero has
+/// no digits. Every number text is written from this form.
+struct DecimalDigits {
+  static constexpr int kSignificant = 15;
+  std::array<char, kSignificant + 1> digits{};
+  int count = 0;
+  int exp = 0;
+  bool negative = false;
+  /// The digit at index, '0' before the first and past the last.
+  char at(int index) const;
+};
+/// x rounded correctly to 15 significant digits; x must be finite.
+DecimalDigits ToDecimalDigits(double x);
 
 /// Longest numeric prefix: blanks skipped, optional sign, digits, "." as the only
 /// decimal separator, optional exponent "E"/"D"; "&H"/"&O" prefixes read whole
@@ -90,27 +106,5 @@ std::optional<double> Power(double x, double y);
 std::optional<double> Log(double x);   ///< natural; fails for x <= 0
 std::optional<double> Sqrt(double x);  ///< fails for x < 0
 std::optional<double> Exp(double x);   ///< fails on overflow
-
-// Time value of money: pv*(1+r)^n + pmt*(1+r*type)*((1+r)^n - 1)/r + fv = 0
-// (for r = 0: pv + pmt*n + fv = 0). type 0 pays at period end, 1 at the start.
-std::optional<double> Pmt(double rate, double nper, double pv, double fv, double type);
-std::optional<double> Fv(double rate, double nper, double pmt, double pv, double type);
-std::optional<double> Pv(double rate, double nper, double pmt, double fv, double type);
-std::optional<double> NPer(double rate, double pmt, double pv, double fv, double type);
-/// Newton from a guess with a bisection fallback; fails when no rate solves the
-/// equation to 1e-7.
-std::optional<double> Rate(double nper, double pmt, double pv, double fv, double type,
-                           double guess = 0.1);
-
-/// Fixed-point money: a signed 64-bit count of ten-thousandths.
-struct Currency {
-  std::int64_t ticks = 0;
-  double value() const { return static_cast<double>(ticks) / 10000.0; }
-  bool operator==(const Currency&) const = default;
-};
-/// Rounds half to even to four decimals; nullopt outside the signed 64-bit range.
-std::optional<Currency> ToCurrency(double x);
-/// Decimal form with up to four decimals, no trailing zeros, locale decimal symbol.
-std::string CurrencyText(Currency c, const NumberLocale& loc);
 
 }  // namespace zova

@@ -16,6 +16,7 @@
 #include "engine/convert.h"
 #include "engine/panel_effect.h"
 #include "engine/value.h"
+#include "finance/time_value.h"
 
 namespace zova {
 

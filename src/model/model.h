@@ -1,6 +1,21 @@
 // The main window's whole state without any toolkit: the calculator, the tool
 // panels' models and the shell's fields, with one entry point per user action.
 // The Qt window and the command line both drive the program through it.
+//
+// How a key press travels: the window (shell/main_window.cpp) catches the key as
+// it goes down, turns Qt's key into a key code and shift bits
+// (shell/key_translate.cpp) and calls Model::keyDown; a click on a keypad button
+// calls Model::press, and the command line's sequences (model/sequence.cpp) call
+// the same two. keyDown finds the key by the character it typed, or in the
+// keyboard map gathered from the binding columns of the key tables (the keypad's
+// in engine/keys.cpp, the panels' beside their models), and runs that row's
+// operation: a keypad key's runs on the Calculator, which reads the display text
+// back to decimal, computes, and writes the new display text and indicators into
+// its CalcState; a panel key's runs on its panel model, which hands the display
+// what it computed as a PanelEffect. Beeps, message boxes and focus go out
+// through the Toolkit interface, never a Qt call. When the operation returns, the
+// window redraws every label and button from the state (MainWindow::refresh) and
+// the command line prints it; nothing else flows back.
 #pragma once
 
 #include <cstdint>

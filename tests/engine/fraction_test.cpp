@@ -1,6 +1,6 @@
 // The fraction key through key sequences: fractions, mixed numbers, radicals, the accuracy
 // settings, failures and the busy pointer; and the search's whole-number test against the text.
-#include "fractions/fraction.h"
+#include "engine/fraction.h"
 
 #include <gtest/gtest.h>
 

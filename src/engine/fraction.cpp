@@ -1,7 +1,7 @@
 // The fraction key: the search for a denominator (or, with radicals, the square
 // of a multiple) that makes the display value whole within the accuracy, and
 // the fraction or mixed number it leaves on the display.
-#include "fractions/fraction.h"
+#include "engine/fraction.h"
 
 #include <algorithm>
 #include <array>
