@@ -374,9 +374,9 @@ std::string actionsParagraph() {
   for (const ActionRow& row : actionTable()) {
     const std::string value = row.value.empty() ? "" : "=" + row.value;
     const auto token = [&](const std::string& name) { return row.area + ":" + name + value; };
-    if (row.slots > 0)
+    if (row.numbered > 0)
       tokens.push_back(token(row.names[0] + "1") + " ... " +
-                       token(row.names[0] + std::to_string(row.slots)));
+                       token(row.names[0] + std::to_string(row.numbered)));
     else
       for (const std::string& name : row.names) tokens.push_back(token(name));
     if (row.help.empty()) continue;

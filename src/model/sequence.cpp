@@ -67,12 +67,11 @@ std::optional<Step> keyPressAndRelease(std::string_view name) {
       [press = std::move(*press)](Model& m) { m.keyDown(press.code, press.shift, press.typed); });
 }
 
-Step command(void (Model::*run)()) {
-  return [run](Model& m) { (m.*run)(); };
-}
 // A row's step for an action that runs one command of the model.
 auto runs(void (Model::*run)()) {
-  return [run](const ActionInput&) -> std::optional<Step> { return command(run); };
+  return [run](const ActionInput&) -> std::optional<Step> {
+    return Step([run](Model& m) { (m.*run)(); });
+  };
 }
 // A row's step that hands VALUE to the model.
 auto takesText(void (Model::*run)(std::string)) {
@@ -196,11 +195,11 @@ std::vector<ActionRow> gatherActions() {
 }
 
 // The name of a numbered action without its number, and the number: "drop2" is
-// "drop" and 2 when the row has slots, else the name as it is and 0.
-std::pair<std::string_view, int> withoutSlot(std::string_view action, int slots) {
-  if (slots == 0 || action.empty()) return {action, 0};
+// "drop" and 2 when the row is numbered, else the name as it is and 0.
+std::pair<std::string_view, int> withoutSlot(std::string_view action, int numbered) {
+  if (numbered == 0 || action.empty()) return {action, 0};
   const int n = action.back() - '0';
-  if (n < 1 || n > slots) return {{}, 0};
+  if (n < 1 || n > numbered) return {{}, 0};
   return {action.substr(0, action.size() - 1), n};
 }
 
@@ -226,7 +225,7 @@ std::optional<Step> panelAction(std::string_view token) {
   }
   if (area == "key") return value ? std::nullopt : keyPressAndRelease(action);
   for (const ActionRow& row : actionTable()) {
-    const auto [name, slot] = withoutSlot(action, row.slots);
+    const auto [name, slot] = withoutSlot(action, row.numbered);
     if (row.area != area || std::ranges::find(row.names, name) == row.names.end()) continue;
     if (row.value.empty() == value.has_value()) return std::nullopt;
     ActionInput in{name, value.value_or(""), slot, 0};

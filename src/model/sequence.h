@@ -36,7 +36,7 @@ struct ActionInput {
 struct ActionRow {
   std::string area;                ///< before the colon: "stat", "conv", "menu"
   std::vector<std::string> names;  ///< the names it takes; several for a panel's own table
-  int slots = 0;                   ///< N for the numbered actions name1 ... nameN
+  int numbered = 0;                ///< N for the numbered actions name1 ... nameN, else 0
   /// VALUE as --help writes it: "I", "TEXT", or the choices it takes ("on|off"); "" for none.
   std::string value;
   /// --help's words for this row and the rows before it that have none.
