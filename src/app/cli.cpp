@@ -315,10 +315,41 @@ void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
   out << "\n";
 }
 
+// Lines of --help end before the 80th column: the man page is made from them.
+constexpr std::size_t kWidth = 79;
+// Where an action's words start when its names leave room.
+constexpr std::size_t kWordsColumn = 23;
+
+// Appends words to `line` with a blank between two, beginning a new line of
+// `indent` blanks (the full one going to `text`) where a word would pass kWidth.
+void wrap(std::string& text, std::string& line, const std::vector<std::string>& words,
+          std::size_t indent) {
+  for (const std::string& word : words) {
+    if (!line.empty() && line.back() != ' ') {
+      if (line.size() + 1 + word.size() > kWidth) {
+        text += line + "\n";
+        line = std::string(indent, ' ');
+      } else {
+        line += ' ';
+      }
+    }
+    line += word;
+  }
+}
+
+std::vector<std::string> wordsOf(std::string_view text) {
+  std::vector<std::string> words;
+  for (std::size_t start = 0, end; start < text.size(); start = end + 1) {
+    end = std::min(text.find(' ', start), text.size());
+    words.emplace_back(text.substr(start, end - start));
+  }
+  return words;
+}
+
 // "key names: 0-9 . EXP ...", every key's first name in keypad order, the
-// digits as one range, wrapped before the 80th column.
+// digits as one range.
 std::string keyNamesParagraph() {
-  std::string text, line = "key names:";
+  std::vector<std::string> names = {"key", "names:"};
   bool digitsListed = false;
   for (const KeyRow& row : keyTable()) {
     std::string name(row.names.substr(0, row.names.find(' ')));
@@ -327,14 +358,40 @@ std::string keyNamesParagraph() {
       digitsListed = true;
       name = "0-9";
     }
-    if (line.size() + 1 + name.size() >= 80) {
-      text += line + "\n";
-      line = name;
-    } else {
-      line += " " + name;
-    }
+    names.push_back(name);
   }
+  std::string text, line;
+  wrap(text, line, names, 0);
   return text + line + ".\n";
+}
+
+// The action table as --help lists it: the actions of each described group of
+// rows, then its words at kWordsColumn, or after three blanks when the actions
+// reach past that, or on lines of their own when they do not fit there.
+std::string actionsParagraph() {
+  std::string text, line = "  ";
+  std::vector<std::string> tokens;
+  for (const ActionRow& row : actionTable()) {
+    const std::string value = row.value.empty() ? "" : "=" + row.value;
+    const auto token = [&](const std::string& name) { return row.area + ":" + name + value; };
+    if (row.numbered > 0)
+      tokens.push_back(token(row.names[0] + "1") + " ... " +
+                       token(row.names[0] + std::to_string(row.numbered)));
+    else
+      for (const std::string& name : row.names) tokens.push_back(token(name));
+    if (row.help.empty()) continue;
+    wrap(text, line, tokens, 2);
+    tokens.clear();
+    if (line.size() + 3 + row.help.size() > kWidth && line.size() + 2 > kWordsColumn) {
+      text += line + "\n";
+      line.clear();
+    }
+    line.resize(std::max(line.size() + 3, kWordsColumn), ' ');
+    wrap(text, line, wordsOf(row.help), kWordsColumn);
+    text += line + "\n";
+    line = "  ";
+  }
+  return text;
 }
 
 }  // namespace
@@ -359,33 +416,8 @@ std::string helpText() {
          keyNamesParagraph() +
          "Example: zova --keys \"2,+,3,X,4,=\" prints 14.\n"
          "\n"
-         "Panel, window and menu actions in a sequence:\n"
-         "  stat:enter stat:delete stat:clear stat:n stat:sum stat:mean stat:sample\n"
-         "  stat:popul           the statistics panel's keys\n"
-         "  stat:select=I        click list item I (0 is the top, newest item)\n"
-         "  conv:Length conv:Area conv:Volume conv:Weight conv:Force conv:Pressure\n"
-         "  conv:Energy conv:Power conv:Time conv:Temp   a converter category\n"
-         "  conv:Constants       the constants button\n"
-         "  conv:open-from conv:open-to   drop down the first or second list\n"
-         "  conv:from=TEXT conv:to=TEXT   set that list's text\n"
-         "  conv:go              the Convert / Use Constant button\n"
-         "  fin:click=CELL       click a cell: N PMT PV FV %/Yr P/Yr Rate Payments\n"
-         "                       Interest Principal Balance\n"
-         "  fin:solve=KEY        a computing key: N PMT PV FV %/Yr\n"
-         "  fin:start fin:end fin:clear fin:amortize fin:topv\n"
-         "                       Start, End, Clear, Amortize, the lower PV key\n"
-         "  elem:hover=SYMBOL    point at that element's tile\n"
-         "  elem:number elem:mass   click the atomic number or the atomic mass\n"
-         "  molar:drop1=SYMBOL ... molar:drop4=SYMBOL   drag a tile onto slot 1-4\n"
-         "  molar:count1=TEXT ... molar:count4=TEXT, molar:index=TEXT\n"
-         "                       type TEXT into a count box or the multiplier box\n"
-         "  molar:clear molar:result   the Clear button; a click on the result\n"
-         "  opt:format=Standard|Fix|Scientific opt:places=TEXT opt:radicals=on|off\n"
-         "  opt:accuracy=low|medium|high   set that option in the options dialog\n"
-         "  menu:copy menu:paste=TEXT   Edit menu Copy; Paste with TEXT on the clipboard\n"
-         "  menu:compact menu:ontop menu:converter menu:statistics menu:financial\n"
-         "  menu:closeflap       the View and Tools menu commands, Close Flap\n"
-         "  tape:clear           the paper tape's Clear command\n";
+         "Panel, window and menu actions in a sequence:\n" +
+         actionsParagraph();
 }
 
 namespace {

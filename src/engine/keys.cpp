@@ -3,6 +3,9 @@
 #include "engine/keys.h"
 
 #include <array>
+#include <iterator>
+#include <utility>
+#include <vector>
 
 #include "engine/calculator.h"
 
@@ -76,6 +79,33 @@ const std::array kKeys = {
 
 std::string_view firstWord(std::string_view names) { return names.substr(0, names.find(' ')); }
 
+// The shifted symbols of the top-row digits 0 to 9 on a US keyboard.
+constexpr std::string_view kShiftedDigits = ")!@#$%^&*(";
+
+bool isDigitKey(int code) { return code >= '0' && code <= '9'; }
+
+std::vector<KeyboardKey> gatherKeyboardKeys() {
+  std::vector<KeyboardKey> keys;
+  for (char c = 'A'; c <= 'Z'; ++c) keys.push_back({c, std::string(1, c)});
+  for (char c = '0'; c <= '9'; ++c) keys.push_back({c, std::string(1, c)});
+  for (int n = 0; n <= 9; ++n) keys.push_back({vk::kNumpad0 + n, "Num" + std::to_string(n)});
+  for (int n = 1; n <= 12; ++n) keys.push_back({vk::kF1 + n - 1, "F" + std::to_string(n)});
+  const KeyboardKey named[] = {
+      {vk::kDecimal, "Num."},  {vk::kAdd, "Num+"},    {vk::kSubtract, "Num-"},
+      {vk::kMultiply, "Num*"}, {vk::kDivide, "Num/"}, {vk::kBack, "Backspace"},
+      {vk::kDelete, "Delete"}, {vk::kHome, "Home"},   {vk::kEnd, "End"},
+      {vk::kEscape, "Esc"},    {vk::kEnter, "Enter"}, {vk::kShift, "Shift"},
+      {vk::kControl, "Ctrl"},  {vk::kAlt, "Alt"}};
+  keys.insert(keys.end(), std::begin(named), std::end(named));
+  return keys;
+}
+
+const KeyboardKey* keyWithCode(int code) {
+  for (const KeyboardKey& k : keyboardKeys())
+    if (k.code == code) return &k;
+  return nullptr;
+}
+
 // What a key prints and where it lies: "^" needs Shift+6, "." is the keypad's.
 struct KeyFace {
   std::string symbol;
@@ -83,27 +113,22 @@ struct KeyFace {
 };
 
 KeyFace faceOf(KeyBinding b) {
-  // The shifted symbols of the top-row digits 0 to 9 on a US keyboard.
-  constexpr std::string_view kShiftedDigits = ")!@#$%^&*(";
-  const int c = b.code;
-  if (c >= '0' && c <= '9') {
-    if (!b.shift) return {std::string(1, static_cast<char>(c)), ""};
-    return {std::string(1, kShiftedDigits[static_cast<std::size_t>(c - '0')]),
-            "Shift+" + std::string(1, static_cast<char>(c))};
-  }
-  if (c >= 'A' && c <= 'Z') return {std::string(1, static_cast<char>(c)), ""};
-  if (c >= vk::kNumpad0 && c <= vk::kNumpad0 + 9)
-    return {std::to_string(c - vk::kNumpad0), "keypad"};
-  if (c >= vk::kF1 && c < vk::kF1 + 12) return {"F" + std::to_string(c - vk::kF1 + 1), ""};
-  const std::pair<int, KeyFace> named[] = {
-      {vk::kDecimal, {".", "keypad"}},  {vk::kAdd, {"+", "keypad"}},
-      {vk::kSubtract, {"-", "keypad"}}, {vk::kMultiply, {"*", "keypad"}},
-      {vk::kDivide, {"/", "keypad"}},   {vk::kBack, {"Backspace", ""}},
-      {vk::kDelete, {"Delete", ""}},    {vk::kHome, {"Home", ""}},
-      {vk::kEnd, {"End", ""}},          {vk::kEscape, {"Esc", ""}},
-      {vk::kEnter, {"Enter", ""}}};
-  for (const auto& [code, face] : named)
-    if (code == c) return face;
+  if (b.shift && isDigitKey(b.code))
+    return {std::string(1, kShiftedDigits[static_cast<std::size_t>(b.code - '0')]),
+            "Shift+" + std::string(1, static_cast<char>(b.code))};
+  const KeyboardKey* key = keyWithCode(b.code);
+  if (!key) return {};
+  if (key->name.starts_with("Num")) return {key->name.substr(3), "keypad"};
+  return {key->name, ""};
+}
+
+/// What a key types on a US keyboard, as far as the keyboard map reads it: the
+/// symbols of the shifted top-row digits and of the keypad's operators.
+std::string typedOnUsKeyboard(int code, int shift) {
+  if ((shift & kShiftBit) && isDigitKey(code))
+    return std::string(1, kShiftedDigits[static_cast<std::size_t>(code - '0')]);
+  const KeyFace face = faceOf({code});
+  if (face.where == "keypad" && !isDigitKey(face.symbol[0])) return face.symbol;
   return {};
 }
 }  // namespace
@@ -123,12 +148,49 @@ std::string keyboardTooltip(KeyBinding binding) {
 }
 
 std::string sequenceKeyName(KeyBinding binding) {
-  const KeyFace face = faceOf(binding);
-  const std::string shift = binding.shift ? "Shift+" : "";
-  if (binding.shift && binding.code >= '0' && binding.code <= '9')
-    return shift + static_cast<char>(binding.code);
-  if (face.where == "keypad") return shift + "Num" + face.symbol;
-  return shift + face.symbol;
+  const KeyboardKey* key = keyWithCode(binding.code);
+  return (binding.shift ? "Shift+" : "") + (key ? key->name : std::string());
+}
+
+std::span<const KeyboardKey> keyboardKeys() {
+  static const std::vector<KeyboardKey> kKeys = gatherKeyboardKeys();
+  return kKeys;
+}
+
+int shiftedDigitKey(char symbol) {
+  const std::size_t digit = kShiftedDigits.find(symbol);
+  return digit == std::string_view::npos ? 0 : '0' + static_cast<int>(digit);
+}
+
+std::optional<KeyPress> keyNamed(std::string_view name) {
+  KeyPress press;
+  for (bool more = true; more;) {
+    more = false;
+    const std::pair<std::string_view, int> modifiers[] = {
+        {"Shift+", kShiftBit}, {"Ctrl+", kCtrlBit}, {"Alt+", kAltBit}};
+    for (const auto& [prefix, bit] : modifiers) {
+      if (name.starts_with(prefix) && name.size() > prefix.size()) {
+        press.shift |= bit;
+        name.remove_prefix(prefix.size());
+        more = true;
+      }
+    }
+  }
+  // A main-row character key: the keyboard map knows it by what it types.
+  for (const TypedKeyName& k : typedKeyNames()) {
+    if (k.name == name) {
+      press.typed = k.typed;
+      return press;
+    }
+  }
+  for (const KeyboardKey& k : keyboardKeys()) {
+    if (k.name == name) {
+      press.code = k.code;
+      press.typed = typedOnUsKeyboard(k.code, press.shift);
+      return press;
+    }
+  }
+  return std::nullopt;
 }
 
 std::string keyboardName(const KeyRow& row) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,6 +35,26 @@ std::string keyboardName(KeyBinding binding);
 std::string keyboardTooltip(KeyBinding binding);
 /// The key in the command line's key:NAME notation: "Shift+6", "Num.", "F5".
 std::string sequenceKeyName(KeyBinding binding);
+
+/// A keyboard key and the name key:NAME gives it: "A", "7", "Num7", "Num+", "F5", "Backspace".
+struct KeyboardKey {
+  int code;          ///< Windows virtual-key code
+  std::string name;  ///< keypad keys' names start with "Num"
+};
+/// Every keyboard key the map knows by code: letters, top-row digits, keypad keys, F1 to F12,
+/// the editing keys and the modifiers. The one table from names to codes and back.
+std::span<const KeyboardKey> keyboardKeys();
+/// The top-row digit key ('6') that types `symbol` ('^') with Shift on a US keyboard, or 0.
+int shiftedDigitKey(char symbol);
+
+/// One press of key:NAME: a key and the modifiers held through it.
+struct KeyPress {
+  int code = 0;       ///< Windows virtual-key code; 0 for a key known by what it types
+  int shift = 0;      ///< kShiftBit | kCtrlBit | kAltBit
+  std::string typed;  ///< what it types on a US keyboard as far as the map reads it, or ""
+};
+/// The press that key:NAME stands for ("Shift+6", "Ctrl+S", "Num.", "Plus"), or nullopt.
+std::optional<KeyPress> keyNamed(std::string_view name);
 
 /// The View menu's two colour commands each recolour one group of keys.
 enum class ColourGroup {

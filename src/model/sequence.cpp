@@ -3,8 +3,10 @@
 // (area:action=VALUE).
 #include "model/sequence.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <utility>
 
 #include "elements/element_table.h"
 #include "engine/keys.h"
@@ -56,236 +58,181 @@ std::string unescapedValue(std::string_view value) {
   return out;
 }
 
-bool startsWith(std::string_view s, std::string_view prefix) {
-  return s.substr(0, prefix.size()) == prefix;
-}
-
-/// The Windows key code of a key name, or -1.
-int keyCode(std::string_view name) {
-  if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return name[0];
-  if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') return name[0];
-  if (name.size() == 4 && startsWith(name, "Num") && name[3] >= '0' && name[3] <= '9')
-    return vk::kNumpad0 + (name[3] - '0');
-  if (name.size() >= 2 && name[0] == 'F') {
-    int n = 0;
-    auto [p, ec] = std::from_chars(name.data() + 1, name.data() + name.size(), n);
-    if (ec == std::errc() && p == name.data() + name.size() && n >= 1 && n <= 12)
-      return vk::kF1 + n - 1;
-  }
-  const std::pair<std::string_view, int> named[] = {
-      {"Num.", vk::kDecimal},  {"Num+", vk::kAdd},    {"Num-", vk::kSubtract},
-      {"Num*", vk::kMultiply}, {"Num/", vk::kDivide}, {"Backspace", vk::kBack},
-      {"Delete", vk::kDelete}, {"Home", vk::kHome},   {"End", vk::kEnd},
-      {"Esc", vk::kEscape},    {"Enter", vk::kEnter}, {"Shift", vk::kShift},
-      {"Ctrl", vk::kControl},  {"Alt", vk::kAlt}};
-  for (const auto& [n, code] : named)
-    if (n == name) return code;
-  return -1;
-}
-
-/// What a key types on a US keyboard, as far as the keyboard map reads it: the
-/// symbols of the shifted top-row digits and of the keypad's operators.
-std::string typedOnUsKeyboard(int code, int shift) {
-  constexpr std::string_view kShiftedDigits = ")!@#$%^&*(";
-  if ((shift & kShiftBit) && code >= '0' && code <= '9')
-    return std::string(1, kShiftedDigits[static_cast<std::size_t>(code - '0')]);
-  const std::pair<int, char> keypad[] = {{vk::kAdd, '+'},
-                                         {vk::kSubtract, '-'},
-                                         {vk::kMultiply, '*'},
-                                         {vk::kDivide, '/'},
-                                         {vk::kDecimal, '.'}};
-  for (const auto& [c, ch] : keypad)
-    if (c == code) return std::string(1, ch);
-  return {};
-}
-
 // key:NAME is one press and release of the key with the modifiers held through both;
 // the key acts when it goes down, and letting it go does nothing more.
-std::optional<Step> keyPressAndRelease(std::string_view keyText) {
-  int shift = 0;
-  for (bool more = true; more;) {
-    more = false;
-    const std::pair<std::string_view, int> modifiers[] = {
-        {"Shift+", kShiftBit}, {"Ctrl+", kCtrlBit}, {"Alt+", kAltBit}};
-    for (const auto& [prefix, bit] : modifiers) {
-      if (startsWith(keyText, prefix) && keyText.size() > prefix.size()) {
-        shift |= bit;
-        keyText.remove_prefix(prefix.size());
-        more = true;
-      }
-    }
-  }
-  // A main-row character key: the keyboard map knows it by what it types.
-  for (const TypedKeyName& k : typedKeyNames()) {
-    if (k.name == keyText)
-      return Step([shift, typed = k.typed](Model& m) { m.keyDown(0, shift, typed); });
-  }
-  const int code = keyCode(keyText);
-  if (code < 0) return std::nullopt;
-  return Step([code, shift, typed = typedOnUsKeyboard(code, shift)](Model& m) {
-    m.keyDown(code, shift, typed);
-  });
+std::optional<Step> keyPressAndRelease(std::string_view name) {
+  std::optional<KeyPress> press = keyNamed(name);
+  if (!press) return std::nullopt;
+  return Step(
+      [press = std::move(*press)](Model& m) { m.keyDown(press.code, press.shift, press.typed); });
 }
 
-using Action = std::optional<Step>;
-
-Action statAction(std::string_view action, std::optional<std::string_view> value) {
-  if (action == "select" && value) {
-    std::size_t index = 0;
-    auto [p, ec] = std::from_chars(value->data(), value->data() + value->size(), index);
-    if (ec != std::errc() || p != value->data() + value->size()) return std::nullopt;
-    return Step([index](Model& m) { m.statSelect(index); });
-  }
-  if (value) return std::nullopt;
-  const StatKeyRow* row = findStatKey(action);
-  if (!row) return std::nullopt;
-  const StatKey key = row->key;
-  return Step([key](Model& m) { m.statPress(key); });
-}
-
-Action finAction(std::string_view action, std::optional<std::string_view> value) {
-  if (action == "click" && value) {
-    const FinCellRow* row = findFinCell(*value);
-    if (!row) return std::nullopt;
-    const FinCell cell = row->cell;
-    return Step([cell](Model& m) { m.finClick(cell); });
-  }
-  if (action == "solve" && value) {
-    const FinKeyRow* row = findFinKey(*value);
-    if (!row) return std::nullopt;
-    const FinKey key = row->key;
-    return Step([key](Model& m) { m.finSolve(key); });
-  }
-  if (value) return std::nullopt;
-  if (action == "start") return Step([](Model& m) { m.finStart(); });
-  if (action == "end") return Step([](Model& m) { m.finEnd(); });
-  if (action == "clear") return Step([](Model& m) { m.finClear(); });
-  if (action == "amortize") return Step([](Model& m) { m.finAmortize(); });
-  if (action == "topv") return Step([](Model& m) { m.finToPv(); });
-  return std::nullopt;
-}
-
-Action convAction(std::string_view action, std::optional<std::string_view> value) {
-  if (value) {
-    std::string text(*value);
-    if (action == "from") return Step([text](Model& m) { m.convSetFrom(text); });
-    if (action == "to") return Step([text](Model& m) { m.convSetTo(text); });
-    return std::nullopt;
-  }
-  if (action == "Constants") return Step([](Model& m) { m.convConstants(); });
-  if (action == "open-from") return Step([](Model& m) { m.convOpenFrom(); });
-  if (action == "open-to") return Step([](Model& m) { m.convOpenTo(); });
-  if (action == "go") return Step([](Model& m) { m.convGo(); });
-  if (!findCategory(action)) return std::nullopt;
-  std::string name(action);
-  return Step([name](Model& m) { m.convCategory(name); });
-}
-
-Action elemAction(std::string_view action, std::optional<std::string_view> value) {
-  if (action == "hover" && value && findElement(*value)) {
-    std::string symbol(*value);
-    return Step([symbol](Model& m) { m.elemHover(symbol); });
-  }
-  if (value) return std::nullopt;
-  if (action == "number") return Step([](Model& m) { m.elemNumberClick(); });
-  if (action == "mass") return Step([](Model& m) { m.elemMassClick(); });
-  return std::nullopt;
-}
-
-Action molarAction(std::string_view action, std::optional<std::string_view> value) {
-  auto slot = [&](std::string_view prefix) -> int {
-    if (action.size() == prefix.size() + 1 && startsWith(action, prefix) && action.back() >= '1' &&
-        action.back() <= '4')
-      return action.back() - '0';
-    return 0;
+// A row's step for an action that runs one command of the model.
+auto runs(void (Model::*run)()) {
+  return [run](const ActionInput&) -> std::optional<Step> {
+    return Step([run](Model& m) { (m.*run)(); });
   };
-  if (value) {
-    std::string text(*value);
-    if (const int n = slot("drop"); n && findElement(text))
-      return Step([n, text](Model& m) { m.molarDrop(n, text); });
-    if (const int n = slot("count")) return Step([n, text](Model& m) { m.molarCount(n, text); });
-    if (action == "index") return Step([text](Model& m) { m.molarIndex(text); });
-    return std::nullopt;
-  }
-  if (action == "clear") return Step([](Model& m) { m.molarClear(); });
-  if (action == "result") return Step([](Model& m) { m.molarResultClick(); });
-  return std::nullopt;
 }
-
+// A row's step that hands VALUE to the model.
+auto takesText(void (Model::*run)(std::string)) {
+  return [run](const ActionInput& in) -> std::optional<Step> {
+    return Step([run, text = in.value](Model& m) { (m.*run)(text); });
+  };
+}
 // Each option action opens the dialog, sets one control and presses OK.
-Action optAction(std::string_view action, std::optional<std::string_view> value) {
-  if (!value) return std::nullopt;
-  std::function<void(OptionsDialog&)> set;
-  const std::string v(*value);
-  if (action == "format") {
-    if (v == "Standard") set = [](OptionsDialog& d) { d.selectFormat(NumberFormat::Standard); };
-    if (v == "Fix") set = [](OptionsDialog& d) { d.selectFormat(NumberFormat::Fix); };
-    if (v == "Scientific") set = [](OptionsDialog& d) { d.selectFormat(NumberFormat::Scientific); };
-  } else if (action == "places") {
-    set = [v](OptionsDialog& d) { d.setText(v); };
-  } else if (action == "radicals") {
-    if (v == "on" || v == "off") set = [on = v == "on"](OptionsDialog& d) { d.setRadicals(on); };
-  } else if (action == "accuracy") {
-    if (v == "low") set = [](OptionsDialog& d) { d.setAccuracy(Accuracy::Low); };
-    if (v == "medium") set = [](OptionsDialog& d) { d.setAccuracy(Accuracy::Medium); };
-    if (v == "high") set = [](OptionsDialog& d) { d.setAccuracy(Accuracy::High); };
-  }
-  if (!set) return std::nullopt;
-  return Step([set](Model& m) {
+std::optional<Step> setOption(std::function<void(OptionsDialog&)> set) {
+  return Step([set = std::move(set)](Model& m) {
     m.openOptions();
     set(m.options());
     m.closeOptions();
   });
 }
-
-Action menuAction(std::string_view action, std::optional<std::string_view> value) {
-  if (action == "copy" && !value) return Step([](Model& m) { m.menuCopy(); });
-  if (action == "paste" && value) {
-    std::string text(*value);
-    return Step([text](Model& m) {
-      m.toolkit().setClipboard(text);
-      m.menuPaste();
+// The three panel items cannot be chosen while compact size disables them.
+auto togglesPanel(void (Model::*toggle)()) {
+  return [toggle](const ActionInput&) -> std::optional<Step> {
+    return Step([toggle](Model& m) {
+      if (m.shell().panelItemsEnabled) (m.*toggle)();
     });
-  }
-  if (value) return std::nullopt;
-  if (action == "compact") return Step([](Model& m) { m.toggleCompactSize(); });
-  if (action == "ontop") return Step([](Model& m) { m.toggleAlwaysOnTop(); });
-  if (action == "closeflap") return Step([](Model& m) { m.closeFoldOut(); });
-  // The three panel items cannot be chosen while compact size disables them.
-  using Command = void (Model::*)();
-  const std::pair<std::string_view, Command> panels[] = {
-      {"converter", &Model::toggleConverterPanel},
-      {"statistics", &Model::toggleStatisticsPanel},
-      {"financial", &Model::toggleFinancialPanel}};
-  for (const auto& [name, command] : panels) {
-    if (action == name)
-      return Step([command = command](Model& m) {
-        if (m.shell().panelItemsEnabled) (m.*command)();
-      });
-  }
-  return std::nullopt;
+  };
 }
 
-Action panelAction(std::string_view token) {
+template <typename Row, typename Field>
+std::vector<std::string> namesOf(std::span<const Row> rows, Field Row::*name) {
+  std::vector<std::string> names;
+  for (const Row& row : rows) names.emplace_back(row.*name);
+  return names;
+}
+
+template <typename Row, typename Field>
+std::string listed(std::span<const Row> rows, Field Row::*name) {
+  std::string text;
+  for (const Row& row : rows) text += " " + std::string(row.*name);
+  return text;
+}
+
+std::vector<ActionRow> gatherActions() {
+  using In = const ActionInput&;
+  using Maybe = std::optional<Step>;
+  // clang-format off
+  return {
+    {"stat", namesOf(statKeyTable(), &StatKeyRow::name), 0, "", "the statistics panel's keys",
+     [](In in) -> Maybe { return Step([k = findStatKey(in.name)->key](Model& m) { m.statPress(k); }); }},
+    {"stat", {"select"}, 0, "I", "click list item I (0 is the top, newest item)", [](In in) -> Maybe {
+       std::size_t index = 0;
+       auto [p, ec] = std::from_chars(in.value.data(), in.value.data() + in.value.size(), index);
+       if (ec != std::errc() || p != in.value.data() + in.value.size()) return std::nullopt;
+       return Step([index](Model& m) { m.statSelect(index); });
+     }},
+    {"conv", namesOf(categoryRows(), &CategoryRow::action), 0, "", "a converter category",
+     [](In in) -> Maybe { return Step([name = std::string(in.name)](Model& m) { m.convCategory(name); }); }},
+    {"conv", {"Constants"}, 0, "", "the constants button", runs(&Model::convConstants)},
+    {"conv", {"open-from"}, 0, "", "", runs(&Model::convOpenFrom)},
+    {"conv", {"open-to"}, 0, "", "drop down the first or second list", runs(&Model::convOpenTo)},
+    {"conv", {"from"}, 0, "TEXT", "", takesText(&Model::convSetFrom)},
+    {"conv", {"to"}, 0, "TEXT", "set that list's text", takesText(&Model::convSetTo)},
+    {"conv", {"go"}, 0, "", "the Convert / Use Constant button", runs(&Model::convGo)},
+    {"fin", {"click"}, 0, "CELL", "click a cell:" + listed(finCellTable(), &FinCellRow::name), [](In in) -> Maybe {
+       const FinCellRow* row = findFinCell(in.value);
+       if (!row) return std::nullopt;
+       return Step([cell = row->cell](Model& m) { m.finClick(cell); });
+     }},
+    {"fin", {"solve"}, 0, "KEY", "a computing key:" + listed(finKeyTable(), &FinKeyRow::name), [](In in) -> Maybe {
+       const FinKeyRow* row = findFinKey(in.value);
+       if (!row) return std::nullopt;
+       return Step([key = row->key](Model& m) { m.finSolve(key); });
+     }},
+    {"fin", {"start"}, 0, "", "", runs(&Model::finStart)},
+    {"fin", {"end"}, 0, "", "", runs(&Model::finEnd)},
+    {"fin", {"clear"}, 0, "", "", runs(&Model::finClear)},
+    {"fin", {"amortize"}, 0, "", "", runs(&Model::finAmortize)},
+    {"fin", {"topv"}, 0, "", "Start, End, Clear, Amortize, the lower PV key", runs(&Model::finToPv)},
+    {"elem", {"hover"}, 0, "SYMBOL", "point at that element's tile", [](In in) -> Maybe {
+       if (!findElement(in.value)) return std::nullopt;
+       return Step([symbol = in.value](Model& m) { m.elemHover(symbol); });
+     }},
+    {"elem", {"number"}, 0, "", "", runs(&Model::elemNumberClick)},
+    {"elem", {"mass"}, 0, "", "click the atomic number or the atomic mass", runs(&Model::elemMassClick)},
+    {"molar", {"drop"}, 4, "SYMBOL", "drag a tile onto slot 1-4", [](In in) -> Maybe {
+       if (!findElement(in.value)) return std::nullopt;
+       return Step([n = in.slot, symbol = in.value](Model& m) { m.molarDrop(n, symbol); });
+     }},
+    {"molar", {"count"}, 4, "TEXT", "", [](In in) -> Maybe {
+       return Step([n = in.slot, text = in.value](Model& m) { m.molarCount(n, text); });
+     }},
+    {"molar", {"index"}, 0, "TEXT", "type TEXT into a count box or the multiplier box", takesText(&Model::molarIndex)},
+    {"molar", {"clear"}, 0, "", "", runs(&Model::molarClear)},
+    {"molar", {"result"}, 0, "", "the Clear button; a click on the result", runs(&Model::molarResultClick)},
+    {"opt", {"format"}, 0, "Standard|Fix|Scientific", "", [](In in) -> Maybe {
+       const NumberFormat formats[] = {NumberFormat::Standard, NumberFormat::Fix, NumberFormat::Scientific};
+       return setOption([f = formats[in.choice]](OptionsDialog& d) { d.selectFormat(f); });
+     }},
+    {"opt", {"places"}, 0, "TEXT", "", [](In in) -> Maybe {
+       return setOption([text = in.value](OptionsDialog& d) { d.setText(text); });
+     }},
+    {"opt", {"radicals"}, 0, "on|off", "", [](In in) -> Maybe {
+       return setOption([on = in.choice == 0](OptionsDialog& d) { d.setRadicals(on); });
+     }},
+    {"opt", {"accuracy"}, 0, "low|medium|high", "set that option in the options dialog", [](In in) -> Maybe {
+       const Accuracy accuracies[] = {Accuracy::Low, Accuracy::Medium, Accuracy::High};
+       return setOption([a = accuracies[in.choice]](OptionsDialog& d) { d.setAccuracy(a); });
+     }},
+    {"menu", {"copy"}, 0, "", "", runs(&Model::menuCopy)},
+    {"menu", {"paste"}, 0, "TEXT", "Edit menu Copy; Paste with TEXT on the clipboard", [](In in) -> Maybe {
+       return Step([text = in.value](Model& m) {
+         m.toolkit().setClipboard(text);
+         m.menuPaste();
+       });
+     }},
+    {"menu", {"compact"}, 0, "", "", runs(&Model::toggleCompactSize)},
+    {"menu", {"ontop"}, 0, "", "", runs(&Model::toggleAlwaysOnTop)},
+    {"menu", {"converter"}, 0, "", "", togglesPanel(&Model::toggleConverterPanel)},
+    {"menu", {"statistics"}, 0, "", "", togglesPanel(&Model::toggleStatisticsPanel)},
+    {"menu", {"financial"}, 0, "", "", togglesPanel(&Model::toggleFinancialPanel)},
+    {"menu", {"closeflap"}, 0, "", "the View and Tools menu commands, Close Flap", runs(&Model::closeFoldOut)},
+    {"tape", {"clear"}, 0, "", "the paper tape's Clear command", runs(&Model::clearTape)},
+  };
+  // clang-format on
+}
+
+// The name of a numbered action without its number, and the number: "drop2" is
+// "drop" and 2 when the row is numbered, else the name as it is and 0.
+std::pair<std::string_view, int> withoutSlot(std::string_view action, int numbered) {
+  if (numbered == 0 || action.empty()) return {action, 0};
+  const int n = action.back() - '0';
+  if (n < 1 || n > numbered) return {{}, 0};
+  return {action.substr(0, action.size() - 1), n};
+}
+
+// Which of the choices "a|b|c" the value is, or -1; 0 for a VALUE that is no list of choices.
+int choiceOf(std::string_view choices, std::string_view value) {
+  if (choices.find('|') == std::string_view::npos) return 0;
+  for (int i = 0;; ++i) {
+    const std::size_t bar = choices.find('|');
+    if (choices.substr(0, bar) == value) return i;
+    if (bar == std::string_view::npos) return -1;
+    choices.remove_prefix(bar + 1);
+  }
+}
+
+std::optional<Step> panelAction(std::string_view token) {
   const std::size_t colon = token.find(':');
   const std::string_view area = token.substr(0, colon);
   std::string_view action = token.substr(colon + 1);
-  std::optional<std::string_view> value;
-  std::string unescaped;
+  std::optional<std::string> value;
   if (const std::size_t eq = action.find('='); eq != std::string_view::npos) {
-    unescaped = unescapedValue(action.substr(eq + 1));
-    value = unescaped;
+    value = unescapedValue(action.substr(eq + 1));
     action = action.substr(0, eq);
   }
   if (area == "key") return value ? std::nullopt : keyPressAndRelease(action);
-  if (area == "stat") return statAction(action, value);
-  if (area == "fin") return finAction(action, value);
-  if (area == "conv") return convAction(action, value);
-  if (area == "elem") return elemAction(action, value);
-  if (area == "molar") return molarAction(action, value);
-  if (area == "opt") return optAction(action, value);
-  if (area == "menu") return menuAction(action, value);
-  if (area == "tape" && action == "clear" && !value) return Step([](Model& m) { m.clearTape(); });
+  for (const ActionRow& row : actionTable()) {
+    const auto [name, slot] = withoutSlot(action, row.numbered);
+    if (row.area != area || std::ranges::find(row.names, name) == row.names.end()) continue;
+    if (row.value.empty() == value.has_value()) return std::nullopt;
+    ActionInput in{name, value.value_or(""), slot, 0};
+    in.choice = choiceOf(row.value, in.value);
+    if (in.choice < 0) return std::nullopt;
+    return row.step(in);
+  }
   return std::nullopt;
 }
 
@@ -315,6 +262,11 @@ std::optional<Step> parseToken(std::string_view t, std::string& reason) {
 }
 
 }  // namespace
+
+std::span<const ActionRow> actionTable() {
+  static const std::vector<ActionRow> kActions = gatherActions();
+  return kActions;
+}
 
 std::string SequenceError::message() const {
   return "zova: " + reason + " \"" + token + "\" at token " + std::to_string(position);

@@ -14,18 +14,11 @@ namespace {
 constexpr quint32 kFirstTopRowScanCode = 10;
 constexpr quint32 kLastTopRowScanCode = 19;
 
-// The shifted symbols of the top-row digits on a US keyboard.
-constexpr std::pair<int, int> kShiftedDigits[] = {
-    {Qt::Key_Exclam, '1'},    {Qt::Key_At, '2'},       {Qt::Key_NumberSign, '3'},
-    {Qt::Key_Dollar, '4'},    {Qt::Key_Percent, '5'},  {Qt::Key_AsciiCircum, '6'},
-    {Qt::Key_Ampersand, '7'}, {Qt::Key_Asterisk, '8'}, {Qt::Key_ParenLeft, '9'},
-    {Qt::Key_ParenRight, '0'}};
+// Qt's keys for the printable ASCII characters have the characters' codes ('^' is
+// Qt::Key_AsciiCircum); the keyboard map's codes for letters and digits are theirs too.
+bool isAscii(int qtKey) { return qtKey > Qt::Key_Space && qtKey <= Qt::Key_AsciiTilde; }
 
-constexpr std::pair<int, int> kKeypadSymbols[] = {
-    {Qt::Key_Asterisk, vk::kMultiply}, {Qt::Key_Plus, vk::kAdd},
-    {Qt::Key_Minus, vk::kSubtract},    {Qt::Key_Period, vk::kDecimal},
-    {Qt::Key_Comma, vk::kDecimal},     {Qt::Key_Slash, vk::kDivide}};
-
+// The keys Qt names otherwise than by a character.
 constexpr std::pair<int, int> kNamedKeys[] = {
     {Qt::Key_Backspace, vk::kBack}, {Qt::Key_Delete, vk::kDelete}, {Qt::Key_Home, vk::kHome},
     {Qt::Key_End, vk::kEnd},        {Qt::Key_Escape, vk::kEscape}, {Qt::Key_Return, vk::kEnter},
@@ -38,10 +31,19 @@ int lookUp(std::span<const std::pair<int, int>> table, int qtKey) {
   return 0;
 }
 
+// The code of the keyboard key of that name, or 0.
+int codeNamed(const std::string& name) {
+  for (const KeyboardKey& k : keyboardKeys())
+    if (k.name == name) return k.code;
+  return 0;
+}
+
 int codeOf(int qtKey, bool keypad, quint32 scanCode) {
   if (keypad) {
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return vk::kNumpad0 + (qtKey - Qt::Key_0);
-    if (const int code = lookUp(kKeypadSymbols, qtKey)) return code;
+    // A German keypad's decimal key types a comma.
+    if (qtKey == Qt::Key_Comma) return vk::kDecimal;
+    if (isAscii(qtKey))
+      if (const int code = codeNamed("Num" + std::string(1, static_cast<char>(qtKey)))) return code;
   }
   if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return 'A' + (qtKey - Qt::Key_A);
   if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return vk::kF1 + (qtKey - Qt::Key_F1);
@@ -53,7 +55,7 @@ int codeOf(int qtKey, bool keypad, quint32 scanCode) {
                ? '0'
                : static_cast<int>('1' + scanCode - kFirstTopRowScanCode);
   if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return '0' + (qtKey - Qt::Key_0);
-  return lookUp(kShiftedDigits, qtKey);
+  return isAscii(qtKey) ? shiftedDigitKey(static_cast<char>(qtKey)) : 0;
 }
 
 }  // namespace
@@ -69,6 +71,31 @@ TranslatedKey translateKey(int qtKey, Qt::KeyboardModifiers modifiers, quint32 n
 
 TranslatedKey translateKey(const QKeyEvent& event) {
   return translateKey(event.key(), event.modifiers(), event.nativeScanCode());
+}
+
+QKeyCombination qtKeyFor(const KeyPress& press) {
+  Qt::KeyboardModifiers modifiers;
+  if (press.shift & kShiftBit) modifiers |= Qt::ShiftModifier;
+  if (press.shift & kCtrlBit) modifiers |= Qt::ControlModifier;
+  if (press.shift & kAltBit) modifiers |= Qt::AltModifier;
+  const auto key = [&](int qtKey) { return QKeyCombination(modifiers, Qt::Key(qtKey)); };
+  const int code = press.code;
+  if (code == 0) return key(press.typed.size() == 1 ? int{press.typed[0]} : int{Qt::Key_unknown});
+  if ((press.shift & kShiftBit) && code >= '0' && code <= '9') {
+    for (int symbol = Qt::Key_Exclam; symbol <= Qt::Key_AsciiTilde; ++symbol)
+      if (shiftedDigitKey(static_cast<char>(symbol)) == code) return key(symbol);
+  }
+  if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9')) return key(code);
+  if (code >= vk::kF1 && code < vk::kF1 + 12) return key(Qt::Key_F1 + (code - vk::kF1));
+  for (const auto& [qtKey, named] : kNamedKeys)
+    if (named == code) return key(qtKey);
+  for (const KeyboardKey& k : keyboardKeys()) {
+    if (k.code == code && k.name.starts_with("Num")) {
+      modifiers |= Qt::KeypadModifier;
+      return key(k.name[3]);
+    }
+  }
+  return key(Qt::Key_unknown);
 }
 
 quint64 physicalKey(const QKeyEvent& event) {

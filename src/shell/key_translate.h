@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 
+#include "engine/keys.h"
+
 namespace zova {
 
 struct TranslatedKey {
@@ -19,6 +21,10 @@ struct TranslatedKey {
 /// symbol is taken as it lies on a US keyboard ("^" is Shift+6).
 TranslatedKey translateKey(int qtKey, Qt::KeyboardModifiers modifiers, quint32 nativeScanCode = 0);
 TranslatedKey translateKey(const QKeyEvent& event);
+/// The key a US keyboard sends for a key of the map, the inverse of translateKey:
+/// Shift+6 is "^", keypad keys carry Qt::KeypadModifier, and a key known by what
+/// it types (code 0) is that character's key. Qt::Key_unknown for none.
+QKeyCombination qtKeyFor(const KeyPress& press);
 
 /// The physical key of a press or release, the same for both whatever the
 /// modifiers did in between: the X keycode where there is one, otherwise the

@@ -20,35 +20,6 @@ class StayingToolkit : public QtToolkit {
   void quit() override {}
 };
 
-struct QtPress {
-  int key;
-  Qt::KeyboardModifiers modifiers;
-};
-
-// The event a US keyboard sends for a binding: Shift+6 types "^", keypad keys
-// carry Qt::KeypadModifier.
-QtPress pressFor(KeyBinding b) {
-  const Qt::KeyboardModifiers shift = b.shift ? Qt::ShiftModifier : Qt::NoModifier;
-  constexpr std::string_view kShiftedDigits = ")!@#$%^&*(";
-  if (b.code >= '0' && b.code <= '9')
-    return {b.shift ? kShiftedDigits[b.code - '0'] : b.code, shift};
-  if (b.code >= 'A' && b.code <= 'Z') return {b.code, shift};
-  if (b.code >= vk::kF1 && b.code < vk::kF1 + 12) return {Qt::Key_F1 + b.code - vk::kF1, shift};
-  const Qt::KeyboardModifiers pad = shift | Qt::KeypadModifier;
-  if (b.code >= vk::kNumpad0 && b.code <= vk::kNumpad0 + 9)
-    return {Qt::Key_0 + b.code - vk::kNumpad0, pad};
-  const std::pair<int, QtPress> named[] = {
-      {vk::kDecimal, {Qt::Key_Period, pad}},  {vk::kAdd, {Qt::Key_Plus, pad}},
-      {vk::kSubtract, {Qt::Key_Minus, pad}},  {vk::kMultiply, {Qt::Key_Asterisk, pad}},
-      {vk::kDivide, {Qt::Key_Slash, pad}},    {vk::kBack, {Qt::Key_Backspace, shift}},
-      {vk::kDelete, {Qt::Key_Delete, shift}}, {vk::kHome, {Qt::Key_Home, shift}},
-      {vk::kEnd, {Qt::Key_End, shift}},       {vk::kEscape, {Qt::Key_Escape, shift}},
-      {vk::kEnter, {Qt::Key_Return, shift}}};
-  for (const auto& [code, press] : named)
-    if (code == b.code) return press;
-  return {0, shift};
-}
-
 }  // namespace
 
 class KeyPathTest : public QObject {
@@ -59,10 +30,12 @@ class KeyPathTest : public QObject {
 
 void KeyPathTest::everyBindingMatchesTheCommandLine() {
   for (const auto& [b, step, run] : testing::boundKeys()) {
-    const QtPress press = pressFor(b);
+    // The event a US keyboard sends for the binding.
+    const QKeyCombination press = qtKeyFor({b.code, b.shift, ""});
     const std::string name = "key:" + sequenceKeyName(b);
-    QVERIFY2(press.key, name.c_str());
-    QCOMPARE(translateKey(press.key, press.modifiers), (TranslatedKey{b.code, b.shift}));
+    QVERIFY2(press.key() != Qt::Key_unknown, name.c_str());
+    QCOMPARE(translateKey(press.key(), press.keyboardModifiers()),
+             (TranslatedKey{b.code, b.shift}));
     for (const char* before : {"2,+,3", "1,stat:enter,5,inv"}) {
       ModelRig typed;
       QVERIFY(typed.run(QString::fromLatin1(before)) && typed.run(q(name)));
@@ -73,7 +46,7 @@ void KeyPathTest::everyBindingMatchesTheCommandLine() {
       QVERIFY(!runSequence(model, before).has_value());
       MainWindow window(model, toolkit);
       window.show();
-      QTest::keyClick(&window, static_cast<Qt::Key>(press.key), press.modifiers);
+      QTest::keyClick(&window, press.key(), press.keyboardModifiers());
       QCOMPARE(testing::keySnapshot(model), testing::keySnapshot(typed.model));
       QCOMPARE(window.displayField()->text(), q(typed.model.calc().display()));
     }

@@ -14,6 +14,7 @@
 
 #include "shell/about_box.h"
 #include "shell/help_window.h"
+#include "shell/key_translate.h"
 #include "shell/model_rig.h"
 
 using namespace zova;
@@ -46,14 +47,9 @@ struct Harness : WindowRig<CountingToolkit> {
 };
 
 /// The key event for a command-line key name ("Num8", "F5", "Ctrl+X", "Comma").
-QKeyCombination qtKey(QString name) {
-  if (name == QLatin1String("Ctrl")) return Qt::Key_Control;
-  if (name == QLatin1String("Equal")) return Qt::Key_Equal;
-  if (name == QLatin1String("Comma")) return Qt::Key_Comma;
-  name.replace(QLatin1String("Num"), QLatin1String("Num+"))
-      .replace(QLatin1String("Enter"), QLatin1String("Return"))
-      .replace(QLatin1String("Delete"), QLatin1String("Del"));
-  return QKeySequence::fromString(name)[0];
+QKeyCombination qtKey(const QString& name) {
+  const std::optional<KeyPress> press = keyNamed(name.toStdString());
+  return press ? qtKeyFor(*press) : QKeyCombination(Qt::Key_unknown);
 }
 
 // Triggers an item and answers its dialog: red, "Lab4", Fix closed the tray's way; files cancel.
