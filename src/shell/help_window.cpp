@@ -113,7 +113,8 @@ QString overviewPage() {
 QString keyboardPage() {
   QString html = QStringLiteral(
       "<h1>Keyboard Equivalents</h1>"
-      "<p>Keys act when they are pressed, in the order pressed. While Ctrl or Alt is held, no key reaches the "
+      "<p>Keys act when they are pressed, in the order pressed. While Ctrl or Alt is held, no key "
+      "reaches the "
       "keypad. Keys marked <i>keypad</i> are those of the numeric keypad.</p>"
       "<h2>Keypad</h2>");
   html += tableHead(QStringLiteral("Key"), QStringLiteral("Function"), QStringLiteral("Keyboard"));
