@@ -23,7 +23,7 @@ constexpr std::array<std::string_view, 8> kPatterns = {
 void BM_NumberToText(benchmark::State& state) {
   std::size_t i = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(zova::NumberToText(kValues[i++ % kValues.size()], kLocale));
+    benchmark::DoNotOptimize(zova::numberToText(kValues[i++ % kValues.size()], kLocale));
   }
 }
 BENCHMARK(BM_NumberToText);
@@ -31,7 +31,7 @@ BENCHMARK(BM_NumberToText);
 void BM_ParseNumber(benchmark::State& state) {
   std::size_t i = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(zova::ParseNumber(kTexts[i++ % kTexts.size()]));
+    benchmark::DoNotOptimize(zova::parseNumber(kTexts[i++ % kTexts.size()]));
   }
 }
 BENCHMARK(BM_ParseNumber);
@@ -39,7 +39,7 @@ BENCHMARK(BM_ParseNumber);
 void BM_TextToNumber(benchmark::State& state) {
   std::size_t i = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(zova::TextToNumber(kTexts[i++ % kTexts.size()], kLocale));
+    benchmark::DoNotOptimize(zova::textToNumber(kTexts[i++ % kTexts.size()], kLocale));
   }
 }
 BENCHMARK(BM_TextToNumber);
@@ -48,7 +48,7 @@ void BM_FormatNumber(benchmark::State& state) {
   std::size_t i = 0;
   for (auto _ : state) {
     const std::size_t k = i++;
-    benchmark::DoNotOptimize(zova::FormatNumber(
+    benchmark::DoNotOptimize(zova::formatNumber(
         kValues[k % kValues.size()], kPatterns[(k / kValues.size()) % kPatterns.size()], kLocale));
   }
 }

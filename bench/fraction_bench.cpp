@@ -76,7 +76,7 @@ bool textSearchExhausts(double x, bool radicals, double threshold) {
   double n = x;
   double d = 1;
   double step = 100;
-  for (int count = 0; zova::PaddedNumberText(n).find('.') != std::string::npos;) {
+  for (int count = 0; zova::paddedNumberText(n).find('.') != std::string::npos;) {
     if (++count > 100000) return true;
     if (radicals) {
       d = d + 1;
@@ -99,7 +99,7 @@ bool textSearchExhausts(double x, bool radicals, double threshold) {
 
 void BM_TextTestSearch(benchmark::State& state) {
   const Press& p = kPresses[static_cast<std::size_t>(state.range(0))];
-  const double x = zova::ParseNumber(p.display);
+  const double x = zova::parseNumber(p.display);
   bool exhausts = false;
   for (auto _ : state) {
     exhausts = textSearchExhausts(x, p.radicals, p.threshold);

@@ -13,10 +13,11 @@ namespace {
 
 std::vector<Key> mixedKeys(std::size_t n) {
   // Typical use: numbers, operators, functions, brackets and "=".
-  const std::vector<Key> pool = {Key::D1,    Key::D2,     Key::D3,       Key::D7,       Key::D9,
-                                 Key::Point, Key::Add,    Key::Subtract, Key::Multiply, Key::Divide,
-                                 Key::Power, Key::Equals, Key::Open,     Key::Close,    Key::Sin,
-                                 Key::Sqrt,  Key::Log,    Key::MPlus,    Key::MR,       Key::Sign};
+  const std::vector<Key> pool = {
+      Key::kDigit1, Key::kDigit2, Key::kDigit3,     Key::kDigit7,       Key::kDigit9,
+      Key::kPoint,  Key::kAdd,    Key::kSubtract,   Key::kMultiply,     Key::kDivide,
+      Key::kPower,  Key::kEquals, Key::kOpen,       Key::kClose,        Key::kSin,
+      Key::kSqrt,   Key::kLog,    Key::kMemoryPlus, Key::kMemoryRecall, Key::kSign};
   std::mt19937 rng(42);
   std::uniform_int_distribution<std::size_t> pick(0, pool.size() - 1);
   std::vector<Key> keys(n);
@@ -40,16 +41,16 @@ BENCHMARK(BM_MixedKeyPress);
 
 void BM_HundredDeepBrackets(benchmark::State& state) {
   std::vector<Key> keys;
-  for (int i = 0; i < 100; ++i) keys.insert(keys.end(), {Key::D2, Key::Multiply, Key::Open});
-  keys.push_back(Key::D3);
-  for (int i = 0; i < 100; ++i) keys.push_back(Key::Close);
-  keys.push_back(Key::Equals);
+  for (int i = 0; i < 100; ++i) keys.insert(keys.end(), {Key::kDigit2, Key::kMultiply, Key::kOpen});
+  keys.push_back(Key::kDigit3);
+  for (int i = 0; i < 100; ++i) keys.push_back(Key::kClose);
+  keys.push_back(Key::kEquals);
   HeadlessToolkit tk;
   Model model(tk, {});
   model.startUp();
   for (auto _ : state) {
     for (Key k : keys) model.press(k);
-    model.press(Key::AllClear);
+    model.press(Key::kAllClear);
   }
   state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(keys.size() + 1));
 }

@@ -11,10 +11,10 @@ namespace zova {
 namespace {
 
 // One calculation: every key of it that writes to the tape, and digits between.
-constexpr std::array kCalculation = {Key::D1,       Key::D2,   Key::Add, Key::D3,     Key::D4,
-                                     Key::Multiply, Key::D5,   Key::Sin, Key::Divide, Key::D7,
-                                     Key::Open,     Key::D2,   Key::Add, Key::D9,     Key::Close,
-                                     Key::Equals,   Key::MPlus};
+constexpr std::array kCalculation = {
+    Key::kDigit1, Key::kDigit2, Key::kAdd,    Key::kDigit3, Key::kDigit4,    Key::kMultiply,
+    Key::kDigit5, Key::kSin,    Key::kDivide, Key::kDigit7, Key::kOpen,      Key::kDigit2,
+    Key::kAdd,    Key::kDigit9, Key::kClose,  Key::kEquals, Key::kMemoryPlus};
 
 void pressCalculations(benchmark::State& state, bool fullTape) {
   HeadlessToolkit tk;

@@ -30,8 +30,8 @@ int main(int argc, char** argv) {
   zova::Model model(tk, {});
   model.startUp();
   using zova::Key;
-  const Key calculation[] = {Key::D1,       Key::D2, Key::Add, Key::D3,
-                             Key::Multiply, Key::D4, Key::Sin, Key::Equals};
+  const Key calculation[] = {Key::kDigit1,   Key::kDigit2, Key::kAdd, Key::kDigit3,
+                             Key::kMultiply, Key::kDigit4, Key::kSin, Key::kEquals};
   while (model.tape().size() < zova::kTapeCapacity)
     for (Key k : calculation) model.press(k);
 

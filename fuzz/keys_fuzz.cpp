@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           model.molarResultClick();
           break;
         default:
-          model.press(Key::Equals);
+          model.press(Key::kEquals);
           break;
       }
     }

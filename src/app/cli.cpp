@@ -239,7 +239,7 @@ class Json {
   bool fresh_ = true;
 };
 
-std::string number(double x) { return NumberToText(x, {}); }
+std::string number(double x) { return numberToText(x, {}); }
 
 void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
   const CalcState& s = model.calc().state();
@@ -353,7 +353,7 @@ std::string keyNamesParagraph() {
   bool digitsListed = false;
   for (const KeyRow& row : keyTable()) {
     std::string name(row.names.substr(0, row.names.find(' ')));
-    if (row.key >= Key::D0 && row.key <= Key::D9) {
+    if (row.key >= Key::kDigit0 && row.key <= Key::kDigit9) {
       if (digitsListed) continue;
       digitsListed = true;
       name = "0-9";

@@ -16,20 +16,20 @@ std::optional<std::string> shownNumber(const Value& v, const NumberLocale& loc) 
   if (v.isEmpty()) return std::string();
   const std::optional<double> n = v.number(loc);
   if (!n) return std::nullopt;
-  return NumberToText(*n, loc);
+  return numberToText(*n, loc);
 }
 
 std::optional<std::string> finiteText(double x, const NumberLocale& loc) {
-  if (!Finite(x)) return std::nullopt;
-  return NumberToText(x, loc);
+  if (!finiteOrNone(x)) return std::nullopt;
+  return numberToText(x, loc);
 }
 
 // (product / divisor) as shown, failing on overflow and division by zero.
 std::optional<std::string> quotientText(double product, double divisor, const NumberLocale& loc) {
-  if (!Finite(product)) return std::nullopt;
-  const std::optional<double> result = Divide(product, divisor);
+  if (!finiteOrNone(product)) return std::nullopt;
+  const std::optional<double> result = checkedDivide(product, divisor);
   if (!result) return std::nullopt;
-  return NumberToText(*result, loc);
+  return numberToText(*result, loc);
 }
 
 // A display text or field read as a number in the form the calculator writes in this
@@ -140,7 +140,7 @@ std::optional<std::string> ConverterModel::conversion(std::string display,
         case TemperatureScale::kCelsius:
           break;
       }
-      if (!Finite(celsius)) return std::nullopt;
+      if (!finiteOrNone(celsius)) return std::nullopt;
       s_.eq1 = celsius;
     }
   } else if (const ConstantRow* constant = findConstant(siConstants(), from)) {

@@ -45,7 +45,7 @@ std::optional<double> countValue(std::string_view text, const NumberLocale& loc)
     if (digits() == 0) return std::nullopt;
   }
   if (i != text.size()) return std::nullopt;
-  return ParseNumberInRange(c);
+  return parseNumberInRange(c);
 }
 
 void ElementsModel::hover(const Element& e) {
@@ -57,7 +57,7 @@ void ElementsModel::hover(const Element& e) {
   a.name = e.name;
   a.valuesShown = true;
   a.mass = e.mass;
-  a.number = NumberToText(e.number, loc_);
+  a.number = numberToText(e.number, loc_);
   a.electrons = e.electrons;
 }
 
@@ -70,7 +70,7 @@ bool ElementsModel::hoverSymbol(std::string_view symbol) {
 
 std::optional<std::string> ElementsModel::useAtomicNumber() const {
   if (!s_.info.valuesShown) return std::nullopt;
-  return NumberToText(ParseNumber(s_.info.number), loc_);
+  return numberToText(parseNumber(s_.info.number), loc_);
 }
 
 std::optional<std::string> ElementsModel::useAtomicMass() const {
@@ -126,8 +126,8 @@ void ElementsModel::final() {
     s_.molarShown = false;
     return;
   }
-  const std::optional<double> mu = Finite(*index * sum);
-  s_.molar = mu ? NumberToText(*mu, loc_) : "ERROR";
+  const std::optional<double> mu = finiteOrNone(*index * sum);
+  s_.molar = mu ? numberToText(*mu, loc_) : "ERROR";
   // A failure is no amount of grams per mole.
   if (!mu) s_.molarUnit.clear();
 }

@@ -24,7 +24,7 @@ inline constexpr std::string_view kMolarPrefix = "\u00b5 = ";  // micro sign
 inline constexpr std::string_view kMolarUnit = "g/mol";
 
 /// The formula slots, left to right.
-enum class Slot { First, Second, Third, Fourth };
+enum class Slot { kFirst, kSecond, kThird, kFourth };
 inline constexpr int kSlotCount = 4;
 /// Slot 1..4 by number, nullopt otherwise.
 std::optional<Slot> slotNumbered(int n);

@@ -83,13 +83,13 @@ void Calculator::displayToDecimal() {
 
 void Calculator::displayToBase() {
   trap([&] {
-    s_.binNegative = ParseNumber(s_.display) < 0;
+    s_.binNegative = parseNumber(s_.display) < 0;
     switch (s_.base) {
       case Base::kHex:
-        s_.display = must(HexText(number(s_.display)));
+        s_.display = must(hexText(number(s_.display)));
         break;
       case Base::kOctal:
-        s_.display = must(OctText(number(s_.display)));
+        s_.display = must(octalText(number(s_.display)));
         break;
       case Base::kBinary:
         s_.display = binaryDigits(prefixNumber(s_.display));
@@ -104,7 +104,7 @@ void Calculator::decimalToHex() {
   trap([&] {
     s_.display = withLocaleDecimal(s_.display);
     s_.fullResult = 0;
-    s_.display = must(HexText(number(s_.display)));
+    s_.display = must(hexText(number(s_.display)));
   });
 }
 
@@ -112,7 +112,7 @@ void Calculator::hexToOctal() {
   trap([&] {
     s_.fullResult = 0;
     s_.display = "&H" + s_.display;
-    s_.display = must(OctText(number(s_.display)));
+    s_.display = must(octalText(number(s_.display)));
   });
 }
 
@@ -121,7 +121,7 @@ void Calculator::octalToBinary() {
     s_.fullResult = 0;
     s_.display = text(number("&O" + s_.display));
     s_.binNegative = number(s_.display) < 0;
-    s_.display = binaryDigits(ParseNumber(s_.display));
+    s_.display = binaryDigits(parseNumber(s_.display));
   });
 }
 
@@ -143,7 +143,7 @@ void Calculator::cycleBase() {
     trap([&] {
       const std::string shown = s_.display;
       displayToDecimal();
-      const std::int32_t v = must(RoundToLong(number(s_.display)));
+      const std::int32_t v = must(roundToLong(number(s_.display)));
       s_.display = std::to_string(~v);
       const std::string decimal = s_.display;
       displayToBase();
@@ -182,7 +182,7 @@ void Calculator::cycleBase() {
         hexToOctal();
         break;
       case Base::kBinary: {
-        const auto v = TextToNumber("&O" + s_.display, loc_);
+        const auto v = textToNumber("&O" + s_.display, loc_);
         if (v && (*v > 32767 || *v <= -32768)) {
           // Binary cannot hold the value: the cycle goes on to decimal.
           s_.base = Base::kDecimal;

@@ -61,7 +61,7 @@ enum class Op {
 };
 
 /// How "=" writes its result.
-enum class NumberFormat { Standard, Fix, Scientific };
+enum class NumberFormat { kStandard, kFix, kScientific };
 
 /// The decimal point of the number being typed.
 enum class PointState {
@@ -71,7 +71,7 @@ enum class PointState {
 };
 
 /// Every field the keypad reads or writes. The initialisers are the start values:
-/// start-up puts its modes back to them with ResetStartModes.
+/// start-up puts its modes back to them with resetStartModes.
 struct CalcState {
   std::string display = "0";  ///< the display text: the working value
 
@@ -89,7 +89,7 @@ struct CalcState {
   /// None until start-up or the Mode key picks one; the trigonometric keys then use degrees.
   std::optional<AngleUnit> angleUnit;
   double radiansPerUnit = kPi / 180;  ///< what one unit of the angle unit is in radians
-  NumberFormat format = NumberFormat::Standard;
+  NumberFormat format = NumberFormat::kStandard;
   double decimalPlaces = 2;     ///< for the fixed and scientific formats
   bool resultsToStats = false;  ///< the Stack toggle: "=" enters its result as data
   bool startedUp = false;       ///< start-up has finished reading the settings
@@ -124,7 +124,7 @@ struct CalcState {
 
 /// Puts the modes start-up begins from (base, angle unit, inv, hyp, places, fraction
 /// accuracy, display) back to their start values, the initialisers above.
-void ResetStartModes(CalcState& s);
+void resetStartModes(CalcState& s);
 
 class Calculator {
  public:
@@ -249,27 +249,41 @@ class Calculator {
     }
   }
   void showError();
+  /// The course of a one-operand key: the shown number, read in full precision, becomes
+  /// f of it and the tape is told `name`; then `after` runs. A failure shows ERROR instead.
+  template <class F, class After>
+  void applyFunction(std::string_view name, F&& f, After&& after) {
+    trap([&] {
+      const std::string shown = s_.display;
+      restoreDecimalDisplay();
+      s_.fullResult = 0;
+      s_.display = text(f(number(s_.display)));
+      tellFunction(name, shown);
+      after();
+    });
+  }
+  void clearInvHypAndEndEntry();
 
   void clear();
   int level() const;  ///< the current depth, failing past 100
-  std::string text(double x) const { return NumberToText(x, loc_); }
-  double number(const std::string& t) const { return must(TextToNumber(t, loc_)); }
+  std::string text(double x) const { return numberToText(x, loc_); }
+  double number(const std::string& t) const { return must(textToNumber(t, loc_)); }
   /// A text or waiting operand read by its numeric prefix ("5E" is 5, "ERROR" is 0),
   /// failing for a number too large for a double.
   /// Either decimal form reads: the display holds the locale's as well as ".".
   double prefixNumber(const std::string& t) const {
-    return must(ParseNumberInRange(withDotDecimal(t)));
+    return must(parseNumberInRange(withDotDecimal(t)));
   }
   double prefixNumber(const Value& v) const {
     return v.isText() ? prefixNumber(v.text(loc_)) : must(v.parseInRange());
   }
   /// As prefixNumber, but 0 for a number too large for a double; never fails.
   double prefixNumberOrZero(const Value& v) const {
-    return v.isText() ? ParseNumber(withDotDecimal(v.text(loc_))) : v.parse();
+    return v.isText() ? parseNumber(withDotDecimal(v.text(loc_))) : v.parse();
   }
   /// The display reads as zero by its numeric prefix, in either decimal form; a number too large
   /// for a double is not zero.
-  bool displayIsZero() const { return ParseNumberInRange(withDotDecimal(s_.display)) == 0.0; }
+  bool displayIsZero() const { return parseNumberInRange(withDotDecimal(s_.display)) == 0.0; }
   /// The display holds a decimal point, in either form.
   bool hasPoint() const;
   /// A decimal display that is not a number in the locale ("5E", "1.5E-", "ERROR") becomes
@@ -278,10 +292,11 @@ class Calculator {
   void settleNumberText();
   /// Room in the entry for one more digit; beeps when there is none.
   bool roomForDigit();
-  double operand(const Value& v) const;  ///< a waiting operand read by TextToNumber
+  double operand(const Value& v) const;  ///< a waiting operand read by textToNumber
   void setInvOff();
 
   void additive(Op op);
+  void multiplicative(Op op);
   /// Evaluates the waiting power, and when none waits the product and sum, of the current depth.
   void reduceDepth();
   /// Evaluates and clears the waiting multiplicative operation of the current depth.

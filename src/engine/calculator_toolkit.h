@@ -8,8 +8,8 @@
 namespace zova {
 
 /// Message box styles and answers, by their classic numeric codes.
-enum class MsgStyle { Stop = 16, Question = 36, Exclamation = 48 };
-enum class MsgAnswer { Ok = 1, Yes = 6, No = 7 };
+enum class MsgStyle { kStop = 16, kQuestion = 36, kExclamation = 48 };
+enum class MsgAnswer { kOk = 1, kYes = 6, kNo = 7 };
 
 class CalculatorToolkit {
  public:

@@ -59,7 +59,7 @@ void appendExponent(std::string& out, int exp, int minDigits, bool plusSign) {
   out.append(buf, res.ptr);
 }
 
-// The numeric patterns FormatNumber understands: [int part of '#', '0', ','] ['.' zeros]
+// The numeric patterns formatNumber understands: [int part of '#', '0', ','] ['.' zeros]
 // ['E+'|'E-' zeros] ['%'].
 struct Pattern {
   int minInt = 0;
@@ -272,7 +272,7 @@ double roundHalfEven(double x) {
 }
 
 std::optional<std::string> radixText(double x, int base) {
-  const auto n = RoundToLong(x);
+  const auto n = roundToLong(x);
   if (!n) return std::nullopt;
   char buf[16];
   const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<std::uint32_t>(*n), base);
@@ -285,7 +285,7 @@ std::optional<std::string> radixText(double x, int base) {
 
 }  // namespace
 
-DecimalDigits ToDecimalDigits(double x) {
+DecimalDigits toDecimalDigits(double x) {
   DecimalDigits d;
   if (x == 0) return d;
   char buf[40];
@@ -314,7 +314,7 @@ char DecimalDigits::at(int index) const {
   return index >= 0 && index < count ? digits[index] : '0';
 }
 
-std::optional<double> ParseNumberInRange(std::string_view text) {
+std::optional<double> parseNumberInRange(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size() && isBlank(text[pos])) ++pos;
   if (const int base = radixPrefix(text, pos)) {
@@ -327,9 +327,9 @@ std::optional<double> ParseNumberInRange(std::string_view text) {
   return valueOf(s);
 }
 
-double ParseNumber(std::string_view text) { return ParseNumberInRange(text).value_or(0.0); }
+double parseNumber(std::string_view text) { return parseNumberInRange(text).value_or(0.0); }
 
-std::optional<double> TextToNumber(std::string_view text, const NumberLocale& loc) {
+std::optional<double> textToNumber(std::string_view text, const NumberLocale& loc) {
   std::size_t first = 0;
   std::size_t last = text.size();
   while (first < last && isBlank(text[first])) ++first;
@@ -347,11 +347,11 @@ std::optional<double> TextToNumber(std::string_view text, const NumberLocale& lo
   return valueOf(s);
 }
 
-bool IsNumber(std::string_view text, const NumberLocale& loc) {
-  return TextToNumber(text, loc).has_value();
+bool isNumber(std::string_view text, const NumberLocale& loc) {
+  return textToNumber(text, loc).has_value();
 }
 
-std::optional<std::string> UngroupedNumberText(std::string_view text, const NumberLocale& loc) {
+std::optional<std::string> ungroupedNumberText(std::string_view text, const NumberLocale& loc) {
   auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
   std::size_t first = 0;
   std::size_t last = text.size();
@@ -389,10 +389,10 @@ std::optional<std::string> UngroupedNumberText(std::string_view text, const Numb
   return out;
 }
 
-std::string NumberToText(double x, const NumberLocale& loc) {
+std::string numberToText(double x, const NumberLocale& loc) {
   if (!std::isfinite(x)) return "ERROR";
   if (x == 0) return "0";
-  const DecimalDigits d = ToDecimalDigits(x);
+  const DecimalDigits d = toDecimalDigits(x);
   std::string out;
   out.reserve(24 + loc.decimal.size());
   if (d.negative) out += '-';
@@ -419,54 +419,52 @@ std::string NumberToText(double x, const NumberLocale& loc) {
   return out;
 }
 
-std::string PaddedNumberText(double x) {
+std::string paddedNumberText(double x) {
   static const NumberLocale kDot{".", ","};
-  std::string out = NumberToText(x, kDot);
+  std::string out = numberToText(x, kDot);
   if (std::isfinite(x) && x >= 0) out.insert(out.begin(), ' ');
   return out;
 }
 
-std::string FormatNumber(double x, std::string_view pattern, const NumberLocale& loc) {
+std::string formatNumber(double x, std::string_view pattern, const NumberLocale& loc) {
   if (!std::isfinite(x)) return "ERROR";
   const auto pat = parsePattern(pattern);
   // The empty pattern, and any pattern outside the supported set, give the general form.
-  if (pattern.empty() || !pat) return NumberToText(x, loc);
-  DecimalDigits d = ToDecimalDigits(x);
+  if (pattern.empty() || !pat) return numberToText(x, loc);
+  DecimalDigits d = toDecimalDigits(x);
   if (pat->percent && d.count > 0) d.exp += 2;
   std::string out = pat->scientific ? formatScientific(d, *pat, loc) : formatFixed(d, *pat, loc);
   if (pat->percent) out += '%';
   return out;
 }
 
-std::string FormatNumber(std::string_view text, std::string_view pattern, const NumberLocale& loc) {
-  const auto value = TextToNumber(text, loc);
+std::string formatNumber(std::string_view text, std::string_view pattern, const NumberLocale& loc) {
+  const auto value = textToNumber(text, loc);
   if (!value) return std::string(text);
-  return FormatNumber(*value, pattern, loc);
+  return formatNumber(*value, pattern, loc);
 }
 
-std::optional<std::string> HexText(double x) { return radixText(x, 16); }
-std::optional<std::string> OctText(double x) { return radixText(x, 8); }
+std::optional<std::string> hexText(double x) { return radixText(x, 16); }
+std::optional<std::string> octalText(double x) { return radixText(x, 8); }
 
-std::optional<std::int32_t> RoundToLong(double x) {
+std::optional<std::int32_t> roundToLong(double x) {
   const double r = roundHalfEven(x);
   if (!(r >= -kTwoTo31 && r <= kTwoTo31 - 1)) return std::nullopt;
   return static_cast<std::int32_t>(r);
 }
 
-std::optional<std::int16_t> RoundToInteger(double x) {
+std::optional<std::int16_t> roundToInteger(double x) {
   const double r = roundHalfEven(x);
   if (!(r >= -32768.0 && r <= 32767.0)) return std::nullopt;
   return static_cast<std::int16_t>(r);
 }
 
-double Floor(double x) { return std::floor(x); }
-
-std::optional<double> Finite(double x) {
+std::optional<double> finiteOrNone(double x) {
   if (!std::isfinite(x)) return std::nullopt;
   return x;
 }
 
-SinCos SinCosInQuarterTurns(double x, double quarterTurn) {
+SinCos sinCosInQuarterTurns(double x, double quarterTurn) {
   int quarters = 0;
   const double r = std::remquo(x, quarterTurn, &quarters);  // exact, |r| <= quarterTurn / 2
   const double radians = r * (kPi / 2 / quarterTurn);
@@ -484,27 +482,27 @@ SinCos SinCosInQuarterTurns(double x, double quarterTurn) {
   }
 }
 
-std::optional<double> Divide(double a, double b) {
+std::optional<double> checkedDivide(double a, double b) {
   if (b == 0) return std::nullopt;
-  return Finite(a / b);
+  return finiteOrNone(a / b);
 }
 
-std::optional<double> Power(double x, double y) {
+std::optional<double> checkedPower(double x, double y) {
   if (x < 0 && std::trunc(y) != y) return std::nullopt;
   if (x == 0 && y < 0) return std::nullopt;
-  return Finite(std::pow(x, y));
+  return finiteOrNone(std::pow(x, y));
 }
 
-std::optional<double> Log(double x) {
+std::optional<double> checkedLog(double x) {
   if (!(x > 0)) return std::nullopt;
-  return Finite(std::log(x));
+  return finiteOrNone(std::log(x));
 }
 
-std::optional<double> Sqrt(double x) {
+std::optional<double> checkedSqrt(double x) {
   if (!(x >= 0)) return std::nullopt;
-  return Finite(std::sqrt(x));
+  return finiteOrNone(std::sqrt(x));
 }
 
-std::optional<double> Exp(double x) { return Finite(std::exp(x)); }
+std::optional<double> checkedExp(double x) { return finiteOrNone(std::exp(x)); }
 
 }  // namespace zova

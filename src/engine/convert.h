@@ -32,58 +32,56 @@ struct DecimalDigits {
   char at(int index) const;
 };
 /// x rounded correctly to 15 significant digits; x must be finite.
-DecimalDigits ToDecimalDigits(double x);
+DecimalDigits toDecimalDigits(double x);
 
 /// Longest numeric prefix: blanks skipped, optional sign, digits, "." as the only
 /// decimal separator, optional exponent "E"/"D"; "&H"/"&O" prefixes read whole
 /// numbers (at most 8 hex / 11 octal digits, values >= 2^31 read as value - 2^32;
 /// longer texts read as 0). No numeric prefix gives 0. Fails (nullopt) only for a
 /// prefix that is a number too large for a double, such as "1E999".
-std::optional<double> ParseNumberInRange(std::string_view text);
+std::optional<double> parseNumberInRange(std::string_view text);
 
-/// ParseNumberInRange for texts that need not hold a number at all (a settings
+/// parseNumberInRange for texts that need not hold a number at all (a settings
 /// line, a count box): a number too large for a double reads as 0. Never fails.
-double ParseNumber(std::string_view text);
+double parseNumber(std::string_view text);
 
 /// The whole text (blanks around allowed) is a number in the locale, grouping
 /// symbols allowed in the whole part, or "&H"/"&O" + digits; nullopt otherwise.
-std::optional<double> TextToNumber(std::string_view text, const NumberLocale& loc);
+std::optional<double> textToNumber(std::string_view text, const NumberLocale& loc);
 
-/// True exactly when TextToNumber succeeds.
-bool IsNumber(std::string_view text, const NumberLocale& loc);
+/// True exactly when textToNumber succeeds.
+bool isNumber(std::string_view text, const NumberLocale& loc);
 
 /// When the text, white space around it allowed, is a decimal number written with the
 /// locale's decimal symbol and, if any, its grouping symbol between groups of three whole
 /// digits ("1,234.5", "-12,345E3", " 42\n"), that text without the white space, the
 /// grouping symbols and a leading "+" ("1234.5"); nullopt for any other text. The number
 /// may be beyond the range of a double: its digits are kept, not rounded.
-std::optional<std::string> UngroupedNumberText(std::string_view text, const NumberLocale& loc);
+std::optional<std::string> ungroupedNumberText(std::string_view text, const NumberLocale& loc);
 
 /// Correctly rounded to 15 significant digits, no trailing zeros, locale decimal
 /// symbol; plain while the decimal exponent is in -4..14, else "1E-05"/"1E+15".
 /// -0 is "0". Non-finite values give "ERROR".
-std::string NumberToText(double x, const NumberLocale& loc);
+std::string numberToText(double x, const NumberLocale& loc);
 
-/// As NumberToText with "." always, and one leading blank for values >= 0.
-std::string PaddedNumberText(double x);
+/// As numberToText with "." always, and one leading blank for values >= 0.
+std::string paddedNumberText(double x);
 
 /// Formats x by a pattern: "0", "0." + 1..15 zeros, those + "E+000", "##,0.00",
-/// "##,0.00%", "##,0.0000%", "##0.0000%", or "" (NumberToText). Rounds the
+/// "##,0.00%", "##,0.0000%", "##0.0000%", or "" (numberToText). Rounds the
 /// 15-significant-digit decimal form half away from zero.
-std::string FormatNumber(double x, std::string_view pattern, const NumberLocale& loc);
-/// As above for a text: a text that is not a number (TextToNumber) comes back unchanged.
-std::string FormatNumber(std::string_view text, std::string_view pattern, const NumberLocale& loc);
+std::string formatNumber(double x, std::string_view pattern, const NumberLocale& loc);
+/// As above for a text: a text that is not a number (textToNumber) comes back unchanged.
+std::string formatNumber(std::string_view text, std::string_view pattern, const NumberLocale& loc);
 
 /// Upper-case digits, no prefix; x is rounded (ties to even) first; the signed
 /// 32-bit range only (negatives as 32-bit two's complement); nullopt outside it.
-std::optional<std::string> HexText(double x);
-std::optional<std::string> OctText(double x);
+std::optional<std::string> hexText(double x);
+std::optional<std::string> octalText(double x);
 
 /// Nearest whole number, ties to even; nullopt outside the signed 32/16-bit range.
-std::optional<std::int32_t> RoundToLong(double x);
-std::optional<std::int16_t> RoundToInteger(double x);
-/// Largest whole number <= x.
-double Floor(double x);
+std::optional<std::int32_t> roundToLong(double x);
+std::optional<std::int16_t> roundToInteger(double x);
 
 /// π as precisely as a double holds it; shown with 15 digits it is 3.14159265358979.
 inline constexpr double kPi = std::numbers::pi;
@@ -96,15 +94,15 @@ struct SinCos {
 /// (90 degrees, 100 grads). Whole quarter turns are taken off exactly first, so right
 /// angles give exact values (cos 90 is 0) and the rest is at most half a right angle,
 /// where sin and cos are within an ulp: sin 30 shows as 0.5.
-SinCos SinCosInQuarterTurns(double x, double quarterTurn);
+SinCos sinCosInQuarterTurns(double x, double quarterTurn);
 
 /// x itself when finite; nullopt for infinities and NaN (overflow).
-std::optional<double> Finite(double x);
-std::optional<double> Divide(double a, double b);  ///< fails for b == 0 and overflow
+std::optional<double> finiteOrNone(double x);
+std::optional<double> checkedDivide(double a, double b);  ///< fails for b == 0 and overflow
 /// Fails when x < 0 and y is not whole, when x == 0 and y < 0, and on overflow.
-std::optional<double> Power(double x, double y);
-std::optional<double> Log(double x);   ///< natural; fails for x <= 0
-std::optional<double> Sqrt(double x);  ///< fails for x < 0
-std::optional<double> Exp(double x);   ///< fails on overflow
+std::optional<double> checkedPower(double x, double y);
+std::optional<double> checkedLog(double x);   ///< natural; fails for x <= 0
+std::optional<double> checkedSqrt(double x);  ///< fails for x < 0
+std::optional<double> checkedExp(double x);   ///< fails on overflow
 
 }  // namespace zova

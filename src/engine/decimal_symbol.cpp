@@ -26,9 +26,9 @@ std::string withDotDecimal(std::string issue) {
 std::string withLocaleDecimal(std::string issue, const NumberLocale& loc) {
   if (loc.decimal == "." || !has(issue, '.')) return issue;
   // "5." is no number where "." groups digits, but an entry on its way to 5
-  std::optional<double> n = TextToNumber(issue, loc);
-  if (!n) n = DisplayNumber(issue, loc);
-  const std::string g = n ? NumberToText(*n, loc) : issue;
+  std::optional<double> n = textToNumber(issue, loc);
+  if (!n) n = displayNumber(issue, loc);
+  const std::string g = n ? numberToText(*n, loc) : issue;
   if (has(g, '.')) return issue;
   return replaceAll(issue, '.', loc.decimal);
 }
@@ -85,16 +85,16 @@ bool numberLike(std::string_view text, const NumberLocale& loc) {
 }
 }  // namespace
 
-std::optional<double> DisplayNumber(std::string_view text, const NumberLocale& loc) {
-  return TextToNumber(pointed(text, loc), kPointForm);
+std::optional<double> displayNumber(std::string_view text, const NumberLocale& loc) {
+  return textToNumber(pointed(text, loc), kPointForm);
 }
 
-std::string LocaleNumberText(std::string_view text, const NumberLocale& loc) {
+std::string localeNumberText(std::string_view text, const NumberLocale& loc) {
   if (!numberLike(text, loc)) return std::string(text);
   return replaceAll(pointed(text, loc), '.', loc.decimal);
 }
 
-std::string PointNumberText(std::string_view text, const NumberLocale& loc) {
+std::string pointNumberText(std::string_view text, const NumberLocale& loc) {
   if (!numberLike(text, loc)) return std::string(text);
   return pointed(text, loc);
 }

@@ -17,7 +17,7 @@ bool Calculator::hasPoint() const {
   return has(s_.display, '.') || s_.display.find(loc_.decimal) != std::string::npos;
 }
 
-void ResetStartModes(CalcState& s) {
+void resetStartModes(CalcState& s) {
   const CalcState start;
   s.base = start.base;
   s.startedUp = start.startedUp;
@@ -139,7 +139,7 @@ void Calculator::hexLetter(char letter) {
 void Calculator::changeSign() {
   trap([&] {
     if (s_.base != Base::kDecimal) displayToDecimal();
-    s_.binNegative = ParseNumber(s_.display) < 0;
+    s_.binNegative = parseNumber(s_.display) < 0;
     restoreDecimalDisplay();
     s_.fullResult = 0;
     if (!s_.display.empty()) {

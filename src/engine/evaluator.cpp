@@ -83,19 +83,22 @@ void Calculator::subtract() {
   additive(Op::kSubtract);
 }
 
-void Calculator::multiply() {
+// multiply, and divide, which with inv is the modulo.
+void Calculator::multiplicative(Op op) {
   trap([&] {
     const std::string shown = s_.display;
     restoreDecimalDisplay();
     displayToDecimal();
-    tellOperand(shown, "\u00d7");
+    if (op == Op::kDivide && s_.inv) op = Op::kModulo;
+    tellOperand(shown, op == Op::kMultiply ? "\u00d7" : op == Op::kDivide ? "\u00f7" : "mod");
     s_.fullResult = 0;
     s_.exponentPresses = 0;
     const int L = level();
     if (s_.powOp[L] == Op::kPower) reduceDepth();
     if (s_.mulOp[L] != Op::kNone) reduceProducts();
     s_.newNumber = true;
-    s_.mulOp[L] = Op::kMultiply;
+    s_.mulOp[L] = op;
+    if (op == Op::kModulo) toggleInv();
     if (prefixNumber(s_.mulOperand[L]) != 0) applyMultiplicative();
     s_.mulOperand[L] = s_.display;
     if (s_.base != Base::kDecimal) displayToBase();
@@ -103,30 +106,8 @@ void Calculator::multiply() {
   });
 }
 
-void Calculator::divide() {
-  trap([&] {
-    const std::string shown = s_.display;
-    restoreDecimalDisplay();
-    displayToDecimal();
-    tellOperand(shown, s_.inv ? "mod" : "\u00f7");
-    s_.fullResult = 0;
-    s_.exponentPresses = 0;
-    const int L = level();
-    if (s_.powOp[L] == Op::kPower) reduceDepth();
-    if (s_.mulOp[L] != Op::kNone) reduceProducts();
-    s_.newNumber = true;
-    if (s_.inv) {
-      s_.mulOp[L] = Op::kModulo;
-      toggleInv();
-    } else {
-      s_.mulOp[L] = Op::kDivide;
-    }
-    if (prefixNumber(s_.mulOperand[L]) != 0) applyMultiplicative();
-    s_.mulOperand[L] = s_.display;
-    if (s_.base != Base::kDecimal) displayToBase();
-    s_.pointState = PointState::kNone;
-  });
-}
+void Calculator::multiply() { multiplicative(Op::kMultiply); }
+void Calculator::divide() { multiplicative(Op::kDivide); }
 
 void Calculator::raise() {
   if (s_.base != Base::kDecimal) return;
@@ -237,17 +218,17 @@ void Calculator::applyAdditive() {
     } else if (op == Op::kToPolar) {
       const double x = number(withLocaleDecimal(a.text(loc_)));
       const double y = number(withLocaleDecimal(s_.display));
-      const double theta = std::atan(must(Divide(y, x)));
+      const double theta = std::atan(must(checkedDivide(y, x)));
       s_.kRegister = theta / s_.radiansPerUnit;
-      s_.display = text(std::copysign(must(Finite(std::hypot(x, y))), x));  // the sign of x
+      s_.display = text(std::copysign(must(finiteOrNone(std::hypot(x, y))), x));  // the sign of x
     } else if (op == Op::kToRectangular) {
       const double r = number(withLocaleDecimal(a.text(loc_)));
       const SinCos f = angleSinCos(number(withLocaleDecimal(s_.display)));
       s_.display = text(r * f.cos);
       s_.kRegister = r * f.sin;
     } else if (op == Op::kAnd || op == Op::kOr || op == Op::kXor) {
-      const auto x = must(RoundToLong(prefixNumber(a)));
-      const auto y = must(RoundToLong(prefixNumber(s_.display)));
+      const auto x = must(roundToLong(prefixNumber(a)));
+      const auto y = must(roundToLong(prefixNumber(s_.display)));
       s_.display = std::to_string(bitwise(op, x, y));
     }
   });
@@ -264,10 +245,10 @@ void Calculator::applyMultiplicative() {
     if (op == Op::kMultiply) {
       s_.display = text(a * prefixNumber(s_.display));
     } else if (op == Op::kDivide) {
-      s_.display = text(must(Divide(a, prefixNumber(s_.display))));
+      s_.display = text(must(checkedDivide(a, prefixNumber(s_.display))));
     } else if (op == Op::kModulo) {
-      const std::int64_t x = must(RoundToLong(a));
-      const std::int64_t y = must(RoundToLong(prefixNumber(s_.display)));
+      const std::int64_t x = must(roundToLong(a));
+      const std::int64_t y = must(roundToLong(prefixNumber(s_.display)));
       if (y == 0) fail();
       s_.display = std::to_string(x % y);  // truncating: the sign of x
     }
@@ -282,10 +263,10 @@ void Calculator::applyPower() {
     s_.powOperand[L] = Value(withLocaleDecimal(s_.powOperand[L].text(loc_)));
     s_.display = withLocaleDecimal(s_.display);
     if (s_.powerTakesRoot) {
-      s_.powOperand[L] = must(Divide(1, operand(s_.powOperand[L])));
-      s_.display = text(must(Power(number(s_.display), operand(s_.powOperand[L]))));
+      s_.powOperand[L] = must(checkedDivide(1, operand(s_.powOperand[L])));
+      s_.display = text(must(checkedPower(number(s_.display), operand(s_.powOperand[L]))));
     } else {
-      s_.display = text(must(Power(operand(s_.powOperand[L]), number(s_.display))));
+      s_.display = text(must(checkedPower(operand(s_.powOperand[L]), number(s_.display))));
     }
     if (s_.hyper) toggleHyp();
   });
@@ -314,9 +295,9 @@ void Calculator::evaluateAll() {
 }
 
 void Calculator::openBracket() {
-  s_.openTip = s_.closeTip = "open brackets:" + PaddedNumberText(s_.bracketLevel + 1.0);
+  s_.openTip = s_.closeTip = "open brackets:" + paddedNumberText(s_.bracketLevel + 1.0);
   ++s_.bracketLevel;
-  s_.display = "( -- " + PaddedNumberText(s_.bracketLevel);
+  s_.display = "( -- " + paddedNumberText(s_.bracketLevel);
   if (observer_) observer_->bracketOpened();
   s_.newNumber = true;
   // A new depth starts empty: nothing left over from an earlier "=" joins it.
@@ -331,7 +312,7 @@ void Calculator::openBracket() {
 
 void Calculator::closeBracket() {
   if (s_.bracketLevel > 0)
-    s_.openTip = s_.closeTip = "open brackets:" + PaddedNumberText(s_.bracketLevel - 1.0);
+    s_.openTip = s_.closeTip = "open brackets:" + paddedNumberText(s_.bracketLevel - 1.0);
   if (s_.display.find("( -- ") != std::string::npos) s_.display = "0";
   const std::string shown = s_.display;
   restoreDecimalDisplay();

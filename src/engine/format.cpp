@@ -17,8 +17,8 @@ std::string Calculator::withLocaleDecimal(std::string issue) const {
 }
 
 void Calculator::settleNumberText() {
-  if (s_.base != Base::kDecimal || IsNumber(s_.display, loc_)) return;
-  if (const auto x = ParseNumberInRange(withDotDecimal(s_.display))) s_.display = text(*x);
+  if (s_.base != Base::kDecimal || isNumber(s_.display, loc_)) return;
+  if (const auto x = parseNumberInRange(withDotDecimal(s_.display))) s_.display = text(*x);
 }
 
 void Calculator::formatResult() {
@@ -32,19 +32,19 @@ void Calculator::formatResult() {
   s_.display = withLocaleDecimal(s_.display);
   settleNumberText();
   // Only a number too large for a double is left that is no number.
-  const auto x = TextToNumber(s_.display, loc_);
+  const auto x = textToNumber(s_.display, loc_);
   if (!x) return showError();
   switch (s_.format) {
-    case NumberFormat::Fix:
-      s_.display = FormatNumber(*x, p, loc_);
+    case NumberFormat::kFix:
+      s_.display = formatNumber(*x, p, loc_);
       // A fixed form too long for the display shows as the standard format does
       // (scientific for large numbers), so that every digit can be read.
       if (s_.display.size() > kDisplayCharacters) s_.display = text(*x);
       break;
-    case NumberFormat::Scientific:
-      s_.display = FormatNumber(*x, p + "E+000", loc_);
+    case NumberFormat::kScientific:
+      s_.display = formatNumber(*x, p + "E+000", loc_);
       break;
-    case NumberFormat::Standard:
+    case NumberFormat::kStandard:
       s_.display = text(*x);
       break;
   }

@@ -72,10 +72,10 @@ class BusyPointer {
   bool& busy_;
 };
 
-enum class End { Whole, Exhausted, Overflow };
+enum class End { kWhole, kExhausted, kOverflow };
 
 struct Found {
-  End end = End::Whole;
+  End end = End::kWhole;
   double n = 0;  ///< the numerator, or its square with radicals
   double d = 1;
 };
@@ -104,34 +104,34 @@ Settled settle(double n, double threshold) {
 Found search(double x, bool radicals, double threshold) {
   if (wholeAsShown(x)) {
     const double n = radicals ? x * x : x;
-    if (!std::isfinite(n)) return {End::Overflow};
-    return {End::Whole, n, 1};
+    if (!std::isfinite(n)) return {End::kOverflow};
+    return {End::kWhole, n, 1};
   }
   int count = 0;
   double d = 1;
   if (!radicals) {
     while (true) {
-      if (++count > kMaxCandidates) return {End::Exhausted};
+      if (++count > kMaxCandidates) return {End::kExhausted};
       d = 100.0 * count;
       const double product = x * d;
-      if (!std::isfinite(product)) return {End::Overflow};
+      if (!std::isfinite(product)) return {End::kOverflow};
       const Settled c = settle(product, threshold);
-      if (wholeAsShown(c.n)) return {End::Whole, c.n, d};
+      if (wholeAsShown(c.n)) return {End::kWhole, c.n, d};
       if (c.near) break;
     }
   }
   while (true) {
-    if (++count > kMaxCandidates) return {End::Exhausted};
+    if (++count > kMaxCandidates) return {End::kExhausted};
     d = d + 1;
     double product = x * d;
     if (radicals) product = product * product;
-    if (!std::isfinite(product)) return {End::Overflow};
+    if (!std::isfinite(product)) return {End::kOverflow};
     const Settled c = settle(product, threshold);
-    if (wholeAsShown(c.n)) return {End::Whole, c.n, d};
+    if (wholeAsShown(c.n)) return {End::kWhole, c.n, d};
   }
 }
 
-bool isWhole(double v) { return Floor(v) == v; }
+bool isWhole(double v) { return std::floor(v) == v; }
 
 // Removes the common factors 2 to 10 (only those).
 void reduce(double& n, double& d) {
@@ -148,7 +148,7 @@ double signedRoot(double m) { return std::copysign(std::sqrt(std::fabs(m)), m); 
 
 }  // namespace
 
-// True exactly when PaddedNumberText(n) has no decimal point. The text is the 15-digit
+// True exactly when paddedNumberText(n) has no decimal point. The text is the 15-digit
 // rounding R of n, plain for exponents 0..14 (no point when R is whole) and "0.…" for
 // -4..-1; else mantissa and exponent, with no point when R has one significant digit.
 // Most values are settled by arithmetic; only those that could round to a text without
@@ -172,7 +172,7 @@ bool wholeAsShown(double n) {
   } else if ((a >= 1e15 || (a >= 1e-300 && a < 1e-4)) && !mayHaveOneDigit(a)) {
     return false;
   }
-  return PaddedNumberText(n).find('.') == std::string::npos;
+  return paddedNumberText(n).find('.') == std::string::npos;
 }
 
 void Calculator::showFraction() {
@@ -192,21 +192,21 @@ void Calculator::showFraction() {
     double whole = 0;
     if (mixed) {
       const double v = number(s_.display);
-      whole = Floor(v);  // -2.25 gives -3 and the fraction 3/4
+      whole = std::floor(v);  // -2.25 gives -3 and the fraction 3/4
       s_.display = text(v - whole);
     }
     const double value = number(s_.display);
     if (value == 0) {
       // Zero shows as 0/1; a whole number in the mixed form shows only its whole part.
-      s_.display = mixed && whole != 0 ? PaddedNumberText(whole)
-                                       : PaddedNumberText(0) + "/" + PaddedNumberText(1);
+      s_.display = mixed && whole != 0 ? paddedNumberText(whole)
+                                       : paddedNumberText(0) + "/" + paddedNumberText(1);
       setInvOff();
       s_.newNumber = true;
       return;
     }
     // Small and negative values are searched as their reciprocal.
     const bool reciprocal = value < 0.01;
-    if (reciprocal) s_.display = text(must(Divide(1, value)));
+    if (reciprocal) s_.display = text(must(checkedDivide(1, value)));
     double x = number(s_.display);
     // With radicals the search squares, so it works on the magnitude and the sign goes
     // back on the denominator afterwards, as it does without radicals.
@@ -214,11 +214,11 @@ void Calculator::showFraction() {
     if (radicals) x = std::fabs(x);
 
     const Found found = search(x, radicals, s_.fractionAccuracy);
-    if (found.end == End::Exhausted) {
+    if (found.end == End::kExhausted) {
       s_.display = s_.beforeFraction;
       return;
     }
-    if (found.end == End::Overflow) fail();
+    if (found.end == End::kOverflow) fail();
     double n = found.n;
     double d = found.d;
     if (!radicals) reduce(n, d);
@@ -231,7 +231,7 @@ void Calculator::showFraction() {
     double bottom = d;
     if (radicals && reciprocal) bottom = signedRoot(d);
     if (radicals && !reciprocal) top = signedRoot(n);
-    const double shown = must(Divide(top, bottom));
+    const double shown = must(checkedDivide(top, bottom));
     if (std::fabs(shown - (number(s_.beforeFraction) - whole)) > 1e-14) s_.fractionCaption = "A";
 
     bool radical = radicals;
@@ -244,8 +244,8 @@ void Calculator::showFraction() {
     }
 
     std::string out;
-    if (mixed && whole != 0) out = PaddedNumberText(whole) + "   ";
-    out += PaddedNumberText(n) + "/" + PaddedNumberText(d);
+    if (mixed && whole != 0) out = paddedNumberText(whole) + "   ";
+    out += paddedNumberText(n) + "/" + paddedNumberText(d);
     s_.display = out;
     if (observer_)
       observer_->functionApplied(mixed ? "a d/c" : "b/c", shownNumber(argument, ""),

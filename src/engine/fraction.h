@@ -3,7 +3,7 @@
 
 namespace zova {
 
-/// True exactly when PaddedNumberText(n) contains no "." (the value shows as
+/// True exactly when paddedNumberText(n) contains no "." (the value shows as
 /// whole), decided without writing the text for almost every value.
 bool wholeAsShown(double n);
 

@@ -63,11 +63,11 @@ SinCos Calculator::angleSinCos(double x) const {
     case AngleUnit::kRadians:
       return {std::sin(x), std::cos(x)};
     case AngleUnit::kGrads:
-      return SinCosInQuarterTurns(x, 100);
+      return sinCosInQuarterTurns(x, 100);
     case AngleUnit::kDegrees:
       break;
   }
-  return SinCosInQuarterTurns(x, 90);
+  return sinCosInQuarterTurns(x, 90);
 }
 
 // The angle is the display's value in full precision.
@@ -82,28 +82,29 @@ void Calculator::trig(Trig key) {
     const bool inv = s_.inv, hyp = s_.hyper;
     if (inv && hyp) {
       double r = 0;
-      if (key == Trig::kSin) r = must(Log(x + must(Sqrt(x * x + 1))));
-      if (key == Trig::kCos) r = must(Log(x + must(Sqrt(x * x - 1))));
-      if (key == Trig::kTan) r = must(Log(must(Divide(x + 1, 1 - x)))) / 2;
+      if (key == Trig::kSin) r = must(checkedLog(x + must(checkedSqrt(x * x + 1))));
+      if (key == Trig::kCos) r = must(checkedLog(x + must(checkedSqrt(x * x - 1))));
+      if (key == Trig::kTan) r = must(checkedLog(must(checkedDivide(x + 1, 1 - x)))) / 2;
       s_.display = text(r);
     } else if (inv) {
       if (key != Trig::kTan && !(std::fabs(x) <= 1)) fail();
       const double r = key == Trig::kSin   ? std::asin(x)
                        : key == Trig::kCos ? std::acos(x)
                                            : std::atan(x);
-      s_.display = text(must(Divide(r, s_.radiansPerUnit)));
+      s_.display = text(must(checkedDivide(r, s_.radiansPerUnit)));
     } else if (hyp) {
-      const double ep = must(Exp(x)), em = must(Exp(-x));
+      const double ep = must(checkedExp(x)), em = must(checkedExp(-x));
       if (key == Trig::kSin) s_.display = text((ep - em) / 2);
       if (key == Trig::kCos) s_.display = text((ep + em) / 2);
-      if (key == Trig::kTan) s_.display = text(must(Divide(ep - em, ep + em)));
+      if (key == Trig::kTan) s_.display = text(must(checkedDivide(ep - em, ep + em)));
     } else if (key == Trig::kTan && s_.angleUnit == AngleUnit::kRadians) {
       s_.display = text(std::tan(x));
     } else {
       const SinCos f = angleSinCos(x);
       if (key == Trig::kSin) s_.display = text(f.sin);
       if (key == Trig::kCos) s_.display = text(f.cos);
-      if (key == Trig::kTan) s_.display = text(must(Divide(f.sin, f.cos)));  // fails at 90 degrees
+      if (key == Trig::kTan)
+        s_.display = text(must(checkedDivide(f.sin, f.cos)));  // fails at 90 degrees
     }
     if (s_.inv) setInvOff();
     if (s_.hyper) {
@@ -127,73 +128,49 @@ void Calculator::sine() { trig(Trig::kSin); }
 void Calculator::cosine() { trig(Trig::kCos); }
 void Calculator::tangent() { trig(Trig::kTan); }
 
+// log and ln; with inv 10^x and e^x.
 void Calculator::logarithm() {
   if (s_.base != Base::kDecimal) return;
-  trap([&] {
-    const std::string shown = s_.display;
-    restoreDecimalDisplay();
-    s_.fullResult = 0;
-    const double x = number(s_.display);
-    if (!s_.inv)
-      s_.display = text(must(Log(x)) / std::log(10.0));
-    else
-      s_.display = text(must(Power(10, x)));
-    tellFunction(s_.inv ? "10^x" : "log", shown);
-    if (s_.inv) toggleInv();
-    if (s_.hyper) toggleHyp();
-    endEntry();
-  });
+  const bool inv = s_.inv;
+  applyFunction(
+      inv ? "10^x" : "log",
+      [&](double x) {
+        return inv ? must(checkedPower(10, x)) : must(checkedLog(x)) / std::log(10.0);
+      },
+      [&] { clearInvHypAndEndEntry(); });
 }
 
 void Calculator::naturalLog() {
   if (s_.base != Base::kDecimal) return;
-  trap([&] {
-    const std::string shown = s_.display;
-    restoreDecimalDisplay();
-    s_.fullResult = 0;
-    const double x = number(s_.display);
-    if (!s_.inv)
-      s_.display = text(must(Log(x)) / std::log(std::exp(1.0)));
-    else
-      s_.display = text(must(Exp(x)));
-    tellFunction(s_.inv ? "e^x" : "ln", shown);
-    if (s_.inv) toggleInv();
-    if (s_.hyper) toggleHyp();
-    endEntry();
-  });
+  const bool inv = s_.inv;
+  applyFunction(
+      inv ? "e^x" : "ln",
+      [&](double x) {
+        return inv ? must(checkedExp(x)) : must(checkedLog(x)) / std::log(std::exp(1.0));
+      },
+      [&] { clearInvHypAndEndEntry(); });
+}
+
+void Calculator::clearInvHypAndEndEntry() {
+  if (s_.inv) toggleInv();
+  if (s_.hyper) toggleHyp();
+  endEntry();
 }
 
 void Calculator::squareRoot() {
-  trap([&] {
-    const std::string shown = s_.display;
-    restoreDecimalDisplay();
-    s_.fullResult = 0;
-    s_.display = text(must(Power(number(s_.display), 0.5)));
-    tellFunction("\u221a", shown);
-    endEntry();
-  });
+  applyFunction(
+      "\u221a", [&](double x) { return must(checkedPower(x, 0.5)); }, [&] { endEntry(); });
 }
 
 void Calculator::square() {
-  trap([&] {
-    const std::string shown = s_.display;
-    restoreDecimalDisplay();
-    s_.fullResult = 0;
-    s_.display = text(must(Power(number(s_.display), 2)));
-    tellFunction("x\u00b2", shown);
-    endEntry();
-  });
+  applyFunction(
+      "x\u00b2", [&](double x) { return must(checkedPower(x, 2)); }, [&] { endEntry(); });
 }
 
+// Unlike the other functions it leaves the point guard as it was.
 void Calculator::reciprocal() {
-  trap([&] {
-    const std::string shown = s_.display;
-    restoreDecimalDisplay();
-    s_.fullResult = 0;
-    s_.display = text(must(Divide(1, number(s_.display))));
-    tellFunction("1/x", shown);
-    s_.newNumber = true;
-  });
+  applyFunction(
+      "1/x", [&](double x) { return must(checkedDivide(1, x)); }, [&] { s_.newNumber = true; });
 }
 
 // Shown with 15 digits, as every result is.
@@ -233,11 +210,11 @@ void Calculator::toDms() {
     restoreDecimalDisplay();
     s_.fullResult = 0;
     const double x = number(s_.display);
-    s_.dmsDegrees = Floor(x);
+    s_.dmsDegrees = std::floor(x);
     s_.dmsMinutes = (x - s_.dmsDegrees) * 60;
-    s_.dmsSeconds = (s_.dmsMinutes - Floor(s_.dmsMinutes)) * 60;
+    s_.dmsSeconds = (s_.dmsMinutes - std::floor(s_.dmsMinutes)) * 60;
     // Seconds are rounded to the nearest millionth, carrying into minutes and degrees.
-    double deg = s_.dmsDegrees, min = Floor(s_.dmsMinutes);
+    double deg = s_.dmsDegrees, min = std::floor(s_.dmsMinutes);
     double micro = std::round(s_.dmsSeconds * 1000000);
     if (micro >= 60000000) {
       micro -= 60000000;
@@ -264,13 +241,13 @@ void Calculator::fromDms() {
     restoreDecimalDisplay();
     s_.fullResult = 0;
     const double x = number(s_.display);
-    const double f = x - Floor(x);
+    const double f = x - std::floor(x);
     s_.dmsDegrees = f;
     // Minutes are taken after rounding to 10 decimals, so 12.29 reads as 29 minutes.
     const double f100 = std::round(f * 100 * 1e10) / 1e10;
-    s_.dmsMinutes = Floor(f100);
+    s_.dmsMinutes = std::floor(f100);
     s_.dmsSeconds = (f100 - s_.dmsMinutes) * 100;
-    s_.display = text(Floor(x) + s_.dmsMinutes / 60 + s_.dmsSeconds / 3600);
+    s_.display = text(std::floor(x) + s_.dmsMinutes / 60 + s_.dmsSeconds / 3600);
     tellFunction("dms>", shown);
     endEntry();
   });

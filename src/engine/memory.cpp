@@ -10,9 +10,9 @@ void Calculator::memoryAdd() {
   if (s_.display != "ERROR") {
     // A display that is not a number yet (such as "5E") counts by its numeric prefix;
     // a number too large for a double fails as a sum too large does.
-    auto x = TextToNumber(s_.display, loc_);
-    if (!x) x = ParseNumberInRange(s_.display);
-    const auto sum = x ? Finite(s_.memory.parse() + (s_.inv ? -*x : *x)) : std::nullopt;
+    auto x = textToNumber(s_.display, loc_);
+    if (!x) x = parseNumberInRange(s_.display);
+    const auto sum = x ? finiteOrNone(s_.memory.parse() + (s_.inv ? -*x : *x)) : std::nullopt;
     if (const auto ok = sum) {
       tellMemory(s_.inv ? "M-" : "M+", s_.display);
       s_.memory = *ok;
@@ -35,7 +35,7 @@ void Calculator::memoryRecall() {
     tellMemory("MC", "");
     return;
   }
-  // Read by value: a ParseNumber of "0,5" would take it for zero.
+  // Read by value: a parseNumber of "0,5" would take it for zero.
   setDisplay(s_.memory.parse() == 0 ? "0" : text(s_.memory.parse()));
   tellMemory("MR", s_.display);
   endEntry();

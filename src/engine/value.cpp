@@ -4,7 +4,7 @@
 namespace zova {
 
 std::string Value::text(const NumberLocale& loc) const {
-  if (auto* d = std::get_if<double>(&v_)) return NumberToText(*d, loc);
+  if (auto* d = std::get_if<double>(&v_)) return numberToText(*d, loc);
   if (auto* s = std::get_if<std::string>(&v_)) return *s;
   if (auto* b = std::get_if<bool>(&v_)) return *b ? "True" : "False";
   return "";
@@ -12,18 +12,18 @@ std::string Value::text(const NumberLocale& loc) const {
 
 double Value::parse() const {
   if (auto* d = std::get_if<double>(&v_)) return *d;
-  if (auto* s = std::get_if<std::string>(&v_)) return ParseNumber(*s);
+  if (auto* s = std::get_if<std::string>(&v_)) return parseNumber(*s);
   if (auto* b = std::get_if<bool>(&v_)) return *b ? -1.0 : 0.0;
   return 0.0;
 }
 
 std::optional<double> Value::parseInRange() const {
-  if (auto* s = std::get_if<std::string>(&v_)) return ParseNumberInRange(*s);
+  if (auto* s = std::get_if<std::string>(&v_)) return parseNumberInRange(*s);
   return parse();
 }
 
 std::optional<double> Value::number(const NumberLocale& loc) const {
-  if (auto* s = std::get_if<std::string>(&v_)) return TextToNumber(*s, loc);
+  if (auto* s = std::get_if<std::string>(&v_)) return textToNumber(*s, loc);
   return parse();
 }
 
@@ -31,7 +31,7 @@ bool Value::truthy(const NumberLocale& loc) const {
   if (auto* s = std::get_if<std::string>(&v_)) {
     if (*s == "True") return true;
     if (*s == "False") return false;
-    auto n = TextToNumber(*s, loc);
+    auto n = textToNumber(*s, loc);
     return n && *n != 0.0;
   }
   return parse() != 0.0;

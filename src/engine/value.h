@@ -29,13 +29,13 @@ class Value {
   bool isText() const { return std::holds_alternative<std::string>(v_); }
   bool isBool() const { return std::holds_alternative<bool>(v_); }
 
-  /// The text as shown: "" when empty, NumberToText of a number, "True"/"False".
+  /// The text as shown: "" when empty, numberToText of a number, "True"/"False".
   std::string text(const NumberLocale& loc) const;
-  /// Read leniently (ParseNumber of a text); empty is 0, true is -1.
+  /// Read leniently (parseNumber of a text); empty is 0, true is -1.
   double parse() const;
   /// As parse, but nullopt for a text that is a number too large for a double.
   std::optional<double> parseInRange() const;
-  /// Read strictly (TextToNumber of a text); empty is 0, true is -1.
+  /// Read strictly (textToNumber of a text); empty is 0, true is -1.
   std::optional<double> number(const NumberLocale& loc) const;
   /// True for true, a non-zero number, "True" or a non-zero numeric text.
   bool truthy(const NumberLocale& loc) const;

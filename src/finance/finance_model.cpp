@@ -61,7 +61,7 @@ PanelEffect commonStart(bool focusEquals) {
 // finance functions evaluate it: 0 for an exact solution.
 std::optional<double> leftOver(double rate, double nper, double pmt, double pv, double fv,
                                double type) {
-  const auto balance = Fv(rate, nper, pmt, pv, type);
+  const auto balance = futureValue(rate, nper, pmt, pv, type);
   if (!balance || !std::isfinite(fv - *balance)) return std::nullopt;
   return fv - *balance;
 }
@@ -117,20 +117,20 @@ FinanceModel::FinanceModel(CalculatorToolkit& toolkit, std::function<bool()> onT
 
 std::optional<double> FinanceModel::read(const Value& v) const {
   if (v.isText() && v.text(loc_).empty()) return 0.0;
-  const auto x = v.isText() ? DisplayNumber(v.text(loc_), loc_) : v.number(loc_);
+  const auto x = v.isText() ? displayNumber(v.text(loc_), loc_) : v.number(loc_);
   if (!x || !std::isfinite(*x)) return std::nullopt;
   return x;
 }
 
 // The display holds a typed entry or a result, in the forms the calculator writes.
 std::string FinanceModel::normalized(std::string_view display) const {
-  if (const auto x = DisplayNumber(display, loc_)) return NumberToText(*x, loc_);
+  if (const auto x = displayNumber(display, loc_)) return numberToText(*x, loc_);
   return withLocaleDecimal(std::string(display), loc_);
 }
 
 void FinanceModel::finError() {
   tk_.setTopmost(false);
-  tk_.messageBox(std::string(kFinErrorText), MsgStyle::Stop, std::string(kFinErrorTitle));
+  tk_.messageBox(std::string(kFinErrorText), MsgStyle::kStop, std::string(kFinErrorTitle));
   tk_.setTopmost(onTop_ && onTop_());
 }
 
@@ -189,7 +189,7 @@ PanelEffect FinanceModel::enterCell(Value& field, FinCell c, std::string_view pa
   PanelEffect e = commonStart(false);
   e.display = normalized(display);
   field = *e.display;
-  cell(c) = FormatNumber(*e.display, pattern, loc_);
+  cell(c) = formatNumber(*e.display, pattern, loc_);
   return e;
 }
 
@@ -219,11 +219,11 @@ PanelEffect FinanceModel::enterYearlyRate(std::string_view display) {
   if (!x) return failed(e);
   const Value yearly = withDotDecimal(*x > 1 ? Value(*x / 100) : Value(entered), loc_);
   s_.finInt = yearly;
-  cell(FinCell::kInt) = FormatNumber(parse(yearly), kYearly, loc_);
-  const auto rate = Divide(parse(yearly), s_.finPPY);
+  cell(FinCell::kInt) = formatNumber(parse(yearly), kYearly, loc_);
+  const auto rate = checkedDivide(parse(yearly), s_.finPPY);
   if (!rate) return failed(e);
   s_.finRate = *rate;
-  cell(FinCell::kRate) = FormatNumber(*rate, kPeriodic, loc_);
+  cell(FinCell::kRate) = formatNumber(*rate, kPeriodic, loc_);
   return e;
 }
 
@@ -232,14 +232,14 @@ PanelEffect FinanceModel::enterPaymentsPerYear(std::string_view display) {
   e.display = normalized(display);
   const auto x = read(Value(*e.display));
   if (!x) return failed(e);
-  const auto perYear = RoundToInteger(*x);
+  const auto perYear = roundToInteger(*x);
   if (!perYear) return failed(e);
   s_.finPPY = *perYear;
-  cell(FinCell::kPpy) = FormatNumber(*e.display, kCount, loc_);
-  const auto rate = Divide(parse(s_.finInt), s_.finPPY);
+  cell(FinCell::kPpy) = formatNumber(*e.display, kCount, loc_);
+  const auto rate = checkedDivide(parse(s_.finInt), s_.finPPY);
   if (!rate) return failed(e);
   s_.finRate = *rate;
-  cell(FinCell::kRate) = FormatNumber(*rate, kPeriodic, loc_);
+  cell(FinCell::kRate) = formatNumber(*rate, kPeriodic, loc_);
   s_.finPayments = static_cast<double>(s_.finPPY);
   cell(FinCell::kPayments) = cell(FinCell::kPpy);
   return e;
@@ -249,26 +249,26 @@ PanelEffect FinanceModel::enterPaymentsPerYear(std::string_view display) {
 // own form: a point text stored in a comma locale would no longer read as a number.
 PanelEffect FinanceModel::showPeriodicRate() {
   PanelEffect e = commonStart(false);
-  if (s_.finRate.isText() && !IsNumber(s_.finRate.text(loc_), loc_))
-    s_.finRate = ParseNumber(s_.finRate.text(loc_));
-  e.display = NumberToText(parse(s_.finRate), loc_);
+  if (s_.finRate.isText() && !isNumber(s_.finRate.text(loc_), loc_))
+    s_.finRate = parseNumber(s_.finRate.text(loc_));
+  e.display = numberToText(parse(s_.finRate), loc_);
   return e;
 }
 
 PanelEffect FinanceModel::showInterestPaid() {
   PanelEffect e = commonStart(false);
-  e.display = CurrencyText(s_.finIpmt, loc_);
+  e.display = currencyText(s_.finIpmt, loc_);
   return e;
 }
 
 PanelEffect FinanceModel::showPrincipalPaid() {
   PanelEffect e = commonStart(false);
-  e.display = CurrencyText(s_.finPPmt, loc_);
+  e.display = currencyText(s_.finPPmt, loc_);
   return e;
 }
 
 PanelEffect FinanceModel::showBalance() {
-  return PanelEffect{CurrencyText(s_.finBalance, loc_), EntryReset::kNone, false};
+  return PanelEffect{currencyText(s_.finBalance, loc_), EntryReset::kNone, false};
 }
 
 PanelEffect FinanceModel::computed(Value& field, FinCell c, std::string_view pattern,
@@ -276,8 +276,8 @@ PanelEffect FinanceModel::computed(Value& field, FinCell c, std::string_view pat
   PanelEffect e = commonStart(true);
   if (!result) return failed(e);
   field = *result;
-  cell(c) = FormatNumber(*result, pattern, loc_);
-  e.display = NumberToText(*result, loc_);
+  cell(c) = formatNumber(*result, pattern, loc_);
+  e.display = numberToText(*result, loc_);
   return e;
 }
 
@@ -286,7 +286,7 @@ PanelEffect FinanceModel::solvePeriods() {
              fv = read(s_.finFV);
   const double type = timingArgument();
   std::optional<double> n;
-  if (allRead(rate, pmt, pv, fv)) n = NPer(*rate, *pmt, *pv, *fv, type);
+  if (allRead(rate, pmt, pv, fv)) n = periodCount(*rate, *pmt, *pv, *fv, type);
   if (n)
     n = shortestSolution(*n, [&](double c) { return leftOver(*rate, c, *pmt, *pv, *fv, type); });
   return computed(s_.finNPer, FinCell::kN, kPeriods, n);
@@ -297,7 +297,7 @@ PanelEffect FinanceModel::solvePayment() {
              fv = read(s_.finFV);
   const double type = timingArgument();
   std::optional<double> pmt;
-  if (allRead(rate, nper, pv, fv)) pmt = Pmt(*rate, *nper, *pv, *fv, type);
+  if (allRead(rate, nper, pv, fv)) pmt = payment(*rate, *nper, *pv, *fv, type);
   if (pmt)
     pmt =
         shortestSolution(*pmt, [&](double c) { return leftOver(*rate, *nper, c, *pv, *fv, type); });
@@ -309,7 +309,7 @@ PanelEffect FinanceModel::solvePresentValue() {
              fv = read(s_.finFV);
   const double type = timingArgument();
   std::optional<double> pv;
-  if (allRead(rate, nper, pmt, fv)) pv = Pv(*rate, *nper, *pmt, *fv, type);
+  if (allRead(rate, nper, pmt, fv)) pv = presentValue(*rate, *nper, *pmt, *fv, type);
   if (pv)
     pv =
         shortestSolution(*pv, [&](double c) { return leftOver(*rate, *nper, *pmt, c, *fv, type); });
@@ -321,7 +321,7 @@ PanelEffect FinanceModel::solveFutureValue() {
              pv = read(s_.finPV);
   const double type = timingArgument();
   std::optional<double> fv;
-  if (allRead(rate, nper, pmt, pv)) fv = Fv(*rate, *nper, *pmt, *pv, type);
+  if (allRead(rate, nper, pmt, pv)) fv = futureValue(*rate, *nper, *pmt, *pv, type);
   if (fv)
     fv =
         shortestSolution(*fv, [&](double c) { return leftOver(*rate, *nper, *pmt, *pv, c, type); });
@@ -333,20 +333,20 @@ PanelEffect FinanceModel::solveYearlyRate() {
   const auto nper = read(s_.finNPer), pmt = read(s_.finPmt), pv = read(s_.finPV),
              fv = read(s_.finFV);
   if (!allRead(nper, pmt, pv, fv)) return failed(e);
-  const auto r = Rate(*nper, *pmt, *pv, *fv, timingArgument());
+  const auto r = periodicRate(*nper, *pmt, *pv, *fv, timingArgument());
   if (!r) return failed(e);
-  auto yearly = Finite(*r * s_.finPPY);
+  auto yearly = finiteOrNone(*r * s_.finPPY);
   if (!yearly) return failed(e);
   const double type = timingArgument(), perYear = s_.finPPY;
   yearly = shortestSolution(
       *yearly, [&](double c) { return leftOver(c / perYear, *nper, *pmt, *pv, *fv, type); });
-  const auto rate = Divide(*yearly, s_.finPPY);
+  const auto rate = checkedDivide(*yearly, s_.finPPY);
   if (!rate) return failed(e);
   s_.finInt = *yearly;
   s_.finRate = *rate;
-  cell(FinCell::kRate) = FormatNumber(*rate, kPeriodicSolved, loc_);
-  cell(FinCell::kInt) = FormatNumber(*yearly, kYearly, loc_);
-  e.display = NumberToText(*yearly, loc_);
+  cell(FinCell::kRate) = formatNumber(*rate, kPeriodicSolved, loc_);
+  cell(FinCell::kInt) = formatNumber(*yearly, kYearly, loc_);
+  e.display = numberToText(*yearly, loc_);
   return e;
 }
 
@@ -377,35 +377,35 @@ PanelEffect FinanceModel::amortize() {
   const auto pv = read(s_.finPV), pmt = read(s_.finPmt), rate = read(s_.finRate),
              count = read(s_.finPayments);
   if (!allRead(pv, pmt, rate, count)) return failed(e);
-  auto balance = ToCurrency(*pv);
+  auto balance = toCurrency(*pv);
   if (!balance) return failed(e);
   if (s_.paymentsAtStart) {
-    balance = ToCurrency(balance->value() + *pmt);  // the first payment falls at once
+    balance = toCurrency(balance->value() + *pmt);  // the first payment falls at once
     if (!balance) return failed(e);
   }
   const double periods = *count - timingArgument();
   if (periods > kMaxPeriods) return failed(e);
   for (double k = 1; k <= periods; ++k) {
     const double b = balance->value();
-    balance = ToCurrency(b + b * *rate + *pmt);
+    balance = toCurrency(b + b * *rate + *pmt);
     if (!balance) return failed(e);
   }
   s_.finBalance = *balance;
-  cell(FinCell::kBalance) = FormatNumber(balance->value(), kMoney, loc_);
-  const auto interest = ToCurrency(balance->value() - *count * *pmt - *pv);
+  cell(FinCell::kBalance) = formatNumber(balance->value(), kMoney, loc_);
+  const auto interest = toCurrency(balance->value() - *count * *pmt - *pv);
   if (!interest) return failed(e);
   s_.finIpmt = *interest;
-  cell(FinCell::kInterest) = FormatNumber(interest->value(), kMoney, loc_);
-  const auto principal = ToCurrency(*pv - balance->value());
+  cell(FinCell::kInterest) = formatNumber(interest->value(), kMoney, loc_);
+  const auto principal = toCurrency(*pv - balance->value());
   if (!principal) return failed(e);
   s_.finPPmt = *principal;
-  cell(FinCell::kPrincipal) = FormatNumber(principal->value(), kMoney, loc_);
+  cell(FinCell::kPrincipal) = formatNumber(principal->value(), kMoney, loc_);
   return e;
 }
 
 PanelEffect FinanceModel::balanceToPresentValue() {
   s_.finPV = s_.finBalance.value();
-  cell(FinCell::kPv) = FormatNumber(s_.finBalance.value(), kMoney, loc_);
+  cell(FinCell::kPv) = formatNumber(s_.finBalance.value(), kMoney, loc_);
   return PanelEffect{std::nullopt, EntryReset::kNone, true};
 }
 
@@ -450,22 +450,22 @@ bool FinanceModel::restoreLine(std::size_t index, const std::string& line) {
   // The file keeps numbers with "." (files of earlier versions may have the locale's
   // symbol); a field holds them as the locale writes them.
   if (row.text) {
-    s_.*row.text = LocaleNumberText(line, loc_);
-    cell(row.cell) = FormatNumber((s_.*row.text).text(loc_), row.pattern, loc_);
+    s_.*row.text = localeNumberText(line, loc_);
+    cell(row.cell) = formatNumber((s_.*row.text).text(loc_), row.pattern, loc_);
     return true;
   }
-  const auto x = DisplayNumber(line, loc_);
+  const auto x = displayNumber(line, loc_);
   if (row.amount) {
-    const auto m = x ? ToCurrency(*x) : std::nullopt;
+    const auto m = x ? toCurrency(*x) : std::nullopt;
     if (!m) return false;
     s_.*row.amount = *m;
-    cell(row.cell) = FormatNumber(m->value(), row.pattern, loc_);
+    cell(row.cell) = formatNumber(m->value(), row.pattern, loc_);
     return true;
   }
-  const auto n = x ? RoundToInteger(*x) : std::nullopt;
+  const auto n = x ? roundToInteger(*x) : std::nullopt;
   if (!n) return false;
   s_.finPPY = *n;
-  cell(row.cell) = FormatNumber(static_cast<double>(*n), row.pattern, loc_);
+  cell(row.cell) = formatNumber(static_cast<double>(*n), row.pattern, loc_);
   return true;
 }
 
@@ -475,11 +475,11 @@ std::vector<std::string> FinanceModel::savedLines() {
   std::vector<std::string> lines;
   for (const SavedLine& row : kSavedLines) {
     if (row.text)
-      lines.push_back(PointNumberText((s_.*row.text).text(point), loc_));
+      lines.push_back(pointNumberText((s_.*row.text).text(point), loc_));
     else if (row.amount)
-      lines.push_back(CurrencyText(s_.*row.amount, point));
+      lines.push_back(currencyText(s_.*row.amount, point));
     else
-      lines.push_back(NumberToText(s_.finPPY, point));
+      lines.push_back(numberToText(s_.finPPY, point));
   }
   return lines;
 }

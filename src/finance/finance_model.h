@@ -156,11 +156,11 @@ class FinanceModel {
   std::string& cell(FinCell c) { return s_.captions[static_cast<std::size_t>(c)]; }
   /// The payment timing as the finance functions take it: 1 at the start, 0 at the end.
   double timingArgument() const { return s_.paymentsAtStart ? 1 : 0; }
-  /// A field read as a number: empty (or "") is 0, a text goes through TextToNumber.
+  /// A field read as a number: empty (or "") is 0, a text goes through textToNumber.
   std::optional<double> read(const Value& v) const;
-  /// A field read leniently: commas to points, then ParseNumber.
+  /// A field read leniently: commas to points, then parseNumber.
   double parse(const Value& v) const { return withDotDecimal(v, loc_).parse(); }
-  /// A numeric display becomes its NumberToText form, then withLocaleDecimal.
+  /// A numeric display becomes its numberToText form, then withLocaleDecimal.
   std::string normalized(std::string_view display) const;
   PanelEffect enterCell(Value& field, FinCell c, std::string_view pattern,
                         std::string_view display);

@@ -41,39 +41,39 @@ bool allFinite(std::initializer_list<double> values) {
 
 }  // namespace
 
-std::optional<double> Pmt(double rate, double nper, double pv, double fv, double type) {
+std::optional<double> payment(double rate, double nper, double pv, double fv, double type) {
   if (!allFinite({rate, nper, pv, fv})) return std::nullopt;
   const Growth k = growth(rate, nper, dueType(type));
   if (k.annuity == 0) return std::nullopt;
-  return Finite(-(pv * k.g + fv) / k.annuity);
+  return finiteOrNone(-(pv * k.g + fv) / k.annuity);
 }
 
-std::optional<double> Fv(double rate, double nper, double pmt, double pv, double type) {
+std::optional<double> futureValue(double rate, double nper, double pmt, double pv, double type) {
   if (!allFinite({rate, nper, pmt, pv})) return std::nullopt;
   const Growth k = growth(rate, nper, dueType(type));
-  return Finite(-(pv * k.g + pmt * k.annuity));
+  return finiteOrNone(-(pv * k.g + pmt * k.annuity));
 }
 
-std::optional<double> Pv(double rate, double nper, double pmt, double fv, double type) {
+std::optional<double> presentValue(double rate, double nper, double pmt, double fv, double type) {
   if (!allFinite({rate, nper, pmt, fv})) return std::nullopt;
   const Growth k = growth(rate, nper, dueType(type));
   if (k.g == 0) return std::nullopt;
-  return Finite(-(fv + pmt * k.annuity) / k.g);
+  return finiteOrNone(-(fv + pmt * k.annuity) / k.g);
 }
 
-std::optional<double> NPer(double rate, double pmt, double pv, double fv, double type) {
+std::optional<double> periodCount(double rate, double pmt, double pv, double fv, double type) {
   if (!allFinite({rate, pmt, pv, fv})) return std::nullopt;
-  if (rate == 0) return pmt == 0 ? std::nullopt : Finite(-(pv + fv) / pmt);
+  if (rate == 0) return pmt == 0 ? std::nullopt : finiteOrNone(-(pv + fv) / pmt);
   if (rate <= -1) return std::nullopt;
   // With a = pmt*(1+r*type)/r the equation reads (1+r)^n * (pv + a) = a - fv.
   const double a = pmt * (1 + rate * dueType(type)) / rate;
   const double g = (a - fv) / (pv + a);
   if (!(g > 0) || !std::isfinite(g)) return std::nullopt;
-  return Finite(std::log(g) / std::log1p(rate));
+  return finiteOrNone(std::log(g) / std::log1p(rate));
 }
 
-std::optional<double> Rate(double nper, double pmt, double pv, double fv, double type,
-                           double guess) {
+std::optional<double> periodicRate(double nper, double pmt, double pv, double fv, double type,
+                                   double guess) {
   if (!allFinite({nper, pmt, pv, fv, guess})) return std::nullopt;
   const double t = dueType(type);
   auto f = [&](double r) {
@@ -129,9 +129,9 @@ std::optional<double> Rate(double nper, double pmt, double pv, double fv, double
   return std::nullopt;
 }
 
-std::optional<Currency> ToCurrency(double x) {
+std::optional<Currency> toCurrency(double x) {
   if (!std::isfinite(x)) return std::nullopt;
-  const DecimalDigits d = ToDecimalDigits(x);
+  const DecimalDigits d = toDecimalDigits(x);
   if (d.count == 0) return Currency{};
   // Ticks are the digits down to the 1e-4 place; the rest decides the rounding.
   const int keep = d.exp + 5;
@@ -153,7 +153,7 @@ std::optional<Currency> ToCurrency(double x) {
   return Currency{static_cast<std::int64_t>(ticks)};
 }
 
-std::string CurrencyText(Currency c, const NumberLocale& loc) {
+std::string currencyText(Currency c, const NumberLocale& loc) {
   const bool negative = c.ticks < 0;
   const std::uint64_t magnitude =
       negative ? 0 - static_cast<std::uint64_t>(c.ticks) : static_cast<std::uint64_t>(c.ticks);

@@ -34,7 +34,7 @@ std::vector<BoundKey> gatherKeyMap() {
     for (const KeyBinding& b : row.bindings) {
       if (!b.code) continue;
       // A typed digit's zero always appends, unlike the keypad's 0 key.
-      if (key <= Key::D9)
+      if (key <= Key::kDigit9)
         map.push_back({b, [key](Model& m) { m.calc().keyboardDigit(static_cast<int>(key)); }});
       else
         map.push_back({b, [key](Model& m) { m.press(key); }});
@@ -78,7 +78,7 @@ Model::Model(Toolkit& toolkit, NumberLocale locale)
 
 void Model::startUp() {
   tk_.installFont();
-  ResetStartModes(calc_.state());
+  resetStartModes(calc_.state());
   readSettings();
 }
 
@@ -251,7 +251,7 @@ void Model::elemNumberClick() {
 
 void Model::elemMassClick() {
   if (auto t = elem_.useAtomicMass()) {
-    calc_.setDisplay(LocaleNumberText(*t, locale()));
+    calc_.setDisplay(localeNumberText(*t, locale()));
     calc_.state().newNumber = true;
     tapePanelResult(elem_.state().info.symbol + " mass");
   }
@@ -295,19 +295,19 @@ void Model::recallTapeNumber(std::size_t entry) {
   if (entry >= tape_.size()) return;
   // A tape file from a run in another locale may have the other decimal symbol.
   std::string value = tape_.at(entry).value;
-  std::optional<double> x = TextToNumber(value, locale());
+  std::optional<double> x = textToNumber(value, locale());
   if (!x) {
     for (char& c : value)
       if (c == '.' || c == ',') c = c == '.' ? ',' : '.';
-    x = TextToNumber(value, locale());
+    x = textToNumber(value, locale());
   }
   if (!x) return;
-  calc_.setDisplay(NumberToText(*x, locale()));
+  calc_.setDisplay(numberToText(*x, locale()));
   if (*x == 0) calc_.state().display = "0";
   calc_.displayToBase();
   calc_.endEntry();
   const CalcState& s = calc_.state();
-  tape_.numberRecalled({s.display, NumberToText(*x, locale()), s.base});
+  tape_.numberRecalled({s.display, numberToText(*x, locale()), s.base});
   tk_.focusEquals();
 }
 
@@ -341,15 +341,15 @@ std::optional<std::string> baseDigits(std::string_view text, Base base) {
 // symbol, no grouping. Nothing for any other text or a number too large to hold.
 std::optional<std::string> pastedDecimal(std::string_view text, const NumberLocale& loc) {
   for (const NumberLocale& form : {loc, NumberLocale{".", ","}}) {
-    const auto plain = UngroupedNumberText(text, form);
+    const auto plain = ungroupedNumberText(text, form);
     if (!plain) continue;
-    const auto value = TextToNumber(*plain, NumberLocale{form.decimal, ""});
+    const auto value = textToNumber(*plain, NumberLocale{form.decimal, ""});
     if (!value) continue;
     // More digits than an entry takes would not show whole: the number as a result shows it.
     const auto digits =
         std::count_if(plain->begin(), plain->end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (digits > kEntryDigits) return NumberToText(*value, loc);
-    return LocaleNumberText(*plain, loc);
+    if (digits > kEntryDigits) return numberToText(*value, loc);
+    return localeNumberText(*plain, loc);
   }
   return std::nullopt;
 }

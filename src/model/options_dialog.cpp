@@ -6,22 +6,22 @@ namespace zova {
 void OptionsDialog::load(const CalcState& s) {
   c_.radicals = s.fractionRadicals;
   if (s.fractionAccuracy == kLowAccuracy)
-    c_.accuracy = Accuracy::Low;
+    c_.accuracy = Accuracy::kLow;
   else if (s.fractionAccuracy == kMediumAccuracy)
-    c_.accuracy = Accuracy::Medium;
+    c_.accuracy = Accuracy::kMedium;
   else if (s.fractionAccuracy == kHighAccuracy)
-    c_.accuracy = Accuracy::High;
+    c_.accuracy = Accuracy::kHigh;
   else
-    c_.accuracy = Accuracy::None;
+    c_.accuracy = Accuracy::kNone;
   selectFormat(s.format);
-  const auto places = RoundToInteger(s.decimalPlaces);
+  const auto places = roundToInteger(s.decimalPlaces);
   c_.scroll = places && *places >= 0 && *places <= 15 ? *places : 2;
-  c_.text1 = NumberToText(s.decimalPlaces, loc_);
+  c_.text1 = numberToText(s.decimalPlaces, loc_);
 }
 
 void OptionsDialog::selectFormat(NumberFormat f) {
   c_.format = f;
-  c_.placesEnabled = f != NumberFormat::Standard;
+  c_.placesEnabled = f != NumberFormat::kStandard;
 }
 
 void OptionsDialog::setScroll(int value) {
@@ -40,7 +40,7 @@ void OptionsDialog::setText(std::string text) {
   if (loc_.decimal != ".")
     for (std::size_t at = 0; (at = pointed.find(loc_.decimal, at)) != std::string::npos;)
       pointed.replace(at, loc_.decimal.size(), ".");
-  const auto v = RoundToInteger(ParseNumber(pointed));
+  const auto v = roundToInteger(parseNumber(pointed));
   if (!v || *v < 0 || *v > 15) {
     c_.text1 = "2";
     c_.scroll = 2;
@@ -52,18 +52,18 @@ void OptionsDialog::setText(std::string text) {
 
 void OptionsDialog::unload(CalcState& s) const {
   s.fractionRadicals = c_.radicals;
-  if (c_.accuracy == Accuracy::Low) s.fractionAccuracy = kLowAccuracy;
-  if (c_.accuracy == Accuracy::Medium) s.fractionAccuracy = kMediumAccuracy;
-  if (c_.accuracy == Accuracy::High) s.fractionAccuracy = kHighAccuracy;
+  if (c_.accuracy == Accuracy::kLow) s.fractionAccuracy = kLowAccuracy;
+  if (c_.accuracy == Accuracy::kMedium) s.fractionAccuracy = kMediumAccuracy;
+  if (c_.accuracy == Accuracy::kHigh) s.fractionAccuracy = kHighAccuracy;
   s.format = c_.format;
   s.decimalPlaces = c_.scroll;
 }
 
 const char* formatName(NumberFormat f) {
   switch (f) {
-    case NumberFormat::Fix:
+    case NumberFormat::kFix:
       return "Fix";
-    case NumberFormat::Scientific:
+    case NumberFormat::kScientific:
       return "Scientific";
     default:
       return "Standard";

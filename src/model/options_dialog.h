@@ -10,7 +10,7 @@
 
 namespace zova {
 
-enum class Accuracy { None, Low, Medium, High };
+enum class Accuracy { kNone, kLow, kMedium, kHigh };
 
 inline constexpr double kLowAccuracy = 1e-04;
 inline constexpr double kMediumAccuracy = 1e-05;
@@ -18,12 +18,12 @@ inline constexpr double kHighAccuracy = 1e-06;
 
 /// What the dialog's controls show.
 struct OptionsControls {
-  NumberFormat format = NumberFormat::Standard;
+  NumberFormat format = NumberFormat::kStandard;
   bool placesEnabled = false;  ///< the Decimal Places caption, box and slider
   std::string text1 = "2";     ///< the decimal places box
   int scroll = 2;              ///< HScroll1, 0 to 15
   bool radicals = false;       ///< Check2 "Include Radicals"
-  Accuracy accuracy = Accuracy::Medium;
+  Accuracy accuracy = Accuracy::kMedium;
   bool numberFormatTab = true;  ///< Frame3 shown; else Frame1 and Frame2
 };
 

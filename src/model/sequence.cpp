@@ -163,7 +163,7 @@ std::vector<ActionRow> gatherActions() {
     {"molar", {"clear"}, 0, "", "", runs(&Model::molarClear)},
     {"molar", {"result"}, 0, "", "the Clear button; a click on the result", runs(&Model::molarResultClick)},
     {"opt", {"format"}, 0, "Standard|Fix|Scientific", "", [](In in) -> Maybe {
-       const NumberFormat formats[] = {NumberFormat::Standard, NumberFormat::Fix, NumberFormat::Scientific};
+       const NumberFormat formats[] = {NumberFormat::kStandard, NumberFormat::kFix, NumberFormat::kScientific};
        return setOption([f = formats[in.choice]](OptionsDialog& d) { d.selectFormat(f); });
      }},
     {"opt", {"places"}, 0, "TEXT", "", [](In in) -> Maybe {
@@ -173,7 +173,7 @@ std::vector<ActionRow> gatherActions() {
        return setOption([on = in.choice == 0](OptionsDialog& d) { d.setRadicals(on); });
      }},
     {"opt", {"accuracy"}, 0, "low|medium|high", "set that option in the options dialog", [](In in) -> Maybe {
-       const Accuracy accuracies[] = {Accuracy::Low, Accuracy::Medium, Accuracy::High};
+       const Accuracy accuracies[] = {Accuracy::kLow, Accuracy::kMedium, Accuracy::kHigh};
        return setOption([a = accuracies[in.choice]](OptionsDialog& d) { d.setAccuracy(a); });
      }},
     {"menu", {"copy"}, 0, "", "", runs(&Model::menuCopy)},
@@ -247,7 +247,7 @@ std::optional<Step> parseToken(std::string_view t, std::string& reason) {
   }
   if (isNumberToken(t)) {
     std::vector<Key> keys;
-    for (char c : t) keys.push_back(c == '.' ? Key::Point : static_cast<Key>(c - '0'));
+    for (char c : t) keys.push_back(c == '.' ? Key::kPoint : static_cast<Key>(c - '0'));
     return Step([keys](Model& m) {
       for (Key k : keys) m.press(k);
     });

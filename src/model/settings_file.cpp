@@ -149,7 +149,7 @@ bool Model::readSettingsText(std::string_view text) {
 
   std::vector<std::string> items;
   items.reserve(lines - settingsLines().size());
-  while (reader.next(line)) items.push_back(LocaleNumberText(line, locale()));
+  while (reader.next(line)) items.push_back(localeNumberText(line, locale()));
   stats_.restore(items);
   return true;
 }
@@ -161,7 +161,7 @@ std::string Model::settingsText() {
     out += "\r\n";
   };
   for (const SettingsLine& row : settingsLines()) put(row.write(*this));
-  for (const std::string& item : stats_.statlist()) put(oneLine(PointNumberText(item, locale())));
+  for (const std::string& item : stats_.statlist()) put(oneLine(pointNumberText(item, locale())));
   return out;
 }
 
@@ -169,9 +169,9 @@ void Model::reportSettings(const std::string& text, bool failed) {
   if (settingsReport_) return settingsReport_(text);
   tk_.setTopmost(false);
   if (failed)
-    tk_.messageBox(text, MsgStyle::Stop, "Error");
+    tk_.messageBox(text, MsgStyle::kStop, "Error");
   else
-    tk_.messageBox(text, MsgStyle::Exclamation, "Settings");
+    tk_.messageBox(text, MsgStyle::kExclamation, "Settings");
   onTopRestore();
 }
 
@@ -213,9 +213,9 @@ void Model::saveSettingsAs() {
   const auto length = fs::file_size(chosen->path, ec);
   if (!ec && length > 0) {
     tk_.setTopmost(false);
-    const MsgAnswer answer = tk_.messageBox(kOverwriteText, MsgStyle::Question, "Confirm Save");
+    const MsgAnswer answer = tk_.messageBox(kOverwriteText, MsgStyle::kQuestion, "Confirm Save");
     onTopRestore();
-    if (answer == MsgAnswer::No) return;
+    if (answer == MsgAnswer::kNo) return;
   }
   if (bareName(*chosen) == kSettingsFileName) return;
   // The copy of the file just written; when it could not be written, the
@@ -227,7 +227,7 @@ void Model::saveSettingsAs() {
   if (w.written) return;
   tk_.setTopmost(false);
   tk_.messageBox("The settings could not be saved to " + chosen->path + ": " + w.reason + ".",
-                 MsgStyle::Exclamation, "Save Settings");
+                 MsgStyle::kExclamation, "Save Settings");
   onTopRestore();
 }
 
@@ -237,7 +237,7 @@ void Model::loadSettingsFrom() {
   const FileRead f = readSettingsBytes(chosen->path);
   if (f.outcome == ReadOutcome::kMissing) {
     tk_.setTopmost(false);
-    tk_.messageBox("The file \"" + chosen->path + "\" could not be found.", MsgStyle::Exclamation,
+    tk_.messageBox("The file \"" + chosen->path + "\" could not be found.", MsgStyle::kExclamation,
                    "Load Settings");
     onTopRestore();
     return;
@@ -246,7 +246,7 @@ void Model::loadSettingsFrom() {
   if (f.outcome != ReadOutcome::kRead) {
     tk_.setTopmost(false);
     tk_.messageBox("The file \"" + chosen->path + "\" could not be read: " + f.reason + ".",
-                   MsgStyle::Exclamation, "Load Settings");
+                   MsgStyle::kExclamation, "Load Settings");
     onTopRestore();
     return;
   }

@@ -36,7 +36,7 @@ std::optional<bool> readBoolean(std::string_view line, const NumberLocale& loc) 
   if (t.empty()) return false;
   if (sameNoCase(t, "True")) return true;
   if (sameNoCase(t, "False")) return false;
-  if (const auto x = TextToNumber(t, loc)) return *x != 0;
+  if (const auto x = textToNumber(t, loc)) return *x != 0;
   return std::nullopt;
 }
 
@@ -49,8 +49,8 @@ bool readBooleanInto(Model& m, std::string_view line, bool& field) {
 }
 
 bool readColour(Model& m, std::string_view line, void (Model::*command)()) {
-  const auto x = TextToNumber(line, m.locale());
-  const auto c = x ? RoundToLong(*x) : std::nullopt;
+  const auto x = textToNumber(line, m.locale());
+  const auto c = x ? roundToLong(*x) : std::nullopt;
   if (!c) return false;
   // Before start-up has finished the command takes the picker's colour without showing it.
   m.shell().pickerColour = *c;
@@ -58,7 +58,7 @@ bool readColour(Model& m, std::string_view line, void (Model::*command)()) {
   return true;
 }
 
-std::string colourText(Colour c) { return NumberToText(c, {}); }
+std::string colourText(Colour c) { return numberToText(c, {}); }
 
 // Line 11 holds the angle unit as 1 radians, 2 grads, 3 degrees (0 before any was chosen).
 int angleUnitNumber(std::optional<AngleUnit> unit) {
@@ -135,10 +135,10 @@ const std::array<SettingsLine, 29> kLines{{
     // 1: K keeps its text, so that a hexadecimal K survives; only an empty K is "0".
     {[](Model& m) {
        std::string k = m.calc().state().kRegister.text(m.locale());
-       return k.empty() ? std::string("0") : oneLine(PointNumberText(k, m.locale()));
+       return k.empty() ? std::string("0") : oneLine(pointNumberText(k, m.locale()));
      },
      [](Model& m, std::string_view line) {
-       m.calc().state().kRegister = LocaleNumberText(line, m.locale());
+       m.calc().state().kRegister = localeNumberText(line, m.locale());
        return true;
      },
      [](Model& m) { m.calc().state().kRegister = 0; }},
@@ -152,8 +152,8 @@ const std::array<SettingsLine, 29> kLines{{
      },
      [](Model& m, std::string_view line) {
        for (const NumberLocale& loc : {kPoint, m.locale()}) {
-         const auto x = TextToNumber(line, loc);
-         if (x && NumberToText(*x, loc) == line) {
+         const auto x = textToNumber(line, loc);
+         if (x && numberToText(*x, loc) == line) {
            m.calc().state().memory = *x;
            return true;
          }
@@ -165,10 +165,10 @@ const std::array<SettingsLine, 29> kLines{{
     // 3: the window height; any height but the normal one means compact size.
     {[](Model& m) {
        const int h = m.shell().height;
-       return h == 0 ? std::to_string(kNormalHeight) : NumberToText(h, kPoint);
+       return h == 0 ? std::to_string(kNormalHeight) : numberToText(h, kPoint);
      },
      [](Model& m, std::string_view line) {
-       const auto x = TextToNumber(line, m.locale());
+       const auto x = textToNumber(line, m.locale());
        if (!x) return false;
        m.shell().height = *x == kNormalHeight ? kNormalHeight : kCompactHeight;
        return true;
@@ -186,25 +186,25 @@ const std::array<SettingsLine, 29> kLines{{
      [](Model& m) { m.shell().startupEntry = false; }},
     // 6, 7: the number format, as two switches: fixed, and scientific. Fixed wins
     // when both are on.
-    {[](Model& m) { return boolean(m.calc().state().format == NumberFormat::Fix); },
+    {[](Model& m) { return boolean(m.calc().state().format == NumberFormat::kFix); },
      [](Model& m, std::string_view line) {
        const auto fix = readBoolean(line, m.locale());
-       if (fix) m.calc().state().format = *fix ? NumberFormat::Fix : NumberFormat::Standard;
+       if (fix) m.calc().state().format = *fix ? NumberFormat::kFix : NumberFormat::kStandard;
        return fix.has_value();
      },
-     [](Model& m) { m.calc().state().format = NumberFormat::Standard; }},
-    {[](Model& m) { return boolean(m.calc().state().format == NumberFormat::Scientific); },
+     [](Model& m) { m.calc().state().format = NumberFormat::kStandard; }},
+    {[](Model& m) { return boolean(m.calc().state().format == NumberFormat::kScientific); },
      [](Model& m, std::string_view line) {
        const auto sci = readBoolean(line, m.locale());
        NumberFormat& format = m.calc().state().format;
-       if (sci && *sci && format != NumberFormat::Fix) format = NumberFormat::Scientific;
+       if (sci && *sci && format != NumberFormat::kFix) format = NumberFormat::kScientific;
        return sci.has_value();
      },
-     [](Model& m) { m.calc().state().format = NumberFormat::Standard; }},
+     [](Model& m) { m.calc().state().format = NumberFormat::kStandard; }},
     // 8: decimal places; a line that is no number reads as 0.
-    {[](Model& m) { return NumberToText(m.calc().state().decimalPlaces, kPoint); },
+    {[](Model& m) { return numberToText(m.calc().state().decimalPlaces, kPoint); },
      [](Model& m, std::string_view line) {
-       m.calc().state().decimalPlaces = ParseNumber(line);
+       m.calc().state().decimalPlaces = parseNumber(line);
        return true;
      },
      [](Model& m) { m.calc().state().decimalPlaces = 2; }},
@@ -215,27 +215,27 @@ const std::array<SettingsLine, 29> kLines{{
      },
      [](Model& m) { m.calc().state().fractionRadicals = false; }},
     // 10: the fraction accuracy; a line that is no number reads as 0.
-    {[](Model& m) { return NumberToText(m.calc().state().fractionAccuracy, kPoint); },
+    {[](Model& m) { return numberToText(m.calc().state().fractionAccuracy, kPoint); },
      [](Model& m, std::string_view line) {
-       m.calc().state().fractionAccuracy = ParseNumber(line);
+       m.calc().state().fractionAccuracy = parseNumber(line);
        return true;
      },
      [](Model& m) { m.calc().state().fractionAccuracy = 1e-05; }},
     // 11: the angle unit, 1 radians, 2 grads, 3 degrees; degrees when the file
     // cannot be read.
-    {[](Model& m) { return NumberToText(angleUnitNumber(m.calc().state().angleUnit), kPoint); },
+    {[](Model& m) { return numberToText(angleUnitNumber(m.calc().state().angleUnit), kPoint); },
      [](Model& m, std::string_view line) {
        // Any text reads: one that is no unit's number (0 included) gives radians.
-       const auto f = RoundToInteger(ParseNumber(line));
+       const auto f = roundToInteger(parseNumber(line));
        m.calc().state().angleUnit = angleUnitFromNumber(f.value_or(1));
        return true;
      },
      [](Model& m) { m.calc().state().angleUnit = AngleUnit::kDegrees; }},
     // 12: the number base, 1 to 4.
-    {[](Model& m) { return NumberToText(baseNumber(m.calc().state().base), kPoint); },
+    {[](Model& m) { return numberToText(baseNumber(m.calc().state().base), kPoint); },
      [](Model& m, std::string_view line) {
-       const auto x = TextToNumber(line, kPoint);
-       const auto n = x ? RoundToInteger(*x) : std::nullopt;
+       const auto x = textToNumber(line, kPoint);
+       const auto n = x ? roundToInteger(*x) : std::nullopt;
        const auto b = n ? baseFromNumber(*n) : std::nullopt;
        if (b) m.calc().state().base = *b;
        return b.has_value();

@@ -139,7 +139,7 @@ void Model::toggleStartupEntry() {
   tk_.setTopmost(false);
   tk_.messageBox(shell_.startupEntry ? "The start-up entry could not be created."
                                      : "The start-up entry could not be removed.",
-                 MsgStyle::Stop, "Error");
+                 MsgStyle::kStop, "Error");
   onTopRestore();
 }
 

@@ -17,7 +17,7 @@ MsgAnswer HeadlessToolkit::messageBox(const std::string& text, MsgStyle style,
                                       const std::string& title) {
   messages.push_back({text, style, title});
   if (auto a = takeFirst(messageAnswers)) return *a;
-  return style == MsgStyle::Question ? MsgAnswer::No : MsgAnswer::Ok;
+  return style == MsgStyle::kQuestion ? MsgAnswer::kNo : MsgAnswer::kOk;
 }
 
 std::string HeadlessToolkit::inputBox(const std::string& prompt, const std::string&) {

@@ -48,14 +48,14 @@ constexpr int kColumns = 6;
 constexpr int kUpperRows = 4;
 // clang-format off
 constexpr std::array<std::array<Key, kColumns>, 8> kLayout = {{
-    {Key::Inv, Key::Hyp, Key::Mode, Key::Base, Key::ToDms, Key::FromDms},
-    {Key::Sin, Key::Cos, Key::Tan, Key::Log, Key::Ln, Key::Fraction},
-    {Key::Sqrt, Key::Square, Key::Power, Key::Recip, Key::Fact, Key::Pi},
-    {Key::Open, Key::Close, Key::MPlus, Key::MR, Key::Kin, Key::Kout},
-    {Key::D7, Key::D8, Key::D9, Key::Back, Key::Clear, Key::AllClear},
-    {Key::D4, Key::D5, Key::D6, Key::Multiply, Key::Divide, Key::Percent},
-    {Key::D1, Key::D2, Key::D3, Key::Add, Key::Subtract, Key::Equals},
-    {Key::D0, Key::D0, Key::Point, Key::Sign, Key::Exp, Key::Equals},
+    {Key::kInverse, Key::kHyperbolic, Key::kMode, Key::kBase, Key::kToDms, Key::kFromDms},
+    {Key::kSin, Key::kCos, Key::kTan, Key::kLog, Key::kLn, Key::kFraction},
+    {Key::kSqrt, Key::kSquare, Key::kPower, Key::kReciprocal, Key::kFactorial, Key::kPi},
+    {Key::kOpen, Key::kClose, Key::kMemoryPlus, Key::kMemoryRecall, Key::kConstantIn, Key::kConstantOut},
+    {Key::kDigit7, Key::kDigit8, Key::kDigit9, Key::kBack, Key::kClear, Key::kAllClear},
+    {Key::kDigit4, Key::kDigit5, Key::kDigit6, Key::kMultiply, Key::kDivide, Key::kPercent},
+    {Key::kDigit1, Key::kDigit2, Key::kDigit3, Key::kAdd, Key::kSubtract, Key::kEquals},
+    {Key::kDigit0, Key::kDigit0, Key::kPoint, Key::kSign, Key::kExp, Key::kEquals},
 }};
 // clang-format on
 
@@ -214,7 +214,7 @@ MainWindow::MainWindow(Model& model, QtToolkit& toolkit) : model_(model), tk_(to
   buildMenus();
   buildTrayMenu();
 
-  QPushButton* equals = button(Key::Equals);
+  QPushButton* equals = button(Key::kEquals);
   equals->setDefault(true);
   tk_.attach(this, equals);
   tk_.setTopmost(model_.shell().onTop);
@@ -351,11 +351,11 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
       const QString tooltip = q(keyboardTooltip(row));
       b->setToolTip(tooltip);
       b->setAccessibleName(q(row.accessible));
-      b->setFocusPolicy(key == Key::Equals ? Qt::StrongFocus : Qt::NoFocus);
+      b->setFocusPolicy(key == Key::kEquals ? Qt::StrongFocus : Qt::NoFocus);
       b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-      const bool digit = key <= Key::D9 || key == Key::Point || key == Key::Sign;
-      const bool arithmetic = key == Key::Add || key == Key::Subtract || key == Key::Multiply ||
-                              key == Key::Divide || key == Key::Equals;
+      const bool digit = key <= Key::kDigit9 || key == Key::kPoint || key == Key::kSign;
+      const bool arithmetic = key == Key::kAdd || key == Key::kSubtract || key == Key::kMultiply ||
+                              key == Key::kDivide || key == Key::kEquals;
       b->setFont(digit ? digitFont : arithmetic ? operatorFont : functionFont);
       connect(b, &QPushButton::clicked, this,
               [this, key] { run([this, key] { model_.press(key); }); });
@@ -380,9 +380,9 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
   for (int c = 0; c < kColumns; ++c) grid->setColumnStretch(c, 1);
 
   // The special keys' fixed colours.
-  for (Key key : {Key::Clear, Key::AllClear}) setBackColour(buttons_[key], kClearKeys);
-  setBackColour(buttons_[Key::Equals], kEqualsKey);
-  setBackColour(buttons_[Key::Inv], kInvKey);
+  for (Key key : {Key::kClear, Key::kAllClear}) setBackColour(buttons_[key], kClearKeys);
+  setBackColour(buttons_[Key::kEquals], kEqualsKey);
+  setBackColour(buttons_[Key::kInverse], kInvKey);
   return pad;
 }
 
@@ -735,8 +735,8 @@ void MainWindow::refresh() {
   fitDisplay();
 
   const int depth = std::max(0, s.bracketLevel);
-  QPushButton* open = button(Key::Open);
-  QPushButton* close = button(Key::Close);
+  QPushButton* open = button(Key::kOpen);
+  QPushButton* close = button(Key::kClose);
   open->setToolTip(q(s.openTip));
   close->setToolTip(q(s.closeTip));
   open->setAccessibleName(QStringLiteral("open bracket, depth %1").arg(depth));

@@ -53,11 +53,11 @@ OptionsWindow::OptionsWindow(Model& model, QWidget* parent) : QDialog(parent), m
   formatColumn->setContentsMargins(14, 12, 14, 12);
   formatColumn->setSpacing(6);
   formatColumn->addWidget(radio("OptionStand", "Standard", formats_,
-                                static_cast<int>(NumberFormat::Standard), frame3_));
+                                static_cast<int>(NumberFormat::kStandard), frame3_));
   formatColumn->addWidget(
-      radio("OptionFix", "Fix", formats_, static_cast<int>(NumberFormat::Fix), frame3_));
+      radio("OptionFix", "Fix", formats_, static_cast<int>(NumberFormat::kFix), frame3_));
   formatColumn->addWidget(radio("OptionSci", "Scientific", formats_,
-                                static_cast<int>(NumberFormat::Scientific), frame3_));
+                                static_cast<int>(NumberFormat::kScientific), frame3_));
   formatColumn->addSpacing(8);
   auto* places = new QHBoxLayout();
   places->setSpacing(8);
@@ -97,11 +97,11 @@ OptionsWindow::OptionsWindow(Model& model, QWidget* parent) : QDialog(parent), m
   accuracies_ = new QButtonGroup(this);
   auto* accuracyColumn = new QVBoxLayout(frame2_);
   accuracyColumn->addWidget(
-      radio("fracLow", "Low Accuracy", accuracies_, static_cast<int>(Accuracy::Low), frame2_));
+      radio("fracLow", "Low Accuracy", accuracies_, static_cast<int>(Accuracy::kLow), frame2_));
   accuracyColumn->addWidget(radio("fracMed", "Medium Accuracy (Recommended)", accuracies_,
-                                  static_cast<int>(Accuracy::Medium), frame2_));
+                                  static_cast<int>(Accuracy::kMedium), frame2_));
   accuracyColumn->addWidget(radio("fracHigh", "High Accuracy (Not Recommended)", accuracies_,
-                                  static_cast<int>(Accuracy::High), frame2_));
+                                  static_cast<int>(Accuracy::kHigh), frame2_));
   auto* warning = new QHBoxLayout();
   auto* warningTitle = new QLabel(QStringLiteral("WARNING:"), frame2_);
   warningTitle->setObjectName(QStringLiteral("warningTitle"));

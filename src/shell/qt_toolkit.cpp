@@ -53,17 +53,17 @@ void QtToolkit::beep() { QApplication::beep(); }
 
 MsgAnswer QtToolkit::messageBox(const std::string& text, MsgStyle style, const std::string& title) {
   switch (style) {
-    case MsgStyle::Question:
-      return QMessageBox::question(window_, q(title), q(text)) == QMessageBox::Yes ? MsgAnswer::Yes
-                                                                                   : MsgAnswer::No;
-    case MsgStyle::Stop:
+    case MsgStyle::kQuestion:
+      return QMessageBox::question(window_, q(title), q(text)) == QMessageBox::Yes ? MsgAnswer::kYes
+                                                                                   : MsgAnswer::kNo;
+    case MsgStyle::kStop:
       QMessageBox::critical(window_, q(title), q(text));
-      return MsgAnswer::Ok;
-    case MsgStyle::Exclamation:
+      return MsgAnswer::kOk;
+    case MsgStyle::kExclamation:
       QMessageBox::warning(window_, q(title), q(text));
-      return MsgAnswer::Ok;
+      return MsgAnswer::kOk;
   }
-  return MsgAnswer::Ok;
+  return MsgAnswer::kOk;
 }
 
 std::string QtToolkit::inputBox(const std::string& prompt, const std::string& title) {

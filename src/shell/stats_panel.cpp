@@ -76,14 +76,14 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
   stack_->setObjectName(QStringLiteral("ToggleStack"));
   // The check box's tooltip has one blank after the colon, the buttons' two.
   stack_->setToolTip(QStringLiteral("Keyboard equivalent: %1 key")
-                         .arg(q(keyboardName(keyRow(Key::Stack).bindings[0]))));
+                         .arg(q(keyboardName(keyRow(Key::kStack).bindings[0]))));
   stack_->setFocusPolicy(Qt::NoFocus);
   stack_->setBackgroundRole(QPalette::Window);  // a background colour fills the whole box
   QFont bold = stack_->font();
   bold.setBold(true);
   stack_->setFont(bold);
   connect(stack_, &QCheckBox::clicked, this, [this] {
-    model_.press(Key::Stack);
+    model_.press(Key::kStack);
     done();
   });
   column->addWidget(stack_);

@@ -52,7 +52,7 @@ std::optional<StatsRegister::Sums> StatsRegister::added(double x) const {
 }
 
 double StatsRegister::itemValue(const std::string& item) {
-  return ParseNumber(withDotDecimal(item));
+  return parseNumber(withDotDecimal(item));
 }
 
 // A running mean over the items, oldest first: each item adds (x - old mean)(x - new
@@ -67,8 +67,8 @@ std::optional<double> StatsRegister::deviation(bool sample) const {
     squares += delta * (x - mean);
   }
   if (!std::isfinite(squares) || count < (sample ? 2 : 1)) return std::nullopt;
-  const auto variance = Divide(squares, sample ? count - 1 : count);
-  return variance ? Sqrt(*variance) : std::nullopt;
+  const auto variance = checkedDivide(squares, sample ? count - 1 : count);
+  return variance ? checkedSqrt(*variance) : std::nullopt;
 }
 
 void StatsRegister::recomputeSums() {
@@ -85,11 +85,11 @@ void StatsRegister::recomputeSums() {
 PanelEffect StatsRegister::enterItem(std::string_view display) {
   const std::string text = withDotDecimal(std::string(display));
   if (text == "ERROR" || full()) return focusOnly();
-  const auto x = ParseNumberInRange(text);
+  const auto x = parseNumberInRange(text);
   const auto sums = x ? added(*x) : std::nullopt;
   if (!sums) return PanelEffect{"ERROR", EntryReset::kSwitch, true};
   // The list and the display show the number as the calculator writes it in the locale.
-  const std::string shown = LocaleNumberText(text, loc_);
+  const std::string shown = localeNumberText(text, loc_);
   statlist_.insert(statlist_.begin(), shown);
   if (selected_) ++*selected_;  // the selection stays on its item
   statsums_ = sums->sum;
@@ -129,7 +129,7 @@ PanelEffect StatsRegister::selectItem(std::size_t index) {
 PanelEffect StatsRegister::result(std::optional<double> value) const {
   if (!value || !std::isfinite(*value))
     return PanelEffect{std::nullopt, EntryReset::kNone, true, true};
-  return PanelEffect{NumberToText(*value, loc_), EntryReset::kEndEntry, true};
+  return PanelEffect{numberToText(*value, loc_), EntryReset::kEndEntry, true};
 }
 
 PanelEffect StatsRegister::showCount() { return result(static_cast<double>(n())); }
@@ -137,7 +137,7 @@ PanelEffect StatsRegister::showCount() { return result(static_cast<double>(n()))
 PanelEffect StatsRegister::showSum() { return result(read(statsums_)); }
 
 PanelEffect StatsRegister::showMean() {
-  return result(Divide(read(statsums_), static_cast<double>(n())));
+  return result(checkedDivide(read(statsums_), static_cast<double>(n())));
 }
 
 PanelEffect StatsRegister::showSampleDeviation() { return result(deviation(true)); }

@@ -86,7 +86,7 @@ class StatsRegister {
   void restore(std::span<const std::string> lines);
 
  private:
-  /// A stored value read for arithmetic: commas to points, then ParseNumber.
+  /// A stored value read for arithmetic: commas to points, then parseNumber.
   double read(const Value& v) const { return withDotDecimal(v, loc_).parse(); }
   /// The new sums with x added, or nullopt when they leave the double range.
   struct Sums {

@@ -49,7 +49,7 @@ TEST(ElementsModel, HoverFillsTheInformationArea) {
   EXPECT_EQ(a.symbol, "V");
   // An unknown symbol leaves the last element shown.
   for (const char* bad : {"", "Xx", "Va", "he", "Helium"}) {
-    EXPECT_FALSE(m.hoverSymbol(bad) || m.dropSymbol(Slot::First, bad)) << bad;
+    EXPECT_FALSE(m.hoverSymbol(bad) || m.dropSymbol(Slot::kFirst, bad)) << bad;
   }
   EXPECT_EQ(m.useAtomicMass(), "50.9415");
   EXPECT_FALSE(m.state().molarShown);
@@ -68,7 +68,7 @@ TEST(ElementsModel, EveryElementShowsItsRecordAndItsMass) {
                   "|" + std::string(e.mass) + "|" + std::string(e.electrons));
     EXPECT_EQ(m.useAtomicNumber(), std::to_string(e.number));
     EXPECT_EQ(m.useAtomicMass(), e.mass);
-    m.dragDrop(Slot::Third);
+    m.dragDrop(Slot::kThird);
     std::string mass(e.mass);
     while (mass.find('.') != std::string::npos && (mass.back() == '0' || mass.back() == '.'))
       mass.pop_back();
@@ -131,7 +131,7 @@ TEST(ElementsModel, MolarMass) {
 TEST(ElementsModel, DropStoresTheMassWithADecimalPointAndResultsFollowTheLocale) {
   ElementsModel m;
   m.hover({"O", "Oxygen", "15,9994", 8, "2p4", 2, 16, "O"});  // as a localized table would show it
-  m.dragDrop(Slot::Second);
+  m.dragDrop(Slot::kSecond);
   EXPECT_EQ(m.state().info.mass, "15.9994");
   EXPECT_EQ(m.state().formula[1].mass, Value("15.9994"));
   EXPECT_EQ(m.useMolarMass(), "15.9994");
@@ -148,8 +148,8 @@ TEST(ElementsModel, DropStoresTheMassWithADecimalPointAndResultsFollowTheLocale)
 }
 
 TEST(ElementsModel, SlotsAreNumberedOneToFour) {
-  EXPECT_EQ(slotNumbered(1), Slot::First);
-  EXPECT_EQ(slotNumbered(4), Slot::Fourth);
+  EXPECT_EQ(slotNumbered(1), Slot::kFirst);
+  EXPECT_EQ(slotNumbered(4), Slot::kFourth);
   for (const int n : {0, 5, -1}) EXPECT_EQ(slotNumbered(n), std::nullopt) << n;
 }
 

@@ -32,11 +32,11 @@ TEST(NumberToText, WritesFifteenSignificantDigits) {
       {123456789012345.0, "123456789012345"}, {1e15, "1E+15"},        {-0.0, "0"},
       {999999999999999.4, "999999999999999"}, {0.1 + 0.2, "0.3"},     {kInf, "ERROR"},
       {9999999999999995.0, "1E+16"},          {1e-4, "0.0001"},       {kNan, "ERROR"}};
-  for (auto [x, text] : cases) EXPECT_EQ(NumberToText(x, kDot), text) << x;
-  EXPECT_EQ(NumberToText(-1.5e20, kComma), "-1,5E+20");
-  EXPECT_EQ(NumberToText(1.5, kComma), "1,5");
+  for (auto [x, text] : cases) EXPECT_EQ(numberToText(x, kDot), text) << x;
+  EXPECT_EQ(numberToText(-1.5e20, kComma), "-1,5E+20");
+  EXPECT_EQ(numberToText(1.5, kComma), "1,5");
   for (auto [x, padded] : {std::pair{5.0, " 5"}, {-5.0, "-5"}, {0.0, " 0"}, {kNan, "ERROR"}})
-    EXPECT_EQ(PaddedNumberText(x), padded) << x;
+    EXPECT_EQ(paddedNumberText(x), padded) << x;
 }
 
 TEST(NumberToText, ReadsBackAsTheValueRoundedToFifteenDigits) {
@@ -48,14 +48,14 @@ TEST(NumberToText, ReadsBackAsTheValueRoundedToFifteenDigits) {
     char rounded[64];
     std::snprintf(rounded, sizeof rounded, "%.14e", x);
     for (const NumberLocale& loc : {kDot, kComma}) {
-      const std::string text = NumberToText(x, loc);
-      EXPECT_EQ(TextToNumber(text, loc), std::strtod(rounded, nullptr)) << text;
+      const std::string text = numberToText(x, loc);
+      EXPECT_EQ(textToNumber(text, loc), std::strtod(rounded, nullptr)) << text;
       EXPECT_EQ(text.find(loc.group), std::string::npos) << text;
     }
   }
 }
 
-// ParseNumber reads the longest numeric prefix ("." only); TextToNumber wants the whole text.
+// parseNumber reads the longest numeric prefix ("." only); textToNumber wants the whole text.
 TEST(TextToNumber, ReadsNumbersAndPrefixes) {
   struct Case {
     const char* text;
@@ -74,20 +74,20 @@ TEST(TextToNumber, ReadsNumbersAndPrefixes) {
       {"&O178", 15, no},   {"&Q1", 0, no},      {"-&H1", 0, no},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(ParseNumber(c.text), c.prefix) << '"' << c.text << '"';
-    EXPECT_EQ(TextToNumber(c.text, kDot), c.whole) << '"' << c.text << '"';
-    EXPECT_EQ(IsNumber(c.text, kDot), c.whole.has_value()) << '"' << c.text << '"';
+    EXPECT_EQ(parseNumber(c.text), c.prefix) << '"' << c.text << '"';
+    EXPECT_EQ(textToNumber(c.text, kDot), c.whole) << '"' << c.text << '"';
+    EXPECT_EQ(isNumber(c.text, kDot), c.whole.has_value()) << '"' << c.text << '"';
   }
   const std::pair<const char*, std::optional<double>> comma[] = {
       {"1.500,25", 1500.25}, {"1.5", 15}, {",5", 0.5}, {"1,5E2", 150},
       {"1,2,3", no},         {"1,", 1},   {"1.", no}};
-  for (auto [text, whole] : comma) EXPECT_EQ(TextToNumber(text, kComma), whole) << text;
-  EXPECT_EQ(TextToNumber("1" + kNbsp + "234,5", kFrench), 1234.5);
-  EXPECT_EQ(TextToNumber("1.5", kFrench), no);
+  for (auto [text, whole] : comma) EXPECT_EQ(textToNumber(text, kComma), whole) << text;
+  EXPECT_EQ(textToNumber("1" + kNbsp + "234,5", kFrench), 1234.5);
+  EXPECT_EQ(textToNumber("1.5", kFrench), no);
 }
 
 // The checked prefix read fails only where the prefix is a number beyond the double
-// range; texts that hold no number, tiny numbers and radix texts read as ParseNumber does.
+// range; texts that hold no number, tiny numbers and radix texts read as parseNumber does.
 TEST(ParseNumberInRange, FailsOnlyForNumbersTooLargeForADouble) {
   const std::string nines309(309, '9');
   const std::pair<std::string, std::optional<double>> cases[] = {
@@ -106,8 +106,8 @@ TEST(ParseNumberInRange, FailsOnlyForNumbersTooLargeForADouble) {
       {"", 0},
   };
   for (const auto& [text, value] : cases) {
-    EXPECT_EQ(ParseNumberInRange(text), value) << text.substr(0, 30);
-    EXPECT_EQ(ParseNumber(text), value.value_or(0)) << text.substr(0, 30);
+    EXPECT_EQ(parseNumberInRange(text), value) << text.substr(0, 30);
+    EXPECT_EQ(parseNumber(text), value.value_or(0)) << text.substr(0, 30);
   }
 }
 
@@ -147,10 +147,10 @@ TEST(UngroupedNumberText, DropsTheLocalesGroupingAndTheWhiteSpaceAround) {
       {"1,234.5", kComma, no},
       {"&H1,000", kDot, no},
   };
-  for (const Case& c : cases) EXPECT_EQ(UngroupedNumberText(c.text, c.loc), c.plain) << c.text;
+  for (const Case& c : cases) EXPECT_EQ(ungroupedNumberText(c.text, c.loc), c.plain) << c.text;
   std::string grouped = "1";
   for (int i = 0; i < 200; ++i) grouped += ",999";
-  EXPECT_EQ(UngroupedNumberText(grouped, kDot), "1" + std::string(600, '9'));
+  EXPECT_EQ(ungroupedNumberText(grouped, kDot), "1" + std::string(600, '9'));
 }
 
 TEST(FormatNumber, AppliesPatternsRoundingHalfAwayFromZero) {
@@ -173,15 +173,15 @@ TEST(FormatNumber, AppliesPatternsRoundingHalfAwayFromZero) {
       {-0.0000001, "##0.0000%", "0.0000%"}, {kInf, "0.00", "ERROR"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(FormatNumber(c.x, c.pattern, kDot), c.expected) << c.x << " with " << c.pattern;
+    EXPECT_EQ(formatNumber(c.x, c.pattern, kDot), c.expected) << c.x << " with " << c.pattern;
   }
-  EXPECT_EQ(FormatNumber(1234567.891, "##,0.00", kComma), "1.234.567,89");
-  EXPECT_EQ(FormatNumber(12345, "0.00E+000", kComma), "1,23E+004");
-  EXPECT_EQ(FormatNumber(1234567.891, "##,0.00", kFrench), "1" + kNbsp + "234" + kNbsp + "567,89");
+  EXPECT_EQ(formatNumber(1234567.891, "##,0.00", kComma), "1.234.567,89");
+  EXPECT_EQ(formatNumber(12345, "0.00E+000", kComma), "1,23E+004");
+  EXPECT_EQ(formatNumber(1234567.891, "##,0.00", kFrench), "1" + kNbsp + "234" + kNbsp + "567,89");
   // A text that is not a number in the locale comes back unchanged.
-  EXPECT_EQ(FormatNumber("5E", "0.00", kDot), "5E");
-  EXPECT_EQ(FormatNumber("1.5", "0.00", kFrench), "1.5");
-  EXPECT_EQ(FormatNumber("1,5", "0.00", kComma), "1,50");
+  EXPECT_EQ(formatNumber("5E", "0.00", kDot), "5E");
+  EXPECT_EQ(formatNumber("1.5", "0.00", kFrench), "1.5");
+  EXPECT_EQ(formatNumber("1,5", "0.00", kComma), "1,50");
 }
 
 TEST(HexOctText, WritesTheSigned32BitRangeRoundedToEven) {
@@ -193,8 +193,8 @@ TEST(HexOctText, WritesTheSigned32BitRangeRoundedToEven) {
                {kNan, no, no},         {2147483647.5, no, no},
                {-2147483648.6, no, no}};
   for (const Case& c : cases) {
-    EXPECT_EQ(HexText(c.x), c.hex) << c.x;
-    EXPECT_EQ(OctText(c.x), c.oct) << c.x;
+    EXPECT_EQ(hexText(c.x), c.hex) << c.x;
+    EXPECT_EQ(octalText(c.x), c.oct) << c.x;
   }
   // 85 steps from the lowest to the highest 32-bit number, both texts read back.
   for (std::int64_t n = INT32_MIN; n <= INT32_MAX; n += 4294967295 / 85) {
@@ -203,10 +203,10 @@ TEST(HexOctText, WritesTheSigned32BitRangeRoundedToEven) {
     char hex[16], oct[16];
     std::snprintf(hex, sizeof hex, "%X", bits);
     std::snprintf(oct, sizeof oct, "%o", bits);
-    ASSERT_EQ(HexText(x), std::optional<std::string>(hex)) << n;
-    ASSERT_EQ(OctText(x), std::optional<std::string>(oct)) << n;
-    EXPECT_EQ(ParseNumber("&H" + std::string(hex)), x) << hex;
-    EXPECT_EQ(TextToNumber("&o" + std::string(oct), kComma), x) << oct;
+    ASSERT_EQ(hexText(x), std::optional<std::string>(hex)) << n;
+    ASSERT_EQ(octalText(x), std::optional<std::string>(oct)) << n;
+    EXPECT_EQ(parseNumber("&H" + std::string(hex)), x) << hex;
+    EXPECT_EQ(textToNumber("&o" + std::string(oct), kComma), x) << oct;
   }
 }
 
@@ -215,34 +215,32 @@ TEST(Rounding, NearestWithTiesToEven) {
     double x;
     std::optional<std::int32_t> asLong;
     std::optional<std::int16_t> asInteger;
-    double floor;
-  } cases[] = {{2.5, 2, 2, 2},       {0.49999999999999994, 0, 0, 0},
-               {3.5, 4, 4, 3},       {32767.5, 32768, no, 32767},
-               {-2.5, -2, -2, -3},   {-32768.5, -32768, -32768, -32769},
-               {-0.5, 0, 0, -1},     {2147483647.5, no, no, 2147483647},
-               {1e10, no, no, 1e10}, {-2147483648.5, INT32_MIN, no, -2147483649.0}};
+  } cases[] = {{2.5, 2, 2},    {0.49999999999999994, 0, 0},   {3.5, 4, 4},  {32767.5, 32768, no},
+               {-2.5, -2, -2}, {-32768.5, -32768, -32768},    {-0.5, 0, 0}, {2147483647.5, no, no},
+               {1e10, no, no}, {-2147483648.5, INT32_MIN, no}};
   for (const Case& c : cases) {
-    EXPECT_EQ(RoundToLong(c.x), c.asLong) << c.x;
-    EXPECT_EQ(RoundToInteger(c.x), c.asInteger) << c.x;
-    EXPECT_EQ(Floor(c.x), c.floor) << c.x;
+    EXPECT_EQ(roundToLong(c.x), c.asLong) << c.x;
+    EXPECT_EQ(roundToInteger(c.x), c.asInteger) << c.x;
   }
-  EXPECT_EQ(RoundToLong(kNan), no);
-  EXPECT_EQ(RoundToInteger(kInf), no);
+  EXPECT_EQ(roundToLong(kNan), no);
+  EXPECT_EQ(roundToInteger(kInf), no);
 }
 
 TEST(CheckedArithmetic, FailsOnUndefinedAndOverflowingResults) {
   const std::optional<double> failures[] = {
-      Finite(kNan), Divide(1e308, 1e-10), Divide(1, 0), Power(-8, 1.0 / 3),
-      Power(0, -1), Power(10, 400),       Log(0),       Sqrt(-1),
-      Exp(710),
+      finiteOrNone(kNan),  checkedDivide(1e308, 1e-10),
+      checkedDivide(1, 0), checkedPower(-8, 1.0 / 3),
+      checkedPower(0, -1), checkedPower(10, 400),
+      checkedLog(0),       checkedSqrt(-1),
+      checkedExp(710),
   };
   for (std::size_t i = 0; i < std::size(failures); ++i) EXPECT_EQ(failures[i], no) << "row " << i;
-  EXPECT_EQ(Power(-8, 3), -512);
-  EXPECT_EQ(Power(0, 0), 1);
-  EXPECT_EQ(Log(1), 0);
-  EXPECT_EQ(Sqrt(0), 0);
-  EXPECT_EQ(Exp(-1000), 0);
-  EXPECT_DOUBLE_EQ(Exp(709).value_or(0), 8.218407461554972e307);
+  EXPECT_EQ(checkedPower(-8, 3), -512);
+  EXPECT_EQ(checkedPower(0, 0), 1);
+  EXPECT_EQ(checkedLog(1), 0);
+  EXPECT_EQ(checkedSqrt(0), 0);
+  EXPECT_EQ(checkedExp(-1000), 0);
+  EXPECT_DOUBLE_EQ(checkedExp(709).value_or(0), 8.218407461554972e307);
 }
 
 }  // namespace

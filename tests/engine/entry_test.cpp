@@ -42,9 +42,9 @@ TEST(Entry, ClearSwitchesModesOff) {
 TEST(Entry, ManyPointsAndExponentsStayBounded) {
   testing::KeyRunner run;
   run.keys("5");
-  for (int i = 0; i < 40000; ++i) run.model.press(Key::Point);
+  for (int i = 0; i < 40000; ++i) run.model.press(Key::kPoint);
   EXPECT_EQ(run.keys("2"), "5.2");
-  for (int i = 0; i < 40000; ++i) run.model.press(Key::Exp);
+  for (int i = 0; i < 40000; ++i) run.model.press(Key::kExp);
   EXPECT_EQ(run.keys("3"), "5.2E3");
 }
 

@@ -36,14 +36,14 @@ TEST(Format, ResultsInEachFormatAndLocale) {
   };
   for (auto [form, places, keys, shown] : cases) {
     KeyRunner run;
-    run.state().format = form == Fix   ? NumberFormat::Fix
-                         : form == Sci ? NumberFormat::Scientific
-                                       : NumberFormat::Standard;
+    run.state().format = form == Fix   ? NumberFormat::kFix
+                         : form == Sci ? NumberFormat::kScientific
+                                       : NumberFormat::kStandard;
     run.state().decimalPlaces = places;
     EXPECT_EQ(run.keys(keys), shown) << keys;
   }
   KeyRunner fix;  // a fixed result continues as shown, a new entry as typed
-  fix.state().format = NumberFormat::Fix;
+  fix.state().format = NumberFormat::kFix;
   EXPECT_EQ(fix.keys("1,÷,3,=,X,3,="), "1.00");
   EXPECT_EQ(fix.keys("1,÷,3,=,1,X,3,="), "3.00");
   // In a decimal-comma locale.

@@ -86,7 +86,7 @@ TEST(Fraction, RandomValuesGiveFractionsWithinTheAccuracy) {
   const double thresholds[] = {1e-04, 1e-05, 1e-06};
   int found = 0;
   for (int i = 0; i < 90; ++i) {
-    const std::string typed = NumberToText(std::pow(10.0, magnitude(gen)), {});
+    const std::string typed = numberToText(std::pow(10.0, magnitude(gen)), {});
     KeyRunner run;
     const double threshold = run.state().fractionAccuracy = thresholds[i % 3];
     const std::string shown = run.keys(typed + ",b/c");
@@ -94,8 +94,8 @@ TEST(Fraction, RandomValuesGiveFractionsWithinTheAccuracy) {
     EXPECT_TRUE(slash != std::string::npos || shown == typed);  // or no fraction was found
     if (slash == std::string::npos) continue;
     ++found;
-    const double v = ParseNumber(typed), n = ParseNumber(shown.substr(0, slash));
-    const double d = ParseNumber(shown.substr(slash + 1));
+    const double v = parseNumber(typed), n = parseNumber(shown.substr(0, slash));
+    const double d = parseNumber(shown.substr(slash + 1));
     EXPECT_TRUE(d >= 1 && d <= 1e7 && std::floor(d) == d && std::floor(n) == n) << shown;
     EXPECT_LT(std::fabs(n / d - v), std::max(threshold, 1e-05) / d) << typed << " -> " << shown;
     EXPECT_EQ(run.state().fractionCaption == "A", std::fabs(n / d - v) > 1e-14) << typed;
@@ -129,8 +129,8 @@ TEST(FractionWholeTest, AgreesWithTheText) {
   for (std::size_t i = 0; i < values.size(); ++i) {
     for (double up = values[i], down = up, k = 0; k <= (i < nearby ? 4 : 0); ++k) {
       for (double v : {up, down, -up, -down}) {
-        const bool expected = PaddedNumberText(v).find('.') == std::string::npos;
-        ASSERT_EQ(wholeAsShown(v), expected) << PaddedNumberText(v) << " " << std::hexfloat << v;
+        const bool expected = paddedNumberText(v).find('.') == std::string::npos;
+        ASSERT_EQ(wholeAsShown(v), expected) << paddedNumberText(v) << " " << std::hexfloat << v;
         whole += expected, ++checked;
       }
       up = std::nextafter(up, INFINITY), down = std::nextafter(down, -INFINITY);

@@ -30,8 +30,8 @@ TEST(KeyTable, EveryRowIsCompleteAndUnique) {
   }
   // Command-line aliases; names are exact.
   const std::pair<const char*, Key> cases[] = {
-      {"+/-", Key::Sign},   {"\u00b1", Key::Sign},     {"<", Key::Back},
-      {"*", Key::Multiply}, {"\u00d7", Key::Multiply}, {"\u2212", Key::Subtract}};
+      {"+/-", Key::kSign},   {"\u00b1", Key::kSign},     {"<", Key::kBack},
+      {"*", Key::kMultiply}, {"\u00d7", Key::kMultiply}, {"\u2212", Key::kSubtract}};
   for (auto [name, key] : cases) EXPECT_EQ(findKey(name), &keyRow(key)) << name;
   for (const char* unknown : {"", "x", "7 ", "kout", "=="}) EXPECT_EQ(findKey(unknown), nullptr);
 }
@@ -103,8 +103,8 @@ TEST(KeyTable, TypedCharactersFindTheirKeys) {
     EXPECT_EQ(keyboardTooltip(*row), c.tooltip);
   }
   // A key without typed characters is named by its first binding, as before.
-  EXPECT_EQ(keyboardName(keyRow(Key::Power)), "^ (Shift+6)");
-  EXPECT_EQ(keyboardTooltip(keyRow(Key::Sin)), "Keyboard equivalent:  S key");
+  EXPECT_EQ(keyboardName(keyRow(Key::kPower)), "^ (Shift+6)");
+  EXPECT_EQ(keyboardTooltip(keyRow(Key::kSin)), "Keyboard equivalent:  S key");
   // Every command-line character name types a character the table or the comma rule knows.
   std::set<std::string> names;
   for (const TypedKeyName& k : typedKeyNames()) {

@@ -17,7 +17,7 @@ bool plausibleDisplay(const std::string& d, const NumberLocale& loc) {
   static const std::regex based(R"([-0-9A-F.+]*)");
   static const std::regex fraction(R"([- 0-9.E+]*/[- 0-9.E+]+)");
   static const std::regex bracket(R"(\( -- +[0-9]+)");
-  return IsNumber(d, loc) || d == "ERROR" || std::regex_match(d, typed) ||
+  return isNumber(d, loc) || d == "ERROR" || std::regex_match(d, typed) ||
          std::regex_match(d, based) || std::regex_match(d, fraction) ||
          std::regex_match(d, bracket);
 }
@@ -28,7 +28,8 @@ TEST(RandomKeys, StateStaysConsistent) {
   const char* indicator[] = {"", "", "h", "   o", "       b"};
   std::vector<Key> pool;
   for (const KeyRow& row : keyTable()) pool.push_back(row.key);
-  for (int i = 0; i < 6; ++i) pool.insert(pool.end(), {Key::Open, Key::Exp, Key::D1, Key::D7});
+  for (int i = 0; i < 6; ++i)
+    pool.insert(pool.end(), {Key::kOpen, Key::kExp, Key::kDigit1, Key::kDigit7});
   for (unsigned seed = 1; seed <= 50; ++seed) {
     testing::KeyRunner run;
     std::mt19937 rng(seed);

@@ -22,9 +22,9 @@ const NumberLocale kComma{",", "."};
 // Logs each message box: title, style, whether the window was on top meanwhile, text.
 struct LoggingToolkit : HeadlessToolkit {
   MsgAnswer messageBox(const std::string& text, MsgStyle style, const std::string& title) override {
-    log.push_back(title + (style == MsgStyle::Stop ? " stop" : " other") +
+    log.push_back(title + (style == MsgStyle::kStop ? " stop" : " other") +
                   (topmost ? " on top: " : " behind: ") + text);
-    return MsgAnswer::Ok;
+    return MsgAnswer::kOk;
   }
   std::vector<std::string> log;
 };
@@ -110,8 +110,8 @@ void runCases(std::span<const Case> cases, bool failing) {
         if (t[at] == '=') {
           EXPECT_EQ(p.show(name), want) << name;
         } else {
-          const double x = ParseNumber(want);
-          EXPECT_NEAR(ParseNumber(p.display), x, 1e-9 * std::max(1.0, std::abs(x)));
+          const double x = parseNumber(want);
+          EXPECT_NEAR(parseNumber(p.display), x, 1e-9 * std::max(1.0, std::abs(x)));
         }
       }
       EXPECT_EQ(p.tk.log, failing ? kFinError : std::vector<std::string>{});
@@ -170,7 +170,7 @@ TEST(FinanceModelTest, KeysAndCells) {
   runCases(kCases, false);
   Panel p;  // the field holds the full value
   p.run(kLoan + "|solve PMT");
-  EXPECT_EQ(p.model.state().finPmt.parse(), ParseNumber("-88.8487886783417"));
+  EXPECT_EQ(p.model.state().finPmt.parse(), parseNumber("-88.8487886783417"));
 }
 
 TEST(FinanceModelTest, EveryFailureShowsOneMessageAndKeepsTheKeyCell) {

@@ -21,10 +21,12 @@ constexpr std::nullopt_t no = std::nullopt;
 
 TEST(Finance, FailsWithoutASolution) {
   const std::optional<double> failures[] = {
-      Pmt(0.01, 0, 1000, 0, 0),   Pmt(1e300, 10, 1e300, 0, 0), Pmt(0, 0, 1000, 0, 0),
-      Pmt(kNan, 12, 1000, 0, 0),  Fv(10, 1000, -1, 1, 0),      NPer(0.01, -5, 1000, 0, 0),
-      Pv(-1, 10, -100, 0, 0),     NPer(0.01, 0, 1000, 0, 0),   NPer(0, 0, 1000, 0, 0),
-      NPer(-1, -100, 1000, 0, 0), Rate(10, 100, 1000, 0, 0),   Rate(0, -100, 1000, 0, 0),
+      payment(0.01, 0, 1000, 0, 0),      payment(1e300, 10, 1e300, 0, 0),
+      payment(0, 0, 1000, 0, 0),         payment(kNan, 12, 1000, 0, 0),
+      futureValue(10, 1000, -1, 1, 0),   periodCount(0.01, -5, 1000, 0, 0),
+      presentValue(-1, 10, -100, 0, 0),  periodCount(0.01, 0, 1000, 0, 0),
+      periodCount(0, 0, 1000, 0, 0),     periodCount(-1, -100, 1000, 0, 0),
+      periodicRate(10, 100, 1000, 0, 0), periodicRate(0, -100, 1000, 0, 0),
   };
   for (std::size_t i = 0; i < std::size(failures); ++i) EXPECT_EQ(failures[i], no) << "row " << i;
 }
@@ -36,12 +38,12 @@ TEST(Finance, KnownValues) {
     std::optional<double> got;
     double expected;
   } cases[] = {
-      {"loan payment", Pmt(0.01, 12, 1000, 0, 0), -88.84878867834166},
-      {"loan payment in advance", Pmt(0.01, 12, 1000, 0, 1), -87.96909770132838},
+      {"loan payment", payment(0.01, 12, 1000, 0, 0), -88.84878867834166},
+      {"loan payment in advance", payment(0.01, 12, 1000, 0, 1), -87.96909770132838},
       // Newton heads away from the root from these guesses; the fallback still finds it.
-      {"rate from zero", Rate(360, -1199.1010503055138, 200000, 0, 0, 0), 0.005},
-      {"rate from near -1", Rate(12, -88.8487886783417, 1000, 0, 0, -0.9), 0.01},
-      {"rate from far above", Rate(48, -30, 1000, 0, 1, 100), 0.016780869471901574},
+      {"rate from zero", periodicRate(360, -1199.1010503055138, 200000, 0, 0, 0), 0.005},
+      {"rate from near -1", periodicRate(12, -88.8487886783417, 1000, 0, 0, -0.9), 0.01},
+      {"rate from far above", periodicRate(48, -30, 1000, 0, 1, 100), 0.016780869471901574},
   };
   for (const Case& c : cases) {
     EXPECT_NEAR(c.got.value_or(kNan), c.expected, 1e-9 * std::max(1.0, std::abs(c.expected)))
@@ -56,13 +58,14 @@ TEST(Finance, SolversAgreeWithEachOther) {
                {-0.02, 10, 1000, -500, 0}, {0.03, 2.5, 1000, 0, 0},         {1e-9, 24, 1200, 0, 0}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.rate);
-    const auto pmt = Pmt(c.rate, c.nper, c.pv, c.fv, c.type);
+    const auto pmt = payment(c.rate, c.nper, c.pv, c.fv, c.type);
     ASSERT_TRUE(pmt.has_value());
     const double scale = std::abs(c.pv) + std::abs(c.fv);
-    EXPECT_NEAR(Pv(c.rate, c.nper, *pmt, c.fv, c.type).value_or(kNan), c.pv, 1e-9 * scale);
-    EXPECT_NEAR(Fv(c.rate, c.nper, *pmt, c.pv, c.type).value_or(kNan), c.fv, 1e-9 * scale);
-    EXPECT_NEAR(NPer(c.rate, *pmt, c.pv, c.fv, c.type).value_or(kNan), c.nper, 1e-6);
-    EXPECT_NEAR(Rate(c.nper, *pmt, c.pv, c.fv, c.type).value_or(kNan), c.rate, 1e-8);
+    EXPECT_NEAR(presentValue(c.rate, c.nper, *pmt, c.fv, c.type).value_or(kNan), c.pv,
+                1e-9 * scale);
+    EXPECT_NEAR(futureValue(c.rate, c.nper, *pmt, c.pv, c.type).value_or(kNan), c.fv, 1e-9 * scale);
+    EXPECT_NEAR(periodCount(c.rate, *pmt, c.pv, c.fv, c.type).value_or(kNan), c.nper, 1e-6);
+    EXPECT_NEAR(periodicRate(c.nper, *pmt, c.pv, c.fv, c.type).value_or(kNan), c.rate, 1e-8);
   }
 }
 
@@ -80,12 +83,12 @@ TEST(Currency, RoundsHalfToEvenAtFourDecimals) {
       {kNan, no, ""},
   };
   for (const Case& c : cases) {
-    const auto got = ToCurrency(c.x);
+    const auto got = toCurrency(c.x);
     EXPECT_EQ(got ? std::optional<std::int64_t>(got->ticks) : no, c.ticks) << c.x;
-    EXPECT_EQ(got ? CurrencyText(*got, kDot) : "", c.text) << c.x;
+    EXPECT_EQ(got ? currencyText(*got, kDot) : "", c.text) << c.x;
   }
-  EXPECT_EQ(CurrencyText(Currency{5149123}, kComma), "514,9123");
-  EXPECT_EQ(CurrencyText(Currency{INT64_MIN}, kDot), "-922337203685477.5808");
+  EXPECT_EQ(currencyText(Currency{5149123}, kComma), "514,9123");
+  EXPECT_EQ(currencyText(Currency{INT64_MIN}, kDot), "-922337203685477.5808");
 }
 
 }  // namespace

@@ -236,7 +236,7 @@ TEST(Panels, FinanceFailureIsReportedOnceAndCopyFillsTheClipboard) {
   run.keys("1000,fin:click=PV,fin:solve=PMT");
   ASSERT_EQ(run.tk.messages.size(), 1u);
   EXPECT_EQ(run.tk.messages[0].title, "Error");
-  EXPECT_EQ(run.tk.messages[0].style, MsgStyle::Stop);
+  EXPECT_EQ(run.tk.messages[0].style, MsgStyle::kStop);
   EXPECT_TRUE(run.tk.topmost);  // restored after the box
   run.keys("1,÷,4,=,menu:copy");
   EXPECT_EQ(run.tk.clipboardText, "0.25");
@@ -247,23 +247,23 @@ TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
   CalcState& s = run.state();
   s.fractionAccuracy = 3e-05;  // none of the three buttons
   s.decimalPlaces = 4;
-  s.format = NumberFormat::Scientific;
+  s.format = NumberFormat::kScientific;
   OptionsDialog& d = run.model.options();
   const auto shown = [&d] {
     const auto& c = d.controls();
     return std::make_tuple(c.accuracy, c.format, c.placesEnabled, c.text1, c.radicals);
   };
   run.model.openOptions();
-  EXPECT_EQ(shown(), std::make_tuple(Accuracy::None, NumberFormat::Scientific, true, "4", false));
-  d.selectFormat(NumberFormat::Standard);
+  EXPECT_EQ(shown(), std::make_tuple(Accuracy::kNone, NumberFormat::kScientific, true, "4", false));
+  d.selectFormat(NumberFormat::kStandard);
   d.setText("20");  // out of range puts back 2
   d.setRadicals(true);
-  EXPECT_EQ(shown(), std::make_tuple(Accuracy::None, NumberFormat::Standard, false, "2", true));
+  EXPECT_EQ(shown(), std::make_tuple(Accuracy::kNone, NumberFormat::kStandard, false, "2", true));
   d.cancel(run.state());
-  EXPECT_EQ(shown(), std::make_tuple(Accuracy::None, NumberFormat::Scientific, true, "4", false));
+  EXPECT_EQ(shown(), std::make_tuple(Accuracy::kNone, NumberFormat::kScientific, true, "4", false));
   run.model.closeOptions();
   EXPECT_EQ(
-      std::make_tuple(s.fractionAccuracy, s.format == NumberFormat::Scientific, s.decimalPlaces),
+      std::make_tuple(s.fractionAccuracy, s.format == NumberFormat::kScientific, s.decimalPlaces),
       std::make_tuple(3e-05, true, 4.0));
   d.setScroll(7);
   EXPECT_EQ(d.controls().text1, "7");

@@ -57,7 +57,7 @@ auto held(Started& r) {
   const ShellState& sh = r.sh();
   return std::make_tuple(
       s.memory.parse(), sh.compact, sh.height, sh.onTop, sh.startupEntry,
-      s.format == NumberFormat::Fix, s.format == NumberFormat::Scientific, s.decimalPlaces,
+      s.format == NumberFormat::kFix, s.format == NumberFormat::kScientific, s.decimalPlaces,
       s.fractionRadicals, s.fractionAccuracy, s.angleUnit, s.base,
       std::vector<Colour>{sh.screenColour, sh.digitsColour, sh.shellColour, sh.standardColour,
                           sh.functionColour},
@@ -72,10 +72,11 @@ void expectFallback(Started& r) {
   EXPECT_EQ(s.memory.parse(), 0);
   EXPECT_EQ(std::tie(s.display, s.memoryCaption, s.degCaption, s.radCaption, s.baseCaption),
             std::make_tuple("0", "", "d", "", ""));
-  EXPECT_EQ((std::vector<bool>{sh.compact, sh.onTop, r.tk.topmost, sh.startupEntry, sh.hidden,
-                               s.format == NumberFormat::Fix, s.format == NumberFormat::Scientific,
-                               s.fractionRadicals, !sh.panelItemsEnabled}),
-            std::vector<bool>(9, false));
+  EXPECT_EQ(
+      (std::vector<bool>{sh.compact, sh.onTop, r.tk.topmost, sh.startupEntry, sh.hidden,
+                         s.format == NumberFormat::kFix, s.format == NumberFormat::kScientific,
+                         s.fractionRadicals, !sh.panelItemsEnabled}),
+      std::vector<bool>(9, false));
   EXPECT_EQ(std::make_tuple(sh.height, s.decimalPlaces, s.fractionAccuracy, s.angleUnit,
                             s.radiansPerUnit, s.base, s.startedUp),
             std::make_tuple(5340, 2.0, 1e-05, AngleUnit::kDegrees, kPi / 180, Base::kDecimal,
@@ -286,16 +287,16 @@ void randomState(Model& m, std::mt19937& rng, std::size_t items) {
   };
   CalcState& s = m.calc().state();
   ShellState& sh = m.shell();
-  const Value constants[] = {Value(), "FF", text(), NumberToText(number(), loc)};
+  const Value constants[] = {Value(), "FF", text(), numberToText(number(), loc)};
   s.kRegister = constants[pick(4)];
   // M as the display shows numbers: 15 significant digits.
-  s.memory = pick(3) == 0 ? Value() : Value(*TextToNumber(NumberToText(number(), loc), loc));
+  s.memory = pick(3) == 0 ? Value() : Value(*textToNumber(numberToText(number(), loc), loc));
   if (pick(2) == 0) m.toggleCompactSize();
   sh.onTop = pick(2) == 0;
   sh.startupEntry = pick(2) == 0;
-  s.format = pick(3) == 0   ? NumberFormat::Fix
-             : pick(2) == 0 ? NumberFormat::Scientific
-                            : NumberFormat::Standard;
+  s.format = pick(3) == 0   ? NumberFormat::kFix
+             : pick(2) == 0 ? NumberFormat::kScientific
+                            : NumberFormat::kStandard;
   s.decimalPlaces = pick(16);
   s.fractionRadicals = pick(2) == 0;
   s.fractionAccuracy = std::array{1e-04, 1e-05, 1e-06}[static_cast<std::size_t>(pick(3))];
@@ -307,14 +308,14 @@ void randomState(Model& m, std::mt19937& rng, std::size_t items) {
   sh.personalLabel = text();
   FinanceModel& fin = m.finance();
   if (pick(4) != 0) {
-    fin.click(FinCell::kN, NumberToText(1 + pick(480), loc));
-    fin.click(FinCell::kInt, NumberToText(1 + pick(20), loc));
-    fin.click(FinCell::kPv, NumberToText(1000 + pick(1000000), loc));
+    fin.click(FinCell::kN, numberToText(1 + pick(480), loc));
+    fin.click(FinCell::kInt, numberToText(1 + pick(20), loc));
+    fin.click(FinCell::kPv, numberToText(1000 + pick(1000000), loc));
     fin.click(FinCell::kFv, "0");
     fin.solve(FinKey::kPmt);
     if (pick(2) == 0) fin.amortize();
   }
-  for (std::size_t i = 0; i < items; ++i) m.stats().enterItem(NumberToText(number(), loc));
+  for (std::size_t i = 0; i < items; ++i) m.stats().enterItem(numberToText(number(), loc));
 }
 
 TEST(SettingsRoundTrip, RandomStatesComeBackTheSame) {
@@ -407,7 +408,7 @@ TEST(SettingsWrite, ReplacesTheFileWholeOrNotAtAll) {
   EXPECT_EQ(slurp(path), "old settings\r\n");
   EXPECT_EQ(dir.entries(), Lines{"dadidedo.dat"});
   expectMessage(r.tk, "The settings could not be saved to " + path + ": File too large.",
-                MsgStyle::Stop, "Error");
+                MsgStyle::kStop, "Error");
   EXPECT_TRUE(r.tk.topmost);  // placed on top again after the message
 }
 
@@ -429,12 +430,12 @@ TEST(SettingsDialogs, SaveAndLoadOutcomes) {
   const Case cases[] = {
       {"save: cancel", false, "", Make::kNone, {}, false},
       {"save: new file", false, "copy.dat", Make::kNone, {}, true},
-      {"save: overwrite yes", false, "copy.dat", Make::kOld, MsgAnswer::Yes, true},
-      {"save: overwrite no", false, "copy.dat", Make::kOld, MsgAnswer::No, false},
+      {"save: overwrite yes", false, "copy.dat", Make::kOld, MsgAnswer::kYes, true},
+      {"save: overwrite no", false, "copy.dat", Make::kOld, MsgAnswer::kNo, false},
       {"save: empty file", false, "copy.dat", Make::kEmpty, {}, true},
       {"save: the settings file's name", false, "dadidedo.dat", Make::kNone, {}, false},
       {"save: the settings file's name, existing", false, "dadidedo.dat", Make::kOld,
-       MsgAnswer::Yes, false},
+       MsgAnswer::kYes, false},
       // Load Settings changes nothing with these choices.
       {"load: cancel", true, "", Make::kNone, {}, false},
       {"load: missing file", true, "gone.dat", Make::kNone, {}, false},
@@ -465,14 +466,14 @@ TEST(SettingsDialogs, SaveAndLoadOutcomes) {
     c.load ? r.model.loadSettingsFrom() : r.model.saveSettingsAs();
     ::alarm(0);
     if (c.answer)
-      expectMessage(r.tk, kOverwrite, MsgStyle::Question, "Confirm Save");
+      expectMessage(r.tk, kOverwrite, MsgStyle::kQuestion, "Confirm Save");
     else if (c.load && *c.chosen && c.make == Make::kNone)
-      expectMessage(r.tk, "The file \"" + target + "\" could not be found.", MsgStyle::Exclamation,
+      expectMessage(r.tk, "The file \"" + target + "\" could not be found.", MsgStyle::kExclamation,
                     "Load Settings");
     else if (c.make == Make::kFolder || c.make == Make::kFifo)
       expectMessage(r.tk,
                     "The file \"" + target + "\" could not be read: it is not a regular file.",
-                    MsgStyle::Exclamation, "Load Settings");
+                    MsgStyle::kExclamation, "Load Settings");
     else
       EXPECT_TRUE(r.tk.messages.empty());
     EXPECT_TRUE(r.tk.topmost);

@@ -218,7 +218,7 @@ TEST(ShellServices, StartupEntryIsCreatedAndRemovedOrTheFailureReported) {
     std::vector<std::string> placements;
     for (std::size_t i = 0; i < messages.size(); ++i) {
       EXPECT_EQ(std::tie(w.tk.messages[i].text, w.tk.messages[i].style, w.tk.messages[i].title),
-                std::make_tuple(messages[i], MsgStyle::Stop, "Error"));
+                std::make_tuple(messages[i], MsgStyle::kStop, "Error"));
       placements.insert(placements.end(), {"not topmost", "message Error", "topmost"});
     }
     EXPECT_EQ(w.tk.events, placements);  // each box off top, which comes back after it

@@ -68,10 +68,10 @@ void HelpWindowTest::f1OpensTheOverview() {
   QVERIFY(rig.exposed());
   MainWindow& window = *rig.window;
   window.activateWindow();
-  window.button(Key::D7)->setFocus();
+  window.button(Key::kDigit7)->setFocus();
   QVERIFY(window.findChildren<HelpWindow*>().isEmpty());
   const QString display = window.displayField()->text();
-  QTest::keyClick(window.button(Key::D7), Qt::Key_F1);
+  QTest::keyClick(window.button(Key::kDigit7), Qt::Key_F1);
   const QList<HelpWindow*> helps = window.findChildren<HelpWindow*>();
   QCOMPARE(helps.size(), 1);
   QVERIFY(helps[0]->isVisible());

@@ -92,7 +92,7 @@ bool play(Harness& h, const QString& sequence) {
     } else {
       for (QChar c : token) {
         if (c != '.' && !c.isDigit()) return false;
-        h.click(c == '.' ? Key::Point : static_cast<Key>(c.digitValue()));
+        h.click(c == '.' ? Key::kPoint : static_cast<Key>(c.digitValue()));
       }
     }
   }
@@ -131,9 +131,9 @@ QStringList facts(Harness& h) {
           int(w.findChildren<HelpWindow*>().size()), int(w.findChildren<AboutBox*>().size()),
           int(w.findChildren<ElementsWindow*>().size()), onTop(&w), sh.onTop, sh.hidden,
           tray ? !w.isVisible() : w.isMinimized(), w.isVisible() && !w.isMinimized(),
-          sh.startupEntry, s.format == NumberFormat::Fix,
+          sh.startupEntry, s.format == NumberFormat::kFix,
           QApplication::activeModalWidget() != nullptr, inside(h, w.displayField()),
-          w.button(Key::Equals)->isVisible() && inside(h, w.button(Key::D0)),
+          w.button(Key::kEquals)->isVisible() && inside(h, w.button(Key::kDigit0)),
           flap->isVisible() && inside(h, flap))
           .split(' ');
   QStringList checked, off, open;
@@ -261,11 +261,11 @@ void MainWindowTest::playMatchesTheCommandLine() {
   QCOMPARE(h.model.stats().n(), expected.stats().n());
   QCOMPARE(h.model.calc().state().memory.parse(), s.memory.parse());
   QCOMPARE(h.model.calc().state().kRegister.parse(), s.kRegister.parse());
-  for (const auto& [k, name] : {std::pair{Key::Open, "open"}, {Key::Close, "close"}})
+  for (const auto& [k, name] : {std::pair{Key::kOpen, "open"}, {Key::kClose, "close"}})
     QCOMPARE(h.window->button(k)->accessibleName(), QStringLiteral("%1 bracket, depth %2")
                                                         .arg(QLatin1String(name))
                                                         .arg(std::max(0, s.bracketLevel)));
-  QCOMPARE(h.window->button(Key::Close)->toolTip(), q(s.closeTip));
+  QCOMPARE(h.window->button(Key::kClose)->toolTip(), q(s.closeTip));
 }
 
 void MainWindowTest::keysActWhenPressed_data() {
@@ -300,7 +300,7 @@ void MainWindowTest::keysActWhenPressed() {
   Harness h;
   QApplication::setActiveWindow(h.window.get());
   QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
-  h.model.press(Key::Stack);
+  h.model.press(Key::kStack);
   QVERIFY(play(h, before));
   for (const QString& k : keys.split(' ')) {
     const QString name = k.mid(1);
@@ -319,9 +319,9 @@ void MainWindowTest::keysActWhenPressed() {
   QCOMPARE(h.display(), shown);
   QCOMPARE(h.model.stats().n(), std::size_t(results));
   h.window->centralWidget()->setFocus();
-  QTest::keyClick(h.window->button(Key::D0), Qt::Key_Home);
+  QTest::keyClick(h.window->button(Key::kDigit0), Qt::Key_Home);
   QCOMPARE(h.display(), QStringLiteral("0"));
-  QCOMPARE(QApplication::focusWidget(), h.window->button(Key::Equals));
+  QCOMPARE(QApplication::focusWidget(), h.window->button(Key::kEquals));
   QWidget other;
   other.show();
   QTest::keyClick(&other, Qt::Key_7);
@@ -345,9 +345,9 @@ void MainWindowTest::keypadIsBuiltFromTheKeyTable() {
   }
   for (const KeyRow& row : keyTable()) {
     QPushButton* b = h.window->button(row.key);
-    if (row.key == Key::Stack) continue;  // the statistics panel's
+    if (row.key == Key::kStack) continue;  // the statistics panel's
     QVERIFY2(b && b->isVisible() && b->text() == q(row.caption), row.control.data());
-    QCOMPARE(b->focusPolicy(), row.key == Key::Equals ? Qt::StrongFocus : Qt::NoFocus);
+    QCOMPARE(b->focusPolicy(), row.key == Key::kEquals ? Qt::StrongFocus : Qt::NoFocus);
     if (row.second.empty()) continue;
     auto* second = h.window->findChild<QLabel*>(QStringLiteral("second_") + q(row.control));
     QVERIFY2(second && second->isVisible() && second->text() == q(row.second), row.control.data());
@@ -397,8 +397,8 @@ void MainWindowTest::coloursFollowTheModel() {
       QCOMPARE(colour(w, role), system ? QApplication::palette(w).color(role)
                                        : QColor(c & 0xFF, (c >> 8) & 0xFF, c >> 16));
     }
-    for (Key k : {Key::Clear, Key::AllClear, Key::Equals, Key::Inv})
-      for (Key group : {Key::D1, Key::Recip})
+    for (Key k : {Key::kClear, Key::kAllClear, Key::kEquals, Key::kInverse})
+      for (Key group : {Key::kDigit1, Key::kReciprocal})
         QVERIFY(system || colour(h.window->button(k), QPalette::Button) !=
                               colour(h.window->button(group), QPalette::Button));
   }
@@ -578,7 +578,7 @@ void MainWindowTest::modifiersCountAsTheyWereAtThePress() {
   Model& expected = typed.model;
   QCOMPARE(h.display(), q(expected.calc().display()));
   QCOMPARE(h.label("LblBase")->text(), q(expected.calc().state().baseCaption));
-  QCOMPARE(h.window->button(Key::Close)->toolTip(), q(expected.calc().state().closeTip));
+  QCOMPARE(h.window->button(Key::kClose)->toolTip(), q(expected.calc().state().closeTip));
 }
 
 void MainWindowTest::typedOperatorCharactersByLayout_data() {
@@ -643,7 +643,7 @@ void MainWindowTest::textFieldsKeepTheirKeys() {
   QCOMPARE(from->currentText(), was + "y4+");
   QCOMPARE(h.display(), QStringLiteral("3"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  QTRY_COMPARE(QApplication::focusWidget(), h.window->button(Key::Equals));
+  QTRY_COMPARE(QApplication::focusWidget(), h.window->button(Key::kEquals));
   QCOMPARE(h.display(), QStringLiteral("3"));  // Enter ended the editing; it pressed no "="
   QTest::keyClick(h.window.get(), Qt::Key_4);
   QCOMPARE(h.display(), QStringLiteral("34"));
@@ -651,8 +651,8 @@ void MainWindowTest::textFieldsKeepTheirKeys() {
   // Leaving the list by a click on a keypad key.
   QTest::mouseClick(from->lineEdit(), Qt::LeftButton);
   QTRY_VERIFY(from->hasFocus());
-  h.click(Key::Equals);
-  QTRY_COMPARE(QApplication::focusWidget(), h.window->button(Key::Equals));
+  h.click(Key::kEquals);
+  QTRY_COMPARE(QApplication::focusWidget(), h.window->button(Key::kEquals));
   QTest::keyClick(h.window.get(), Qt::Key_S);
   QCOMPARE(h.display(), q(commandLineDisplay("2,+,34,=,sin")));
 

@@ -15,8 +15,8 @@ namespace {
 // The five settings the dialog edits: Fix, Scientific, decimal places, radicals, threshold.
 QString settingsOf(const Model& m) {
   const CalcState& s = m.calc().state();
-  return QString::asprintf("%d %d %g %d %g", s.format == NumberFormat::Fix,
-                           s.format == NumberFormat::Scientific, s.decimalPlaces,
+  return QString::asprintf("%d %d %g %d %g", s.format == NumberFormat::kFix,
+                           s.format == NumberFormat::kScientific, s.decimalPlaces,
                            s.fractionRadicals, s.fractionAccuracy);
 }
 
@@ -24,9 +24,9 @@ void apply(Model& m, const QString& settings) {
   const QStringList v = settings.split(' ');
   CalcState& s = m.calc().state();
   // Fix and Scientific both on read as Fix.
-  s.format = v[0] == "1"   ? NumberFormat::Fix
-             : v[1] == "1" ? NumberFormat::Scientific
-                           : NumberFormat::Standard;
+  s.format = v[0] == "1"   ? NumberFormat::kFix
+             : v[1] == "1" ? NumberFormat::kScientific
+                           : NumberFormat::kStandard;
   std::tie(s.decimalPlaces, s.fractionRadicals, s.fractionAccuracy) =
       std::tuple(v[2].toDouble(), v[3] == "1", v[4].toDouble());
 }

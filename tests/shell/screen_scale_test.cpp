@@ -57,7 +57,7 @@ void ScreenScaleTest::everyMenuTitleShowsAtALargerFont() {
     QVERIFY2(!more->isVisible(), "the menu bar's overflow arrow shows");
 
   // Keys and captions at 1.5 times their standard pixel sizes.
-  QPushButton* seven = window.button(Key::D7);
+  QPushButton* seven = window.button(Key::kDigit7);
   QCOMPARE(seven->font().pixelSize(), scaledPixels(15));
   QCOMPARE(scaledPixels(15), 23);
   QVERIFY(seven->height() >= scaledPixels(14));

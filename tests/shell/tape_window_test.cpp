@@ -128,8 +128,8 @@ class TapeWindowTest : public QObject {
     QVERIFY(item);
     QCOMPARE(item->text(), QStringLiteral("Paper &Tape"));
     QCOMPARE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-    QTest::mouseClick(window.button(Key::D7), Qt::LeftButton);
-    QTest::mouseClick(window.button(Key::Add), Qt::LeftButton);
+    QTest::mouseClick(window.button(Key::kDigit7), Qt::LeftButton);
+    QTest::mouseClick(window.button(Key::kAdd), Qt::LeftButton);
     item->trigger();
     QVERIFY(window.tapeWindow() && window.tapeWindow()->isVisible());
     QCOMPARE(window.tapeWindow()->list()->model()->rowCount(), 1);

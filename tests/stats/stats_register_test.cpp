@@ -28,7 +28,7 @@ std::string contents(const StatsRegister& r) {
   std::string out;
   for (const std::string& item : r.statlist()) out += item + " ";
   for (const Value* v : {&r.statsums(), &r.statsquare()})
-    out += v->isEmpty() ? "|-" : "|" + NumberToText(v->parse(), kDot);
+    out += v->isEmpty() ? "|-" : "|" + numberToText(v->parse(), kDot);
   return out;
 }
 
@@ -68,7 +68,7 @@ TEST(StatsRegisterTest, EnterTakesTheDisplayAsData) {
     std::string contents;  // after "1" was entered first
   } const kCases[] = {
       {"2.5", kDot, "2.5", EntryReset::kEndEntry, "2.5 1 |3.5|7.25"},
-      {"5E", kDot, "5E", EntryReset::kEndEntry, "5E 1 |6|26"},  // read as ParseNumber does
+      {"5E", kDot, "5E", EntryReset::kEndEntry, "5E 1 |6|26"},  // read as parseNumber does
       {"ERROR", kDot, std::nullopt, EntryReset::kNone, "1 |1|1"},
       // squares beyond the double range: "ERROR" and an unchanged register
       {"1E200", kDot, "ERROR", EntryReset::kSwitch, "1 |1|1"},
@@ -139,7 +139,7 @@ TEST(StatsRegisterTest, RestoreKeepsItemsBeyondTheDoubleRange) {
   dot.selectItem(1);
   dot.deleteSelected();
   EXPECT_EQ(contents(dot), "5 3 -2 |6|38");
-  EXPECT_EQ(shown(StatKey::kPopulationSd), NumberToText(std::sqrt(38.0 / 3 - 4), kDot));
+  EXPECT_EQ(shown(StatKey::kPopulationSd), numberToText(std::sqrt(38.0 / 3 - 4), kDot));
   comma.restore(std::vector<std::string>{"1,5", "2"});  // commas read as points
   EXPECT_EQ(contents(comma), "1,5 2 |3.5|6.25");
 }
