@@ -86,12 +86,12 @@ bool textSearchExhausts(double x, bool radicals, double threshold) {
     }
     n = x * d;
     if (radicals) n = n * n;
-    const double f = n - zova::Floor(n);
+    const double f = n - std::floor(n);
     if (std::fabs(f) < 10 * threshold || std::fabs(1 - std::fabs(f)) < 10 * threshold) step = 1;
     if (std::fabs(f) < 1e-05) {
-      n = zova::Floor(n);
+      n = std::floor(n);
     } else if (std::fabs(1 - std::fabs(f)) < threshold) {
-      n = zova::Floor(n) + 1;
+      n = std::floor(n) + 1;
     }
   }
   return false;
