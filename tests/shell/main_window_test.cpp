@@ -63,7 +63,7 @@ void trigger(Harness& h, QAction* item, bool cancel) {
                      (w->parentWidget() == h.window.get() ? "" : "?");
     if (auto* d = qobject_cast<QColorDialog*>(w)) d->setCurrentColor(Qt::red);
     if (auto* d = qobject_cast<QInputDialog*>(w)) d->setTextValue(QStringLiteral("Lab4"));
-    if (auto* fix = w->findChild<QRadioButton*>("OptionFix")) {
+    if (auto* fix = w->findChild<QRadioButton*>("fix")) {
       fix->click();
       return h.window->trayDoubleClicked();
     }
