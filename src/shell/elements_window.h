@@ -43,7 +43,7 @@ class ElementsWindow : public QWidget {
   /// The element whose tile is under `p`, or nullptr.
   static const Element* tileAt(QPoint p);
 
-  /// Slot label 1..4 (First ... Fourth) and its count box.
+  /// Slot label 1..4 (first to fourth slot) and its count box.
   QLabel* slotLabel(int n) const { return slots_[n - 1]; }
   QLineEdit* countBox(int n) const { return counts_[n - 1]; }
   /// The frame of a box that holds no number.
