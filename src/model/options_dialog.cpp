@@ -16,7 +16,7 @@ void OptionsDialog::load(const CalcState& s) {
   selectFormat(s.format);
   const auto places = roundToInteger(s.decimalPlaces);
   c_.scroll = places && *places >= 0 && *places <= 15 ? *places : 2;
-  c_.text1 = numberToText(s.decimalPlaces, loc_);
+  c_.placesText = numberToText(s.decimalPlaces, loc_);
 }
 
 void OptionsDialog::selectFormat(NumberFormat f) {
@@ -27,12 +27,12 @@ void OptionsDialog::selectFormat(NumberFormat f) {
 void OptionsDialog::setScroll(int value) {
   if (value < 0 || value > 15) return;
   c_.scroll = value;
-  c_.text1 = std::to_string(value);
+  c_.placesText = std::to_string(value);
 }
 
 void OptionsDialog::setText(std::string text) {
   if (text.empty()) {
-    c_.text1 = "0";
+    c_.placesText = "0";
     c_.scroll = 0;
     return;
   }
@@ -42,11 +42,11 @@ void OptionsDialog::setText(std::string text) {
       pointed.replace(at, loc_.decimal.size(), ".");
   const auto v = roundToInteger(parseNumber(pointed));
   if (!v || *v < 0 || *v > 15) {
-    c_.text1 = "2";
+    c_.placesText = "2";
     c_.scroll = 2;
     return;
   }
-  c_.text1 = std::move(text);
+  c_.placesText = std::move(text);
   c_.scroll = *v;
 }
 

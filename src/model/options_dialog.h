@@ -19,12 +19,12 @@ inline constexpr double kHighAccuracy = 1e-06;
 /// What the dialog's controls show.
 struct OptionsControls {
   NumberFormat format = NumberFormat::kStandard;
-  bool placesEnabled = false;  ///< the Decimal Places caption, box and slider
-  std::string text1 = "2";     ///< the decimal places box
-  int scroll = 2;              ///< HScroll1, 0 to 15
-  bool radicals = false;       ///< Check2 "Include Radicals"
+  bool placesEnabled = false;    ///< the Decimal Places caption, box and slider
+  std::string placesText = "2";  ///< the decimal places box
+  int scroll = 2;                ///< the scroll bar beside it, 0 to 15
+  bool radicals = false;         ///< "Include Radicals" ticked
   Accuracy accuracy = Accuracy::kMedium;
-  bool numberFormatTab = true;  ///< Frame3 shown; else Frame1 and Frame2
+  bool numberFormatTab = true;  ///< the Number Format tab shown; else Fraction Accuracy
 };
 
 class OptionsDialog {
@@ -38,7 +38,7 @@ class OptionsDialog {
   void selectTab(bool numberFormat) { c_.numberFormatTab = numberFormat; }
   void selectFormat(NumberFormat f);
   void setScroll(int value);
-  /// Text1_Change: keeps the scroll bar in step, reading the text's numeric prefix with
+  /// The places box edited: keeps the scroll bar in step, reading the text's numeric prefix with
   /// the locale's decimal symbol; outside 0..15 puts back "2".
   void setText(std::string text);
   void setRadicals(bool on) { c_.radicals = on; }

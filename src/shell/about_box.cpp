@@ -11,61 +11,70 @@ namespace zova {
 
 namespace {
 const char* const kProgramTitle = "Zova";
+
+// One label of the text column: its object name and text, its font against the
+// dialog's (size factor, bold), whether it wraps, and the space above it.
+struct TextLine {
+  const char* name;
+  QString text;
+  double fontScale;
+  bool bold;
+  bool wrap;
+  int spaceAbove;
+};
+
+// The column beside the icon, top to bottom.
+QLayout* textColumn(QWidget* box) {
+  const TextLine lines[] = {
+      {"title", QLatin1String(kProgramTitle), 1.8, true, false, 0},
+      {"version", QStringLiteral("Version ") + QLatin1String(kVersion), 1, false, false, 0},
+      {"description",
+       QStringLiteral("A scientific calculator with a unit converter, a library of physical "
+                      "constants, statistics, financial calculations and a periodic table."),
+       1, false, true, 8},
+      {"disclaimer",
+       QStringLiteral("Check results that matter by another means: this program comes "
+                      "without any warranty."),
+       0.9, false, true, 4},
+  };
+  auto* column = new QVBoxLayout;
+  for (const TextLine& line : lines) {
+    auto* label = new QLabel(line.text, box);
+    label->setObjectName(QLatin1String(line.name));
+    label->setWordWrap(line.wrap);
+    if (line.fontScale != 1 || line.bold) {
+      QFont font = label->font();
+      font.setPointSizeF(font.pointSizeF() * line.fontScale);
+      if (line.bold) font.setBold(true);
+      label->setFont(font);
+    }
+    if (line.spaceAbove) column->addSpacing(line.spaceAbove);
+    column->addWidget(label);
+  }
+  return column;
 }
+}  // namespace
 
 AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
-  setObjectName(QStringLiteral("frmAbout"));
+  setObjectName(QStringLiteral("aboutBox"));
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setWindowTitle(QStringLiteral("About ") + QLatin1String(kProgramTitle));
   setModal(false);
 
   auto* icon = new QLabel(this);
-  icon->setObjectName(QStringLiteral("picIcon"));
+  icon->setObjectName(QStringLiteral("programIcon"));
   const QIcon programIcon = owner ? owner->windowIcon() : QApplication::windowIcon();
   if (!programIcon.isNull()) icon->setPixmap(programIcon.pixmap(48, 48));
   icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
   icon->setAccessibleName(QStringLiteral("program icon"));
-
-  auto* title = new QLabel(QLatin1String(kProgramTitle), this);
-  title->setObjectName(QStringLiteral("lblTitle"));
-  QFont big = title->font();
-  big.setPointSizeF(big.pointSizeF() * 1.8);
-  big.setBold(true);
-  title->setFont(big);
-
-  auto* version = new QLabel(QStringLiteral("Version ") + QLatin1String(kVersion), this);
-  version->setObjectName(QStringLiteral("lblVersion"));
-
-  auto* description = new QLabel(
-      QStringLiteral("A scientific calculator with a unit converter, a library of physical "
-                     "constants, statistics, financial calculations and a periodic table."),
-      this);
-  description->setObjectName(QStringLiteral("lblDescription"));
-  description->setWordWrap(true);
-
-  auto* disclaimer =
-      new QLabel(QStringLiteral("Check results that matter by another means: this program comes "
-                                "without any warranty."),
-                 this);
-  disclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
-  disclaimer->setWordWrap(true);
-  QFont small = disclaimer->font();
-  small.setPointSizeF(small.pointSizeF() * 0.9);
-  disclaimer->setFont(small);
+  QLayout* text = textColumn(this);
 
   auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-  ok->setObjectName(QStringLiteral("cmdOK"));
+  ok->setObjectName(QStringLiteral("aboutOk"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-  auto* text = new QVBoxLayout;
-  text->addWidget(title);
-  text->addWidget(version);
-  text->addSpacing(8);
-  text->addWidget(description);
-  text->addSpacing(4);
-  text->addWidget(disclaimer);
   auto* top = new QHBoxLayout;
   top->addWidget(icon);
   top->addSpacing(8);

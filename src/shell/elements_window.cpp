@@ -27,9 +27,16 @@ constexpr int kFirstLeft = 105, kFirstTop = 300;
 constexpr int kSeriesDrop = 960;
 constexpr int kWindowWidth = 620, kWindowHeight = 414;  // pixels
 
+// A place in the window in twips.
+struct Twips {
+  int left, top, width, height;
+};
+
 QRect twips(int left, int top, int width, int height) {
   return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
+
+QRect twips(const Twips& t) { return twips(t.left, t.top, t.width, t.height); }
 
 QColor groupColour(ElementGroup g) {
   switch (g) {
@@ -61,15 +68,36 @@ bool oneOf(int z, std::initializer_list<int> list) {
   return std::find(list.begin(), list.end(), z) != list.end();
 }
 
-const char* const kSlotNames[kSlotCount] = {"First", "Second", "Third", "Fourth"};
-const char* const kCountNames[kSlotCount] = {"fst", "scnd", "thd", "fth"};
-// The slots and their count boxes in twips: left, top, width, height.
-constexpr int kSlotPlaces[kSlotCount][4] = {
-    {4440, 255, 420, 240}, {4875, 255, 420, 240}, {5310, 255, 420, 240}, {5745, 255, 405, 240}};
-constexpr int kCountLefts[kSlotCount] = {4605, 5040, 5475, 5895};
+// A formula slot: the label a tile is dropped on and the count box below it.
+struct SlotRow {
+  const char* slotName;
+  const char* countName;
+  Twips slot;
+  int countLeft;
+};
+
+constexpr SlotRow kSlots[kSlotCount] = {
+    {"firstSlot", "firstCount", {4440, 255, 420, 240}, 4605},
+    {"secondSlot", "secondCount", {4875, 255, 420, 240}, 5040},
+    {"thirdSlot", "thirdCount", {5310, 255, 420, 240}, 5475},
+    {"fourthSlot", "fourthCount", {5745, 255, 405, 240}, 5895},
+};
 constexpr int kCountTop = 495, kCountWidth = 255, kCountHeight = 195;
-constexpr int kIndexPlace[4] = {4155, 255, 270, 240};
-constexpr int kClearPlace[4] = {6165, 255, 570, 255};
+constexpr Twips kMultiplierPlace = {4155, 255, 270, 240};
+constexpr Twips kClearPlace = {6165, 255, 570, 255};
+// Where the molar mass and its unit start; a long result widens them.
+constexpr Twips kMolarMassPlace = {5040, 735, 675, 255};
+constexpr Twips kMolarUnitPlace = {5745, 705, 435, 240};
+
+// A label of the window: the member that keeps it, its object name, its place and
+// its font's size in pixels and weight.
+struct LabelRow {
+  QLabel* ElementsWindow::*member;
+  const char* name;
+  Twips place;
+  int pixels;
+  bool bold;
+};
 
 const QString kBoxStyle = QStringLiteral(
     "QLineEdit { border: 1px solid %1; padding: 0px; background: %2; font-size: 9px; }");
@@ -83,10 +111,14 @@ void markBox(QLineEdit* e, bool bad) {
   e->setToolTip(bad ? kBadBoxTip : QString());
 }
 
-QLabel* label(const char* name, QRect place, QWidget* parent) {
+QLabel* label(const LabelRow& row, QWidget* parent) {
   auto* l = new QLabel(parent);
-  l->setObjectName(QString::fromLatin1(name));
-  l->setGeometry(place);
+  l->setObjectName(QString::fromLatin1(row.name));
+  l->setGeometry(twips(row.place));
+  QFont f = l->font();
+  f.setPixelSize(scaledPixels(row.pixels));
+  if (row.bold) f.setBold(true);
+  l->setFont(f);
   return l;
 }
 
@@ -152,61 +184,53 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
 
-  symbol_ = label("Symbol", twips(1440, 120, 780, 495), this);
-  QFont big = symbol_->font();
-  big.setPixelSize(scaledPixels(26));
-  big.setBold(true);
-  symbol_->setFont(big);
-  meaning_ = label("Meaning", twips(2265, 255, 1755, 360), this);
-  QFont name = meaning_->font();
-  name.setPixelSize(scaledPixels(14));
-  name.setBold(true);
-  meaning_->setFont(name);
-  numberCaption_ = label("numberCaption", twips(1440, 660, 1785, 255), this);
-  atomicNumber_ = label("AtomicNumber", twips(3255, 660, 360, 255), this);
-  massCaption_ = label("massCaption", twips(1440, 960, 1785, 240), this);
-  atomicMass_ = label("AtomicMass", twips(3255, 960, 750, 240), this);
-  electronsCaption_ = label("electronsCaption", twips(1440, 1245, 1785, 240), this);
-  electrons_ = label("Electrons", twips(3255, 1245, 1080, 240), this);
+  buildInfoArea();
+  buildFormulaRow();
+  buildMolarRow();
+  refresh();
+}
+
+void ElementsWindow::buildInfoArea() {
+  static constexpr LabelRow kLabels[] = {
+      {&ElementsWindow::symbol_, "symbol", {1440, 120, 780, 495}, 26, true},
+      {&ElementsWindow::elementName_, "elementName", {2265, 255, 1755, 360}, 14, true},
+      {&ElementsWindow::numberCaption_, "numberCaption", {1440, 660, 1785, 255}, 10, false},
+      {&ElementsWindow::atomicNumber_, "atomicNumber", {3255, 660, 360, 255}, 11, false},
+      {&ElementsWindow::massCaption_, "massCaption", {1440, 960, 1785, 240}, 10, false},
+      {&ElementsWindow::atomicMass_, "atomicMass", {3255, 960, 750, 240}, 11, false},
+      {&ElementsWindow::electronsCaption_, "electronsCaption", {1440, 1245, 1785, 240}, 10, false},
+      {&ElementsWindow::electrons_, "electrons", {3255, 1245, 1080, 240}, 11, false},
+  };
+  for (const LabelRow& row : kLabels) this->*row.member = label(row, this);
   for (QLabel* l : {atomicNumber_, atomicMass_}) {
     l->setCursor(Qt::PointingHandCursor);
     l->setToolTip(QStringLiteral("Click to put this value on the display"));
     l->installEventFilter(this);
     l->hide();
   }
-  for (QLabel* l :
-       {numberCaption_, massCaption_, electronsCaption_, atomicNumber_, atomicMass_, electrons_}) {
-    QFont f = l->font();
-    f.setPixelSize(
-        scaledPixels(l == numberCaption_ || l == massCaption_ || l == electronsCaption_ ? 10 : 11));
-    l->setFont(f);
-  }
   // The longest configurations run on into the free space on the right.
   electrons_->resize(electrons_->width() + 40, electrons_->height());
+}
 
-  const auto& ip = kIndexPlace;
-  index_ = box("Index", twips(ip[0], ip[1], ip[2], ip[3]), this);
-  connect(index_, &QLineEdit::textEdited, this, [this](const QString& t) {
+void ElementsWindow::buildFormulaRow() {
+  multiplier_ = box("multiplier", twips(kMultiplierPlace), this);
+  connect(multiplier_, &QLineEdit::textEdited, this, [this](const QString& t) {
     model_.molarIndex(t.toStdString());
     refresh();
   });
   for (int i = 0; i < kSlotCount; ++i) {
-    const auto& p = kSlotPlaces[i];
-    QLabel* s = label(kSlotNames[i], twips(p[0], p[1], p[2], p[3]), this);
+    const SlotRow& row = kSlots[i];
+    QLabel* s = label({nullptr, row.slotName, row.slot, 11, true}, this);
     s->setAlignment(Qt::AlignCenter);
     s->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     s->setAutoFillBackground(true);
     s->setBackgroundRole(QPalette::Base);
-    QFont f = s->font();
-    f.setPixelSize(scaledPixels(11));
-    f.setBold(true);
-    s->setFont(f);
     s->setToolTip(QStringLiteral("Drag an element here"));
     s->setAcceptDrops(true);
     s->installEventFilter(this);
     slots_[i] = s;
     QLineEdit* c =
-        box(kCountNames[i], twips(kCountLefts[i], kCountTop, kCountWidth, kCountHeight), this);
+        box(row.countName, twips(row.countLeft, kCountTop, kCountWidth, kCountHeight), this);
     const int n = i + 1;
     connect(c, &QLineEdit::textEdited, this, [this, n](const QString& t) {
       model_.molarCount(n, t.toStdString());
@@ -214,39 +238,36 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
     });
     counts_[i] = c;
   }
-  clearIt_ = new QPushButton(QStringLiteral("Clear"), this);
-  clearIt_->setObjectName(QStringLiteral("ClearIt"));
-  const auto& cp = kClearPlace;
-  clearIt_->setGeometry(twips(cp[0], cp[1], cp[2], cp[3]));
-  QFont small = clearIt_->font();
+  clearFormula_ = new QPushButton(QStringLiteral("Clear"), this);
+  clearFormula_->setObjectName(QStringLiteral("clearFormula"));
+  clearFormula_->setGeometry(twips(kClearPlace));
+  QFont small = clearFormula_->font();
   small.setPixelSize(scaledPixels(10));
-  clearIt_->setFont(small);
-  connect(clearIt_, &QPushButton::clicked, this, [this] {
+  clearFormula_->setFont(small);
+  connect(clearFormula_, &QPushButton::clicked, this, [this] {
     model_.molarClear();
     refresh();
   });
+}
 
-  molarCaption_ = label("molarCaption", twips(4695, 705, 345, 255), this);
+void ElementsWindow::buildMolarRow() {
+  static constexpr LabelRow kLabels[] = {
+      {&ElementsWindow::molarCaption_, "molarCaption", {4695, 705, 345, 255}, 11, false},
+      {&ElementsWindow::molarMass_, "molarMass", kMolarMassPlace, 11, false},
+      {&ElementsWindow::molarUnit_, "molarUnit", kMolarUnitPlace, 11, false},
+  };
+  for (const LabelRow& row : kLabels) this->*row.member = label(row, this);
   molarCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  molar_ = label("Molar", twips(5040, 735, 675, 255), this);
-  molar_->setCursor(Qt::PointingHandCursor);
-  molar_->setToolTip(QStringLiteral("Click to put the molar mass on the display"));
-  molar_->installEventFilter(this);
-  molarUnit_ = label("molarUnit", twips(5745, 705, 435, 240), this);
-  for (QLabel* l : {molarCaption_, molar_, molarUnit_}) {
-    QFont f = l->font();
-    f.setPixelSize(scaledPixels(11));
-    l->setFont(f);
-  }
-
-  refresh();
+  molarMass_->setCursor(Qt::PointingHandCursor);
+  molarMass_->setToolTip(QStringLiteral("Click to put the molar mass on the display"));
+  molarMass_->installEventFilter(this);
 }
 
 void ElementsWindow::refresh() {
   const ElementsState& s = model_.elements().state();
   const InfoArea& a = s.info;
   symbol_->setText(q(a.symbol));
-  meaning_->setText(q(a.name));
+  elementName_->setText(q(a.name));
   numberCaption_->setText(q(a.numberCaption));
   massCaption_->setText(q(a.massCaption));
   electronsCaption_->setText(q(a.electronsCaption));
@@ -259,8 +280,8 @@ void ElementsWindow::refresh() {
   auto setBox = [](QLineEdit* e, const std::string& text) {
     if (e->text() != q(text)) e->setText(q(text));
   };
-  setBox(index_, s.index);
-  markBox(index_, s.badIndex);
+  setBox(multiplier_, s.index);
+  markBox(multiplier_, s.badIndex);
   for (int i = 0; i < kSlotCount; ++i) {
     slots_[i]->setText(q(s.formula[i].symbol));
     setBox(counts_[i], s.formula[i].count);
@@ -269,16 +290,17 @@ void ElementsWindow::refresh() {
   layOutFormulaRow();
   molarCaption_->setText(q(s.molarCaption));
   molarUnit_->setText(q(s.molarUnit));
-  molar_->setText(q(s.molar));
-  molar_->setVisible(s.molarShown);
+  molarMass_->setText(q(s.molar));
+  molarMass_->setVisible(s.molarShown);
   // A long result pushes "g/mol" to the right rather than running under it.
-  const QRect molarPlace = twips(5040, 735, 675, 255);
-  molar_->resize(std::max(molarPlace.width(), molar_->sizeHint().width()), molarPlace.height());
-  const QRect unitPlace = twips(5745, 705, 435, 240);
+  const QRect molarPlace = twips(kMolarMassPlace);
+  molarMass_->resize(std::max(molarPlace.width(), molarMass_->sizeHint().width()),
+                     molarPlace.height());
+  const QRect unitPlace = twips(kMolarUnitPlace);
   molarUnit_->setGeometry(
-      std::max(unitPlace.left(), molar_->geometry().right() + 3), unitPlace.top(),
+      std::max(unitPlace.left(), molarMass_->geometry().right() + 3), unitPlace.top(),
       std::max(unitPlace.width(), molarUnit_->sizeHint().width()), unitPlace.height());
-  clearIt_->setVisible(s.clearShown);
+  clearFormula_->setVisible(s.clearShown);
   update();
 }
 
@@ -287,14 +309,14 @@ void ElementsWindow::refresh() {
 // more than that, every box gets the same share of the room above its place and a
 // text longer than its share scrolls in its box.
 void ElementsWindow::layOutFormulaRow() {
-  std::array<QLineEdit*, kSlotCount + 1> boxes{index_};
-  std::array<int, kSlotCount + 1> base{twipsToPixels(kIndexPlace[2])}, wanted{};
+  std::array<QLineEdit*, kSlotCount + 1> boxes{multiplier_};
+  std::array<int, kSlotCount + 1> base{twipsToPixels(kMultiplierPlace.width)}, wanted{};
   for (int i = 0; i < kSlotCount; ++i) {
     boxes[i + 1] = counts_[i];
     base[i + 1] = twipsToPixels(kCountWidth);
   }
   int room =
-      tileRect(*findElement("He")).left() - 2 - twipsToPixels(kClearPlace[0] + kClearPlace[2]);
+      tileRect(*findElement("He")).left() - 2 - twipsToPixels(kClearPlace.left + kClearPlace.width);
   for (std::size_t b = 0; b < boxes.size(); ++b) {
     boxes[b]->ensurePolished();
     const int text = boxes[b]->fontMetrics().horizontalAdvance(boxes[b]->text()) + 6;
@@ -309,20 +331,21 @@ void ElementsWindow::layOutFormulaRow() {
     --level;
   }
   const int gap = twipsToPixels(15);
-  const auto& ip = kIndexPlace;
-  index_->setGeometry(twipsToPixels(ip[0]), twipsToPixels(ip[1]),
-                      base[0] + std::min(wanted[0], level), twipsToPixels(ip[3]));
-  int right = index_->geometry().right();
+  const Twips& mp = kMultiplierPlace;
+  multiplier_->setGeometry(twipsToPixels(mp.left), twipsToPixels(mp.top),
+                           base[0] + std::min(wanted[0], level), twipsToPixels(mp.height));
+  int right = multiplier_->geometry().right();
   for (int i = 0; i < kSlotCount; ++i) {
-    const auto& p = kSlotPlaces[i];
-    const int left = std::max(twipsToPixels(p[0]), right + 1 + gap);
+    const SlotRow& row = kSlots[i];
+    const int left = std::max(twipsToPixels(row.slot.left), right + 1 + gap);
     slots_[i]->move(left, slots_[i]->y());
-    const int boxLeft = left + twipsToPixels(kCountLefts[i] - p[0]);
+    const int boxLeft = left + twipsToPixels(row.countLeft - row.slot.left);
     counts_[i]->setGeometry(boxLeft, counts_[i]->y(), base[i + 1] + std::min(wanted[i + 1], level),
                             counts_[i]->height());
     right = std::max(slots_[i]->geometry().right(), counts_[i]->geometry().right());
   }
-  clearIt_->move(std::max(twipsToPixels(kClearPlace[0]), right + 1 + gap), clearIt_->y());
+  clearFormula_->move(std::max(twipsToPixels(kClearPlace.left), right + 1 + gap),
+                      clearFormula_->y());
 }
 
 void ElementsWindow::drawTile(QPainter& p, const Element& e, QRect r, bool current) const {
@@ -412,7 +435,7 @@ bool ElementsWindow::eventFilter(QObject* watched, QEvent* event) {
         break;
       if (watched == atomicNumber_) toDisplay(&Model::elemNumberClick);
       if (watched == atomicMass_) toDisplay(&Model::elemMassClick);
-      if (watched == molar_) toDisplay(&Model::molarResultClick);
+      if (watched == molarMass_) toDisplay(&Model::molarResultClick);
       break;
     }
     case QEvent::DragEnter:

@@ -43,7 +43,7 @@ class ElementsWindow : public QWidget {
   /// The element whose tile is under `p`, or nullptr.
   static const Element* tileAt(QPoint p);
 
-  /// Slot label 1..4 (First ... Fourth) and its count box.
+  /// Slot label 1..4 (first to fourth slot) and its count box.
   QLabel* slotLabel(int n) const { return slots_[n - 1]; }
   QLineEdit* countBox(int n) const { return counts_[n - 1]; }
   /// The frame of a box that holds no number.
@@ -58,6 +58,12 @@ class ElementsWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  /// The symbol, name, number, mass and electrons with their captions.
+  void buildInfoArea();
+  /// The multiplier, the four slots with their count boxes, and Clear.
+  void buildFormulaRow();
+  /// The molar mass with its caption and unit.
+  void buildMolarRow();
   void drawTile(QPainter& p, const Element& e, QRect r, bool current) const;
   /// Places the multiplier, the slots, their count boxes and Clear along the row,
   /// each box as wide as its text.
@@ -68,19 +74,19 @@ class ElementsWindow : public QWidget {
   Model& model_;
   std::function<void()> changed_;
   QLabel* symbol_ = nullptr;
-  QLabel* meaning_ = nullptr;
+  QLabel* elementName_ = nullptr;
   QLabel* numberCaption_ = nullptr;
   QLabel* massCaption_ = nullptr;
   QLabel* electronsCaption_ = nullptr;
   QLabel* atomicNumber_ = nullptr;
   QLabel* atomicMass_ = nullptr;
   QLabel* electrons_ = nullptr;
-  QLineEdit* index_ = nullptr;
+  QLineEdit* multiplier_ = nullptr;
   std::array<QLabel*, kSlotCount> slots_{};
   std::array<QLineEdit*, kSlotCount> counts_{};
-  QPushButton* clearIt_ = nullptr;
+  QPushButton* clearFormula_ = nullptr;
   QLabel* molarCaption_ = nullptr;
-  QLabel* molar_ = nullptr;
+  QLabel* molarMass_ = nullptr;
   QLabel* molarUnit_ = nullptr;
   // Where a press on a tile began, to tell a drag from a click.
   QPoint pressPos_;

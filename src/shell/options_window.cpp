@@ -3,23 +3,48 @@
 #include "shell/options_window.h"
 
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <cstddef>
 
 namespace zova {
 
 namespace {
 constexpr int kMaxPlaces = 15;
 
-QRadioButton* radio(const char* name, const char* text, QButtonGroup* group, int id,
-                    QWidget* parent) {
-  auto* b = new QRadioButton(QString::fromUtf8(text), parent);
-  b->setObjectName(QString::fromLatin1(name));
-  group->addButton(b, id);
-  return b;
+// One option button of a group: its object name, caption and the value it selects.
+struct Choice {
+  const char* name;
+  const char* caption;
+  int id;
+};
+
+constexpr Choice kFormatChoices[] = {
+    {"standard", "Standard", static_cast<int>(NumberFormat::kStandard)},
+    {"fix", "Fix", static_cast<int>(NumberFormat::kFix)},
+    {"scientific", "Scientific", static_cast<int>(NumberFormat::kScientific)},
+};
+
+constexpr Choice kAccuracyChoices[] = {
+    {"low", "Low Accuracy", static_cast<int>(Accuracy::kLow)},
+    {"medium", "Medium Accuracy (Recommended)", static_cast<int>(Accuracy::kMedium)},
+    {"high", "High Accuracy (Not Recommended)", static_cast<int>(Accuracy::kHigh)},
+};
+
+// One option button per choice, down the column, in the group.
+template <std::size_t N>
+void addChoices(const Choice (&choices)[N], QButtonGroup* group, QBoxLayout* column,
+                QWidget* parent) {
+  for (const Choice& c : choices) {
+    auto* b = new QRadioButton(QString::fromUtf8(c.caption), parent);
+    b->setObjectName(QString::fromLatin1(c.name));
+    group->addButton(b, c.id);
+    column->addWidget(b);
+  }
 }
 
 // Checks the button with this id, or none when no button has it.
@@ -36,74 +61,74 @@ void check(QButtonGroup* group, int id) {
 }  // namespace
 
 OptionsWindow::OptionsWindow(Model& model, QWidget* parent) : QDialog(parent), model_(model) {
-  setObjectName(QStringLiteral("frmOptions"));
+  setObjectName(QStringLiteral("optionsDialog"));
   setWindowTitle(QStringLiteral("Options"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::WindowStaysOnTopHint);
   setModal(true);
 
   tabs_ = new QTabWidget(this);
-  tabs_->setObjectName(QStringLiteral("TabStrip1"));
+  tabs_->setObjectName(QStringLiteral("tabs"));
+  tabs_->addTab(buildNumberFormatPage(), QStringLiteral("Number Format"));
+  tabs_->addTab(buildFractionAccuracyPage(), QStringLiteral("Fraction Accuracy"));
+  QLayout* buttons = buildButtonRow();
+  auto* column = new QVBoxLayout(this);
+  column->addWidget(tabs_);
+  column->addLayout(buttons);
+  connectControls();
+  refresh();
+}
 
-  // Number Format.
-  frame3_ = new QWidget();
-  frame3_->setObjectName(QStringLiteral("Frame3"));
+QWidget* OptionsWindow::buildNumberFormatPage() {
+  auto* page = new QWidget();
+  page->setObjectName(QStringLiteral("numberFormatPage"));
   formats_ = new QButtonGroup(this);
-  auto* formatColumn = new QVBoxLayout(frame3_);
-  formatColumn->setContentsMargins(14, 12, 14, 12);
-  formatColumn->setSpacing(6);
-  formatColumn->addWidget(radio("OptionStand", "Standard", formats_,
-                                static_cast<int>(NumberFormat::kStandard), frame3_));
-  formatColumn->addWidget(
-      radio("OptionFix", "Fix", formats_, static_cast<int>(NumberFormat::kFix), frame3_));
-  formatColumn->addWidget(radio("OptionSci", "Scientific", formats_,
-                                static_cast<int>(NumberFormat::kScientific), frame3_));
-  formatColumn->addSpacing(8);
+  auto* column = new QVBoxLayout(page);
+  column->setContentsMargins(14, 12, 14, 12);
+  column->setSpacing(6);
+  addChoices(kFormatChoices, formats_, column, page);
+  column->addSpacing(8);
   auto* places = new QHBoxLayout();
   places->setSpacing(8);
-  placesLabel_ = new QLabel(QStringLiteral("Decimal Places"), frame3_);
+  placesLabel_ = new QLabel(QStringLiteral("Decimal Places"), page);
   placesLabel_->setObjectName(QStringLiteral("placesLabel"));
-  text1_ = new QLineEdit(frame3_);
-  text1_->setObjectName(QStringLiteral("Text1"));
-  text1_->setFixedWidth(40);
-  text1_->setAlignment(Qt::AlignRight);
-  placesLabel_->setBuddy(text1_);
-  hscroll1_ = new QScrollBar(Qt::Horizontal, frame3_);
-  hscroll1_->setObjectName(QStringLiteral("HScroll1"));
-  hscroll1_->setRange(0, kMaxPlaces);
-  hscroll1_->setSingleStep(1);
-  hscroll1_->setPageStep(1);
-  hscroll1_->setMinimumWidth(120);
+  placesBox_ = new QLineEdit(page);
+  placesBox_->setObjectName(QStringLiteral("places"));
+  placesBox_->setFixedWidth(40);
+  placesBox_->setAlignment(Qt::AlignRight);
+  placesLabel_->setBuddy(placesBox_);
+  placesScrollBar_ = new QScrollBar(Qt::Horizontal, page);
+  placesScrollBar_->setObjectName(QStringLiteral("placesScrollBar"));
+  placesScrollBar_->setRange(0, kMaxPlaces);
+  placesScrollBar_->setSingleStep(1);
+  placesScrollBar_->setPageStep(1);
+  placesScrollBar_->setMinimumWidth(120);
   places->addWidget(placesLabel_);
-  places->addWidget(text1_);
-  places->addWidget(hscroll1_, 1);
-  formatColumn->addLayout(places);
-  formatColumn->addStretch(1);
-  tabs_->addTab(frame3_, QStringLiteral("Number Format"));
+  places->addWidget(placesBox_);
+  places->addWidget(placesScrollBar_, 1);
+  column->addLayout(places);
+  column->addStretch(1);
+  return page;
+}
 
-  // Fraction Accuracy.
-  auto* fractionPage = new QWidget();
-  auto* fractionColumn = new QVBoxLayout(fractionPage);
-  fractionColumn->setContentsMargins(10, 10, 10, 10);
-  frame1_ = new QGroupBox(QStringLiteral("Radicals in fractions"), fractionPage);
-  frame1_->setObjectName(QStringLiteral("Frame1"));
-  check2_ = new QCheckBox(QStringLiteral("Include Radicals"), frame1_);
-  check2_->setObjectName(QStringLiteral("Check2"));
-  (new QVBoxLayout(frame1_))->addWidget(check2_);
-  fractionColumn->addWidget(frame1_);
+QWidget* OptionsWindow::buildFractionAccuracyPage() {
+  auto* page = new QWidget();
+  auto* column = new QVBoxLayout(page);
+  column->setContentsMargins(10, 10, 10, 10);
+  auto* radicals = new QGroupBox(QStringLiteral("Radicals in fractions"), page);
+  radicals->setObjectName(QStringLiteral("radicalsFrame"));
+  radicalsBox_ = new QCheckBox(QStringLiteral("Include Radicals"), radicals);
+  radicalsBox_->setObjectName(QStringLiteral("radicals"));
+  (new QVBoxLayout(radicals))->addWidget(radicalsBox_);
+  column->addWidget(radicals);
 
-  frame2_ = new QGroupBox(fractionPage);
-  frame2_->setObjectName(QStringLiteral("Frame2"));
+  auto* accuracy = new QGroupBox(page);
+  accuracy->setObjectName(QStringLiteral("accuracyFrame"));
   accuracies_ = new QButtonGroup(this);
-  auto* accuracyColumn = new QVBoxLayout(frame2_);
-  accuracyColumn->addWidget(
-      radio("fracLow", "Low Accuracy", accuracies_, static_cast<int>(Accuracy::kLow), frame2_));
-  accuracyColumn->addWidget(radio("fracMed", "Medium Accuracy (Recommended)", accuracies_,
-                                  static_cast<int>(Accuracy::kMedium), frame2_));
-  accuracyColumn->addWidget(radio("fracHigh", "High Accuracy (Not Recommended)", accuracies_,
-                                  static_cast<int>(Accuracy::kHigh), frame2_));
+  auto* accuracyColumn = new QVBoxLayout(accuracy);
+  addChoices(kAccuracyChoices, accuracies_, accuracyColumn, accuracy);
   auto* warning = new QHBoxLayout();
-  auto* warningTitle = new QLabel(QStringLiteral("WARNING:"), frame2_);
+  auto* warningTitle = new QLabel(QStringLiteral("WARNING:"), accuracy);
   warningTitle->setObjectName(QStringLiteral("warningTitle"));
   QFont bold = warningTitle->font();
   bold.setBold(true);
@@ -112,31 +137,34 @@ OptionsWindow::OptionsWindow(Model& model, QWidget* parent) : QDialog(parent), m
   auto* warningText =
       new QLabel(QStringLiteral("Medium and High accuracy settings may cause the program to become "
                                 "temporarily unresponsive."),
-                 frame2_);
+                 accuracy);
   warningText->setObjectName(QStringLiteral("warningText"));
   warningText->setWordWrap(true);
   warning->addWidget(warningTitle, 0, Qt::AlignTop);
   warning->addWidget(warningText, 1);
   accuracyColumn->addSpacing(4);
   accuracyColumn->addLayout(warning);
-  fractionColumn->addWidget(frame2_);
-  fractionColumn->addStretch(1);
-  tabs_->addTab(fractionPage, QStringLiteral("Fraction Accuracy"));
+  column->addWidget(accuracy);
+  column->addStretch(1);
+  return page;
+}
 
+QLayout* OptionsWindow::buildButtonRow() {
   auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
   okButton->setObjectName(QStringLiteral("okButton"));
   okButton->setDefault(true);
   auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
   cancelButton->setObjectName(QStringLiteral("cancelButton"));
-  auto* buttons = new QHBoxLayout();
-  buttons->addStretch(1);
-  buttons->addWidget(okButton);
-  buttons->addWidget(cancelButton);
+  connect(okButton, &QPushButton::clicked, this, [this] { ok(); });
+  connect(cancelButton, &QPushButton::clicked, this, [this] { reject(); });
+  auto* row = new QHBoxLayout();
+  row->addStretch(1);
+  row->addWidget(okButton);
+  row->addWidget(cancelButton);
+  return row;
+}
 
-  auto* column = new QVBoxLayout(this);
-  column->addWidget(tabs_);
-  column->addLayout(buttons);
-
+void OptionsWindow::connectControls() {
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
     model_.options().selectTab(index == 0);
     refresh();
@@ -145,15 +173,15 @@ OptionsWindow::OptionsWindow(Model& model, QWidget* parent) : QDialog(parent), m
     model_.options().selectFormat(static_cast<NumberFormat>(id));
     refresh();
   });
-  connect(text1_, &QLineEdit::textEdited, this, [this](const QString& text) {
+  connect(placesBox_, &QLineEdit::textEdited, this, [this](const QString& text) {
     model_.options().setText(text.toStdString());
     refresh();
   });
-  connect(hscroll1_, &QScrollBar::valueChanged, this, [this](int value) {
+  connect(placesScrollBar_, &QScrollBar::valueChanged, this, [this](int value) {
     model_.options().setScroll(value);
     refresh();
   });
-  connect(check2_, &QCheckBox::clicked, this, [this](bool on) {
+  connect(radicalsBox_, &QCheckBox::clicked, this, [this](bool on) {
     model_.options().setRadicals(on);
     refresh();
   });
@@ -161,10 +189,6 @@ OptionsWindow::OptionsWindow(Model& model, QWidget* parent) : QDialog(parent), m
     model_.options().setAccuracy(static_cast<Accuracy>(id));
     refresh();
   });
-  connect(okButton, &QPushButton::clicked, this, [this] { ok(); });
-  connect(cancelButton, &QPushButton::clicked, this, [this] { reject(); });
-
-  refresh();
 }
 
 void OptionsWindow::refresh() {
@@ -176,20 +200,20 @@ void OptionsWindow::refresh() {
   check(formats_, static_cast<int>(c.format));
   check(accuracies_, static_cast<int>(c.accuracy));
   {
-    const QSignalBlocker block(check2_);
-    check2_->setChecked(c.radicals);
+    const QSignalBlocker block(radicalsBox_);
+    radicalsBox_->setChecked(c.radicals);
   }
-  const QString text = QString::fromStdString(c.text1);
-  if (text1_->text() != text) {
-    const QSignalBlocker block(text1_);
-    text1_->setText(text);
+  const QString text = QString::fromStdString(c.placesText);
+  if (placesBox_->text() != text) {
+    const QSignalBlocker block(placesBox_);
+    placesBox_->setText(text);
   }
   {
-    const QSignalBlocker block(hscroll1_);
-    hscroll1_->setValue(c.scroll);
+    const QSignalBlocker block(placesScrollBar_);
+    placesScrollBar_->setValue(c.scroll);
   }
-  for (QWidget* w : {static_cast<QWidget*>(placesLabel_), static_cast<QWidget*>(text1_),
-                     static_cast<QWidget*>(hscroll1_)})
+  for (QWidget* w : {static_cast<QWidget*>(placesLabel_), static_cast<QWidget*>(placesBox_),
+                     static_cast<QWidget*>(placesScrollBar_)})
     w->setEnabled(c.placesEnabled);
 }
 

@@ -5,7 +5,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialog>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -34,19 +33,23 @@ class OptionsWindow : public QDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  /// The first tab: the format buttons and the decimal places row.
+  QWidget* buildNumberFormatPage();
+  /// The second tab: the radicals box, the accuracy buttons and their warning.
+  QWidget* buildFractionAccuracyPage();
+  QLayout* buildButtonRow();
+  /// Every control passes its change to the model and redraws from it.
+  void connectControls();
   void ok();
 
   Model& model_;
   QTabWidget* tabs_ = nullptr;
-  QWidget* frame3_ = nullptr;
-  QGroupBox* frame1_ = nullptr;
-  QGroupBox* frame2_ = nullptr;
   QButtonGroup* formats_ = nullptr;
   QButtonGroup* accuracies_ = nullptr;
   QLabel* placesLabel_ = nullptr;
-  QLineEdit* text1_ = nullptr;
-  QScrollBar* hscroll1_ = nullptr;
-  QCheckBox* check2_ = nullptr;
+  QLineEdit* placesBox_ = nullptr;
+  QScrollBar* placesScrollBar_ = nullptr;
+  QCheckBox* radicalsBox_ = nullptr;
 };
 
 }  // namespace zova

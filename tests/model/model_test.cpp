@@ -251,7 +251,7 @@ TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
   OptionsDialog& d = run.model.options();
   const auto shown = [&d] {
     const auto& c = d.controls();
-    return std::make_tuple(c.accuracy, c.format, c.placesEnabled, c.text1, c.radicals);
+    return std::make_tuple(c.accuracy, c.format, c.placesEnabled, c.placesText, c.radicals);
   };
   run.model.openOptions();
   EXPECT_EQ(shown(), std::make_tuple(Accuracy::kNone, NumberFormat::kScientific, true, "4", false));
@@ -266,7 +266,7 @@ TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
       std::make_tuple(s.fractionAccuracy, s.format == NumberFormat::kScientific, s.decimalPlaces),
       std::make_tuple(3e-05, true, 4.0));
   d.setScroll(7);
-  EXPECT_EQ(d.controls().text1, "7");
+  EXPECT_EQ(d.controls().placesText, "7");
   run.model.closeOptions();
   EXPECT_EQ(s.decimalPlaces, 7);
 }

@@ -43,10 +43,10 @@ bool dropText(QWidget* target, const QString& text) {
 // Plays a script: hovers move the mouse over the tile, drops arrive on the slot labels ("=!text" on
 // a slot or count box must be refused), counts and the multiplier are typed, labels are clicked.
 void drive(ElementsWindow& w, const QString& script) {
-  const std::map<QString, const char*> clicks = {{"number", "AtomicNumber"},
-                                                 {"mass", "AtomicMass"},
-                                                 {"clear", "ClearIt"},
-                                                 {"result", "Molar"}};
+  const std::map<QString, const char*> clicks = {{"number", "atomicNumber"},
+                                                 {"mass", "atomicMass"},
+                                                 {"clear", "clearFormula"},
+                                                 {"result", "molarMass"}};
   for (const QString& t : tokens(script)) {
     const QString action = actionOf(t), value = valueOf(t);
     const int n = action.right(1).toInt();  // of drop1 ... count4
@@ -61,7 +61,7 @@ void drive(ElementsWindow& w, const QString& script) {
     else if (action.startsWith(QLatin1String("drop")))
       QVERIFY2(dropText(slot, value), qPrintable(t));
     else if (action.startsWith(QLatin1String("count")) || action == QLatin1String("index"))
-      typeInto(n ? w.countBox(n) : child<QLineEdit>(w, "Index"), value);
+      typeInto(n ? w.countBox(n) : child<QLineEdit>(w, "multiplier"), value);
     else
       QTest::mouseClick(child<QWidget>(w, clicks.at(action)), Qt::LeftButton);
   }
@@ -103,7 +103,7 @@ void ElementsWindowTest::tilesAreFoundAndPaintedWhereTheyAreDrawn() {
   QVERIFY(w.isWindow() && !w.isModal() && (w.windowFlags() & Qt::WindowStaysOnTopHint));
   drive(w, QStringLiteral("elem:hover=S"));
   moveMouse(&w, QPoint(300, 100));
-  QCOMPARE(child<QLabel>(w, "Symbol")->text(), QStringLiteral("S"));
+  QCOMPARE(child<QLabel>(w, "symbol")->text(), QStringLiteral("S"));
 }
 
 void ElementsWindowTest::hoverAndMolarMass_data() {
@@ -113,30 +113,32 @@ void ElementsWindowTest::hoverAndMolarMass_data() {
   auto row = [](const char* name, const char* script, QStringList shown, const char* display) {
     QTest::newRow(name) << script << shown << display;
   };
-  row("before the first hover", "", {"Symbol=", "fst=1", "Index=1"}, "");
-  row("oxygen", "elem:hover=O", {"Symbol=O", "AtomicNumber=8", "AtomicMass=15.9994"}, "");
+  row("before the first hover", "", {"symbol=", "firstCount=1", "multiplier=1"}, "");
+  row("oxygen", "elem:hover=O", {"symbol=O", "atomicNumber=8", "atomicMass=15.9994"}, "");
   row("helium's mass to the display", "elem:hover=He,elem:mass", {}, "4.00260");
   row("helium's number to the display", "elem:hover=He,elem:number", {}, "2");
   row("water", "molar:drop1=H,molar:count1=2,molar:drop2=O",
-      {"First=H", "Second=O", "Molar=18.01528", "molarCaption=\u00b5 = ", "molarUnit=g/mol"}, "");
-  row("water twice", "molar:drop1=H,molar:count1=2,molar:drop2=O,molar:index=2", {"Molar=36.03056"},
+      {"firstSlot=H", "secondSlot=O", "molarMass=18.01528",
+       "molarCaption=\u00b5 = ", "molarUnit=g/mol"},
       "");
-  row("the fourth slot", "molar:drop4=Mg", {"Fourth=Mg", "Molar=24.305"}, "");
-  row("an edit before any drop", "molar:count2=3", {"Molar=0", "molarCaption=\u00b5 = "}, "");
-  row("an empty multiplier gives 0", "molar:drop1=H,molar:index=", {"Molar=0"}, "");
+  row("water twice", "molar:drop1=H,molar:count1=2,molar:drop2=O,molar:index=2",
+      {"molarMass=36.03056"}, "");
+  row("the fourth slot", "molar:drop4=Mg", {"fourthSlot=Mg", "molarMass=24.305"}, "");
+  row("an edit before any drop", "molar:count2=3", {"molarMass=0", "molarCaption=\u00b5 = "}, "");
+  row("an empty multiplier gives 0", "molar:drop1=H,molar:index=", {"molarMass=0"}, "");
   row("clear keeps counts and multiplier", "molar:drop1=H,molar:count1=2,molar:index=3,molar:clear",
-      {"First=", "fst=2", "Index=3", "molarCaption=", "molarUnit="}, "");
+      {"firstSlot=", "firstCount=2", "multiplier=3", "molarCaption=", "molarUnit="}, "");
   row("the result goes to the display as shown",
       "molar:drop1=H,molar:count1=2,molar:drop2=O,molar:result", {}, "18.01528");
   row("closing empties the slots but keeps the counts",
       "elem:hover=Fe,molar:drop1=H,molar:count1=2,molar:drop3=S,close",
-      {"First=", "Third=", "fst=2", "Symbol=S"}, "");
+      {"firstSlot=", "thirdSlot=", "firstCount=2", "symbol=S"}, "");
   row("a huge multiplier", "molar:drop1=Une,molar:index=1E308", {}, "");
   // A failed result is no amount of grams per mole.
   row("an overflow shows no unit", "molar:drop1=O,molar:index=1E308",
-      {"Molar=ERROR", "molarCaption=\u00b5 = ", "molarUnit="}, "");
+      {"molarMass=ERROR", "molarCaption=\u00b5 = ", "molarUnit="}, "");
   row("a result after an overflow has its unit", "molar:drop1=O,molar:index=1E308,molar:index=1",
-      {"Molar=15.9994", "molarUnit=g/mol"}, "");
+      {"molarMass=15.9994", "molarUnit=g/mol"}, "");
   // A box that holds no number shows no mass and is marked; an empty one counts 0.
   row("a negative count", "molar:drop1=H,molar:count1=-5,molar:drop2=O",
       {"molarCaption=", "molarUnit="}, "");
@@ -151,7 +153,7 @@ void ElementsWindowTest::hoverAndMolarMass_data() {
   // Text naming no element, and drops outside the slots, change nothing.
   row("other drops are refused",
       "molar:drop2=O,molar:drop2=!Xx,molar:drop2=!,molar:drop2=!o,molar:count1=!H",
-      {"Second=O", "fst=1", "Molar=15.9994"}, "");
+      {"secondSlot=O", "firstCount=1", "molarMass=15.9994"}, "");
 }
 
 void ElementsWindowTest::hoverAndMolarMass() {
@@ -168,8 +170,9 @@ void ElementsWindowTest::hoverAndMolarMass() {
   if (script.endsWith(",close")) cli.model.elements().windowClosed();
   const ElementsState& s = cli.model.elements().state();
   const QStringList names = QStringLiteral(
-                                "Symbol Meaning AtomicNumber AtomicMass Electrons numberCaption "
-                                "massCaption electronsCaption molarCaption molarUnit Molar Index")
+                                "symbol elementName atomicNumber atomicMass electrons "
+                                "numberCaption massCaption electronsCaption "
+                                "molarCaption molarUnit molarMass multiplier")
                                 .split(' ');
   const QStringList texts =
       strings(s.info.symbol, s.info.name, s.info.number, s.info.mass, s.info.electrons,
@@ -188,7 +191,7 @@ void ElementsWindowTest::hoverAndMolarMass() {
   // has room; the row runs left to right without overlapping, and ends before helium's tile.
   int right = 0;
   for (int i = 0; i <= kSlotCount; ++i) {
-    QLineEdit* box = i ? w.countBox(i) : child<QLineEdit>(w, "Index");
+    QLineEdit* box = i ? w.countBox(i) : child<QLineEdit>(w, "multiplier");
     const bool bad = i ? s.formula[i - 1].badCount : s.badIndex;
     const QColor frame = box->grab().toImage().pixel(0, box->height() / 2);
     QVERIFY2((frame == ElementsWindow::markColour()) == bad && box->toolTip().isEmpty() != bad,
@@ -198,17 +201,17 @@ void ElementsWindowTest::hoverAndMolarMass() {
             box->width() >= box->fontMetrics().horizontalAdvance(box->text()));
     right = box->geometry().right();
   }
-  QVERIFY(child<QWidget>(w, "ClearIt")->geometry().right() <
+  QVERIFY(child<QWidget>(w, "clearFormula")->geometry().right() <
           ElementsWindow::tileRect(*findElement("He")).left());
-  QCOMPARE(child<QLabel>(w, "Molar")->isVisible(), s.molarShown);
-  QCOMPARE(child<QWidget>(w, "ClearIt")->isVisible(), s.clearShown);
-  QCOMPARE(child<QLabel>(w, "AtomicMass")->isVisible(), s.info.valuesShown);
-  QCOMPARE(child<QLabel>(w, "AtomicNumber")->isVisible(), s.info.valuesShown);
+  QCOMPARE(child<QLabel>(w, "molarMass")->isVisible(), s.molarShown);
+  QCOMPARE(child<QWidget>(w, "clearFormula")->isVisible(), s.clearShown);
+  QCOMPARE(child<QLabel>(w, "atomicMass")->isVisible(), s.info.valuesShown);
+  QCOMPARE(child<QLabel>(w, "atomicNumber")->isVisible(), s.info.valuesShown);
   QCOMPARE(rig.model.calc().display(), cli.model.calc().display());
   QVERIFY(display.isEmpty() || (q(rig.model.calc().display()) == display && rig.changes > 0));
   // A result off the double range never shows as a wrong number.
   bool ok = false;
-  const double molar = child<QLabel>(w, "Molar")->text().toDouble(&ok);
+  const double molar = child<QLabel>(w, "molarMass")->text().toDouble(&ok);
   QVERIFY(!s.molarShown || !ok || std::isfinite(molar));
 }
 

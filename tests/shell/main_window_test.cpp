@@ -63,7 +63,7 @@ void trigger(Harness& h, QAction* item, bool cancel) {
                      (w->parentWidget() == h.window.get() ? "" : "?");
     if (auto* d = qobject_cast<QColorDialog*>(w)) d->setCurrentColor(Qt::red);
     if (auto* d = qobject_cast<QInputDialog*>(w)) d->setTextValue(QStringLiteral("Lab4"));
-    if (auto* fix = w->findChild<QRadioButton*>("OptionFix")) {
+    if (auto* fix = w->findChild<QRadioButton*>("fix")) {
       fix->click();
       return h.window->trayDoubleClicked();
     }
@@ -144,7 +144,7 @@ QStringList facts(Harness& h) {
   }
   // Open panels and windows; "^" marks a modeless window on top.
   for (const char* name : {"foldOut", "ConverterPanel", "StatsPanel", "FinancePanel", "Elements",
-                           "frmAbout", "HelpWindow"})
+                           "aboutBox", "HelpWindow"})
     if (auto* c = w.findChild<QWidget*>(name); c && c->isVisible())
       open << name + QString(c->isWindow() && !c->isModal() && onTop(c) ? "^" : "");
   return f << "checked=" + checked.join('+') << "off=" + off.join('+') << "open=" + open.join('+')
@@ -178,8 +178,8 @@ const std::pair<const char*, const char*> kCommands[] = {
     {"periodicTable,periodicTable,key:4", "open=Elements^ windows=0,0,1 display=4"},
     {"Contents", "topic=100"},
     {"Contents,Equivalent", "topic=800 windows=1,0,0"},
-    {"trayAbout", "open=frmAbout^"},
-    {"About,cmdOK,trayAbout,cmdOK", "open= windows=0,1,0"},
+    {"trayAbout", "open=aboutBox^"},
+    {"About,aboutOk,trayAbout,aboutOk", "open= windows=0,1,0"},
     {"Converter",
      "size=470x356 width=7050 open=foldOut+ConverterPanel checked=Converter inside=1,1,1"},
     {"Converter,Statistics",

@@ -34,13 +34,13 @@ void apply(Model& m, const QString& settings) {
 // What the controls show, in one comparable line.
 QString shown(OptionsWindow& w) {
   QStringList checked;
-  for (const char* name :
-       {"OptionStand", "OptionFix", "OptionSci", "fracLow", "fracMed", "fracHigh", "Check2"})
+  for (const char* name : {"standard", "fix", "scientific", "low", "medium", "high", "radicals"})
     if (child<QAbstractButton>(w, name)->isChecked()) checked << QString::fromLatin1(name);
-  if (child<QWidget>(w, "Frame1")->isVisible() && !child<QWidget>(w, "Frame3")->isVisible())
+  if (child<QWidget>(w, "radicalsFrame")->isVisible() &&
+      !child<QWidget>(w, "numberFormatPage")->isVisible())
     checked << QStringLiteral("(accuracy tab)");
-  auto* text = child<QLineEdit>(w, "Text1");
-  auto* scroll = child<QScrollBar>(w, "HScroll1");
+  auto* text = child<QLineEdit>(w, "places");
+  auto* scroll = child<QScrollBar>(w, "placesScrollBar");
   const char* const places[] = {"disabled", "partly enabled", "partly enabled", "enabled"};
   return QStringLiteral("%1 | %2 %3 %4")
       .arg(checked.join(' '), text->text())
@@ -58,11 +58,11 @@ void drive(OptionsWindow& w, const QString& clicks) {
     else if (c == QLatin1String("Esc"))
       QTest::keyClick(&w, Qt::Key_Escape);
     else if (c.startsWith(QLatin1String("scroll")))
-      child<QScrollBar>(w, "HScroll1")
+      child<QScrollBar>(w, "placesScrollBar")
           ->triggerAction(c.endsWith('+') ? QAbstractSlider::SliderSingleStepAdd
                                           : QAbstractSlider::SliderToMaximum);
     else if (c.startsWith(QLatin1String("tab=")))
-      child<QTabWidget>(w, "TabStrip1")->setCurrentIndex(c.mid(4).toInt());
+      child<QTabWidget>(w, "tabs")->setCurrentIndex(c.mid(4).toInt());
     else if (c.contains('='))
       typeInto(child<QLineEdit>(w, qPrintable(c.section('=', 0, 0))), c.section('=', 1));
     else
@@ -85,39 +85,36 @@ void OptionsWindowTest::showsAndWrites_data() {
   QTest::addColumn<QString>("shown");     // before OK, or when the dialog opens again
   QTest::addColumn<QString>("written");   // "", or what the command line's opt: tokens give
   const QString start = QStringLiteral("0 0 2 0 1e-05");
-  const QString changes = QStringLiteral("OptionSci,Text1=7,tab=1,Check2,fracHigh,");
-  const QString changed = QStringLiteral("OptionSci fracHigh Check2 (accuracy tab) | 7 7 enabled");
+  const QString changes = QStringLiteral("scientific,places=7,tab=1,radicals,high,");
+  const QString changed = QStringLiteral("scientific high radicals (accuracy tab) | 7 7 enabled");
   const QString rows[][5] = {
-      {"start", start, "", "OptionStand fracMed | 2 2 disabled", ""},
-      {"fix high radicals", "1 0 4 1 1e-06", "", "OptionFix fracHigh Check2 | 4 4 enabled", ""},
-      {"scientific low", "0 1 0 0 0.0001", "", "OptionSci fracLow | 0 0 enabled", ""},
-      {"other threshold", "0 0 2 0 2.5e-05", "OptionFix", "OptionFix | 2 2 enabled",
-       "1 0 2 0 2.5e-05"},
-      {"standard", start, "tab=1,tab=0,OptionFix,OptionStand", "OptionStand fracMed | 2 2 disabled",
-       ""},
-      {"scientific", start, "OptionSci", "OptionSci fracMed | 2 2 enabled", "0 1 2 0 1e-05"},
+      {"start", start, "", "standard medium | 2 2 disabled", ""},
+      {"fix high radicals", "1 0 4 1 1e-06", "", "fix high radicals | 4 4 enabled", ""},
+      {"scientific low", "0 1 0 0 0.0001", "", "scientific low | 0 0 enabled", ""},
+      {"other threshold", "0 0 2 0 2.5e-05", "fix", "fix | 2 2 enabled", "1 0 2 0 2.5e-05"},
+      {"standard", start, "tab=1,tab=0,fix,standard", "standard medium | 2 2 disabled", ""},
+      {"scientific", start, "scientific", "scientific medium | 2 2 enabled", "0 1 2 0 1e-05"},
       // OK and the close box write the settings, Cancel and Esc do not; the tab stays.
       {"OK", start, changes + "okButton", changed, "0 1 7 1 1e-06"},
       {"close box", start, changes + "close", changed, "0 1 7 1 1e-06"},
-      {"Cancel", start, changes + "cancelButton",
-       "OptionStand fracMed (accuracy tab) | 2 2 disabled", ""},
-      {"Esc", start, changes + "Esc", "OptionStand fracMed (accuracy tab) | 2 2 disabled", ""},
+      {"Cancel", start, changes + "cancelButton", "standard medium (accuracy tab) | 2 2 disabled",
+       ""},
+      {"Esc", start, changes + "Esc", "standard medium (accuracy tab) | 2 2 disabled", ""},
       // Against the command line, the keys after the options included.
-      {"format and places", start, "OptionFix,Text1=4", "OptionFix fracMed | 4 4 enabled",
+      {"format and places", start, "fix,places=4", "fix medium | 4 4 enabled",
        "opt:format=Fix,opt:places=4,1,÷,3,="},
-      {"accuracy and radicals", start, "tab=1,fracLow,Check2",
-       "OptionStand fracLow Check2 (accuracy tab) | 2 2 disabled",
+      {"accuracy and radicals", start, "tab=1,low,radicals",
+       "standard low radicals (accuracy tab) | 2 2 disabled",
        "opt:accuracy=low,opt:radicals=on,0.333,b/c"}};
   for (const auto& r : rows) QTest::newRow(qPrintable(r[0])) << r[1] << r[2] << r[3] << r[4];
   // Decimal places typed or scrolled: box and bar keep in step, and OK writes the bar's value.
-  for (const QString& r : QStringLiteral("Text1=15:15:15 Text1=16:2:2 Text1=-1:2:2 Text1=:0:0 "
-                                         "Text1=3.6:3.6:4 Text1=-:-:0 Text1=abc:abc:0 "
+  for (const QString& r : QStringLiteral("places=15:15:15 places=16:2:2 places=-1:2:2 places=:0:0 "
+                                         "places=3.6:3.6:4 places=-:-:0 places=abc:abc:0 "
                                          "scroll+:3:3 scroll>:15:15")
                               .split(' '))
     QTest::newRow(qPrintable(r.section(':', 0, 0)))
-        << start << "OptionFix," + r.section(':', 0, 0)
-        << QStringLiteral("OptionFix fracMed | %1 %2 enabled")
-               .arg(r.section(':', 1, 1), r.section(':', 2))
+        << start << "fix," + r.section(':', 0, 0)
+        << QStringLiteral("fix medium | %1 %2 enabled").arg(r.section(':', 1, 1), r.section(':', 2))
         << "1 0 " + r.section(':', 2) + " 0 1e-05";
 }
 
