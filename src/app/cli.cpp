@@ -289,7 +289,7 @@ void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
     slots.push_back(f.symbol);
     if (f.badCount) invalid.push_back("count" + std::to_string(slots.size()));
   }
-  if (el.badIndex) invalid.push_back("index");
+  if (el.badMultiplier) invalid.push_back("index");
   j.strings("slots", slots).strings("invalid", invalid).close('}');
 
   j.key("options").open('{');

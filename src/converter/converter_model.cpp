@@ -44,7 +44,7 @@ bool isEntry(const ComboList& list) {
 
 }  // namespace
 
-void ConverterModel::fixConvert() {
+void ConverterModel::backToUnitConversion() {
   hideMarkers();
   s_.okCaption = kConvertCaption;
   s_.constantsLibrary = false;
@@ -55,7 +55,7 @@ void ConverterModel::fixConvert() {
 }
 
 void ConverterModel::chooseCategory(Category c) {
-  fixConvert();
+  backToUnitConversion();
   const CategoryRow& row = categoryRow(c);
   s_.fromList.items = categoryEntries(c);
   s_.toList.items = s_.fromList.items;

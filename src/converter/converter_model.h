@@ -61,9 +61,9 @@ class ConverterModel {
   const ConverterState& state() const { return s_; }
 
   /// Back to unit conversion: hides the markers, restores the captions, empties both lists.
-  void fixConvert();
+  void backToUnitConversion();
 
-  /// A category button: fixConvert, fill both lists, preselect the category's pair.
+  /// A category button: backToUnitConversion, fill both lists, preselect the category's pair.
   void chooseCategory(Category c);
   /// The category button whose command-line name is `action` ("Length" ... "Temp");
   /// false (and nothing changes) when no category has that name.

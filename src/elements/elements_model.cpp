@@ -83,7 +83,7 @@ void ElementsModel::dragDrop(Slot slot) {
   f.symbol = s_.info.symbol;
   s_.info.mass = withDotDecimal(s_.info.mass);
   f.mass = s_.info.mass;
-  final();
+  showMolarMass();
 }
 
 bool ElementsModel::dropSymbol(Slot slot, std::string_view symbol) {
@@ -94,15 +94,15 @@ bool ElementsModel::dropSymbol(Slot slot, std::string_view symbol) {
 
 void ElementsModel::setCount(Slot slot, std::string text) {
   slotAt(slot).count = std::move(text);
-  final();
+  showMolarMass();
 }
 
-void ElementsModel::setIndex(std::string text) {
-  s_.index = std::move(text);
-  final();
+void ElementsModel::setMultiplier(std::string text) {
+  s_.multiplier = std::move(text);
+  showMolarMass();
 }
 
-void ElementsModel::final() {
+void ElementsModel::showMolarMass() {
   s_.clearShown = true;
   s_.molarCaption = kMolarPrefix;
   s_.molarUnit = kMolarUnit;
@@ -116,17 +116,17 @@ void ElementsModel::final() {
     refused = refused || f.badCount;
     if (count) sum += *count * f.mass.parse();
   }
-  const auto index = countValue(s_.index, loc_);
-  s_.badIndex = !index;
+  const auto multiplier = countValue(s_.multiplier, loc_);
+  s_.badMultiplier = !multiplier;
   // A box that holds no number gives no mass at all rather than a wrong one.
-  if (refused || s_.badIndex) {
+  if (refused || s_.badMultiplier) {
     s_.molarCaption.clear();
     s_.molarUnit.clear();
     s_.molar.clear();
     s_.molarShown = false;
     return;
   }
-  const std::optional<double> mu = finiteOrNone(*index * sum);
+  const std::optional<double> mu = finiteOrNone(*multiplier * sum);
   s_.molar = mu ? numberToText(*mu, loc_) : "ERROR";
   // A failure is no amount of grams per mole.
   if (!mu) s_.molarUnit.clear();

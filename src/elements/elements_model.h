@@ -53,8 +53,8 @@ struct FormulaSlot {
 struct ElementsState {
   InfoArea info;
   std::array<FormulaSlot, kSlotCount> formula;
-  std::string index = "1";              // the multiplier box
-  bool badIndex = false;                // the multiplier box holds no number: marked
+  std::string multiplier = "1";         // the multiplier box
+  bool badMultiplier = false;           // the multiplier box holds no number: marked
   std::string molarCaption, molarUnit;  // "µ = " and "g/mol" while a result shows
   std::string molar;                    // the result caption, kept while hidden
   bool molarShown = false;
@@ -85,11 +85,11 @@ class ElementsModel {
   bool dropSymbol(Slot slot, std::string_view symbol);
   /// Edits of the count boxes and of the multiplier box; each recomputes the result.
   void setCount(Slot slot, std::string text);
-  void setIndex(std::string text);
+  void setMultiplier(std::string text);
 
   /// Shows the result line and recomputes it; "ERROR" when it leaves the double range.
   /// A box whose text is no count (countValue) is marked, and the line shows no mass.
-  void final();
+  void showMolarMass();
   void clearFormula();
   /// The window closed: the formula is cleared.
   void windowClosed();

@@ -269,7 +269,7 @@ bool Model::molarCount(int slot, std::string text) {
   return true;
 }
 
-void Model::molarIndex(std::string text) { elem_.setIndex(std::move(text)); }
+void Model::molarMultiplier(std::string text) { elem_.setMultiplier(std::move(text)); }
 void Model::molarClear() { elem_.clearFormula(); }
 
 void Model::molarResultClick() {
@@ -284,7 +284,7 @@ void Model::molarResultClick() {
       formula += slot.symbol;
       if (slot.count != "1") formula += slot.count;
     }
-    if (e.index != "1") formula = e.index + " " + formula;
+    if (e.multiplier != "1") formula = e.multiplier + " " + formula;
     tapePanelResult(formula);
   }
 }

@@ -136,7 +136,7 @@ class Model {
   void elemMassClick();
   bool molarDrop(int slot, std::string_view symbol);
   bool molarCount(int slot, std::string text);
-  void molarIndex(std::string text);
+  void molarMultiplier(std::string text);
   void molarClear();
   void molarResultClick();
 

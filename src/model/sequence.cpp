@@ -159,7 +159,7 @@ std::vector<ActionRow> gatherActions() {
     {"molar", {"count"}, 4, "TEXT", "", [](In in) -> Maybe {
        return Step([n = in.slot, text = in.value](Model& m) { m.molarCount(n, text); });
      }},
-    {"molar", {"index"}, 0, "TEXT", "type TEXT into a count box or the multiplier box", takesText(&Model::molarIndex)},
+    {"molar", {"index"}, 0, "TEXT", "type TEXT into a count box or the multiplier box", takesText(&Model::molarMultiplier)},
     {"molar", {"clear"}, 0, "", "", runs(&Model::molarClear)},
     {"molar", {"result"}, 0, "", "the Clear button; a click on the result", runs(&Model::molarResultClick)},
     {"opt", {"format"}, 0, "Standard|Fix|Scientific", "", [](In in) -> Maybe {

@@ -215,7 +215,7 @@ void ElementsWindow::buildInfoArea() {
 void ElementsWindow::buildFormulaRow() {
   multiplier_ = box("multiplier", twips(kMultiplierPlace), this);
   connect(multiplier_, &QLineEdit::textEdited, this, [this](const QString& t) {
-    model_.molarIndex(t.toStdString());
+    model_.molarMultiplier(t.toStdString());
     refresh();
   });
   for (int i = 0; i < kSlotCount; ++i) {
@@ -280,8 +280,8 @@ void ElementsWindow::refresh() {
   auto setBox = [](QLineEdit* e, const std::string& text) {
     if (e->text() != q(text)) e->setText(q(text));
   };
-  setBox(multiplier_, s.index);
-  markBox(multiplier_, s.badIndex);
+  setBox(multiplier_, s.multiplier);
+  markBox(multiplier_, s.badMultiplier);
   for (int i = 0; i < kSlotCount; ++i) {
     slots_[i]->setText(q(s.formula[i].symbol));
     setBox(counts_[i], s.formula[i].count);

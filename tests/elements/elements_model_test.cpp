@@ -25,7 +25,7 @@ void run(ElementsModel& m, const std::string& script) {
     } else if (name == "unload") {
       m.windowClosed();
     } else if (name == "index") {
-      m.setIndex(arg);
+      m.setMultiplier(arg);
     } else if (name.starts_with("count")) {
       m.setCount(slot.value(), arg);
     } else if (eq == std::string::npos) {
@@ -117,7 +117,7 @@ TEST(ElementsModel, MolarMass) {
     std::string marked;
     for (int i = 0; i < kSlotCount; ++i)
       if (s.formula[i].badCount) marked += "count" + std::to_string(i + 1) + " ";
-    EXPECT_EQ(marked + (s.badIndex ? "index " : ""), c.marked);
+    EXPECT_EQ(marked + (s.badMultiplier ? "index " : ""), c.marked);
     const bool shown = c.molar && *c.molar;
     EXPECT_TRUE(s.molarShown == shown && s.clearShown == (c.molar != nullptr));
     const bool failed = shown && std::string(c.molar) == "ERROR";
@@ -143,7 +143,7 @@ TEST(ElementsModel, DropStoresTheMassWithADecimalPointAndResultsFollowTheLocale)
   EXPECT_EQ(c.useAtomicNumber(), "8");
   EXPECT_EQ(c.useAtomicMass(), "15.9994");  // the table's text, unchanged
   c.setLocale(NumberLocale{});
-  c.setIndex("2");
+  c.setMultiplier("2");
   EXPECT_EQ(c.useMolarMass(), "36.03056");
 }
 

@@ -177,7 +177,7 @@ void ElementsWindowTest::hoverAndMolarMass() {
   const QStringList texts =
       strings(s.info.symbol, s.info.name, s.info.number, s.info.mass, s.info.electrons,
               s.info.numberCaption, s.info.massCaption, s.info.electronsCaption, s.molarCaption,
-              s.molarUnit, s.molar, s.index);
+              s.molarUnit, s.molar, s.multiplier);
   for (int i = 0; i < names.size(); ++i) shown << names[i] + '=' + texts[i];
   for (int i = 0; i < kSlotCount; ++i)
     shown << w.slotLabel(i + 1)->objectName() + '=' + q(s.formula[i].symbol)
@@ -192,7 +192,7 @@ void ElementsWindowTest::hoverAndMolarMass() {
   int right = 0;
   for (int i = 0; i <= kSlotCount; ++i) {
     QLineEdit* box = i ? w.countBox(i) : child<QLineEdit>(w, "multiplier");
-    const bool bad = i ? s.formula[i - 1].badCount : s.badIndex;
+    const bool bad = i ? s.formula[i - 1].badCount : s.badMultiplier;
     const QColor frame = box->grab().toImage().pixel(0, box->height() / 2);
     QVERIFY2((frame == ElementsWindow::markColour()) == bad && box->toolTip().isEmpty() != bad,
              qPrintable(box->objectName()));
