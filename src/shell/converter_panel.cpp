@@ -205,11 +205,11 @@ void ConverterPanel::done() {
 
 void ConverterPanel::refresh() {
   const ConverterState& s = model_.converter().state();
-  ok_->setText(QString::fromStdString(s.okCaption));
-  fromm_->setText(QString::fromStdString(s.frommCaption));
-  too_->setText(QString::fromStdString(s.tooCaption));
-  constant1_->setVisible(s.constant1Visible);
-  constant2_->setVisible(s.constant2Visible);
+  ok_->setText(QString::fromStdString(s.convertCaption));
+  fromm_->setText(QString::fromStdString(s.fromCaption));
+  too_->setText(QString::fromStdString(s.toCaption));
+  constant1_->setVisible(s.fromMarkerVisible);
+  constant2_->setVisible(s.toMarkerVisible);
   showList(fromList_, s.fromList);
   showList(toList_, s.toList);
 }

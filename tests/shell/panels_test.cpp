@@ -129,13 +129,13 @@ QStringList shown(ModelRig& cli) {
   const bool start = cli.model.finance().state().paymentsAtStart;
   QStringList f =
       QString::asprintf("row=%d markers=%d,%d messages=%d beeps=%d timing=%d,%d start=%d choice=%s",
-                        row ? static_cast<int>(*row) : -1, c.constant1Visible, c.constant2Visible,
+                        row ? static_cast<int>(*row) : -1, c.fromMarkerVisible, c.toMarkerVisible,
                         int(cli.tk.messages.size()), cli.tk.beeps, start, !start, start,
                         listName(c.openedLast))
           .split(' ');
   f << "display=" + q(cli.model.calc().display())
     << "list=" + texts(cli.model.stats().statlist()).join('|')
-    << "captions=" + q(c.okCaption + '|' + c.frommCaption + '|' + c.tooCaption)
+    << "captions=" + q(c.convertCaption + '|' + c.fromCaption + '|' + c.toCaption)
     << "lists=" + texts(c.fromList.items).join('|') + '/' + texts(c.toList.items).join('|')
     << "texts=" + q(c.fromList.text + '/' + c.toList.text);
   for (const FinCellRow& row : finCellTable())
