@@ -270,8 +270,8 @@ void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
 
   const ConverterState& cv = model.converter().state();
   j.key("conv").open('{');
-  j.field("button", withoutAccessKey(cv.okCaption));
-  j.field("fromLabel", cv.frommCaption).field("toLabel", cv.tooCaption);
+  j.field("button", withoutAccessKey(cv.convertCaption));
+  j.field("fromLabel", cv.fromCaption).field("toLabel", cv.toCaption);
   j.field("from", cv.fromList.text).field("to", cv.toList.text);
   j.strings("fromItems", cv.fromList.items).strings("toItems", cv.toList.items).close('}');
 

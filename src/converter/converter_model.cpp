@@ -46,10 +46,10 @@ bool isEntry(const ComboList& list) {
 
 void ConverterModel::backToUnitConversion() {
   hideMarkers();
-  s_.okCaption = kConvertCaption;
+  s_.convertCaption = kConvertCaption;
   s_.constantsLibrary = false;
-  s_.frommCaption = kFromCaption;
-  s_.tooCaption = kToCaption;
+  s_.fromCaption = kFromCaption;
+  s_.toCaption = kToCaption;
   s_.fromList = {};
   s_.toList = {};
 }
@@ -71,31 +71,31 @@ bool ConverterModel::chooseCategory(std::string_view action) {
 }
 
 void ConverterModel::showConstants() {
-  s_.okCaption = kUseConstantCaption;
+  s_.convertCaption = kUseConstantCaption;
   s_.constantsLibrary = true;
   s_.fromList = {};
   s_.toList = {};
-  s_.frommCaption = kSiCaption;
-  s_.tooCaption = kEngCaption;
+  s_.fromCaption = kSiCaption;
+  s_.toCaption = kEngCaption;
   for (const ConstantRow& row : siConstants()) s_.fromList.items.emplace_back(row.text);
   for (const ConstantRow& row : engConstants()) s_.toList.items.emplace_back(row.text);
 }
 
 void ConverterModel::dropDownFrom() {
   s_.openedLast = ConverterList::kFrom;
-  s_.constant1Visible = s_.constantsLibrary;
-  s_.constant2Visible = false;
+  s_.fromMarkerVisible = s_.constantsLibrary;
+  s_.toMarkerVisible = false;
 }
 
 void ConverterModel::dropDownTo() {
   s_.openedLast = ConverterList::kTo;
-  s_.constant1Visible = false;
-  s_.constant2Visible = s_.constantsLibrary;
+  s_.fromMarkerVisible = false;
+  s_.toMarkerVisible = s_.constantsLibrary;
 }
 
 void ConverterModel::hideMarkers() {
-  s_.constant1Visible = false;
-  s_.constant2Visible = false;
+  s_.fromMarkerVisible = false;
+  s_.toMarkerVisible = false;
 }
 
 bool ConverterModel::canConvert() const {

@@ -46,11 +46,11 @@ struct ConverterState {
   bool constantsLibrary = false;            ///< the lists hold constants, not units
   ComboList fromList;
   ComboList toList;
-  std::string okCaption{kConvertCaption};
-  std::string frommCaption{kFromCaption};  ///< label above the From list
-  std::string tooCaption{kToCaption};      ///< label above the To list
-  bool constant1Visible = false;           ///< marker frame around the From list
-  bool constant2Visible = false;           ///< marker frame around the To list
+  std::string convertCaption{kConvertCaption};  ///< the Convert button, or Use Constant
+  std::string fromCaption{kFromCaption};        ///< label above the From list
+  std::string toCaption{kToCaption};            ///< label above the To list
+  bool fromMarkerVisible = false;               ///< marker frame around the From list
+  bool toMarkerVisible = false;                 ///< marker frame around the To list
 };
 
 /// The panel's operations. None touches the calculator: convert receives the

@@ -27,25 +27,25 @@ constexpr std::string_view kCount = "0";
 constexpr double kMaxPeriods = 1e6;
 
 constexpr std::array<FinCellRow, kFinCellCount> kCells{{
-    {FinCell::kN, "finfNper", "N", "N"},
-    {FinCell::kPmt, "finfPMT", "PMT", "PMT"},
-    {FinCell::kPv, "finfPV", "PV", "PV"},
-    {FinCell::kFv, "finfFV", "FV", "FV"},
-    {FinCell::kInt, "finfInt", "% / Yr", "%/Yr"},
-    {FinCell::kPpy, "finfPPY", "P/Yr", "P/Yr"},
-    {FinCell::kRate, "finfRate", "Rate", "Rate"},
-    {FinCell::kPayments, "finfPayments", "Payments", "Payments"},
-    {FinCell::kInterest, "finfIpmt", "Interest", "Interest"},
-    {FinCell::kPrincipal, "finfPPmt", "Principal", "Principal"},
-    {FinCell::kBalance, "finfBalance", "Balance", "Balance"},
+    {FinCell::kN, "periodsCell", "N", "N"},
+    {FinCell::kPmt, "paymentCell", "PMT", "PMT"},
+    {FinCell::kPv, "presentValueCell", "PV", "PV"},
+    {FinCell::kFv, "futureValueCell", "FV", "FV"},
+    {FinCell::kInt, "interestRateCell", "% / Yr", "%/Yr"},
+    {FinCell::kPpy, "paymentsPerYearCell", "P/Yr", "P/Yr"},
+    {FinCell::kRate, "periodicRateCell", "Rate", "Rate"},
+    {FinCell::kPayments, "paymentsCell", "Payments", "Payments"},
+    {FinCell::kInterest, "interestPaidCell", "Interest", "Interest"},
+    {FinCell::kPrincipal, "principalPaidCell", "Principal", "Principal"},
+    {FinCell::kBalance, "balanceCell", "Balance", "Balance"},
 }};
 
 constexpr std::array<FinKeyRow, 5> kKeys{{
-    {FinKey::kN, "finNPeriods", "N", "N"},
-    {FinKey::kPmt, "finPaym", "PMT", "PMT"},
-    {FinKey::kPv, "finPresent", "PV", "PV"},
-    {FinKey::kFv, "finFuture", "FV", "FV"},
-    {FinKey::kInt, "finInterest", "% / Yr", "%/Yr"},
+    {FinKey::kN, "periodsKey", "N", "N"},
+    {FinKey::kPmt, "paymentKey", "PMT", "PMT"},
+    {FinKey::kPv, "presentValueKey", "PV", "PV"},
+    {FinKey::kFv, "futureValueKey", "FV", "FV"},
+    {FinKey::kInt, "interestRateKey", "% / Yr", "%/Yr"},
 }};
 
 template <class... T>

@@ -43,7 +43,7 @@ inline constexpr std::size_t kFinCellCount = 11;
 
 struct FinCellRow {
   FinCell cell;
-  std::string_view control;  ///< the label's name ("finfNper")
+  std::string_view control;  ///< the label's name ("periodsCell")
   std::string_view label;    ///< the text beside the cell
   std::string_view name;     ///< the command-line and JSON name
 };
@@ -53,7 +53,7 @@ enum class FinKey { kN, kPmt, kPv, kFv, kInt };
 
 struct FinKeyRow {
   FinKey key;
-  std::string_view control;  ///< the button's name ("finPaym")
+  std::string_view control;  ///< the button's name ("paymentKey")
   std::string_view caption;
   std::string_view name;  ///< the command-line name (fin:solve=NAME)
 };

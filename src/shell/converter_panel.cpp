@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 
 #include "model/window_geometry.h"
+#include "shell/key_colours.h"
 #include "shell/qt_text.h"
 #include "shell/screen_scale.h"
 
@@ -20,28 +21,65 @@ constexpr int kAreaLeft = kClosedWidth;
 constexpr int kAreaWidth = kOpenWidth - kAreaLeft;
 constexpr int kAreaHeight = 4035;
 
+// Controls are placed in twips; the panel's colour groups come with their places.
 struct ButtonPlace {
   Category category;
   const char* control;
+  ColourGroup group;
   int left, top;
 };
 constexpr int kButtonWidth = 645, kButtonHeight = 375;
+using G = ColourGroup;
 constexpr ButtonPlace kButtons[] = {
-    {Category::kLength, "Length", 3630, 450},
-    {Category::kArea, "Area", 4260, 450},
-    {Category::kVolume, "Volume", 4890, 450},
-    {Category::kWeight, "Weight", 5520, 450},
-    {Category::kTemperature, "Temperature", 6150, 450},
-    {Category::kForce, "Force", 3630, 810},
-    {Category::kPressure, "Pressure", 4260, 810},
-    {Category::kEnergy, "Energy", 4890, 810},
-    {Category::kPower, "Power", 5520, 810},
-    {Category::kTime, "Time", 6150, 810},
+    {Category::kLength, "Length", G::kStandard, 3630, 450},
+    {Category::kArea, "Area", G::kStandard, 4260, 450},
+    {Category::kVolume, "Volume", G::kStandard, 4890, 450},
+    {Category::kWeight, "Weight", G::kStandard, 5520, 450},
+    {Category::kTemperature, "Temperature", G::kStandard, 6150, 450},
+    {Category::kForce, "Force", G::kStandard, 3630, 810},
+    {Category::kPressure, "Pressure", G::kStandard, 4260, 810},
+    {Category::kEnergy, "Energy", G::kStandard, 4890, 810},
+    {Category::kPower, "Power", G::kStandard, 5520, 810},
+    {Category::kTime, "Time", G::kStandard, 6150, 810},
 };
 
-QFrame* marker(const char* name, QWidget* parent) {
+}  // namespace
+
+enum class ConverterPanel::Part {
+  kConstantsKey,
+  kFromMarker,
+  kToMarker,
+  kFromLabel,
+  kToLabel,
+  kFromList,
+  kToList,
+  kConvertKey
+};
+
+namespace {
+
+// The other controls, in the order they stack: a marker lies behind its list
+// and shows as a border around it. kOwn: no key colour.
+struct PartPlace {
+  ConverterPanel::Part part;
+  const char* control;
+  ColourGroup group;
+  int left, top, width, height;
+};
+using Part = ConverterPanel::Part;
+constexpr PartPlace kParts[] = {
+    {Part::kConstantsKey, "constantsKey", G::kStandard, 3630, 1170, 3165, 270},
+    {Part::kFromMarker, "fromMarker", G::kOwn, 3570, 1740, 3255, 405},
+    {Part::kToMarker, "toMarker", G::kOwn, 3570, 2700, 3255, 405},
+    {Part::kFromLabel, "fromLabel", G::kOwn, 3600, 1530, 1200, 255},
+    {Part::kToLabel, "toLabel", G::kOwn, 3600, 2490, 1200, 255},
+    {Part::kFromList, "fromList", G::kOwn, 3600, 1770, 3195, 345},
+    {Part::kToList, "toList", G::kOwn, 3600, 2730, 3195, 345},
+    {Part::kConvertKey, "convertKey", G::kStandard, 3630, 3510, 3165, 375},
+};
+
+QFrame* marker(QWidget* parent) {
   auto* f = new QFrame(parent);
-  f->setObjectName(QString::fromLatin1(name));
   f->setFrameStyle(QFrame::NoFrame);
   f->setAutoFillBackground(true);
   QPalette p = f->palette();
@@ -99,93 +137,95 @@ void ConverterPanel::place(QWidget* w, int left, int top, int width, int height)
 ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, QWidget* parent)
     : QWidget(parent), model_(model), changed_(std::move(changed)) {
   setMinimumSize(twipsToPixels(kAreaWidth), twipsToPixels(kAreaHeight));
-
   for (const ButtonPlace& p : kButtons) {
-    const CategoryRow& row = categoryRow(p.category);
-    auto* b = new QPushButton(q(row.caption), this);
+    QPushButton* b = addCategory(p.category);
     b->setObjectName(QString::fromLatin1(p.control));
-    if (row.binding.code) b->setToolTip(q(keyboardTooltip(row.binding)));
-    b->setFocusPolicy(Qt::NoFocus);
-    // The captions must fit buttons 43 pixels wide.
-    QFont small = b->font();
-    small.setPixelSize(scaledPixels(10));
-    b->setFont(small);
+    setColourGroup(b, p.group);
     place(b, p.left, p.top, kButtonWidth, kButtonHeight);
-    const std::string action(row.action);
-    connect(b, &QPushButton::clicked, this, [this, action] {
-      model_.convCategory(action);
-      done();
-    });
-    categories_[p.category] = b;
   }
-
-  konstant_ = new QPushButton(q(kKonstantCaption), this);
-  konstant_->setObjectName(QStringLiteral("Konstant"));
-  konstant_->setToolTip(q(keyboardTooltip(kKonstantKey)));
-  konstant_->setFocusPolicy(Qt::NoFocus);
-  place(konstant_, 3630, 1170, 3165, 270);
-  connect(konstant_, &QPushButton::clicked, this, [this] {
-    model_.convConstants();
-    done();
-  });
-
-  // The markers lie behind their lists and show as a border around them.
-  constant1_ = marker("Constant1", this);
-  place(constant1_, 3570, 1740, 3255, 405);
-  constant2_ = marker("Constant2", this);
-  place(constant2_, 3570, 2700, 3255, 405);
-
-  fromm_ = new QLabel(this);
-  fromm_->setObjectName(QStringLiteral("Fromm"));
-  place(fromm_, 3600, 1530, 1200, 255);
-  too_ = new QLabel(this);
-  too_->setObjectName(QStringLiteral("too"));
-  place(too_, 3600, 2490, 1200, 255);
-
-  fromList_ = new ConverterCombo(
-      [this] {
-        model_.convOpenFrom();
-        done();
-      },
-      this);
-  fromList_->setObjectName(QStringLiteral("fromList"));
-  place(fromList_, 3600, 1770, 3195, 345);
-  toList_ = new ConverterCombo(
-      [this] {
-        model_.convOpenTo();
-        done();
-      },
-      this);
-  toList_->setObjectName(QStringLiteral("toList"));
-  place(toList_, 3600, 2730, 3195, 345);
-  for (ConverterCombo* box : {fromList_, toList_}) {
-    const bool from = box == fromList_;
-    auto set = [this, from](const QString& text) {
-      if (from)
-        model_.convSetFrom(text.toStdString());
-      else
-        model_.convSetTo(text.toStdString());
-      done();
-    };
-    // A choice made in the list gives the keys back to the calculator; typed text keeps them.
-    connect(box, &QComboBox::activated, this, [this, box, set](int i) {
-      set(box->itemText(i));
-      model_.toolkit().focusEquals();
-    });
-    connect(box->lineEdit(), &QLineEdit::textEdited, this, set);
+  for (const PartPlace& p : kParts) {
+    QWidget* w = makePart(p.part);
+    w->setObjectName(QString::fromLatin1(p.control));
+    setColourGroup(w, p.group);
+    place(w, p.left, p.top, p.width, p.height);
   }
-
-  ok_ = new QPushButton(this);
-  ok_->setObjectName(QStringLiteral("OK"));
-  ok_->setToolTip(q(keyboardTooltip(kConvertKey)));
-  ok_->setFocusPolicy(Qt::NoFocus);
-  place(ok_, 3630, 3510, 3165, 375);
-  connect(ok_, &QPushButton::clicked, this, [this] {
-    model_.convGo();
-    done();
-  });
-
   refresh();
+}
+
+QPushButton* ConverterPanel::addCategory(Category category) {
+  const CategoryRow& row = categoryRow(category);
+  auto* b = new QPushButton(q(row.caption), this);
+  if (row.binding.code) b->setToolTip(q(keyboardTooltip(row.binding)));
+  b->setFocusPolicy(Qt::NoFocus);
+  // The captions must fit buttons 43 pixels wide.
+  QFont small = b->font();
+  small.setPixelSize(scaledPixels(10));
+  b->setFont(small);
+  const std::string action(row.action);
+  connect(b, &QPushButton::clicked, this, [this, action] {
+    model_.convCategory(action);
+    done();
+  });
+  categories_[category] = b;
+  return b;
+}
+
+QWidget* ConverterPanel::makePart(Part part) {
+  switch (part) {
+    case Part::kConstantsKey:
+      return constants_ =
+                 addKey(q(kKonstantCaption), kKonstantKey, [](Model& m) { m.convConstants(); });
+    case Part::kFromMarker:
+      return fromMarker_ = marker(this);
+    case Part::kToMarker:
+      return toMarker_ = marker(this);
+    case Part::kFromLabel:
+      return fromLabel_ = new QLabel(this);
+    case Part::kToLabel:
+      return toLabel_ = new QLabel(this);
+    case Part::kFromList:
+      return fromList_ = addList(true);
+    case Part::kToList:
+      return toList_ = addList(false);
+    case Part::kConvertKey:
+      return convert_ = addKey(QString(), kConvertKey, [](Model& m) { m.convGo(); });
+  }
+  return nullptr;
+}
+
+QPushButton* ConverterPanel::addKey(const QString& caption, KeyBinding binding,
+                                    void (*press)(Model& m)) {
+  auto* b = new QPushButton(caption, this);
+  b->setToolTip(q(keyboardTooltip(binding)));
+  b->setFocusPolicy(Qt::NoFocus);
+  connect(b, &QPushButton::clicked, this, [this, press] {
+    press(model_);
+    done();
+  });
+  return b;
+}
+
+ConverterCombo* ConverterPanel::addList(bool from) {
+  auto* box = new ConverterCombo(
+      [this, from] {
+        from ? model_.convOpenFrom() : model_.convOpenTo();
+        done();
+      },
+      this);
+  auto set = [this, from](const QString& text) {
+    if (from)
+      model_.convSetFrom(text.toStdString());
+    else
+      model_.convSetTo(text.toStdString());
+    done();
+  };
+  // A choice made in the list gives the keys back to the calculator; typed text keeps them.
+  connect(box, &QComboBox::activated, this, [this, box, set](int i) {
+    set(box->itemText(i));
+    model_.toolkit().focusEquals();
+  });
+  connect(box->lineEdit(), &QLineEdit::textEdited, this, set);
+  return box;
 }
 
 // Hiding the panel as it goes moves the focus out of a list's typed text, and
@@ -205,11 +245,11 @@ void ConverterPanel::done() {
 
 void ConverterPanel::refresh() {
   const ConverterState& s = model_.converter().state();
-  ok_->setText(QString::fromStdString(s.okCaption));
-  fromm_->setText(QString::fromStdString(s.frommCaption));
-  too_->setText(QString::fromStdString(s.tooCaption));
-  constant1_->setVisible(s.constant1Visible);
-  constant2_->setVisible(s.constant2Visible);
+  convert_->setText(QString::fromStdString(s.convertCaption));
+  fromLabel_->setText(QString::fromStdString(s.fromCaption));
+  toLabel_->setText(QString::fromStdString(s.toCaption));
+  fromMarker_->setVisible(s.fromMarkerVisible);
+  toMarker_->setVisible(s.toMarkerVisible);
   showList(fromList_, s.fromList);
   showList(toList_, s.toList);
 }

@@ -27,6 +27,9 @@ class ConverterCombo : public QComboBox {
 class ConverterPanel : public QWidget {
   Q_OBJECT
  public:
+  /// The controls other than the category buttons, each placed by a table row.
+  enum class Part;
+
   /// `changed` is called after every operation so the whole window redraws.
   ConverterPanel(Model& model, std::function<void()> changed, QWidget* parent = nullptr);
   ~ConverterPanel() override;
@@ -34,27 +37,32 @@ class ConverterPanel : public QWidget {
   void refresh();
 
   QPushButton* categoryButton(Category c) const { return categories_.at(c); }
-  QPushButton* konstant() const { return konstant_; }
-  QPushButton* ok() const { return ok_; }
+  QPushButton* constantsKey() const { return constants_; }
+  QPushButton* convertKey() const { return convert_; }
   ConverterCombo* fromList() const { return fromList_; }
   ConverterCombo* toList() const { return toList_; }
 
  private:
   /// Sets a widget's place from the panel's layout in twips.
   static void place(QWidget* w, int left, int top, int width, int height);
+  QPushButton* addCategory(Category category);
+  QWidget* makePart(Part part);
+  QPushButton* addKey(const QString& caption, KeyBinding binding, void (*press)(Model& m));
+  /// The From or the To list, editable; the model hears of its opening and of each text.
+  ConverterCombo* addList(bool from);
   void done();
 
   Model& model_;
   std::function<void()> changed_;
   std::map<Category, QPushButton*> categories_;
-  QPushButton* konstant_ = nullptr;
-  QPushButton* ok_ = nullptr;
-  QLabel* fromm_ = nullptr;
-  QLabel* too_ = nullptr;
+  QPushButton* constants_ = nullptr;  ///< Constants: the lists switch to the constants library
+  QPushButton* convert_ = nullptr;    ///< Convert, or Use Constant
+  QLabel* fromLabel_ = nullptr;
+  QLabel* toLabel_ = nullptr;
   ConverterCombo* fromList_ = nullptr;
   ConverterCombo* toList_ = nullptr;
-  QFrame* constant1_ = nullptr;
-  QFrame* constant2_ = nullptr;
+  QFrame* fromMarker_ = nullptr;  ///< the red border of the From list
+  QFrame* toMarker_ = nullptr;    ///< the red border of the To list
 };
 
 }  // namespace zova

@@ -5,7 +5,9 @@
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <optional>
 
+#include "shell/key_colours.h"
 #include "shell/qt_text.h"
 #include "shell/screen_scale.h"
 
@@ -16,6 +18,60 @@ namespace {
 constexpr int kNameColumn = 0, kCellColumn = 1, kKeyColumn = 2;
 constexpr int kRowHeight = 20;
 constexpr int kKeyWidth = 64;
+
+enum class Line { kHeading, kCell, kTiming, kGap };
+
+// A key of the panel's own, beside a cell or the timing boxes.
+struct OwnKey {
+  const char* control;
+  const char* caption;
+  void (*press)(Model& m);
+};
+
+// One line of the panel's grid, top to bottom.
+struct GridLine {
+  Line kind;
+  const char* control = "";  ///< a heading's name
+  const char* text = "";     ///< a heading's text
+  FinCell cell = FinCell::kN;
+  std::optional<FinKey> solve = std::nullopt;  ///< the key that computes the cell
+  ColourGroup group = ColourGroup::kStandard;  ///< the key's colours; kOwn: the desktop's
+  std::optional<OwnKey> key = std::nullopt;    ///< or a key of the panel's own
+};
+
+using G = ColourGroup;
+const GridLine kGrid[] = {
+    {Line::kHeading, "timeValueHeading", "Time Value of Money"},
+    {Line::kCell, "", "", FinCell::kN, FinKey::kN},
+    {Line::kCell, "", "", FinCell::kPmt, FinKey::kPmt},
+    {Line::kCell, "", "", FinCell::kPv, FinKey::kPv},
+    {Line::kCell, "", "", FinCell::kFv, FinKey::kFv},
+    {Line::kCell, "", "", FinCell::kInt, FinKey::kInt},
+    {Line::kCell, "", "", FinCell::kPpy},
+    {Line::kCell, "", "", FinCell::kRate},
+    {Line::kTiming, "", "", FinCell::kN, std::nullopt, G::kOwn,
+     OwnKey{"financeClearKey", "Clear", [](Model& m) { m.finClear(); }}},
+    {Line::kGap},
+    {Line::kHeading, "amortizationHeading", "Amortization"},
+    {Line::kCell, "", "", FinCell::kPayments, std::nullopt, G::kStandard,
+     OwnKey{"amortizeKey", "Amortize", [](Model& m) { m.finAmortize(); }}},
+    {Line::kCell, "", "", FinCell::kInterest},
+    {Line::kCell, "", "", FinCell::kPrincipal},
+    {Line::kCell, "", "", FinCell::kBalance, std::nullopt, G::kStandard,
+     OwnKey{"balanceToPresentValueKey", "PV", [](Model& m) { m.finToPv(); }}},
+};
+
+// The payment timing boxes, which share the line of the Clear key; a box is
+// checked while the timing reads as its caption.
+struct TimingBox {
+  const char* control;
+  const char* caption;
+  ColourGroup group;
+  void (*press)(Model& m);
+};
+const TimingBox kTimingBoxes[] = {
+    {"startBox", "Start", G::kStandard, [](Model& m) { m.finStart(); }},
+    {"endBox", "End", G::kStandard, [](Model& m) { m.finEnd(); }}};
 
 QLabel* heading(const char* name, const char* text, QWidget* parent) {
   auto* l = new QLabel(QString::fromLatin1(text), parent);
@@ -35,20 +91,7 @@ FinancePanel::FinancePanel(Model& model, std::function<void()> changed, QWidget*
   grid->setVerticalSpacing(2);
   grid->setColumnStretch(kCellColumn, 1);
 
-  for (const FinCellRow& r : finCellTable()) {
-    auto* c = new QLabel(this);
-    c->setObjectName(q(r.control));
-    c->setAccessibleName(q(r.label));
-    c->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    c->setFixedHeight(scaledPixels(kRowHeight));
-    c->setAutoFillBackground(true);
-    c->setBackgroundRole(QPalette::Base);
-    c->setCursor(Qt::PointingHandCursor);
-    c->setMargin(1);
-    c->installEventFilter(this);
-    cells_[static_cast<std::size_t>(r.cell)] = c;
-  }
+  for (const FinCellRow& r : finCellTable()) addCell(r);
   for (const FinKeyRow& r : finKeyTable()) {
     const FinKey k = r.key;
     keys_[static_cast<std::size_t>(k)] =
@@ -56,59 +99,74 @@ FinancePanel::FinancePanel(Model& model, std::function<void()> changed, QWidget*
   }
 
   int row = 0;
-  auto place = [&](FinCell c, QPushButton* key) {
-    const FinCellRow& r = finCellRow(c);
-    auto* name = new QLabel(q(r.label), this);
-    name->setObjectName(q(r.control) + QStringLiteral("Label"));
-    grid->addWidget(name, row, kNameColumn);
-    grid->addWidget(cell(c), row, kCellColumn);
-    if (key) grid->addWidget(key, row, kKeyColumn);
+  for (const GridLine& line : kGrid) {
+    switch (line.kind) {
+      case Line::kHeading:
+        grid->addWidget(heading(line.control, line.text, this), row, 0, 1, 3);
+        break;
+      case Line::kCell: {
+        const FinCellRow& r = finCellRow(line.cell);
+        auto* name = new QLabel(q(r.label), this);
+        name->setObjectName(q(r.control) + QStringLiteral("Label"));
+        grid->addWidget(name, row, kNameColumn);
+        grid->addWidget(cell(line.cell), row, kCellColumn);
+        break;
+      }
+      case Line::kTiming:
+        grid->addLayout(timingBoxes(), row, kNameColumn, 1, 2);
+        break;
+      case Line::kGap:
+        grid->setRowMinimumHeight(row, 4);
+        break;
+    }
+    QPushButton* b = line.solve ? key(*line.solve) : nullptr;
+    if (const std::optional<OwnKey>& own = line.key)
+      b = addKey(QLatin1String(own->control), QLatin1String(own->caption),
+                 [this, press = own->press] { press(model_); });
+    if (b) {
+      setColourGroup(b, line.group);
+      grid->addWidget(b, row, kKeyColumn);
+    }
     ++row;
-  };
-
-  grid->addWidget(heading("finlab", "Time Value of Money", this), row++, 0, 1, 3);
-  place(FinCell::kN, key(FinKey::kN));
-  place(FinCell::kPmt, key(FinKey::kPmt));
-  place(FinCell::kPv, key(FinKey::kPv));
-  place(FinCell::kFv, key(FinKey::kFv));
-  place(FinCell::kInt, key(FinKey::kInt));
-  place(FinCell::kPpy, nullptr);
-  place(FinCell::kRate, nullptr);
-
-  start_ = new QCheckBox(QStringLiteral("Start"), this);
-  start_->setObjectName(QStringLiteral("startBox"));
-  end_ = new QCheckBox(QStringLiteral("End"), this);
-  end_->setObjectName(QStringLiteral("endBox"));
-  for (QCheckBox* box : {start_, end_}) box->setFocusPolicy(Qt::NoFocus);
-  connect(start_, &QCheckBox::clicked, this, [this] {
-    model_.finStart();
-    done();
-  });
-  connect(end_, &QCheckBox::clicked, this, [this] {
-    model_.finEnd();
-    done();
-  });
-  auto* timing = new QHBoxLayout();
-  timing->setSpacing(10);
-  timing->addWidget(start_);
-  timing->addWidget(end_);
-  timing->addStretch(1);
-  grid->addLayout(timing, row, kNameColumn, 1, 2);
-  grid->addWidget(
-      addKey(QStringLiteral("finClear"), QStringLiteral("Clear"), [this] { model_.finClear(); }),
-      row++, kKeyColumn);
-
-  grid->setRowMinimumHeight(row++, 4);
-  grid->addWidget(heading("finlab2", "Amortization", this), row++, 0, 1, 3);
-  place(FinCell::kPayments, addKey(QStringLiteral("finAmortize"), QStringLiteral("Amortize"),
-                                   [this] { model_.finAmortize(); }));
-  place(FinCell::kInterest, nullptr);
-  place(FinCell::kPrincipal, nullptr);
-  place(FinCell::kBalance,
-        addKey(QStringLiteral("finToPv"), QStringLiteral("PV"), [this] { model_.finToPv(); }));
+  }
   grid->setRowStretch(row, 1);
 
   refresh();
+}
+
+void FinancePanel::addCell(const FinCellRow& r) {
+  auto* c = new QLabel(this);
+  c->setObjectName(q(r.control));
+  c->setAccessibleName(q(r.label));
+  c->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  c->setFixedHeight(scaledPixels(kRowHeight));
+  c->setAutoFillBackground(true);
+  c->setBackgroundRole(QPalette::Base);
+  c->setCursor(Qt::PointingHandCursor);
+  c->setMargin(1);
+  c->installEventFilter(this);
+  cells_[static_cast<std::size_t>(r.cell)] = c;
+}
+
+QLayout* FinancePanel::timingBoxes() {
+  auto* timing = new QHBoxLayout();
+  timing->setSpacing(10);
+  for (std::size_t i = 0; i < std::size(kTimingBoxes); ++i) {
+    const TimingBox& t = kTimingBoxes[i];
+    auto* box = new QCheckBox(QLatin1String(t.caption), this);
+    box->setObjectName(QLatin1String(t.control));
+    box->setFocusPolicy(Qt::NoFocus);
+    setColourGroup(box, t.group);
+    connect(box, &QCheckBox::clicked, this, [this, press = t.press] {
+      press(model_);
+      done();
+    });
+    timing->addWidget(box);
+    timing_[i] = box;
+  }
+  timing->addStretch(1);
+  return timing;
 }
 
 QPushButton* FinancePanel::addKey(const QString& name, const QString& caption,
@@ -148,9 +206,10 @@ void FinancePanel::done() {
 void FinancePanel::refresh() {
   const FinanceModel& fin = model_.finance();
   for (const FinCellRow& r : finCellTable()) cell(r.cell)->setText(q(fin.caption(r.cell)));
-  const QSignalBlocker blockStart(start_), blockEnd(end_);
-  start_->setChecked(fin.timing() == "Start");
-  end_->setChecked(fin.timing() == "End");
+  for (std::size_t i = 0; i < timing_.size(); ++i) {
+    const QSignalBlocker block(timing_[i]);
+    timing_[i]->setChecked(fin.timing() == kTimingBoxes[i].caption);
+  }
 }
 
 }  // namespace zova

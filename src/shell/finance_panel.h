@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QWidget>
 #include <array>
@@ -29,15 +30,17 @@ class FinancePanel : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void addCell(const FinCellRow& row);
   QPushButton* addKey(const QString& name, const QString& caption, std::function<void()> run);
+  /// The Start and End boxes in a row.
+  QLayout* timingBoxes();
   void done();
 
   Model& model_;
   std::function<void()> changed_;
   std::array<QLabel*, kFinCellCount> cells_{};
   std::array<QPushButton*, 5> keys_{};
-  QCheckBox* start_ = nullptr;
-  QCheckBox* end_ = nullptr;
+  std::array<QCheckBox*, 2> timing_{};  ///< the Start and End boxes
 };
 
 }  // namespace zova

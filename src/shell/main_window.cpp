@@ -8,7 +8,6 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHash>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
@@ -22,10 +21,11 @@
 #include <array>
 
 #include "model/window_geometry.h"
-#include "shell/about_box.h"
 #include "shell/converter_panel.h"
 #include "shell/elements_window.h"
 #include "shell/finance_panel.h"
+#include "shell/key_button.h"
+#include "shell/key_colours.h"
 #include "shell/key_translate.h"
 #include "shell/options_window.h"
 #include "shell/program_look.h"
@@ -59,121 +59,29 @@ constexpr std::array<std::array<Key, kColumns>, 8> kLayout = {{
 }};
 // clang-format on
 
-// The fold-out's controls in the standard colour group, by control name; the
-// keypad's keys take their group from the key table.
-const QSet<QString> kStandardPanelControls = {
-    "Length",     "Area",       "Volume",      "Weight",         "Konstant",    "Force",
-    "Pressure",   "Energy",     "Power",       "Temperature",    "Time",        "statn",
-    "statsum",    "statmean",   "statsample",  "statpopulation", "statnew",     "statdelete",
-    "statdatain", "OK",         "ToggleStack", "flapclose",      "finInterest", "finNPeriods",
-    "finPaym",    "finPresent", "finFuture",   "startBox",       "endBox",      "finAmortize",
-    "finToPv"};
+// The keys of neither group (their own in the key table) keep these colours.
+const std::pair<Key, QColor> kOwnColours[] = {{Key::kClear, QColor(0xd8, 0x62, 0x3e)},
+                                              {Key::kAllClear, QColor(0xd8, 0x62, 0x3e)},
+                                              {Key::kEquals, QColor(0x2f, 0x6c, 0xb3)},
+                                              {Key::kInverse, QColor(0xe6, 0xa8, 0x3c)}};
 
-// Keys of neither group keep these colours.
-const QColor kClearKeys(0xd8, 0x62, 0x3e);
-const QColor kEqualsKey(0x2f, 0x6c, 0xb3);
-const QColor kInvKey(0xe6, 0xa8, 0x3c);
-
+// The display's indicators, left to right; a stretch comes before the memory one.
 struct Indicator {
   const char* name;
   const char* accessible;
   int width;
   bool ledFont;
+  std::string CalcState::*caption;
 };
-constexpr Indicator kIndicators[] = {{"invlabel", "inverse indicator", 22, false},
-                                     {"hyplabel", "hyperbolic indicator", 12, false},
-                                     {"deglabel", "degrees indicator", 14, true},
-                                     {"radlabel", "radians indicator", 14, true},
-                                     {"gradlabel", "grads indicator", 14, true},
-                                     {"Memory", "memory indicator", 16, false},
-                                     {"LblBase", "number base indicator", 30, false},
-                                     {"fraclabel", "fraction indicator", 40, false}};
-
-/// A colour of the settings file as Qt's; invalid for a system colour.
-QColor qtColour(Colour c) {
-  if (c < 0) return {};
-  return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
-
-/// Black or white, whichever reads better on `background`.
-QColor textOn(const QColor& background) {
-  const double luminance =
-      0.2126 * background.redF() + 0.7152 * background.greenF() + 0.0722 * background.blueF();
-  return luminance < 0.5 ? QColor(0xf6, 0xf7, 0xf9) : QColor(0x1b, 0x1f, 0x24);
-}
-
-/// Sets one palette role, or returns it to the application's default when
-/// `colour` is invalid (a system colour).
-void setRole(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
-  QPalette pal = w->palette();
-  pal.setColor(role, colour.isValid() ? colour : QApplication::palette(w).color(role));
-  w->setPalette(pal);
-}
-
-/// A control's back colour: a button's face, any other control's background.
-void setBackColour(QWidget* w, const QColor& colour) {
-  if (qobject_cast<QPushButton*>(w)) {
-    setRole(w, QPalette::Button, colour);
-    setRole(w, QPalette::ButtonText, colour.isValid() ? textOn(colour) : QColor());
-  } else {
-    w->setAutoFillBackground(true);
-    setRole(w, QPalette::Window, colour);
-    setRole(w, QPalette::WindowText, colour.isValid() ? textOn(colour) : QColor());
-  }
-}
-
-// A keypad key: a rounded face in the palette's button colour, a darker rim
-// and a shadow, drawn the same on every desktop style.
-class KeyButton : public QPushButton {
- public:
-  using QPushButton::QPushButton;
-  QSize sizeHint() const override { return {scaledPixels(30), scaledPixels(22)}; }
-  QSize minimumSizeHint() const override { return {scaledPixels(16), scaledPixels(14)}; }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    QColor face = palette().color(QPalette::Button);
-    if (isDown())
-      face = face.darker(115);
-    else if (underMouse())
-      face = face.lighter(104);
-    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -2.0);
-    const qreal radius = 4.0;
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 55));
-    if (!isDown()) p.drawRoundedRect(r.translated(0, 1.5), radius, radius);
-    QLinearGradient shade(r.topLeft(), r.bottomLeft());
-    shade.setColorAt(0, face.lighter(isDown() ? 100 : 110));
-    shade.setColorAt(1, face.darker(isDown() ? 100 : 106));
-    p.setBrush(shade);
-    p.setPen(QPen(face.darker(150), 1));
-    const QRectF faceRect = isDown() ? r.translated(0, 1) : r;
-    p.drawRoundedRect(faceRect, radius, radius);
-    if (hasFocus()) {
-      QColor ring = textOn(face);
-      ring.setAlpha(120);
-      p.setPen(QPen(ring, 1));
-      p.setBrush(Qt::NoBrush);
-      p.drawRoundedRect(faceRect.adjusted(2.5, 2.5, -2.5, -2.5), radius - 1, radius - 1);
-    }
-    // Long captions (">° ' \"") shrink to fit the face: straight to the
-    // proportional size, then a pixel at a time if hinting made it wider.
-    QFont caption = font();
-    const qreal room = faceRect.width() - 4;
-    const qreal wide = QFontMetricsF(caption).horizontalAdvance(text());
-    const int smallest = scaledPixels(7);
-    if (wide > room && caption.pixelSize() > smallest)
-      caption.setPixelSize(std::max(smallest, static_cast<int>(caption.pixelSize() * room / wide)));
-    while (caption.pixelSize() > smallest &&
-           QFontMetricsF(caption).horizontalAdvance(text()) > room)
-      caption.setPixelSize(caption.pixelSize() - 1);
-    p.setPen(palette().color(QPalette::ButtonText));
-    p.setFont(caption);
-    p.drawText(faceRect, Qt::AlignCenter, text());
-  }
-};
+constexpr Indicator kIndicators[] = {
+    {"inverseIndicator", "inverse indicator", 22, false, &CalcState::invCaption},
+    {"hyperbolicIndicator", "hyperbolic indicator", 12, false, &CalcState::hypCaption},
+    {"degreesIndicator", "degrees indicator", 14, true, &CalcState::degCaption},
+    {"radiansIndicator", "radians indicator", 14, true, &CalcState::radCaption},
+    {"gradsIndicator", "grads indicator", 14, true, &CalcState::gradCaption},
+    {"memoryIndicator", "memory indicator", 16, false, &CalcState::memoryCaption},
+    {"baseIndicator", "number base indicator", 30, false, &CalcState::baseCaption},
+    {"fractionIndicator", "fraction indicator", 40, false, &CalcState::fractionCaption}};
 
 // The client area: the keypad side at the left, the fold-out to its right.
 // The keypad side keeps its normal height; compact size clips it to the display.
@@ -199,7 +107,7 @@ QFont pixelFont(const QFont& base, int pixels, QFont::Weight weight = QFont::Nor
 }  // namespace
 
 MainWindow::MainWindow(Model& model, QtToolkit& toolkit) : model_(model), tk_(toolkit) {
-  setObjectName(QStringLiteral("v"));
+  setObjectName(QStringLiteral("calculatorWindow"));
   setWindowTitle(QStringLiteral("Zova"));
   setWindowIcon(programIcon());
 
@@ -212,7 +120,6 @@ MainWindow::MainWindow(Model& model, QtToolkit& toolkit) : model_(model), tk_(to
   foldOut_ = buildFoldOut(case_);
   setCentralWidget(case_);
   buildMenus();
-  buildTrayMenu();
 
   QPushButton* equals = button(Key::kEquals);
   equals->setDefault(true);
@@ -295,14 +202,14 @@ QWidget* MainWindow::buildDisplay(QWidget* parent) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setFont(ind.ledFont && !led.isEmpty() ? pixelFont(QFont(led), 8)
                                                  : pixelFont(font(), 10, QFont::Bold));
-    if (std::string_view(ind.name) == "Memory") marks->addStretch(1);
+    if (ind.caption == &CalcState::memoryCaption) marks->addStretch(1);
     marks->addWidget(label);
     indicators_[ind.name] = label;
   }
   column->addLayout(marks);
 
   display_ = new LedDisplay(lcd);
-  display_->setObjectName(QStringLiteral("window"));
+  display_->setObjectName(QStringLiteral("ledDisplay"));
   display_->setReadOnly(true);
   display_->setFrame(false);
   display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -348,6 +255,7 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
       const KeyRow& row = keyRow(key);
       auto* b = new KeyButton(q(row.caption), pad);
       b->setObjectName(q(row.control));
+      setColourGroup(b, row.group);
       const QString tooltip = q(keyboardTooltip(row));
       b->setToolTip(tooltip);
       b->setAccessibleName(q(row.accessible));
@@ -380,9 +288,7 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
   for (int c = 0; c < kColumns; ++c) grid->setColumnStretch(c, 1);
 
   // The special keys' fixed colours.
-  for (Key key : {Key::kClear, Key::kAllClear}) setBackColour(buttons_[key], kClearKeys);
-  setBackColour(buttons_[Key::kEquals], kEqualsKey);
-  setBackColour(buttons_[Key::kInverse], kInvKey);
+  for (const auto& [key, colour] : kOwnColours) setBackColour(buttons_[key], colour);
   return pad;
 }
 
@@ -395,11 +301,12 @@ QWidget* MainWindow::buildFoldOut(QWidget* parent) {
   rule_->setFrameShape(QFrame::VLine);
   rule_->setFrameShadow(QFrame::Sunken);
 
-  flapclose_ = new QPushButton(QStringLiteral("Close Flap"), fold);
-  flapclose_->setObjectName(QStringLiteral("flapclose"));
-  flapclose_->setFocusPolicy(Qt::NoFocus);
-  flapclose_->setAccessibleName(QStringLiteral("close the fold-out"));
-  connect(flapclose_, &QPushButton::clicked, this,
+  closeFlap_ = new QPushButton(QStringLiteral("Close Flap"), fold);
+  closeFlap_->setObjectName(QStringLiteral("closeFlapKey"));
+  closeFlap_->setFocusPolicy(Qt::NoFocus);
+  setColourGroup(closeFlap_, ColourGroup::kStandard);
+  closeFlap_->setAccessibleName(QStringLiteral("close the fold-out"));
+  connect(closeFlap_, &QPushButton::clicked, this,
           [this] { run([this] { model_.closeFoldOut(); }); });
   return fold;
 }
@@ -419,114 +326,6 @@ void MainWindow::ensurePanels() {
                          static_cast<QWidget*>(converter_)})
     panel->lower();
   rule_->raise();
-}
-
-QAction* MainWindow::addItem(QMenu* menu, const char* name, const char* caption,
-                             std::function<void()> command, const QKeySequence& shortcut,
-                             bool checkable) {
-  auto* item = menu->addAction(QString::fromUtf8(caption));
-  item->setObjectName(QLatin1String(name));
-  item->setShortcut(shortcut);
-  item->setCheckable(checkable);
-  connect(item, &QAction::triggered, this, [this, command] { run(command); });
-  actions_[item->objectName()] = item;
-  return item;
-}
-
-void MainWindow::buildMenus() {
-  Model& m = model_;
-  QMenuBar* bar = menuBar();
-
-  QMenu* file = bar->addMenu(QStringLiteral("&File"));
-  file->setObjectName(QStringLiteral("fileMenu"));
-  addItem(file, "load", "&Load Settings...", [&m] { m.loadSettingsFrom(); });
-  addItem(file, "save", "&Save Settings...", [&m] { m.saveSettingsAs(); });
-  file->addSeparator();
-  addItem(
-      file, "exit", "E&xit", [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
-
-  QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-  edit->setObjectName(QStringLiteral("editMenu"));
-  addItem(
-      edit, "copy", "&Copy", [&m] { m.menuCopy(); }, QKeySequence(Qt::CTRL | Qt::Key_C));
-  addItem(
-      edit, "paste", "&Paste", [&m] { m.menuPaste(); }, QKeySequence(Qt::CTRL | Qt::Key_V));
-
-  QMenu* view = bar->addMenu(QStringLiteral("&View"));
-  view->setObjectName(QStringLiteral("viewMenu"));
-  addItem(view, "hide", "&Hide    [ Esc ]", [&m] { m.hideToTray(); });
-  view->addSeparator();
-  addItem(
-      view, "alwaysOnTop", "Always on &Top", [&m] { m.toggleAlwaysOnTop(); },
-      QKeySequence(Qt::CTRL | Qt::Key_T), true);
-  addItem(
-      view, "appearOnStartup", "&Appear on Startup", [&m] { m.toggleStartupEntry(); }, {}, true);
-  view->addSeparator();
-  addItem(
-      view, "compact", "Compact &Size", [&m] { m.toggleCompactSize(); },
-      QKeySequence(Qt::CTRL | Qt::Key_M));
-  view->addSeparator();
-  QMenu* appearance = view->addMenu(QStringLiteral("Appearance"));
-  appearance->setObjectName(QStringLiteral("appearanceMenu"));
-  actions_[QStringLiteral("appearanceMenu")] = appearance->menuAction();
-  QMenu* colours = appearance->addMenu(QStringLiteral("Colours"));
-  colours->setObjectName(QStringLiteral("coloursMenu"));
-  actions_[QStringLiteral("coloursMenu")] = colours->menuAction();
-  addItem(colours, "screenColour", "Screen", [&m] { m.chooseScreenColour(); });
-  addItem(colours, "digitsColour", "Digits", [&m] { m.chooseDigitsColour(); });
-  addItem(colours, "shellColour", "Calculator Shell", [&m] { m.chooseShellColour(); });
-  addItem(colours, "standardColour", "Standard Buttons", [&m] { m.chooseStandardColour(); });
-  addItem(colours, "functionColour", "Function Buttons", [&m] { m.chooseFunctionColour(); });
-  appearance->addSeparator();
-  addItem(appearance, "personalLabel", "Personal Label", [&m] { m.editPersonalLabel(); });
-
-  QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
-  tools->setObjectName(QStringLiteral("extended"));
-  addItem(
-      tools, "Converter", "&Converter/Constants Library", [&m] { m.toggleConverterPanel(); },
-      QKeySequence(Qt::CTRL | Qt::Key_L), true);
-  addItem(
-      tools, "Statistics", "&Statistical Functions", [&m] { m.toggleStatisticsPanel(); },
-      QKeySequence(Qt::CTRL | Qt::Key_S), true);
-  addItem(
-      tools, "Financial", "&Financial Calculations", [&m] { m.toggleFinancialPanel(); },
-      QKeySequence(Qt::CTRL | Qt::Key_F), true);
-  addItem(
-      tools, "periodicTable", "Periodic Table of the &Elements", [this] { openElements(); },
-      QKeySequence(Qt::CTRL | Qt::Key_E));
-  addItem(
-      tools, "paperTape", "Paper &Tape", [this] { openTape(); },
-      QKeySequence(Qt::CTRL | Qt::Key_P));
-  tools->addSeparator();
-  addItem(
-      tools, "options", "&Options...", [this] { openOptions(); },
-      QKeySequence(Qt::CTRL | Qt::Key_O));
-
-  QMenu* help = bar->addMenu(QStringLiteral("&?"));
-  help->setObjectName(QStringLiteral("helpful"));
-  addItem(help, "Contents", "&Overview", [&m] { m.showHelpContents(); });
-  addItem(help, "Equivalent", "&Keyboard Equivalents", [&m] { m.showKeyboardHelp(); });
-  help->addSeparator();
-  addItem(help, "About", "&About Zova", [this] { AboutBox::open(this); });
-  // F1, the desktop's help key, opens the overview; a window action of its own
-  // leaves the menu item as it reads.
-  auto* helpKey = new QAction(this);
-  helpKey->setObjectName(QStringLiteral("helpKey"));
-  helpKey->setShortcut(QKeySequence::HelpContents);
-  addAction(helpKey);
-  connect(helpKey, &QAction::triggered, this, [this, &m] { run([&m] { m.showHelpContents(); }); });
-  actions_[helpKey->objectName()] = helpKey;
-}
-
-void MainWindow::buildTrayMenu() {
-  tasks_ = new QMenu(QStringLiteral("Tasks"), this);
-  tasks_->setObjectName(QStringLiteral("trayMenu"));
-  addItem(tasks_, "trayAbout", "About Zova", [this] { AboutBox::open(this); });
-  tasks_->addSeparator();
-  addItem(tasks_, "trayHide", "&Hide", [this] { model_.hideFromTray(); });
-  addItem(tasks_, "trayExit", "E&xit", [this] { exitFromTray(); });
-  tasks_->addSeparator();
-  addItem(tasks_, "trayOpen", "&Open", [this] { model_.showFromTray(); });
 }
 
 void MainWindow::installTrayIcon() {
@@ -701,14 +500,14 @@ void MainWindow::layoutCase() {
   const int foldWidth = std::max(0, case_->width() - bodyWidth);
   const int foldHeight = case_->height();
   foldOut_->setGeometry(bodyWidth, 0, foldWidth, foldHeight);
-  const QSize button = flapclose_->sizeHint().expandedTo(QSize(scaledPixels(86), scaledPixels(24)));
+  const QSize button = closeFlap_->sizeHint().expandedTo(QSize(scaledPixels(86), scaledPixels(24)));
   const int panelHeight = std::max(0, foldHeight - button.height() - 12);
   if (stats_) {
     for (QWidget* panel : {static_cast<QWidget*>(stats_), static_cast<QWidget*>(finance_),
                            static_cast<QWidget*>(converter_)})
       panel->setGeometry(0, 0, foldWidth, panelHeight);
   }
-  flapclose_->setGeometry(foldWidth - button.width() - 8, foldHeight - button.height() - 6,
+  closeFlap_->setGeometry(foldWidth - button.width() - 8, foldHeight - button.height() - 6,
                           button.width(), button.height());
   rule_->setGeometry(0, 4, 2, std::max(0, foldHeight - 8));
   rule_->raise();
@@ -721,13 +520,9 @@ void MainWindow::refresh() {
 
   display_->setText(q(s.display));
   display_->setCursorPosition(0);
-  const std::pair<const char*, const std::string*> captions[] = {
-      {"invlabel", &s.invCaption}, {"hyplabel", &s.hypCaption},      {"deglabel", &s.degCaption},
-      {"radlabel", &s.radCaption}, {"gradlabel", &s.gradCaption},    {"Memory", &s.memoryCaption},
-      {"LblBase", &s.baseCaption}, {"fraclabel", &s.fractionCaption}};
-  for (const auto& [name, text] : captions) {
-    QLabel* label = indicators_[name];
-    label->setText(q(*text));
+  for (const Indicator& ind : kIndicators) {
+    QLabel* label = indicators_[ind.name];
+    label->setText(q(s.*ind.caption));
     const QString shown = label->text().trimmed();
     label->setAccessibleDescription(shown.isEmpty() ? QStringLiteral("off") : shown);
   }
@@ -824,13 +619,10 @@ void MainWindow::applyColours() {
   // Both key groups, in the keypad and in the panels.
   const QColor standard = qtColour(sh.standardColour);
   const QColor function = qtColour(sh.functionColour);
-  // Controls are found by name, the keypad's through the key table's groups.
-  QHash<QString, ColourGroup> groups;
-  for (const KeyRow& row : keyTable()) groups.insert(q(row.control), row.group);
-  for (const QString& name : kStandardPanelControls) groups.insert(name, ColourGroup::kStandard);
+  // Each control carries the group its table row gives it.
   for (QWidget* w : findChildren<QWidget*>()) {
-    const auto group = groups.constFind(w->objectName());
-    if (group == groups.constEnd() || *group == ColourGroup::kOwn) continue;
+    const std::optional<ColourGroup> group = colourGroupOf(w);
+    if (!group || *group == ColourGroup::kOwn) continue;
     setBackColour(w, *group == ColourGroup::kStandard ? standard : function);
   }
 }

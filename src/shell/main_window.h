@@ -16,6 +16,7 @@
 #include <QSystemTrayIcon>
 #include <functional>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -88,11 +89,10 @@ class MainWindow : public QMainWindow {
   QWidget* buildDisplay(QWidget* parent);
   QWidget* buildKeypad(QWidget* parent);
   QWidget* buildFoldOut(QWidget* parent);
+  /// The menu bar's menus and the tray icon's, from the menu table.
   void buildMenus();
-  void buildTrayMenu();
-  QAction* addItem(QMenu* menu, const char* name, const char* caption,
-                   std::function<void()> command, const QKeySequence& shortcut = {},
-                   bool checkable = false);
+  struct MenuRow;
+  static std::span<const MenuRow> menuRows();
 
   /// Runs a model operation and redraws; ends the program when it ran the unload.
   void run(const std::function<void()>& operation);
@@ -128,7 +128,7 @@ class MainWindow : public QMainWindow {
   StatsPanel* stats_ = nullptr;
   FinancePanel* finance_ = nullptr;
   ConverterPanel* converter_ = nullptr;
-  QPushButton* flapclose_ = nullptr;
+  QPushButton* closeFlap_ = nullptr;
   QFrame* rule_ = nullptr;
 
   std::map<QString, QAction*> actions_;

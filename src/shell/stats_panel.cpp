@@ -7,6 +7,7 @@
 #include <QStylePainter>
 #include <QVBoxLayout>
 
+#include "shell/key_colours.h"
 #include "shell/qt_text.h"
 #include "shell/screen_scale.h"
 
@@ -42,16 +43,16 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
   row->setContentsMargins(8, 8, 8, 8);
   row->setSpacing(8);
 
-  statlist_ = new QListWidget(this);
-  statlist_->setObjectName(QStringLiteral("statlist"));
-  statlist_->setAccessibleName(QStringLiteral("statistics data"));
-  statlist_->setSelectionMode(QAbstractItemView::SingleSelection);
-  statlist_->setMinimumWidth(110);
+  dataList_ = new QListWidget(this);
+  dataList_->setObjectName(QStringLiteral("dataList"));
+  dataList_->setAccessibleName(QStringLiteral("statistics data"));
+  dataList_->setSelectionMode(QAbstractItemView::SingleSelection);
+  dataList_->setMinimumWidth(110);
   // A click on any item selects it, the current one too; arrow keys move the selection.
-  connect(statlist_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { select(statlist_->row(item)); });
-  connect(statlist_, &QListWidget::currentRowChanged, this, [this](int r) { select(r); });
-  row->addWidget(statlist_, 1);
+  connect(dataList_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { select(dataList_->row(item)); });
+  connect(dataList_, &QListWidget::currentRowChanged, this, [this](int r) { select(r); });
+  row->addWidget(dataList_, 1);
 
   auto* column = new QVBoxLayout();
   column->setSpacing(3);
@@ -59,6 +60,7 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
     if (startsResultGroup(r.key)) column->addSpacing(8);
     auto* b = new QPushButton(q(r.caption), this);
     b->setObjectName(q(r.control));
+    setColourGroup(b, r.group);
     if (r.binding.code) b->setToolTip(q(keyboardTooltip(r.binding)));
     b->setFocusPolicy(Qt::NoFocus);
     b->setFixedWidth(scaledPixels(100));
@@ -73,10 +75,12 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
   column->addStretch(1);
 
   stack_ = new StackToggle(QStringLiteral("Stack"), this);
-  stack_->setObjectName(QStringLiteral("ToggleStack"));
+  const KeyRow& stackKey = keyRow(Key::kStack);
+  stack_->setObjectName(q(stackKey.control));
+  setColourGroup(stack_, stackKey.group);
   // The check box's tooltip has one blank after the colon, the buttons' two.
-  stack_->setToolTip(QStringLiteral("Keyboard equivalent: %1 key")
-                         .arg(q(keyboardName(keyRow(Key::kStack).bindings[0]))));
+  stack_->setToolTip(
+      QStringLiteral("Keyboard equivalent: %1 key").arg(q(keyboardName(stackKey.bindings[0]))));
   stack_->setFocusPolicy(Qt::NoFocus);
   stack_->setBackgroundRole(QPalette::Window);  // a background colour fills the whole box
   QFont bold = stack_->font();
@@ -105,21 +109,21 @@ void StatsPanel::done() {
 
 void StatsPanel::refresh() {
   const StatsRegister& reg = model_.stats();
-  const QSignalBlocker block(statlist_);
+  const QSignalBlocker block(dataList_);
   const auto& items = reg.statlist();
-  bool same = statlist_->count() == static_cast<int>(items.size());
-  for (int i = 0; same && i < statlist_->count(); ++i)
-    same = statlist_->item(i)->text() == QString::fromStdString(items[i]);
+  bool same = dataList_->count() == static_cast<int>(items.size());
+  for (int i = 0; same && i < dataList_->count(); ++i)
+    same = dataList_->item(i)->text() == QString::fromStdString(items[i]);
   if (!same) {
-    statlist_->clear();
-    for (const std::string& t : items) statlist_->addItem(QString::fromStdString(t));
+    dataList_->clear();
+    for (const std::string& t : items) dataList_->addItem(QString::fromStdString(t));
   }
   const auto sel = reg.selected();
   if (sel && *sel < items.size()) {
-    statlist_->setCurrentRow(static_cast<int>(*sel));
+    dataList_->setCurrentRow(static_cast<int>(*sel));
   } else {
-    statlist_->setCurrentRow(-1);
-    statlist_->clearSelection();
+    dataList_->setCurrentRow(-1);
+    dataList_->clearSelection();
   }
 
   const bool on = model_.calc().state().resultsToStats;

@@ -36,7 +36,7 @@ class StatsPanel : public QWidget {
   /// Redraws every text from the model.
   void refresh();
 
-  QListWidget* list() const { return statlist_; }
+  QListWidget* list() const { return dataList_; }
   QPushButton* key(StatKey k) const { return keys_.at(k); }
   StackToggle* stackToggle() const { return stack_; }
 
@@ -46,7 +46,7 @@ class StatsPanel : public QWidget {
 
   Model& model_;
   std::function<void()> changed_;
-  QListWidget* statlist_ = nullptr;
+  QListWidget* dataList_ = nullptr;
   std::map<StatKey, QPushButton*> keys_;
   StackToggle* stack_ = nullptr;
 };

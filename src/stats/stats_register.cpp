@@ -13,15 +13,16 @@ namespace zova {
 
 namespace {
 
+using G = ColourGroup;
 constexpr std::array<StatKeyRow, 8> kStatKeys{{
-    {StatKey::kEnter, "statdatain", "&Enter Data", {'G'}, "enter"},
-    {StatKey::kDelete, "statdelete", "&Delete", {}, "delete"},
-    {StatKey::kClearAll, "statnew", "&Clear All", {}, "clear"},
-    {StatKey::kCount, "statn", "&n", {vk::kF1 + 1}, "n"},
-    {StatKey::kSum, "statsum", "&Sum", {vk::kF1 + 2}, "sum"},
-    {StatKey::kMean, "statmean", "&Mean", {vk::kF1 + 3}, "mean"},
-    {StatKey::kSampleSd, "statsample", "S&ample SD", {'X'}, "sample"},
-    {StatKey::kPopulationSd, "statpopulation", "&Popul. SD", {'Y'}, "popul"},
+    {StatKey::kEnter, "enterDataKey", "&Enter Data", {'G'}, G::kStandard, "enter"},
+    {StatKey::kDelete, "deleteDataKey", "&Delete", {}, G::kStandard, "delete"},
+    {StatKey::kClearAll, "clearDataKey", "&Clear All", {}, G::kStandard, "clear"},
+    {StatKey::kCount, "countKey", "&n", {vk::kF1 + 1}, G::kStandard, "n"},
+    {StatKey::kSum, "sumKey", "&Sum", {vk::kF1 + 2}, G::kStandard, "sum"},
+    {StatKey::kMean, "meanKey", "&Mean", {vk::kF1 + 3}, G::kStandard, "mean"},
+    {StatKey::kSampleSd, "sampleDeviationKey", "S&ample SD", {'X'}, G::kStandard, "sample"},
+    {StatKey::kPopulationSd, "populationDeviationKey", "&Popul. SD", {'Y'}, G::kStandard, "popul"},
 }};
 
 PanelEffect focusOnly() { return PanelEffect{std::nullopt, EntryReset::kNone, true}; }

@@ -25,9 +25,10 @@ enum class StatKey { kEnter, kDelete, kClearAll, kCount, kSum, kMean, kSampleSd,
 
 struct StatKeyRow {
   StatKey key;
-  std::string_view control;  ///< the button's name ("statdatain")
+  std::string_view control;  ///< the button's name ("enterDataKey")
   std::string_view caption;  ///< "&" marks the access letter
   KeyBinding binding;        ///< the keyboard equivalent; code 0 for none
+  ColourGroup group;         ///< the key colour it takes
   std::string_view name;     ///< the command-line name (stat:NAME)
 };
 

@@ -50,8 +50,8 @@ std::string run(ConverterModel& m, std::string display, const std::string& scrip
 std::string mode(const ConverterState& s) {
   const char* opened = !s.openedLast ? "" : s.openedLast == ConverterList::kFrom ? "from" : "to";
   return opened + std::string(s.constantsLibrary ? " library " : " units ") +
-         (s.constant1Visible ? "x" : "-") + (s.constant2Visible ? "x" : "-") + " " + s.okCaption +
-         "/" + s.frommCaption + "/" + s.tooCaption;
+         (s.fromMarkerVisible ? "x" : "-") + (s.toMarkerVisible ? "x" : "-") + " " +
+         s.convertCaption + "/" + s.fromCaption + "/" + s.toCaption;
 }
 
 TEST(ConverterModel, ConvertButtonShows) {

@@ -127,7 +127,7 @@ TEST(KeyboardMap, WindowAndPanelKeys) {
   EXPECT_EQ(run.keys("1,key:F5,key:F11"), "3.28083989501312");
   EXPECT_EQ(run.model.converter().state().fromList.text, "meters");
   run.keys("key:F9");
-  EXPECT_EQ(run.model.converter().state().okCaption, "Use &Constant");
+  EXPECT_EQ(run.model.converter().state().convertCaption, "Use &Constant");
   run.keys("key:Esc,3,key:G");  // hidden like the menu's Hide; the next key still counts
   EXPECT_TRUE(run.tk.hidden);
   EXPECT_EQ(run.model.stats().n(), 3u);

@@ -99,11 +99,11 @@ TEST(ShellPanels, PanelCommandsHideTheConverterMarkersAndFocusEquals) {
   for (const auto& [action, hides] : cases) {
     KeyRunner run;
     run.keys("conv:Constants,conv:open-from");
-    ASSERT_TRUE(run.model.converter().state().constant1Visible);
+    ASSERT_TRUE(run.model.converter().state().fromMarkerVisible);
     const int focus = run.tk.focusCount;
     run.keys(action);
-    EXPECT_EQ(run.model.converter().state().constant1Visible, !hides) << action;
-    EXPECT_FALSE(run.model.converter().state().constant2Visible) << action;
+    EXPECT_EQ(run.model.converter().state().fromMarkerVisible, !hides) << action;
+    EXPECT_FALSE(run.model.converter().state().toMarkerVisible) << action;
     EXPECT_GT(run.tk.focusCount, focus) << action;
   }
 }

@@ -106,8 +106,9 @@ std::string commandLineDisplay(const char* sequence) {
   return typed.model.calc().display();
 }
 
-const char* const kIndicatorNames[] = {"invlabel",  "hyplabel", "deglabel", "radlabel",
-                                       "gradlabel", "Memory",   "LblBase",  "fraclabel"};
+const char* const kIndicatorNames[] = {
+    "inverseIndicator", "hyperbolicIndicator", "degreesIndicator", "radiansIndicator",
+    "gradsIndicator",   "memoryIndicator",     "baseIndicator",    "fractionIndicator"};
 
 QColor colour(QWidget* w, QPalette::ColorRole role) { return w->palette().color(role); }
 QRect place(Harness& h, QWidget* w) { return {w->mapTo(h.window.get(), QPoint()), w->size()}; }
@@ -120,7 +121,7 @@ QStringList facts(Harness& h) {
   const ShellState& sh = h.model.shell();
   const CalcState& s = h.model.calc().state();
   auto* help = w.findChild<HelpWindow*>();
-  auto* flap = w.findChild<QPushButton*>("flapclose");
+  auto* flap = w.findChild<QPushButton*>("closeFlapKey");
   const bool tray = QSystemTrayIcon::isSystemTrayAvailable();
   QStringList f =
       QString::asprintf(
@@ -186,7 +187,7 @@ const std::pair<const char*, const char*> kCommands[] = {
      "size=470x356 open=foldOut+StatsPanel checked=Statistics inside=1,1,1"},
     {"Statistics,Statistics", "size=220x356 width=3300 open= checked="},
     {"Financial", "size=470x356 open=foldOut+FinancePanel checked=Financial inside=1,1,1"},
-    {"Financial,flapclose", "size=220x356 width=3300 open= checked="},
+    {"Financial,closeFlapKey", "size=220x356 width=3300 open= checked="},
     // Compact size keeps the display and the keyboard, Enter included.
     {"2,+,3,Converter,compact,key:Enter",
      "size=220x94 display=5 compact=Normal&Size checked= off=Converter+Statistics+Financial "
@@ -384,10 +385,14 @@ void MainWindowTest::coloursFollowTheModel() {
   Colour* colours[] = {&sh.screenColour, &sh.digitsColour, &sh.shellColour, &sh.standardColour,
                        &sh.functionColour};
   const std::tuple<int, const char*, QPalette::ColorRole> uses[] = {
-      {0, "Memory", QPalette::Window},        {0, "window", QPalette::Base},
-      {1, "fraclabel", QPalette::WindowText}, {1, "window", QPalette::Text},
-      {2, "case", QPalette::Window},          {3, "digit1Key", QPalette::Button},
-      {3, "flapclose", QPalette::Button},     {4, "reciprocalKey", QPalette::Button}};
+      {0, "memoryIndicator", QPalette::Window},
+      {0, "ledDisplay", QPalette::Base},
+      {1, "fractionIndicator", QPalette::WindowText},
+      {1, "ledDisplay", QPalette::Text},
+      {2, "case", QPalette::Window},
+      {3, "digit1Key", QPalette::Button},
+      {3, "closeFlapKey", QPalette::Button},
+      {4, "reciprocalKey", QPalette::Button}};
   for (Colour system : {0, -2147483633}) {
     for (int i = 0; i < 5; ++i) *colours[i] = system ? system : 0x00306090 + 0x10 * i;  // BBGGRR
     h.window->refresh();
@@ -577,7 +582,7 @@ void MainWindowTest::modifiersCountAsTheyWereAtThePress() {
   QVERIFY(typed.run(sameAs));
   Model& expected = typed.model;
   QCOMPARE(h.display(), q(expected.calc().display()));
-  QCOMPARE(h.label("LblBase")->text(), q(expected.calc().state().baseCaption));
+  QCOMPARE(h.label("baseIndicator")->text(), q(expected.calc().state().baseCaption));
   QCOMPARE(h.window->button(Key::kClose)->toolTip(), q(expected.calc().state().closeTip));
 }
 

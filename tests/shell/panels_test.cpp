@@ -44,9 +44,9 @@ struct Panels {
 void play(Panels& p, const QString& script) {
   const std::map<QString, const char*> boxes = {{"start", "startBox"},
                                                 {"end", "endBox"},
-                                                {"clear", "finClear"},
-                                                {"amortize", "finAmortize"},
-                                                {"topv", "finToPv"}};
+                                                {"clear", "financeClearKey"},
+                                                {"amortize", "amortizeKey"},
+                                                {"topv", "balanceToPresentValueKey"}};
   for (const QString& t : tokens(script)) {
     const QString a = area(t), action = actionOf(t), value = valueOf(t);
     ConverterCombo* combo = action.endsWith("from") ? p.converter.fromList() : p.converter.toList();
@@ -65,7 +65,7 @@ void play(Panels& p, const QString& script) {
     } else if (a == "fin") {
       clickBox(child<QAbstractButton>(p.finance, boxes.at(action)));
     } else if (action == "Constants") {
-      QTest::mouseClick(p.converter.konstant(), Qt::LeftButton);
+      QTest::mouseClick(p.converter.constantsKey(), Qt::LeftButton);
     } else if (action.startsWith("pick-")) {  // drops the list down and clicks an entry
       const int focus = p.rig.tk.focusCount;
       combo->showPopup();
@@ -82,7 +82,7 @@ void play(Panels& p, const QString& script) {
     } else if (action == "from" || action == "to") {
       typeInto(combo->lineEdit(), value);
     } else if (action == "go") {
-      QTest::mouseClick(p.converter.ok(), Qt::LeftButton);
+      QTest::mouseClick(p.converter.convertKey(), Qt::LeftButton);
     } else if (a == "conv") {
       QTest::mouseClick(p.converter.categoryButton(findCategory(action.toStdString())->category),
                         Qt::LeftButton);
@@ -105,16 +105,16 @@ QStringList shown(Panels& p) {
   ConverterPanel& c = p.converter;
   QStringList f =
       QString::asprintf("row=%d markers=%d,%d messages=%d beeps=%d timing=%d,%d start=%d choice=%s",
-                        p.stats.list()->currentRow(), child<QFrame>(c, "Constant1")->isVisible(),
-                        child<QFrame>(c, "Constant2")->isVisible(), int(p.rig.tk.messages.size()),
+                        p.stats.list()->currentRow(), child<QFrame>(c, "fromMarker")->isVisible(),
+                        child<QFrame>(c, "toMarker")->isVisible(), int(p.rig.tk.messages.size()),
                         p.rig.tk.beeps, child<QCheckBox>(p.finance, "startBox")->isChecked(),
                         child<QCheckBox>(p.finance, "endBox")->isChecked(),
                         p.rig.model.finance().state().paymentsAtStart,
                         listName(p.rig.model.converter().state().openedLast))
           .split(' ');
   f << "display=" + q(p.rig.model.calc().display()) << "list=" + items(p.stats.list()->model())
-    << "captions=" + c.ok()->text() + '|' + child<QLabel>(c, "Fromm")->text() + '|' +
-           child<QLabel>(c, "too")->text()
+    << "captions=" + c.convertKey()->text() + '|' + child<QLabel>(c, "fromLabel")->text() + '|' +
+           child<QLabel>(c, "toLabel")->text()
     << "lists=" + items(c.fromList()->model()) + '/' + items(c.toList()->model())
     << "texts=" + c.fromList()->currentText() + '/' + c.toList()->currentText();
   for (const FinCellRow& row : finCellTable())
@@ -129,13 +129,13 @@ QStringList shown(ModelRig& cli) {
   const bool start = cli.model.finance().state().paymentsAtStart;
   QStringList f =
       QString::asprintf("row=%d markers=%d,%d messages=%d beeps=%d timing=%d,%d start=%d choice=%s",
-                        row ? static_cast<int>(*row) : -1, c.constant1Visible, c.constant2Visible,
+                        row ? static_cast<int>(*row) : -1, c.fromMarkerVisible, c.toMarkerVisible,
                         int(cli.tk.messages.size()), cli.tk.beeps, start, !start, start,
                         listName(c.openedLast))
           .split(' ');
   f << "display=" + q(cli.model.calc().display())
     << "list=" + texts(cli.model.stats().statlist()).join('|')
-    << "captions=" + q(c.okCaption + '|' + c.frommCaption + '|' + c.tooCaption)
+    << "captions=" + q(c.convertCaption + '|' + c.fromCaption + '|' + c.toCaption)
     << "lists=" + texts(c.fromList.items).join('|') + '/' + texts(c.toList.items).join('|')
     << "texts=" + q(c.fromList.text + '/' + c.toList.text);
   for (const FinCellRow& row : finCellTable())
@@ -259,8 +259,8 @@ void PanelsTest::matchTheCommandLine() {
     QVERIFY2(got.contains(pin), qPrintable(pin + " in " + got.join('\n')));
   QVERIFY(p.rig.changes > 0);
   // Each marker lies behind its list and frames it.
-  for (const auto& [marker, list] : {std::pair{"Constant1", p.converter.fromList()},
-                                     std::pair{"Constant2", p.converter.toList()}})
+  for (const auto& [marker, list] : {std::pair{"fromMarker", p.converter.fromList()},
+                                     std::pair{"toMarker", p.converter.toList()}})
     QVERIFY(child<QFrame>(p.converter, marker)->geometry().contains(list->geometry()));
 }
 
@@ -291,8 +291,8 @@ void PanelsTest::stackToggleLightsUp() {
 void PanelsTest::listCaptionsShowWhole() {
   Panels p;
   for (const bool constants : {false, true}) {
-    if (constants) QTest::mouseClick(p.converter.konstant(), Qt::LeftButton);
-    for (const char* name : {"Fromm", "too"}) {
+    if (constants) QTest::mouseClick(p.converter.constantsKey(), Qt::LeftButton);
+    for (const char* name : {"fromLabel", "toLabel"}) {
       const auto* caption = child<QLabel>(p.converter, name);
       const int needed = caption->fontMetrics().horizontalAdvance(caption->text());
       QVERIFY2(needed > 0, name);

@@ -39,8 +39,8 @@ inline std::string keySnapshot(const Model& m) {
   return s.display + "|" + s.invCaption + s.hypCaption + s.degCaption + s.radCaption +
          s.gradCaption + s.memoryCaption + s.baseCaption + s.fractionCaption + "|" +
          s.memory.text({}) + "|" + s.kRegister.text({}) + "|" + std::to_string(m.stats().n()) +
-         "|" + m.converter().state().okCaption + "|" + m.converter().state().fromList.text + "|" +
-         std::to_string(m.converter().state().fromList.items.size()) + "|" +
+         "|" + m.converter().state().convertCaption + "|" + m.converter().state().fromList.text +
+         "|" + std::to_string(m.converter().state().fromList.items.size()) + "|" +
          std::to_string(m.shell().hidden) + std::to_string(m.ended()) +
          std::to_string(s.resultsToStats) + "|" + std::to_string(s.bracketLevel);
 }

@@ -1,0 +1,37 @@
+// Palette changes that paint the window's controls in the settings file's colours.
+#include "shell/key_colours.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+namespace zova {
+
+QColor qtColour(Colour c) {
+  if (c < 0) return {};
+  return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+QColor textOn(const QColor& background) {
+  const double luminance =
+      0.2126 * background.redF() + 0.7152 * background.greenF() + 0.0722 * background.blueF();
+  return luminance < 0.5 ? QColor(0xf6, 0xf7, 0xf9) : QColor(0x1b, 0x1f, 0x24);
+}
+
+void setRole(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
+  QPalette pal = w->palette();
+  pal.setColor(role, colour.isValid() ? colour : QApplication::palette(w).color(role));
+  w->setPalette(pal);
+}
+
+void setBackColour(QWidget* w, const QColor& colour) {
+  if (qobject_cast<QPushButton*>(w)) {
+    setRole(w, QPalette::Button, colour);
+    setRole(w, QPalette::ButtonText, colour.isValid() ? textOn(colour) : QColor());
+  } else {
+    w->setAutoFillBackground(true);
+    setRole(w, QPalette::Window, colour);
+    setRole(w, QPalette::WindowText, colour.isValid() ? textOn(colour) : QColor());
+  }
+}
+
+}  // namespace zova
