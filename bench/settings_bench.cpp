@@ -46,7 +46,7 @@ void BM_StartUpReadsFullFile(benchmark::State& state) {
     Model m(tk, {".", ","});
     m.setSettingsFile(path);
     m.startUp();
-    if (m.stats().n() != kMaxStatItems) state.SkipWithError("items lost");
+    if (m.stats().count() != kMaxStatItems) state.SkipWithError("items lost");
   }
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kMaxStatItems));
 }

@@ -259,8 +259,8 @@ void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
   j.strings("messages", messages);
 
   const StatsRegister& st = model.stats();
-  j.key("stat").open('{').strings("list", st.statlist());
-  j.field("sums", st.statsums().text(loc)).field("square", st.statsquare().text(loc)).close('}');
+  j.key("stat").open('{').strings("list", st.items());
+  j.field("sums", st.sum().text(loc)).field("square", st.sumOfSquares().text(loc)).close('}');
 
   const FinanceModel& fin = model.finance();
   j.key("fin").open('{');

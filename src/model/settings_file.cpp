@@ -161,7 +161,7 @@ std::string Model::settingsText() {
     out += "\r\n";
   };
   for (const SettingsLine& row : settingsLines()) put(row.write(*this));
-  for (const std::string& item : stats_.statlist()) put(oneLine(pointNumberText(item, locale())));
+  for (const std::string& item : stats_.items()) put(oneLine(pointNumberText(item, locale())));
   return out;
 }
 

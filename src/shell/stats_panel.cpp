@@ -110,7 +110,7 @@ void StatsPanel::done() {
 void StatsPanel::refresh() {
   const StatsRegister& reg = model_.stats();
   const QSignalBlocker block(dataList_);
-  const auto& items = reg.statlist();
+  const auto& items = reg.items();
   bool same = dataList_->count() == static_cast<int>(items.size());
   for (int i = 0; same && i < dataList_->count(); ++i)
     same = dataList_->item(i)->text() == QString::fromStdString(items[i]);

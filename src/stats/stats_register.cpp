@@ -43,8 +43,8 @@ const StatKeyRow* findStatKey(std::string_view name) {
 }
 
 std::optional<StatsRegister::Sums> StatsRegister::added(double x) const {
-  const double square = read(statsquare_);
-  const Sums s{x + read(statsums_), x * x + square};
+  const double square = read(sumOfSquares_);
+  const Sums s{x + read(sum_), x * x + square};
   // A sum of squares already out of range (from a restored item) stays so.
   if (!std::isfinite(x * x) || !std::isfinite(s.sum) ||
       (std::isfinite(square) && !std::isfinite(s.square)))
@@ -61,7 +61,7 @@ double StatsRegister::itemValue(const std::string& item) {
 // sums (three items of 0.3 would give 4.3E-09). Too few items or an overflow give no value.
 std::optional<double> StatsRegister::deviation(bool sample) const {
   double mean = 0, squares = 0, count = 0;
-  for (auto it = statlist_.rbegin(); it != statlist_.rend(); ++it) {
+  for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
     const double x = itemValue(*it);
     const double delta = x - mean;
     mean += delta / ++count;
@@ -74,13 +74,13 @@ std::optional<double> StatsRegister::deviation(bool sample) const {
 
 void StatsRegister::recomputeSums() {
   double sum = 0, square = 0;
-  for (const std::string& item : statlist_) {
+  for (const std::string& item : items_) {
     const double x = itemValue(item);
     sum += x;
     square += x * x;
   }
-  statsums_ = sum;
-  statsquare_ = square;
+  sum_ = sum;
+  sumOfSquares_ = square;
 }
 
 PanelEffect StatsRegister::enterItem(std::string_view display) {
@@ -91,21 +91,21 @@ PanelEffect StatsRegister::enterItem(std::string_view display) {
   if (!sums) return PanelEffect{"ERROR", EntryReset::kSwitch, true};
   // The list and the display show the number as the calculator writes it in the locale.
   const std::string shown = localeNumberText(text, loc_);
-  statlist_.insert(statlist_.begin(), shown);
+  items_.insert(items_.begin(), shown);
   if (selected_) ++*selected_;  // the selection stays on its item
-  statsums_ = sums->sum;
-  statsquare_ = sums->square;
+  sum_ = sums->sum;
+  sumOfSquares_ = sums->square;
   return PanelEffect{shown, EntryReset::kEndEntry, true};
 }
 
 PanelEffect StatsRegister::deleteSelected() {
-  if (!selected_ || *selected_ >= statlist_.size()) return focusOnly();
-  const auto item = statlist_.begin() + static_cast<std::ptrdiff_t>(*selected_);
+  if (!selected_ || *selected_ >= items_.size()) return focusOnly();
+  const auto item = items_.begin() + static_cast<std::ptrdiff_t>(*selected_);
   const double x = itemValue(*item);
-  const bool inRange = std::isfinite(read(statsums_)) && std::isfinite(read(statsquare_));
-  statsums_ = read(statsums_) - x;
-  statsquare_ = read(statsquare_) - x * x;
-  statlist_.erase(item);
+  const bool inRange = std::isfinite(read(sum_)) && std::isfinite(read(sumOfSquares_));
+  sum_ = read(sum_) - x;
+  sumOfSquares_ = read(sumOfSquares_) - x * x;
+  items_.erase(item);
   selected_.reset();
   // Out of range, the sums cannot give the item back: they are added up anew.
   if (!inRange) recomputeSums();
@@ -113,17 +113,17 @@ PanelEffect StatsRegister::deleteSelected() {
 }
 
 PanelEffect StatsRegister::clearItems() {
-  statlist_.clear();
+  items_.clear();
   selected_.reset();
-  statsums_ = 0.0;
-  statsquare_ = 0.0;
+  sum_ = 0.0;
+  sumOfSquares_ = 0.0;
   return focusOnly();
 }
 
 PanelEffect StatsRegister::selectItem(std::size_t index) {
-  if (index >= statlist_.size()) return {};
+  if (index >= items_.size()) return {};
   selected_ = index;
-  return PanelEffect{statlist_[index], EntryReset::kSwitch, false};
+  return PanelEffect{items_[index], EntryReset::kSwitch, false};
 }
 
 // A result that cannot be computed (too few items, overflow) is refused with a beep.
@@ -133,12 +133,12 @@ PanelEffect StatsRegister::result(std::optional<double> value) const {
   return PanelEffect{numberToText(*value, loc_), EntryReset::kEndEntry, true};
 }
 
-PanelEffect StatsRegister::showCount() { return result(static_cast<double>(n())); }
+PanelEffect StatsRegister::showCount() { return result(static_cast<double>(count())); }
 
-PanelEffect StatsRegister::showSum() { return result(read(statsums_)); }
+PanelEffect StatsRegister::showSum() { return result(read(sum_)); }
 
 PanelEffect StatsRegister::showMean() {
-  return result(checkedDivide(read(statsums_), static_cast<double>(n())));
+  return result(checkedDivide(read(sum_), static_cast<double>(count())));
 }
 
 PanelEffect StatsRegister::showSampleDeviation() { return result(deviation(true)); }
@@ -169,19 +169,19 @@ PanelEffect StatsRegister::press(StatKey key, std::string_view display) {
 
 void StatsRegister::restore(std::span<const std::string> lines) {
   if (lines.empty()) return;  // the sums stay empty until the first item
-  statlist_.reserve(statlist_.size() + lines.size());
-  double sum = read(statsums_), square = read(statsquare_);
+  items_.reserve(items_.size() + lines.size());
+  double sum = read(sum_), square = read(sumOfSquares_);
   std::size_t position = 0;
   for (const std::string& line : lines) {
     const double x = itemValue(line);
-    const std::size_t at = std::min(position++, statlist_.size());
-    statlist_.insert(statlist_.begin() + static_cast<std::ptrdiff_t>(at), line);
+    const std::size_t at = std::min(position++, items_.size());
+    items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), line);
     if (selected_ && *selected_ >= at) ++*selected_;
     sum += x;
     square += x * x;
   }
-  statsums_ = sum;
-  statsquare_ = square;
+  sum_ = sum;
+  sumOfSquares_ = square;
 }
 
 }  // namespace zova

@@ -46,15 +46,15 @@ class StatsRegister {
   explicit StatsRegister(NumberLocale locale) : loc_(std::move(locale)) {}
 
   /// The data values, newest first.
-  const std::vector<std::string>& statlist() const { return statlist_; }
+  const std::vector<std::string>& items() const { return items_; }
   /// Sum and sum of squares: empty until the first entry, numbers after it.
-  const Value& statsums() const { return statsums_; }
-  const Value& statsquare() const { return statsquare_; }
+  const Value& sum() const { return sum_; }
+  const Value& sumOfSquares() const { return sumOfSquares_; }
   /// The selected list item, if any.
   std::optional<std::size_t> selected() const { return selected_; }
-  std::size_t n() const { return statlist_.size(); }
+  std::size_t count() const { return items_.size(); }
   /// No room for another value: Enter Data refuses it.
-  bool full() const { return statlist_.size() >= kMaxStatItems; }
+  bool full() const { return items_.size() >= kMaxStatItems; }
 
   /// Enter Data. `display` is the display already put back into decimal (restoreDecimalDisplay,
   /// displayToDecimal). "ERROR" is not entered; a value whose square or sums leave the
@@ -104,9 +104,9 @@ class StatsRegister {
   PanelEffect result(std::optional<double> value) const;
 
   NumberLocale loc_;
-  std::vector<std::string> statlist_;
-  Value statsums_;
-  Value statsquare_;
+  std::vector<std::string> items_;
+  Value sum_;
+  Value sumOfSquares_;
   std::optional<std::size_t> selected_;
 };
 

@@ -130,7 +130,7 @@ TEST(KeyboardMap, WindowAndPanelKeys) {
   EXPECT_EQ(run.model.converter().state().convertCaption, "Use &Constant");
   run.keys("key:Esc,3,key:G");  // hidden like the menu's Hide; the next key still counts
   EXPECT_TRUE(run.tk.hidden);
-  EXPECT_EQ(run.model.stats().n(), 3u);
+  EXPECT_EQ(run.model.stats().count(), 3u);
   run.keys("key:End");
   EXPECT_TRUE(run.tk.quitRequested);
   EXPECT_FALSE(run.tk.fontInstalled);
@@ -218,16 +218,16 @@ TEST(Panels, StatisticsRefuseNumbersBeyondTheDoubleRange) {
   KeyRunner run;
   EXPECT_EQ(run.keys("1,EXP,999,stat:enter"), "ERROR");
   EXPECT_EQ(run.keys("Stack,1,EXP,999,="), "ERROR");
-  EXPECT_EQ(run.model.stats().n(), 0u);
+  EXPECT_EQ(run.model.stats().count(), 0u);
 }
 
 TEST(Panels, StackEntersResultsInDecimalWhateverTheBase) {
   KeyRunner run;
   EXPECT_EQ(run.keys("Stack,2,+,3,="), "5");
   EXPECT_EQ(run.keys("Base,X!,+,1,="), "10");
-  EXPECT_EQ(run.model.stats().statlist(), (std::vector<std::string>{"16", "5"}));
+  EXPECT_EQ(run.model.stats().items(), (std::vector<std::string>{"16", "5"}));
   EXPECT_EQ(run.keys("1,÷,0,="), "ERROR");
-  EXPECT_EQ(run.model.stats().n(), 2u);  // "ERROR" is never entered
+  EXPECT_EQ(run.model.stats().count(), 2u);  // "ERROR" is never entered
 }
 
 TEST(Panels, FinanceFailureIsReportedOnceAndCopyFillsTheClipboard) {

@@ -55,13 +55,13 @@ Lines sampleWith(std::size_t line, const std::string& text) {
 auto held(Started& r) {
   const CalcState& s = r.s();
   const ShellState& sh = r.sh();
-  return std::make_tuple(
-      s.memory.parse(), sh.compact, sh.height, sh.onTop, sh.startupEntry,
-      s.format == NumberFormat::kFix, s.format == NumberFormat::kScientific, s.decimalPlaces,
-      s.fractionRadicals, s.fractionAccuracy, s.angleUnit, s.base,
-      std::vector<Colour>{sh.screenColour, sh.digitsColour, sh.shellColour, sh.standardColour,
-                          sh.functionColour},
-      sh.personalLabel, r.model.finance().savedLines(), r.model.stats().statlist());
+  return std::make_tuple(s.memory.parse(), sh.compact, sh.height, sh.onTop, sh.startupEntry,
+                         s.format == NumberFormat::kFix, s.format == NumberFormat::kScientific,
+                         s.decimalPlaces, s.fractionRadicals, s.fractionAccuracy, s.angleUnit,
+                         s.base,
+                         std::vector<Colour>{sh.screenColour, sh.digitsColour, sh.shellColour,
+                                             sh.standardColour, sh.functionColour},
+                         sh.personalLabel, r.model.finance().savedLines(), r.model.stats().items());
 }
 
 /// Start values and fallback values as a first start without a file gives them.
@@ -81,7 +81,7 @@ void expectFallback(Started& r) {
                             s.radiansPerUnit, s.base, s.startedUp),
             std::make_tuple(5340, 2.0, 1e-05, AngleUnit::kDegrees, kPi / 180, Base::kDecimal,
                             true));  // degrees, decimal
-  EXPECT_EQ(r.model.stats().n(), 0u);
+  EXPECT_EQ(r.model.stats().count(), 0u);
 }
 
 void expectMessage(const HeadlessToolkit& tk, const std::string& text, MsgStyle style,
@@ -117,8 +117,8 @@ TEST(SettingsFile, ACompleteFileAppliesEveryLineAndIsWrittenBackTheSame) {
         (Lines{fin.caption(FinCell::kInt), fin.caption(FinCell::kPpy), fin.caption(FinCell::kPv),
                fin.caption(FinCell::kPmt), fin.caption(FinCell::kBalance)}),
         (Lines{"8.00%", "12", "100,000.00", "-733.76", "99,932.91"}));
-    EXPECT_EQ(r.model.stats().statsums().parse(), 3.5);
-    EXPECT_EQ(r.model.stats().statsquare().parse(), 2.25 + 4 + 16);
+    EXPECT_EQ(r.model.stats().sum().parse(), 3.5);
+    EXPECT_EQ(r.model.stats().sumOfSquares().parse(), 2.25 + 4 + 16);
     EXPECT_TRUE(r.tk.messages.empty());
     EXPECT_EQ(r.model.settingsText(), crlf(sample));
   }
@@ -240,10 +240,10 @@ TEST(SettingsRead, BigFilesAreReadWholeOrNotAtAll) {
   spit(dir.file("full.dat"), text);
   Started full(dir.file("full.dat"));
   EXPECT_EQ(full.s().decimalPlaces, 4);
-  EXPECT_EQ(full.model.stats().n(), kMaxStatItems);
-  EXPECT_DOUBLE_EQ(full.model.stats().statsums().parse(), 3.5 + (kMaxStatItems - 3));
+  EXPECT_EQ(full.model.stats().count(), kMaxStatItems);
+  EXPECT_DOUBLE_EQ(full.model.stats().sum().parse(), 3.5 + (kMaxStatItems - 3));
   full.model.stats().enterItem("1");  // Enter Data refuses more
-  EXPECT_EQ(full.model.stats().n(), kMaxStatItems);
+  EXPECT_EQ(full.model.stats().count(), kMaxStatItems);
   ASSERT_TRUE(full.model.writeSettings());
   EXPECT_EQ(slurp(dir.file("full.dat")), text);
 
@@ -266,8 +266,8 @@ TEST(SettingsRead, BigFilesAreReadWholeOrNotAtAll) {
   EXPECT_EQ(longLines.sh().personalLabel, lines[17]);
   // A decimal comma (from a file of a decimal-comma locale) comes back as the locale's point.
   lines[30] = "0.5";
-  EXPECT_EQ(longLines.model.stats().statlist(), Lines(lines.begin() + 29, lines.end()));
-  EXPECT_DOUBLE_EQ(longLines.model.stats().statsums().parse(), 1e200 + 0.5);
+  EXPECT_EQ(longLines.model.stats().items(), Lines(lines.begin() + 29, lines.end()));
+  EXPECT_DOUBLE_EQ(longLines.model.stats().sum().parse(), 1e200 + 0.5);
   EXPECT_EQ(longLines.model.settingsText(), crlf(lines));
 }
 
@@ -480,7 +480,7 @@ TEST(SettingsDialogs, SaveAndLoadOutcomes) {
     if (c.load) {
       EXPECT_EQ(slurp(path), before);
       EXPECT_EQ(r.s().kRegister.text(kEnglish), "FF");
-      EXPECT_EQ(r.model.stats().statlist(), Lines{"8"});
+      EXPECT_EQ(r.model.stats().items(), Lines{"8"});
       continue;
     }
     EXPECT_EQ(slurp(path).substr(0, 4), "FF\r\n");  // the settings file is written first
@@ -520,9 +520,9 @@ TEST(SettingsLoad, ReplacesTheSettingsAndStartsAgain) {
   EXPECT_EQ(slurp(path), loaded);
   EXPECT_EQ(std::make_tuple(r.s().kRegister.text(kEnglish), r.s().memoryCaption, r.s().baseCaption),
             std::make_tuple("9", "", "h"));
-  EXPECT_EQ(r.model.stats().statlist(), (Lines{"30", "20", "10"}));
-  EXPECT_EQ(r.model.stats().statsums().parse(), 60);
-  EXPECT_EQ(r.model.stats().statsquare().parse(), 1400);
+  EXPECT_EQ(r.model.stats().items(), (Lines{"30", "20", "10"}));
+  EXPECT_EQ(r.model.stats().sum().parse(), 60);
+  EXPECT_EQ(r.model.stats().sumOfSquares().parse(), 1400);
   EXPECT_TRUE(r.tk.messages.empty());
   // Compact size with its menus as the loaded height says.
   EXPECT_EQ(std::make_tuple(sh.compact, sh.height, sh.width, sh.panelItemsEnabled,
@@ -558,7 +558,7 @@ TEST(SettingsLoad, WithoutASettingsFile) {
   EXPECT_EQ(
       std::make_tuple(r.s().kRegister.text(kEnglish), r.s().baseCaption, r.model.settingsFile()),
       std::make_tuple("123", "o", ""));
-  EXPECT_EQ(r.model.stats().statlist(), Lines{"4"});
+  EXPECT_EQ(r.model.stats().items(), Lines{"4"});
   EXPECT_EQ(other.entries(), (Lines{"k.dat", "mine.dat"}));
 }
 

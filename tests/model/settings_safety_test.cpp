@@ -178,8 +178,8 @@ TEST(SettingsLimit, EnterDataBeepsWhenTheRegisterIsFull) {
   m.stats().restore(std::vector<std::string>(kMaxStatItems, "1"));
   ASSERT_FALSE(runSequence(m, "7,stat:enter"));
   EXPECT_EQ(r.tk.beeps, 1);
-  EXPECT_EQ(m.stats().n(), kMaxStatItems);
-  EXPECT_EQ(m.stats().statlist().front(), "1");
+  EXPECT_EQ(m.stats().count(), kMaxStatItems);
+  EXPECT_EQ(m.stats().items().front(), "1");
   EXPECT_EQ(m.calc().display(), "7");
 }
 

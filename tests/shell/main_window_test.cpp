@@ -259,7 +259,7 @@ void MainWindowTest::playMatchesTheCommandLine() {
                                    &s.baseCaption, &s.fractionCaption};
   for (std::size_t i = 0; i < std::size(kIndicatorNames); ++i)
     QCOMPARE(h.label(kIndicatorNames[i])->text(), q(*captions[i]));
-  QCOMPARE(h.model.stats().n(), expected.stats().n());
+  QCOMPARE(h.model.stats().count(), expected.stats().count());
   QCOMPARE(h.model.calc().state().memory.parse(), s.memory.parse());
   QCOMPARE(h.model.calc().state().kRegister.parse(), s.kRegister.parse());
   for (const auto& [k, name] : {std::pair{Key::kOpen, "open"}, {Key::kClose, "close"}})
@@ -318,7 +318,7 @@ void MainWindowTest::keysActWhenPressed() {
     }
   }
   QCOMPARE(h.display(), shown);
-  QCOMPARE(h.model.stats().n(), std::size_t(results));
+  QCOMPARE(h.model.stats().count(), std::size_t(results));
   h.window->centralWidget()->setFocus();
   QTest::keyClick(h.window->button(Key::kDigit0), Qt::Key_Home);
   QCOMPARE(h.display(), QStringLiteral("0"));

@@ -134,7 +134,7 @@ QStringList shown(ModelRig& cli) {
                         listName(c.openedLast))
           .split(' ');
   f << "display=" + q(cli.model.calc().display())
-    << "list=" + texts(cli.model.stats().statlist()).join('|')
+    << "list=" + texts(cli.model.stats().items()).join('|')
     << "captions=" + q(c.convertCaption + '|' + c.fromCaption + '|' + c.toCaption)
     << "lists=" + texts(c.fromList.items).join('|') + '/' + texts(c.toList.items).join('|')
     << "texts=" + q(c.fromList.text + '/' + c.toList.text);

@@ -26,8 +26,8 @@ StatsRegister entered(const std::string& values, const NumberLocale& loc = kDot)
 // The list, newest first, then the sum and the sum of squares ("-" while empty).
 std::string contents(const StatsRegister& r) {
   std::string out;
-  for (const std::string& item : r.statlist()) out += item + " ";
-  for (const Value* v : {&r.statsums(), &r.statsquare()})
+  for (const std::string& item : r.items()) out += item + " ";
+  for (const Value* v : {&r.sum(), &r.sumOfSquares()})
     out += v->isEmpty() ? "|-" : "|" + numberToText(v->parse(), kDot);
   return out;
 }
@@ -115,10 +115,10 @@ TEST(StatsRegisterTest, SelectDeleteAndClearAll) {
   r.selectItem(0);
   EXPECT_EQ(r.clearItems(), (PanelEffect{std::nullopt, EntryReset::kNone, true}));
   EXPECT_FALSE(r.selected());
-  EXPECT_TRUE(r.statsums() == Value(0.0) && r.statsquare() == Value(0.0) && r.n() == 0);
+  EXPECT_TRUE(r.sum() == Value(0.0) && r.sumOfSquares() == Value(0.0) && r.count() == 0);
   r = entered("0.5 0.25 4 -2");  // deleting everything returns the sums to zero
-  for (; r.n() > 0; r.deleteSelected()) r.selectItem(r.n() / 2);
-  EXPECT_TRUE(r.statsums() == Value(0.0) && r.statsquare() == Value(0.0));
+  for (; r.count() > 0; r.deleteSelected()) r.selectItem(r.count() / 2);
+  EXPECT_TRUE(r.sum() == Value(0.0) && r.sumOfSquares() == Value(0.0));
   EXPECT_EQ(r.showMean().display, std::nullopt);
 }
 
@@ -128,7 +128,7 @@ TEST(StatsRegisterTest, SelectDeleteAndClearAll) {
 TEST(StatsRegisterTest, RestoreKeepsItemsBeyondTheDoubleRange) {
   StatsRegister dot(kDot), comma(kComma);
   dot.restore(std::vector<std::string>{"1E200", "3", "-2"});
-  EXPECT_EQ(dot.statlist(), (std::vector<std::string>{"1E200", "3", "-2"}));
+  EXPECT_EQ(dot.items(), (std::vector<std::string>{"1E200", "3", "-2"}));
   const auto shown = [&dot](StatKey key) { return dot.press(key, "").display.value_or("-"); };
   EXPECT_EQ(shown(StatKey::kCount), "3");
   EXPECT_EQ(shown(StatKey::kSum), "1E+200");
@@ -152,9 +152,9 @@ TEST(StatsRegisterTest, AFullRegisterRefusesMore) {
   EXPECT_EQ(r.enterItem("2").display, "2");
   EXPECT_TRUE(r.full());
   EXPECT_EQ(r.enterItem("3"), (PanelEffect{std::nullopt, EntryReset::kNone, true}));
-  EXPECT_EQ(r.n(), kMaxStatItems);
-  EXPECT_EQ(r.statlist().front(), "2");
-  EXPECT_EQ(r.statsums().parse(), static_cast<double>(kMaxStatItems + 1));
+  EXPECT_EQ(r.count(), kMaxStatItems);
+  EXPECT_EQ(r.items().front(), "2");
+  EXPECT_EQ(r.sum().parse(), static_cast<double>(kMaxStatItems + 1));
 }
 
 TEST(StatsRegisterTest, KeyTableWalk) {

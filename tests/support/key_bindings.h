@@ -38,7 +38,7 @@ inline std::string keySnapshot(const Model& m) {
   const CalcState& s = m.calc().state();
   return s.display + "|" + s.invCaption + s.hypCaption + s.degCaption + s.radCaption +
          s.gradCaption + s.memoryCaption + s.baseCaption + s.fractionCaption + "|" +
-         s.memory.text({}) + "|" + s.kRegister.text({}) + "|" + std::to_string(m.stats().n()) +
+         s.memory.text({}) + "|" + s.kRegister.text({}) + "|" + std::to_string(m.stats().count()) +
          "|" + m.converter().state().convertCaption + "|" + m.converter().state().fromList.text +
          "|" + std::to_string(m.converter().state().fromList.items.size()) + "|" +
          std::to_string(m.shell().hidden) + std::to_string(m.ended()) +
