@@ -96,6 +96,14 @@ auto togglesPanel(void (Model::*toggle)()) {
   };
 }
 
+// stat:select=I clicks the list's item I; I is a whole number, nothing else.
+std::optional<Step> selectsStatItem(const ActionInput& in) {
+  std::size_t index = 0;
+  auto [p, ec] = std::from_chars(in.value.data(), in.value.data() + in.value.size(), index);
+  if (ec != std::errc() || p != in.value.data() + in.value.size()) return std::nullopt;
+  return Step([index](Model& m) { m.statSelect(index); });
+}
+
 template <typename Row, typename Field>
 std::vector<std::string> namesOf(std::span<const Row> rows, Field Row::*name) {
   std::vector<std::string> names;
@@ -117,12 +125,7 @@ std::vector<ActionRow> gatherActions() {
   return {
     {"stat", namesOf(statKeyTable(), &StatKeyRow::name), 0, "", "the statistics panel's keys",
      [](In in) -> Maybe { return Step([k = findStatKey(in.name)->key](Model& m) { m.statPress(k); }); }},
-    {"stat", {"select"}, 0, "I", "click list item I (0 is the top, newest item)", [](In in) -> Maybe {
-       std::size_t index = 0;
-       auto [p, ec] = std::from_chars(in.value.data(), in.value.data() + in.value.size(), index);
-       if (ec != std::errc() || p != in.value.data() + in.value.size()) return std::nullopt;
-       return Step([index](Model& m) { m.statSelect(index); });
-     }},
+    {"stat", {"select"}, 0, "I", "click list item I (0 is the top, newest item)", selectsStatItem},
     {"conv", namesOf(categoryRows(), &CategoryRow::action), 0, "", "a converter category",
      [](In in) -> Maybe { return Step([name = std::string(in.name)](Model& m) { m.convCategory(name); }); }},
     {"conv", {"Constants"}, 0, "", "the constants button", runs(&Model::convConstants)},
