@@ -53,5 +53,5 @@ void KeyPathTest::everyBindingMatchesTheCommandLine() {
   }
 }
 
-QTEST_MAIN(KeyPathTest)
+static const zova::ShellTest<KeyPathTest> kRegistered("key_path");
 #include "key_path_test.moc"
