@@ -1,10 +1,12 @@
-// The help window: one per owner, links lead to the pages, F1 and Esc work from the keyboard.
+// The help window: the keyboard page lists every binding, one window per owner, links lead to
+// the pages, F1 and Esc work from the keyboard.
 #include "shell/help_window.h"
 
 #include <QMenu>
 #include <QtTest>
 
 #include "shell/model_rig.h"
+#include "support/key_bindings.h"
 
 using namespace zova;
 
@@ -16,11 +18,20 @@ class HelpWindowTest : public QObject {
   void escapeAndTheCloseButtonClose();
 };
 
-// One window per owner; links to topics it does not have show the overview.
+// The keyboard page names every binding of the key tables and every key's caption. One window
+// per owner; links to topics it does not have show the overview.
 void HelpWindowTest::keyboardPageAndLinks() {
   QWidget owner;
   HelpWindow* help = HelpWindow::open(&owner, kKeyboardHelpTopic);
   QVERIFY(help->isVisible() && help->isWindow());
+  const QString page = help->browser()->toPlainText();
+  for (const auto& bound : testing::boundKeys())  // the keypad's on the rows below
+    QVERIFY2(findKey(bound.step) || page.contains(q(keyboardName(bound.binding))),
+             bound.step.c_str());
+  for (const KeyRow& row : keyTable())
+    QVERIFY2(
+        page.contains(q(row.caption).remove('&') + "\n") && page.contains(q(keyboardName(row))),
+        row.control.data());
   QCOMPARE(HelpWindow::open(&owner, kOverviewHelpTopic), help);
   QCOMPARE(owner.findChildren<HelpWindow*>().size(), 1);
   const std::pair<const char*, int> links[] = {{"topic:800", kKeyboardHelpTopic},
