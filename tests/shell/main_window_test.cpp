@@ -342,12 +342,9 @@ void MainWindowTest::coloursFollowTheModel() {
                        &sh.functionColour};
   const std::tuple<int, const char*, QPalette::ColorRole> uses[] = {
       {0, "memoryIndicator", QPalette::Window},
-      {0, "ledDisplay", QPalette::Base},
       {1, "fractionIndicator", QPalette::WindowText},
-      {1, "ledDisplay", QPalette::Text},
       {2, "case", QPalette::Window},
       {3, "digit1Key", QPalette::Button},
-      {3, "closeFlapKey", QPalette::Button},
       {4, "reciprocalKey", QPalette::Button}};
   for (Colour system : {0, -2147483633}) {
     for (int i = 0; i < 5; ++i) *colours[i] = system ? system : 0x00306090 + 0x10 * i;  // BBGGRR

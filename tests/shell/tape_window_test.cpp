@@ -27,36 +27,25 @@ QString clipboard() { return QGuiApplication::clipboard()->text(); }
 class TapeWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  void clickingAnEntryPutsItsNumberOnTheDisplay_data() {
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("display");
-    QTest::addColumn<QString>("written");
-    QTest::newRow("operand") << "12,+,3,X,4,=" << 0 << "12"
-                             << "Tape 12";
-    QTest::newRow("in hex") << "255,+,1,=,Base" << 2 << "100"
-                            << "Tape 100 h";
-  }
+  // The number goes to the display and onto the tape as a new entry, at the bottom and in view.
   void clickingAnEntryPutsItsNumberOnTheDisplay() {
-    QFETCH(QString, script);
-    QFETCH(int, row);
-    QFETCH(QString, display);
-    QFETCH(QString, written);
-    ModelRig rig;
-    QVERIFY(rig.run(script));
-    TapeWindow w(rig.model, rig.changed());
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    clickRow(w, row);
-    QCOMPARE(q(rig.model.calc().display()), display);
-    QCOMPARE(rig.changes, 1);
-    QCOMPARE(q(rig.model.tape().texts().back()), written);
-    // The new entry shows in the list, at the bottom and in view.
-    QListView* list = w.list();
-    QCOMPARE(list->model()->rowCount(), static_cast<int>(rig.model.tape().size()));
-    const QModelIndex last = list->model()->index(list->model()->rowCount() - 1, 0);
-    QCOMPARE(last.data().toString(), written);
-    QVERIFY(list->viewport()->rect().contains(list->visualRect(last)));
+    const std::tuple<const char*, int, const char*, const char*> rows[] = {
+        {"12,+,3,X,4,=", 0, "12", "Tape 12"}, {"255,+,1,=,Base", 2, "100", "Tape 100 h"}};
+    for (const auto& [script, row, display, written] : rows) {
+      ModelRig rig;
+      QVERIFY(rig.run(QString::fromLatin1(script)));
+      TapeWindow w(rig.model, rig.changed());
+      w.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&w));
+      clickRow(w, row);
+      QCOMPARE(q(rig.model.calc().display()), QLatin1String(display));
+      QCOMPARE(rig.changes, 1);
+      QListView* list = w.list();
+      QCOMPARE(list->model()->rowCount(), static_cast<int>(rig.model.tape().size()));
+      const QModelIndex last = list->model()->index(list->model()->rowCount() - 1, 0);
+      QCOMPARE(last.data().toString(), QLatin1String(written));
+      QVERIFY(list->viewport()->rect().contains(list->visualRect(last)));
+    }
   }
 
   void copyGivesTheTapeText() {
