@@ -40,18 +40,15 @@ void KeyPathTest::everyBindingMatchesTheCommandLine() {
       ModelRig typed;
       QVERIFY(typed.run(QString::fromLatin1(before)) && typed.run(q(name)));
 
-      StayingToolkit toolkit;
-      Model model(toolkit, {});
-      model.startUp();
-      QVERIFY(!runSequence(model, before).has_value());
-      MainWindow window(model, toolkit);
-      window.show();
-      QTest::keyClick(&window, press.key(), press.keyboardModifiers());
-      QCOMPARE(testing::keySnapshot(model), testing::keySnapshot(typed.model));
-      QCOMPARE(window.displayField()->text(), q(typed.model.calc().display()));
+      WindowRig<StayingToolkit> rig;
+      QVERIFY(!runSequence(rig.model, before).has_value());
+      rig.window->refresh();
+      QTest::keyClick(rig.window.get(), press.key(), press.keyboardModifiers());
+      QCOMPARE(testing::keySnapshot(rig.model), testing::keySnapshot(typed.model));
+      QCOMPARE(rig.window->displayField()->text(), q(typed.model.calc().display()));
     }
   }
 }
 
-QTEST_MAIN(KeyPathTest)
+static const zova::ShellTest<KeyPathTest> kRegistered("key_path");
 #include "key_path_test.moc"

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "model/model.h"
+#include "shell/model_rig.h"
 
 using namespace zova;
 
@@ -25,20 +26,16 @@ constexpr auto kPad = Qt::KeypadModifier;
 // known (German Shift+8 is "(", French unshifted 1 is "&"); a letter stays a letter.
 const Case kCases[] = {{"A", Qt::Key_A, kNone, 0, 65, 0},
                        {"Q with scan code 16", Qt::Key_Q, kNone, 16, 81, 0},
-                       {"9", Qt::Key_9, kNone, 0, 57, 0},
                        {"Shift+1 !", Qt::Key_Exclam, kShift, 0, 49, 1},
-                       {"Shift+0 )", Qt::Key_ParenRight, kShift, 0, 48, 1},
                        {"de Shift+8 (", Qt::Key_ParenLeft, kShift, 17, 56, 1},
                        {"de Shift+0 =", Qt::Key_Equal, kShift, 19, 48, 1},
                        {"fr 1 &", Qt::Key_Ampersand, kNone, 10, 49, 0},
                        {"Num7", Qt::Key_7, kPad, 79, 103, 0},
                        {"Num, (German keypad)", Qt::Key_Comma, kPad, 0, 110, 0},
-                       {"Num/", Qt::Key_Slash, kPad, 0, 111, 0},
                        {"keypad Enter", Qt::Key_Enter, kPad, 0, 13, 0},
                        {"Shift+Num5", Qt::Key_5, kShift | kPad, 0, 101, 1},
                        {"keypad letter-less key", Qt::Key_Clear, kPad, 0, 0, 0},
                        {"F1", Qt::Key_F1, kNone, 0, 112, 0},
-                       {"F12", Qt::Key_F12, kNone, 0, 123, 0},
                        {"F13", Qt::Key_F13, kNone, 0, 0, 0},
                        {"Backspace", Qt::Key_Backspace, kNone, 0, 8, 0},
                        {"Ctrl", Qt::Key_Control, Qt::ControlModifier, 0, 17, 2},
@@ -46,8 +43,7 @@ const Case kCases[] = {{"A", Qt::Key_A, kNone, 0, 65, 0},
                        {"Ctrl+Shift+Alt+6", Qt::Key_AsciiCircum,
                         Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier, 0, 54, 7},
                        {"Meta is no modifier bit", Qt::Key_A, Qt::MetaModifier, 0, 65, 0},
-                       {"main-block +, unknown", Qt::Key_Plus, kShift, 0, 0, 1},
-                       {"main-block /, unknown", Qt::Key_Slash, kNone, 0, 0, 0}};
+                       {"main-block +, unknown", Qt::Key_Plus, kShift, 0, 0, 1}};
 
 }  // namespace
 
@@ -101,5 +97,5 @@ void KeyTranslateTest::pressAndReleaseAreOneKey() {
   }
 }
 
-QTEST_MAIN(KeyTranslateTest)
+static const zova::ShellTest<KeyTranslateTest> kRegistered("key_translate");
 #include "key_translate_test.moc"

@@ -1,23 +1,35 @@
-// A model behind a headless toolkit for the window tests, and the same model
-// driven through the command-line notation to compare the windows against, and a
-// started calculator with its window shown on the real toolkit.
+// What the window tests share: a model behind a headless toolkit, a started calculator with
+// its window shown, the one player of command-line scripts on real widgets, and the list of
+// test classes the shell test program runs.
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <QAbstractButton>
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
 #include <QtTest>
 #include <functional>
+#include <map>
 #include <memory>
-#include <string>
 #include <string_view>
 
 #include "model/model.h"
 #include "model/sequence.h"
-#include "model/toolkit.h"
+#include "shell/converter_panel.h"
+#include "shell/elements_window.h"
+#include "shell/finance_panel.h"
+#include "shell/key_translate.h"
 #include "shell/main_window.h"
 #include "shell/qt_toolkit.h"
+#include "shell/stats_panel.h"
 
 namespace zova {
+
+/// A model text as Qt's.
+inline QString q(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 struct ModelRig {
   HeadlessToolkit tk;
@@ -28,12 +40,11 @@ struct ModelRig {
   std::function<void()> changed() {
     return [this] { ++changes; };
   }
-  /// Runs one command-line token on the model; false when it does not parse.
-  bool run(const QString& token) { return !runSequence(model, token.toStdString()).has_value(); }
+  /// Runs a script on the model; false when it does not parse.
+  bool run(const QString& script) { return !runSequence(model, script.toStdString()).has_value(); }
 };
 
-/// A calculator started on `Tk` (QtToolkit or one made from it), reading `settingsFile`,
-/// and its window, shown.
+/// A calculator started on `Tk`, reading `settingsFile`, and its window, shown.
 template <class Tk = QtToolkit>
 struct WindowRig {
   explicit WindowRig(const QString& settingsFile = {}) : model(toolkit, {}) {
@@ -42,7 +53,6 @@ struct WindowRig {
     window = std::make_unique<MainWindow>(model, toolkit);
     window->show();
   }
-  /// Waits until the window system shows the window; false when it never does.
   bool exposed() const { return QTest::qWaitForWindowExposed(window.get()); }
 
   Tk toolkit;
@@ -50,28 +60,151 @@ struct WindowRig {
   std::unique_ptr<MainWindow> window;
 };
 
-/// The tokens of a script in the command-line notation.
-inline QStringList tokens(const QString& script) {
-  return script.isEmpty() ? QStringList() : script.split(QLatin1Char(','));
+/// The named child; the test program stops when there is none.
+template <class T>
+T* child(QObject& w, const QString& name) {
+  T* c = w.findChild<T*>(name);
+  if (!c) qFatal("no child %s", qPrintable(name));
+  return c;
 }
 
-/// The token's area ("stat" in "stat:enter"), or "" for keypad tokens.
-inline QString area(const QString& token) {
-  const int colon = token.indexOf(QLatin1Char(':'));
-  return colon < 0 ? QString() : token.left(colon);
+/// Replaces a box's text as a user does: select everything, then type.
+inline void typeInto(QLineEdit* edit, const QString& text) {
+  edit->setFocus();
+  edit->selectAll();
+  if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClicks(edit, text);
 }
 
-/// The action of "area:action=value".
-inline QString actionOf(const QString& token) {
-  return token.section(QLatin1Char(':'), 1).section(QLatin1Char('='), 0, 0);
+/// A click as a user makes it; a check box toggles only when the click lands on its box.
+inline void click(QAbstractButton* b) {
+  QTest::mouseClick(b, Qt::LeftButton, {},
+                    b->isCheckable() ? QPoint(8, b->height() / 2) : b->rect().center());
 }
 
-/// A model text as Qt's.
-inline QString q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+/// The widget of type T at or under `root`, or none.
+template <class T>
+T* part(QWidget& root) {
+  auto* t = qobject_cast<T*>(&root);
+  return t ? t : root.findChild<T*>();
 }
 
-/// The text after "=" in "area:action=value".
-inline QString valueOf(const QString& token) { return token.section(QLatin1Char('='), 1, -1); }
+/// Plays a script in the command-line notation on the widgets at or under `root`: keypad and
+/// panel keys, cells, tiles and list entries are clicked, boxes and lists typed into, key:NAME
+/// sent as a key event, menu items triggered; NAME clicks the child of that name and NAME=TEXT
+/// types into it. Keys with no widget here run on the model. False at the first bad token.
+inline bool play(QWidget& root, Model& model, const QString& script) {
+  const auto childNamed = [&](const QString& name) { return root.findChild<QObject*>(name); };
+  for (const QString& t : script.split(',', Qt::SkipEmptyParts)) {
+    const QString area = t.contains(':') ? t.section(':', 0, 0) : QString();
+    const QString action = (area.isEmpty() ? t : t.section(':', 1)).section('=', 0, 0);
+    const QString value = t.section('=', 1);
+    const std::string a = action.toStdString(), v = value.toStdString();
+    const KeyRow* key = findKey(t.toStdString());
+    auto* stats = part<StatsPanel>(root);
+    auto* fin = part<FinancePanel>(root);
+    auto* conv = part<ConverterPanel>(root);
+    ConverterCombo* combo = !conv                 ? nullptr
+                            : a.ends_with("from") ? conv->fromList()
+                                                  : conv->toList();
+    auto* elem = part<ElementsWindow>(root);
+    const int n = action.right(1).toInt();  // of drop1 ... count4
+    if (area == "key") {
+      const auto press = keyNamed(t.mid(4).toStdString());
+      if (!press) return false;
+      const QKeyCombination k = qtKeyFor(*press);
+      QTest::keyClick(&root, k.key(), k.keyboardModifiers());
+    } else if (auto* item = root.findChild<QAction*>(area == "menu" ? action : t)) {
+      item->trigger();
+    } else if (auto* b = key ? root.findChild<QAbstractButton*>(q(key->control)) : nullptr) {
+      click(b);
+    } else if (area == "stat" && stats && a == "select") {
+      QListWidget* list = stats->list();
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                        list->visualItemRect(list->item(value.toInt())).center());
+    } else if (area == "stat" && stats && findStatKey(a)) {
+      click(stats->key(findStatKey(a)->key));
+    } else if (area == "fin" && fin && a == "click") {
+      QTest::mouseClick(fin->cell(findFinCell(v)->cell), Qt::LeftButton);
+    } else if (area == "fin" && fin && a == "solve") {
+      click(fin->key(findFinKey(v)->key));
+    } else if (area == "fin" && fin) {
+      const std::map<std::string, const char*> names = {{"start", "startBox"},
+                                                        {"end", "endBox"},
+                                                        {"clear", "financeClearKey"},
+                                                        {"amortize", "amortizeKey"},
+                                                        {"topv", "balanceToPresentValueKey"}};
+      click(child<QAbstractButton>(*fin, QLatin1String(names.at(a))));
+    } else if (area == "conv" && conv && a == "Constants") {
+      click(conv->constantsKey());
+    } else if (area == "conv" && conv && a == "go") {
+      click(conv->convertKey());
+    } else if (area == "conv" && conv && a.starts_with("open-")) {
+      combo->showPopup();
+      combo->hidePopup();
+    } else if (area == "conv" && conv && a.starts_with("pick-")) {  // an entry clicked
+      combo->showPopup();
+      QAbstractItemView* view = combo->view();
+      const QModelIndex entry = view->model()->index(combo->findText(value), 0);
+      view->scrollTo(entry);
+      QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
+    } else if (area == "conv" && conv && (a == "from" || a == "to")) {
+      typeInto(combo->lineEdit(), value);
+    } else if (area == "conv" && conv) {
+      click(conv->categoryButton(findCategory(a)->category));
+    } else if (area == "elem" && elem && a == "hover") {
+      const QPoint at = ElementsWindow::tileRect(*findElement(v)).center();
+      QMouseEvent move(QEvent::MouseMove, at, elem->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                       Qt::NoModifier);
+      QCoreApplication::sendEvent(elem, &move);
+    } else if (area == "elem" && elem) {
+      QTest::mouseClick(child<QWidget>(*elem, a == "mass" ? "atomicMass" : "atomicNumber"),
+                        Qt::LeftButton);
+    } else if (area == "molar" && elem && a.starts_with("drop")) {  // a drag from a tile
+      QMimeData mime;
+      mime.setText(value);
+      QWidget* slot = elem->slotLabel(n);
+      const QPoint at = slot->rect().center();
+      QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+      QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(slot, &enter);
+      QCoreApplication::sendEvent(slot, &drop);
+    } else if (area == "molar" && elem && (a.starts_with("count") || a == "index")) {
+      typeInto(n ? elem->countBox(n) : child<QLineEdit>(*elem, "multiplier"), value);
+    } else if (area == "molar" && elem) {
+      QTest::mouseClick(child<QWidget>(*elem, a == "clear" ? "clearFormula" : "molarMass"),
+                        Qt::LeftButton);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(childNamed(action)); edit && area.isEmpty()) {
+      typeInto(edit, value);
+    } else if (auto* b = qobject_cast<QAbstractButton*>(childNamed(t))) {
+      click(b);
+    } else if (!key && area.isEmpty() && t.size() > 1) {  // a number, typed key by key
+      if (!play(root, model, t.split(QString(), Qt::SkipEmptyParts).join(','))) return false;
+    } else if (runSequence(model, t.toStdString())) {
+      return false;
+    } else if (auto* window = part<MainWindow>(root)) {
+      window->refresh();
+    } else {
+      if (stats) stats->refresh();
+      if (fin) fin->refresh();
+      if (conv) conv->refresh();
+      if (elem) elem->refresh();
+    }
+  }
+  return true;
+}
+
+/// The test classes of the shell test program, by the name its first argument gives.
+inline std::map<QString, std::function<QObject*()>>& shellTests() {
+  static std::map<QString, std::function<QObject*()>> tests;
+  return tests;
+}
+/// Lists a test class under `name`.
+template <class T>
+struct ShellTest {
+  explicit ShellTest(const char* name) {
+    shellTests()[QLatin1String(name)] = [] { return new T; };
+  }
+};
 
 }  // namespace zova

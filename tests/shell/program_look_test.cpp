@@ -51,38 +51,21 @@ class ProgramLookTest : public QObject {
     QCOMPARE(imageFormatPlugins(), QStringList());
   }
 
-  void iconPaintsAtEverySize_data() {
+  // The icon paints at any size with its corners clear; the launcher's icons are the same picture.
+  void iconPaintsAndIsInstalled_data() {
     QTest::addColumn<int>("side");
-    for (int side : {16, 24, 32, 48, 64, 128, 256, 300}) QTest::addRow("%d", side) << side;
+    for (int side : {16, 22, 256, 300}) QTest::addRow("%d", side) << side;
   }
-  void iconPaintsAtEverySize() {
+  void iconPaintsAndIsInstalled() {
     QFETCH(int, side);
-    const QImage image = programIcon().pixmap(side, side).toImage();
-    QCOMPARE(image.size(), QSize(side, side));
-    // The case is drawn in the middle; the corners stay clear.
-    QVERIFY(qAlpha(image.pixel(side / 2, side / 2)) == 255);
-    QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
-    QCOMPARE(qAlpha(image.pixel(side - 1, side - 1)), 0);
-  }
-
-  void iconOffersWindowManagerSizes() {
-    const QList<QSize> sizes = programIcon().availableSizes();
-    QVERIFY(sizes.contains(QSize(16, 16)));
-    QVERIFY(sizes.contains(QSize(48, 48)));
-    QVERIFY(!programIcon().isNull());
-  }
-
-  // The desktop's launcher and the window show the same picture.
-  void installedIconsAreTheWindowIcon_data() {
-    QTest::addColumn<int>("side");
-    for (int side : {16, 22, 24, 32, 48, 64, 128, 256}) QTest::addRow("%d", side) << side;
-  }
-  void installedIconsAreTheWindowIcon() {
-    QFETCH(int, side);
+    const QImage window = programIcon().pixmap(side, side).toImage();
+    QCOMPARE(window.size(), QSize(side, side));
+    QVERIFY(qAlpha(window.pixel(side / 2, side / 2)) == 255 && qAlpha(window.pixel(0, 0)) == 0 &&
+            qAlpha(window.pixel(side - 1, side - 1)) == 0);
+    if (side == 300) return;  // no icon of this size is installed
     const QString path = QStringLiteral(ZOVA_ICON_TREE "/%1x%1/apps/" ZOVA_APP_ID ".png").arg(side);
     const QImage installed(path);
     QVERIFY2(!installed.isNull(), qPrintable(path));
-    const QImage window = programIcon().pixmap(side, side).toImage();
     QCOMPARE(installed.convertToFormat(QImage::Format_ARGB32),
              window.convertToFormat(QImage::Format_ARGB32));
   }
@@ -110,5 +93,5 @@ class ProgramLookTest : public QObject {
   }
 };
 
-QTEST_MAIN(ProgramLookTest)
+static const zova::ShellTest<ProgramLookTest> kRegistered("program_look");
 #include "program_look_test.moc"

@@ -12,6 +12,7 @@
 #include "model/model.h"
 #include "model/sequence.h"
 #include "model/settings_location.h"
+#include "shell/model_rig.h"
 
 namespace zova {
 
@@ -66,5 +67,5 @@ void SessionEndTest::commitDataWritesTheSettings() {
 
 }  // namespace zova
 
-QTEST_MAIN(zova::SessionEndTest)
+static const zova::ShellTest<zova::SessionEndTest> kRegistered("session_end");
 #include "session_end_test.moc"

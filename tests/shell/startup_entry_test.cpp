@@ -9,6 +9,7 @@
 
 #include "model/desktop_entry.h"
 #include "model/model.h"
+#include "shell/model_rig.h"
 #include "shell/qt_toolkit.h"
 
 using namespace zova;
@@ -78,5 +79,5 @@ void StartupEntryTest::entriesForAwkwardPathsValidate() {
   }
 }
 
-QTEST_MAIN(StartupEntryTest)
+static const zova::ShellTest<StartupEntryTest> kRegistered("startup_entry");
 #include "startup_entry_test.moc"
