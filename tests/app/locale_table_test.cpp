@@ -121,16 +121,14 @@ class LocaleTableTest : public QObject {
 
   void namesAsTheEnvironmentSpellsThemAgree_data() {
     QTest::addColumn<QString>("name");
+    // Names the table and the loops above do not spell.
     const char* const names[] = {
         // As glibc spells them, with code set and modifier.
-        "ro_RO", "ca_ES", "bg_BG", "hr_HR", "lt_LT", "sl_SI", "vi_VN", "fr_CH", "pt_PT", "de_CH",
-        "en_IN", "en_US", "de_DE", "ro_RO.UTF-8", "ca_ES.utf8@valencia", "sr_RS@latin",
-        "sr_RS.UTF-8@latin", "de_DE@euro", "uz_UZ", "uz_UZ@cyrillic", "pa_PK", "ks_IN@devanagari",
-        "no_NO", "tl_PH", "iw_IL",
-        // The C locale, and other forms: bare, unknown, misspelt, with a script or a number.
-        "C", "POSIX", "C.UTF-8", "", "c", "xx", "xx_YY", "de", "de_US", "de-AT", "DE_de", "deu_DE",
-        "ger", "en_US_POSIX", "de_DE_XX", "de__DE", " de_DE", "de_1", "es_419", "en_001",
-        "zh_Hant_CN", "sr_Latn_US", "uz_Arab_UZ", "ks_Deva_IN", "ff_Adlm_SN"};
+        "ro_RO.UTF-8", "ca_ES.utf8@valencia", "sr_RS@latin", "sr_RS.UTF-8@latin", "de_DE@euro",
+        "uz_UZ@cyrillic", "ks_IN@devanagari",
+        // The C locale, and other forms: bare, unknown, misspelt, with a number.
+        "C", "POSIX", "C.UTF-8", "", "c", "xx", "xx_YY", "de-AT", "DE_de", "deu_DE", "ger",
+        "en_US_POSIX", "de_DE_XX", "de__DE", " de_DE", "de_1", "es_419", "en_001"};
     for (const char* name : names)
       QTest::newRow(*name ? name : "(empty)") << QString::fromUtf8(name);
   }
