@@ -92,14 +92,6 @@ TEST(CommandLine, EverySpellingOfAnOptionWorks) {
   EXPECT_EQ(runCli({"--keys", "4"}).out, "4\n");
 }
 
-TEST(CommandLine, SettingsFileTakesEitherSpelling) {
-  const std::string path = ::testing::TempDir() + "/zova_cli_equals_settings.dat";
-  std::remove(path.c_str());
-  ASSERT_EQ(runCli({"--settings=" + path, "--keys", "6,Kin"}).status, 0);
-  EXPECT_EQ(runCli({"--keys", "Kout", "--settings", path}).out, "6\n");
-  std::remove(path.c_str());
-}
-
 TEST(CommandLine, OnlyQtsOwnOptionsOpenTheWindow) {
   const std::pair<std::vector<std::string>, bool> cases[] = {
       {{}, false},
