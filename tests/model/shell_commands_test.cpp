@@ -142,7 +142,7 @@ std::vector<Colour> allColours(const ShellState& sh) {
 
 // A chosen colour goes to its own row only; the dialog opens on the row's colour
 // and cancelling keeps every colour, also with another row's colour left in the
-// picker. Start-up replays each saved colour from the picker without the dialog.
+// picker. (Start-up's replay of saved colours: settings_file_test.)
 TEST(ShellAppearance, ColourCommandsRecolourOnlyTheirRow) {
   for (std::size_t i = 0; i < std::size(kColourRows); ++i) {
     SCOPED_TRACE(i);
@@ -162,18 +162,6 @@ TEST(ShellAppearance, ColourCommandsRecolourOnlyTheirRow) {
     expected[i] = 0x00123456;
     EXPECT_EQ(allColours(sh), expected);
     EXPECT_EQ(w.tk.colourDialogStarts, (std::vector<std::int32_t>{start, start, 0x00123456}));
-
-    w.model.calc().state().startedUp = false;  // start-up
-    w.tk.colorAnswers = {0x00010203};
-    for (Colour saved : {0x00ABCDEF, 0, -2147483633}) {  // -2147483633: a system colour
-      sh.pickerColour = saved;
-      (w.model.*command)();
-      EXPECT_EQ(sh.*kColourRows[i].field, saved);
-    }
-    expected[i] = -2147483633;
-    EXPECT_EQ(allColours(sh), expected);
-    EXPECT_EQ(w.tk.colourDialogStarts.size(), 3u);
-    EXPECT_EQ(w.tk.colorAnswers.size(), 1u);
   }
 }
 
