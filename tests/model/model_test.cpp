@@ -239,6 +239,9 @@ TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
   EXPECT_EQ(d.controls().placesText, "7");
   run.model.closeOptions();
   EXPECT_EQ(s.decimalPlaces, 7);
+  // Places typed with the locale's decimal comma are rounded as a number.
+  KeyRunner german(testing::kGerman);
+  EXPECT_EQ(german.keys("opt:format=Fix,opt:places=3\\,6,2,÷,3,="), "0,6667");
 }
 
 }  // namespace
