@@ -232,6 +232,7 @@ TEST(ShellServices, SettingsBoxesAreShownOffTop) {
     (w.model.*command)();
     EXPECT_EQ(w.tk.events, (std::vector<std::string>{"not topmost", box, "topmost"})) << name;
   }
+  EXPECT_EQ(testing::slurp(dir.file("old.dat")), "old\r\n");  // an unanswered question is No
 }
 
 TEST(ShellServices, HelpAndTheTrayItems) {
