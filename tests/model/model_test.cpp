@@ -224,6 +224,7 @@ TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
     return std::make_tuple(c.accuracy, c.format, c.placesEnabled, c.placesText, c.radicals);
   };
   run.model.openOptions();
+  EXPECT_TRUE(d.controls().numberFormatTab);  // it opens on the Number Format tab
   EXPECT_EQ(shown(), std::make_tuple(Accuracy::kNone, NumberFormat::kScientific, true, "4", false));
   d.selectFormat(NumberFormat::kStandard);
   d.setText("20");  // out of range puts back 2
