@@ -23,7 +23,7 @@ TEST(CommandLineSettings, StateSurvivesTwoRuns) {
   TempDir dir;
   const std::string file = dir.file("zova.dat");
   const Result first =
-      runCli({"--settings", file, "--keys",
+      runCli({"--settings=" + file, "--keys",
               "5,M+,AC,7,Kin,AC,Mode,opt:format=Fix,opt:places=3,1,stat:enter,2,stat:enter,3,"
               "stat:enter,AC,Base"});
   ASSERT_EQ(first.status, 0) << first.err;

@@ -18,15 +18,10 @@ TEST(LocaleNames, ThreeDividedByTwoShowsTheLocaleDecimalSymbol) {
     const char* locale;
     const char* shown;
   } cases[] = {
-      {"ro_RO", "1,5\n"},       {"ca_ES", "1,5\n"},       {"bg_BG", "1,5\n"},
-      {"hr_HR", "1,5\n"},       {"lt_LT", "1,5\n"},       {"sl_SI", "1,5\n"},
-      {"vi_VN", "1,5\n"},       {"fr_CH", "1,5\n"},       {"pt_PT", "1,5\n"},
-      {"de_CH", "1.5\n"},       {"en_IN", "1.5\n"},       {"en_US", "1.5\n"},
+      // As the environment spells names; plain names are the locale table's test.
       {"ro_RO.UTF-8", "1,5\n"}, {"sr_RS@latin", "1,5\n"}, {"de_AT.utf8@euro", "1,5\n"},
-      {"ar_EG", "1\u066b5\n"},  {"fa_IR", "1\u066b5\n"},  {"C", "1.5\n"},
-      {"POSIX", "1.5\n"},       {"C.UTF-8", "1.5\n"},     {"xx_YY", "1.5\n"},
-      {"de_US", "1,5\n"},       {"ro", "1,5\n"},          {"deu_DE", "1,5\n"},
-      {"ks_Deva_IN", "1.5\n"},  {"ks_IN", "1\u066b5\n"},  {"DE-de", "1,5\n"},
+      {"ar_EG", "1\u066b5\n"},  {"C.UTF-8", "1.5\n"},     {"xx_YY", "1.5\n"},
+      {"deu_DE", "1,5\n"},      {"DE-de", "1,5\n"},
   };
   for (const Case& c : cases) {
     const testing::CliResult r = testing::runCli({"--keys", "3,/,2,=", "--locale", c.locale});

@@ -1,6 +1,7 @@
 // The command line's locale table against the window's toolkit: every row, and
 // every language, script and territory combination, gives the symbols QLocale
-// gives, so the command line and the window agree. A failure after a Qt
+// gives, so the command line and the window agree. (Names as the environment
+// spells them, with code sets and modifiers: locale_names_test.) A failure after a Qt
 // upgrade means: run scripts/regenerate-locale-table.sh.
 #include "app/locale_table.h"
 
@@ -117,27 +118,6 @@ class LocaleTableTest : public QObject {
     }
     QVERIFY2(mismatches.none(), qPrintable(mismatches.report()));
     QVERIFY(mismatches.checked() > 50000);
-  }
-
-  void namesAsTheEnvironmentSpellsThemAgree_data() {
-    QTest::addColumn<QString>("name");
-    const char* const names[] = {
-        // As glibc spells them, with code set and modifier.
-        "ro_RO", "ca_ES", "bg_BG", "hr_HR", "lt_LT", "sl_SI", "vi_VN", "fr_CH", "pt_PT", "de_CH",
-        "en_IN", "en_US", "de_DE", "ro_RO.UTF-8", "ca_ES.utf8@valencia", "sr_RS@latin",
-        "sr_RS.UTF-8@latin", "de_DE@euro", "uz_UZ", "uz_UZ@cyrillic", "pa_PK", "ks_IN@devanagari",
-        "no_NO", "tl_PH", "iw_IL",
-        // The C locale, and other forms: bare, unknown, misspelt, with a script or a number.
-        "C", "POSIX", "C.UTF-8", "", "c", "xx", "xx_YY", "de", "de_US", "de-AT", "DE_de", "deu_DE",
-        "ger", "en_US_POSIX", "de_DE_XX", "de__DE", " de_DE", "de_1", "es_419", "en_001",
-        "zh_Hant_CN", "sr_Latn_US", "uz_Arab_UZ", "ks_Deva_IN", "ff_Adlm_SN"};
-    for (const char* name : names)
-      QTest::newRow(*name ? name : "(empty)") << QString::fromUtf8(name);
-  }
-  void namesAsTheEnvironmentSpellsThemAgree() {
-    QFETCH(QString, name);
-    const NumberLocale table = localeNamed(name.toStdString()), window = windowSymbols(name);
-    QVERIFY2(table == window, describe(name, table, window).c_str());
   }
 };
 

@@ -27,19 +27,8 @@ TEST(KeyboardMap, PressesRunTheKeysOperations) {
       {"2,key:Shift+6,3,=", "8", 1},  // a symbol key presses its key, then the press beeps
       // Shift+8 types "*" on a US keyboard: the multiply key, not the digit.
       {"6,key:Shift+8,7,=", "42", 0},
-      {"key:Ctrl+S", "0", 1},
       {"key:Alt+5", "0", 1},
       {"key:F1", "0", 1},
-      {"3,0,key:S", "0.5", 0},
-      {"7,key:K,AC,key:O", "7", 0},
-      {"key:Num1,key:Num2,key:Num+,key:3,key:Enter", "15", 0},
-      {"key:Num5,key:Num.,key:Num5,key:Num*,key:2,key:Num-,key:1,key:Num/,key:4,key:Enter", "10.75",
-       0},
-      {"5,=,key:0", "0", 0},
-      {"key:0,key:0", "0", 0},
-      {"1,2,key:Backspace", "1", 0},
-      {"1,2,key:Delete", "0", 0},
-      {"2,+,3,key:Home,4,=", "4", 0},
       {"key:B", "0", 0},
       {"Base,key:A,key:B,key:C,key:D,key:E,key:F", "ABCDEF", 0},
       {"Base,key:V,key:P", "AD", 0},
@@ -47,8 +36,7 @@ TEST(KeyboardMap, PressesRunTheKeysOperations) {
       {"Base,Base,Base,C,key:2", "", 0},       // the keyboard 2 empties "0" first
       {"Base,Base,Base,C,2", "0", 0},          // the on-screen key does not
       {"key:End,5", "0", 0},                   // the program ended
-      // Neither a panel item nor the options dialog drops the next key.
-      {"4,menu:financial,key:F", "0.25", 0},
+      // The options dialog does not drop the next key.
       {"5,opt:format=Standard,key:C", "0.996194698091746", 0},
       // A shortcut with Ctrl or Alt never reaches the keypad.
       {"2,key:Ctrl+C,key:Ctrl+C,key:Ctrl+C", "2", 3},
@@ -83,9 +71,9 @@ TEST(KeyboardMap, TypedOperatorCharactersPressTheirKeys) {
     EXPECT_EQ(run.tk.beeps, c.beeps) << c.keys << " " << c.locale;
   }
   // Each character is its key's: typed or clicked, the same state follows.
-  const std::pair<const char*, const char*> same[] = {
-      {"key:Plus", "+"},  {"key:Minus", "-"},  {"key:Star", "X"}, {"key:Slash", "÷"},
-      {"key:Equal", "="}, {"key:Period", "."}, {"key:Num*", "X"}, {"key:Shift+8", "X"}};
+  const std::pair<const char*, const char*> same[] = {{"key:Plus", "+"},  {"key:Minus", "-"},
+                                                      {"key:Star", "X"},  {"key:Slash", "÷"},
+                                                      {"key:Equal", "="}, {"key:Period", "."}};
   for (const auto& [typed, clicked] : same) {
     const std::string before = "7,+,2,X,3,";
     EXPECT_EQ(testing::display(before + typed + ",5,="),
@@ -118,44 +106,30 @@ TEST(KeyboardMap, EveryBindingReachesItsKeysOperation) {
   }
 }
 
-TEST(KeyboardMap, WindowAndPanelKeys) {
+// Esc hides like the menu's Hide and the next key still counts; End ends the program.
+TEST(KeyboardMap, WindowKeys) {
   KeyRunner run;
-  run.keys("key:W");
-  EXPECT_TRUE(run.state().resultsToStats);
-  EXPECT_EQ(run.keys("key:W,3,key:G,5,key:G,key:F2"), "2");
-  EXPECT_FALSE(run.state().resultsToStats);
-  EXPECT_EQ(run.keys("1,key:F5,key:F11"), "3.28083989501312");
-  EXPECT_EQ(run.model.converter().state().fromList.text, "meters");
-  run.keys("key:F9");
-  EXPECT_EQ(run.model.converter().state().convertCaption, "Use &Constant");
-  run.keys("key:Esc,3,key:G");  // hidden like the menu's Hide; the next key still counts
+  EXPECT_EQ(run.keys("key:Esc,3"), "3");
   EXPECT_TRUE(run.tk.hidden);
-  EXPECT_EQ(run.model.stats().count(), 3u);
   run.keys("key:End");
   EXPECT_TRUE(run.tk.quitRequested);
   EXPECT_FALSE(run.tk.fontInstalled);
 }
 
 // Panel results and the options set from the command line reach the display;
-// a result ends the entry, so a digit after it starts a new one.
+// a result ends the entry, so a digit after it starts a new one. (What each
+// panel result writes on the tape: tape_model_test.)
 TEST(Panels, ResultsAndOptionsReachTheDisplay) {
   const std::pair<const char*, const char*> cases[] = {
-      {"2,stat:enter,4,stat:enter,4,stat:enter,4,stat:enter,5,stat:enter,5,stat:enter,7,"
-       "stat:enter,9,stat:enter,stat:sample",
-       "2.1380899352994"},
       {"5,stat:enter,stat:n,3", "3"},
       {"7,stat:sum", "0"},
       {"4,stat:enter,6,stat:enter,stat:select=1,+,1,=", "5"},
       {"0.75,b/c,conv:Length,conv:from=meters,conv:to=centimeters,conv:go", "75"},
-      {"conv:Constants,conv:open-from,conv:from=c: speed of light (m/s),conv:go", "299792458"},
       {"1,conv:Length,conv:go,5", "5"},
       {"0.75,b/c,conv:go", " 3/ 4"},  // no category: refused, the display stays
       {"elem:hover=Mg,elem:mass", "24.3050"},
       {"elem:hover=Mg,elem:number,5", "5"},
       {"elem:number", "0"},  // nothing hovered yet: nothing to click
-      {"molar:drop1=H,molar:count1=2,molar:drop2=O,molar:index=2,molar:result,X,2,=", "72.06112"},
-      {"1000,fin:click=PV,12,fin:click=%/Yr,12,fin:click=P/Yr,12,fin:click=N,fin:solve=PMT",
-       "-88.8487886783417"},
       {"opt:format=Fix,2,÷,3,=", "0.67"},
       {"opt:format=Fix,opt:places=,2,÷,3,=", "1"},  // empty is 0 places
       {"opt:format=Scientific,opt:places=1,12345,=", "1.2E+004"},
@@ -183,14 +157,10 @@ TEST(Paste, NumbersArriveInTheDisplaysOwnForm) {
       {"menu:paste=1.234,+,1,=", de, "1235", 0},  // the locale's form first
       {"menu:paste=1.5,X,2,=", de, "3", 0},       // then the C form
       {"menu:paste=1.5E+20", de, "1,5E+20", 0},   // the calculator's own text
-      {"menu:paste=-12\\,345.5E-2", us, "-12345.5E-2", 0},
       {"menu:paste=-12\\,345.5E-2,=", us, "-123.455", 0},
-      {"menu:paste=1\\,000\\,000,+,1,=", us, "1000001", 0},
       {"menu:paste=  -7 ", us, "-7", 0},
       {"menu:paste=123456789012345678901234", us, "1.23456789012346E+23", 0},  // fits the display
       {"7,menu:paste=1\\,2\\,3", us, "7", 1},
-      {"7,menu:paste=1\\,234 apples", us, "7", 1},
-      {"7,menu:paste=hello", us, "7", 1},
       {"7,menu:paste=12abc,+,1,=", us, "8", 1},
       {"7,menu:paste=inf", us, "7", 1},
       {"7,menu:paste=1E999", us, "7", 1},
@@ -254,6 +224,7 @@ TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
     return std::make_tuple(c.accuracy, c.format, c.placesEnabled, c.placesText, c.radicals);
   };
   run.model.openOptions();
+  EXPECT_TRUE(d.controls().numberFormatTab);  // it opens on the Number Format tab
   EXPECT_EQ(shown(), std::make_tuple(Accuracy::kNone, NumberFormat::kScientific, true, "4", false));
   d.selectFormat(NumberFormat::kStandard);
   d.setText("20");  // out of range puts back 2
@@ -269,6 +240,9 @@ TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
   EXPECT_EQ(d.controls().placesText, "7");
   run.model.closeOptions();
   EXPECT_EQ(s.decimalPlaces, 7);
+  // Places typed with the locale's decimal comma are rounded as a number.
+  KeyRunner german(testing::kGerman);
+  EXPECT_EQ(german.keys("opt:format=Fix,opt:places=3\\,6,2,÷,3,="), "0,6667");
 }
 
 }  // namespace

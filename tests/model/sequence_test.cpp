@@ -13,17 +13,9 @@ namespace {
 
 TEST(Sequence, TokensAndBlanks) {
   const testing::Case cases[] = {
-      {"", "0"},
-      {" 2 , + , 3 , = ", "5"},
-      {".5", "0.5"},
-      {"53.130102354156", "53.130102354156"},
-      {"1,2,3", "123"},
-      // key: names of the main-row character keys; menu actions are mouse choices.
-      {"key:2,key:Plus,key:3,key:Equal", "5"},
-      {"key:7,key:Star,key:2,key:Slash,key:4,key:Equal", "3.5"},
-      {"key:9,key:Minus,key:4,key:Equal", "5"},
-      {"1,key:Period,5", "1.5"},
-      {"5,menu:copy,key:C", "0.996194698091746"},
+      {"", "0"},        {" 2 , + , 3 , = ", "5"},
+      {".5", "0.5"},    {"53.130102354156", "53.130102354156"},
+      {"1,2,3", "123"}, {"1,key:Period,5", "1.5"},  // what key: presses: model_test
   };
   testing::expectDisplays(cases);
 }
@@ -59,11 +51,9 @@ TEST(Sequence, BadTokensAreReportedWithTheirPosition) {
       {"5,key:", 2, "key:"},
       {"5,key:plus", 2, "key:plus"},
       {"5,key:Shift+Comma=1", 2, "key:Shift+Comma=1"},
-      {"1e5", 1, "1e5"},
       // menu actions take no value and exact names
       {"menu:compact=1", 1, "menu:compact=1"},
       {"menu:Converter", 1, "menu:Converter"},
-      {"menu:", 1, "menu:"},
       {"1,menu:statistic", 2, "menu:statistic"},
       // an escaped comma stays inside its token; elsewhere a backslash escapes nothing
       {"2,menu:paste=1\\,5,bogus", 3, "bogus"},

@@ -5,13 +5,10 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <random>
 
 #include "support/temp_dir.h"
 
@@ -172,26 +169,6 @@ TEST(SettingsStorage, BackupOnlyOfReadableWritableRegularFiles) {
     EXPECT_FALSE(std::filesystem::exists(dir.file(name) + ".bak")) << name;
   }
   EXPECT_TRUE(isFifo(dir.file("fifo.dat")));
-}
-
-// A save killed at any moment leaves the old content or the new one, whole.
-TEST(SettingsStorage, KillDuringSaveLeavesOneWholeFile) {
-  TempDir dir;
-  const std::string file = dir.file("dadidedo.dat");
-  const std::string a(300000, 'a'), b(200000, 'b');
-  ASSERT_TRUE(replaceSettingsFile(file, a).written);
-  std::mt19937 random(7);
-  for (int run = 0; run < 100; ++run) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-      for (int i = 0;; ++i) replaceSettingsFile(file, i % 2 ? a : b);
-    }
-    ::usleep(std::uniform_int_distribution<unsigned>(0, 3000)(random));
-    ::kill(child, SIGKILL);
-    ::waitpid(child, nullptr, 0);
-    const std::string now = slurp(file);
-    ASSERT_TRUE(now == a || now == b) << "run " << run << ": " << now.size() << " bytes";
-  }
 }
 
 }  // namespace

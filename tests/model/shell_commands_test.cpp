@@ -9,6 +9,7 @@
 
 #include "model/model.h"
 #include "support/key_runner.h"
+#include "support/temp_dir.h"
 
 namespace zova {
 namespace {
@@ -142,7 +143,7 @@ std::vector<Colour> allColours(const ShellState& sh) {
 
 // A chosen colour goes to its own row only; the dialog opens on the row's colour
 // and cancelling keeps every colour, also with another row's colour left in the
-// picker. Start-up replays each saved colour from the picker without the dialog.
+// picker. (Start-up's replay of saved colours: settings_file_test.)
 TEST(ShellAppearance, ColourCommandsRecolourOnlyTheirRow) {
   for (std::size_t i = 0; i < std::size(kColourRows); ++i) {
     SCOPED_TRACE(i);
@@ -162,18 +163,6 @@ TEST(ShellAppearance, ColourCommandsRecolourOnlyTheirRow) {
     expected[i] = 0x00123456;
     EXPECT_EQ(allColours(sh), expected);
     EXPECT_EQ(w.tk.colourDialogStarts, (std::vector<std::int32_t>{start, start, 0x00123456}));
-
-    w.model.calc().state().startedUp = false;  // start-up
-    w.tk.colorAnswers = {0x00010203};
-    for (Colour saved : {0x00ABCDEF, 0, -2147483633}) {  // -2147483633: a system colour
-      sh.pickerColour = saved;
-      (w.model.*command)();
-      EXPECT_EQ(sh.*kColourRows[i].field, saved);
-    }
-    expected[i] = -2147483633;
-    EXPECT_EQ(allColours(sh), expected);
-    EXPECT_EQ(w.tk.colourDialogStarts.size(), 3u);
-    EXPECT_EQ(w.tk.colorAnswers.size(), 1u);
   }
 }
 
@@ -223,6 +212,27 @@ TEST(ShellServices, StartupEntryIsCreatedAndRemovedOrTheFailureReported) {
     }
     EXPECT_EQ(w.tk.events, placements);  // each box off top, which comes back after it
   }
+}
+
+// Save and Load Settings ask and tell with the window off top, which comes back after.
+TEST(ShellServices, SettingsBoxesAreShownOffTop) {
+  testing::TempDir dir;
+  testing::spit(dir.file("old.dat"), "old\r\n");
+  std::filesystem::create_directory(dir.file("folder.dat"));
+  const std::tuple<Command, const char*, const char*> cases[] = {
+      {&Model::saveSettingsAs, "old.dat", "message Confirm Save"},
+      {&Model::saveSettingsAs, "missing/new.dat", "message Save Settings"},
+      {&Model::loadSettingsFrom, "none.dat", "message Load Settings"},
+      {&Model::loadSettingsFrom, "folder.dat", "message Load Settings"},
+  };
+  for (const auto& [command, name, box] : cases) {
+    Window w;
+    w.model.shell().onTop = true;
+    w.tk.fileAnswers.push_back({dir.file(name), name});
+    (w.model.*command)();
+    EXPECT_EQ(w.tk.events, (std::vector<std::string>{"not topmost", box, "topmost"})) << name;
+  }
+  EXPECT_EQ(testing::slurp(dir.file("old.dat")), "old\r\n");  // an unanswered question is No
 }
 
 TEST(ShellServices, HelpAndTheTrayItems) {

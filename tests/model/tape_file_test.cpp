@@ -23,9 +23,16 @@ TEST(TapeFile, RoundTripKeepsEveryEntry) {
   testing::KeyRunner after;
   EXPECT_EQ(loadTapeFile(after.model.tape(), path), TapeLoad::kRead);
   EXPECT_EQ(after.model.tape().entries(), before.model.tape().entries());
-  // A number from the read tape goes back on the display.
+  // A number from the read tape goes back on the display, with this run's point.
   after.model.recallTapeNumber(0);
   EXPECT_EQ(after.model.calc().display(), "12");
+  // A tape of a decimal-comma run, where "," is neither the point nor the grouping.
+  testing::KeyRunner german(testing::kGerman), swiss(NumberLocale{".", "'"});
+  german.keys("2.5,+");
+  ASSERT_TRUE(saveTapeFile(german.model.tape(), path).written);
+  ASSERT_EQ(loadTapeFile(swiss.model.tape(), path), TapeLoad::kRead);
+  swiss.model.recallTapeNumber(0);
+  EXPECT_EQ(swiss.model.calc().display(), "2.5");
 }
 
 TEST(TapeFile, KeepsOnlyTheLastEntries) {

@@ -31,7 +31,6 @@ TEST(Tape, EachCalculationWritesItsLines) {
       // Chains with precedence and brackets.
       {"", {}},
       {"12,+,3,X,4,=", {"12 +", "3 \u00d7", "4", "= 24", kRule}},
-      {"2,x^y,10,-,24,÷,8,=", {"2 x^y", "10 -", "24 \u00f7", "8", "= 1021", kRule}},
       {"2,X,(,3,+,4,),=", {"2 \u00d7", "(", "3 +", "4 )", "7", "= 14", kRule}},
       // "=" at the first depth evaluates it without a bracket key.
       {"(,(,1,+,2,),X,3,=", {"(", "(", "1 +", "2 )", "3 \u00d7", "3", "= 9", kRule}},
@@ -39,17 +38,13 @@ TEST(Tape, EachCalculationWritesItsLines) {
       // The root key takes the first operand as the root of the second.
       {"8,inv,x^y,3,=", {"8 x^1/y", "3", "= 1.14720269043988", kRule}},
       {"17,inv,÷,5,=", {"17 mod", "5", "= 2", kRule}},
-      {"3,inv,+,4,=", {"3 Pol", "4", "= 5", kRule}},
-      {"6,inv,Kin,3,=", {"6 and", "3", "= 2", kRule}},
       {"5,=,X,2,=", {"5", "= 5", kRule, "5 \u00d7", "2", "= 10", kRule}},
       // Functions in each angle unit.
       {"30,sin", {"sin(30 deg) = 0.5"}},
-      {"Mode,1,sin", {"sin(1 rad) = 0.841470984807897"}},
       {"Mode,Mode,100,sin", {"sin(100 grad) = 1"}},
       {"Mode,Mode,Mode,0.5,inv,sin", {"asin(0.5 deg) = 30"}},
       {"0,hyp,cos", {"cosh(0) = 1"}},
       {"100,log,inv,log", {"log(100) = 2", "10^x(2) = 100"}},
-      {"1,inv,ln", {"e^x(1) = 2.71828182845905"}},
       {"16,√,X²,1/x", {"\u221a(16) = 4", "x\u00b2(4) = 16", "1/x(16) = 0.0625"}},
       {"5,X!,+,1,=", {"x!(5) = 120", "120 +", "1", "= 121", kRule}},
       {"1.5,>dms,dms>", {">dms(1.5) = 1.3000000000", "dms>(1.3000000000) = 1.5"}},
@@ -59,7 +54,6 @@ TEST(Tape, EachCalculationWritesItsLines) {
       {"7,Kin,AC,Kout,+,1,=", {"Kin 7", kRule, "Kout 7", "7 +", "1", "= 8", kRule}},
       // Bases and fractions.
       {"Base,X!,X!,+,1,=", {"FF h +", "1 h", "= 100 h", kRule}},
-      {"Base,Base,Base,1,0,1,X,1,1,=", {"101 b \u00d7", "11 b", "= 1111 b", kRule}},
       {"Base,5,inv,Base", {"not(5 h) = FFFFFFFA h"}},
       {"0.75,b/c,+,1,=", {"b/c(0.75) = 3/ 4", "3/ 4 +", "1", "= 1.75", kRule}},
       // Panel results, errors and clearing.
