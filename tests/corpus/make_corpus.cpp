@@ -4,19 +4,25 @@
 //
 //   zova_make_corpus CORPUS_FOLDER                 writes CORPUS_FOLDER/golden.txt
 //   zova_make_corpus --start-files CORPUS_FOLDER   writes the start settings files
-//
-// The vocabulary is spelled out here rather than read from the program's
-// tables, so the same seed gives the same sequences after the tables change.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "converter/constant_table.h"
+#include "converter/unit_table.h"
 #include "corpus/corpus.h"
+#include "elements/element_table.h"
+#include "engine/keys.h"
+#include "finance/finance_model.h"
+#include "model/sequence.h"
+#include "stats/stats_register.h"
 
 namespace zova::corpus {
 namespace {
@@ -37,24 +43,96 @@ class Random {
   std::size_t below(std::size_t n) { return static_cast<std::size_t>(next() % n); }
   int between(int low, int high) { return low + static_cast<int>(below(high - low + 1)); }
   bool chance(int percent) { return below(100) < static_cast<std::size_t>(percent); }
-  template <typename T, std::size_t N>
-  const T& pick(const T (&items)[N]) {
-    return items[below(N)];
+  template <typename Items>
+  const auto& pick(const Items& items) {
+    return items[below(std::size(items))];
   }
 
  private:
   std::uint64_t state_;
 };
 
-// Every keypad key name and alias.
-constexpr std::string_view kKeypadNames[] = {
-    "0",    "1",   "2",   "3",    "4",    "5",   "6",  "7",    "8",     "9",   ".",   "EXP",
-    "±",    "+/-", "<",   "Back", "C",    "AC",  "+",  "-",    "−",     "X",   "×",   "*",
-    "÷",    "/",   "x^y", "^",    "%",    "=",   "(",  ")",    "Stack", "inv", "hyp", "Mode",
-    "Base", "sin", "cos", "tan",  "log",  "ln",  "√",  "sqrt", "X²",    "x2",  "1/x", "π",
-    "pi",   "X!",  "x!",  ">dms", "dms>", "b/c", "M+", "MR",   "Kin",   "Kout"};
+// The vocabulary comes from the program's own tables wherever they hold the
+// names; a row added to a table is drawn too (and moves golden.txt).
+using Names = std::vector<std::string>;
 
-// Key names for key:NAME, End apart (it ends the program, so it is drawn rarely).
+Names split(std::string_view text, char separator) {
+  Names parts;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find(separator, start);
+    parts.emplace_back(text.substr(start, end - start));
+    if (end == std::string_view::npos) return parts;
+    start = end + 1;
+  }
+}
+
+// Every keypad key's command-line names, in Key order, the one its caption
+// spells first.
+Names keypadNames() {
+  Names out;
+  for (int k = 0; k <= static_cast<int>(Key::kConstantOut); ++k) {
+    const KeyRow& row = keyRow(static_cast<Key>(k));
+    std::string caption(row.caption);
+    std::erase(caption, ' ');
+    Names names = split(row.names, ' ');
+    std::stable_partition(names.begin(), names.end(),
+                          [&](const std::string& n) { return n == caption; });
+    out.insert(out.end(), names.begin(), names.end());
+  }
+  return out;
+}
+
+template <typename Rows, typename Field>
+Names namesOf(Rows rows, Field field) {
+  Names out;
+  for (const auto& row : rows) out.emplace_back(row.*field);
+  return out;
+}
+
+const ActionRow& actionRow(std::string_view area, std::string_view name) {
+  for (const ActionRow& row : actionTable())
+    if (row.area == area && row.names.front() == name) return row;
+  throw std::logic_error("no action " + std::string(area) + ":" + std::string(name));
+}
+
+/// The actions of `area` that take no VALUE, in table order.
+Names plainActions(std::string_view area) {
+  Names out;
+  for (const ActionRow& row : actionTable())
+    if (row.area == area && row.value.empty() && row.numbered == 0 && row.names.size() == 1)
+      out.push_back(row.names.front());
+  return out;
+}
+
+struct Vocabulary {
+  Names keypad = keypadNames();
+  Names statKeys = namesOf(statKeyTable(), &StatKeyRow::name);
+  Names categories = namesOf(categoryRows(), &CategoryRow::action);
+  Names finCells = namesOf(finCellTable(), &FinCellRow::name);
+  Names finKeys = namesOf(finKeyTable(), &FinKeyRow::name);
+  Names finButtons = plainActions("fin");
+  Names panelMenus = plainActions("menu");
+  Names formats = split(actionRow("opt", "format").value, '|');
+  Names accuracies = split(actionRow("opt", "accuracy").value, '|');
+  Names units = [] {
+    Names u = namesOf(unitRows(), &UnitRow::text);
+    for (const TemperatureRow& t : temperatureRows()) u.emplace_back(t.text);
+    return u;
+  }();
+  Names constants = [] {
+    Names c = namesOf(siConstants(), &ConstantRow::text);
+    for (const ConstantRow& row : engConstants()) c.emplace_back(row.text);
+    return c;
+  }();
+  Names elements = namesOf(kElements, &Element::symbol);
+};
+const Vocabulary& vocabulary() {
+  static const Vocabulary kVocabulary;
+  return kVocabulary;
+}
+
+// Key names for key:NAME, End apart (it ends the program, so it is drawn rarely);
+// in an order of their own, which the keyboard table does not keep.
 constexpr std::string_view kKeyboardNames[] = {
     "A",    "B",     "C",     "D",    "E",    "F",    "G",    "H",    "I",         "J",      "K",
     "L",    "M",     "N",     "O",    "P",    "Q",    "R",    "S",    "T",         "U",      "V",
@@ -67,18 +145,6 @@ constexpr std::string_view kKeyboardNames[] = {
 constexpr std::string_view kModifiers[] = {
     "", "", "", "", "", "", "Shift+", "Shift+", "Ctrl+", "Alt+", "Ctrl+Shift+", "Shift+Ctrl+Alt+"};
 
-constexpr std::string_view kStatKeys[] = {"enter", "delete", "clear",  "n",
-                                          "sum",   "mean",   "sample", "popul"};
-constexpr std::string_view kCategories[] = {"Length",   "Area",   "Volume", "Weight", "Force",
-                                            "Pressure", "Energy", "Power",  "Time",   "Temp"};
-constexpr std::string_view kFinCells[] = {
-    "N", "PMT", "PV", "FV", "%/Yr", "P/Yr", "Rate", "Payments", "Interest", "Principal", "Balance"};
-constexpr std::string_view kFinKeys[] = {"N", "PMT", "PV", "FV", "%/Yr"};
-constexpr std::string_view kFinButtons[] = {"start", "end", "clear", "amortize", "topv"};
-constexpr std::string_view kPanelMenus[] = {"copy",       "compact",   "ontop",    "converter",
-                                            "statistics", "financial", "closeflap"};
-constexpr std::string_view kFormats[] = {"Standard", "Fix", "Scientific"};
-constexpr std::string_view kAccuracies[] = {"low", "medium", "high"};
 // Texts typed into boxes or pasted: numbers in both locales' spelling, blanks,
 // signs, exponents, letters and nothing.
 constexpr std::string_view kTypedTexts[] = {
@@ -88,135 +154,6 @@ constexpr std::string_view kTypedTexts[] = {
     "abc",       "1e3", "1E-4",    "99",      "1.234",
     "1.234.567", "0.5", "3.14159", "1000000", "12345678901234567890",
     "A",         "FF",  "1/2",     " "};
-
-constexpr std::string_view kUnitTexts[] = {"meters",
-                                           "centimeters",
-                                           "millimeters",
-                                           "kilometers",
-                                           "inches",
-                                           "feet",
-                                           "yards",
-                                           "miles",
-                                           "square meters",
-                                           "square centimeters",
-                                           "square millimeters",
-                                           "square kilometers",
-                                           "hectares",
-                                           "square inches",
-                                           "square feet",
-                                           "square yards",
-                                           "square miles",
-                                           "acres",
-                                           "cubic meters",
-                                           "cubic centimeters",
-                                           "litres",
-                                           "U.S. gallons",
-                                           "cubic inches",
-                                           "cubic feet",
-                                           "imperial gallons",
-                                           "grams",
-                                           "kilograms",
-                                           "metric tons",
-                                           "imperial tons",
-                                           "U.S. tons",
-                                           "carats",
-                                           "ounces",
-                                           "pounds",
-                                           "Newtons",
-                                           "Dynes",
-                                           "lbs",
-                                           "Pascals",
-                                           "atmospheres",
-                                           "bars",
-                                           "psi",
-                                           "mm Hg",
-                                           "in H2O",
-                                           "Torrs",
-                                           "Joules",
-                                           "ergs",
-                                           "lb*ft",
-                                           "calories",
-                                           "BTUs",
-                                           "Watts",
-                                           "horsepower",
-                                           "seconds",
-                                           "minutes",
-                                           "hours",
-                                           "days",
-                                           "weeks",
-                                           "months",
-                                           "years",
-                                           "degrees Celsius",
-                                           "degrees Farenheit",
-                                           "Kelvins",
-                                           "degrees Rankine"};
-constexpr std::string_view kConstantTexts[] = {"NA: Avogadro (/(g*mol))",
-                                               "k: Boltzman (J/K)",
-                                               "Vm: molar volume (/(g*mol))",
-                                               "R: univ gas constant (J/(g*mol*K))",
-                                               "STdT: std temperature (K)",
-                                               "StdP: std pressure (kPa)",
-                                               "Stefan-Boltzman (W/(m^2*K^4))",
-                                               "c: speed of light (m/s)",
-                                               "permittivity (F/m)",
-                                               "permeability (H/m)",
-                                               "g: accel of gravity (m/s^2)",
-                                               "G: gravitation (m^3/(s^2*kg))",
-                                               "h:Planck's constant (J*s)",
-                                               "q: electronic charge (C)",
-                                               "me: electron mass (kg)",
-                                               "mp: proton mass (kg)",
-                                               "F: Faraday (C/(g*mol))",
-                                               "Bohr radius (nm)",
-                                               "photon wavelength (nm)",
-                                               "photon frequency (Hz)",
-                                               "Compton wavelength (nm)",
-                                               "dielectric constant",
-                                               "SiO2 dielectric constant",
-                                               "Cs: speed of sound (m/s)",
-                                               "tera (T): 10^12",
-                                               "giga (G): 10^9",
-                                               "mega (M): 10^6",
-                                               "kilo (k): 10^3",
-                                               "hecto (h): 10^2",
-                                               "centi (c): 10^-2",
-                                               "milli (m): 10^-3",
-                                               "micro (mu): 10^-6",
-                                               "nano (n): 10^-9",
-                                               "pico (p): 10^-12",
-                                               "NA: Avogadro (/(g/mol))",
-                                               "k: Boltzman (Btu/R)",
-                                               "Vm: molar volume (/(lb*mol))",
-                                               "R: univ gas constant (psi*ft^3/(lb*mol*R))",
-                                               "STdT: std temperature (R)",
-                                               "StdP: std pressure (psi)",
-                                               "Stefan-Boltzman (Btu/(h*ft^2*R^4))",
-                                               "c: speed of light (ft/s)",
-                                               "permittivity (F/m)",
-                                               "permeability (H/m)",
-                                               "g: accel of gravity (ft/s^2)",
-                                               "G: gravitation (lbf*ft^2/lb^2)",
-                                               "h:Planck's constant (Btu*h)",
-                                               "q: electronic charge (C)",
-                                               "me: electron mass (kg)",
-                                               "mp: proton mass (kg)",
-                                               "F: Faraday (C/(g*mol))",
-                                               "Bohr radius (nm)",
-                                               "photon wavelength (A)",
-                                               "photon frequency (Hz)",
-                                               "Compton wavelength (A)",
-                                               "dielectric constant",
-                                               "SiO2 dielectric constant",
-                                               "Cs: speed of sound (ft/s)"};
-constexpr std::string_view kElementSymbols[] = {
-    "H",  "He", "Li", "Be", "B",  "C",  "N",  "O",   "F",   "Ne",  "Na", "Mg", "Al", "Si",
-    "P",  "S",  "Cl", "Ar", "K",  "Ca", "Sc", "Ti",  "V",   "Cr",  "Mn", "Fe", "Co", "Ni",
-    "Cu", "Zn", "Ga", "Ge", "As", "Se", "Br", "Kr",  "Rb",  "Sr",  "Y",  "Zr", "Nb", "Mo",
-    "Tc", "Ru", "Rh", "Pd", "Ag", "Cd", "In", "Sn",  "Sb",  "Te",  "I",  "Xe", "Cs", "Ba",
-    "La", "Ce", "Pr", "Nd", "Pm", "Sm", "Eu", "Gd",  "Tb",  "Dy",  "Ho", "Er", "Tm", "Yb",
-    "Lu", "Hf", "Ta", "W",  "Re", "Os", "Ir", "Pt",  "Au",  "Hg",  "Tl", "Pb", "Bi", "Po",
-    "At", "Rn", "Fr", "Ra", "Ac", "Th", "Pa", "U",   "Np",  "Pu",  "Am", "Cm", "Bk", "Cf",
-    "Es", "Fm", "Md", "No", "Lr", "Rf", "Ha", "Unh", "Uns", "Uno", "Une"};
 
 // Tokens that the parser rejects: unknown names, malformed actions, actions of
 // no panel, and an empty token.
@@ -334,7 +271,7 @@ std::string convToken(Random& r) {
   switch (r.below(9)) {
     case 0:
     case 1:
-      return "conv:" + std::string(r.pick(kCategories));
+      return "conv:" + r.pick(vocabulary().categories);
     case 2:
       return "conv:Constants";
     case 3:
@@ -343,8 +280,8 @@ std::string convToken(Random& r) {
     case 5: {
       const std::string side = r.chance(50) ? "conv:from=" : "conv:to=";
       const int what = static_cast<int>(r.below(10));
-      if (what < 6) return side + std::string(r.pick(kUnitTexts));
-      if (what < 9) return side + std::string(r.pick(kConstantTexts));
+      if (what < 6) return side + r.pick(vocabulary().units);
+      if (what < 9) return side + r.pick(vocabulary().constants);
       return side + std::string(r.pick(kTypedTexts));
     }
     default:
@@ -356,17 +293,17 @@ std::string finToken(Random& r) {
   switch (r.below(6)) {
     case 0:
     case 1:
-      return "fin:click=" + std::string(r.pick(kFinCells));
+      return "fin:click=" + r.pick(vocabulary().finCells);
     case 2:
     case 3:
-      return "fin:solve=" + std::string(r.pick(kFinKeys));
+      return "fin:solve=" + r.pick(vocabulary().finKeys);
     default:
-      return "fin:" + std::string(r.pick(kFinButtons));
+      return "fin:" + r.pick(vocabulary().finButtons);
   }
 }
 
 std::string elemToken(Random& r) {
-  if (r.chance(70)) return "elem:hover=" + std::string(r.pick(kElementSymbols));
+  if (r.chance(70)) return "elem:hover=" + r.pick(vocabulary().elements);
   return r.chance(50) ? "elem:number" : "elem:mass";
 }
 
@@ -375,7 +312,7 @@ std::string molarToken(Random& r) {
   switch (r.below(6)) {
     case 0:
     case 1:
-      return "molar:drop" + slot + "=" + std::string(r.pick(kElementSymbols));
+      return "molar:drop" + slot + "=" + r.pick(vocabulary().elements);
     case 2:
       return "molar:count" + slot + "=" + std::string(r.pick(kTypedTexts));
     case 3:
@@ -390,14 +327,14 @@ std::string molarToken(Random& r) {
 std::string optToken(Random& r) {
   switch (r.below(4)) {
     case 0:
-      return "opt:format=" + std::string(r.pick(kFormats));
+      return "opt:format=" + r.pick(vocabulary().formats);
     case 1:
       return "opt:places=" +
              (r.chance(80) ? std::to_string(r.below(16)) : std::string(r.pick(kTypedTexts)));
     case 2:
       return r.chance(50) ? "opt:radicals=on" : "opt:radicals=off";
     default:
-      return "opt:accuracy=" + std::string(r.pick(kAccuracies));
+      return "opt:accuracy=" + r.pick(vocabulary().accuracies);
   }
 }
 
@@ -406,7 +343,7 @@ std::string menuToken(Random& r) {
     std::string text = r.chance(60) ? numberToken(r) : std::string(r.pick(kTypedTexts));
     return "menu:paste=" + text;
   }
-  return "menu:" + std::string(r.pick(kPanelMenus));
+  return "menu:" + r.pick(vocabulary().panelMenus);
 }
 
 std::string token(Random& r, Theme theme) {
@@ -420,12 +357,12 @@ std::string token(Random& r, Theme theme) {
     case Kind::kNumber:
       return numberToken(r);
     case Kind::kKeypad:
-      return std::string(r.pick(kKeypadNames));
+      return r.pick(vocabulary().keypad);
     case Kind::kKeyboard:
       return keyboardToken(r);
     case Kind::kStat:
       if (r.chance(15)) return "stat:select=" + std::to_string(r.below(r.chance(80) ? 4 : 200));
-      return "stat:" + std::string(r.pick(kStatKeys));
+      return "stat:" + r.pick(vocabulary().statKeys);
     case Kind::kConv:
       return convToken(r);
     case Kind::kFin:
@@ -459,7 +396,7 @@ std::string sequence(Random& r) {
   // Cases about options mostly choose a number format first, so that the
   // numbers that follow show in it.
   if (theme == Theme::kOptions && r.chance(80)) {
-    tokens.push_back("opt:format=" + std::string(r.pick(kFormats)));
+    tokens.push_back("opt:format=" + r.pick(vocabulary().formats));
     if (r.chance(60)) tokens.push_back("opt:places=" + std::to_string(r.below(16)));
   }
   const int length = sequenceLength(r);
