@@ -133,60 +133,29 @@ const Vocabulary& vocabulary() {
 
 // Key names for key:NAME, End apart (it ends the program, so it is drawn rarely);
 // in an order of their own, which the keyboard table does not keep.
-constexpr std::string_view kKeyboardNames[] = {
-    "A",    "B",     "C",     "D",    "E",    "F",    "G",    "H",    "I",         "J",      "K",
-    "L",    "M",     "N",     "O",    "P",    "Q",    "R",    "S",    "T",         "U",      "V",
-    "W",    "X",     "Y",     "Z",    "0",    "1",    "2",    "3",    "4",         "5",      "6",
-    "7",    "8",     "9",     "Num0", "Num1", "Num2", "Num3", "Num4", "Num5",      "Num6",   "Num7",
-    "Num8", "Num9",  "Num.",  "Num+", "Num-", "Num*", "Num/", "F1",   "F2",        "F3",     "F4",
-    "F5",   "F6",    "F7",    "F8",   "F9",   "F10",  "F11",  "F12",  "Backspace", "Delete", "Home",
-    "Esc",  "Enter", "Shift", "Ctrl", "Alt"};
+const Names kKeyboardNames = split(
+    "A B C D E F G H I J K L M N O P Q R S T U V W X Y Z 0 1 2 3 4 5 6 7 8 9 Num0 Num1 Num2 Num3 "
+    "Num4 Num5 Num6 Num7 Num8 Num9 Num. Num+ Num- Num* Num/ F1 F2 F3 F4 F5 F6 F7 F8 F9 F10 F11 F12 "
+    "Backspace Delete Home Esc Enter Shift Ctrl Alt",
+    ' ');
 
-constexpr std::string_view kModifiers[] = {
-    "", "", "", "", "", "", "Shift+", "Shift+", "Ctrl+", "Alt+", "Ctrl+Shift+", "Shift+Ctrl+Alt+"};
+const Names kModifiers = split("||||||Shift+|Shift+|Ctrl+|Alt+|Ctrl+Shift+|Shift+Ctrl+Alt+", '|');
 
 // Texts typed into boxes or pasted: numbers in both locales' spelling, blanks,
 // signs, exponents, letters and nothing.
-constexpr std::string_view kTypedTexts[] = {
-    "0",         "1",   "2",       "3",       "4",
-    "7",         "10",  "12",      "15",      "16",
-    "2.5",       "",    " 3 ",     "-1",      "-2.5",
-    "abc",       "1e3", "1E-4",    "99",      "1.234",
-    "1.234.567", "0.5", "3.14159", "1000000", "12345678901234567890",
-    "A",         "FF",  "1/2",     " "};
+const Names kTypedTexts = split(
+    "0|1|2|3|4|7|10|12|15|16|2.5|| 3 "
+    "|-1|-2.5|abc|1e3|1E-4|99|1.234|1.234.567|0.5|3.14159|1000000|12345678901234567890|A|FF|1/2| ",
+    '|');
 
 // Tokens that the parser rejects: unknown names, malformed actions, actions of
 // no panel, and an empty token.
-constexpr std::string_view kRejectedTokens[] = {"bogus",
-                                                "key:Foo",
-                                                "key:Shift+",
-                                                "key:F13",
-                                                "key:A=1",
-                                                "stat:nope",
-                                                "stat:select=x",
-                                                "stat:enter=1",
-                                                "conv:Lengthx",
-                                                "conv:nothing",
-                                                "fin:click=XX",
-                                                "fin:solve=Rate",
-                                                "fin:start=1",
-                                                "elem:hover=Xx",
-                                                "elem:name",
-                                                "molar:drop5=H",
-                                                "molar:drop1=Qq",
-                                                "molar:count0=1",
-                                                "opt:format=Fancy",
-                                                "opt:radicals=yes",
-                                                "opt:accuracy=top",
-                                                "opt:places",
-                                                "menu:paste",
-                                                "menu:exit",
-                                                "tape:nothing",
-                                                "nowhere:thing",
-                                                "1.2.3",
-                                                "-5",
-                                                "",
-                                                "sin cos"};
+const Names kRejectedTokens = split(
+    "bogus|key:Foo|key:Shift+|key:F13|key:A=1|stat:nope|stat:select=x|stat:enter=1|conv:Lengthx|"
+    "conv:nothing|fin:click=XX|fin:solve=Rate|fin:start=1|elem:hover=Xx|elem:name|molar:drop5=H|"
+    "molar:drop1=Qq|molar:count0=1|opt:format=Fancy|opt:radicals=yes|opt:accuracy=top|opt:places|"
+    "menu:paste|menu:exit|tape:nothing|nowhere:thing|1.2.3|-5||sin cos",
+    '|');
 
 enum class Theme {
   kKeypad,
@@ -239,23 +208,11 @@ std::string numberToken(Random& r) {
     case 5:
       return digits(r.between(1, 3)) + ".";
     case 6: {
-      constexpr std::string_view kNotable[] = {"53.130102354156",
-                                               "3.14159265358979",
-                                               "180",
-                                               "360",
-                                               "0.5",
-                                               "1000000",
-                                               "0.0001",
-                                               "45",
-                                               "90",
-                                               "1024",
-                                               "255",
-                                               "69",
-                                               "170",
-                                               "171",
-                                               "1.0",
-                                               "100"};
-      return std::string(r.pick(kNotable));
+      static const Names kNotable = split(
+          "53.130102354156 3.14159265358979 180 360 0.5 1000000 0.0001 45 90 1024 255 69 170 171 "
+          "1.0 100",
+          ' ');
+      return r.pick(kNotable);
     }
     default:
       return digits(r.between(1, 2)) + "." + digits(r.between(1, 2));
@@ -264,7 +221,7 @@ std::string numberToken(Random& r) {
 
 std::string keyboardToken(Random& r) {
   if (r.below(400) == 0) return "key:End";
-  return "key:" + std::string(r.pick(kModifiers)) + std::string(r.pick(kKeyboardNames));
+  return "key:" + r.pick(kModifiers) + r.pick(kKeyboardNames);
 }
 
 std::string convToken(Random& r) {
@@ -282,7 +239,7 @@ std::string convToken(Random& r) {
       const int what = static_cast<int>(r.below(10));
       if (what < 6) return side + r.pick(vocabulary().units);
       if (what < 9) return side + r.pick(vocabulary().constants);
-      return side + std::string(r.pick(kTypedTexts));
+      return side + r.pick(kTypedTexts);
     }
     default:
       return "conv:go";
@@ -314,9 +271,9 @@ std::string molarToken(Random& r) {
     case 1:
       return "molar:drop" + slot + "=" + r.pick(vocabulary().elements);
     case 2:
-      return "molar:count" + slot + "=" + std::string(r.pick(kTypedTexts));
+      return "molar:count" + slot + "=" + r.pick(kTypedTexts);
     case 3:
-      return "molar:index=" + std::string(r.pick(kTypedTexts));
+      return "molar:index=" + r.pick(kTypedTexts);
     case 4:
       return "molar:clear";
     default:
@@ -329,8 +286,7 @@ std::string optToken(Random& r) {
     case 0:
       return "opt:format=" + r.pick(vocabulary().formats);
     case 1:
-      return "opt:places=" +
-             (r.chance(80) ? std::to_string(r.below(16)) : std::string(r.pick(kTypedTexts)));
+      return "opt:places=" + (r.chance(80) ? std::to_string(r.below(16)) : r.pick(kTypedTexts));
     case 2:
       return r.chance(50) ? "opt:radicals=on" : "opt:radicals=off";
     default:
@@ -340,7 +296,7 @@ std::string optToken(Random& r) {
 
 std::string menuToken(Random& r) {
   if (r.chance(30)) {
-    std::string text = r.chance(60) ? numberToken(r) : std::string(r.pick(kTypedTexts));
+    std::string text = r.chance(60) ? numberToken(r) : r.pick(kTypedTexts);
     return "menu:paste=" + text;
   }
   return "menu:" + r.pick(vocabulary().panelMenus);
@@ -401,7 +357,7 @@ std::string sequence(Random& r) {
   }
   const int length = sequenceLength(r);
   while (static_cast<int>(tokens.size()) < length) tokens.push_back(token(r, theme));
-  if (r.chance(2)) tokens[r.below(tokens.size())] = std::string(r.pick(kRejectedTokens));
+  if (r.chance(2)) tokens[r.below(tokens.size())] = r.pick(kRejectedTokens);
   std::string text;
   for (std::size_t i = 0; i < tokens.size(); ++i) {
     if (i > 0) text += ',';
@@ -487,7 +443,7 @@ int writeGolden(const std::filesystem::path& folder) {
   for (int i = 0; i < kCaseCount; ++i) {
     CorpusCase c;
     c.locale = r.chance(50) ? "en_US" : "de_DE";
-    c.startFile = r.chance(20) ? std::string(r.pick(kStartFileNames)) : std::string(kNoStartFile);
+    c.startFile = r.chance(20) ? r.pick(kStartFileNames) : std::string(kNoStartFile);
     c.sequence = sequence(r);
     const Outcome outcome = runAndHash(c, folder, scratch.path());
     c.hash = outcome.hash;
