@@ -157,32 +157,21 @@ const Names kRejectedTokens = split(
     "menu:paste|menu:exit|tape:nothing|nowhere:thing|1.2.3|-5||sin cos",
     '|');
 
-enum class Theme {
-  kKeypad,
-  kKeyboard,
-  kStatistics,
-  kConverter,
-  kFinance,
-  kElements,
-  kOptions,
-  kMixed
-};
+// The themes of a sequence, by index: keypad, keyboard, statistics, converter, finance,
+// elements and molar mass, options and menus, everything.
 constexpr int kThemeCount = 8;
+constexpr int kOptionsTheme = 6;
 
-enum class Kind { kNumber, kKeypad, kKeyboard, kStat, kConv, kFin, kElem, kMolar, kOpt, kMenu };
+// Token kinds, in kWeights' column order: number, keypad, keyboard, stat, conv, fin, elem,
+// molar, opt, menu.
 constexpr int kKindCount = 10;
 
-// Relative weights of the token kinds in each theme, in Kind order.
+// Relative weights of the token kinds in each theme.
 constexpr int kWeights[kThemeCount][kKindCount] = {
-    {30, 60, 2, 1, 1, 1, 1, 1, 2, 2},     // keypad
-    {15, 20, 60, 1, 1, 1, 1, 1, 1, 2},    // keyboard
-    {30, 25, 5, 30, 1, 1, 1, 1, 3, 4},    // statistics
-    {20, 15, 5, 1, 50, 1, 1, 1, 3, 4},    // converter
-    {30, 15, 5, 1, 1, 40, 1, 1, 3, 4},    // finance
-    {15, 15, 3, 1, 1, 1, 30, 30, 2, 3},   // elements and molar mass
-    {25, 35, 5, 3, 3, 3, 2, 2, 15, 8},    // options and menus
-    {15, 20, 10, 10, 10, 10, 8, 8, 5, 5}  // everything
-};
+    {30, 60, 2, 1, 1, 1, 1, 1, 2, 2},  {15, 20, 60, 1, 1, 1, 1, 1, 1, 2},
+    {30, 25, 5, 30, 1, 1, 1, 1, 3, 4}, {20, 15, 5, 1, 50, 1, 1, 1, 3, 4},
+    {30, 15, 5, 1, 1, 40, 1, 1, 3, 4}, {15, 15, 3, 1, 1, 1, 30, 30, 2, 3},
+    {25, 35, 5, 3, 3, 3, 2, 2, 15, 8}, {15, 20, 10, 10, 10, 10, 8, 8, 5, 5}};
 
 // The panel each theme opens first (most of the time).
 constexpr std::string_view kThemeOpener[kThemeCount] = {
@@ -194,29 +183,19 @@ std::string numberToken(Random& r) {
     for (int i = 0; i < n; ++i) s += static_cast<char>('0' + r.below(10));
     return s;
   };
-  switch (r.below(8)) {
-    case 0:
-      return std::to_string(r.below(10));
-    case 1:
-      return std::to_string(r.below(100));
-    case 2:
-      return digits(r.between(3, 16));
-    case 3:
-      return digits(r.between(1, 4)) + "." + digits(r.between(1, 6));
-    case 4:
-      return "." + digits(r.between(1, 4));
-    case 5:
-      return digits(r.between(1, 3)) + ".";
-    case 6: {
-      static const Names kNotable = split(
-          "53.130102354156 3.14159265358979 180 360 0.5 1000000 0.0001 45 90 1024 255 69 170 171 "
-          "1.0 100",
-          ' ');
-      return r.pick(kNotable);
-    }
-    default:
-      return digits(r.between(1, 2)) + "." + digits(r.between(1, 2));
-  }
+  static const Names kNotable = split(
+      "53.130102354156 3.14159265358979 180 360 0.5 1000000 0.0001 45 90 1024 255 69 170 171 1.0 "
+      "100",
+      ' ');
+  const std::size_t form = r.below(8);
+  if (form == 0) return std::to_string(r.below(10));
+  if (form == 1) return std::to_string(r.below(100));
+  if (form == 2) return digits(r.between(3, 16));
+  if (form == 3) return digits(r.between(1, 4)) + "." + digits(r.between(1, 6));
+  if (form == 4) return "." + digits(r.between(1, 4));
+  if (form == 5) return digits(r.between(1, 3)) + ".";
+  if (form == 6) return r.pick(kNotable);
+  return digits(r.between(1, 2)) + "." + digits(r.between(1, 2));
 }
 
 std::string keyboardToken(Random& r) {
@@ -225,38 +204,22 @@ std::string keyboardToken(Random& r) {
 }
 
 std::string convToken(Random& r) {
-  switch (r.below(9)) {
-    case 0:
-    case 1:
-      return "conv:" + r.pick(vocabulary().categories);
-    case 2:
-      return "conv:Constants";
-    case 3:
-      return r.chance(50) ? "conv:open-from" : "conv:open-to";
-    case 4:
-    case 5: {
-      const std::string side = r.chance(50) ? "conv:from=" : "conv:to=";
-      const int what = static_cast<int>(r.below(10));
-      if (what < 6) return side + r.pick(vocabulary().units);
-      if (what < 9) return side + r.pick(vocabulary().constants);
-      return side + r.pick(kTypedTexts);
-    }
-    default:
-      return "conv:go";
-  }
+  const Vocabulary& v = vocabulary();
+  const std::size_t form = r.below(9);
+  if (form <= 1) return "conv:" + r.pick(v.categories);
+  if (form == 2) return "conv:Constants";
+  if (form == 3) return r.chance(50) ? "conv:open-from" : "conv:open-to";
+  if (form >= 6) return "conv:go";
+  const std::string side = r.chance(50) ? "conv:from=" : "conv:to=";
+  const int what = static_cast<int>(r.below(10));
+  return side + (what < 6 ? r.pick(v.units) : what < 9 ? r.pick(v.constants) : r.pick(kTypedTexts));
 }
 
 std::string finToken(Random& r) {
-  switch (r.below(6)) {
-    case 0:
-    case 1:
-      return "fin:click=" + r.pick(vocabulary().finCells);
-    case 2:
-    case 3:
-      return "fin:solve=" + r.pick(vocabulary().finKeys);
-    default:
-      return "fin:" + r.pick(vocabulary().finButtons);
-  }
+  const std::size_t form = r.below(6);
+  if (form <= 1) return "fin:click=" + r.pick(vocabulary().finCells);
+  if (form <= 3) return "fin:solve=" + r.pick(vocabulary().finKeys);
+  return "fin:" + r.pick(vocabulary().finButtons);
 }
 
 std::string elemToken(Random& r) {
@@ -266,73 +229,46 @@ std::string elemToken(Random& r) {
 
 std::string molarToken(Random& r) {
   const std::string slot = std::to_string(r.between(1, 4));
-  switch (r.below(6)) {
-    case 0:
-    case 1:
-      return "molar:drop" + slot + "=" + r.pick(vocabulary().elements);
-    case 2:
-      return "molar:count" + slot + "=" + r.pick(kTypedTexts);
-    case 3:
-      return "molar:index=" + r.pick(kTypedTexts);
-    case 4:
-      return "molar:clear";
-    default:
-      return "molar:result";
-  }
+  const std::size_t form = r.below(6);
+  if (form <= 1) return "molar:drop" + slot + "=" + r.pick(vocabulary().elements);
+  if (form == 2) return "molar:count" + slot + "=" + r.pick(kTypedTexts);
+  if (form == 3) return "molar:index=" + r.pick(kTypedTexts);
+  return form == 4 ? "molar:clear" : "molar:result";
 }
 
 std::string optToken(Random& r) {
-  switch (r.below(4)) {
-    case 0:
-      return "opt:format=" + r.pick(vocabulary().formats);
-    case 1:
-      return "opt:places=" + (r.chance(80) ? std::to_string(r.below(16)) : r.pick(kTypedTexts));
-    case 2:
-      return r.chance(50) ? "opt:radicals=on" : "opt:radicals=off";
-    default:
-      return "opt:accuracy=" + r.pick(vocabulary().accuracies);
-  }
+  const std::size_t form = r.below(4);
+  if (form == 0) return "opt:format=" + r.pick(vocabulary().formats);
+  if (form == 1)
+    return "opt:places=" + (r.chance(80) ? std::to_string(r.below(16)) : r.pick(kTypedTexts));
+  if (form == 2) return r.chance(50) ? "opt:radicals=on" : "opt:radicals=off";
+  return "opt:accuracy=" + r.pick(vocabulary().accuracies);
 }
 
 std::string menuToken(Random& r) {
-  if (r.chance(30)) {
-    std::string text = r.chance(60) ? numberToken(r) : r.pick(kTypedTexts);
-    return "menu:paste=" + text;
-  }
+  if (r.chance(30)) return "menu:paste=" + (r.chance(60) ? numberToken(r) : r.pick(kTypedTexts));
   return "menu:" + r.pick(vocabulary().panelMenus);
 }
 
-std::string token(Random& r, Theme theme) {
-  const int* weights = kWeights[static_cast<int>(theme)];
+std::string statToken(Random& r) {
+  if (r.chance(15)) return "stat:select=" + std::to_string(r.below(r.chance(80) ? 4 : 200));
+  return "stat:" + r.pick(vocabulary().statKeys);
+}
+
+std::string keypadToken(Random& r) { return r.pick(vocabulary().keypad); }
+
+std::string token(Random& r, int theme) {
+  using Maker = std::string (*)(Random&);
+  constexpr Maker kMakers[kKindCount] = {numberToken, keypadToken, keyboardToken, statToken,
+                                         convToken,   finToken,    elemToken,     molarToken,
+                                         optToken,    menuToken};
+  const int* weights = kWeights[theme];
   int total = 0;
   for (int k = 0; k < kKindCount; ++k) total += weights[k];
   int roll = static_cast<int>(r.below(static_cast<std::size_t>(total)));
   int kind = 0;
   while (roll >= weights[kind]) roll -= weights[kind++];
-  switch (static_cast<Kind>(kind)) {
-    case Kind::kNumber:
-      return numberToken(r);
-    case Kind::kKeypad:
-      return r.pick(vocabulary().keypad);
-    case Kind::kKeyboard:
-      return keyboardToken(r);
-    case Kind::kStat:
-      if (r.chance(15)) return "stat:select=" + std::to_string(r.below(r.chance(80) ? 4 : 200));
-      return "stat:" + r.pick(vocabulary().statKeys);
-    case Kind::kConv:
-      return convToken(r);
-    case Kind::kFin:
-      return finToken(r);
-    case Kind::kElem:
-      return elemToken(r);
-    case Kind::kMolar:
-      return molarToken(r);
-    case Kind::kOpt:
-      return optToken(r);
-    case Kind::kMenu:
-      return menuToken(r);
-  }
-  return "0";
+  return kMakers[kind](r);
 }
 
 /// Mostly short sequences, some up to 60 tokens.
@@ -345,13 +281,13 @@ int sequenceLength(Random& r) {
 }
 
 std::string sequence(Random& r) {
-  const Theme theme = static_cast<Theme>(r.below(kThemeCount));
+  const int theme = static_cast<int>(r.below(kThemeCount));
   std::vector<std::string> tokens;
-  const std::string_view opener = kThemeOpener[static_cast<int>(theme)];
+  const std::string_view opener = kThemeOpener[theme];
   if (!opener.empty() && r.chance(80)) tokens.emplace_back(opener);
   // Cases about options mostly choose a number format first, so that the
   // numbers that follow show in it.
-  if (theme == Theme::kOptions && r.chance(80)) {
+  if (theme == kOptionsTheme && r.chance(80)) {
     tokens.push_back("opt:format=" + r.pick(vocabulary().formats));
     if (r.chance(60)) tokens.push_back("opt:places=" + std::to_string(r.below(16)));
   }
@@ -362,10 +298,7 @@ std::string sequence(Random& r) {
   for (std::size_t i = 0; i < tokens.size(); ++i) {
     if (i > 0) text += ',';
     // Blanks around a token are ignored; a few cases show it.
-    if (r.chance(3))
-      text += " " + tokens[i] + " ";
-    else
-      text += tokens[i];
+    text += r.chance(3) ? " " + tokens[i] + " " : tokens[i];
   }
   return text;
 }
