@@ -131,6 +131,7 @@ TEST(ConverterModel, CategoryButtonsFillBothListsAndPreselect) {
     EXPECT_EQ(mode(s), "from units -- &Convert/From:/To:");  // the list opened last stays
   }
   ConverterModel m;
+  EXPECT_EQ(mode(m.state()), " units -- &Convert/From:/To:");
   EXPECT_FALSE(m.chooseCategory("Temperature"));
   EXPECT_TRUE(m.state().fromList.items.empty());
 }

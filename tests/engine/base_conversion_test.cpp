@@ -40,9 +40,10 @@ TEST(Bases, CycleAndEdgeCases) {
   }
 }
 
-// Every 16-bit number survives a full turn of the cycle.
+// Every 16-bit number survives a full turn of the cycle; each press hands the focus to "=".
 TEST(Bases, CycleRoundTripsEverySixteenBitNumber) {
   KeyRunner run;
+  run.tk.focusCount = 0;
   for (int v = -32767; v <= 32767; ++v) {
     run.state().display = std::to_string(v);
     run.state().newNumber = true;
@@ -50,6 +51,7 @@ TEST(Bases, CycleRoundTripsEverySixteenBitNumber) {
     ASSERT_EQ(run.state().display, std::to_string(v));
     ASSERT_EQ(run.state().base, Base::kDecimal);
   }
+  EXPECT_EQ(run.tk.focusCount, 4 * 65535);
 }
 
 }  // namespace
