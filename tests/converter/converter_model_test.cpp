@@ -100,9 +100,11 @@ TEST(ConverterModel, ConvertButtonShows) {
       {"ERROR", "Length|go|Constants|open-to|go", "3.28083989501312"},
       {"ERROR", "Length|go|Temp|from=degrees Farenheit|go|Constants|open-from|go", "1"},
       {"100", "Temp|go|Constants|open-from|go", "100"},
-      {"5", "Length|go|#212|Temp|from=degrees Farenheit|go|Constants|open-to|go", "3.28083989501312"},
+      {"5", "Length|go|#212|Temp|from=degrees Farenheit|go|Constants|open-to|go",
+       "3.28083989501312"},
       // no list opened yet: the general conversion of the display "1"
-      {"5", "Constants|from=c: speed of light (m/s)|to=c: speed of light (ft/s)|go", "3.28083989357731"},
+      {"5", "Constants|from=c: speed of light (m/s)|to=c: speed of light (ft/s)|go",
+       "3.28083989357731"},
       {"5", "Constants|go", "ERROR"},
       // numbers are read in the form the calculator writes in the locale, or as typed
       {"2,5", "Length|from=inches|to=centimeters|go", "6,35", true},
