@@ -1,5 +1,5 @@
 // Per-call cost of the conversions the display runs through on every key: number to
-// text, the two readers and pattern formatting, each over a small mix of inputs.
+// text, the whole-text reader and pattern formatting, each over a small mix of inputs.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -27,14 +27,6 @@ void BM_NumberToText(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_NumberToText);
-
-void BM_ParseNumber(benchmark::State& state) {
-  std::size_t i = 0;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(zova::parseNumber(kTexts[i++ % kTexts.size()]));
-  }
-}
-BENCHMARK(BM_ParseNumber);
 
 void BM_TextToNumber(benchmark::State& state) {
   std::size_t i = 0;

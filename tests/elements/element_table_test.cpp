@@ -56,7 +56,7 @@ TEST(ElementTable, RecordsAreCompleteUniqueSaneAndFoundBySymbol) {
   EXPECT_EQ(kElements.size(), 109u);
   EXPECT_EQ(kElements[0].column, 1);
   for (const int z : {2, 10, 18, 36, 54, 86}) {
-    EXPECT_EQ(kElements[z - 1].column, 18) << z;  // noble gases end their period
+    EXPECT_EQ(kElements[z - 1].column, kGridColumns) << z;  // noble gases end their period
     EXPECT_EQ(kElements[z].column, 1) << z + 1;
   }
   for (const int row : {8, 9})  // the separate rows fill columns 4 to 18

@@ -143,7 +143,6 @@ TEST(FinanceModelTest, KeysAndCells) {
       {"%/Yr=8", "%/Yr=8.00% Rate=0.6667% Effect=8,common"},
       {"%/Yr=1", "%/Yr=100.00% Rate=8.3333%"},
       {"%/Yr=1.01", "%/Yr=1.01% Rate=0.0842%"},
-      {"%/Yr=24000", "%/Yr=24,000.00% Rate=2,000.0000%"},
       {"%/Yr=12|P/Yr=4", "P/Yr=4 Rate=3.0000% Payments=4 Saved1=4 Saved7=4"},
       // the cell shows the text rounded half away from zero, the field half to even
       {"%/Yr=12|P/Yr=2.5", "P/Yr=3 Rate=6.0000% Payments=3 Saved1=2"},
