@@ -5,6 +5,7 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -14,13 +15,14 @@
 #include <sstream>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "support/cli_runner.h"
 
 namespace zova::corpus {
 
-/// One line of the golden file.
+namespace fs = std::filesystem;
+
+/// One line of the golden file: `<hash>\t<locale>\t<start file or ->\t<sequence>`.
 struct CorpusCase {
   std::uint64_t hash = 0;
   std::string locale;     ///< "en_US" or "de_DE"
@@ -28,202 +30,134 @@ struct CorpusCase {
   std::string sequence;   ///< the --keys argument
 };
 
-inline constexpr std::string_view kNoStartFile = "-";
-
-// The top-level JSON fields the hash covers. Picked by name, so a field added
+// The top-level JSON fields the hash covers, picked by name so that a field added
 // later, or a change in field order, leaves the hash alone.
 inline constexpr std::string_view kHashedFields[] = {
     "display", "indicators", "tooltips", "stack", "M",     "K",       "beeps", "messages",
     "stat",    "fin",        "conv",     "elem",  "molar", "options", "window"};
 
 inline std::uint64_t fnv1a(std::string_view bytes, std::uint64_t h = 0xcbf29ce484222325ULL) {
-  for (unsigned char c : bytes) {
-    h ^= c;
-    h *= 0x100000001b3ULL;
-  }
+  for (unsigned char c : bytes) h = (h ^ c) * 0x100000001b3ULL;
   return h;
 }
 
-/// The text of a top-level field's value in a JSON object, or nothing when the
-/// object has no such field.
+/// The text of a top-level field's value in the command line's one-line JSON object
+/// (`{"name": value, ...}`), or nothing when it has no such field.
 inline std::optional<std::string_view> topLevelField(std::string_view json, std::string_view key) {
-  std::size_t i = 0;
-  const auto skipBlanks = [&] {
-    while (i < json.size() &&
-           (json[i] == ' ' || json[i] == '\n' || json[i] == '\t' || json[i] == '\r'))
-      ++i;
-  };
-  // The end of the string starting at json[i] (one past its closing quote).
-  const auto stringEnd = [&](std::size_t from) {
-    std::size_t j = from + 1;
-    while (j < json.size() && json[j] != '"') j += json[j] == '\\' ? 2 : 1;
+  const auto stringEnd = [&](std::size_t j) {  // one past the closing quote
+    for (++j; j < json.size() && json[j] != '"';) j += json[j] == '\\' ? 2 : 1;
     return j + 1;
   };
-  skipBlanks();
-  if (i >= json.size() || json[i] != '{') return std::nullopt;
-  ++i;
-  while (true) {
-    skipBlanks();
-    if (i >= json.size() || json[i] != '"') return std::nullopt;
-    const std::size_t keyEnd = stringEnd(i);
-    const std::string_view name = json.substr(i + 1, keyEnd - i - 2);
-    i = keyEnd;
-    skipBlanks();
-    if (i >= json.size() || json[i] != ':') return std::nullopt;
-    ++i;
-    skipBlanks();
-    const std::size_t valueStart = i;
-    int depth = 0;
-    while (i < json.size()) {
-      const char c = json[i];
-      if (c == '"') {
-        i = stringEnd(i);
-        continue;
-      }
+  for (std::size_t i = 1; i < json.size() && json[i] == '"';) {
+    const std::size_t nameEnd = stringEnd(i), start = nameEnd + 2;  // after '": '
+    std::size_t end = start;
+    for (int depth = 0; end < json.size(); ++end) {
+      const char c = json[end];
+      if (c == '"') end = stringEnd(end) - 1;
       if (c == '{' || c == '[') ++depth;
-      if (c == '}' || c == ']') {
-        if (depth == 0) break;  // the end of the whole object
-        --depth;
-      }
+      if ((c == '}' || c == ']') && depth-- == 0) break;
       if (c == ',' && depth == 0) break;
-      ++i;
     }
-    if (name == key) {
-      std::string_view value = json.substr(valueStart, i - valueStart);
-      while (!value.empty() && value.back() == ' ') value.remove_suffix(1);
-      return value;
-    }
-    if (i >= json.size() || json[i] != ',') return std::nullopt;
-    ++i;
+    if (json.substr(i + 1, nameEnd - i - 2) == key) return json.substr(start, end - start);
+    i = end + 2;  // after ", "
   }
+  return std::nullopt;
 }
 
-inline std::string readFile(const std::filesystem::path& path) {
-  std::ifstream f(path, std::ios::binary);
+inline std::string readFile(const fs::path& path) {
   std::ostringstream s;
-  s << f.rdbuf();
+  s << std::ifstream(path, std::ios::binary).rdbuf();
   return s.str();
 }
 
-inline void writeFile(const std::filesystem::path& path, std::string_view bytes) {
-  std::ofstream f(path, std::ios::binary);
-  f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+inline void writeFile(const fs::path& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
 }
 
-/// A scratch folder for the settings file every case runs with, removed at the end.
-/// It is in memory when /dev/shm is there: the settings file is written with
-/// fsync, which costs milliseconds on a disk, times two for every case.
-class ScratchFolder {
- public:
+/// A scratch folder, removed at the end; in memory where /dev/shm is there, as the
+/// settings file is written with fsync for every case.
+struct ScratchFolder {
   ScratchFolder() {
     std::error_code ec;
-    const std::filesystem::path parent = std::filesystem::is_directory("/dev/shm", ec)
-                                             ? std::filesystem::path("/dev/shm")
-                                             : std::filesystem::temp_directory_path();
-    std::string t = (parent / "zova-corpus-XXXXXX").string();
-    if (::mkdtemp(t.data()) != nullptr) path_ = t;
+    std::string t =
+        ((fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path()) /
+         "zova-corpus-XXXXXX")
+            .string();
+    if (::mkdtemp(t.data()) != nullptr) path = t;
   }
   ~ScratchFolder() {
     std::error_code ec;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
+    if (!path.empty()) fs::remove_all(path, ec);
   }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  bool ok() const { return !path_.empty(); }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
+  fs::path path;
 };
 
-inline std::uint64_t hashFields(std::string_view json, std::uint64_t h) {
-  for (std::string_view field : kHashedFields) {
-    h = fnv1a(field, h);
-    const std::optional<std::string_view> value = topLevelField(json, field);
-    h = fnv1a(value ? "=" + std::string(*value) + "\n" : std::string(" absent\n"), h);
-  }
-  return h;
-}
-
-/// The settings file a run starts from: a copy of the case's start file, or
-/// none at all (which starts the calculator exactly as no --settings does).
-inline std::filesystem::path freshSettings(const CorpusCase& c,
-                                           const std::filesystem::path& corpusFolder,
-                                           const std::filesystem::path& scratch) {
-  const std::filesystem::path settings = scratch / "zova.dat";
+/// The settings file a run starts from: a fresh copy of the case's start file, or none.
+inline fs::path freshSettings(const CorpusCase& c, const fs::path& folder,
+                              const fs::path& scratch) {
+  const fs::path settings = scratch / "zova.dat";
   std::error_code ec;
-  std::filesystem::remove(settings, ec);
-  if (c.startFile != kNoStartFile) writeFile(settings, readFile(corpusFolder / c.startFile));
+  fs::remove(settings, ec);
+  if (c.startFile != "-") writeFile(settings, readFile(folder / c.startFile));
   return settings;
 }
 
-struct Outcome {
-  std::uint64_t hash;
-  int status;
-};
+/// Runs `--keys SEQUENCE --json` in `locale` from the case's start file; returns the
+/// result and the settings file at exit.
+inline std::pair<testing::CliResult, std::string> runCase(const CorpusCase& c,
+                                                          const fs::path& folder,
+                                                          const fs::path& scratch,
+                                                          const std::string& locale,
+                                                          const std::string& sequence) {
+  const fs::path settings = freshSettings(c, folder, scratch);
+  testing::CliResult r = testing::runCli(
+      {"--keys", sequence, "--json", "--locale", locale, "--settings", settings.string()});
+  return {r, fs::exists(settings) ? "settings=" + readFile(settings) + "\n" : "settings absent\n"};
+}
 
-/// Runs one case and hashes what it shows, in two runs:
-///  - `--keys SEQUENCE --json --settings FILE`: the exit status, the JSON
-///    fields, the settings file written at exit (always: FILE is a copy of the
-///    start file or a path where no file exists yet) and, for a rejected
-///    sequence (exit 2), standard error, which names the token. Other errors
-///    would name the scratch path and are left out.
-///  - `--repl --settings FILE` fed the tokens one per line: the display after
-///    every token, so that the numbers passed through count too, not only the
-///    last one. (The whole JSON after every token would cost five times the
-///    time of the rest.)
-inline Outcome runAndHash(const CorpusCase& c, const std::filesystem::path& corpusFolder,
-                          const std::filesystem::path& scratch) {
-  std::filesystem::path settings = freshSettings(c, corpusFolder, scratch);
-  const testing::CliResult r = testing::runCli(
-      {"--keys", c.sequence, "--json", "--locale", c.locale, "--settings", settings.string()});
+/// The hash of the exit status, the JSON fields, the settings file at exit and, for a
+/// rejected sequence (exit 2), standard error; then of the display after every token of
+/// the sequence fed to `--repl` one per line (the whole JSON after every token would
+/// cost five times the rest). Returns the hash and the exit status.
+inline std::pair<std::uint64_t, int> runAndHash(const CorpusCase& c, const fs::path& folder,
+                                                const fs::path& scratch) {
+  const auto [r, settings] = runCase(c, folder, scratch, c.locale, c.sequence);
   std::uint64_t h = fnv1a("status=" + std::to_string(r.status) + "\n");
-  h = hashFields(r.out, h);
-  h = fnv1a(std::filesystem::exists(settings) ? "settings=" + readFile(settings) + "\n"
-                                              : std::string("settings absent\n"),
-            h);
-  if (r.status == 2) h = fnv1a("stderr=" + r.err, h);
-
-  std::string lines = c.sequence;
-  for (char& ch : lines)
-    if (ch == ',') ch = '\n';
-  settings = freshSettings(c, corpusFolder, scratch);
-  const testing::CliResult steps = testing::runCli(
-      {"--repl", "--locale", c.locale, "--settings", settings.string()}, lines + "\n");
-  h = fnv1a("displays=" + steps.out, h);
-  return {h, r.status};
-}
-
-inline std::string hexHash(std::uint64_t h) {
-  char text[17];
-  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(h));
-  return text;
-}
-
-/// `<hash>\t<locale>\t<start file or ->\t<sequence>`; no column holds a tab or a line end.
-inline std::string formatLine(const CorpusCase& c) {
-  return hexHash(c.hash) + "\t" + c.locale + "\t" + c.startFile + "\t" + c.sequence;
-}
-
-/// A case from a golden line; nothing for comment lines (#) and blank lines,
-/// and for lines that do not have the four columns.
-inline std::optional<CorpusCase> parseLine(std::string_view line) {
-  if (line.empty() || line.front() == '#') return std::nullopt;
-  std::vector<std::string_view> columns;
-  for (int i = 0; i < 3; ++i) {
-    const std::size_t tab = line.find('\t');
-    if (tab == std::string_view::npos) return std::nullopt;
-    columns.push_back(line.substr(0, tab));
-    line.remove_prefix(tab + 1);
+  for (std::string_view field : kHashedFields) {
+    const std::optional<std::string_view> value = topLevelField(r.out, field);
+    h = fnv1a(value ? "=" + std::string(*value) + "\n" : std::string(" absent\n"), fnv1a(field, h));
   }
-  columns.push_back(line);
+  h = fnv1a(settings, h);
+  if (r.status == 2) h = fnv1a("stderr=" + r.err, h);
+  std::string lines = c.sequence;
+  std::replace(lines.begin(), lines.end(), ',', '\n');
+  const testing::CliResult steps = testing::runCli(
+      {"--repl", "--locale", c.locale, "--settings", freshSettings(c, folder, scratch).string()},
+      lines + "\n");
+  return {fnv1a("displays=" + steps.out, h), r.status};
+}
+
+inline std::string formatLine(const CorpusCase& c) {
+  char hex[17];
+  std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(c.hash));
+  return std::string(hex) + "\t" + c.locale + "\t" + c.startFile + "\t" + c.sequence;
+}
+
+/// A case from a golden line; nothing for comment lines and lines without four columns.
+inline std::optional<CorpusCase> parseLine(std::string_view line) {
   CorpusCase c;
-  const std::string_view hex = columns[0];
-  const auto [end, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), c.hash, 16);
-  if (hex.size() != 16 || ec != std::errc() || end != hex.data() + hex.size()) return std::nullopt;
-  c.locale = columns[1];
-  c.startFile = columns[2];
-  c.sequence = columns[3];
+  std::string* columns[] = {&c.locale, &c.startFile};
+  if (line.size() < 17 || line[16] != '\t') return std::nullopt;
+  const auto [end, ec] = std::from_chars(line.data(), line.data() + 16, c.hash, 16);
+  if (ec != std::errc() || end != line.data() + 16) return std::nullopt;
+  line.remove_prefix(17);
+  for (std::string* column : columns) {
+    const std::size_t next = line.find('\t');
+    if (next == std::string_view::npos) return std::nullopt;
+    *column = line.substr(0, next);
+    line.remove_prefix(next + 1);
+  }
+  c.sequence = line;
   return c;
 }
 

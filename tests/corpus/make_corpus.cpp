@@ -1,18 +1,16 @@
-// Makes the behaviour corpus: random key sequences from a fixed seed over every
-// key name and panel, menu and options action the command line takes, each run
-// once to record the hash of what it shows in golden.txt.
-//
-//   zova_make_corpus CORPUS_FOLDER                 writes CORPUS_FOLDER/golden.txt
-//   zova_make_corpus --start-files CORPUS_FOLDER   writes the start settings files
+// Makes the behaviour corpus: random key sequences from a fixed seed over every key
+// name and panel, menu and options action the command line takes, each run once to
+// record in CORPUS_FOLDER/golden.txt the hash of what it shows (usage:
+// zova_make_corpus CORPUS_FOLDER). The start settings files beside it are fixed inputs.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "converter/constant_table.h"
@@ -58,12 +56,9 @@ using Names = std::vector<std::string>;
 
 Names split(std::string_view text, char separator) {
   Names parts;
-  for (std::size_t start = 0;;) {
-    const std::size_t end = text.find(separator, start);
-    parts.emplace_back(text.substr(start, end - start));
-    if (end == std::string_view::npos) return parts;
-    start = end + 1;
-  }
+  for (std::size_t start = 0, end = 0; end != std::string_view::npos; start = end + 1)
+    parts.emplace_back(text.substr(start, (end = text.find(separator, start)) - start));
+  return parts;
 }
 
 // Every keypad key's command-line names, in Key order, the one its caption
@@ -89,18 +84,15 @@ Names namesOf(Rows rows, Field field) {
   return out;
 }
 
-const ActionRow& actionRow(std::string_view area, std::string_view name) {
-  for (const ActionRow& row : actionTable())
-    if (row.area == area && row.names.front() == name) return row;
-  throw std::logic_error("no action " + std::string(area) + ":" + std::string(name));
-}
-
-/// The actions of `area` that take no VALUE, in table order.
-Names plainActions(std::string_view area) {
+/// The actions of `area` that take no VALUE, in table order, or the choices of `choices`.
+Names actions(std::string_view area, std::string_view choices = "") {
   Names out;
-  for (const ActionRow& row : actionTable())
+  for (const ActionRow& row : actionTable()) {
+    if (row.area == area && !choices.empty() && row.names.front() == choices)
+      return split(row.value, '|');
     if (row.area == area && row.value.empty() && row.numbered == 0 && row.names.size() == 1)
       out.push_back(row.names.front());
+  }
   return out;
 }
 
@@ -110,10 +102,10 @@ struct Vocabulary {
   Names categories = namesOf(categoryRows(), &CategoryRow::action);
   Names finCells = namesOf(finCellTable(), &FinCellRow::name);
   Names finKeys = namesOf(finKeyTable(), &FinKeyRow::name);
-  Names finButtons = plainActions("fin");
-  Names panelMenus = plainActions("menu");
-  Names formats = split(actionRow("opt", "format").value, '|');
-  Names accuracies = split(actionRow("opt", "accuracy").value, '|');
+  Names finButtons = actions("fin");
+  Names panelMenus = actions("menu");
+  Names formats = actions("opt", "format");
+  Names accuracies = actions("opt", "accuracy");
   Names units = [] {
     Names u = namesOf(unitRows(), &UnitRow::text);
     for (const TemperatureRow& t : temperatureRows()) u.emplace_back(t.text);
@@ -303,69 +295,13 @@ std::string sequence(Random& r) {
   return text;
 }
 
-// The start settings files: written by running these sequences, then two of
-// them damaged by hand-made rules (cut off mid-line; lines replaced by junk).
-struct StartFile {
-  std::string_view name, locale, keys;
-};
-constexpr StartFile kStartFiles[] = {
-    {"memory-stats.dat", "en_US",
-     "5,M+,AC,7,Kin,AC,Mode,opt:format=Fix,opt:places=3,1,stat:enter,2.5,stat:enter,3,stat:enter,"
-     "AC"},
-    {"panels-de.dat", "de_DE",
-     "menu:converter,conv:Weight,menu:ontop,opt:format=Scientific,opt:accuracy=high,Base,Base,"
-     "12.5,M+,1.5,stat:enter,0.25,stat:enter"},
-    {"finance.dat", "en_US",
-     "menu:financial,fin:end,360,fin:click=N,6.5,fin:click=%/Yr,200000,fin:click=PV,0,fin:click=FV,"
-     "fin:solve=PMT,Mode,Mode,opt:radicals=on"},
-    {"compact-hex.dat", "en_US", "menu:compact,Base,Base,255,Kin,inv,hyp,opt:accuracy=low"},
-};
-
-std::string cutMidLine(const std::string& text) { return text.substr(0, text.size() * 2 / 5); }
-
-std::string junkLines(const std::string& text) {
-  constexpr std::string_view kJunk[] = {"x?", "", "1e999", "Maybe", "-7", "  12  ", "\xff\xfe"};
-  std::string out;
-  std::size_t line = 0, start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    end = end == std::string::npos ? text.size() : end + 1;
-    if (line % 3 == 1)
-      out += std::string(kJunk[(line / 3) % std::size(kJunk)]) + "\r\n";
-    else
-      out += text.substr(start, end - start);
-    start = end;
-    ++line;
-  }
-  return out + "not a number\r\n";
-}
-
-int writeStartFiles(const std::filesystem::path& folder) {
-  ScratchFolder scratch;
-  if (!scratch.ok()) return 1;
-  for (const StartFile& f : kStartFiles) {
-    const std::filesystem::path file = scratch.path() / f.name;
-    const testing::CliResult r =
-        testing::runCli({"--keys", std::string(f.keys), "--locale", std::string(f.locale),
-                         "--settings", file.string()});
-    if (r.status != 0) {
-      std::cerr << f.name << ": " << r.err;
-      return 1;
-    }
-    writeFile(folder / f.name, readFile(file));
-  }
-  writeFile(folder / "damaged-cut.dat", cutMidLine(readFile(folder / "memory-stats.dat")));
-  writeFile(folder / "damaged-junk.dat", junkLines(readFile(folder / "finance.dat")));
-  return 0;
-}
-
 constexpr std::string_view kStartFileNames[] = {"memory-stats.dat", "panels-de.dat",
                                                 "finance.dat",      "compact-hex.dat",
                                                 "damaged-cut.dat",  "damaged-junk.dat"};
 
 int writeGolden(const std::filesystem::path& folder) {
   ScratchFolder scratch;
-  if (!scratch.ok()) return 1;
+  if (scratch.path.empty()) return 1;
   std::ofstream golden(folder / "golden.txt", std::ios::binary);
   golden << "# Behaviour corpus: made by scripts/regenerate-corpus.sh, checked by corpus_test.\n"
             "# hash<TAB>locale<TAB>start settings file or -<TAB>--keys sequence\n"
@@ -376,11 +312,11 @@ int writeGolden(const std::filesystem::path& folder) {
   for (int i = 0; i < kCaseCount; ++i) {
     CorpusCase c;
     c.locale = r.chance(50) ? "en_US" : "de_DE";
-    c.startFile = r.chance(20) ? r.pick(kStartFileNames) : std::string(kNoStartFile);
+    c.startFile = r.chance(20) ? r.pick(kStartFileNames) : std::string("-");
     c.sequence = sequence(r);
-    const Outcome outcome = runAndHash(c, folder, scratch.path());
-    c.hash = outcome.hash;
-    if (outcome.status == 2) ++rejected;
+    int status = 0;
+    std::tie(c.hash, status) = runAndHash(c, folder, scratch.path);
+    rejected += status == 2;
     golden << formatLine(c) << "\n";
   }
   std::cerr << kCaseCount << " cases, " << rejected << " rejected\n";
@@ -391,9 +327,7 @@ int writeGolden(const std::filesystem::path& folder) {
 }  // namespace zova::corpus
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.size() == 2 && args[0] == "--start-files") return zova::corpus::writeStartFiles(args[1]);
-  if (args.size() == 1) return zova::corpus::writeGolden(args[0]);
-  std::cerr << "usage: zova_make_corpus [--start-files] CORPUS_FOLDER\n";
+  if (argc == 2) return zova::corpus::writeGolden(argv[1]);
+  std::cerr << "usage: zova_make_corpus CORPUS_FOLDER\n";
   return 2;
 }
