@@ -61,15 +61,11 @@ TEST(ConverterModel, ConvertButtonShows) {
     bool comma = false;
   } const kCases[] = {
       // exact sizes give exact conversions
-      {"1", "Length|from=inches|to=centimeters|go", "2.54"},
       {"1", "Area|from=acres|to=square feet|go", "43560"},
-      {"1", "Volume|from=imperial gallons|to=litres|go", "4.54609"},
       {"1", "Weight|from=U.S. tons|to=ounces|go", "32000"},
-      {"1", "Pressure|from=atmospheres|to=Pascals|go", "101325"},
       {"1", "Pressure|from=atmospheres|to=mm Hg|go", "760"},
       {"1", "Pressure|from=psi|to=in H2O|go", "27.707592401416"},  // in H2O is 248.84 Pa
       {"1", "Energy|from=BTUs|to=calories|go", "251.995761111111"},
-      {"1", "Power|from=horsepower|to=Watts|go", "745.69987158227"},
       {"-2", "Volume|from=litres|to=cubic centimeters|go", "-2000"},
       {"5", "Length|open-from|go", "16.4041994750656"},  // a list opened outside the library
       // a text that is no entry of its list is refused, whatever it names; lookup is exact
@@ -83,9 +79,7 @@ TEST(ConverterModel, ConvertButtonShows) {
       // Celsius to Celsius shows the display's own text, whatever it is
       {"ERROR", "Temp|to=degrees Celsius|go", "ERROR"},
       {"12,5", "Temp|to=degrees Celsius|go", "12,5", true},
-      // failures
-      {"12abc", "Length|go", "ERROR"},
-      {"ERROR", "Temp|from=degrees Celsius|to=Kelvins|go", "ERROR"},
+      {"12abc", "Length|go", "ERROR"},  // failures
       {"1E+308", "Length|from=meters|to=millimeters|go", "ERROR"}, {"1E+308", "Temp|go", "ERROR"},
       // in the constants library the list opened last gives the value
       {"5", "Constants|open-from|from=c: speed of light (m/s)|go", "299792458"},
@@ -108,7 +102,6 @@ TEST(ConverterModel, ConvertButtonShows) {
       {"5", "Constants|go", "ERROR"},
       // numbers are read in the form the calculator writes in the locale, or as typed
       {"2,5", "Length|from=inches|to=centimeters|go", "6,35", true},
-      {"36,6", "Temp|go", "97,88", true},
       {"1.234", "Temp|from=degrees Farenheit|to=Kelvins|go", "256,057777777778", true},
       {"5", "Constants|open-from|from=Bohr radius (nm)|go", "0,0529177249", true},
   };
@@ -153,28 +146,23 @@ TEST(ConverterModel, RoundTripsWithinEveryCategory) {
   }
 }
 
-TEST(ConstantsLibrary, KonstantFillsTheListsWithNothingChosen) {
+// The library fills the lists with nothing chosen; its markers follow the list opened last.
+TEST(ConstantsLibrary, ListsAndMarkers) {
   ConverterModel m;
   run(m, "1", "Length|go|Constants");
-  const ConverterState& s = m.state();
-  EXPECT_EQ(mode(s), " library -- Use &Constant/S.I./Eng.");
   std::vector<std::string> si, eng;
   for (const ConstantRow& row : siConstants()) si.emplace_back(row.text);
   for (const ConstantRow& row : engConstants()) eng.emplace_back(row.text);
-  EXPECT_EQ(s.fromList, (ComboList{si, ""}));
-  EXPECT_EQ(s.toList, (ComboList{eng, ""}));
-}
-
-// The markers follow the list opened last, in the library only.
-TEST(ConstantsLibrary, Markers) {
+  EXPECT_EQ(m.state().fromList, (ComboList{si, ""}));
+  EXPECT_EQ(m.state().toList, (ComboList{eng, ""}));
   const std::pair<const char*, const char*> kSteps[] = {
-      {"open-from", "from units -- &Convert/From:/To:"},
+      {"", " library -- Use &Constant/S.I./Eng."},
+      {"open-from|Length", "from units -- &Convert/From:/To:"},
       {"Constants|open-from", "from library x- Use &Constant/S.I./Eng."},
       {"open-to|Constants", "to library -x Use &Constant/S.I./Eng."},
       {"hide", "to library -- Use &Constant/S.I./Eng."},
       {"open-from|Weight|open-to", "to units -- &Convert/From:/To:"},
   };
-  ConverterModel m;
   for (const auto& [step, expected] : kSteps) {
     run(m, "", step);
     EXPECT_EQ(mode(m.state()), expected) << step;

@@ -6,7 +6,6 @@
 
 #include <sstream>
 #include <string>
-#include <tuple>
 
 namespace zova {
 namespace {
@@ -57,27 +56,6 @@ TEST(ElementsModel, HoverFillsTheInformationArea) {
   EXPECT_EQ(m.state().formula[0].symbol, "");
 }
 
-// The clicks hand the shown texts to the main display; alone in a slot an element gives its
-// mass without trailing zeros. Columns: symbol, information area, molar mass.
-TEST(ElementsModel, HoveredElementsShowTheirRecordAndMass) {
-  const std::tuple<const char*, const char*, const char*> cases[] = {
-      {"H", "H|Hydrogen|1|1.00794|1s1", "1.00794"},
-      {"He", "He|Helium|2|4.00260|1s2", "4.0026"},
-      {"Kr", "Kr|Krypton|36|83.80|4p6", "83.8"},
-      {"Une", "Une|Unnilennium|109|266| ", "266"},
-  };
-  for (auto [symbol, info, molar] : cases) {
-    ElementsModel m;
-    run(m, std::string("drop3=") + symbol);
-    const InfoArea& a = m.state().info;
-    EXPECT_EQ(a.symbol + "|" + a.name + "|" + a.number + "|" + a.mass + "|" + a.electrons, info);
-    EXPECT_EQ(m.useAtomicNumber(), a.number);
-    EXPECT_EQ(m.useAtomicMass(), a.mass);
-    EXPECT_EQ(m.useMolarMass(), molar);
-    EXPECT_EQ(m.state().formula[2].symbol, symbol);
-  }
-}
-
 TEST(ElementsModel, MolarMass) {
   struct Case {
     const char* script;
@@ -86,6 +64,7 @@ TEST(ElementsModel, MolarMass) {
     const char* marked = "";  // the marked boxes, each followed by " "
   } const kCases[] = {
       {"drop1=H count1=2 drop2=O", "18.01528", "H|O|||"},
+      {"drop4=He", "4.0026", "|||He|"},  // alone, an element gives its mass less trailing zeros
       {"drop1=H count1=2 drop2=O index=2", "36.03056", "H|O|||"},
       {"count1=3", "0", "||||"},                         // an edit before any drop
       {"drop1=H count1=2 drop1=O", "31.9988", "O||||"},  // a drop replaces the slot
@@ -146,12 +125,6 @@ TEST(ElementsModel, DropStoresTheMassWithADecimalPointAndResultsFollowTheLocale)
   c.setLocale(NumberLocale{});
   c.setMultiplier("2");
   EXPECT_EQ(c.useMolarMass(), "36.03056");
-}
-
-TEST(ElementsModel, SlotsAreNumberedOneToFour) {
-  EXPECT_EQ(slotNumbered(1), Slot::kFirst);
-  EXPECT_EQ(slotNumbered(4), Slot::kFourth);
-  for (const int n : {0, 5, -1}) EXPECT_EQ(slotNumbered(n), std::nullopt) << n;
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <map>
-#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -222,22 +221,6 @@ TEST(FinanceModelTest, SettingsLines) {
       {"load 0.12;6;0.02;1;2;3;4;5;oops", "Restored=no P/Yr=6 %/Yr=12.00%"},
   };
   runCases(kCases, false);
-}
-
-TEST(FinanceModelTest, CellAndKeyTablesWalk) {
-  std::set<std::string_view> names, controls;
-  for (const FinCellRow& row : finCellTable()) {
-    EXPECT_TRUE(names.insert(row.name).second && controls.insert(row.control).second) << row.name;
-    EXPECT_EQ(findFinCell(row.name), &row);
-    EXPECT_EQ(&finCellRow(row.cell), &row);
-  }
-  EXPECT_EQ(names.size(), kFinCellCount);
-  for (const FinKeyRow& row : finKeyTable()) {
-    EXPECT_TRUE(controls.insert(row.control).second && findFinKey(row.name) == &row) << row.name;
-    EXPECT_NE(findFinCell(row.name), nullptr) << "each key fills the cell of its name";
-  }
-  EXPECT_EQ(findFinCell("Amortize"), nullptr);
-  EXPECT_EQ(findFinKey("Rate"), nullptr);
 }
 
 }  // namespace
