@@ -11,34 +11,29 @@ using testing::display;
 using testing::KeyRunner;
 
 // Results continue unformatted only while shown; bases show the stored operand; "2,(" loses 2.
+// A failed step fails every operation that takes its "ERROR", in every format.
 TEST(Evaluator, PrecedenceBracketsAndSecondFunctions) {
+  // clang-format off
   const Case cases[] = {
-      {"(,)", "0"},          {"200,-,5,%,=", "190"},    {"=", "0"},
-      {"7,%", "0.07"},       {"6,inv,Kin,3,=", "2"},    {"2,X,(,3,+,4,),=", "14"},
-      {"(", "( --  1"},      {"3,inv,x^y,8,=", "2"},    {"2,x^y,10000,=", "ERROR"},
-      {"2,+,3,+", "5"},      {"(,(,(,2,+,3,=", "5"},    {"2,±,x^y,.,5,=", "ERROR"},
-      {"2,x^y,=", "4"},      {"7,±,inv,÷,3,=", "-1"},   {"2,+,3,x^y,2,X,4,=", "38"},
-      {"2,+,3,)", "5"},      {"6,inv,Kout,3,=", "7"},   {"Base,Base,7,+,1,=", "10"},
-      {"2,(,3,=", "3"},      {"0,x^y,1,±,=", "ERROR"},  {"Base,X!,inv,Kin,3,=", "3"},
-      {"2,+,3,=,=", "5"},    {"7,inv,÷,0,=", "ERROR"},  {"5,inv,-,53.130102354156,=", "3"},
-      {"200,+,5,%", "10"},   {"0,inv,+,4,=", "ERROR"},  {"9,EXP,300,X,9,EXP,300,=", "ERROR"},
-      {"50,X,10,%,=", "5"},  {"Base,X!,X,X!,=", "E1"},  {"30000000000,inv,Kin,1,=", "ERROR"},
-      {"3,inv,+,4,=", "5"},  {"(,2,+,3,x^y,2,=", "9"},  {"(,2,+,3,x^y,2,=,(,4,+,1,),=", "5"},
-      {"2,+,3,X,4,=", "14"}, {"2,+,3,=,MR,+,1,=", "1"}, {"2,X,(,3,+,(,4,-,1,),X,2,),=", "18"},
-      {"6,inv,X!,3,=", "5"}, {"2,x^y,3,x^y,2,=", "64"}, {"2,+,3,=,pi,X,1,=", "3.14159265358979"},
-      {"Base,2,+,3,+", "5"}, {"2,-,3,X,4,÷,2,=", "-4"}, {"Base,Base,Base,1,0,1,+,1,1,=", "1000"},
-  };
-  testing::expectDisplays(cases);
-  // A failed step fails every operation that takes its "ERROR", in every format; the factorial
-  // takes no "ERROR" as 0 either.
-  const Case failedSteps[] = {
-      {"860,-,464.846,÷,0,=", "ERROR"},
+      {"(,)", "0"}, {"200,-,5,%,=", "190"}, {"=", "0"}, {"7,%", "0.07"}, {"6,inv,Kin,3,=", "2"},
+      {"2,X,(,3,+,4,),=", "14"}, {"(", "( --  1"}, {"3,inv,x^y,8,=", "2"},
+      {"2,x^y,10000,=", "ERROR"}, {"2,+,3,+", "5"}, {"(,(,(,2,+,3,=", "5"},
+      {"2,±,x^y,.,5,=", "ERROR"}, {"2,x^y,=", "4"}, {"7,±,inv,÷,3,=", "-1"},
+      {"2,+,3,x^y,2,X,4,=", "38"}, {"2,+,3,)", "5"}, {"6,inv,Kout,3,=", "7"},
+      {"Base,Base,7,+,1,=", "10"}, {"2,(,3,=", "3"}, {"0,x^y,1,±,=", "ERROR"},
+      {"Base,X!,inv,Kin,3,=", "3"}, {"2,+,3,=,=", "5"}, {"7,inv,÷,0,=", "ERROR"},
+      {"5,inv,-,53.130102354156,=", "3"}, {"200,+,5,%", "10"}, {"0,inv,+,4,=", "ERROR"},
+      {"9,EXP,300,X,9,EXP,300,=", "ERROR"}, {"50,X,10,%,=", "5"}, {"Base,X!,X,X!,=", "E1"},
+      {"30000000000,inv,Kin,1,=", "ERROR"}, {"3,inv,+,4,=", "5"}, {"(,2,+,3,x^y,2,=", "9"},
+      {"(,2,+,3,x^y,2,=,(,4,+,1,),=", "5"}, {"2,+,3,=,MR,+,1,=", "1"},
+      {"2,X,(,3,+,(,4,-,1,),X,2,),=", "18"}, {"6,inv,X!,3,=", "5"}, {"2,x^y,3,x^y,2,=", "64"},
+      {"2,+,3,=,pi,X,1,=", "3.14159265358979"}, {"Base,2,+,3,+", "5"},
+      {"Base,Base,Base,1,0,1,+,1,1,=", "1000"}, {"860,-,464.846,÷,0,=", "ERROR"},
       {"opt:format=Fix,8,÷,0,X,7,=", "ERROR"},
-      {"8,÷,0,+,1,=", "ERROR"},
-      {"(,946.475,+,39,÷,23549408,÷,0,),÷,877.036,+,641,=", "ERROR"},
-      {"1,÷,0,=,X!", "ERROR"},
+      {"(,946.475,+,39,÷,23549408,÷,0,),÷,877.036,+,641,=", "ERROR"}, {"1,÷,0,=,X!", "ERROR"},
   };
-  testing::expectDisplays(failedSteps);
+  // clang-format on
+  testing::expectDisplays(cases);
 }
 
 TEST(Evaluator, BracketTooltipsFollowTheDepth) {
@@ -75,19 +70,15 @@ TEST(Evaluator, DepthPastOneHundredShowsErrorAndRecovers) {
 // as operand, function argument or memory addend; numbers too small for a double read as 0.
 TEST(Evaluator, NumbersBeyondTheDoubleRangeFailWhereTheyAreRead) {
   for (const char* failing :
-       {"1,EXP,999,X,2,=", "1,EXP,999,+,1,=", "2,-,1,EXP,999,=", "1,EXP,999,÷,2,=",
-        "1,EXP,999,inv,÷,2,=", "1,EXP,999,inv,Kin,3,=", "1,EXP,999,x^y,2,=", "1,EXP,999,=",
-        "1,EXP,999,sqrt", "1,EXP,999,X!", "1,EXP,999,%", "1,EXP,999,±", "1,EXP,999,b/c",
-        "1,EXP,999,Base", "1,EXP,999,M+", "1,EXP,999,inv,Mode",
-        "1,EXP,999,conv:Length,conv:from=meters,conv:to=centimeters,conv:go"})
-    EXPECT_EQ(display(failing), "ERROR") << failing;
-  const Case cases[] = {
-      {"5,M+,1,EXP,999,M+,MR", "5"},
-      {"1,EXP,999,Kin,Kout", "1E999"},  // K keeps the text as typed
-      {"1,EXP,-,999,X,2,=", "0"},
-      {"1,EXP,308,X,1,=", "1E+308"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(display(c.keys), c.shown) << c.keys;
+       {"X,2,=", "+,1,=", "inv,÷,2,=", "inv,Kin,3,=", "x^y,2,=", "=", "sqrt", "X!", "%", "±", "b/c",
+        "Base", "M+", "inv,Mode", "conv:Length,conv:from=meters,conv:to=centimeters,conv:go"})
+    EXPECT_EQ(display(std::string("1,EXP,999,") + failing), "ERROR") << failing;
+  const Case cases[] = {{"2,-,1,EXP,999,=", "ERROR"},
+                        {"5,M+,1,EXP,999,M+,MR", "5"},
+                        {"1,EXP,999,Kin,Kout", "1E999"},  // K keeps the text as typed
+                        {"1,EXP,-,999,X,2,=", "0"},
+                        {"1,EXP,308,X,1,=", "1E+308"}};
+  testing::expectDisplays(cases);
   KeyRunner run;
   run.keys("1,EXP,999,M+");
   EXPECT_EQ(run.state().memoryCaption, "");

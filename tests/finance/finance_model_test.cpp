@@ -27,94 +27,79 @@ struct LoggingToolkit : HeadlessToolkit {
   }
   std::vector<std::string> log;
 };
-const std::vector<std::string> kFinError{
-    "Error stop behind: Calculation Error!  Either insufficient data has been provided or an "
-    "overflow error has occurred."};
-
-struct Panel {
-  explicit Panel(NumberLocale l = kDot) : loc(std::move(l)) {}
-
-  // "|"-separated actions: "CELL=TEXT" types TEXT and clicks the cell, "solve KEY",
-  // "load L1;L2;..." restores settings lines, "!" checks no message came so far, or
-  // a key of kKeys. Returns the display.
-  std::string run(const std::string& script) {
-    using F = FinanceModel;
-    static const std::map<std::string, PanelEffect (F::*)()> kKeys{
-        {"start", &F::toggleStartTiming},    {"end", &F::toggleEndTiming},
-        {"clear", &F::clearCells},           {"amortize", &F::amortize},
-        {"topv", &F::balanceToPresentValue},
-    };
-    std::istringstream in(script);
-    for (std::string t; std::getline(in, t, '|');) {
-      const auto eq = t.find('=');
-      if (eq != std::string::npos) {
-        last = model.click(findFinCell(t.substr(0, eq))->cell, display = t.substr(eq + 1));
-      } else if (t.starts_with("solve ")) {
-        last = model.solve(findFinKey(t.substr(6))->key);
-      } else if (t.starts_with("load ")) {
-        std::vector<std::string> lines;
-        std::istringstream rest(t.substr(5));
-        for (std::string line; std::getline(rest, line, ';');) lines.push_back(line);
-        restored = model.restore(lines);
-      } else if (t == "!") {
-        EXPECT_TRUE(tk.log.empty()) << "before the failing step";
-      } else {
-        last = (model.*kKeys.at(t))();
-      }
-      if (last.display) display = *last.display;
-    }
-    return display;
-  }
-  // A cell's caption, or Display, Timing, Restored, SavedK (settings line K), or Effect:
-  // the last action's display ("-" for none), entry reset and "=" when it asks for the focus.
-  std::string show(const std::string& name) {
-    if (name == "Display") return display;
-    if (name == "Timing") return std::string(model.timing());
-    if (name == "Restored") return restored ? "yes" : "no";
-    if (name.starts_with("Saved")) return model.savedLines().at(std::stoul(name.substr(5)));
-    if (name != "Effect") return model.caption(findFinCell(name)->cell);
-    const char* kReset[] = {"none", "switch", "end", "common"};
-    return last.display.value_or("-") + "," + kReset[static_cast<int>(last.reset)] +
-           (last.focusEquals ? ",=" : "");
-  }
-
-  LoggingToolkit tk;
-  bool onTop = false;
-  NumberLocale loc;
-  FinanceModel model{tk, [this] { return onTop; }, loc};
-  std::string display = "0";
-  PanelEffect last;
-  bool restored = false;
-};
 
 struct Case {
-  std::string script;
-  std::string expect;  // blank-separated NAME=TEXT (see show) or Display~NUMBER
+  std::string script;  // "|"-separated: CELL=TEXT (type TEXT, click the cell), "solve KEY",
+                       // "load L1;L2;..." (restore settings lines), or a button of kButtons
+  std::string expect;  // blank-separated NAME=TEXT or Display~NUMBER; NAME is a cell, Display,
+                       // Timing, Restored, SavedK (settings line K) or Effect (the last
+                       // action's display or "-", entry reset, and "=" for the focus)
   bool comma = false;
 };
 
-// Each case runs with the window on top and not; a failing case ("!" before its
-// failing step) shows one message, with the window behind it meanwhile.
+// Each case runs with the window on top and not; a failing case shows one message, with the
+// window behind it meanwhile.
 void runCases(std::span<const Case> cases, bool failing) {
+  using F = FinanceModel;
+  static const std::map<std::string, PanelEffect (F::*)()> kButtons{
+      {"start", &F::toggleStartTiming},
+      {"end", &F::toggleEndTiming},
+      {"clear", &F::clearCells},
+      {"amortize", &F::amortize},
+      {"topv", &F::balanceToPresentValue}};
   for (const Case& c : cases) {
     for (const bool onTop : {false, true}) {
       SCOPED_TRACE(c.script);
-      Panel p(c.comma ? kComma : kDot);
-      p.onTop = p.tk.topmost = onTop;
-      p.run(c.script);
-      std::istringstream in(c.expect);
-      for (std::string t; in >> t;) {
-        const auto at = t.find_first_of("=~");
-        const std::string name = t.substr(0, at), want = t.substr(at + 1);
-        if (t[at] == '=') {
-          EXPECT_EQ(p.show(name), want) << name;
+      LoggingToolkit tk;
+      tk.topmost = onTop;
+      FinanceModel model{tk, [onTop] { return onTop; }, c.comma ? kComma : kDot};
+      std::string display = "0";
+      PanelEffect last;
+      bool restored = false;
+      std::istringstream in(c.script);
+      for (std::string t; std::getline(in, t, '|');) {
+        const auto eq = t.find('=');
+        if (eq != std::string::npos) {
+          last = model.click(findFinCell(t.substr(0, eq))->cell, display = t.substr(eq + 1));
+        } else if (t.starts_with("solve ")) {
+          last = model.solve(findFinKey(t.substr(6))->key);
+        } else if (t.starts_with("load ")) {
+          std::vector<std::string> lines;
+          std::istringstream rest(t.substr(5));
+          for (std::string line; std::getline(rest, line, ';');) lines.push_back(line);
+          restored = model.restore(lines);
         } else {
-          const double x = parseNumber(want);
-          EXPECT_NEAR(parseNumber(p.display), x, 1e-9 * std::max(1.0, std::abs(x)));
+          last = (model.*kButtons.at(t))();
+        }
+        if (last.display) display = *last.display;
+      }
+      const char* kReset[] = {"none", "switch", "end", "common"};
+      const std::map<std::string, std::string> shown{
+          {"Display", display},
+          {"Timing", std::string(model.timing())},
+          {"Restored", restored ? "yes" : "no"},
+          {"Effect", last.display.value_or("-") + "," + kReset[static_cast<int>(last.reset)] +
+                         (last.focusEquals ? ",=" : "")}};
+      std::istringstream want(c.expect);
+      for (std::string t; want >> t;) {
+        const auto at = t.find_first_of("=~");
+        const std::string name = t.substr(0, at), text = t.substr(at + 1);
+        if (t[at] == '~') {
+          EXPECT_NEAR(parseNumber(display), parseNumber(text),
+                      1e-9 * std::max(1.0, std::abs(parseNumber(text))));
+        } else if (name.starts_with("Saved")) {
+          EXPECT_EQ(model.savedLines().at(std::stoul(name.substr(5))), text) << name;
+        } else {
+          EXPECT_EQ(shown.contains(name) ? shown.at(name) : model.caption(findFinCell(name)->cell),
+                    text)
+              << name;
         }
       }
-      EXPECT_EQ(p.tk.log, failing ? kFinError : std::vector<std::string>{});
-      EXPECT_EQ(p.tk.topmost, onTop);
+      const std::string kError =
+          "Error stop behind: Calculation Error!  Either insufficient "
+          "data has been provided or an overflow error has occurred.";
+      EXPECT_EQ(tk.log, std::vector<std::string>(failing, kError));
+      EXPECT_EQ(tk.topmost, onTop);
     }
   }
 }
@@ -166,26 +151,23 @@ TEST(FinanceModelTest, KeysAndCells) {
        "Saved9=0 Saved10=0"},
   };
   runCases(kCases, false);
-  Panel p;  // the field holds the full value
-  p.run(kLoan + "|solve PMT");
-  EXPECT_EQ(p.model.state().finPmt.parse(), parseNumber("-88.8487886783417"));
 }
 
 TEST(FinanceModelTest, EveryFailureShowsOneMessageAndKeepsTheKeyCell) {
   const Case kCases[] = {
-      {"PV=1000|%/Yr=12|PMT=-5|!|solve PMT", "PMT=-5.00 Display=-5 Effect=-,common,= Saved4=-5"},
-      {"PV=ERROR|%/Yr=12|N=12|PMT=-5|!|solve PMT", "PMT=-5.00 Display=-5"},
-      {"N=12|PMT=100|PV=1000|!|solve %/Yr", "%/Yr= Display=1000"},      // no rate solves it
-      {"N=12|PMT=-5|PV=1000|%/Yr=12|!|solve N", "N=12.00 Display=12"},  // never paid off
-      {"%/Yr=12|N=1E308|PV=5|PMT=-1|!|solve FV", "FV= Display=-1"},     // overflow
-      {"N=12|PV=5|FV=X|!|solve %/Yr", "Rate= Display=X"},
-      {"%/Yr=12|!|P/Yr=0", "Rate=1.0000%"},
-      {"%/Yr=12|!|P/Yr=40000", "P/Yr=12"},
-      {"%/Yr=12|!|P/Yr=ERROR", "P/Yr=12"},
-      {"%/Yr=12|!|%/Yr=ERROR", "%/Yr=12.00%"},
-      {"PV=1000|%/Yr=12|PMT=-88.85|!|Payments=ERROR|amortize", "Balance="},
-      {"PV=1E15|%/Yr=12|PMT=-88.85|!|amortize", "Balance="},  // beyond the currency range
-      {"PV=1000|%/Yr=12|PMT=-88.85|!|Payments=2000000|amortize", "Balance="},
+      {"PV=1000|%/Yr=12|PMT=-5|solve PMT", "PMT=-5.00 Display=-5 Effect=-,common,= Saved4=-5"},
+      {"PV=ERROR|%/Yr=12|N=12|PMT=-5|solve PMT", "PMT=-5.00 Display=-5"},
+      {"N=12|PMT=100|PV=1000|solve %/Yr", "%/Yr= Display=1000"},      // no rate solves it
+      {"N=12|PMT=-5|PV=1000|%/Yr=12|solve N", "N=12.00 Display=12"},  // never paid off
+      {"%/Yr=12|N=1E308|PV=5|PMT=-1|solve FV", "FV= Display=-1"},     // overflow
+      {"N=12|PV=5|FV=X|solve %/Yr", "Rate= Display=X"},
+      {"%/Yr=12|P/Yr=0", "Rate=1.0000%"},
+      {"%/Yr=12|P/Yr=40000", "P/Yr=12"},
+      {"%/Yr=12|P/Yr=ERROR", "P/Yr=12"},
+      {"%/Yr=12|%/Yr=ERROR", "%/Yr=12.00%"},
+      {"PV=1000|%/Yr=12|PMT=-88.85|Payments=ERROR|amortize", "Balance="},
+      {"PV=1E15|%/Yr=12|PMT=-88.85|amortize", "Balance="},  // beyond the currency range
+      {"PV=1000|%/Yr=12|PMT=-88.85|Payments=2000000|amortize", "Balance="},
   };
   runCases(kCases, true);
 }
