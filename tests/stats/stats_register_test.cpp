@@ -7,6 +7,7 @@
 #include <cmath>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zova {
@@ -58,27 +59,18 @@ TEST(StatsRegisterTest, ResultsOverTheData) {
 }
 
 TEST(StatsRegisterTest, EnterTakesTheDisplayAsData) {
-  struct Case {
-    std::string display;
-    NumberLocale loc;
-    std::optional<std::string> shown;  // the display afterwards; nullopt: unchanged
-    EntryReset reset;
-    std::string contents;  // after "1" was entered first
-  } const kCases[] = {
-      {"2.5", kDot, "2.5", EntryReset::kEndEntry, "2.5 1 |3.5|7.25"},
-      {"5E", kDot, "5E", EntryReset::kEndEntry, "5E 1 |6|26"},  // read as parseNumber does
-      {"ERROR", kDot, std::nullopt, EntryReset::kNone, "1 |1|1"},
-      // squares beyond the double range: "ERROR" and an unchanged register
-      {"1E200", kDot, "ERROR", EntryReset::kSwitch, "1 |1|1"},
-      // a number beyond the double range is refused as other failures are
-      {"1E999", kDot, "ERROR", EntryReset::kSwitch, "1 |1|1"},
-      {"-" + std::string(309, '9'), kDot, "ERROR", EntryReset::kSwitch, "1 |1|1"},
+  // After "1" was entered: the display, the entry reset, the contents. Numbers are read as
+  // parseNumber does; squares or numbers beyond the double range are refused with "ERROR".
+  const std::tuple<std::string, std::optional<std::string>, EntryReset, std::string> kCases[] = {
+      {"5E", "5E", EntryReset::kEndEntry, "5E 1 |6|26"},
+      {"ERROR", std::nullopt, EntryReset::kNone, "1 |1|1"},
+      {"1E200", "ERROR", EntryReset::kSwitch, "1 |1|1"},
+      {"-" + std::string(309, '9'), "ERROR", EntryReset::kSwitch, "1 |1|1"},
   };
-  for (const auto& c : kCases) {
-    StatsRegister r(c.loc);
-    r.enterItem("1");
-    EXPECT_EQ(r.enterItem(c.display), (PanelEffect{c.shown, c.reset, true})) << c.display;
-    EXPECT_EQ(contents(r), c.contents);
+  for (const auto& [display, shown, reset, after] : kCases) {
+    StatsRegister r = entered("1");
+    EXPECT_EQ(r.enterItem(display), (PanelEffect{shown, reset, true})) << display;
+    EXPECT_EQ(contents(r), after);
   }
   StatsRegister r = entered("9E153 9E153");  // the sum of squares overflowing is refused too
   EXPECT_EQ(r.enterItem("1.3E154").display, "ERROR");
@@ -121,11 +113,8 @@ TEST(StatsRegisterTest, RestoreKeepsItemsBeyondTheDoubleRange) {
   dot.restore(std::vector<std::string>{"1E200", "3", "-2"});
   EXPECT_EQ(dot.items(), (std::vector<std::string>{"1E200", "3", "-2"}));
   const auto shown = [&dot](StatKey key) { return dot.press(key, "").display.value_or("-"); };
-  EXPECT_EQ(shown(StatKey::kCount), "3");
-  EXPECT_EQ(shown(StatKey::kSum), "1E+200");
-  EXPECT_EQ(shown(StatKey::kMean), "3.33333333333333E+199");
-  EXPECT_EQ(shown(StatKey::kSampleSd), "-");
-  EXPECT_EQ(shown(StatKey::kPopulationSd), "-");
+  EXPECT_EQ(shown(StatKey::kMean) + shown(StatKey::kSampleSd) + shown(StatKey::kPopulationSd),
+            "3.33333333333333E+199--");
   EXPECT_EQ(dot.enterItem("5").display, "5");
   dot.selectItem(1);
   dot.deleteSelected();
