@@ -5,8 +5,7 @@
 #
 #   scripts/regenerate-corpus.sh [BUILD_FOLDER]     (default: build-model)
 #
-# The start settings files next to golden.txt are inputs and stay as they are;
-# `zova_make_corpus --start-files tests/corpus` would remake them.
+# The start settings files next to golden.txt are inputs and stay as they are.
 set -e
 cd "$(dirname "$0")/.."
 build=${1:-build-model}

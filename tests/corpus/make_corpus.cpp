@@ -77,10 +77,15 @@ Names keypadNames() {
   return out;
 }
 
-template <typename Rows, typename Field>
-Names namesOf(Rows rows, Field field) {
+/// The `field` of every row of `rows`, then of the further tables and fields given.
+template <typename Rows, typename Field, typename... More>
+Names namesOf(Rows rows, Field field, More... more) {
   Names out;
   for (const auto& row : rows) out.emplace_back(row.*field);
+  if constexpr (sizeof...(more) > 0) {
+    const Names rest = namesOf(more...);
+    out.insert(out.end(), rest.begin(), rest.end());
+  }
   return out;
 }
 
@@ -106,16 +111,8 @@ struct Vocabulary {
   Names panelMenus = actions("menu");
   Names formats = actions("opt", "format");
   Names accuracies = actions("opt", "accuracy");
-  Names units = [] {
-    Names u = namesOf(unitRows(), &UnitRow::text);
-    for (const TemperatureRow& t : temperatureRows()) u.emplace_back(t.text);
-    return u;
-  }();
-  Names constants = [] {
-    Names c = namesOf(siConstants(), &ConstantRow::text);
-    for (const ConstantRow& row : engConstants()) c.emplace_back(row.text);
-    return c;
-  }();
+  Names units = namesOf(unitRows(), &UnitRow::text, temperatureRows(), &TemperatureRow::text);
+  Names constants = namesOf(siConstants(), &ConstantRow::text, engConstants(), &ConstantRow::text);
   Names elements = namesOf(kElements, &Element::symbol);
 };
 const Vocabulary& vocabulary() {
