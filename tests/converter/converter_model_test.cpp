@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 #include <string>
 
@@ -21,20 +22,17 @@ const NumberLocale kComma{",", "."};
 // or, when the model refuses to convert, "beep:" and the display left as it was.
 std::string run(ConverterModel& m, std::string display, const std::string& script,
                 const NumberLocale& loc = kDot) {
+  using M = ConverterModel;
+  static const std::map<std::string, void (M::*)()> kButtons{{"Constants", &M::showConstants},
+                                                             {"open-from", &M::dropDownFrom},
+                                                             {"open-to", &M::dropDownTo},
+                                                             {"hide", &M::hideMarkers}};
   std::istringstream in(script);
   for (std::string t; std::getline(in, t, '|');) {
-    if (t == "Constants") {
-      m.showConstants();
-    } else if (t == "open-from") {
-      m.dropDownFrom();
-    } else if (t == "open-to") {
-      m.dropDownTo();
-    } else if (t == "hide") {
-      m.hideMarkers();
-    } else if (t.starts_with("from=")) {
-      m.setFromText(t.substr(5));
-    } else if (t.starts_with("to=")) {
-      m.setToText(t.substr(3));
+    if (kButtons.contains(t)) {
+      (m.*kButtons.at(t))();
+    } else if (t.starts_with("from=") || t.starts_with("to=")) {
+      (t[0] == 'f' ? m.setFromText(t.substr(5)) : m.setToText(t.substr(3)));
     } else if (t.starts_with("#")) {
       display = t.substr(1);
     } else if (t == "go") {
