@@ -1,4 +1,4 @@
-// The key-sequence notation: numbers, names, blanks, and the errors that
+// The key-sequence notation: numbers, names, blanks, escapes, and the errors that
 // leave the calculator untouched.
 #include "model/sequence.h"
 
@@ -20,18 +20,13 @@ TEST(Sequence, TokensAndBlanks) {
   testing::expectDisplays(cases);
 }
 
-// Inside an action's value "\," is a comma and "\\" a backslash; other backslashes stay.
+// Inside an action's value "\," is a comma and "\\" a backslash; other backslashes
+// stay. The unit box keeps any text it is given.
 TEST(Sequence, ValuesTakeEscapedCommasAndBackslashes) {
-  // The unit box keeps any text it is given.
   const std::pair<const char*, const char*> cases[] = {
-      {"conv:from=a\\,b", "a,b"},
-      {"conv:from=a\\,b\\,", "a,b,"},
-      {"conv:from=\\,,5", ","},
-      {"conv:from=a\\\\b", "a\\b"},
-      {"conv:from=a\\\\,conv:from=b", "b"},
-      {"conv:from=a\\\\", "a\\"},
-      {"conv:from=a\\b", "a\\b"},
-      {"conv:from=a\\\\\\,b", "a\\,b"},
+      {"conv:from=a\\,b\\,", "a,b,"},       {"conv:from=\\,,5", ","},
+      {"conv:from=a\\\\,conv:from=b", "b"}, {"conv:from=a\\\\", "a\\"},
+      {"conv:from=a\\b", "a\\b"},           {"conv:from=a\\\\\\,b", "a\\,b"},
   };
   for (const auto& [seq, shown] : cases) {
     testing::KeyRunner run;
@@ -51,22 +46,17 @@ TEST(Sequence, BadTokensAreReportedWithTheirPosition) {
       {"5,key:", 2, "key:"},
       {"5,key:plus", 2, "key:plus"},
       {"5,key:Shift+Comma=1", 2, "key:Shift+Comma=1"},
-      // menu actions take no value and exact names
-      {"menu:compact=1", 1, "menu:compact=1"},
-      {"menu:Converter", 1, "menu:Converter"},
+      {"menu:compact=1", 1, "menu:compact=1"},  // menu actions take no value and exact names
       {"1,menu:statistic", 2, "menu:statistic"},
-      // an escaped comma stays inside its token; elsewhere a backslash escapes nothing
-      {"2,menu:paste=1\\,5,bogus", 3, "bogus"},
-      {"1\\,5", 1, "1\\,5"},
-      {"stat:select=1\\,5", 1, "stat:select=1\\,5"},
+      {"2,menu:paste=1\\,5,bogus", 3, "bogus"},  // an escaped comma stays inside its token
+      {"1\\,5", 1, "1\\,5"},                     // elsewhere a backslash escapes nothing
   };
   for (const auto& [seq, position, token] : cases) {
     testing::KeyRunner run;
     run.keys("7");
     auto err = runSequence(run.model, seq);
     ASSERT_TRUE(err.has_value()) << seq;
-    EXPECT_EQ(err->position, position) << seq;
-    EXPECT_EQ(err->token, token) << seq;
+    EXPECT_EQ(std::tie(err->position, err->token), std::make_tuple(position, token)) << seq;
     EXPECT_NE(err->message().find(std::to_string(position)), std::string::npos);
     EXPECT_EQ(run.model.calc().display(), "7") << "a bad sequence must change nothing: " << seq;
   }
