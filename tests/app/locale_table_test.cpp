@@ -75,7 +75,8 @@ class LocaleTableTest : public QObject {
       if (tags.size() > 1 && tags[1].size() == 4) prefixes.insert(tags[0] + u'_' + tags[1]);
     }
     for (const LanguageAliasRow& row : languageAliasTable())
-      prefixes.insert({QString::fromUtf8(row.alias), QString::fromUtf8(row.alias) + u"_Cyrl"});
+      prefixes.insert(
+          {QString::fromUtf8(row.alias), QString::fromUtf8(row.alias) + QStringLiteral("_Cyrl")});
     for (const QString& prefix : prefixes) {
       names << prefix;
       for (const QString& territory : territories) names << prefix + u'_' + territory;
