@@ -10,22 +10,12 @@ namespace {
 
 using testing::runCli;
 
+// What one run leaves, the next one starts with (each setting's line: settings_file_test):
+// M in decimal, K as it was stored, whichever base the keypad shows.
 TEST(CommandLineSettings, StateSurvivesRunsOfKeysAndRepl) {
   testing::TempDir dir;
   const std::string file = dir.file("zova.dat");
-  ASSERT_EQ(runCli({"--settings=" + file, "--keys",
-                    "5,M+,AC,7,Kin,AC,Mode,opt:format=Fix,opt:places=3,1,stat:enter,2,stat:enter,3,"
-                    "stat:enter,AC,Base"})
-                .status,
-            0);
-  for (int again = 0; again < 2; ++again) {
-    const testing::CliResult r = runCli({"--settings", file, "--keys", "AC", "--json"});
-    for (const char* part :
-         {"\"M\": \"5\"", "\"K\": \"7\"", "\"memory\": \" M\"", "\"rad\": \"r\"", "\"base\": \"h\"",
-          "\"format\": \"Fix\"", "\"places\": 3", "\"list\": [\"3\", \"2\", \"1\"]"})
-      EXPECT_NE(r.out.find(part), std::string::npos) << part << r.out;
-  }
-  // The keypad reads the registers back: M in decimal, K as it was stored.
+  ASSERT_EQ(runCli({"--settings=" + file, "--keys", "5,M+,AC,7,Kin,AC,Base"}).status, 0);
   EXPECT_EQ(runCli({"--settings", file, "--keys", "Base,Base,Base,MR"}).out, "5\n");
   EXPECT_EQ(runCli({"--settings", file, "--keys", "Kout"}).out, "7\n");
   // --repl writes the file at the end, bad lines skipped: M 5 + 2 + 3.

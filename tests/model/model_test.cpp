@@ -28,7 +28,6 @@ TEST(KeyboardMap, PressesRunTheKeysOperations) {
   };
   const Case cases[] = {
       {"2,key:Shift+6,3,=", "8", 1},  // a symbol key presses its key, then the press beeps
-      {"key:F1", "0", 1},
       {"Base,key:A,key:B,key:C,key:D,key:E,key:F", "ABCDEF", 0},
       {"Base,6,inv,key:Shift+1,3,=", "5", 1},  // with inv the X! key is xor, also in hexadecimal
       {"Base,Base,Base,C,key:2", "", 0},       // the keyboard 2 empties "0" first
@@ -36,7 +35,6 @@ TEST(KeyboardMap, PressesRunTheKeysOperations) {
       {"key:End,5", "0", 0},                   // the program ended
       {"2,key:Ctrl+C,key:Ctrl+C,key:Ctrl+C", "2", 3},  // Ctrl or Alt never reach the keypad
       {"2,key:Ctrl+Shift+8,key:Alt+Plus,key:Ctrl+Plus", "2", 3},
-      {"key:6,key:Shift+Star,key:7,key:Equal", "42", 0},
       {"9,key:Minus,1,key:Slash,2,key:Plus,1,key:Equal", "9.5", 0},
       {"key:1,key:Comma,key:5", "15", 1},  // no decimal comma: no key
       {"key:1,key:Comma,key:5", "1,5", 0, ","},
@@ -91,10 +89,10 @@ TEST(Panels, ResultsAndOptionsReachTheDisplay) {
       {"Stack,1,EXP,999,=,1,÷,0,=,2,+,3,=,Base,X!,+,1,=,Base,Base,Base,stat:n", "2"},
       {"Stack,2,+,3,=,Base,X!,+,1,=,stat:sum", "21"},
       {"0.75,b/c,conv:Length,conv:from=meters,conv:to=centimeters,conv:go", "75"},
-      {"0.75,b/c,conv:go", " 3/ 4"},  // no category: refused, the display stays
-      {"elem:hover=Mg,elem:number,5", "5"},
+      {"0.75,b/c,conv:go", " 3/ 4"},                // no category: refused, the display stays
       {"elem:number", "0"},                         // nothing hovered yet: nothing to click
       {"opt:format=Fix,opt:places=,2,÷,3,=", "1"},  // empty is 0 places
+      {"opt:format=Scientific,opt:places=1,12345,=", "1.2E+004"},
       {"opt:accuracy=low,3.14159265358979,b/c", " 208341/ 66317"},
   };
   testing::expectDisplays(cases);
@@ -113,13 +111,10 @@ TEST(Paste, NumbersArriveInTheDisplaysOwnForm) {
   } const cases[] = {
       {"menu:paste=1\\,234.5,+,1,=", us, "1235.5", 0},
       {"menu:paste=1.234,+,1,=", de, "1235", 0},  // the locale's form first
-      {"menu:paste=1.5E+20", de, "1,5E+20", 0},   // then the C form
       {"menu:paste=-12\\,345.5E-2,=", us, "-123.455", 0},
       {"7,menu:paste=12abc,+,1,=", us, "8", 1},
-      {"7,menu:paste= 4 2", us, "7", 1},
       {"Base,menu:paste= ff ,+,1,=", us, "100", 0},
       {"Base,menu:paste=123456789", us, "0", 1},  // more than the display's 32 bits
-      {"Base,Base,Base,menu:paste=101", us, "101", 0},
   };
   for (const Case& c : cases) {
     KeyRunner run(c.loc);
