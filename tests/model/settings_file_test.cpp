@@ -313,45 +313,41 @@ TEST(SettingsWrite, ReplacesTheFileWholeOrNotAtAll) {
 // One row per outcome of the Save and Load Settings dialogs; a message box is shown
 // with the window off top, which is placed on top again after it.
 TEST(SettingsDialogs, SaveAndLoadOutcomes) {
-  enum class Make { kNone, kOld, kEmpty, kFifo };  // what the chosen name already is
   const std::string overwrite =
       "This folder already contains a file with that name.  Do you want to overwrite it?";
+  const std::string fifo = "The file \"TARGET\" could not be read: it is not a regular file.";
   struct Case {
     bool load;
     const char* chosen;  // the bare name in the other folder; "" cancels
-    Make make;
+    const char* there;   // what the chosen name already holds: nullptr none, "|" a FIFO
     std::optional<MsgAnswer> answer;  // to the overwrite question, when it is asked
     bool copied;                      // Save: the settings file is copied there
     std::string message;              // TARGET: the chosen path
   };
   const Case cases[] = {
-      {false, "", Make::kNone, {}, false, ""},
-      {false, "copy.dat", Make::kNone, {}, true, ""},
-      {false, "copy.dat", Make::kOld, MsgAnswer::kYes, true, overwrite},
-      {false, "copy.dat", Make::kOld, MsgAnswer::kNo, false, overwrite},
-      {false, "copy.dat", Make::kEmpty, {}, true, ""},
-      {false, "dadidedo.dat", Make::kNone, {}, false, ""},  // the settings file's own name
-      {false, "dadidedo.dat", Make::kOld, MsgAnswer::kYes, false, overwrite},
-      {false, "no/copy.dat", Make::kNone, {}, false, "The settings could not be saved to TARGET: "},
-      {true, "", Make::kNone, {}, false, ""},
-      {true, "gone.dat", Make::kNone, {}, false, "The file \"TARGET\" could not be found."},
-      {true, "dadidedo.dat", Make::kOld, {}, false, ""},
-      {true,
-       "fifo.dat",
-       Make::kFifo,
-       {},
-       false,
-       "The file \"TARGET\" could not be read: it is not a regular file."},
+      {false, "", nullptr, {}, false, ""},
+      {false, "copy.dat", nullptr, {}, true, ""},
+      {false, "copy.dat", "old\r\n", MsgAnswer::kYes, true, overwrite},
+      {false, "copy.dat", "old\r\n", MsgAnswer::kNo, false, overwrite},
+      {false, "copy.dat", "", {}, true, ""},
+      {false, "dadidedo.dat", nullptr, {}, false, ""},  // the settings file's own name
+      {false, "dadidedo.dat", "old\r\n", MsgAnswer::kYes, false, overwrite},
+      {false, "no/copy.dat", nullptr, {}, false, "The settings could not be saved to TARGET: "},
+      {true, "", nullptr, {}, false, ""},
+      {true, "gone.dat", nullptr, {}, false, "The file \"TARGET\" could not be found."},
+      {true, "dadidedo.dat", "old\r\n", {}, false, ""},
+      {true, "fifo.dat", "|", {}, false, fifo},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.load ? "load " : "save ") + c.chosen);
     TempDir home, other;
     const std::string path = home.file("dadidedo.dat"), target = other.file(c.chosen);
-    if (c.make == Make::kFifo) {
+    const std::string there = c.there ? c.there : "";
+    if (there == "|") {
       ASSERT_EQ(::mkfifo(target.c_str(), 0600), 0);
+    } else if (c.there) {
+      spit(target, there);
     }
-    if (c.make == Make::kOld || c.make == Make::kEmpty)
-      spit(target, c.make == Make::kOld ? "old\r\n" : "");
     Started r(path);
     r.sh().onTop = true;
     r.model.onTopRestore();
@@ -380,7 +376,7 @@ TEST(SettingsDialogs, SaveAndLoadOutcomes) {
     }
     EXPECT_EQ(slurp(path).substr(0, 4), "FF\r\n");  // the settings file is written first
     if (!*c.chosen) continue;
-    EXPECT_EQ(slurp(target), c.copied ? slurp(path) : c.make == Make::kOld ? "old\r\n" : "");
+    EXPECT_EQ(slurp(target), c.copied ? slurp(path) : there);
   }
 }
 
