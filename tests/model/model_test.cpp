@@ -33,6 +33,7 @@ TEST(KeyboardMap, PressesRunTheKeysOperations) {
       {"Base,Base,Base,C,key:2", "", 0},       // the keyboard 2 empties "0" first
       {"Base,Base,Base,C,2", "0", 0},          // the on-screen key does not
       {"key:End,5", "0", 0},                   // the program ended
+      {"key:Esc,3", "3", 0},                   // Esc hides the window; the next key still counts
       {"2,key:Ctrl+C,key:Ctrl+C,key:Ctrl+C", "2", 3},  // Ctrl or Alt never reach the keypad
       {"2,key:Ctrl+Shift+8,key:Alt+Plus,key:Ctrl+Plus", "2", 3},
       {"9,key:Minus,1,key:Slash,2,key:Plus,1,key:Equal", "9.5", 0},
@@ -68,15 +69,6 @@ TEST(KeyboardMap, EveryBindingReachesItsKeysOperation) {
       EXPECT_EQ(keyboard.tk.beeps, mouse.tk.beeps + (b.binding.shift ? 1 : 0)) << before;
     }
   }
-}
-
-// Esc hides like the menu's Hide and the next key still counts; End ends the program.
-TEST(KeyboardMap, WindowKeys) {
-  KeyRunner run;
-  EXPECT_EQ(run.keys("key:Esc,3"), "3");
-  run.keys("key:End");
-  EXPECT_EQ(std::make_tuple(run.tk.hidden, run.tk.quitRequested, run.tk.fontInstalled),
-            std::make_tuple(true, true, false));
 }
 
 // Panel results and the options reach the display; a result ends the entry, so a
@@ -126,16 +118,6 @@ TEST(Paste, NumbersArriveInTheDisplaysOwnForm) {
   run.model.menuPaste();
   EXPECT_EQ(run.keys("menu:copy"), "1234");
   EXPECT_EQ(run.tk.clipboardText, "1234");
-}
-
-TEST(Panels, FinanceFailureIsReportedOnceOffTop) {
-  KeyRunner run;
-  run.model.shell().onTop = true;
-  run.keys("1000,fin:click=PV,fin:solve=PMT");
-  ASSERT_EQ(run.tk.messages.size(), 1u);
-  EXPECT_EQ(std::tie(run.tk.messages[0].title, run.tk.messages[0].style),
-            std::make_tuple("Error", MsgStyle::kStop));
-  EXPECT_TRUE(run.tk.topmost);  // restored after the box
 }
 
 TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
