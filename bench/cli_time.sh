@@ -1,10 +1,7 @@
 #!/bin/sh
 # Wall time of whole `zova --keys` runs: the median of N runs in milliseconds.
 # Usage: bench/cli_time.sh path/to/zova [runs] [sequence]
-zova="${1:?path to zova}"
-runs="${2:-50}"
-seq="${3:-2,+,3,X,4,=}"
-python3 - "$zova" "$runs" "$seq" <<'PY'
+python3 - "${1:?path to zova}" "${2:-50}" "${3:-2,+,3,X,4,=}" <<'PY'
 import statistics, subprocess, sys, time
 zova, runs, seq = sys.argv[1], int(sys.argv[2]), sys.argv[3]
 times = []

@@ -12,52 +12,40 @@
 namespace zova {
 namespace {
 
-/// A folder of its own holding a settings file with kMaxStatItems items.
-struct FullFile {
-  FullFile() {
-    std::string made = (std::filesystem::temp_directory_path() / "zova-bench-XXXXXX").string();
-    if (::mkdtemp(made.data()) == nullptr) std::abort();
-    folder = made;
-    path = folder + "/dadidedo.dat";
+/// A model started on a settings file with kMaxStatItems items, made once in a
+/// folder of its own (left for the system's temporary folder cleaning).
+void startOnFullFile(Model& m) {
+  static const std::string path = [] {
+    std::string folder = (std::filesystem::temp_directory_path() / "zova-bench-XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr) std::abort();
     HeadlessToolkit tk;
-    Model m(tk, {".", ","});
-    m.startUp();
+    Model full(tk, {".", ","});
     std::vector<std::string> items;
-    items.reserve(kMaxStatItems);
-    for (std::size_t i = 0; i < kMaxStatItems; ++i)
-      items.push_back(std::to_string(static_cast<double>(i) / 7));
-    m.stats().restore(items);
-    m.setSettingsFile(path);
-    if (!m.writeSettings()) std::abort();
-  }
-  ~FullFile() { std::filesystem::remove_all(folder); }
-  std::string folder, path;
-};
-
-const FullFile& fullFile() {
-  static const FullFile file;
-  return file;
+    for (std::size_t i = 0; i < kMaxStatItems; ++i) items.push_back(std::to_string(i / 7.0));
+    full.stats().restore(items);
+    full.setSettingsFile(folder + "/dadidedo.dat");
+    if (!full.writeSettings()) std::abort();
+    return folder + "/dadidedo.dat";
+  }();
+  m.setSettingsFile(path);
+  m.startUp();
+  if (m.stats().count() != kMaxStatItems) std::abort();
 }
 
 void BM_StartUpReadsFullFile(benchmark::State& state) {
-  const std::string& path = fullFile().path;
   for (auto _ : state) {
     HeadlessToolkit tk;
     Model m(tk, {".", ","});
-    m.setSettingsFile(path);
-    m.startUp();
-    if (m.stats().count() != kMaxStatItems) state.SkipWithError("items lost");
+    startOnFullFile(m);
   }
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kMaxStatItems));
 }
 BENCHMARK(BM_StartUpReadsFullFile)->Unit(benchmark::kMillisecond);
 
 void BM_ShutdownWritesFullFile(benchmark::State& state) {
-  const std::string& path = fullFile().path;
   HeadlessToolkit tk;
   Model m(tk, {".", ","});
-  m.setSettingsFile(path);
-  m.startUp();
+  startOnFullFile(m);
   for (auto _ : state)
     if (!m.writeSettings()) state.SkipWithError("not written");
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kMaxStatItems));

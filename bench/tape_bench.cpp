@@ -36,10 +36,8 @@ void pressCalculations(benchmark::State& state, bool fullTape) {
   state.SetItemsProcessed(state.iterations());
 }
 
-void BM_KeyPressEmptyTape(benchmark::State& state) { pressCalculations(state, false); }
-void BM_KeyPressFullTape(benchmark::State& state) { pressCalculations(state, true); }
-BENCHMARK(BM_KeyPressEmptyTape);
-BENCHMARK(BM_KeyPressFullTape);
+BENCHMARK_CAPTURE(pressCalculations, EmptyTape, false);
+BENCHMARK_CAPTURE(pressCalculations, FullTape, true);
 
 }  // namespace
 }  // namespace zova

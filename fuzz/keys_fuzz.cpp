@@ -12,6 +12,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Model model(tk, {});
   model.startUp();
   const auto keys = keyTable();
+  // The panel actions a byte of 0xF0 and up chooses by its low bits.
+  void (*const actions[])(Model&) = {
+      [](Model& m) { m.statPress(StatKey::kEnter); },
+      [](Model& m) { m.statPress(StatKey::kSampleSd); },
+      [](Model& m) { m.convCategory("Length"), m.convGo(); },
+      [](Model& m) { m.finClick(FinCell::kPv); },
+      [](Model& m) { m.finSolve(FinKey::kPmt); },
+      [](Model& m) { m.finAmortize(); },
+      [](Model& m) { m.statSelect(0), m.statPress(StatKey::kDelete); },
+      [](Model& m) { m.molarDrop(1, "H"), m.molarResultClick(); },
+  };
   for (std::size_t i = 0; i < size && i < 4096; ++i) {
     const std::uint8_t b = data[i];
     if (b < 0xC0) {
@@ -19,39 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else if (b < 0xF0 && i + 1 < size) {
       const int code = data[++i] % 128;
       if (code != vk::kEnd) model.keyDown(code, b & 7);
+    } else if ((b & 0x0F) < std::size(actions)) {
+      actions[b & 0x0F](model);
     } else {
-      switch (b & 0x0F) {
-        case 0:
-          model.statPress(StatKey::kEnter);
-          break;
-        case 1:
-          model.statPress(StatKey::kSampleSd);
-          break;
-        case 2:
-          model.convCategory("Length");
-          model.convGo();
-          break;
-        case 3:
-          model.finClick(FinCell::kPv);
-          break;
-        case 4:
-          model.finSolve(FinKey::kPmt);
-          break;
-        case 5:
-          model.finAmortize();
-          break;
-        case 6:
-          model.statSelect(0);
-          model.statPress(StatKey::kDelete);
-          break;
-        case 7:
-          model.molarDrop(1, "H");
-          model.molarResultClick();
-          break;
-        default:
-          model.press(Key::kEquals);
-          break;
-      }
+      model.press(Key::kEquals);
     }
   }
   return 0;

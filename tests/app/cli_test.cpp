@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <set>
 #include <sstream>
 
 #include "engine/keys.h"
 #include "support/cli_runner.h"
+#include "tape/tape_model.h"
 
 namespace zova {
 namespace {
@@ -17,28 +17,22 @@ namespace {
 using Result = testing::CliResult;
 using testing::runCli;
 
-TEST(CommandLine, HelpNamesEveryOption) {
-  for (const char* help : {"--help", "-h"}) {
-    const Result r = runCli({help});
-    EXPECT_EQ(r.status, 0);
-    for (const char* word : {"--keys", "--json", "--settings", "--locale", "--repl"})
-      EXPECT_NE(r.out.find(word), std::string::npos) << help << " " << word;
-  }
-}
-
-// The key list of --help: every key once (the digits as 0-9), each name one that --keys
-// accepts.
-TEST(CommandLine, HelpListsKeyNamesThatKeysAccepts) {
-  const std::string help = helpText();
-  const std::size_t from = help.find("key names: 0-9 "), to = help.find(".\nExample: ");
-  ASSERT_LT(from, to) << help;
-  std::istringstream list(help.substr(from + 15, to - from - 15));
+// --help names every option, and its key list names every key once (the digits as
+// 0-9), each a name that --keys accepts.
+TEST(CommandLine, HelpNamesEveryOptionAndKey) {
+  const Result r = runCli({"-h"});
+  EXPECT_EQ(std::tie(r.status, r.out), std::make_tuple(0, helpText()));
+  for (const char* word : {"--keys", "--json", "--settings", "--locale", "--repl", "--version"})
+    EXPECT_NE(r.out.find(word), std::string::npos) << word;
+  const std::size_t from = r.out.find("key names: 0-9 "), to = r.out.find(".\nExample: ");
+  ASSERT_LT(from, to) << r.out;
+  std::istringstream list(r.out.substr(from + 15, to - from - 15));
   std::set<std::string> names;
   for (std::string name; list >> name;) {
     EXPECT_TRUE(names.insert(name).second) << name;
     EXPECT_EQ(runCli({"--keys", "0," + name}).status, 0) << name;
   }
-  EXPECT_EQ(names.size() + 10, keyTable().size());  // every key but the ten digits
+  EXPECT_EQ(names.size() + 10, keyTable().size());
 }
 
 TEST(CommandLine, BadInputExitsTwoWithNothingOnStandardOutput) {
@@ -65,27 +59,19 @@ TEST(CommandLine, BadInputExitsTwoWithNothingOnStandardOutput) {
 }
 
 TEST(CommandLine, EverySpellingOfAnOptionWorks) {
-  struct Case {
-    std::vector<std::string> args;
-    const char* out;
-  };
-  const Case cases[] = {
+  const std::pair<std::vector<std::string>, const char*> cases[] = {
       {{"--keys", "2,+,3,="}, "5\n"},
-      {{"--keys=2,+,3,="}, "5\n"},
-      {{"--keys", "-"}, "0\n"},  // a value may start with a dash
+      {{"--keys=-"}, "0\n"},  // a value may start with a dash
       {{"--keys", "1,÷,4,=", "--locale", "de_DE"}, "0,25\n"},
-      {{"--locale=de_DE", "--keys=1,÷,4,="}, "0,25\n"},
       // A decimal-comma locale: typed entries and panel cells read and show its comma.
-      {{"--locale", "de_DE", "--keys", "2.5,±,fin:click=PV"}, "-2,5\n"},
+      {{"--locale=de_DE", "--keys", "2.5,±,fin:click=PV"}, "-2,5\n"},
       {{"-V"}, "zova 2.10\n"},
       {{"--version"}, "zova 2.10\n"},
       {{"--keys", "7", "--"}, "7\n"},
   };
-  for (const Case& c : cases) {
-    const Result r = runCli(c.args);
-    EXPECT_EQ(r.status, 0) << c.args[0] << r.err;
-    EXPECT_EQ(r.err, "") << c.args[0];
-    EXPECT_EQ(r.out, c.out) << c.args[0];
+  for (const auto& [args, out] : cases) {
+    const Result r = runCli(args);
+    EXPECT_EQ(std::tie(r.status, r.out, r.err), std::make_tuple(0, out, "")) << args[0];
   }
   // The parser starts afresh each call: a bad call leaves nothing behind.
   EXPECT_EQ(runCli({"--keys"}).status, 2);
@@ -97,13 +83,10 @@ TEST(CommandLine, OnlyQtsOwnOptionsOpenTheWindow) {
       {{}, false},
       {{"-session", "1a2b3c"}, false},
       {{"--session", "1a2b3c"}, false},
-      {{"-style=Fusion", "--style=Fusion", "-reverse"}, false},
-      {{"-display", ":1", "-qwindowtitle", "Sums", "-widgetcount"}, false},
+      {{"-style=Fusion", "-reverse", "-display", ":1", "-widgetcount"}, false},
       {{"-qmljsdebugger=port:3768"}, false},
       {{"-session", "--keys"}, false},  // the session's name, however odd
       {{"--keys", "1"}, true},
-      {{"-h"}, true},
-      {{"--"}, true},
       {{"-session", "1a2b", "--repl"}, true},
       {{"-platform=offscreen"}, true},  // Qt reads no -platform=
       {{"-styles"}, true},
@@ -115,96 +98,66 @@ TEST(CommandLine, OnlyQtsOwnOptionsOpenTheWindow) {
 }
 
 TEST(CommandLine, TheWindowNeedsADisplayOrAPlatformThatNeedsNone) {
-  struct Case {
-    std::vector<std::string> args;
-    DisplayEnvironment env;
-    bool display;
-  };
-  const Case cases[] = {
+  const std::tuple<std::vector<std::string>, DisplayEnvironment, bool> cases[] = {
       {{}, {}, false},
       {{}, {":0", nullptr, nullptr}, true},
       {{}, {nullptr, "wayland-0", nullptr}, true},
       {{}, {"", "", ""}, false},
       {{}, {nullptr, nullptr, "xcb"}, false},
-      {{}, {nullptr, nullptr, "offscreen"}, true},
       {{}, {nullptr, nullptr, "offscreen:fontconfig"}, true},
-      {{"-platform", "offscreen"}, {}, true},
       {{"--platform", "minimal"}, {}, true},
       {{"-platform", "xcb"}, {nullptr, nullptr, "offscreen"}, false},
       {{"-display", ":1"}, {}, true},
       {{"-session", "abc"}, {}, false},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(hasDisplay(c.args, c.env), c.display)
-        << (c.env.display ? c.env.display : "-") << " " << (c.env.platform ? c.env.platform : "-")
-        << " " << c.args.size();
+  for (std::size_t i = 0; i < std::size(cases); ++i)
+    EXPECT_EQ(hasDisplay(std::get<0>(cases[i]), std::get<1>(cases[i])), std::get<2>(cases[i]))
+        << "row " << i;
 }
 
+// Piped input is read as --repl reads it; from a terminal a one-line message naming
+// --keys and --repl, exit status 1.
 TEST(CommandLine, WithoutADisplayPipedInputIsReadAsTheReplReadsIt) {
-  std::istringstream piped("2,+,3,=\n4,X,5,=\n");
-  std::ostringstream out, err;
-  EXPECT_EQ(runWithoutDisplay(true, piped, out, err), 0);
-  EXPECT_EQ(out.str(), "5\n20\n");
-  EXPECT_EQ(err.str(), "");
-
-  std::istringstream terminal("2,+,3,=\n");
-  std::ostringstream out2, err2;
-  EXPECT_EQ(runWithoutDisplay(false, terminal, out2, err2), 1);
-  EXPECT_EQ(out2.str(), "");
-  const std::string message = err2.str();
-  EXPECT_NE(message.find("--keys"), std::string::npos) << message;
-  EXPECT_NE(message.find("--repl"), std::string::npos) << message;
-  EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+  for (bool piped : {true, false}) {
+    std::istringstream in("2,+,3,=\n4,X,5,=\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(runWithoutDisplay(piped, in, out, err), piped ? 0 : 1);
+    EXPECT_EQ(out.str(), piped ? "5\n20\n" : "");
+    const std::string message = err.str();
+    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), piped ? 0 : 1) << message;
+    EXPECT_EQ(message.find("--keys") < message.find("--repl"), !piped) << message;
+  }
 }
 
+// The JSON object's opening and closing fields (every field of every part is in the
+// behaviour corpus's hashes).
 TEST(CommandLine, JsonShowsTheVisibleState) {
-  const Result j = runCli({"--keys", "(,3,inv,+,4,M+", "--json"});
-  ASSERT_EQ(j.status, 0);
-  EXPECT_EQ(j.out.rfind("{\"display\": \"4\", \"indicators\": {\"inv\": \"\", \"hyp\": \"\", "
-                        "\"deg\": \"d\", \"rad\": \"\", \"grad\": \"\", \"memory\": \" M\", "
-                        "\"base\": \"\", \"fraction\": \"\"}, \"tooltips\": {\"open\": \"open "
-                        "brackets: 1\", \"close\": \"open brackets: 1\"}, \"stack\": false, \"M\": "
-                        "\"4\", \"K\": \"0\", \"beeps\": 0, \"messages\": [], ",
-                        0),
-            0u)
-      << j.out;
-  EXPECT_EQ(j.out.back(), '\n');
-  const std::pair<const char*, const char*> panels[] = {
-      {"5,stat:enter,7,stat:enter",
-       "\"stat\": {\"list\": [\"7\", \"5\"], \"sums\": \"12\", \"square\": \"74\"}"},
-      {"fin:start", "\"timing\": \"Start\"}"},
-      {"1000,fin:click=PV", "\"PV\": \"1,000.00\""},
-      {"conv:Power",
-       "\"conv\": {\"button\": \"Convert\", \"fromLabel\": \"From:\", \"toLabel\": \"To:\", "
-       "\"from\": \"Watts\", \"to\": \"horsepower\", \"fromItems\": [\"Watts\", \"horsepower\"], "
-       "\"toItems\": [\"Watts\", \"horsepower\"]}"},
-      {"elem:hover=V", "\"elem\": {\"symbol\": \"V\", \"name\": \"Vanadium\""},
-      {"molar:drop1=H,molar:count1=-5,molar:index=abc",
-       "\"molar\": {\"result\": \"\", \"shown\": false, \"slots\": [\"H\", \"\", \"\", \"\"], "
-       "\"invalid\": [\"count1\", \"index\"]}"},
-      {"opt:format=Scientific,opt:places=4,opt:radicals=on,opt:accuracy=high",
-       "\"options\": {\"format\": \"Scientific\", \"places\": 4, \"radicals\": true, "
-       "\"accuracy\": \"high\"}"},
-      {"3.14159265358979,b/c", "\"fraction\": \"A\""},
-      {"menu:converter,menu:financial",
-       "\"window\": {\"width\": 7050, \"height\": 5340, \"onTop\": false, \"compact\": false, "
-       "\"panel\": \"financial\"}, \"tape\": []}\n"},
+  const std::pair<const char*, std::string> cases[] = {
+      {"(,3,inv,+,4,M+",
+       "{\"display\": \"4\", \"indicators\": {\"inv\": \"\", \"hyp\": \"\", \"deg\": \"d\", "
+       "\"rad\": "
+       "\"\", \"grad\": \"\", \"memory\": \" M\", \"base\": \"\", \"fraction\": \"\"}, "
+       "\"tooltips\": {\"open\": \"open brackets: 1\", \"close\": \"open brackets: 1\"}, "
+       "\"stack\": false, \"M\": \"4\", \"K\": \"0\", \"beeps\": 0, \"messages\": [], "},
       {"menu:ontop,menu:converter,menu:compact",
        "\"window\": {\"width\": 3300, \"height\": 1410, \"onTop\": true, \"compact\": true, "
-       "\"panel\": \"none\"}, \"tape\": []}\n"},
+       "\"panel\": \"none\"}"},
+      {"menu:financial,1,+,2,=,3,tape:clear,X,4,=",  // the tape oldest first
+       "\"window\": {\"width\": 7050, \"height\": 5340, \"onTop\": false, \"compact\": false, "
+       "\"panel\": \"financial\"}, \"tape\": [\"3 \u00d7\", \"4\", \"= 12\", \"" +
+           std::string(kTapeRule) + "\"]}\n"},
   };
-  for (const auto& [keys, fragment] : panels) {
+  for (const auto& [keys, fragment] : cases) {
     const Result r = runCli({"--keys", keys, "--json"});
     ASSERT_EQ(r.status, 0) << keys << r.err;
     EXPECT_NE(r.out.find(fragment), std::string::npos) << keys << "\n" << r.out;
   }
 }
 
-// A unit box keeps the bytes typed into it; JSON shows every byte that is not
-// part of well-formed UTF-8 as U+FFFD and keeps well-formed characters.
+// A unit box keeps the bytes typed into it; JSON shows every byte that is not part of
+// well-formed UTF-8 as U+FFFD and keeps well-formed characters.
 TEST(CommandLine, JsonIsUtf8WhateverTheDisplayHolds) {
   const std::pair<const char*, const char*> cases[] = {
-      {"\xff\xfe", "\xEF\xBF\xBD\xEF\xBF\xBD"},
       {"a\xC3\xA9\xE2\x82", "a\xC3\xA9\xEF\xBF\xBD\xEF\xBF\xBD"},  // cut-off euro sign
       {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},                    // overlong "/"
       {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},    // a surrogate
@@ -212,15 +165,13 @@ TEST(CommandLine, JsonIsUtf8WhateverTheDisplayHolds) {
   };
   for (const auto& [pasted, shown] : cases) {
     const Result r = runCli({"--keys", std::string("conv:from=") + pasted, "--json"});
-    ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find(std::string("\"from\": \"") + shown + "\", "), std::string::npos) << r.out;
   }
 }
 
 TEST(CommandLine, ReplKeepsStateAndSkipsBadLines) {
   const Result r = runCli({"--repl"}, "5\n+,5,=\nbad,2\nX,2,=\r\nquit\n7\n");
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, "5\n10\n20\n");
+  EXPECT_EQ(std::tie(r.status, r.out), std::make_tuple(0, "5\n10\n20\n"));
   EXPECT_NE(r.err.find("\"bad\" at token 1"), std::string::npos);
 }
 

@@ -4,29 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 namespace zova {
 namespace {
 
 // The first run of table lines under "## Keyboard reference".
-std::string readmeKeyTable() {
-  std::ifstream readme(ZOVA_SOURCE_DIR "/README.md");
-  std::string line, table;
-  bool inside = false;
-  while (std::getline(readme, line)) {
-    if (line.starts_with("## ")) inside = line == "## Keyboard reference";
-    if (inside && line.starts_with("|")) {
-      table += line + "\n";
-    } else if (!table.empty()) {
-      break;
-    }
-  }
-  return table;
-}
-
 TEST(KeyboardReference, ReadmeShowsTheKeyTable) {
-  EXPECT_EQ(readmeKeyTable(), keyboardReferenceTable()) << "run scripts/regenerate-readme-keys.sh";
+  std::ifstream readme(ZOVA_SOURCE_DIR "/README.md");
+  std::string table;
+  bool inside = false;
+  for (std::string line; std::getline(readme, line) && (table.empty() || line.starts_with("|"));) {
+    if (line.starts_with("## ")) inside = line == "## Keyboard reference";
+    if (inside && line.starts_with("|")) table += line + "\n";
+  }
+  EXPECT_EQ(table, keyboardReferenceTable()) << "run scripts/regenerate-readme-keys.sh";
 }
 
 }  // namespace

@@ -16,74 +16,39 @@ namespace {
 
 using testing::KeyRunner;
 
-// One row per way a key press is handled; the map's other keys go the same ways.
+// One row per way a key press is handled. The characters + - * / = . act as the
+// keypad's keys by what the key typed, before the key-code bindings; "," is the
+// point only with a decimal comma.
 TEST(KeyboardMap, PressesRunTheKeysOperations) {
   struct Case {
     const char* keys;
     const char* shown;
     int beeps;
+    const char* decimal = ".";
   };
   const Case cases[] = {
       {"2,key:Shift+6,3,=", "8", 1},  // a symbol key presses its key, then the press beeps
-      // Shift+8 types "*" on a US keyboard: the multiply key, not the digit.
-      {"6,key:Shift+8,7,=", "42", 0},
-      {"key:Alt+5", "0", 1},
-      {"key:F1", "0", 1},
-      {"key:B", "0", 0},
       {"Base,key:A,key:B,key:C,key:D,key:E,key:F", "ABCDEF", 0},
-      {"Base,key:V,key:P", "AD", 0},
       {"Base,6,inv,key:Shift+1,3,=", "5", 1},  // with inv the X! key is xor, also in hexadecimal
       {"Base,Base,Base,C,key:2", "", 0},       // the keyboard 2 empties "0" first
       {"Base,Base,Base,C,2", "0", 0},          // the on-screen key does not
       {"key:End,5", "0", 0},                   // the program ended
-      // The options dialog does not drop the next key.
-      {"5,opt:format=Standard,key:C", "0.996194698091746", 0},
-      // A shortcut with Ctrl or Alt never reaches the keypad.
-      {"2,key:Ctrl+C,key:Ctrl+C,key:Ctrl+C", "2", 3},
-      {"2,key:Ctrl+Shift+8,key:Alt+Plus", "2", 2},
+      {"key:Esc,3", "3", 0},                   // Esc hides the window; the next key still counts
+      {"2,key:Ctrl+C,key:Ctrl+C,key:Ctrl+C", "2", 3},  // Ctrl or Alt never reach the keypad
+      {"2,key:Ctrl+Shift+8,key:Alt+Plus,key:Ctrl+Plus", "2", 3},
+      {"9,key:Minus,1,key:Slash,2,key:Plus,1,key:Equal", "9.5", 0},
+      {"key:1,key:Comma,key:5", "15", 1},  // no decimal comma: no key
+      {"key:1,key:Comma,key:5", "1,5", 0, ","},
   };
   for (const Case& c : cases) {
-    KeyRunner run;
+    KeyRunner run(NumberLocale{c.decimal, *c.decimal == ',' ? "." : ","});
     EXPECT_EQ(run.keys(c.keys), c.shown) << c.keys;
     EXPECT_EQ(run.tk.beeps, c.beeps) << c.keys;
   }
 }
 
-// The characters + - * / = . act as the keypad's keys by what the key typed,
-// before the key-code bindings; "," is the point only with a decimal comma.
-TEST(KeyboardMap, TypedOperatorCharactersPressTheirKeys) {
-  struct Case {
-    const char* keys;
-    const char* locale;  ///< the decimal symbol
-    const char* shown;
-    int beeps;
-  };
-  const Case cases[] = {
-      {"key:6,key:Shift+Star,key:7,key:Equal", ".", "42", 0},
-      {"key:1,key:Comma,key:5", ".", "15", 1},   // no decimal comma: no key
-      {"key:1,key:Comma,key:5", ",", "1,5", 0},  // the entry shows the locale's point
-      {"key:1,key:Period,key:5", ",", "1,5", 0},
-      {"2,key:Ctrl+Plus,3", ".", "23", 1},
-  };
-  for (const Case& c : cases) {
-    KeyRunner run(NumberLocale{c.locale, *c.locale == ',' ? "." : ","});
-    EXPECT_EQ(run.keys(c.keys), c.shown) << c.keys << " " << c.locale;
-    EXPECT_EQ(run.tk.beeps, c.beeps) << c.keys << " " << c.locale;
-  }
-  // Each character is its key's: typed or clicked, the same state follows.
-  const std::pair<const char*, const char*> same[] = {{"key:Plus", "+"},  {"key:Minus", "-"},
-                                                      {"key:Star", "X"},  {"key:Slash", "÷"},
-                                                      {"key:Equal", "="}, {"key:Period", "."}};
-  for (const auto& [typed, clicked] : same) {
-    const std::string before = "7,+,2,X,3,";
-    EXPECT_EQ(testing::display(before + typed + ",5,="),
-              testing::display(before + clicked + ",5,="))
-        << typed;
-  }
-}
-
-// Every binding of the key tables, typed as key:NAME, does what its key does
-// when clicked: the keyboard map has no entries of its own.
+// Every binding of the key tables, typed as key:NAME, does what its key does when
+// clicked: the keyboard map has no entries of its own.
 TEST(KeyboardMap, EveryBindingReachesItsKeysOperation) {
   std::set<std::pair<int, int>> seen;
   for (const testing::BoundKey& b : testing::boundKeys()) {
@@ -106,46 +71,30 @@ TEST(KeyboardMap, EveryBindingReachesItsKeysOperation) {
   }
 }
 
-// Esc hides like the menu's Hide and the next key still counts; End ends the program.
-TEST(KeyboardMap, WindowKeys) {
-  KeyRunner run;
-  EXPECT_EQ(run.keys("key:Esc,3"), "3");
-  EXPECT_TRUE(run.tk.hidden);
-  run.keys("key:End");
-  EXPECT_TRUE(run.tk.quitRequested);
-  EXPECT_FALSE(run.tk.fontInstalled);
-}
-
-// Panel results and the options set from the command line reach the display;
-// a result ends the entry, so a digit after it starts a new one. (What each
-// panel result writes on the tape: tape_model_test.)
+// Panel results and the options reach the display; a result ends the entry, so a
+// digit after it starts a new one. The statistics Enter key refuses "ERROR" and
+// numbers beyond the double range; Stack enters results in decimal whatever the base.
 TEST(Panels, ResultsAndOptionsReachTheDisplay) {
-  const std::pair<const char*, const char*> cases[] = {
+  const testing::Case cases[] = {
       {"5,stat:enter,stat:n,3", "3"},
-      {"7,stat:sum", "0"},
-      {"4,stat:enter,6,stat:enter,stat:select=1,+,1,=", "5"},
+      {"1,EXP,999,stat:enter,stat:n", "0"},
+      {"Stack,1,EXP,999,=,1,÷,0,=,2,+,3,=,Base,X!,+,1,=,Base,Base,Base,stat:n", "2"},
+      {"Stack,2,+,3,=,Base,X!,+,1,=,stat:sum", "21"},
       {"0.75,b/c,conv:Length,conv:from=meters,conv:to=centimeters,conv:go", "75"},
-      {"1,conv:Length,conv:go,5", "5"},
-      {"0.75,b/c,conv:go", " 3/ 4"},  // no category: refused, the display stays
-      {"elem:hover=Mg,elem:mass", "24.3050"},
-      {"elem:hover=Mg,elem:number,5", "5"},
-      {"elem:number", "0"},  // nothing hovered yet: nothing to click
-      {"opt:format=Fix,2,÷,3,=", "0.67"},
+      {"0.75,b/c,conv:go", " 3/ 4"},                // no category: refused, the display stays
+      {"elem:number", "0"},                         // nothing hovered yet: nothing to click
       {"opt:format=Fix,opt:places=,2,÷,3,=", "1"},  // empty is 0 places
       {"opt:format=Scientific,opt:places=1,12345,=", "1.2E+004"},
-      {"opt:format=Fix,opt:format=Standard,2,÷,3,=", "0.666666666666667"},
       {"opt:accuracy=low,3.14159265358979,b/c", " 208341/ 66317"},
-      {"opt:radicals=on,5,b/c", " 5/ 1"},
   };
-  for (const auto& [keys, shown] : cases) EXPECT_EQ(testing::display(keys), shown) << keys;
+  testing::expectDisplays(cases);
 }
 
 // A pasted number, in the locale's form or else in the C form, reaches the display as a
 // typed one: the locale's point, no grouping, no white space around; in another base only
 // that base's digits. Any other text beeps and leaves the display as it was.
 TEST(Paste, NumbersArriveInTheDisplaysOwnForm) {
-  const NumberLocale us{".", ","};
-  const NumberLocale de{",", "."};
+  const NumberLocale us{".", ","}, de{",", "."};
   struct Case {
     const char* keys;
     NumberLocale loc;
@@ -153,24 +102,11 @@ TEST(Paste, NumbersArriveInTheDisplaysOwnForm) {
     int beeps;
   } const cases[] = {
       {"menu:paste=1\\,234.5,+,1,=", us, "1235.5", 0},
-      {"menu:paste=1.234\\,5", de, "1234,5", 0},
       {"menu:paste=1.234,+,1,=", de, "1235", 0},  // the locale's form first
-      {"menu:paste=1.5,X,2,=", de, "3", 0},       // then the C form
-      {"menu:paste=1.5E+20", de, "1,5E+20", 0},   // the calculator's own text
       {"menu:paste=-12\\,345.5E-2,=", us, "-123.455", 0},
-      {"menu:paste=  -7 ", us, "-7", 0},
-      {"menu:paste=123456789012345678901234", us, "1.23456789012346E+23", 0},  // fits the display
-      {"7,menu:paste=1\\,2\\,3", us, "7", 1},
       {"7,menu:paste=12abc,+,1,=", us, "8", 1},
-      {"7,menu:paste=inf", us, "7", 1},
-      {"7,menu:paste=1E999", us, "7", 1},
-      {"7,menu:paste= 4 2", us, "7", 1},
-      {"Base,menu:paste=FF,+,1,=", us, "100", 0},
-      {"Base,menu:paste= ff ", us, "FF", 0},
-      {"Base,menu:paste=1\\,234", us, "0", 1},
+      {"Base,menu:paste= ff ,+,1,=", us, "100", 0},
       {"Base,menu:paste=123456789", us, "0", 1},  // more than the display's 32 bits
-      {"Base,Base,menu:paste=78", us, "0", 1},
-      {"Base,Base,Base,menu:paste=101", us, "101", 0},
   };
   for (const Case& c : cases) {
     KeyRunner run(c.loc);
@@ -180,36 +116,8 @@ TEST(Paste, NumbersArriveInTheDisplaysOwnForm) {
   KeyRunner run;
   run.tk.clipboardText = "\t1,234\r\n";
   run.model.menuPaste();
-  EXPECT_EQ(run.model.calc().display(), "1234");
-}
-
-// The statistics Enter key refuses a number beyond the double range, typed or a result.
-TEST(Panels, StatisticsRefuseNumbersBeyondTheDoubleRange) {
-  KeyRunner run;
-  EXPECT_EQ(run.keys("1,EXP,999,stat:enter"), "ERROR");
-  EXPECT_EQ(run.keys("Stack,1,EXP,999,="), "ERROR");
-  EXPECT_EQ(run.model.stats().count(), 0u);
-}
-
-TEST(Panels, StackEntersResultsInDecimalWhateverTheBase) {
-  KeyRunner run;
-  EXPECT_EQ(run.keys("Stack,2,+,3,="), "5");
-  EXPECT_EQ(run.keys("Base,X!,+,1,="), "10");
-  EXPECT_EQ(run.model.stats().items(), (std::vector<std::string>{"16", "5"}));
-  EXPECT_EQ(run.keys("1,÷,0,="), "ERROR");
-  EXPECT_EQ(run.model.stats().count(), 2u);  // "ERROR" is never entered
-}
-
-TEST(Panels, FinanceFailureIsReportedOnceAndCopyFillsTheClipboard) {
-  KeyRunner run;
-  run.model.shell().onTop = true;
-  run.keys("1000,fin:click=PV,fin:solve=PMT");
-  ASSERT_EQ(run.tk.messages.size(), 1u);
-  EXPECT_EQ(run.tk.messages[0].title, "Error");
-  EXPECT_EQ(run.tk.messages[0].style, MsgStyle::kStop);
-  EXPECT_TRUE(run.tk.topmost);  // restored after the box
-  run.keys("1,÷,4,=,menu:copy");
-  EXPECT_EQ(run.tk.clipboardText, "0.25");
+  EXPECT_EQ(run.keys("menu:copy"), "1234");
+  EXPECT_EQ(run.tk.clipboardText, "1234");
 }
 
 TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
@@ -223,26 +131,25 @@ TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
     const auto& c = d.controls();
     return std::make_tuple(c.accuracy, c.format, c.placesEnabled, c.placesText, c.radicals);
   };
+  const auto start = std::make_tuple(Accuracy::kNone, NumberFormat::kScientific, true, "4", false);
   run.model.openOptions();
   EXPECT_TRUE(d.controls().numberFormatTab);  // it opens on the Number Format tab
-  EXPECT_EQ(shown(), std::make_tuple(Accuracy::kNone, NumberFormat::kScientific, true, "4", false));
+  EXPECT_EQ(shown(), start);
   d.selectFormat(NumberFormat::kStandard);
   d.setText("20");  // out of range puts back 2
   d.setRadicals(true);
   EXPECT_EQ(shown(), std::make_tuple(Accuracy::kNone, NumberFormat::kStandard, false, "2", true));
   d.cancel(run.state());
-  EXPECT_EQ(shown(), std::make_tuple(Accuracy::kNone, NumberFormat::kScientific, true, "4", false));
+  EXPECT_EQ(shown(), start);
   run.model.closeOptions();
-  EXPECT_EQ(
-      std::make_tuple(s.fractionAccuracy, s.format == NumberFormat::kScientific, s.decimalPlaces),
-      std::make_tuple(3e-05, true, 4.0));
+  EXPECT_EQ(std::make_tuple(s.fractionAccuracy, s.format, s.decimalPlaces),
+            std::make_tuple(3e-05, NumberFormat::kScientific, 4.0));
   d.setScroll(7);
-  EXPECT_EQ(d.controls().placesText, "7");
   run.model.closeOptions();
-  EXPECT_EQ(s.decimalPlaces, 7);
+  EXPECT_EQ(std::make_tuple(d.controls().placesText, s.decimalPlaces), std::make_tuple("7", 7.0));
   // Places typed with the locale's decimal comma are rounded as a number.
-  KeyRunner german(testing::kGerman);
-  EXPECT_EQ(german.keys("opt:format=Fix,opt:places=3\\,6,2,÷,3,="), "0,6667");
+  EXPECT_EQ(testing::display("opt:format=Fix,opt:places=3\\,6,2,÷,3,=", testing::kGerman),
+            "0,6667");
 }
 
 }  // namespace

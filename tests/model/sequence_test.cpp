@@ -1,4 +1,4 @@
-// The key-sequence notation: numbers, names, blanks, and the errors that
+// The key-sequence notation: numbers, names, blanks, escapes, and the errors that
 // leave the calculator untouched.
 #include "model/sequence.h"
 
@@ -12,24 +12,16 @@ namespace zova {
 namespace {
 
 TEST(Sequence, TokensAndBlanks) {
-  const testing::Case cases[] = {
-      {"", "0"},        {" 2 , + , 3 , = ", "5"},
-      {".5", "0.5"},    {"53.130102354156", "53.130102354156"},
-      {"1,2,3", "123"}, {"1,key:Period,5", "1.5"},  // what key: presses: model_test
-  };
+  const testing::Case cases[] = {{"", "0"}, {" 2 , + , 3 , = ", "5"}, {".5,+,1.5,=", "2"}};
   testing::expectDisplays(cases);
 }
 
-// Inside an action's value "\," is a comma and "\\" a backslash; other backslashes stay.
+// Inside an action's value "\," is a comma and "\\" a backslash; other backslashes
+// stay. The unit box keeps any text it is given.
 TEST(Sequence, ValuesTakeEscapedCommasAndBackslashes) {
-  // The unit box keeps any text it is given.
   const std::pair<const char*, const char*> cases[] = {
-      {"conv:from=a\\,b", "a,b"},
       {"conv:from=a\\,b\\,", "a,b,"},
       {"conv:from=\\,,5", ","},
-      {"conv:from=a\\\\b", "a\\b"},
-      {"conv:from=a\\\\,conv:from=b", "b"},
-      {"conv:from=a\\\\", "a\\"},
       {"conv:from=a\\b", "a\\b"},
       {"conv:from=a\\\\\\,b", "a\\,b"},
   };
@@ -43,30 +35,22 @@ TEST(Sequence, ValuesTakeEscapedCommasAndBackslashes) {
 TEST(Sequence, BadTokensAreReportedWithTheirPosition) {
   const std::tuple<const char*, std::size_t, const char*> cases[] = {
       {"2,bogus,3", 2, "bogus"},
-      {"2,,3", 2, ""},
       {"2,", 2, ""},
       {"1.2.3", 1, "1.2.3"},
       {"-1", 1, "-1"},
-      {"stat:frobnicate", 1, "stat:frobnicate"},
       {"5,key:", 2, "key:"},
-      {"5,key:plus", 2, "key:plus"},
       {"5,key:Shift+Comma=1", 2, "key:Shift+Comma=1"},
-      // menu actions take no value and exact names
-      {"menu:compact=1", 1, "menu:compact=1"},
-      {"menu:Converter", 1, "menu:Converter"},
+      {"menu:compact=1", 1, "menu:compact=1"},  // menu actions take no value and exact names
       {"1,menu:statistic", 2, "menu:statistic"},
-      // an escaped comma stays inside its token; elsewhere a backslash escapes nothing
-      {"2,menu:paste=1\\,5,bogus", 3, "bogus"},
-      {"1\\,5", 1, "1\\,5"},
-      {"stat:select=1\\,5", 1, "stat:select=1\\,5"},
+      {"2,menu:paste=1\\,5,bogus", 3, "bogus"},  // an escaped comma stays inside its token
+      {"1\\,5", 1, "1\\,5"},                     // elsewhere a backslash escapes nothing
   };
   for (const auto& [seq, position, token] : cases) {
     testing::KeyRunner run;
     run.keys("7");
     auto err = runSequence(run.model, seq);
     ASSERT_TRUE(err.has_value()) << seq;
-    EXPECT_EQ(err->position, position) << seq;
-    EXPECT_EQ(err->token, token) << seq;
+    EXPECT_EQ(std::tie(err->position, err->token), std::make_tuple(position, token)) << seq;
     EXPECT_NE(err->message().find(std::to_string(position)), std::string::npos);
     EXPECT_EQ(run.model.calc().display(), "7") << "a bad sequence must change nothing: " << seq;
   }

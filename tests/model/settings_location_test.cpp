@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -15,71 +14,47 @@
 namespace zova {
 namespace {
 
-using testing::slurp;
-using testing::spit;
-using testing::TempDir;
-
-// Runs the test inside a fresh current folder, and back where it was after.
-class SettingsLocation : public ::testing::Test {
- protected:
-  void SetUp() override {
-    before_ = std::filesystem::current_path();
-    std::filesystem::current_path(work_.path());
-  }
-  void TearDown() override { std::filesystem::current_path(before_); }
-  TempDir work_, config_;
-  std::filesystem::path before_;
-};
-
-TEST_F(SettingsLocation, TheConfigurationFolderUnlessTheCurrentFolderHasAFile) {
-  const std::string config = config_.path().string();
-  struct Case {
-    SettingsPlaceEnvironment env;
-    std::string expected;
+// The configuration folder unless the current folder has a file (or a link) of that
+// name; the folder is made only when the file is first written.
+TEST(SettingsLocation, TheConfigurationFolderUnlessTheCurrentFolderHasAFile) {
+  testing::TempDir work, config;
+  struct Back {
+    std::filesystem::path to = std::filesystem::current_path();
+    ~Back() { std::filesystem::current_path(to); }
+  } back;
+  std::filesystem::current_path(work.path());
+  const std::string home = "/home/someone/.config/zova/dadidedo.dat";
+  const std::string deeper = (config.path() / "deeper").string();
+  const std::pair<SettingsPlaceEnvironment, std::string> cases[] = {
+      {{deeper.c_str(), "/home/someone"}, deeper + "/zova/dadidedo.dat"},
+      {{nullptr, "/home/someone"}, home},
+      {{"", "/home/someone"}, home},
+      {{"relative/config", "/home/someone"}, home},
   };
-  const Case cases[] = {
-      {{config.c_str(), "/home/someone"}, config + "/zova/dadidedo.dat"},
-      {{nullptr, "/home/someone"}, "/home/someone/.config/zova/dadidedo.dat"},
-      {{"", "/home/someone"}, "/home/someone/.config/zova/dadidedo.dat"},
-      {{"relative/config", "/home/someone"}, "/home/someone/.config/zova/dadidedo.dat"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(windowSettingsPath(c.env), c.expected);
-
-  spit(work_.file(kSettingsFileName), "");
-  for (const Case& c : cases) EXPECT_EQ(windowSettingsPath(c.env), kSettingsFileName);
-}
-
-TEST_F(SettingsLocation, ALinkInTheCurrentFolderStaysInUse) {
-  std::filesystem::create_symlink("/nonexistent/zova", kSettingsFileName);
-  EXPECT_EQ(windowSettingsPath({config_.path().c_str(), "/home/someone"}), kSettingsFileName);
-}
-
-TEST_F(SettingsLocation, TheFolderIsMadeWhenTheFileIsFirstWrittenAndTheModelUsesIt) {
-  const std::string path =
-      windowSettingsPath({(config_.path() / "deeper").c_str(), "/home/someone"});
-  EXPECT_TRUE(config_.entries().empty());  // choosing the place makes nothing
-
+  for (const auto& [env, expected] : cases) EXPECT_EQ(windowSettingsPath(env), expected);
+  EXPECT_TRUE(config.entries().empty());  // choosing the place makes nothing
+  const std::string path = cases[0].second;
   HeadlessToolkit tk;
   {
     Model model(tk, {});
     model.setSettingsFile(path);
     model.startUp();  // reading a missing file makes nothing either
-    EXPECT_TRUE(config_.entries().empty());
+    EXPECT_TRUE(config.entries().empty());
     ASSERT_TRUE(makeSettingsFolder(path));
     ASSERT_FALSE(runSequence(model, "8,Kin").has_value());
     model.unload();
   }
   struct stat st {};
-  ASSERT_EQ(::stat((config_.path() / "deeper" / "zova").c_str(), &st), 0);
+  ASSERT_EQ(::stat((deeper + "/zova").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0700u);
-  EXPECT_EQ(slurp(path).substr(0, 3), "8\r\n");
-  EXPECT_TRUE(work_.entries().empty());  // nothing left in the current folder
-
+  EXPECT_TRUE(work.entries().empty());  // nothing left in the current folder
   Model again(tk, {});
   again.setSettingsFile(path);
   again.startUp();
   EXPECT_EQ(again.calc().state().kRegister.text({}), "8");
   EXPECT_TRUE(makeSettingsFolder(path));  // an existing folder is fine
+  std::filesystem::create_symlink("/nonexistent/zova", kSettingsFileName);
+  for (const auto& [env, expected] : cases) EXPECT_EQ(windowSettingsPath(env), kSettingsFileName);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// The View, Tools and tray menus through key sequences and menu actions: the
-// fold-out panels, compact size, colours, personal label, always on top, the
-// start-up entry, help and the tray items.
+// The View, Tools and tray menus: the fold-out panels, compact size, colours,
+// personal label, the start-up entry, help and the tray items.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,7 +8,6 @@
 
 #include "model/model.h"
 #include "support/key_runner.h"
-#include "support/temp_dir.h"
 
 namespace zova {
 namespace {
@@ -17,8 +15,7 @@ namespace {
 using testing::KeyRunner;
 using Command = void (Model::*)();
 
-// Keeps the order in which the window is placed and dialogs are asked, and what
-// each colour dialog was opened on.
+// Keeps the order in which the window is placed and boxes are asked.
 class RecordingToolkit : public HeadlessToolkit {
  public:
   void setTopmost(bool onTop) override {
@@ -33,50 +30,38 @@ class RecordingToolkit : public HeadlessToolkit {
     events.push_back("message " + title);
     return HeadlessToolkit::messageBox(text, style, title);
   }
-  std::optional<std::int32_t> colorDialog(std::int32_t initial) override {
-    colourDialogStarts.push_back(initial);
-    return HeadlessToolkit::colorDialog(initial);
-  }
   std::vector<std::string> events;
-  std::vector<std::int32_t> colourDialogStarts;
 };
 
 struct Window {
-  Window() {
+  explicit Window(bool onTop = false) {
     model.startUp();
+    model.shell().onTop = onTop;
     tk.events.clear();  // start-up places the window too
   }
   RecordingToolkit tk;
   Model model{tk, NumberLocale{}};
 };
 
-/// The window's size and fold-out, the View menu's panel checks (upper case),
-/// the panel whose controls show (lower case), compact size, disabled items, on top.
+// The window's size and fold-out, the View menu's panel checks (upper case), the panel
+// whose controls show (lower case), compact size and its disabled items.
 std::string fold(const ShellState& sh) {
   std::string s = std::to_string(sh.width) + "x" + std::to_string(sh.height) +
                   (sh.foldOutOpen ? " open " : " closed ");
-  for (auto [on, letter] :
-       {std::pair(sh.converterChecked, 'C'), std::pair(sh.statisticsChecked, 'S'),
-        std::pair(sh.financialChecked, 'F'), std::pair(sh.converterVisible, 'c'),
-        std::pair(sh.statisticsVisible, 's'), std::pair(sh.financialVisible, 'f')})
-    if (on) s += letter;
-  return s + (sh.compact ? " compact" : "") + (sh.panelItemsEnabled ? "" : " disabled") +
-         (sh.onTop ? " on top" : "");
+  const bool shown[] = {sh.converterChecked, sh.statisticsChecked, sh.financialChecked,
+                        sh.converterVisible, sh.statisticsVisible, sh.financialVisible};
+  for (int i = 0; i < 6; ++i)
+    if (shown[i]) s += "CSFcsf"[i];
+  return s + (sh.compact ? " compact" : "") + (sh.panelItemsEnabled ? "" : " disabled");
 }
 
 TEST(ShellPanels, FoldOutFollowsThePanelAndCompactCommands) {
   const std::pair<const char*, const char*> cases[] = {
       {"", "3300x5340 closed "},
       {"menu:converter", "7050x5340 open Cc"},
-      {"menu:statistics,menu:statistics", "3300x5340 closed s"},  // the controls stay
-      // switching panels keeps the fold-out open; the next click on the same one closes it
-      {"menu:converter,menu:statistics", "7050x5340 open Ss"},
       {"menu:converter,menu:statistics,menu:statistics", "3300x5340 closed s"},
       {"menu:financial,menu:closeflap", "3300x5340 closed f"},
-      // compact size disables the panel items
       {"menu:converter,menu:compact", "3300x1410 open c compact disabled"},
-      {"menu:compact,menu:statistics", "3300x1410 closed  compact disabled"},
-      // back to normal size the panels open from closed again
       {"menu:financial,menu:compact,menu:compact,menu:financial", "7050x5340 open Ff"},
   };
   for (const auto& [keys, expected] : cases) {
@@ -84,102 +69,78 @@ TEST(ShellPanels, FoldOutFollowsThePanelAndCompactCommands) {
     run.keys(keys);
     const ShellState& sh = run.model.shell();
     EXPECT_EQ(fold(sh), expected) << keys;
-    EXPECT_EQ(std::tie(run.tk.width, run.tk.height), std::tie(sh.width, sh.height)) << keys;
-    EXPECT_EQ(std::tie(run.tk.topmost, sh.onTopChecked), std::tie(sh.onTop, sh.onTop)) << keys;
-    EXPECT_EQ(sh.compactCaption, sh.compact ? "Normal &Size" : "Compact &Size") << keys;
+    EXPECT_EQ(std::make_tuple(run.tk.width, run.tk.height, sh.compactCaption),
+              std::make_tuple(sh.width, sh.height, sh.compact ? "Normal &Size" : "Compact &Size"))
+        << keys;
   }
-}
-
-TEST(ShellPanels, PanelCommandsHideTheConverterMarkersAndFocusEquals) {
-  const std::pair<const char*, bool> cases[] = {
-      {"menu:converter", true},
-      {"menu:statistics", true},
-      {"menu:financial", true},
-      {"menu:closeflap", false},
-  };
-  for (const auto& [action, hides] : cases) {
+  // A panel command hides the converter's list markers (Close Flap does not) and
+  // gives the focus back to "=".
+  for (const auto& [action, hides] : {std::pair("menu:converter", true),
+                                      {"menu:statistics", true},
+                                      {"menu:financial", true},
+                                      {"menu:closeflap", false}}) {
     KeyRunner run;
     run.keys("conv:Constants,conv:open-from");
-    ASSERT_TRUE(run.model.converter().state().fromMarkerVisible);
     const int focus = run.tk.focusCount;
     run.keys(action);
     EXPECT_EQ(run.model.converter().state().fromMarkerVisible, !hides) << action;
-    EXPECT_FALSE(run.model.converter().state().toMarkerVisible) << action;
     EXPECT_GT(run.tk.focusCount, focus) << action;
   }
 }
 
 // Menu commands are mouse choices: the key typed after one reaches the keypad.
 TEST(ShellMenus, NoCommandDropsTheNextKey) {
-  const Command commands[] = {&Model::toggleConverterPanel, &Model::toggleCompactSize,
-                              &Model::hideToTray,           &Model::toggleStartupEntry,
-                              &Model::closeFoldOut,         &Model::editPersonalLabel,
-                              &Model::toggleAlwaysOnTop,    &Model::menuCopy};
-  for (std::size_t i = 0; i < std::size(commands); ++i) {
+  for (Command command :
+       {&Model::hideToTray, &Model::toggleStartupEntry, &Model::editPersonalLabel}) {
     KeyRunner run;
     run.keys("5");
-    (run.model.*commands[i])();
-    EXPECT_EQ(run.keys("key:C"), "0.996194698091746") << "row " << i;
+    (run.model.*command)();
+    EXPECT_EQ(run.keys("key:C"), "0.996194698091746");
   }
 }
 
-struct ColourRow {
-  Command command;
-  Colour ShellState::*field;
-};
-const ColourRow kColourRows[] = {
-    {&Model::chooseScreenColour, &ShellState::screenColour},
-    {&Model::chooseDigitsColour, &ShellState::digitsColour},
-    {&Model::chooseShellColour, &ShellState::shellColour},
-    {&Model::chooseStandardColour, &ShellState::standardColour},
-    {&Model::chooseFunctionColour, &ShellState::functionColour},
-};
-
-std::vector<Colour> allColours(const ShellState& sh) {
-  std::vector<Colour> out;
-  for (const ColourRow& r : kColourRows) out.push_back(sh.*r.field);
-  return out;
-}
-
-// A chosen colour goes to its own row only; the dialog opens on the row's colour
-// and cancelling keeps every colour, also with another row's colour left in the
-// picker. (Start-up's replay of saved colours: settings_file_test.)
+// A chosen colour goes to its own row only, and cancelling keeps every colour, also
+// with another row's colour left in the picker.
 TEST(ShellAppearance, ColourCommandsRecolourOnlyTheirRow) {
-  for (std::size_t i = 0; i < std::size(kColourRows); ++i) {
-    SCOPED_TRACE(i);
-    const Command command = kColourRows[i].command;
-    Window w;
+  const std::pair<Command, Colour ShellState::*> rows[] = {
+      {&Model::chooseScreenColour, &ShellState::screenColour},
+      {&Model::chooseDigitsColour, &ShellState::digitsColour},
+      {&Model::chooseShellColour, &ShellState::shellColour},
+      {&Model::chooseStandardColour, &ShellState::standardColour},
+      {&Model::chooseFunctionColour, &ShellState::functionColour}};
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    KeyRunner w;
     ShellState& sh = w.model.shell();
+    const auto colours = [&] {
+      std::vector<Colour> out;
+      for (const auto& row : rows) out.push_back(sh.*row.second);
+      return out;
+    };
     w.tk.colorAnswers = {0x00777777};
-    (w.model.*kColourRows[(i + 1) % std::size(kColourRows)].command)();
-    std::vector<Colour> expected = allColours(sh);
-    const Colour start = expected[i];
-    w.tk.colourDialogStarts.clear();
-    (w.model.*command)();  // cancelled
-    EXPECT_EQ(allColours(sh), expected);
+    (w.model.*rows[(i + 1) % std::size(rows)].first)();
+    std::vector<Colour> expected = colours();
+    (w.model.*rows[i].first)();  // cancelled
+    EXPECT_EQ(colours(), expected) << i;
     w.tk.colorAnswers = {0x00123456};
-    (w.model.*command)();
-    (w.model.*command)();  // cancelled: the dialog opens on the new colour, which stays
+    (w.model.*rows[i].first)();
     expected[i] = 0x00123456;
-    EXPECT_EQ(allColours(sh), expected);
-    EXPECT_EQ(w.tk.colourDialogStarts, (std::vector<std::int32_t>{start, start, 0x00123456}));
+    EXPECT_EQ(colours(), expected) << i;
   }
 }
 
+// The box is asked with the window off top, which comes back after it.
 TEST(ShellAppearance, PersonalLabelKeepsItsTextUnlessSomethingIsTyped) {
   const std::pair<std::vector<std::string>, const char*> cases[] = {
       {{}, "Old"}, {{""}, "Old"}, {{" "}, " "}, {{"Lab 7"}, "Lab 7"}};  // none: cancelled
   for (const auto& [answers, label] : cases) {
     for (bool onTop : {false, true}) {
-      Window w;
+      Window w(onTop);
       w.model.shell().personalLabel = "Old";
-      w.model.shell().onTop = onTop;
       w.tk.inputAnswers = answers;
       w.model.editPersonalLabel();
       EXPECT_EQ(w.model.shell().personalLabel, label);
       EXPECT_EQ(w.tk.inputPrompts,
                 std::vector<std::string>{"Enter a short title to personalize your calculator."});
-      // the box is asked with the window off top, which comes back after it
       EXPECT_EQ(w.tk.events, (std::vector<std::string>{"not topmost", "input Label",
                                                        onTop ? "topmost" : "not topmost"}));
       EXPECT_EQ(std::tie(w.tk.topmost, w.model.shell().onTopChecked), std::tie(onTop, onTop));
@@ -187,52 +148,30 @@ TEST(ShellAppearance, PersonalLabelKeepsItsTextUnlessSomethingIsTyped) {
   }
 }
 
+// The check mark follows the click even when the entry failed; each failure is told in
+// a box with the window off top.
 TEST(ShellServices, StartupEntryIsCreatedAndRemovedOrTheFailureReported) {
-  const char* created = "The start-up entry could not be created.";
-  const char* removed = "The start-up entry could not be removed.";
+  const std::string created = "The start-up entry could not be created.";
+  const std::string removed = "The start-up entry could not be removed.";
   const std::tuple<bool, int, std::vector<std::string>> cases[] = {
       {true, 1, {}}, {true, 2, {}}, {false, 3, {created, removed, created}}};
   for (const auto& [works, clicks, messages] : cases) {
-    SCOPED_TRACE(clicks);
-    Window w;
-    w.model.shell().onTop = true;
+    Window w(true);
     w.tk.startupEntryWorks = works;
     for (int i = 0; i < clicks; ++i) w.model.toggleStartupEntry();
     const bool on = clicks % 2 == 1;
-    // the check mark follows the click even when the entry failed
     EXPECT_EQ(std::tie(w.model.shell().startupEntry, w.model.shell().startupEntryChecked,
                        w.tk.startupEntry),
               std::tie(on, on, on));
-    ASSERT_EQ(w.tk.messages.size(), messages.size());
-    std::vector<std::string> placements;
-    for (std::size_t i = 0; i < messages.size(); ++i) {
-      EXPECT_EQ(std::tie(w.tk.messages[i].text, w.tk.messages[i].style, w.tk.messages[i].title),
-                std::make_tuple(messages[i], MsgStyle::kStop, "Error"));
+    std::vector<std::string> shown, placements;
+    for (const auto& m : w.tk.messages) {
+      EXPECT_EQ(std::tie(m.style, m.title), std::make_tuple(MsgStyle::kStop, "Error"));
+      shown.push_back(m.text);
       placements.insert(placements.end(), {"not topmost", "message Error", "topmost"});
     }
-    EXPECT_EQ(w.tk.events, placements);  // each box off top, which comes back after it
+    EXPECT_EQ(shown, messages);
+    EXPECT_EQ(w.tk.events, placements);
   }
-}
-
-// Save and Load Settings ask and tell with the window off top, which comes back after.
-TEST(ShellServices, SettingsBoxesAreShownOffTop) {
-  testing::TempDir dir;
-  testing::spit(dir.file("old.dat"), "old\r\n");
-  std::filesystem::create_directory(dir.file("folder.dat"));
-  const std::tuple<Command, const char*, const char*> cases[] = {
-      {&Model::saveSettingsAs, "old.dat", "message Confirm Save"},
-      {&Model::saveSettingsAs, "missing/new.dat", "message Save Settings"},
-      {&Model::loadSettingsFrom, "none.dat", "message Load Settings"},
-      {&Model::loadSettingsFrom, "folder.dat", "message Load Settings"},
-  };
-  for (const auto& [command, name, box] : cases) {
-    Window w;
-    w.model.shell().onTop = true;
-    w.tk.fileAnswers.push_back({dir.file(name), name});
-    (w.model.*command)();
-    EXPECT_EQ(w.tk.events, (std::vector<std::string>{"not topmost", box, "topmost"})) << name;
-  }
-  EXPECT_EQ(testing::slurp(dir.file("old.dat")), "old\r\n");  // an unanswered question is No
 }
 
 TEST(ShellServices, HelpAndTheTrayItems) {
@@ -242,7 +181,6 @@ TEST(ShellServices, HelpAndTheTrayItems) {
     (help.model.*c)();
   EXPECT_EQ(help.tk.helpTopics, (std::vector<int>{800, 100, 800}));
   EXPECT_EQ(help.model.calc().display(), "7");
-
   const std::tuple<std::vector<Command>, bool, bool> cases[] = {
       {{&Model::hideToTray}, true, false},
       {{&Model::hideFromTray}, true, false},
@@ -252,9 +190,9 @@ TEST(ShellServices, HelpAndTheTrayItems) {
   for (const auto& [commands, hidden, shown] : cases) {
     KeyRunner run;
     for (Command command : commands) (run.model.*command)();
-    EXPECT_EQ(std::tie(run.model.shell().hidden, run.tk.hidden, run.tk.shown),
-              std::tie(hidden, hidden, shown));
-    EXPECT_FALSE(run.model.ended());
+    EXPECT_EQ(
+        std::make_tuple(run.model.shell().hidden, run.tk.hidden, run.tk.shown, run.model.ended()),
+        std::make_tuple(hidden, hidden, shown, false));
   }
   KeyRunner run;  // the tray's Exit ends the program
   run.model.exitProgram();
