@@ -29,7 +29,7 @@ TEST(Functions, KeySequences) {
       {"Mode,1,inv,sin", "1.5707963267949"}, {"1,hyp,tan", "0.761594155955765"},
       {"1,inv,hyp,sin", "0.881373587019543"}, {"12.29,dms>", "12.4833333333333"},
       {"10.9999999999,>dms", "11.0000000000"}, {"170,X!", "7.25741561530799E+306"},
-      {"0.5,inv,hyp,tan", "0.549306144334055"},
+      {"0.5,inv,hyp,tan", "0.549306144334055"}, {"1,hyp,sin", "1.1752011936438"},
       // Degrees and grads (300 above) are first reduced by whole quarter turns, so exact angles
       // give exact values; radians take the display's number as it is (π shown is not quite π).
       {"30,sin", "0.5"}, {"60,cos", "0.5"}, {"45,tan", "1"}, {"90,cos", "0"}, {"180,sin", "0"},

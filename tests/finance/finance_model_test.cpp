@@ -142,6 +142,7 @@ TEST(FinanceModelTest, KeysAndCells) {
       {"PV=-2,5|%/Yr=7,5", "PV=-2,50 %/Yr=7,50% Effect=7,5,common Saved5=-2.5 Saved0=0.075", true},
       {kAmortized + "|amortize", "Balance=514,91 Interest=48,01 Principal=485,09", true},
       {"load 0.075;12;0.00625;;;-2.5", "PV=-2,50 %/Yr=7,50% Rate=0,6250% Restored=yes", true},
+      {"load 0.075;12;0,00625;;;-2.5|Rate=", "Display=0,00625", true},
       // the timing boxes act as one choice
       {"start|start", "Timing=End Effect=-,none,="},
       {"end", "Timing=Start Effect=-,none,="},
