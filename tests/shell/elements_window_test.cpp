@@ -1,7 +1,6 @@
 // The periodic table window through real widgets, against the same script on the command line.
 #include "shell/elements_window.h"
 
-#include <QMimeData>
 #include <QRegularExpression>
 #include <QtTest>
 #include <cmath>
@@ -11,22 +10,6 @@
 #include "shell/model_rig.h"
 
 using namespace zova;
-
-namespace {
-
-/// True when a drop of `text` on the widget is accepted.
-bool dropText(QWidget* target, const QString& text) {
-  QMimeData mime;
-  mime.setText(text);
-  const QPoint at = target->rect().center();
-  QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(target, &enter);
-  if (enter.isAccepted()) QCoreApplication::sendEvent(target, &drop);
-  return enter.isAccepted() && drop.isAccepted();
-}
-
-}  // namespace
 
 class ElementsWindowTest : public QObject {
   Q_OBJECT
@@ -61,9 +44,7 @@ void ElementsWindowTest::tilesAreFoundAndPaintedWhereTheyAreDrawn() {
   // A modeless window on top; moving off the tiles keeps the last element described.
   QVERIFY(w.isWindow() && !w.isModal() && (w.windowFlags() & Qt::WindowStaysOnTopHint));
   QVERIFY(play(w, rig.model, QStringLiteral("elem:hover=S")));
-  QMouseEvent move(QEvent::MouseMove, QPointF(300, 100), w.mapToGlobal(QPointF(300, 100)),
-                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(&w, &move);
+  hover(&w, QPoint(300, 100));
   QCOMPARE(child<QLabel>(w, "symbol")->text(), QStringLiteral("S"));
 }
 
