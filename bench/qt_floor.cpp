@@ -15,8 +15,8 @@ int main(int argc, char** argv) {
   QApplication::setStyle(zova::makeProgramStyle());
   QMainWindow window;
   window.setWindowIcon(zova::programIcon());
-  for (const auto& [title, items] : {std::pair{"&File", 3}, {"&Edit", 2}, {"&View", 10},
-                                     {"&Tools", 5}, {"&?", 3}}) {
+  for (const auto& [title, items] :
+       {std::pair{"&File", 3}, {"&Edit", 2}, {"&View", 10}, {"&Tools", 5}, {"&?", 3}}) {
     QMenu* menu = window.menuBar()->addMenu(QString::fromLatin1(title));
     for (int i = 0; i < items; ++i) menu->addAction(QStringLiteral("Item %1").arg(i + 1));
   }
