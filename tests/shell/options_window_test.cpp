@@ -72,7 +72,7 @@ void OptionsWindowTest::showsAndWrites_data() {
   QTest::addColumn<QString>("settings");  // before the dialog opens
   QTest::addColumn<QString>("clicks");    // then OK, unless they leave the dialog
   QTest::addColumn<QString>("shown");     // before OK, or when the dialog opens again
-  QTest::addColumn<QString>("written");   // "", or what the command line's opt: tokens give
+  QTest::addColumn<QString>("written");   // what OK writes, "" for nothing
   const QString start = QStringLiteral("0 0 2 0 1e-05");
   const QString changes = QStringLiteral("scientific,places=7,tab=1,radicals,high,");
   const QString changed = QStringLiteral("scientific high radicals (accuracy tab) | 7 7 enabled");
@@ -85,8 +85,6 @@ void OptionsWindowTest::showsAndWrites_data() {
       {"close box", start, changes + "close", changed, "0 1 7 1 1e-06"},
       {"Cancel", start, changes + "cancelButton", unchanged, ""},
       {"Esc", start, changes + "key:Esc", unchanged, ""},
-      {"against the command line", start, "fix,places=4", "fix medium | 4 4 enabled",
-       "opt:format=Fix,opt:places=4,1,÷,3,="},
       // Decimal places typed or scrolled: box and bar keep in step, and OK writes the bar's value.
       {"places typed", start, "fix,places=3.6", "fix medium | 3.6 4 enabled", "1 0 4 0 1e-05"},
       {"no number typed", start, "fix,places=abc", "fix medium | abc 0 enabled", "1 0 0 0 1e-05"},
@@ -119,12 +117,6 @@ void OptionsWindowTest::showsAndWrites() {
     QCOMPARE(w.result(), written.isEmpty() ? int(QDialog::Rejected) : int(QDialog::Accepted));
     w.show();
     QCOMPARE(::shown(w), shown);
-  }
-  if (written.startsWith(QLatin1String("opt:"))) {
-    ModelRig cli;
-    QVERIFY(cli.run(written) && rig.run(written.section(',', 2)));
-    QCOMPARE(rig.model.calc().display(), cli.model.calc().display());
-    written = settingsOf(cli.model);
   }
   QCOMPARE(settingsOf(rig.model), written.isEmpty() ? settings : written);
 }
