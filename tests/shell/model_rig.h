@@ -89,26 +89,65 @@ T* part(QWidget& root) {
   return t ? t : root.findChild<T*>();
 }
 
+/// True when a drop of `text` on the widget is accepted.
+inline bool dropText(QWidget* target, const QString& text) {
+  QMimeData mime;
+  mime.setText(text);
+  const QPoint at = target->rect().center();
+  QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &enter);
+  if (enter.isAccepted()) QCoreApplication::sendEvent(target, &drop);
+  return enter.isAccepted() && drop.isAccepted();
+}
+
+inline void hover(QWidget* w, QPoint at) {
+  QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QCoreApplication::sendEvent(w, &move);
+}
+
 /// Plays a script in the command-line notation on the widgets at or under `root`: keypad and
 /// panel keys, cells, tiles and list entries are clicked, boxes and lists typed into, key:NAME
 /// sent as a key event, menu items triggered; NAME clicks the child of that name and NAME=TEXT
 /// types into it. Keys with no widget here run on the model. False at the first bad token.
 inline bool play(QWidget& root, Model& model, const QString& script) {
-  const auto childNamed = [&](const QString& name) { return root.findChild<QObject*>(name); };
+  static const std::map<QString, QString> kControls = {// tokens naming a control of their own
+                                                       {"fin:start", "startBox"},
+                                                       {"fin:end", "endBox"},
+                                                       {"fin:clear", "financeClearKey"},
+                                                       {"fin:amortize", "amortizeKey"},
+                                                       {"fin:topv", "balanceToPresentValueKey"},
+                                                       {"conv:Constants", "constantsKey"},
+                                                       {"conv:go", "convertKey"},
+                                                       {"conv:from", "fromList"},
+                                                       {"conv:to", "toList"},
+                                                       {"elem:mass", "atomicMass"},
+
+                                                       {"molar:clear", "clearFormula"},
+                                                       {"molar:result", "molarMass"},
+                                                       {"molar:index", "multiplier"}};
+  static const QStringList kSlots = {"", "first", "second", "third", "fourth"};
   for (const QString& t : script.split(',', Qt::SkipEmptyParts)) {
     const QString area = t.contains(':') ? t.section(':', 0, 0) : QString();
     const QString action = (area.isEmpty() ? t : t.section(':', 1)).section('=', 0, 0);
     const QString value = t.section('=', 1);
     const std::string a = action.toStdString(), v = value.toStdString();
     const KeyRow* key = findKey(t.toStdString());
-    auto* stats = part<StatsPanel>(root);
-    auto* fin = part<FinancePanel>(root);
+    const int n = action.right(1).toInt();  // of drop1 ... count4
+    QString name = kControls.contains(t.section('=', 0, 0)) ? kControls.at(t.section('=', 0, 0))
+                   : area.isEmpty() || area == "conv"       ? action
+                   : area == "stat" && findStatKey(a)       ? q(findStatKey(a)->control)
+                   : area == "fin" && a == "click"          ? q(findFinCell(v)->control)
+                   : area == "fin" && a == "solve"          ? q(findFinKey(v)->control)
+                   : a.starts_with("count")                 ? kSlots[n] + "Count"
+                                                            : QString();
+    QWidget* control = name.isEmpty() ? nullptr : root.findChild<QWidget*>(name);
     auto* conv = part<ConverterPanel>(root);
+    auto* elem = part<ElementsWindow>(root);
     ConverterCombo* combo = !conv                 ? nullptr
                             : a.ends_with("from") ? conv->fromList()
                                                   : conv->toList();
-    auto* elem = part<ElementsWindow>(root);
-    const int n = action.right(1).toInt();  // of drop1 ... count4
     if (area == "key") {
       const auto press = keyNamed(t.mid(4).toStdString());
       if (!press) return false;
@@ -118,66 +157,31 @@ inline bool play(QWidget& root, Model& model, const QString& script) {
       item->trigger();
     } else if (auto* b = key ? root.findChild<QAbstractButton*>(q(key->control)) : nullptr) {
       click(b);
-    } else if (area == "stat" && stats && a == "select") {
+    } else if (auto* stats = part<StatsPanel>(root); stats && a == "select") {
       QListWidget* list = stats->list();
       QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                         list->visualItemRect(list->item(value.toInt())).center());
-    } else if (area == "stat" && stats && findStatKey(a)) {
-      click(stats->key(findStatKey(a)->key));
-    } else if (area == "fin" && fin && a == "click") {
-      QTest::mouseClick(fin->cell(findFinCell(v)->cell), Qt::LeftButton);
-    } else if (area == "fin" && fin && a == "solve") {
-      click(fin->key(findFinKey(v)->key));
-    } else if (area == "fin" && fin) {
-      const std::map<std::string, const char*> names = {{"start", "startBox"},
-                                                        {"end", "endBox"},
-                                                        {"clear", "financeClearKey"},
-                                                        {"amortize", "amortizeKey"},
-                                                        {"topv", "balanceToPresentValueKey"}};
-      click(child<QAbstractButton>(*fin, QLatin1String(names.at(a))));
-    } else if (area == "conv" && conv && a == "Constants") {
-      click(conv->constantsKey());
-    } else if (area == "conv" && conv && a == "go") {
-      click(conv->convertKey());
-    } else if (area == "conv" && conv && a.starts_with("open-")) {
+    } else if (conv && a.starts_with("open-")) {
       combo->showPopup();
       combo->hidePopup();
-    } else if (area == "conv" && conv && a.starts_with("pick-")) {  // an entry clicked
+    } else if (conv && a.starts_with("pick-")) {  // an entry clicked
       combo->showPopup();
       QAbstractItemView* view = combo->view();
       const QModelIndex entry = view->model()->index(combo->findText(value), 0);
       view->scrollTo(entry);
       QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
-    } else if (area == "conv" && conv && (a == "from" || a == "to")) {
-      typeInto(combo->lineEdit(), value);
-    } else if (area == "conv" && conv) {
-      click(conv->categoryButton(findCategory(a)->category));
-    } else if (area == "elem" && elem && a == "hover") {
-      const QPoint at = ElementsWindow::tileRect(*findElement(v)).center();
-      QMouseEvent move(QEvent::MouseMove, at, elem->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                       Qt::NoModifier);
-      QCoreApplication::sendEvent(elem, &move);
-    } else if (area == "elem" && elem) {
-      QTest::mouseClick(child<QWidget>(*elem, a == "mass" ? "atomicMass" : "atomicNumber"),
-                        Qt::LeftButton);
-    } else if (area == "molar" && elem && a.starts_with("drop")) {  // a drag from a tile
-      QMimeData mime;
-      mime.setText(value);
-      QWidget* slot = elem->slotLabel(n);
-      const QPoint at = slot->rect().center();
-      QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-      QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-      QCoreApplication::sendEvent(slot, &enter);
-      QCoreApplication::sendEvent(slot, &drop);
-    } else if (area == "molar" && elem && (a.starts_with("count") || a == "index")) {
-      typeInto(n ? elem->countBox(n) : child<QLineEdit>(*elem, "multiplier"), value);
-    } else if (area == "molar" && elem) {
-      QTest::mouseClick(child<QWidget>(*elem, a == "clear" ? "clearFormula" : "molarMass"),
-                        Qt::LeftButton);
-    } else if (auto* edit = qobject_cast<QLineEdit*>(childNamed(action)); edit && area.isEmpty()) {
+    } else if (elem && a == "hover") {
+      hover(elem, ElementsWindow::tileRect(*findElement(v)).center());
+    } else if (elem && a.starts_with("drop")) {  // a drag from a tile
+      dropText(elem->slotLabel(n), value);
+    } else if (auto* list = qobject_cast<QComboBox*>(control)) {
+      typeInto(list->lineEdit(), value);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
       typeInto(edit, value);
-    } else if (auto* b = qobject_cast<QAbstractButton*>(childNamed(t))) {
+    } else if (auto* b = qobject_cast<QAbstractButton*>(control)) {
       click(b);
+    } else if (control) {
+      QTest::mouseClick(control, Qt::LeftButton);
     } else if (!key && area.isEmpty() && t.size() > 1) {  // a number, typed key by key
       if (!play(root, model, t.split(QString(), Qt::SkipEmptyParts).join(','))) return false;
     } else if (runSequence(model, t.toStdString())) {
@@ -185,8 +189,8 @@ inline bool play(QWidget& root, Model& model, const QString& script) {
     } else if (auto* window = part<MainWindow>(root)) {
       window->refresh();
     } else {
-      if (stats) stats->refresh();
-      if (fin) fin->refresh();
+      if (auto* stats = part<StatsPanel>(root)) stats->refresh();
+      if (auto* fin = part<FinancePanel>(root)) fin->refresh();
       if (conv) conv->refresh();
       if (elem) elem->refresh();
     }

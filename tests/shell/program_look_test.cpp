@@ -1,33 +1,16 @@
-// The drawn program icon and the program's style: the icon paints at every size
-// it is asked for, and a started window under the style has loaded no image
-// format plugin (nothing at start-up is decoded from a picture file).
+// The drawn program icon and the program's style: a started window has loaded no image format
+// plugin (nothing at start-up is decoded from a picture file), the icon paints at every size
+// as the installed icons show it, and the menu bar's overflow arrows are drawn.
 #include "shell/program_look.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QImage>
 #include <QMenuBar>
-#include <QPixmap>
 #include <QtTest>
-#include <memory>
 
 #include "shell/model_rig.h"
 
 using namespace zova;
 
 namespace {
-
-/// The image-format plugins this process has mapped, from its own memory map.
-QStringList imageFormatPlugins() {
-  QFile maps(QStringLiteral("/proc/self/maps"));
-  if (!maps.open(QIODevice::ReadOnly)) return {QStringLiteral("(maps unreadable)")};
-  QStringList found;
-  for (const QByteArray& line : maps.readAll().split('\n'))
-    if (line.contains("/imageformats/"))
-      found << QString::fromUtf8(line.mid(line.lastIndexOf(' ') + 1));
-  found.removeDuplicates();
-  return found;
-}
 
 int opaquePixels(const QImage& image) {
   int n = 0;
@@ -40,7 +23,6 @@ int opaquePixels(const QImage& image) {
 
 class ProgramLookTest : public QObject {
   Q_OBJECT
-
  private slots:
   // First, while nothing else in this process has touched a picture.
   void startedWindowLoadsNoImagePlugin() {
@@ -48,35 +30,24 @@ class ProgramLookTest : public QObject {
     WindowRig rig;
     QVERIFY(rig.exposed());
     rig.window->menuBar()->grab();  // the bar and its overflow arrow drawn
-    QCOMPARE(imageFormatPlugins(), QStringList());
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    QVERIFY(!maps.readAll().contains("/imageformats/"));
   }
 
-  // The icon paints at any size with its corners clear; the launcher's icons are the same picture.
-  void iconPaintsAndIsInstalled_data() {
-    QTest::addColumn<int>("side");
-    for (int side : {16, 22, 256, 300}) QTest::addRow("%d", side) << side;
-  }
+  // Corners clear, the middle opaque; the launcher's icons are the same picture.
   void iconPaintsAndIsInstalled() {
-    QFETCH(int, side);
-    const QImage window = programIcon().pixmap(side, side).toImage();
-    QCOMPARE(window.size(), QSize(side, side));
-    QVERIFY(qAlpha(window.pixel(side / 2, side / 2)) == 255 && qAlpha(window.pixel(0, 0)) == 0 &&
-            qAlpha(window.pixel(side - 1, side - 1)) == 0);
-    if (side == 300) return;  // no icon of this size is installed
-    const QString path = QStringLiteral(ZOVA_ICON_TREE "/%1x%1/apps/" ZOVA_APP_ID ".png").arg(side);
-    const QImage installed(path);
-    QVERIFY2(!installed.isNull(), qPrintable(path));
-    QCOMPARE(installed.convertToFormat(QImage::Format_ARGB32),
-             window.convertToFormat(QImage::Format_ARGB32));
-  }
-
-  void scalableIconHasEveryShape() {
-    QFile svg(QStringLiteral(ZOVA_ICON_TREE "/scalable/apps/" ZOVA_APP_ID ".svg"));
-    QVERIFY(svg.open(QIODevice::ReadOnly));
-    const QByteArray text = svg.readAll();
-    QCOMPARE(text.count("<rect "), static_cast<qsizetype>(programIconShapes().size()));
-    for (const IconShape& shape : programIconShapes())
-      QVERIFY2(text.contains(shape.colour.name().toLatin1()), qPrintable(shape.colour.name()));
+    for (int side : {16, 256, 300}) {
+      const QImage window = programIcon().pixmap(side, side).toImage();
+      QCOMPARE(window.size(), QSize(side, side));
+      QVERIFY(qAlpha(window.pixel(side / 2, side / 2)) == 255 && qAlpha(window.pixel(0, 0)) == 0 &&
+              qAlpha(window.pixel(side - 1, side - 1)) == 0);
+      if (side == 300) continue;  // no icon of this size is installed
+      const QImage installed(
+          QStringLiteral(ZOVA_ICON_TREE "/%1x%1/apps/" ZOVA_APP_ID ".png").arg(side));
+      QCOMPARE(installed.convertToFormat(QImage::Format_ARGB32),
+               window.convertToFormat(QImage::Format_ARGB32));
+    }
   }
 
   void overflowArrowsAreDrawn() {
@@ -85,9 +56,7 @@ class ProgramLookTest : public QObject {
         style->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16, 16).toImage();
     const QImage down =
         style->standardIcon(QStyle::SP_ToolBarVerticalExtensionButton).pixmap(16, 16).toImage();
-    QVERIFY(opaquePixels(across) > 10);
-    QVERIFY(opaquePixels(down) > 10);
-    QVERIFY(down != across);
+    QVERIFY(opaquePixels(across) > 10 && opaquePixels(down) > 10 && down != across);
     // Other icons still come from the desktop's style.
     QVERIFY(!style->standardIcon(QStyle::SP_MessageBoxWarning).isNull());
   }
