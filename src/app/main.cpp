@@ -95,8 +95,13 @@ int main(int argc, char** argv) {
     std::ostream out(&outBuf);
     std::ostream err(&errBuf);
     endInputOnSignals();
-    const int status = commandLine ? zova::runCommandLine(args, in, out, err)
-                                   : zova::runWithoutDisplay(inputIsPipeOrFile(), in, out, err);
+    int status = commandLine ? zova::runCommandLine(args, in, out, err)
+                             : zova::runWithoutDisplay(inputIsPipeOrFile(), in, out, err);
+    // Output that could not be written (a full disk, a closed pipe) is a failure.
+    if (!out.flush()) {
+      err << "zova: cannot write the output\n";
+      if (status == 0) status = 1;
+    }
     return endingSignal != 0 ? 128 + endingSignal : status;
   }
   return runWindow(argc, argv);

@@ -18,6 +18,13 @@ check "no display, file" "$(printf '4\n9\n')" "$(nodisplay <"$work/in.txt")"
 check "no display, no pipe: exit 1, nothing on stdout" 1 "$(nodisplay </dev/null 2>/dev/null; echo $?)"
 # Qt's own options go to the window (here: no display, so the message), never "unknown option".
 check "qt option, no display" 1 "$(nodisplay -session 1a2b -style=Fusion </dev/null 2>/dev/null; echo $?)"
+# Output that cannot be written: said on stderr, exit 1, in every mode.
+full="$(printf 'zova: cannot write the output\nexit 1')"
+for mode in "--keys 2,+,3,=" "--keys 2 --json" "--repl" "--help" "--version"; do
+  # shellcheck disable=SC2086 # a mode is one or more words
+  check "$mode to a full disk" "$full" "$(echo 2 | "$zova" $mode 2>&1 >/dev/full; echo "exit $?")"
+done
+check "no display, piped, to a full disk" "$full" "$(echo 2 | nodisplay 2>&1 >/dev/full; echo "exit $?")"
 # SIGTERM during --repl ends the input: the settings file is written all the same.
 mkfifo "$work/in"
 "$zova" --repl --settings "$work/s.dat" <"$work/in" >"$work/out" &
