@@ -11,6 +11,15 @@
 
 namespace zova {
 
+std::string configFolder(const SettingsPlaceEnvironment& env) {
+  if (env.configHome != nullptr && env.configHome[0] == '/') return env.configHome;
+  return (std::filesystem::path(env.home != nullptr ? env.home : "") / ".config").string();
+}
+
+std::string configFolder() {
+  return configFolder({std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")});
+}
+
 std::string windowSettingsPath(const SettingsPlaceEnvironment& env) {
   std::error_code ec;
   // Any entry of that name counts, a dangling link included: the file's
@@ -18,13 +27,7 @@ std::string windowSettingsPath(const SettingsPlaceEnvironment& env) {
   if (std::filesystem::symlink_status(kSettingsFileName, ec).type() !=
       std::filesystem::file_type::not_found)
     return kSettingsFileName;
-  std::filesystem::path config;
-  // A relative XDG_CONFIG_HOME is to be ignored.
-  if (env.configHome != nullptr && env.configHome[0] == '/')
-    config = env.configHome;
-  else
-    config = std::filesystem::path(env.home != nullptr ? env.home : "") / ".config";
-  return (config / "zova" / kSettingsFileName).string();
+  return (std::filesystem::path(configFolder(env)) / "zova" / kSettingsFileName).string();
 }
 
 std::string windowSettingsPath() {

@@ -13,9 +13,15 @@ struct SettingsPlaceEnvironment {
   const char* home = nullptr;        ///< HOME
 };
 
+/// The user's configuration folder: XDG_CONFIG_HOME when it is an absolute path
+/// (a relative one is ignored), else ~/.config. The settings and the start-up
+/// entry both live under it.
+std::string configFolder(const SettingsPlaceEnvironment& env);
+/// The same from the process's environment.
+std::string configFolder();
+
 /// The settings file's path for the window: kSettingsFileName when a file of
-/// that name exists in the current folder, else CONFIG/zova/kSettingsFileName
-/// where CONFIG is XDG_CONFIG_HOME when it is an absolute path, else ~/.config.
+/// that name exists in the current folder, else configFolder/zova/kSettingsFileName.
 std::string windowSettingsPath(const SettingsPlaceEnvironment& env);
 /// The same from the process's environment.
 std::string windowSettingsPath();

@@ -17,6 +17,7 @@
 #include <QWindow>
 
 #include "model/desktop_entry.h"
+#include "model/settings_location.h"
 #include "model/window_geometry.h"
 #include "shell/help_window.h"
 #include "shell/qt_text.h"
@@ -142,9 +143,7 @@ void QtToolkit::showHelp(int topic) { HelpWindow::open(window_, topic); }
 // program; removing it when it is not there counts as a failure, as deleting a
 // missing shortcut does.
 QString QtToolkit::startupEntryPath() {
-  QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-  if (config.isEmpty()) config = QDir::homePath() + QStringLiteral("/.config");
-  return config + QStringLiteral("/autostart/zova.desktop");
+  return q(configFolder()) + QStringLiteral("/autostart/zova.desktop");
 }
 
 bool QtToolkit::setStartupEntry(bool present) {

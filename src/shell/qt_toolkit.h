@@ -35,7 +35,7 @@ class QtToolkit : public Toolkit {
   void showWindow() override;
   void quit() override;
 
-  /// Where the start-up entry lives: $XDG_CONFIG_HOME/autostart/zova.desktop.
+  /// Where the start-up entry lives: autostart/zova.desktop in the configuration folder.
   static QString startupEntryPath();
 
   /// The family name of the installed display font, or "" when none.

@@ -20,6 +20,9 @@ class StartupEntryTest : public QObject {
     model.startUp();
     const QString path = config.path() + "/autostart/zova.desktop";
     QCOMPARE(QtToolkit::startupEntryPath(), path);
+    qputenv("XDG_CONFIG_HOME", "relcfg");  // relative: ignored, as for the settings
+    QCOMPARE(QtToolkit::startupEntryPath(), QDir::homePath() + "/.config/autostart/zova.desktop");
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     model.toggleStartupEntry();
     QVERIFY(model.shell().startupEntry && model.shell().startupEntryChecked);
     QFile file(path);
