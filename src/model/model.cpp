@@ -293,14 +293,9 @@ void Model::clearTape() { tape_.clear(); }
 
 void Model::recallTapeNumber(std::size_t entry) {
   if (entry >= tape_.size()) return;
-  // A tape file from a run in another locale may have the other decimal symbol.
-  std::string value = tape_.at(entry).value;
-  std::optional<double> x = textToNumber(value, locale());
-  if (!x) {
-    for (char& c : value)
-      if (c == '.' || c == ',') c = c == '.' ? ',' : '.';
-    x = textToNumber(value, locale());
-  }
+  // A tape file from a run in another locale may have the other decimal symbol;
+  // the tape never groups digits, so either symbol is the decimal point.
+  const std::optional<double> x = displayNumber(tape_.at(entry).value, locale());
   if (!x) return;
   calc_.setDisplay(numberToText(*x, locale()));
   if (*x == 0) calc_.state().display = "0";

@@ -3,12 +3,13 @@
 #include "model/settings_storage.h"
 
 #include <fcntl.h>
-#include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include "support/temp_dir.h"
 

@@ -21,13 +21,25 @@ TEST(TapeFile, RoundTripKeepsEveryEntry) {
   ASSERT_TRUE(saveTapeFile(before.model.tape(), path).written);
   EXPECT_EQ(loadTapeFile(after.model.tape(), path), TapeLoad::kRead);
   EXPECT_EQ(after.model.tape().entries(), before.model.tape().entries());
-  // A tape of a decimal-comma run, where "," is neither the point nor the grouping.
-  testing::KeyRunner german(testing::kGerman), swiss(NumberLocale{".", "'"});
-  german.keys("2.5,+");
-  ASSERT_TRUE(saveTapeFile(german.model.tape(), path).written);
-  ASSERT_EQ(loadTapeFile(swiss.model.tape(), path), TapeLoad::kRead);
-  swiss.model.recallTapeNumber(0);
-  EXPECT_EQ(swiss.model.calc().display(), "2.5");
+  // A tape of the other decimal symbol: its "," is never read as grouping, nor its "." in
+  // a decimal-comma run.
+  const struct {
+    NumberLocale written, read;
+    const char* keys;
+    const char* recalled;
+  } kOtherSymbol[] = {
+      {testing::kGerman, testing::kEnglish, "2.5,+", "2.5"},
+      {testing::kGerman, NumberLocale{".", "'"}, "2.5,+", "2.5"},
+      {testing::kEnglish, testing::kGerman, "1.5,EXP,20,+", "1,5E+20"},
+  };
+  for (const auto& c : kOtherSymbol) {
+    testing::KeyRunner writer(c.written), reader(c.read);
+    writer.keys(c.keys);
+    ASSERT_TRUE(saveTapeFile(writer.model.tape(), path).written);
+    ASSERT_EQ(loadTapeFile(reader.model.tape(), path), TapeLoad::kRead);
+    reader.model.recallTapeNumber(0);
+    EXPECT_EQ(reader.model.calc().display(), c.recalled) << c.keys;
+  }
   // Only the last entries the tape holds are read.
   std::string text = std::string(kTapeFileHeader) + "\n";
   for (std::size_t i = 0; i < kTapeCapacity + 5; ++i)
