@@ -11,3 +11,5 @@ if [ -n "$missing" ]; then
   apt-get update -qq
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing
 fi
+# The end-to-end run starts the window under a German desktop.
+locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' || localedef -i de_DE -c -f UTF-8 de_DE.UTF-8
