@@ -1,12 +1,10 @@
 // The window in every shipped language: each .ts file finished, and one walk through every
 // window, panel, dialog and menu that finds no untranslated and no clipped text, under a
 // pseudo-translation (longer, accented, marked) and under each real translation.
-#include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
-#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTranslator>
@@ -23,12 +21,11 @@ using namespace zova;
 
 namespace {
 
-// Texts shown in English in every language: the financial keys' captions, which also name
-// their cells.
-const QStringList kExempt = {"% / Yr", "N", "PMT", "PV", "FV"};
-// Widgets whose texts are no words, by their own or their parent's name: keypad captions,
-// element symbols.
-const QStringList kExemptWidgets = {QStringLiteral("keypad"), QStringLiteral("symbol")};
+// English in every language: the financial keys' captions, which also name their cells; and
+// the widgets, by their own or their parent's name, of keypad captions and element symbols.
+const QStringList kExempt = {"% / Yr", "N", "PMT", "PV", "FV"},
+                  kExemptWidgets = {"keypad", "symbol"};
+std::set<std::pair<QString, QString>> asked;  // by the pseudo-translated walk
 
 // Each text longer by 40 %, its letters accented, between markers; placeholders, tags,
 // entities and access keys kept. Remembers what the window asked for.
@@ -37,26 +34,21 @@ class PseudoTranslator : public QTranslator {
   QString translate(const char* context, const char* source, const char*, int) const override {
     if (!*source) return {};
     if (*context != 'Q') asked.insert({context, source});  // Qt's classes have their own
-    QString out = QStringLiteral("[");
-    static const QString plain = QStringLiteral("aeiouAEIOUcnyszCNYSZ"),
-                         accented = QStringLiteral("àéîõüÅÉÎÕÜçñýšžÇÑÝŠŽ");
-    const QString s = QString::fromUtf8(source);
-    for (qsizetype i = 0, skip = 0; i < s.size(); ++i) {
-      const QChar c = s[i];
-      if (c == '<' || c == '%' || c == '&') skip = c == '<' ? -1 : 2;  // a tag, %1 or &x
-      const qsizetype at = plain.indexOf(c);
-      out += skip || at < 0 ? c : accented[at];
-      if (skip > 0) --skip;
-      if (c == '>' || (skip < 0 && c == ';')) skip = 0;
+    const QString s = QString::fromUtf8(source), plain = "aeiouAEIOUcnyszCNYSZ";
+    QString out = "[";
+    for (qsizetype i = 0, skip = 0; i < s.size(); ++i) {  // tags, %1 and &x as they are
+      if (s[i] == '<' || s[i] == '%' || s[i] == '&') skip = s[i] == '<' ? -1 : 2;
+      out += skip || plain.indexOf(s[i]) < 0 ? s[i]
+                                             : QString("àéîõüÅÉÎÕÜçñýšžÇÑÝŠŽ")[plain.indexOf(s[i])];
+      skip = s[i] == '>' ? 0 : skip > 0 ? skip - 1 : skip;
     }
-    return out + QString(s.size() * 2 / 5, QChar(0x2019)) + QLatin1Char(']');
+    return out + QString(s.size() * 2 / 5, QChar(0x2019)) + "]";
   }
-  mutable std::set<std::pair<QString, QString>> asked;
 };
 
-// The messages of one .ts file: source -> finished translation; "" where unfinished.
+// The messages of one .ts file: "context|source" -> translation.
 std::map<QString, QString> messages(const QString& lang) {
-  QFile file(QStringLiteral(ZOVA_SOURCE_DIR "/translations/zova_%1.ts").arg(lang));
+  QFile file(QString(ZOVA_SOURCE_DIR "/translations/zova_%1.ts").arg(lang));
   file.open(QIODevice::ReadOnly);
   std::map<QString, QString> out;
   QString context, source;
@@ -64,29 +56,31 @@ std::map<QString, QString> messages(const QString& lang) {
     if (xml.readNext() != QXmlStreamReader::StartElement) continue;
     if (xml.name() == QLatin1String("name")) context = xml.readElementText();
     if (xml.name() == QLatin1String("source")) source = xml.readElementText();
-    if (xml.name() != QLatin1String("translation")) continue;
-    const bool done = xml.attributes().value(QLatin1String("type")).isEmpty();
-    const QString text = xml.readElementText();
-    out[context + '|' + source] = done ? text : QString();
+    if (xml.name() == QLatin1String("translation"))
+      out[context + '|' + source] = xml.readElementText();
   }
   return out;
 }
 
-const QStringList kLanguages = {"de", "fr", "es", "it", "pt_BR", "pl", "ru", "zh_CN"};
-std::set<std::pair<QString, QString>> asked;  // by the pseudo-translated walk
+// The shipped languages: one .ts file each.
+QStringList languages() {
+  QStringList out;
+  for (const QString& f : QDir(ZOVA_SOURCE_DIR "/translations").entryList({"zova_*.ts"}))
+    out << f.mid(5).chopped(3);
+  return out;
+}
 
 // A widget's own visible text and the rectangle it has for it; empty text for none.
 std::pair<QString, QRect> textAndRoom(QWidget* w) {
   QStyleOptionButton o;
   o.initFrom(w);
+  const auto room = [&](QStyle::SubElement e) { return w->style()->subElementRect(e, &o, w); };
   if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().contains('<'))
     return {l->text(), l->contentsRect()};
-  if (auto* b = qobject_cast<QPushButton*>(w))
-    return {b->text(), w->style()->subElementRect(QStyle::SE_PushButtonContents, &o, w)};
-  if (auto* b = qobject_cast<QCheckBox*>(w))
-    return {b->text(), w->style()->subElementRect(QStyle::SE_CheckBoxContents, &o, w)};
-  if (auto* b = qobject_cast<QRadioButton*>(w))
-    return {b->text(), w->style()->subElementRect(QStyle::SE_RadioButtonContents, &o, w)};
+  if (auto* b = qobject_cast<QAbstractButton*>(w))
+    return {b->text(), room(qobject_cast<QPushButton*>(w)    ? QStyle::SE_PushButtonContents
+                            : qobject_cast<QRadioButton*>(w) ? QStyle::SE_RadioButtonContents
+                                                             : QStyle::SE_CheckBoxContents)};
   if (auto* g = qobject_cast<QGroupBox*>(w)) return {g->title(), g->rect()};
   return {};
 }
@@ -98,7 +92,7 @@ class TranslationTest : public QObject {
  private slots:
   void everyWindowSpeaksAndFits_data() {
     QTest::addColumn<QString>("lang");
-    for (const QString& lang : QStringList{"en", "pseudo"} + kLanguages)
+    for (const QString& lang : QStringList{"en", "pseudo"} + languages())
       QTest::newRow(qPrintable(lang)) << lang;
   }
   void everyWindowSpeaksAndFits() {
@@ -134,21 +128,13 @@ class TranslationTest : public QObject {
             kExemptWidgets.contains(w->parent()->objectName()))
           continue;
         const QString fitted = QString(text).remove(QRegularExpression("\\.{2,}$"));
+        const bool wraps = qobject_cast<QLabel*>(w) && static_cast<QLabel*>(w)->wordWrap();
         QRect need = w->fontMetrics().boundingRect(
-            QRect(0, 0, room.width(), 10000),
-            Qt::TextShowMnemonic |
-                (qobject_cast<QLabel*>(w) && static_cast<QLabel*>(w)->wordWrap() ? Qt::TextWordWrap
-                                                                                 : 0),
+            {0, 0, room.width(), 10000}, Qt::TextShowMnemonic | (wraps ? Qt::TextWordWrap : 0),
             fitted);
-        if (!need.isEmpty() && !fitted.contains('\n'))
-          need.setHeight(w->fontMetrics().tightBoundingRect(fitted).height());
+        if (!wraps) need.setHeight(w->fontMetrics().tightBoundingRect(fitted).height());
         if (need.width() > room.width() || need.height() > room.height())
-          faults << QString("%1: %2 needs %3x%4, has %5x%6")
-                        .arg(where, text)
-                        .arg(need.width())
-                        .arg(need.height())
-                        .arg(room.width())
-                        .arg(room.height());
+          faults << where + ": clipped " + text;
       }
     };
     {
@@ -156,6 +142,19 @@ class TranslationTest : public QObject {
       MainWindow& w = *rig.window;
       QVERIFY(play(w, rig.model, "2,+,3,="));
       check(&w, "main");
+      // A menu's access key opens its menu and never reaches the keypad (hex digits included).
+      QVERIFY(play(w, rig.model, "Base"));
+      w.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&w));
+      const std::string display = rig.model.calc().state().display;
+      for (QAction* menu : w.menuBar()->actions()) {
+        const QChar letter = menu->text().at(menu->text().indexOf('&') + 1).toUpper();
+        QTest::sendKeyEvent(QTest::Click, &w, Qt::Key(letter.unicode()), letter.toLower(),
+                            Qt::AltModifier);
+        QWidget* popup = QApplication::activePopupWidget();
+        if (!popup || rig.model.calc().state().display != display) faults << "Alt+" + menu->text();
+        if (popup) popup->close();
+      }
       for (const char* panel : {"Converter", "Statistics", "Financial"}) {
         w.action(panel)->trigger();
         check(&w, panel);
@@ -175,6 +174,7 @@ class TranslationTest : public QObject {
       options.show();
       for (int tab : {0, 1}) {
         options.findChild<QTabWidget*>()->setCurrentIndex(tab);
+        QCoreApplication::processEvents();  // the page laid out
         check(&options, "options");
       }
       check(AboutBox::open(&w), "about");
@@ -182,21 +182,29 @@ class TranslationTest : public QObject {
         check(HelpWindow::open(&w, topic), "help");
     }
     QCoreApplication::removeTranslator(&translator);
-    if (lang == "pseudo") asked = pseudo.asked;
     for (const QString& fault : faults) qWarning("%s", qPrintable(fault));
     QVERIFY2(faults.isEmpty(), "untranslated or clipped texts");
   }
 
   // Every text the walk asked for, and every other of the file, has a finished translation.
   void everyLanguageIsComplete() {
-    QVERIFY(!asked.empty());
-    for (const QString& lang : kLanguages) {
+    QFile desktop(ZOVA_SOURCE_DIR "/assets/" ZOVA_APP_ID ".desktop");
+    QFile metainfo(ZOVA_SOURCE_DIR "/assets/" ZOVA_APP_ID ".metainfo.xml");
+    QVERIFY(desktop.open(QIODevice::ReadOnly) && metainfo.open(QIODevice::ReadOnly));
+    const QString entry = desktop.readAll(), meta = metainfo.readAll();
+    QVERIFY(!asked.empty() && languages().size() >= 8);
+    for (const QString& lang : languages()) {
+      // The desktop entry and the metainfo speak it too: every translatable line.
+      for (const char* key : {"GenericName", "Comment", "Keywords"})
+        QVERIFY2(entry.contains(QString("\n%1[%2]=").arg(key, lang)), qPrintable(lang + key));
+      QCOMPARE(meta.count(QString(" xml:lang=\"%1\"").arg(lang)),
+               meta.count("<summary>") + meta.count("<p>") + meta.count("<caption>"));
       const std::map<QString, QString> ts = messages(lang);
       for (const auto& [context, source] : asked)
         QVERIFY2(kExempt.contains(source) || ts.count(context + '|' + source),
                  qPrintable(lang + ": no " + context + '|' + source));
       for (const auto& [key, text] : ts) QVERIFY2(!text.isEmpty(), qPrintable(lang + ": " + key));
-      QFile file(QStringLiteral(ZOVA_SOURCE_DIR "/translations/zova_%1.ts").arg(lang));
+      QFile file(QString(ZOVA_SOURCE_DIR "/translations/zova_%1.ts").arg(lang));
       QVERIFY(file.open(QIODevice::ReadOnly));
       QVERIFY2(!file.readAll().contains("type=\""), qPrintable(lang + ": unfinished or vanished"));
     }
