@@ -140,12 +140,27 @@ class TranslationTest : public QObject {
     {
       WindowRig<> rig;
       MainWindow& w = *rig.window;
+      w.activateWindow();  // the lists take typed text, the menu bar its access keys
+      QVERIFY(QTest::qWaitForWindowActive(&w));
       QVERIFY(play(w, rig.model, "2,+,3,="));
       check(&w, "main");
+      for (const char* panel : {"Converter", "Statistics", "Financial"}) {
+        w.action(panel)->trigger();
+        check(&w, panel);
+      }
+      QVERIFY(play(w, rig.model, "menu:Converter,conv:Constants"));
+      check(&w, "constants");
+      // A unit typed or chosen in the lists' language converts; a name that is none does not.
+      const QString from = QCoreApplication::translate("Converter", "inches");
+      const bool typable = QString::fromLatin1(from.toLatin1()) == from;  // QTest types Latin-1
+      QVERIFY(play(w, rig.model,
+                   QString("conv:Constants,AC,1,conv:Length,conv:%1=%2,conv:pick-to=%3,"
+                           "conv:go,conv:from=?,conv:go")
+                       .arg(typable ? "from" : "pick-from", from,
+                            QCoreApplication::translate("Converter", "centimeters"))));
+      QCOMPARE(q(rig.model.calc().state().display), QString("2.54"));
       // A menu's access key opens its menu and never reaches the keypad (hex digits included).
       QVERIFY(play(w, rig.model, "Base"));
-      w.activateWindow();
-      QVERIFY(QTest::qWaitForWindowActive(&w));
       const std::string display = rig.model.calc().state().display;
       for (QAction* menu : w.menuBar()->actions()) {
         const QChar letter = menu->text().at(menu->text().indexOf('&') + 1).toUpper();
@@ -155,12 +170,6 @@ class TranslationTest : public QObject {
         if (!popup || rig.model.calc().state().display != display) faults << "Alt+" + menu->text();
         if (popup) popup->close();
       }
-      for (const char* panel : {"Converter", "Statistics", "Financial"}) {
-        w.action(panel)->trigger();
-        check(&w, panel);
-      }
-      QVERIFY(play(w, rig.model, "menu:Converter,conv:Constants"));
-      check(&w, "constants");
       for (QMenu* menu : w.findChildren<QMenu*>()) check(menu, menu->objectName());
       w.action("periodicTable")->trigger();
       auto* elements = w.findChild<ElementsWindow*>();
