@@ -23,6 +23,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window module lives in a private folder; dpkg-shlibdeps finds the
 # libraries it needs all the same.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-dseg)
+# Qt's own translations: its standard buttons and dialogs in the window's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

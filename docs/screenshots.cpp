@@ -4,7 +4,9 @@
 // notation, so the README shows what those keys really give.
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QPainter>
+#include <QTranslator>
 #include <cstdio>
 
 #include "model/model.h"
@@ -16,6 +18,7 @@
 #include "shell/program_look.h"
 #include "shell/stats_panel.h"
 #include "shell/tape_window.h"
+#include "shell/translation.h"
 
 using namespace zova;
 
@@ -106,5 +109,26 @@ int main(int argc, char** argv) {
     painter.drawPixmap(keypad.width() + 8, 0, paper);
   }
   if (!both.save(dir.filePath(QStringLiteral("paper-tape.png")))) ok = false;
+  tape->close();
+
+  // The main window with the statistics panel in two of its languages, with
+  // their numbers' decimal marks; the Chinese one needs a CJK font.
+  for (const char* lang : {"de", "zh_CN"}) {
+    QTranslator translator;
+    for (const QString& folder : translationFolders())
+      if (translator.load(QStringLiteral("zova_") + QLatin1String(lang), folder)) break;
+    if (translator.isEmpty() || !QCoreApplication::installTranslator(&translator)) return 1;
+    const QLocale locale{QLatin1String(lang)};
+    Model speaking(toolkit,
+                   {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()});
+    speaking.startUp();
+    MainWindow translated(speaking, toolkit);
+    translated.show();
+    ok = ok &&
+         play(speaking, "menu:statistics,2.5,stat:enter,4,stat:enter,4.5,stat:enter,stat:mean");
+    translated.refresh();
+    ok = ok && save(translated, dir, (std::string("main-window-") + lang + ".png").c_str());
+    QCoreApplication::removeTranslator(&translator);
+  }
   return ok ? 0 : 1;
 }

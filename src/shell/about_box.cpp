@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "shell/translation.h"
 #include "version.h"
 
 namespace zova {
@@ -27,14 +28,18 @@ struct TextLine {
 QLayout* textColumn(QWidget* box) {
   const TextLine lines[] = {
       {"title", QLatin1String(kProgramTitle), 1.8, true, false, 0},
-      {"version", QStringLiteral("Version ") + QLatin1String(kVersion), 1, false, false, 0},
+      {"version", QCoreApplication::translate("About", "Version %1").arg(QLatin1String(kVersion)),
+       1, false, false, 0},
       {"description",
-       QStringLiteral("A scientific calculator with a unit converter, a library of physical "
-                      "constants, statistics, financial calculations and a periodic table."),
+       QCoreApplication::translate("About",
+                                   "A scientific calculator with a unit converter, a library of "
+                                   "physical constants, statistics, financial calculations and a "
+                                   "periodic table."),
        1, false, true, 8},
       {"disclaimer",
-       QStringLiteral("Check results that matter by another means: this program comes "
-                      "without any warranty."),
+       QCoreApplication::translate("About",
+                                   "Check results that matter by another means: this program "
+                                   "comes without any warranty."),
        0.9, false, true, 4},
   };
   auto* column = new QVBoxLayout;
@@ -59,7 +64,8 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("aboutBox"));
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-  setWindowTitle(QStringLiteral("About ") + QLatin1String(kProgramTitle));
+  setWindowTitle(
+      QCoreApplication::translate("About", "About %1").arg(QLatin1String(kProgramTitle)));
   setModal(false);
 
   auto* icon = new QLabel(this);
@@ -67,10 +73,10 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
   const QIcon programIcon = owner ? owner->windowIcon() : QApplication::windowIcon();
   if (!programIcon.isNull()) icon->setPixmap(programIcon.pixmap(48, 48));
   icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-  icon->setAccessibleName(QStringLiteral("program icon"));
+  icon->setAccessibleName(QCoreApplication::translate("About", "program icon"));
   QLayout* text = textColumn(this);
 
-  auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+  auto* ok = new QPushButton(QCoreApplication::translate("About", "&OK"), this);
   ok->setObjectName(QStringLiteral("aboutOk"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -11,6 +11,7 @@
 #include "shell/key_colours.h"
 #include "shell/qt_text.h"
 #include "shell/screen_scale.h"
+#include "shell/translation.h"
 
 namespace zova {
 
@@ -89,7 +90,13 @@ QFrame* marker(QWidget* parent) {
   return f;
 }
 
-QString comboText(const ComboList& c) { return QString::fromStdString(c.text); }
+// Units and constants show translated; the model knows them by their English
+// names. A text that is no entry (a name being typed) shows as it is.
+QString comboText(const ComboList& c) {
+  for (const std::string& item : c.items)
+    if (item == c.text) return shown("Converter", item);
+  return QString::fromStdString(c.text);
+}
 
 // Puts the model's entries and text into a list, touching it only where it differs,
 // so that typing in it keeps the cursor where it is.
@@ -97,10 +104,10 @@ void showList(QComboBox* box, const ComboList& list) {
   const QSignalBlocker block(box);
   bool same = box->count() == static_cast<int>(list.items.size());
   for (int i = 0; same && i < box->count(); ++i)
-    same = box->itemText(i) == QString::fromStdString(list.items[i]);
+    same = box->itemText(i) == shown("Converter", list.items[i]);
   if (!same) {
     box->clear();
-    for (const std::string& item : list.items) box->addItem(QString::fromStdString(item));
+    for (const std::string& item : list.items) box->addItem(shown("Converter", item));
   }
   const QString text = comboText(list);
   if (box->currentText() != text) {
@@ -154,8 +161,8 @@ ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, QWid
 
 QPushButton* ConverterPanel::addCategory(Category category) {
   const CategoryRow& row = categoryRow(category);
-  auto* b = new QPushButton(q(row.caption), this);
-  if (row.binding.code) b->setToolTip(q(keyboardTooltip(row.binding)));
+  auto* b = new QPushButton(shown("Converter", row.caption), this);
+  if (row.binding.code) b->setToolTip(shownTooltip(keyboardTooltip(row.binding)));
   b->setFocusPolicy(Qt::NoFocus);
   // The captions must fit buttons 43 pixels wide.
   QFont small = b->font();
@@ -173,8 +180,8 @@ QPushButton* ConverterPanel::addCategory(Category category) {
 QWidget* ConverterPanel::makePart(Part part) {
   switch (part) {
     case Part::kConstantsKey:
-      return constants_ =
-                 addKey(q(kKonstantCaption), kKonstantKey, [](Model& m) { m.convConstants(); });
+      return constants_ = addKey(shown("Converter", kKonstantCaption), kKonstantKey,
+                                 [](Model& m) { m.convConstants(); });
     case Part::kFromMarker:
       return fromMarker_ = marker(this);
     case Part::kToMarker:
@@ -196,7 +203,7 @@ QWidget* ConverterPanel::makePart(Part part) {
 QPushButton* ConverterPanel::addKey(const QString& caption, KeyBinding binding,
                                     void (*press)(Model& m)) {
   auto* b = new QPushButton(caption, this);
-  b->setToolTip(q(keyboardTooltip(binding)));
+  b->setToolTip(shownTooltip(keyboardTooltip(binding)));
   b->setFocusPolicy(Qt::NoFocus);
   connect(b, &QPushButton::clicked, this, [this, press] {
     press(model_);
@@ -212,11 +219,16 @@ ConverterCombo* ConverterPanel::addList(bool from) {
         done();
       },
       this);
+  // What is typed or chosen goes to the model in its English words: a
+  // translated entry becomes the entry's English name; any other text stays.
   auto set = [this, from](const QString& text) {
+    const ConverterState& s = model_.converter().state();
+    const std::string english =
+        englishEntry("Converter", text, from ? s.fromList.items : s.toList.items);
     if (from)
-      model_.convSetFrom(text.toStdString());
+      model_.convSetFrom(english);
     else
-      model_.convSetTo(text.toStdString());
+      model_.convSetTo(english);
     done();
   };
   // A choice made in the list gives the keys back to the calculator; typed text keeps them.
@@ -245,9 +257,9 @@ void ConverterPanel::done() {
 
 void ConverterPanel::refresh() {
   const ConverterState& s = model_.converter().state();
-  convert_->setText(QString::fromStdString(s.convertCaption));
-  fromLabel_->setText(QString::fromStdString(s.fromCaption));
-  toLabel_->setText(QString::fromStdString(s.toCaption));
+  convert_->setText(shown("Converter", s.convertCaption));
+  fromLabel_->setText(shown("Converter", s.fromCaption));
+  toLabel_->setText(shown("Converter", s.toCaption));
   fromMarker_->setVisible(s.fromMarkerVisible);
   toMarker_->setVisible(s.toMarkerVisible);
   showList(fromList_, s.fromList);

@@ -15,6 +15,7 @@
 #include "model/window_geometry.h"
 #include "shell/qt_text.h"
 #include "shell/screen_scale.h"
+#include "shell/translation.h"
 
 namespace zova {
 
@@ -101,14 +102,15 @@ struct LabelRow {
 
 const QString kBoxStyle = QStringLiteral(
     "QLineEdit { border: 1px solid %1; padding: 0px; background: %2; font-size: 9px; }");
-const QString kBadBoxTip = QStringLiteral("Not a number: type a number of 0 or more");
 
 // Marks a box that holds no number with a red frame, a tinted background and a tooltip.
 void markBox(QLineEdit* e, bool bad) {
   const QString style = kBoxStyle.arg(bad ? ElementsWindow::markColour().name() : "#8890a0",
                                       bad ? "#ffe4e4" : "white");
   if (e->styleSheet() != style) e->setStyleSheet(style);
-  e->setToolTip(bad ? kBadBoxTip : QString());
+  e->setToolTip(
+      bad ? QCoreApplication::translate("Elements", "Not a number: type a number of 0 or more")
+          : QString());
 }
 
 QLabel* label(const LabelRow& row, QWidget* parent) {
@@ -174,7 +176,7 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
       model_(model),
       changed_(std::move(changed)) {
   setObjectName(QStringLiteral("Elements"));
-  setWindowTitle(QStringLiteral("Periodic Table of the Elements"));
+  setWindowTitle(QCoreApplication::translate("Elements", "Periodic Table of the Elements"));
   setFixedSize(kWindowWidth, kWindowHeight);
   setMouseTracking(true);
   setAutoFillBackground(true);
@@ -193,7 +195,7 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
 void ElementsWindow::buildInfoArea() {
   static constexpr LabelRow kLabels[] = {
       {&ElementsWindow::symbol_, "symbol", {1440, 120, 780, 495}, 26, true},
-      {&ElementsWindow::elementName_, "elementName", {2265, 255, 1755, 360}, 14, true},
+      {&ElementsWindow::elementName_, "elementName", {2265, 255, 1875, 360}, 14, true},
       {&ElementsWindow::numberCaption_, "numberCaption", {1440, 660, 1785, 255}, 10, false},
       {&ElementsWindow::atomicNumber_, "atomicNumber", {3255, 660, 360, 255}, 11, false},
       {&ElementsWindow::massCaption_, "massCaption", {1440, 960, 1785, 240}, 10, false},
@@ -204,7 +206,8 @@ void ElementsWindow::buildInfoArea() {
   for (const LabelRow& row : kLabels) this->*row.member = label(row, this);
   for (QLabel* l : {atomicNumber_, atomicMass_}) {
     l->setCursor(Qt::PointingHandCursor);
-    l->setToolTip(QStringLiteral("Click to put this value on the display"));
+    l->setToolTip(
+        QCoreApplication::translate("Elements", "Click to put this value on the display"));
     l->installEventFilter(this);
     l->hide();
   }
@@ -225,7 +228,7 @@ void ElementsWindow::buildFormulaRow() {
     s->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     s->setAutoFillBackground(true);
     s->setBackgroundRole(QPalette::Base);
-    s->setToolTip(QStringLiteral("Drag an element here"));
+    s->setToolTip(QCoreApplication::translate("Elements", "Drag an element here"));
     s->setAcceptDrops(true);
     s->installEventFilter(this);
     slots_[i] = s;
@@ -238,7 +241,7 @@ void ElementsWindow::buildFormulaRow() {
     });
     counts_[i] = c;
   }
-  clearFormula_ = new QPushButton(QStringLiteral("Clear"), this);
+  clearFormula_ = new QPushButton(QCoreApplication::translate("Elements", "Clear"), this);
   clearFormula_->setObjectName(QStringLiteral("clearFormula"));
   clearFormula_->setGeometry(twips(kClearPlace));
   QFont small = clearFormula_->font();
@@ -259,7 +262,8 @@ void ElementsWindow::buildMolarRow() {
   for (const LabelRow& row : kLabels) this->*row.member = label(row, this);
   molarCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   molarMass_->setCursor(Qt::PointingHandCursor);
-  molarMass_->setToolTip(QStringLiteral("Click to put the molar mass on the display"));
+  molarMass_->setToolTip(
+      QCoreApplication::translate("Elements", "Click to put the molar mass on the display"));
   molarMass_->installEventFilter(this);
 }
 
@@ -267,10 +271,10 @@ void ElementsWindow::refresh() {
   const ElementsState& s = model_.elements().state();
   const InfoArea& a = s.info;
   symbol_->setText(q(a.symbol));
-  elementName_->setText(q(a.name));
-  numberCaption_->setText(q(a.numberCaption));
-  massCaption_->setText(q(a.massCaption));
-  electronsCaption_->setText(q(a.electronsCaption));
+  elementName_->setText(shown("Elements", a.name));
+  numberCaption_->setText(shown("Elements", a.numberCaption));
+  massCaption_->setText(shown("Elements", a.massCaption));
+  electronsCaption_->setText(shown("Elements", a.electronsCaption));
   atomicNumber_->setText(q(a.number));
   atomicMass_->setText(q(a.mass));
   electrons_->setText(q(a.electrons));

@@ -10,6 +10,7 @@
 #include "shell/key_colours.h"
 #include "shell/qt_text.h"
 #include "shell/screen_scale.h"
+#include "shell/translation.h"
 
 namespace zova {
 
@@ -32,7 +33,7 @@ struct OwnKey {
 struct GridLine {
   Line kind;
   const char* control = "";  ///< a heading's name
-  const char* text = "";     ///< a heading's text
+  const char* text = "";     ///< a heading's text, translated in the context "Financial"
   FinCell cell = FinCell::kN;
   std::optional<FinKey> solve = std::nullopt;  ///< the key that computes the cell
   ColourGroup group = ColourGroup::kStandard;  ///< the key's colours; kOwn: the desktop's
@@ -41,7 +42,7 @@ struct GridLine {
 
 using G = ColourGroup;
 const GridLine kGrid[] = {
-    {Line::kHeading, "timeValueHeading", "Time Value of Money"},
+    {Line::kHeading, "timeValueHeading", QT_TRANSLATE_NOOP("Financial", "Time Value of Money")},
     {Line::kCell, "", "", FinCell::kN, FinKey::kN},
     {Line::kCell, "", "", FinCell::kPmt, FinKey::kPmt},
     {Line::kCell, "", "", FinCell::kPv, FinKey::kPv},
@@ -50,11 +51,13 @@ const GridLine kGrid[] = {
     {Line::kCell, "", "", FinCell::kPpy},
     {Line::kCell, "", "", FinCell::kRate},
     {Line::kTiming, "", "", FinCell::kN, std::nullopt, G::kOwn,
-     OwnKey{"financeClearKey", "Clear", [](Model& m) { m.finClear(); }}},
+     OwnKey{"financeClearKey", QT_TRANSLATE_NOOP("Financial", "Clear"),
+            [](Model& m) { m.finClear(); }}},
     {Line::kGap},
-    {Line::kHeading, "amortizationHeading", "Amortization"},
+    {Line::kHeading, "amortizationHeading", QT_TRANSLATE_NOOP("Financial", "Amortization")},
     {Line::kCell, "", "", FinCell::kPayments, std::nullopt, G::kStandard,
-     OwnKey{"amortizeKey", "Amortize", [](Model& m) { m.finAmortize(); }}},
+     OwnKey{"amortizeKey", QT_TRANSLATE_NOOP("Financial", "Amortize"),
+            [](Model& m) { m.finAmortize(); }}},
     {Line::kCell, "", "", FinCell::kInterest},
     {Line::kCell, "", "", FinCell::kPrincipal},
     {Line::kCell, "", "", FinCell::kBalance, std::nullopt, G::kStandard,
@@ -62,7 +65,7 @@ const GridLine kGrid[] = {
 };
 
 // The payment timing boxes, which share the line of the Clear key; a box is
-// checked while the timing reads as its caption.
+// checked while the timing reads as its English caption.
 struct TimingBox {
   const char* control;
   const char* caption;
@@ -70,11 +73,12 @@ struct TimingBox {
   void (*press)(Model& m);
 };
 const TimingBox kTimingBoxes[] = {
-    {"startBox", "Start", G::kStandard, [](Model& m) { m.finStart(); }},
-    {"endBox", "End", G::kStandard, [](Model& m) { m.finEnd(); }}};
+    {"startBox", QT_TRANSLATE_NOOP("Financial", "Start"), G::kStandard,
+     [](Model& m) { m.finStart(); }},
+    {"endBox", QT_TRANSLATE_NOOP("Financial", "End"), G::kStandard, [](Model& m) { m.finEnd(); }}};
 
 QLabel* heading(const char* name, const char* text, QWidget* parent) {
-  auto* l = new QLabel(QString::fromLatin1(text), parent);
+  auto* l = new QLabel(QCoreApplication::translate("Financial", text), parent);
   l->setObjectName(QString::fromLatin1(name));
   QFont f = l->font();
   f.setBold(true);
@@ -106,7 +110,7 @@ FinancePanel::FinancePanel(Model& model, std::function<void()> changed, QWidget*
         break;
       case Line::kCell: {
         const FinCellRow& r = finCellRow(line.cell);
-        auto* name = new QLabel(q(r.label), this);
+        auto* name = new QLabel(shown("Financial", r.label), this);
         name->setObjectName(q(r.control) + QStringLiteral("Label"));
         grid->addWidget(name, row, kNameColumn);
         grid->addWidget(cell(line.cell), row, kCellColumn);
@@ -121,7 +125,8 @@ FinancePanel::FinancePanel(Model& model, std::function<void()> changed, QWidget*
     }
     QPushButton* b = line.solve ? key(*line.solve) : nullptr;
     if (const std::optional<OwnKey>& own = line.key)
-      b = addKey(QLatin1String(own->control), QLatin1String(own->caption),
+      b = addKey(QLatin1String(own->control),
+                 QCoreApplication::translate("Financial", own->caption),
                  [this, press = own->press] { press(model_); });
     if (b) {
       setColourGroup(b, line.group);
@@ -137,7 +142,7 @@ FinancePanel::FinancePanel(Model& model, std::function<void()> changed, QWidget*
 void FinancePanel::addCell(const FinCellRow& r) {
   auto* c = new QLabel(this);
   c->setObjectName(q(r.control));
-  c->setAccessibleName(q(r.label));
+  c->setAccessibleName(shown("Financial", r.label));
   c->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   c->setFixedHeight(scaledPixels(kRowHeight));
@@ -154,7 +159,7 @@ QLayout* FinancePanel::timingBoxes() {
   timing->setSpacing(10);
   for (std::size_t i = 0; i < std::size(kTimingBoxes); ++i) {
     const TimingBox& t = kTimingBoxes[i];
-    auto* box = new QCheckBox(QLatin1String(t.caption), this);
+    auto* box = new QCheckBox(QCoreApplication::translate("Financial", t.caption), this);
     box->setObjectName(QLatin1String(t.control));
     box->setFocusPolicy(Qt::NoFocus);
     setColourGroup(box, t.group);

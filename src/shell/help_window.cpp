@@ -13,6 +13,7 @@
 #include "model/access_key.h"
 #include "model/model.h"
 #include "shell/qt_text.h"
+#include "shell/translation.h"
 #include "stats/stats_register.h"
 
 namespace zova {
@@ -20,13 +21,14 @@ namespace zova {
 namespace {
 
 // A table cell's text with its blanks kept ("a  d/c" has two).
-QString cell(std::string_view s) {
-  return q(s).toHtmlEscaped().replace(QStringLiteral("  "), QStringLiteral("&nbsp; "));
+QString cell(const QString& s) {
+  return s.toHtmlEscaped().replace(QStringLiteral("  "), QStringLiteral("&nbsp; "));
 }
+QString cell(std::string_view s) { return cell(q(s)); }
 
-// A button caption as a table cell, without its access-key marker.
-QString captionCell(std::string_view caption) {
-  return q(withoutAccessKey(caption)).toHtmlEscaped();
+// A button caption, translated in `context`, as a table cell without its access key.
+QString captionCell(const char* context, std::string_view caption) {
+  return withoutShownAccessKey(shown(context, caption)).toHtmlEscaped();
 }
 
 QString row(const QString& a, const QString& b, const QString& c) {
@@ -45,112 +47,153 @@ const char* const kStyle =
     " th{background:#dde3ea;} td,th{padding:3px 6px;}</style>";
 
 QString navigation(int topic) {
-  auto link = [topic](int target, const char* title) {
-    return target == topic
-               ? QStringLiteral("<b>%1</b>").arg(QLatin1String(title))
-               : QStringLiteral("<a href='topic:%1'>%2</a>").arg(target).arg(QLatin1String(title));
+  auto link = [topic](int target) {
+    const QString title = helpTopicTitle(target);
+    return target == topic ? QStringLiteral("<b>%1</b>").arg(title)
+                           : QStringLiteral("<a href='topic:%1'>%2</a>").arg(target).arg(title);
   };
   return QStringLiteral("<p>%1 &nbsp;|&nbsp; %2</p><hr>")
-      .arg(link(kOverviewHelpTopic, "Overview"), link(kKeyboardHelpTopic, "Keyboard Equivalents"));
+      .arg(link(kOverviewHelpTopic), link(kKeyboardHelpTopic));
 }
 
+// The overview, one translatable piece per heading and paragraph.
 QString overviewPage() {
-  return QStringLiteral(
-      "<h1>Zova</h1>"
-      "<p>Zova is a scientific calculator. Click its keys or type them: every key has a "
-      "keyboard equivalent, named in the key's tooltip and listed on the page "
-      "<a href='topic:800'>Keyboard Equivalents</a>. After every key the keyboard focus "
-      "goes back to the = key, so Enter always means =.</p>"
-      "<h2>The display</h2>"
-      "<p>The display shows the number being typed or the last result. The small marks "
-      "above it show <b>inv</b> while second functions are on, <b>h</b> while hyperbolic "
-      "functions are on, the angle unit (<b>d</b> degrees, <b>r</b> radians, <b>g</b> grads), "
-      "<b>M</b> while the memory holds a value, the number base (<b>h</b> hexadecimal, "
-      "<b>o</b> octal, <b>b</b> binary) and <b>A</b> when a fraction is an approximation.</p>"
-      "<h2>Calculating</h2>"
-      "<p>Zova works out expressions as they are written: multiplication and division bind "
-      "tighter than addition and subtraction, and powers tighter still. Brackets nest up to "
-      "100 deep; the tooltip of the bracket keys tells how many are open, and = closes any "
-      "that are still open. After + or &minus;, <b>%</b> turns the display into that "
-      "percentage of the number before the operator (200 + 5 % gives 10); elsewhere it "
-      "divides the display by 100.</p>"
-      "<p><b>inv</b> switches the next key to the function printed above it: arc sine, arc "
-      "cosine and arc tangent, 10<sup>x</sup> and e<sup>x</sup>, the y-th root, polar and "
-      "rectangular coordinates, mod, M&minus; and MC. <b>hyp</b> makes sin, cos and tan "
-      "hyperbolic. <b>Mode</b> steps through degrees, radians and grads; with inv it also "
-      "converts the displayed angle.</p>"
-      "<p><b>Base</b> steps through decimal, hexadecimal, octal and 16-bit binary. In "
-      "hexadecimal the keys marked A to F above them type those digits; inv Base is the "
-      "bitwise not, and inv Kin, inv Kout and inv X! are and, or and xor.</p>"
-      "<p><b>b/c</b> shows the display as a fraction, inv b/c as a whole number and a "
-      "fraction. How close the fraction must come, and whether it may contain square "
-      "roots, is set under Tools, Options. The keys &gt;&deg; ' \" and &deg; ' \" &gt; turn "
-      "decimal degrees into degrees, minutes and seconds and back.</p>"
-      "<p>Two registers keep numbers: <b>M+</b> adds the display to the memory M and "
-      "<b>MR</b> recalls it; <b>Kin</b> stores the display in K and <b>Kout</b> recalls "
-      "it.</p>"
-      "<h2>Tools</h2>"
-      "<p>The Tools menu opens, to the right of the keypad, the unit converter with its "
-      "library of physical constants, the statistics register (with the Stack box ticked "
-      "every result of = is entered as data) and the financial calculations (time value "
-      "of money and amortization). The periodic table shows the elements' data and adds "
-      "up molar masses of formulas dragged together from its tiles. Options chooses how "
-      "results are shown: as they come, with a fixed number of decimal places, or in "
-      "scientific notation.</p>"
-      "<h2>The window</h2>"
-      "<p>The View menu makes the window compact, keeps it above other windows, recolours "
-      "the display, the keys and the case, and puts a title of your own on the "
-      "calculator. Hide (or Esc) sends Zova to the system tray; double-click its icon "
-      "there, or choose Open from its menu, to bring it back. Where the desktop has no "
-      "tray, Zova is minimized instead.</p>"
-      "<h2>Settings</h2>"
-      "<p>When Zova closes (File, Exit, the End key or the window's close box) it writes "
-      "its settings, both registers and the statistics data to the file dadidedo.dat in "
-      "the current folder, and reads them back at the next start. File, Save Settings "
-      "keeps a copy under another name; Load Settings brings one back.</p>");
+  return QCoreApplication::translate("Help", "<h1>Zova</h1>") +
+         QCoreApplication::translate(
+             "Help",
+             "<p>Zova is a scientific calculator. Click its keys or type them: "
+             "every key has a keyboard equivalent, named in the key's tooltip and "
+             "listed on the page <a href='topic:800'>Keyboard Equivalents</a>. "
+             "After every key the keyboard focus goes back to the = key, so Enter "
+             "always means =.</p>") +
+         QCoreApplication::translate("Help", "<h2>The display</h2>") +
+         QCoreApplication::translate(
+             "Help",
+             "<p>The display shows the number being typed or the last result. The "
+             "small marks above it show <b>inv</b> while second functions are on, "
+             "<b>h</b> while hyperbolic functions are on, the angle unit "
+             "(<b>d</b> degrees, <b>r</b> radians, <b>g</b> grads), <b>M</b> "
+             "while the memory holds a value, the number base (<b>h</b> "
+             "hexadecimal, <b>o</b> octal, <b>b</b> binary) and <b>A</b> when a "
+             "fraction is an approximation.</p>") +
+         QCoreApplication::translate("Help", "<h2>Calculating</h2>") +
+         QCoreApplication::translate(
+             "Help",
+             "<p>Zova works out expressions as they are written: multiplication "
+             "and division bind tighter than addition and subtraction, and powers "
+             "tighter still. Brackets nest up to 100 deep; the tooltip of the "
+             "bracket keys tells how many are open, and = closes any that are "
+             "still open. After + or &minus;, <b>%</b> turns the display into "
+             "that percentage of the number before the operator (200 + 5 % gives "
+             "10); elsewhere it divides the display by 100.</p>") +
+         QCoreApplication::translate(
+             "Help",
+             "<p><b>inv</b> switches the next key to the function printed above "
+             "it: arc sine, arc cosine and arc tangent, 10<sup>x</sup> and "
+             "e<sup>x</sup>, the y-th root, polar and rectangular coordinates, "
+             "mod, M&minus; and MC. <b>hyp</b> makes sin, cos and tan hyperbolic. "
+             "<b>Mode</b> steps through degrees, radians and grads; with inv it "
+             "also converts the displayed angle.</p>") +
+         QCoreApplication::translate(
+             "Help",
+             "<p><b>Base</b> steps through decimal, hexadecimal, octal and 16-bit "
+             "binary. In hexadecimal the keys marked A to F above them type those "
+             "digits; inv Base is the bitwise not, and inv Kin, inv Kout and inv "
+             "X! are and, or and xor.</p>") +
+         QCoreApplication::translate(
+             "Help",
+             "<p><b>b/c</b> shows the display as a fraction, inv b/c as a whole "
+             "number and a fraction. How close the fraction must come, and "
+             "whether it may contain square roots, is set under Tools, Options. "
+             "The keys &gt;&deg; ' \" and &deg; ' \" &gt; turn decimal degrees into "
+             "degrees, minutes and seconds and back.</p>") +
+         QCoreApplication::translate(
+             "Help",
+             "<p>Two registers keep numbers: <b>M+</b> adds the display to the "
+             "memory M and <b>MR</b> recalls it; <b>Kin</b> stores the display in "
+             "K and <b>Kout</b> recalls it.</p>") +
+         QCoreApplication::translate("Help", "<h2>Tools</h2>") +
+         QCoreApplication::translate(
+             "Help",
+             "<p>The Tools menu opens, to the right of the keypad, the unit "
+             "converter with its library of physical constants, the statistics "
+             "register (with the Stack box ticked every result of = is entered as "
+             "data) and the financial calculations (time value of money and "
+             "amortization). The periodic table shows the elements' data and adds "
+             "up molar masses of formulas dragged together from its tiles. "
+             "Options chooses how results are shown: as they come, with a fixed "
+             "number of decimal places, or in scientific notation.</p>") +
+         QCoreApplication::translate("Help", "<h2>The window</h2>") +
+         QCoreApplication::translate(
+             "Help",
+             "<p>The View menu makes the window compact, keeps it above other "
+             "windows, recolours the display, the keys and the case, and puts a "
+             "title of your own on the calculator. Hide (or Esc) sends Zova to "
+             "the system tray; double-click its icon there, or choose Open from "
+             "its menu, to bring it back. Where the desktop has no tray, Zova is "
+             "minimized instead.</p>") +
+         QCoreApplication::translate("Help", "<h2>Settings</h2>") +
+         QCoreApplication::translate(
+             "Help",
+             "<p>When Zova closes (File, Exit, the End key or the window's close "
+             "box) it writes its settings, both registers and the statistics data "
+             "to the file dadidedo.dat in the current folder, and reads them back "
+             "at the next start. File, Save Settings keeps a copy under another "
+             "name; Load Settings brings one back.</p>");
 }
 
 QString keyboardPage() {
-  QString html = QStringLiteral(
-      "<h1>Keyboard Equivalents</h1>"
-      "<p>Keys act when they are pressed, in the order pressed. While Ctrl or Alt is held, no key "
-      "reaches the "
-      "keypad. Keys marked <i>keypad</i> are those of the numeric keypad.</p>"
-      "<h2>Keypad</h2>");
-  html += tableHead(QStringLiteral("Key"), QStringLiteral("Function"), QStringLiteral("Keyboard"));
+  QString html = QCoreApplication::translate("Help", "<h1>Keyboard Equivalents</h1>") +
+                 QCoreApplication::translate(
+                     "Help",
+                     "<p>Keys act when they are pressed, in the order pressed. While Ctrl "
+                     "or Alt is held, no key reaches the keypad. Keys marked "
+                     "<i>keypad</i> are those of the numeric keypad.</p>") +
+                 QCoreApplication::translate("Help", "<h2>Keypad</h2>");
+  const QString key = QCoreApplication::translate("Help", "Key");
+  const QString keyboard = QCoreApplication::translate("Help", "Keyboard");
+  html += tableHead(key, QCoreApplication::translate("Help", "Function"), keyboard);
   for (const KeyRow& k : keyTable()) {
-    QString function = cell(k.accessible);
+    QString function = cell(shown("Keypad", k.accessible));
     if (!k.second.empty())
-      function += QStringLiteral(" <small>(with inv: %1)</small>").arg(cell(k.second));
-    html += row(cell(k.caption), function, cell(keyboardName(k)));
+      function +=
+          QCoreApplication::translate("Help", " <small>(with inv: %1)</small>").arg(cell(k.second));
+    html += row(cell(k.caption), function, cell(shownKeyName(q(keyboardName(k)))));
   }
-  html += QStringLiteral(
-      "</table><p>The digits 0 to 9 can be typed on the top row or on the keypad. The "
-      "characters + - * / = and . act by what the key types in your keyboard layout, "
-      "wherever the key lies; where numbers are written with a decimal comma, the comma "
-      "is the decimal point too. In hexadecimal the letters A to F type the digits A to "
-      "F.</p>");
+  html += QStringLiteral("</table>") +
+          QCoreApplication::translate(
+              "Help",
+              "<p>The digits 0 to 9 can be typed on the top row or on the keypad. "
+              "The characters + - * / = and . act by what the key types in your "
+              "keyboard layout, wherever the key lies; where numbers are written "
+              "with a decimal comma, the comma is the decimal point too. In "
+              "hexadecimal the letters A to F type the digits A to F.</p>");
 
-  html += QStringLiteral("<h2>Statistical functions</h2>");
-  html += tableHead(QStringLiteral("Key"), QString(), QStringLiteral("Keyboard"));
+  html += QCoreApplication::translate("Help", "<h2>Statistical functions</h2>");
+  html += tableHead(key, QString(), keyboard);
   for (const StatKeyRow& k : statKeyTable())
     if (k.binding.code)
-      html += row(captionCell(k.caption), QString(), cell(keyboardName(k.binding)));
+      html += row(captionCell("Statistics", k.caption), QString(),
+                  cell(shownKeyName(q(keyboardName(k.binding)))));
   html += QStringLiteral("</table>");
 
-  html += QStringLiteral("<h2>Converter and constants</h2>");
-  html += tableHead(QStringLiteral("Key"), QString(), QStringLiteral("Keyboard"));
+  html += QCoreApplication::translate("Help", "<h2>Converter and constants</h2>");
+  html += tableHead(key, QString(), keyboard);
   for (const CategoryRow& c : categoryRows())
     if (c.binding.code)
-      html += row(captionCell(c.caption), QString(), cell(keyboardName(c.binding)));
-  html += row(captionCell(kKonstantCaption), QString(), cell(keyboardName(kKonstantKey)));
-  html += row(captionCell(kConvertCaption), QString(), cell(keyboardName(kConvertKey)));
+      html += row(captionCell("Converter", c.caption), QString(),
+                  cell(shownKeyName(q(keyboardName(c.binding)))));
+  html += row(captionCell("Converter", kKonstantCaption), QString(),
+              cell(shownKeyName(q(keyboardName(kKonstantKey)))));
+  html += row(captionCell("Converter", kConvertCaption), QString(),
+              cell(shownKeyName(q(keyboardName(kConvertKey)))));
   html += QStringLiteral("</table>");
 
-  html += QStringLiteral("<h2>The window</h2>");
-  html += tableHead(QStringLiteral("Key"), QString(), QStringLiteral("Keyboard"));
+  html += QCoreApplication::translate("Help", "<h2>The window</h2>");
+  html += tableHead(key, QString(), keyboard);
   for (const WindowKeyRow& k : windowKeyTable())
-    html += row(cell(k.what), QString(), cell(keyboardName(k.binding)));
+    html +=
+        row(cell(shown("Help", k.what)), QString(), cell(shownKeyName(q(keyboardName(k.binding)))));
   html += QStringLiteral("</table>");
   return html;
 }
@@ -158,8 +201,8 @@ QString keyboardPage() {
 }  // namespace
 
 QString helpTopicTitle(int topic) {
-  return topic == kKeyboardHelpTopic ? QStringLiteral("Keyboard Equivalents")
-                                     : QStringLiteral("Overview");
+  return topic == kKeyboardHelpTopic ? QCoreApplication::translate("Help", "Keyboard Equivalents")
+                                     : QCoreApplication::translate("Help", "Overview");
 }
 
 QString helpTopicHtml(int topic) {
@@ -175,13 +218,13 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   browser_ = new QTextBrowser(this);
   browser_->setObjectName(QStringLiteral("helpText"));
   browser_->setOpenLinks(false);
-  browser_->setAccessibleName(QStringLiteral("help text"));
+  browser_->setAccessibleName(QCoreApplication::translate("Window", "help text"));
   layout->addWidget(browser_);
   // Without a title bar the Close button is the way out; Esc closes too.
   auto* buttons = new QHBoxLayout;
   buttons->setContentsMargins(8, 6, 8, 8);
   buttons->addStretch(1);
-  closeButton_ = new QPushButton(QStringLiteral("Close"), this);
+  closeButton_ = new QPushButton(QCoreApplication::translate("Help", "Close"), this);
   closeButton_->setObjectName(QStringLiteral("helpClose"));
   buttons->addWidget(closeButton_);
   layout->addLayout(buttons);
@@ -197,7 +240,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
 
 void HelpWindow::showTopic(int topic) {
   topic_ = topic == kKeyboardHelpTopic ? kKeyboardHelpTopic : kOverviewHelpTopic;
-  setWindowTitle(QStringLiteral("Zova Help - ") + helpTopicTitle(topic_));
+  setWindowTitle(QCoreApplication::translate("Help", "Zova Help - %1").arg(helpTopicTitle(topic_)));
   browser_->setHtml(helpTopicHtml(topic_));
 }
 

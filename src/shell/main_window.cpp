@@ -32,6 +32,7 @@
 #include "shell/qt_text.h"
 #include "shell/screen_scale.h"
 #include "shell/stats_panel.h"
+#include "shell/translation.h"
 
 namespace zova {
 
@@ -68,20 +69,28 @@ const std::pair<Key, QColor> kOwnColours[] = {{Key::kClear, QColor(0xd8, 0x62, 0
 // The display's indicators, left to right; a stretch comes before the memory one.
 struct Indicator {
   const char* name;
-  const char* accessible;
+  const char* accessible;  ///< translated in the context "Window"
   int width;
   bool ledFont;
   std::string CalcState::*caption;
 };
 constexpr Indicator kIndicators[] = {
-    {"inverseIndicator", "inverse indicator", 22, false, &CalcState::invCaption},
-    {"hyperbolicIndicator", "hyperbolic indicator", 12, false, &CalcState::hypCaption},
-    {"degreesIndicator", "degrees indicator", 14, true, &CalcState::degCaption},
-    {"radiansIndicator", "radians indicator", 14, true, &CalcState::radCaption},
-    {"gradsIndicator", "grads indicator", 14, true, &CalcState::gradCaption},
-    {"memoryIndicator", "memory indicator", 16, false, &CalcState::memoryCaption},
-    {"baseIndicator", "number base indicator", 30, false, &CalcState::baseCaption},
-    {"fractionIndicator", "fraction indicator", 40, false, &CalcState::fractionCaption}};
+    {"inverseIndicator", QT_TRANSLATE_NOOP("Window", "inverse indicator"), 22, false,
+     &CalcState::invCaption},
+    {"hyperbolicIndicator", QT_TRANSLATE_NOOP("Window", "hyperbolic indicator"), 12, false,
+     &CalcState::hypCaption},
+    {"degreesIndicator", QT_TRANSLATE_NOOP("Window", "degrees indicator"), 14, true,
+     &CalcState::degCaption},
+    {"radiansIndicator", QT_TRANSLATE_NOOP("Window", "radians indicator"), 14, true,
+     &CalcState::radCaption},
+    {"gradsIndicator", QT_TRANSLATE_NOOP("Window", "grads indicator"), 14, true,
+     &CalcState::gradCaption},
+    {"memoryIndicator", QT_TRANSLATE_NOOP("Window", "memory indicator"), 16, false,
+     &CalcState::memoryCaption},
+    {"baseIndicator", QT_TRANSLATE_NOOP("Window", "number base indicator"), 30, false,
+     &CalcState::baseCaption},
+    {"fractionIndicator", QT_TRANSLATE_NOOP("Window", "fraction indicator"), 40, false,
+     &CalcState::fractionCaption}};
 
 // The client area: the keypad side at the left, the fold-out to its right.
 // The keypad side keeps its normal height; compact size clips it to the display.
@@ -167,8 +176,9 @@ QWidget* MainWindow::buildBody(QWidget* parent) {
   }
   titleShadow_->setContentsMargins(1, 1, 0, 0);
   title_->setContentsMargins(0, 0, 1, 1);
-  title_->setAccessibleName(QStringLiteral("personal label"));
-  titleShadow_->setAccessibleName(QStringLiteral("personal label"));
+  const QString personal = QCoreApplication::translate("Window", "personal label");
+  title_->setAccessibleName(personal);
+  titleShadow_->setAccessibleName(personal);
   title->setFixedHeight(scaledPixels(17));
   column->addWidget(title);
   keypad_ = buildKeypad(body);
@@ -196,7 +206,7 @@ QWidget* MainWindow::buildDisplay(QWidget* parent) {
     auto* label = new QLabel(lcd);
     label->setTextFormat(Qt::PlainText);
     label->setObjectName(QLatin1String(ind.name));
-    label->setAccessibleName(QLatin1String(ind.accessible));
+    label->setAccessibleName(QCoreApplication::translate("Window", ind.accessible));
     label->setAutoFillBackground(true);
     label->setFixedSize(scaledPixels(ind.width), scaledPixels(12));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -215,7 +225,7 @@ QWidget* MainWindow::buildDisplay(QWidget* parent) {
   display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   display_->setFocusPolicy(Qt::NoFocus);
   display_->setContextMenuPolicy(Qt::NoContextMenu);
-  display_->setAccessibleName(QStringLiteral("display"));
+  display_->setAccessibleName(QCoreApplication::translate("Window", "display"));
   display_->setFixedHeight(scaledPixels(32));
   display_->setTextMargins(0, 0, 0, 0);
   display_->setFont(led.isEmpty() ? pixelFont(QFont(QStringLiteral("Monospace")), 22, QFont::Bold)
@@ -256,9 +266,10 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
       auto* b = new KeyButton(q(row.caption), pad);
       b->setObjectName(q(row.control));
       setColourGroup(b, row.group);
-      const QString tooltip = q(keyboardTooltip(row));
+      const QString tooltip = shownTooltip(keyboardTooltip(row));
+      const QString accessible = shown("Keypad", row.accessible);
       b->setToolTip(tooltip);
-      b->setAccessibleName(q(row.accessible));
+      b->setAccessibleName(accessible);
       b->setFocusPolicy(key == Key::kEquals ? Qt::StrongFocus : Qt::NoFocus);
       b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
       const bool digit = key <= Key::kDigit9 || key == Key::kPoint || key == Key::kSign;
@@ -277,9 +288,11 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
         second->setFont(secondFont);
         second->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         second->setFixedHeight(scaledPixels(11));
-        second->setAccessibleName(QStringLiteral("second function of ") + q(row.accessible));
+        second->setAccessibleName(QCoreApplication::translate("Window", "second function of ") +
+                                  accessible);
         second->setAccessibleDescription(q(row.second));
-        b->setAccessibleDescription(tooltip + QStringLiteral(". With inv: ") + q(row.second));
+        b->setAccessibleDescription(
+            tooltip + QCoreApplication::translate("Window", ". With inv: ") + q(row.second));
         grid->addWidget(second, 2 * r, c, 1, columnSpan);
         secondCaptions_.push_back(second);
       }
@@ -301,11 +314,11 @@ QWidget* MainWindow::buildFoldOut(QWidget* parent) {
   rule_->setFrameShape(QFrame::VLine);
   rule_->setFrameShadow(QFrame::Sunken);
 
-  closeFlap_ = new QPushButton(QStringLiteral("Close Flap"), fold);
+  closeFlap_ = new QPushButton(QCoreApplication::translate("Window", "Close Flap"), fold);
   closeFlap_->setObjectName(QStringLiteral("closeFlapKey"));
   closeFlap_->setFocusPolicy(Qt::NoFocus);
   setColourGroup(closeFlap_, ColourGroup::kStandard);
-  closeFlap_->setAccessibleName(QStringLiteral("close the fold-out"));
+  closeFlap_->setAccessibleName(QCoreApplication::translate("Window", "close the fold-out"));
   connect(closeFlap_, &QPushButton::clicked, this,
           [this] { run([this] { model_.closeFoldOut(); }); });
   return fold;
@@ -523,8 +536,9 @@ void MainWindow::refresh() {
   for (const Indicator& ind : kIndicators) {
     QLabel* label = indicators_[ind.name];
     label->setText(q(s.*ind.caption));
-    const QString shown = label->text().trimmed();
-    label->setAccessibleDescription(shown.isEmpty() ? QStringLiteral("off") : shown);
+    const QString mark = label->text().trimmed();
+    label->setAccessibleDescription(mark.isEmpty() ? QCoreApplication::translate("Window", "off")
+                                                   : mark);
   }
 
   fitDisplay();
@@ -532,16 +546,18 @@ void MainWindow::refresh() {
   const int depth = std::max(0, s.bracketLevel);
   QPushButton* open = button(Key::kOpen);
   QPushButton* close = button(Key::kClose);
-  open->setToolTip(q(s.openTip));
-  close->setToolTip(q(s.closeTip));
-  open->setAccessibleName(QStringLiteral("open bracket, depth %1").arg(depth));
-  close->setAccessibleName(QStringLiteral("close bracket, depth %1").arg(depth));
+  open->setToolTip(shownBracketTip(s.openTip));
+  close->setToolTip(shownBracketTip(s.closeTip));
+  open->setAccessibleName(
+      QCoreApplication::translate("Window", "open bracket, depth %1").arg(depth));
+  close->setAccessibleName(
+      QCoreApplication::translate("Window", "close bracket, depth %1").arg(depth));
 
   const QString personal = q(sh.personalLabel);
   title_->setText(personal);
   titleShadow_->setText(personal);
 
-  actions_[QStringLiteral("compact")]->setText(q(sh.compactCaption));
+  actions_[QStringLiteral("compact")]->setText(shown("Menu", sh.compactCaption));
   actions_[QStringLiteral("alwaysOnTop")]->setChecked(sh.onTopChecked);
   actions_[QStringLiteral("appearOnStartup")]->setChecked(sh.startupEntryChecked);
   const std::pair<const char*, bool> panels[] = {{"Converter", sh.converterChecked},

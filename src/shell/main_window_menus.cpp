@@ -6,6 +6,7 @@
 
 #include "shell/about_box.h"
 #include "shell/main_window.h"
+#include "shell/translation.h"
 
 namespace zova {
 
@@ -15,7 +16,7 @@ namespace zova {
 struct MainWindow::MenuRow {
   const char* menu;     ///< the object name of the menu it goes in
   const char* name;     ///< its object name; nullptr for a separator
-  const char* caption;  ///< "&" marks the access letter
+  const char* caption;  ///< "&" marks the access letter; translated in the context "Menu"
   char ctrlKey;         ///< the letter of its Ctrl shortcut; 0 for none
   bool checkable;
   void (*command)(MainWindow& w);
@@ -24,76 +25,88 @@ struct MainWindow::MenuRow {
 std::span<const MainWindow::MenuRow> MainWindow::menuRows() {
   using W = MainWindow;
   static const MenuRow kRows[] = {
-      {"", "fileMenu", "&File", 0, false, nullptr},
-      {"fileMenu", "load", "&Load Settings...", 0, false,
+      {"", "fileMenu", QT_TRANSLATE_NOOP("Menu", "&File"), 0, false, nullptr},
+      {"fileMenu", "load", QT_TRANSLATE_NOOP("Menu", "&Load Settings..."), 0, false,
        [](W& w) { w.model_.loadSettingsFrom(); }},
-      {"fileMenu", "save", "&Save Settings...", 0, false, [](W& w) { w.model_.saveSettingsAs(); }},
+      {"fileMenu", "save", QT_TRANSLATE_NOOP("Menu", "&Save Settings..."), 0, false,
+       [](W& w) { w.model_.saveSettingsAs(); }},
       {"fileMenu", nullptr, "", 0, false, nullptr},
-      {"fileMenu", "exit", "E&xit", 'Q', false, [](W& w) { w.close(); }},
-      {"", "editMenu", "&Edit", 0, false, nullptr},
-      {"editMenu", "copy", "&Copy", 'C', false, [](W& w) { w.model_.menuCopy(); }},
-      {"editMenu", "paste", "&Paste", 'V', false, [](W& w) { w.model_.menuPaste(); }},
-      {"", "viewMenu", "&View", 0, false, nullptr},
-      {"viewMenu", "hide", "&Hide    [ Esc ]", 0, false, [](W& w) { w.model_.hideToTray(); }},
+      {"fileMenu", "exit", QT_TRANSLATE_NOOP("Menu", "E&xit"), 'Q', false, [](W& w) { w.close(); }},
+      {"", "editMenu", QT_TRANSLATE_NOOP("Menu", "&Edit"), 0, false, nullptr},
+      {"editMenu", "copy", QT_TRANSLATE_NOOP("Menu", "&Copy"), 'C', false,
+       [](W& w) { w.model_.menuCopy(); }},
+      {"editMenu", "paste", QT_TRANSLATE_NOOP("Menu", "&Paste"), 'V', false,
+       [](W& w) { w.model_.menuPaste(); }},
+      {"", "viewMenu", QT_TRANSLATE_NOOP("Menu", "&View"), 0, false, nullptr},
+      {"viewMenu", "hide", QT_TRANSLATE_NOOP("Menu", "&Hide    [ Esc ]"), 0, false,
+       [](W& w) { w.model_.hideToTray(); }},
       {"viewMenu", nullptr, "", 0, false, nullptr},
-      {"viewMenu", "alwaysOnTop", "Always on &Top", 'T', true,
+      {"viewMenu", "alwaysOnTop", QT_TRANSLATE_NOOP("Menu", "Always on &Top"), 'T', true,
        [](W& w) { w.model_.toggleAlwaysOnTop(); }},
-      {"viewMenu", "appearOnStartup", "&Appear on Startup", 0, true,
+      {"viewMenu", "appearOnStartup", QT_TRANSLATE_NOOP("Menu", "&Appear on Startup"), 0, true,
        [](W& w) { w.model_.toggleStartupEntry(); }},
       {"viewMenu", nullptr, "", 0, false, nullptr},
-      {"viewMenu", "compact", "Compact &Size", 'M', false,
+      {"viewMenu", "compact", QT_TRANSLATE_NOOP("Menu", "Compact &Size"), 'M', false,
        [](W& w) { w.model_.toggleCompactSize(); }},
       {"viewMenu", nullptr, "", 0, false, nullptr},
-      {"viewMenu", "appearanceMenu", "Appearance", 0, false, nullptr},
-      {"appearanceMenu", "coloursMenu", "Colours", 0, false, nullptr},
-      {"coloursMenu", "screenColour", "Screen", 0, false,
+      {"viewMenu", "appearanceMenu", QT_TRANSLATE_NOOP("Menu", "Appearance"), 0, false, nullptr},
+      {"appearanceMenu", "coloursMenu", QT_TRANSLATE_NOOP("Menu", "Colours"), 0, false, nullptr},
+      {"coloursMenu", "screenColour", QT_TRANSLATE_NOOP("Menu", "Screen"), 0, false,
        [](W& w) { w.model_.chooseScreenColour(); }},
-      {"coloursMenu", "digitsColour", "Digits", 0, false,
+      {"coloursMenu", "digitsColour", QT_TRANSLATE_NOOP("Menu", "Digits"), 0, false,
        [](W& w) { w.model_.chooseDigitsColour(); }},
-      {"coloursMenu", "shellColour", "Calculator Shell", 0, false,
+      {"coloursMenu", "shellColour", QT_TRANSLATE_NOOP("Menu", "Calculator Shell"), 0, false,
        [](W& w) { w.model_.chooseShellColour(); }},
-      {"coloursMenu", "standardColour", "Standard Buttons", 0, false,
+      {"coloursMenu", "standardColour", QT_TRANSLATE_NOOP("Menu", "Standard Buttons"), 0, false,
        [](W& w) { w.model_.chooseStandardColour(); }},
-      {"coloursMenu", "functionColour", "Function Buttons", 0, false,
+      {"coloursMenu", "functionColour", QT_TRANSLATE_NOOP("Menu", "Function Buttons"), 0, false,
        [](W& w) { w.model_.chooseFunctionColour(); }},
       {"appearanceMenu", nullptr, "", 0, false, nullptr},
-      {"appearanceMenu", "personalLabel", "Personal Label", 0, false,
+      {"appearanceMenu", "personalLabel", QT_TRANSLATE_NOOP("Menu", "Personal Label"), 0, false,
        [](W& w) { w.model_.editPersonalLabel(); }},
-      {"", "toolsMenu", "&Tools", 0, false, nullptr},
-      {"toolsMenu", "Converter", "&Converter/Constants Library", 'L', true,
-       [](W& w) { w.model_.toggleConverterPanel(); }},
-      {"toolsMenu", "Statistics", "&Statistical Functions", 'S', true,
+      {"", "toolsMenu", QT_TRANSLATE_NOOP("Menu", "&Tools"), 0, false, nullptr},
+      {"toolsMenu", "Converter", QT_TRANSLATE_NOOP("Menu", "&Converter/Constants Library"), 'L',
+       true, [](W& w) { w.model_.toggleConverterPanel(); }},
+      {"toolsMenu", "Statistics", QT_TRANSLATE_NOOP("Menu", "&Statistical Functions"), 'S', true,
        [](W& w) { w.model_.toggleStatisticsPanel(); }},
-      {"toolsMenu", "Financial", "&Financial Calculations", 'F', true,
+      {"toolsMenu", "Financial", QT_TRANSLATE_NOOP("Menu", "&Financial Calculations"), 'F', true,
        [](W& w) { w.model_.toggleFinancialPanel(); }},
-      {"toolsMenu", "periodicTable", "Periodic Table of the &Elements", 'E', false,
-       [](W& w) { w.openElements(); }},
-      {"toolsMenu", "paperTape", "Paper &Tape", 'P', false, [](W& w) { w.openTape(); }},
+      {"toolsMenu", "periodicTable", QT_TRANSLATE_NOOP("Menu", "Periodic Table of the &Elements"),
+       'E', false, [](W& w) { w.openElements(); }},
+      {"toolsMenu", "paperTape", QT_TRANSLATE_NOOP("Menu", "Paper &Tape"), 'P', false,
+       [](W& w) { w.openTape(); }},
       {"toolsMenu", nullptr, "", 0, false, nullptr},
-      {"toolsMenu", "options", "&Options...", 'O', false, [](W& w) { w.openOptions(); }},
-      {"", "helpMenu", "&?", 0, false, nullptr},
-      {"helpMenu", "Contents", "&Overview", 0, false, [](W& w) { w.model_.showHelpContents(); }},
-      {"helpMenu", "Equivalent", "&Keyboard Equivalents", 0, false,
+      {"toolsMenu", "options", QT_TRANSLATE_NOOP("Menu", "&Options..."), 'O', false,
+       [](W& w) { w.openOptions(); }},
+      {"", "helpMenu", QT_TRANSLATE_NOOP("Menu", "&?"), 0, false, nullptr},
+      {"helpMenu", "Contents", QT_TRANSLATE_NOOP("Menu", "&Overview"), 0, false,
+       [](W& w) { w.model_.showHelpContents(); }},
+      {"helpMenu", "Equivalent", QT_TRANSLATE_NOOP("Menu", "&Keyboard Equivalents"), 0, false,
        [](W& w) { w.model_.showKeyboardHelp(); }},
       {"helpMenu", nullptr, "", 0, false, nullptr},
-      {"helpMenu", "About", "&About Zova", 0, false, [](W& w) { AboutBox::open(&w); }},
+      {"helpMenu", "About", QT_TRANSLATE_NOOP("Menu", "&About Zova"), 0, false,
+       [](W& w) { AboutBox::open(&w); }},
       // The tray icon's menu, which the window builds before this table.
-      {"trayMenu", "trayAbout", "About Zova", 0, false, [](W& w) { AboutBox::open(&w); }},
+      {"trayMenu", "trayAbout", QT_TRANSLATE_NOOP("Menu", "About Zova"), 0, false,
+       [](W& w) { AboutBox::open(&w); }},
       {"trayMenu", nullptr, "", 0, false, nullptr},
-      {"trayMenu", "trayHide", "&Hide", 0, false, [](W& w) { w.model_.hideFromTray(); }},
-      {"trayMenu", "trayExit", "E&xit", 0, false, [](W& w) { w.exitFromTray(); }},
+      {"trayMenu", "trayHide", QT_TRANSLATE_NOOP("Menu", "&Hide"), 0, false,
+       [](W& w) { w.model_.hideFromTray(); }},
+      {"trayMenu", "trayExit", QT_TRANSLATE_NOOP("Menu", "E&xit"), 0, false,
+       [](W& w) { w.exitFromTray(); }},
       {"trayMenu", nullptr, "", 0, false, nullptr},
-      {"trayMenu", "trayOpen", "&Open", 0, false, [](W& w) { w.model_.showFromTray(); }},
+      {"trayMenu", "trayOpen", QT_TRANSLATE_NOOP("Menu", "&Open"), 0, false,
+       [](W& w) { w.model_.showFromTray(); }},
   };
   return kRows;
 }
 
 void MainWindow::buildMenus() {
-  tasks_ = new QMenu(QStringLiteral("Tasks"), this);
+  tasks_ = new QMenu(QCoreApplication::translate("Menu", "Tasks"), this);
   tasks_->setObjectName(QStringLiteral("trayMenu"));
   std::map<std::string_view, QMenu*> menus = {{"trayMenu", tasks_}};
   for (const MenuRow& row : menuRows()) {
-    const QString caption = QString::fromUtf8(row.caption);
+    const QString caption = QCoreApplication::translate("Menu", row.caption);
     if (!row.name) {
       menus.at(row.menu)->addSeparator();
     } else if (!row.command) {

@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 #include <cstddef>
 
+#include "shell/translation.h"
+
 namespace zova {
 
 namespace {
@@ -24,15 +26,19 @@ struct Choice {
 };
 
 constexpr Choice kFormatChoices[] = {
-    {"standard", "Standard", static_cast<int>(NumberFormat::kStandard)},
-    {"fix", "Fix", static_cast<int>(NumberFormat::kFix)},
-    {"scientific", "Scientific", static_cast<int>(NumberFormat::kScientific)},
+    {"standard", QT_TRANSLATE_NOOP("Options", "Standard"),
+     static_cast<int>(NumberFormat::kStandard)},
+    {"fix", QT_TRANSLATE_NOOP("Options", "Fix"), static_cast<int>(NumberFormat::kFix)},
+    {"scientific", QT_TRANSLATE_NOOP("Options", "Scientific"),
+     static_cast<int>(NumberFormat::kScientific)},
 };
 
 constexpr Choice kAccuracyChoices[] = {
-    {"low", "Low Accuracy", static_cast<int>(Accuracy::kLow)},
-    {"medium", "Medium Accuracy (Recommended)", static_cast<int>(Accuracy::kMedium)},
-    {"high", "High Accuracy (Not Recommended)", static_cast<int>(Accuracy::kHigh)},
+    {"low", QT_TRANSLATE_NOOP("Options", "Low Accuracy"), static_cast<int>(Accuracy::kLow)},
+    {"medium", QT_TRANSLATE_NOOP("Options", "Medium Accuracy (Recommended)"),
+     static_cast<int>(Accuracy::kMedium)},
+    {"high", QT_TRANSLATE_NOOP("Options", "High Accuracy (Not Recommended)"),
+     static_cast<int>(Accuracy::kHigh)},
 };
 
 // One option button per choice, down the column, in the group.
@@ -40,7 +46,7 @@ template <std::size_t N>
 void addChoices(const Choice (&choices)[N], QButtonGroup* group, QBoxLayout* column,
                 QWidget* parent) {
   for (const Choice& c : choices) {
-    auto* b = new QRadioButton(QString::fromUtf8(c.caption), parent);
+    auto* b = new QRadioButton(QCoreApplication::translate("Options", c.caption), parent);
     b->setObjectName(QString::fromLatin1(c.name));
     group->addButton(b, c.id);
     column->addWidget(b);
@@ -62,15 +68,16 @@ void check(QButtonGroup* group, int id) {
 
 OptionsWindow::OptionsWindow(Model& model, QWidget* parent) : QDialog(parent), model_(model) {
   setObjectName(QStringLiteral("optionsDialog"));
-  setWindowTitle(QStringLiteral("Options"));
+  setWindowTitle(QCoreApplication::translate("Options", "Options"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::WindowStaysOnTopHint);
   setModal(true);
 
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName(QStringLiteral("tabs"));
-  tabs_->addTab(buildNumberFormatPage(), QStringLiteral("Number Format"));
-  tabs_->addTab(buildFractionAccuracyPage(), QStringLiteral("Fraction Accuracy"));
+  tabs_->addTab(buildNumberFormatPage(), QCoreApplication::translate("Options", "Number Format"));
+  tabs_->addTab(buildFractionAccuracyPage(),
+                QCoreApplication::translate("Options", "Fraction Accuracy"));
   QLayout* buttons = buildButtonRow();
   auto* column = new QVBoxLayout(this);
   column->addWidget(tabs_);
@@ -90,7 +97,7 @@ QWidget* OptionsWindow::buildNumberFormatPage() {
   column->addSpacing(8);
   auto* places = new QHBoxLayout();
   places->setSpacing(8);
-  placesLabel_ = new QLabel(QStringLiteral("Decimal Places"), page);
+  placesLabel_ = new QLabel(QCoreApplication::translate("Options", "Decimal Places"), page);
   placesLabel_->setObjectName(QStringLiteral("placesLabel"));
   placesBox_ = new QLineEdit(page);
   placesBox_->setObjectName(QStringLiteral("places"));
@@ -115,9 +122,11 @@ QWidget* OptionsWindow::buildFractionAccuracyPage() {
   auto* page = new QWidget();
   auto* column = new QVBoxLayout(page);
   column->setContentsMargins(10, 10, 10, 10);
-  auto* radicals = new QGroupBox(QStringLiteral("Radicals in fractions"), page);
+  auto* radicals =
+      new QGroupBox(QCoreApplication::translate("Options", "Radicals in fractions"), page);
   radicals->setObjectName(QStringLiteral("radicalsFrame"));
-  radicalsBox_ = new QCheckBox(QStringLiteral("Include Radicals"), radicals);
+  radicalsBox_ =
+      new QCheckBox(QCoreApplication::translate("Options", "Include Radicals"), radicals);
   radicalsBox_->setObjectName(QStringLiteral("radicals"));
   (new QVBoxLayout(radicals))->addWidget(radicalsBox_);
   column->addWidget(radicals);
@@ -128,15 +137,16 @@ QWidget* OptionsWindow::buildFractionAccuracyPage() {
   auto* accuracyColumn = new QVBoxLayout(accuracy);
   addChoices(kAccuracyChoices, accuracies_, accuracyColumn, accuracy);
   auto* warning = new QHBoxLayout();
-  auto* warningTitle = new QLabel(QStringLiteral("WARNING:"), accuracy);
+  auto* warningTitle = new QLabel(QCoreApplication::translate("Options", "WARNING:"), accuracy);
   warningTitle->setObjectName(QStringLiteral("warningTitle"));
   QFont bold = warningTitle->font();
   bold.setBold(true);
   warningTitle->setFont(bold);
   warningTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   auto* warningText =
-      new QLabel(QStringLiteral("Medium and High accuracy settings may cause the program to become "
-                                "temporarily unresponsive."),
+      new QLabel(QCoreApplication::translate("Options",
+                                             "Medium and High accuracy settings may cause the "
+                                             "program to become temporarily unresponsive."),
                  accuracy);
   warningText->setObjectName(QStringLiteral("warningText"));
   warningText->setWordWrap(true);
@@ -150,10 +160,10 @@ QWidget* OptionsWindow::buildFractionAccuracyPage() {
 }
 
 QLayout* OptionsWindow::buildButtonRow() {
-  auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
+  auto* okButton = new QPushButton(QCoreApplication::translate("Options", "&OK"), this);
   okButton->setObjectName(QStringLiteral("okButton"));
   okButton->setDefault(true);
-  auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+  auto* cancelButton = new QPushButton(QCoreApplication::translate("Options", "&Cancel"), this);
   cancelButton->setObjectName(QStringLiteral("cancelButton"));
   connect(okButton, &QPushButton::clicked, this, [this] { ok(); });
   connect(cancelButton, &QPushButton::clicked, this, [this] { reject(); });

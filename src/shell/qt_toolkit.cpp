@@ -22,6 +22,7 @@
 #include "shell/help_window.h"
 #include "shell/qt_text.h"
 #include "shell/screen_scale.h"
+#include "shell/translation.h"
 
 namespace zova {
 
@@ -52,16 +53,20 @@ void QtToolkit::focusEquals() {
 
 void QtToolkit::beep() { QApplication::beep(); }
 
+// The model's English texts are translated here, where the boxes show them.
 MsgAnswer QtToolkit::messageBox(const std::string& text, MsgStyle style, const std::string& title) {
+  const QString shownTitle = shownMessage(title);
+  const QString shownText = shownMessage(text);
   switch (style) {
     case MsgStyle::kQuestion:
-      return QMessageBox::question(window_, q(title), q(text)) == QMessageBox::Yes ? MsgAnswer::kYes
-                                                                                   : MsgAnswer::kNo;
+      return QMessageBox::question(window_, shownTitle, shownText) == QMessageBox::Yes
+                 ? MsgAnswer::kYes
+                 : MsgAnswer::kNo;
     case MsgStyle::kStop:
-      QMessageBox::critical(window_, q(title), q(text));
+      QMessageBox::critical(window_, shownTitle, shownText);
       return MsgAnswer::kOk;
     case MsgStyle::kExclamation:
-      QMessageBox::warning(window_, q(title), q(text));
+      QMessageBox::warning(window_, shownTitle, shownText);
       return MsgAnswer::kOk;
   }
   return MsgAnswer::kOk;
@@ -69,8 +74,8 @@ MsgAnswer QtToolkit::messageBox(const std::string& text, MsgStyle style, const s
 
 std::string QtToolkit::inputBox(const std::string& prompt, const std::string& title) {
   bool ok = false;
-  const QString answer =
-      QInputDialog::getText(window_, q(title), q(prompt), QLineEdit::Normal, QString(), &ok);
+  const QString answer = QInputDialog::getText(window_, shownMessage(title), shownMessage(prompt),
+                                               QLineEdit::Normal, QString(), &ok);
   return ok ? answer.toStdString() : std::string();
 }
 
@@ -79,9 +84,9 @@ std::optional<FileChoice> QtToolkit::fileDialog(const std::string& title, const 
   // "Data Files (*.dat)|*.dat|" becomes Qt's "Data Files (*.dat)", and a name
   // typed without an extension gets the filter's ".dat", so that the Load
   // dialog lists it.
-  const QString qfilter = q(filter).section('|', 0, 0);
+  const QString qfilter = shownMessage(filter).section('|', 0, 0);
   const QString pattern = q(filter).section('|', 1, 1);
-  QFileDialog dialog(window_, q(title), QString(), qfilter);
+  QFileDialog dialog(window_, shownMessage(title), QString(), qfilter);
   dialog.setObjectName(save ? QStringLiteral("saveSettingsDialog")
                             : QStringLiteral("loadSettingsDialog"));
   if (save) {

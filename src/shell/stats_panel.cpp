@@ -10,6 +10,7 @@
 #include "shell/key_colours.h"
 #include "shell/qt_text.h"
 #include "shell/screen_scale.h"
+#include "shell/translation.h"
 
 namespace zova {
 
@@ -45,7 +46,7 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
 
   dataList_ = new QListWidget(this);
   dataList_->setObjectName(QStringLiteral("dataList"));
-  dataList_->setAccessibleName(QStringLiteral("statistics data"));
+  dataList_->setAccessibleName(QCoreApplication::translate("Window", "statistics data"));
   dataList_->setSelectionMode(QAbstractItemView::SingleSelection);
   dataList_->setMinimumWidth(110);
   // A click on any item selects it, the current one too; arrow keys move the selection.
@@ -58,10 +59,10 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
   column->setSpacing(3);
   for (const StatKeyRow& r : statKeyTable()) {
     if (startsResultGroup(r.key)) column->addSpacing(8);
-    auto* b = new QPushButton(q(r.caption), this);
+    auto* b = new QPushButton(shown("Statistics", r.caption), this);
     b->setObjectName(q(r.control));
     setColourGroup(b, r.group);
-    if (r.binding.code) b->setToolTip(q(keyboardTooltip(r.binding)));
+    if (r.binding.code) b->setToolTip(shownTooltip(keyboardTooltip(r.binding)));
     b->setFocusPolicy(Qt::NoFocus);
     b->setFixedWidth(scaledPixels(100));
     const StatKey key = r.key;
@@ -74,13 +75,13 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
   }
   column->addStretch(1);
 
-  stack_ = new StackToggle(QStringLiteral("Stack"), this);
+  stack_ = new StackToggle(QCoreApplication::translate("Statistics", "Stack"), this);
   const KeyRow& stackKey = keyRow(Key::kStack);
   stack_->setObjectName(q(stackKey.control));
   setColourGroup(stack_, stackKey.group);
   // The check box's tooltip has one blank after the colon, the buttons' two.
-  stack_->setToolTip(
-      QStringLiteral("Keyboard equivalent: %1 key").arg(q(keyboardName(stackKey.bindings[0]))));
+  stack_->setToolTip(QCoreApplication::translate("Keypad", "Keyboard equivalent: %1 key")
+                         .arg(shownKeyName(q(keyboardName(stackKey.bindings[0])))));
   stack_->setFocusPolicy(Qt::NoFocus);
   stack_->setBackgroundRole(QPalette::Window);  // a background colour fills the whole box
   QFont bold = stack_->font();

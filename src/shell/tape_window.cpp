@@ -13,9 +13,53 @@
 #include <algorithm>
 #include <vector>
 
+#include "converter/constant_table.h"
+#include "converter/unit_table.h"
+#include "model/access_key.h"
 #include "model/settings_storage.h"
+#include "shell/qt_text.h"
+#include "shell/translation.h"
+#include "stats/stats_register.h"
 
 namespace zova {
+
+namespace {
+
+// A unit's or a constant's name as the converter's lists show it; any other text as it is.
+QString shownEntry(const QString& text) {
+  const std::string name = text.toStdString();
+  const bool entry = findUnit(name) || findTemperature(name) || findConstant(siConstants(), name) ||
+                     findConstant(engConstants(), name);
+  return entry ? shown("Converter", name) : text;
+}
+
+// A tape label as the window shows it. The tape holds the words of the
+// language-free model ("Tape", "Fe number", "Mean =", "12 Meters -> Feet =",
+// a constant's name); the file keeps them so, and only the list translates.
+QString shownLabel(const std::string& label) {
+  const QString text = q(label);
+  const QString equals = QStringLiteral(" =");
+  if (!text.endsWith(equals))
+    return text == QLatin1String("Tape") ? QCoreApplication::translate("Tape", "Tape") : text;
+  const QString what = text.chopped(equals.size());
+  for (const char* piece :
+       {QT_TRANSLATE_NOOP("Tape", " number"), QT_TRANSLATE_NOOP("Tape", " mass")})
+    if (what.endsWith(QLatin1String(piece)))
+      return what.chopped(qstrlen(piece)) + QCoreApplication::translate("Tape", piece) + equals;
+  for (const StatKeyRow& r : statKeyTable())
+    if (q(withoutAccessKey(r.caption)) == what)
+      return withoutShownAccessKey(shown("Statistics", r.caption)) + equals;
+  // A conversion: "12 Meters -> Feet", the number before the first blank.
+  const QString arrow = QStringLiteral(" -> ");
+  const qsizetype to = what.indexOf(arrow);
+  const qsizetype from = what.indexOf(QLatin1Char(' '));
+  if (to > from && from > 0)
+    return what.left(from + 1) + shownEntry(what.mid(from + 1, to - from - 1)) + arrow +
+           shownEntry(what.mid(to + arrow.size())) + equals;
+  return shownEntry(what) + equals;
+}
+
+}  // namespace
 
 TapeListModel::TapeListModel(const TapeModel& tape, QObject* parent)
     : QAbstractListModel(parent),
@@ -31,7 +75,12 @@ int TapeListModel::rowCount(const QModelIndex& parent) const {
 QVariant TapeListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rows_) return {};
   const auto row = static_cast<std::size_t>(index.row());
-  if (role == Qt::DisplayRole) return QString::fromStdString(tape_.at(row).text());
+  if (role == Qt::DisplayRole) {
+    TapeEntry entry = tape_.at(row);
+    const QString label = shownLabel(entry.label);
+    entry.label = label.toStdString();
+    return QString::fromStdString(entry.text());
+  }
   if (role == Qt::TextAlignmentRole)
     return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
   return {};
@@ -58,24 +107,25 @@ void TapeListModel::followTape() {
 TapeWindow::TapeWindow(Model& model, std::function<void()> changed, QWidget* parent)
     : QWidget(parent, Qt::Window), model_(model), changed_(std::move(changed)) {
   setObjectName(QStringLiteral("PaperTape"));
-  setWindowTitle(QStringLiteral("Paper Tape"));
+  setWindowTitle(QCoreApplication::translate("Tape", "Paper Tape"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   auto* bar = new QMenuBar(this);
   layout->setMenuBar(bar);
-  QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+  QMenu* edit = bar->addMenu(QCoreApplication::translate("Tape", "&Edit"));
   auto addItem = [&](const char* name, const char* caption, void (TapeWindow::*run)(),
                      const QKeySequence& shortcut) {
-    QAction* item = edit->addAction(QString::fromUtf8(caption));
+    QAction* item = edit->addAction(QCoreApplication::translate("Tape", caption));
     item->setObjectName(QLatin1String(name));
     item->setShortcut(shortcut);
     item->setShortcutContext(Qt::WindowShortcut);
     connect(item, &QAction::triggered, this, [this, run] { (this->*run)(); });
     addAction(item);
   };
-  addItem("tapeCopy", "&Copy", &TapeWindow::copy, QKeySequence::Copy);
-  addItem("tapeSaveAs", "Save &As...", &TapeWindow::saveAs, QKeySequence::SaveAs);
-  addItem("tapeClear", "C&lear", &TapeWindow::clear, {});
+  addItem("tapeCopy", QT_TRANSLATE_NOOP("Tape", "&Copy"), &TapeWindow::copy, QKeySequence::Copy);
+  addItem("tapeSaveAs", QT_TRANSLATE_NOOP("Tape", "Save &As..."), &TapeWindow::saveAs,
+          QKeySequence::SaveAs);
+  addItem("tapeClear", QT_TRANSLATE_NOOP("Tape", "C&lear"), &TapeWindow::clear, {});
 
   rows_ = new TapeListModel(model_.tape(), this);
   list_ = new QListView(this);
@@ -121,8 +171,9 @@ bool TapeWindow::saveTo(const QString& path) {
 }
 
 void TapeWindow::saveAs() {
-  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Tape As"), {},
-                                                    QStringLiteral("Text files (*.txt)"));
+  const QString path =
+      QFileDialog::getSaveFileName(this, QCoreApplication::translate("Tape", "Save Tape As"), {},
+                                   QCoreApplication::translate("Tape", "Text files (*.txt)"));
   if (!path.isEmpty()) saveTo(path);
 }
 

@@ -16,6 +16,7 @@
 #include "shell/program_look.h"
 #include "shell/qt_toolkit.h"
 #include "shell/session_end.h"
+#include "shell/translation.h"
 #include "version.h"
 
 namespace zova {
@@ -29,6 +30,8 @@ int runWindow(int argc, char** argv) {
   QApplication::setApplicationName(QLatin1String(kApplicationId));
   QApplication::setApplicationVersion(QLatin1String(kVersion));
   QApplication::setDesktopFileName(QLatin1String(kApplicationId));
+  // The window speaks the desktop's language; the command line never gets here.
+  installTranslations(app);
   // Only the main window's unload ends the program: closing the periodic table
   // while the calculator sits in the tray must not.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -100,5 +100,24 @@ sleep 0.05
 check "a key after Ctrl+T" 7 "$(copy_display)"
 stop_zova
 
+# Under a German desktop the window speaks German: the Tools menu's German
+# access key (E&xtras) and its Paper Tape item (Pap&ierstreifen) open the tape
+# window under its German title; the keys still compute, with the decimal comma.
+dir="$work/german"; mkdir -p "$dir"
+LANGUAGE=de LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 start_zova "$dir"
+type_keys "alt+x"
+sleep 0.2
+xdotool key i  # to the open menu, which holds the keyboard
+tape=$(timeout 5 xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Papierstreifen$' 2>/dev/null | head -n1)
+check "German menus open the German paper tape" Papierstreifen "$(xdotool getwindowname "$tape" 2>/dev/null)"
+xdotool windowactivate --sync "$tape" key Escape 2>/dev/null
+xdotool windowactivate --sync "$win" 2>/dev/null
+sleep 0.2
+type_keys "2 plus 3 asterisk 4 Return"
+check "2 + 3 × 4 in German" 14 "$(copy_display)"
+type_keys "1 comma 5 asterisk 3 Return"
+check "the German decimal comma" "4,5" "$(copy_display)"
+stop_zova
+
 echo "$pass passed, $fail failed"
 [ "$fail" -eq 0 ]

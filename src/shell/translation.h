@@ -1,0 +1,49 @@
+// The window's language: the program's and Qt's own translations, chosen by the
+// desktop's locale, and the lookups that show the model's English texts in it.
+// The model, the settings file and the command line keep their English; only
+// what the window draws is translated.
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zova {
+
+/// Installs the program's translation and Qt's own for the user's languages
+/// (LANGUAGE, LC_ALL, LC_MESSAGES, LANG as Qt reads them). English needs none.
+void installTranslations(QCoreApplication& app);
+
+/// The folders searched for the program's .qm files: beside the program (the
+/// build tree) and the installed data folder.
+QStringList translationFolders();
+
+/// A text the model holds, as the window shows it: its translation in
+/// `context`, or the text itself where there is none.
+QString shown(const char* context, std::string_view english);
+
+/// The English entry of `entries` whose shown form in `context` is `typed`,
+/// or `typed` itself when it is none: what the user typed, in the model's words.
+std::string englishEntry(const char* context, const QString& typed,
+                         const std::vector<std::string>& entries);
+
+/// A message box's text, title or prompt from the model, translated whole or,
+/// where the model built it around file names and reasons, by its pattern.
+QString shownMessage(std::string_view english);
+
+/// A key's tooltip from the key table ("Keyboard equivalent:  + key (main row
+/// or keypad)"), translated piece by piece.
+QString shownTooltip(std::string_view english);
+
+/// A key's keyboard name from the key table ("Backspace", "keypad +", "^ (Shift+6)").
+QString shownKeyName(const QString& name);
+
+/// The open-brackets tooltip ("open brackets: 2").
+QString shownBracketTip(std::string_view english);
+
+/// A caption without its access key: "&Sum" and "总和(&S)" both lose theirs.
+QString withoutShownAccessKey(const QString& caption);
+
+}  // namespace zova
