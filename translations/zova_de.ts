@@ -1596,6 +1596,10 @@
         <source>Normal &amp;Size</source>
         <translation>&amp;Normale Größe</translation>
     </message>
+    <message>
+        <source>Not available on Wayland: the desktop keeps no program&apos;s window on top</source>
+        <translation>Unter Wayland nicht verfügbar: Die Arbeitsumgebung hält kein Programmfenster im Vordergrund</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

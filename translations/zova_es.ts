@@ -1596,6 +1596,10 @@
         <source>Normal &amp;Size</source>
         <translation>Tamaño &amp;normal</translation>
     </message>
+    <message>
+        <source>Not available on Wayland: the desktop keeps no program&apos;s window on top</source>
+        <translation>No disponible en Wayland: el escritorio no mantiene ninguna ventana siempre encima</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -1596,6 +1596,10 @@
         <source>Normal &amp;Size</source>
         <translation>Taille &amp;normale</translation>
     </message>
+    <message>
+        <source>Not available on Wayland: the desktop keeps no program&apos;s window on top</source>
+        <translation>Indisponible sous Wayland&#xa0;: le bureau ne garde aucune fenêtre de programme au premier plan</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -1596,6 +1596,10 @@
         <source>Normal &amp;Size</source>
         <translation>Dimensione n&amp;ormale</translation>
     </message>
+    <message>
+        <source>Not available on Wayland: the desktop keeps no program&apos;s window on top</source>
+        <translation>Non disponibile su Wayland: il desktop non tiene in primo piano le finestre dei programmi</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -1596,6 +1596,10 @@
         <source>Normal &amp;Size</source>
         <translation>Rozmiar &amp;normalny</translation>
     </message>
+    <message>
+        <source>Not available on Wayland: the desktop keeps no program&apos;s window on top</source>
+        <translation>Niedostępne w Wayland: pulpit nie utrzymuje okien programów na wierzchu</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

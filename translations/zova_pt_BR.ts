@@ -1596,6 +1596,10 @@
         <source>Normal &amp;Size</source>
         <translation>Tamanho &amp;normal</translation>
     </message>
+    <message>
+        <source>Not available on Wayland: the desktop keeps no program&apos;s window on top</source>
+        <translation>Indisponível no Wayland: a área de trabalho não mantém nenhuma janela no topo</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -1596,6 +1596,10 @@
         <source>Normal &amp;Size</source>
         <translation>&amp;Обычный размер</translation>
     </message>
+    <message>
+        <source>Not available on Wayland: the desktop keeps no program&apos;s window on top</source>
+        <translation>Недоступно в Wayland: рабочий стол не держит окна программ поверх других</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

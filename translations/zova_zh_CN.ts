@@ -1596,6 +1596,10 @@
         <source>Normal &amp;Size</source>
         <translation>正常尺寸(&amp;S)</translation>
     </message>
+    <message>
+        <source>Not available on Wayland: the desktop keeps no program&apos;s window on top</source>
+        <translation>在 Wayland 下不可用：桌面不会让程序窗口保持在最前</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -29,20 +29,27 @@ std::string programDir() {
   return p.substr(0, p.rfind('/'));
 }
 
-int runWindow(int argc, char** argv) {
+struct WindowModule {
+  int (*run)(int, char**) = nullptr;
+  const char* (*unavailable)(int, char**) = nullptr;
+};
+
+/// The window module beside the program (the build tree) or in its library
+/// folder; on failure run is null and errors says why.
+WindowModule loadWindowModule(std::string& errors) {
   const std::string dir = programDir();
-  std::string errors;
   for (const std::string& candidate :
        {dir + "/libzova-window.so", dir + "/../lib/zova/libzova-window.so"}) {
     if (void* module = dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL)) {
-      using Entry = int (*)(int, char**);
-      if (auto run = reinterpret_cast<Entry>(dlsym(module, "zova_run_window")))
-        return run(argc, argv);
+      WindowModule m;
+      m.run = reinterpret_cast<decltype(m.run)>(dlsym(module, "zova_run_window"));
+      m.unavailable =
+          reinterpret_cast<decltype(m.unavailable)>(dlsym(module, "zova_window_unavailable"));
+      if (m.run && m.unavailable) return m;
     }
     errors += std::string("\n  ") + dlerror();
   }
-  std::fprintf(stderr, "zova: cannot load the calculator window:%s\n", errors.c_str());
-  return 1;
+  return {};
 }
 
 }  // namespace
@@ -80,29 +87,46 @@ bool inputIsPipeOrFile() {
 
 }  // namespace
 
+namespace {
+
+/// The command-line mode, or its stand-in for the window when none can open.
+int runText(const std::vector<std::string>& args, bool commandLine) {
+  // Streams over the standard descriptors, made only here: <iostream>'s own
+  // objects would be set up at every start, the window's included.
+  __gnu_cxx::stdio_filebuf<char> inBuf(STDIN_FILENO, std::ios::in);
+  __gnu_cxx::stdio_filebuf<char> outBuf(STDOUT_FILENO, std::ios::out);
+  __gnu_cxx::stdio_filebuf<char> errBuf(STDERR_FILENO, std::ios::out, 0);
+  std::istream in(&inBuf);
+  std::ostream out(&outBuf);
+  std::ostream err(&errBuf);
+  endInputOnSignals();
+  int status = commandLine ? zova::runCommandLine(args, in, out, err)
+                           : zova::runWithoutDisplay(inputIsPipeOrFile(), in, out, err);
+  // Output that could not be written (a full disk, a closed pipe) is a failure.
+  if (!out.flush()) {
+    err << "zova: cannot write the output\n";
+    if (status == 0) status = 1;
+  }
+  return endingSignal != 0 ? 128 + endingSignal : status;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   const bool commandLine = zova::wantsCommandLine(args);
   const zova::DisplayEnvironment env{std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
                                      std::getenv("QT_QPA_PLATFORM")};
-  if (commandLine || !zova::hasDisplay(args, env)) {
-    // Streams over the standard descriptors, made only here: <iostream>'s own
-    // objects would be set up at every start, the window's included.
-    __gnu_cxx::stdio_filebuf<char> inBuf(STDIN_FILENO, std::ios::in);
-    __gnu_cxx::stdio_filebuf<char> outBuf(STDOUT_FILENO, std::ios::out);
-    __gnu_cxx::stdio_filebuf<char> errBuf(STDERR_FILENO, std::ios::out, 0);
-    std::istream in(&inBuf);
-    std::ostream out(&outBuf);
-    std::ostream err(&errBuf);
-    endInputOnSignals();
-    int status = commandLine ? zova::runCommandLine(args, in, out, err)
-                             : zova::runWithoutDisplay(inputIsPipeOrFile(), in, out, err);
-    // Output that could not be written (a full disk, a closed pipe) is a failure.
-    if (!out.flush()) {
-      err << "zova: cannot write the output\n";
-      if (status == 0) status = 1;
-    }
-    return endingSignal != 0 ? 128 + endingSignal : status;
-  }
-  return runWindow(argc, argv);
+  if (commandLine || !zova::hasDisplay(args, env)) return runText(args, commandLine);
+  std::string errors;
+  const WindowModule window = loadWindowModule(errors);
+  const char* why = window.run ? window.unavailable(argc, argv) : "its module does not load";
+  if (why == nullptr) return window.run(argc, argv);
+  // Piped input is calculated all the same, as where there is no display.
+  if (inputIsPipeOrFile()) return runText(args, false);
+  std::fprintf(stderr,
+               "zova: cannot open the window: %s; use --keys SEQUENCE or --repl (see zova"
+               " --help)%s\n",
+               why, errors.c_str());
+  return 1;
 }

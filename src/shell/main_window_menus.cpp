@@ -1,5 +1,6 @@
 // The calculator window's menus, the menu bar's and the tray icon's, built
 // from one table of items.
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <map>
 #include <string_view>
@@ -124,6 +125,15 @@ void MainWindow::buildMenus() {
               [this, command = row.command] { run([this, command] { command(*this); }); });
       actions_[item->objectName()] = item;
     }
+  }
+  // Wayland compositors keep no client window above the others: the item says
+  // so, greyed, rather than doing nothing.
+  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    QAction* onTop = actions_.at(QStringLiteral("alwaysOnTop"));
+    onTop->setEnabled(false);
+    onTop->setToolTip(QCoreApplication::translate(
+        "Menu", "Not available on Wayland: the desktop keeps no program's window on top"));
+    menus.at("viewMenu")->setToolTipsVisible(true);
   }
   // F1, the desktop's help key, opens the overview; a window action of its own
   // leaves the menu item as it reads.

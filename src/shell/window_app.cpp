@@ -5,8 +5,13 @@
 #include "shell/window_app.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
+#include <string>
 
 #include "model/model.h"
 #include "model/settings_location.h"
@@ -17,15 +22,51 @@
 #include "shell/qt_toolkit.h"
 #include "shell/session_end.h"
 #include "shell/translation.h"
+#include "shell/window_platform.h"
 #include "version.h"
 
 namespace zova {
+
+namespace {
+
+/// The end-to-end test's way in where no tool can type into the window (a
+/// headless Wayland compositor): ZOVA_TEST_KEYS's characters are pressed on
+/// the window once it is on the screen, then one line says the platform, the
+/// display and whether Always on Top is available, and the program ends.
+void typeTestKeysWhenShown(MainWindow& window) {
+  const QString keys = qEnvironmentVariable("ZOVA_TEST_KEYS");
+  if (keys.isEmpty()) return;
+  auto* poll = new QTimer(&window);
+  QObject::connect(poll, &QTimer::timeout, &window, [&window, keys, poll] {
+    if (!window.windowHandle() || !window.windowHandle()->isExposed()) return;
+    poll->stop();
+    for (const QChar c : keys) {
+      const int key = c == u'\n' ? int(Qt::Key_Return) : int(c.toUpper().unicode());
+      for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, key, Qt::NoModifier, QString(c));
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+        QApplication::sendEvent(target, &event);
+      }
+    }
+    const bool onTop = window.action(QStringLiteral("alwaysOnTop"))->isEnabled();
+    std::printf("platform=%s display=%s alwaysOnTop=%s\n",
+                qPrintable(QGuiApplication::platformName()),
+                qPrintable(window.displayField()->text()), onTop ? "available" : "unavailable");
+    std::fflush(stdout);
+    window.endProgram();
+  });
+  poll->start(20);
+}
+
+}  // namespace
 
 int runWindow(int argc, char** argv) {
   // X11 takes WM_CLASS's instance half from RESOURCE_NAME (else the program's
   // file name) and its class half from the application name.
   if (!qEnvironmentVariableIsSet("RESOURCE_NAME")) qputenv("RESOURCE_NAME", kApplicationId);
+  endOnFatalMessage();
   QApplication app(argc, argv);
+  releaseHeldMessages();
   QApplication::setStyle(makeProgramStyle());
   QApplication::setApplicationName(QLatin1String(kApplicationId));
   QApplication::setApplicationVersion(QLatin1String(kVersion));
@@ -63,6 +104,7 @@ int runWindow(int argc, char** argv) {
       window.show();
     else if (!QSystemTrayIcon::isSystemTrayAvailable())
       window.showMinimized();  // no tray to come back from
+    typeTestKeysWhenShown(window);
     status = QApplication::exec();
     // The loop can also end from outside (the session closing): save all the same.
     if (!model.ended()) model.unload();
@@ -75,4 +117,11 @@ int runWindow(int argc, char** argv) {
 
 extern "C" __attribute__((visibility("default"))) int zova_run_window(int argc, char** argv) {
   return zova::runWindow(argc, argv);
+}
+
+extern "C" __attribute__((visibility("default"))) const char* zova_window_unavailable(int argc,
+                                                                                      char** argv) {
+  static std::string why;
+  why = zova::chooseWindowPlatform(argc, argv);
+  return why.empty() ? nullptr : why.c_str();
 }
