@@ -1840,6 +1840,10 @@
         <source>Text files (*.txt)</source>
         <translation>Textdateien (*.txt)</translation>
     </message>
+    <message>
+        <source>calculations on the tape</source>
+        <translation>Rechnungen auf dem Papierstreifen</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -1840,6 +1840,10 @@
         <source>Text files (*.txt)</source>
         <translation>Archivos de texto (*.txt)</translation>
     </message>
+    <message>
+        <source>calculations on the tape</source>
+        <translation>cálculos de la cinta de papel</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

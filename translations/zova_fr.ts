@@ -1840,6 +1840,10 @@
         <source>Text files (*.txt)</source>
         <translation>Fichiers texte (*.txt)</translation>
     </message>
+    <message>
+        <source>calculations on the tape</source>
+        <translation>calculs de la bande papier</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -1840,6 +1840,10 @@
         <source>Text files (*.txt)</source>
         <translation>File di testo (*.txt)</translation>
     </message>
+    <message>
+        <source>calculations on the tape</source>
+        <translation>calcoli sul nastro di carta</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

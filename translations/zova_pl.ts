@@ -1840,6 +1840,10 @@
         <source>Text files (*.txt)</source>
         <translation>Pliki tekstowe (*.txt)</translation>
     </message>
+    <message>
+        <source>calculations on the tape</source>
+        <translation>obliczenia na taśmie papierowej</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

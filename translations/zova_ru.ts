@@ -1840,6 +1840,10 @@
         <source>Text files (*.txt)</source>
         <translation>Текстовые файлы (*.txt)</translation>
     </message>
+    <message>
+        <source>calculations on the tape</source>
+        <translation>вычисления на бумажной ленте</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -1840,6 +1840,10 @@
         <source>Text files (*.txt)</source>
         <translation>文本文件 (*.txt)</translation>
     </message>
+    <message>
+        <source>calculations on the tape</source>
+        <translation>纸带上的计算</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

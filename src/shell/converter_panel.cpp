@@ -156,6 +156,9 @@ ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, QWid
     setColourGroup(w, p.group);
     place(w, p.left, p.top, p.width, p.height);
   }
+  // The labels above the lists name them to a screen reader.
+  fromLabel_->setBuddy(fromList_);
+  toLabel_->setBuddy(toList_);
   refresh();
 }
 
@@ -260,6 +263,9 @@ void ConverterPanel::refresh() {
   convert_->setText(shown("Converter", s.convertCaption));
   fromLabel_->setText(shown("Converter", s.fromCaption));
   toLabel_->setText(shown("Converter", s.toCaption));
+  // The box typed into inside each list is named as the list.
+  fromList_->lineEdit()->setAccessibleName(fromLabel_->text());
+  toList_->lineEdit()->setAccessibleName(toLabel_->text());
   fromMarker_->setVisible(s.fromMarkerVisible);
   toMarker_->setVisible(s.toMarkerVisible);
   showList(fromList_, s.fromList);

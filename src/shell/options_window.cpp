@@ -75,6 +75,7 @@ OptionsWindow::OptionsWindow(Model& model, QWidget* parent) : QDialog(parent), m
 
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName(QStringLiteral("tabs"));
+  tabs_->setAccessibleName(windowTitle());
   tabs_->addTab(buildNumberFormatPage(), QCoreApplication::translate("Options", "Number Format"));
   tabs_->addTab(buildFractionAccuracyPage(),
                 QCoreApplication::translate("Options", "Fraction Accuracy"));
@@ -110,6 +111,7 @@ QWidget* OptionsWindow::buildNumberFormatPage() {
   placesScrollBar_->setSingleStep(1);
   placesScrollBar_->setPageStep(1);
   placesScrollBar_->setMinimumWidth(120);
+  placesScrollBar_->setAccessibleName(QCoreApplication::translate("Options", "Decimal Places"));
   places->addWidget(placesLabel_);
   places->addWidget(placesBox_);
   places->addWidget(placesScrollBar_, 1);

@@ -130,6 +130,7 @@ TapeWindow::TapeWindow(Model& model, std::function<void()> changed, QWidget* par
   rows_ = new TapeListModel(model_.tape(), this);
   list_ = new QListView(this);
   list_->setObjectName(QStringLiteral("TapeList"));
+  list_->setAccessibleName(QCoreApplication::translate("Tape", "calculations on the tape"));
   list_->setModel(rows_);
   list_->setUniformItemSizes(true);
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);

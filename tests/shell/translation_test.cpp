@@ -1,6 +1,8 @@
 // The window in every shipped language: each .ts file finished, and one walk through every
-// window, panel, dialog and menu that finds no untranslated and no clipped text, under a
-// pseudo-translation (longer, accented, marked) and under each real translation.
+// window, panel, dialog and menu that finds no untranslated and no clipped text and no control
+// the keyboard reaches without an accessible name, under a pseudo-translation (longer,
+// accented, marked) and under each real translation.
+#include <QAccessible>
 #include <QDir>
 #include <QGroupBox>
 #include <QMenuBar>
@@ -120,6 +122,14 @@ class TranslationTest : public QObject {
         for (QAction* a : w->actions()) texts << a->text();
         const auto [text, room] = textAndRoom(w);
         texts << text;
+        // A control the keyboard reaches has a name a screen reader can say, in the language.
+        if (QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            a && w->focusPolicy() & Qt::TabFocus) {
+          texts << a->text(QAccessible::Name) << a->text(QAccessible::Description);
+          if (a->text(QAccessible::Name).isEmpty())
+            faults << where + ": no accessible name on " + w->metaObject()->className() + ' ' +
+                          w->objectName();
+        }
         for (const QString& t : texts)
           if (english.count(QString(t).remove('&')) && !kExempt.contains(t))
             faults << where + ": untranslated " + t;
