@@ -1009,6 +1009,26 @@
         <source>Electron Configuration.....</source>
         <translation>Elektronenkonfig.....</translation>
     </message>
+    <message>
+        <source>Atomic number %1. Enter or Space puts it into the next free formula slot.</source>
+        <translation>Ordnungszahl %1. Eingabe oder Leertaste setzt es in das nächste freie Formelfeld.</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplikator</translation>
+    </message>
+    <message>
+        <source>Count in slot %1</source>
+        <translation>Anzahl in Feld %1</translation>
+    </message>
+    <message>
+        <source>Formula slot %1</source>
+        <translation>Formelfeld %1</translation>
+    </message>
+    <message>
+        <source>Molar mass</source>
+        <translation>Molare Masse</translation>
+    </message>
 </context>
 <context>
     <name>Financial</name>

@@ -1009,6 +1009,26 @@
         <source>Electron Configuration.....</source>
         <translation>Config. electrónica........</translation>
     </message>
+    <message>
+        <source>Atomic number %1. Enter or Space puts it into the next free formula slot.</source>
+        <translation>Número atómico %1. Intro o Espacio lo pone en la siguiente casilla libre de la fórmula.</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplicador</translation>
+    </message>
+    <message>
+        <source>Count in slot %1</source>
+        <translation>Cantidad en la casilla %1</translation>
+    </message>
+    <message>
+        <source>Formula slot %1</source>
+        <translation>Casilla de fórmula %1</translation>
+    </message>
+    <message>
+        <source>Molar mass</source>
+        <translation>Masa molar</translation>
+    </message>
 </context>
 <context>
     <name>Financial</name>

@@ -1009,6 +1009,26 @@
         <source>Electron Configuration.....</source>
         <translation>Config. électronique.......</translation>
     </message>
+    <message>
+        <source>Atomic number %1. Enter or Space puts it into the next free formula slot.</source>
+        <translation>Numéro atomique %1. Entrée ou Espace le place dans la prochaine case libre de la formule.</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplicateur</translation>
+    </message>
+    <message>
+        <source>Count in slot %1</source>
+        <translation>Nombre dans la case %1</translation>
+    </message>
+    <message>
+        <source>Formula slot %1</source>
+        <translation>Case de formule %1</translation>
+    </message>
+    <message>
+        <source>Molar mass</source>
+        <translation>Masse molaire</translation>
+    </message>
 </context>
 <context>
     <name>Financial</name>

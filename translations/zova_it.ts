@@ -1009,6 +1009,26 @@
         <source>Electron Configuration.....</source>
         <translation>Config. elettronica........</translation>
     </message>
+    <message>
+        <source>Atomic number %1. Enter or Space puts it into the next free formula slot.</source>
+        <translation>Numero atomico %1. Invio o Spazio lo mette nella prossima casella libera della formula.</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Moltiplicatore</translation>
+    </message>
+    <message>
+        <source>Count in slot %1</source>
+        <translation>Quantità nella casella %1</translation>
+    </message>
+    <message>
+        <source>Formula slot %1</source>
+        <translation>Casella della formula %1</translation>
+    </message>
+    <message>
+        <source>Molar mass</source>
+        <translation>Massa molare</translation>
+    </message>
 </context>
 <context>
     <name>Financial</name>

@@ -1009,6 +1009,26 @@
         <source>Electron Configuration.....</source>
         <translation>Konfig. elektronowa........</translation>
     </message>
+    <message>
+        <source>Atomic number %1. Enter or Space puts it into the next free formula slot.</source>
+        <translation>Liczba atomowa %1. Enter lub spacja wstawia go do następnego wolnego pola wzoru.</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Mnożnik</translation>
+    </message>
+    <message>
+        <source>Count in slot %1</source>
+        <translation>Liczba w polu %1</translation>
+    </message>
+    <message>
+        <source>Formula slot %1</source>
+        <translation>Pole wzoru %1</translation>
+    </message>
+    <message>
+        <source>Molar mass</source>
+        <translation>Masa molowa</translation>
+    </message>
 </context>
 <context>
     <name>Financial</name>

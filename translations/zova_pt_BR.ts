@@ -1009,6 +1009,26 @@
         <source>Electron Configuration.....</source>
         <translation>Config. eletrônica.........</translation>
     </message>
+    <message>
+        <source>Atomic number %1. Enter or Space puts it into the next free formula slot.</source>
+        <translation>Número atômico %1. Enter ou Espaço o coloca na próxima casa livre da fórmula.</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Multiplicador</translation>
+    </message>
+    <message>
+        <source>Count in slot %1</source>
+        <translation>Quantidade na casa %1</translation>
+    </message>
+    <message>
+        <source>Formula slot %1</source>
+        <translation>Casa da fórmula %1</translation>
+    </message>
+    <message>
+        <source>Molar mass</source>
+        <translation>Massa molar</translation>
+    </message>
 </context>
 <context>
     <name>Financial</name>

@@ -1009,6 +1009,26 @@
         <source>Electron Configuration.....</source>
         <translation>Электронная конфиг.........</translation>
     </message>
+    <message>
+        <source>Atomic number %1. Enter or Space puts it into the next free formula slot.</source>
+        <translation>Атомный номер %1. Enter или пробел помещает его в следующую свободную ячейку формулы.</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>Множитель</translation>
+    </message>
+    <message>
+        <source>Count in slot %1</source>
+        <translation>Количество в ячейке %1</translation>
+    </message>
+    <message>
+        <source>Formula slot %1</source>
+        <translation>Ячейка формулы %1</translation>
+    </message>
+    <message>
+        <source>Molar mass</source>
+        <translation>Молярная масса</translation>
+    </message>
 </context>
 <context>
     <name>Financial</name>

@@ -1009,6 +1009,26 @@
         <source>Electron Configuration.....</source>
         <translation>电子排布...................</translation>
     </message>
+    <message>
+        <source>Atomic number %1. Enter or Space puts it into the next free formula slot.</source>
+        <translation>原子序数 %1。按 Enter 或空格键将其放入化学式的下一个空格。</translation>
+    </message>
+    <message>
+        <source>Multiplier</source>
+        <translation>倍数</translation>
+    </message>
+    <message>
+        <source>Count in slot %1</source>
+        <translation>第 %1 格的个数</translation>
+    </message>
+    <message>
+        <source>Formula slot %1</source>
+        <translation>化学式第 %1 格</translation>
+    </message>
+    <message>
+        <source>Molar mass</source>
+        <translation>摩尔质量</translation>
+    </message>
 </context>
 <context>
     <name>Financial</name>

@@ -6,11 +6,14 @@
 #include <QCloseEvent>
 #include <QDrag>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 
 #include "model/window_geometry.h"
 #include "shell/qt_text.h"
@@ -136,12 +139,63 @@ QLineEdit* box(const char* name, QRect place, QWidget* parent) {
   return e;
 }
 
+// What a screen reader says for an element: "Na, sodium, 22.98977".
+QString spoken(const Element& e) {
+  return QStringLiteral("%1, %2, %3").arg(q(e.symbol), shown("Elements", e.name), q(e.mass));
+}
+
 // A text dragged from a tile names the element by its symbol.
 const Element* dragged(const QMimeData* mime) {
   if (mime == nullptr || !mime->hasText()) return nullptr;
   return findElement(mime->text().toStdString());
 }
 }  // namespace
+
+// An element's place for the keyboard and screen readers; the window paints the
+// tile and takes the mouse. Only the tile of the element described takes Tab,
+// so that Tab goes from the table to the formula row in one step; the arrow
+// keys walk the table, Enter or Space puts the element into the formula.
+class ElementsWindow::Tile : public QWidget {
+ public:
+  Tile(const Element& e, ElementsWindow* window) : QWidget(window), element_(e), window_(window) {
+    setObjectName(QStringLiteral("tile") + q(e.symbol));
+    const QRect r = tileRect(e);
+    setGeometry(QRect(r.topLeft(), QSize(twipsToPixels(kColumnPitch), twipsToPixels(kRowPitch))));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+  }
+  const Element& element() const { return element_; }
+  void retranslate() {
+    setAccessibleName(spoken(element_));
+    setAccessibleDescription(
+        QCoreApplication::translate("Elements",
+                                    "Atomic number %1. Enter or Space puts it into the next "
+                                    "free formula slot.")
+            .arg(element_.number));
+  }
+
+ protected:
+  // Shown at the first step onto a tile, not when the window opens.
+  void focusInEvent(QFocusEvent* event) override {
+    if (event->reason() != Qt::ActiveWindowFocusReason) window_->describe(element_);
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    static constexpr std::pair<int, QPoint> kSteps[] = {{Qt::Key_Left, {-1, 0}},
+                                                        {Qt::Key_Right, {1, 0}},
+                                                        {Qt::Key_Up, {0, -1}},
+                                                        {Qt::Key_Down, {0, 1}}};
+    for (const auto& [key, step] : kSteps)
+      if (event->key() == key) return window_->stepFrom(element_, step);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+        event->key() == Qt::Key_Space)
+      return window_->putIntoFormula(element_);
+    QWidget::keyPressEvent(event);
+  }
+
+ private:
+  const Element& element_;
+  ElementsWindow* window_;
+};
 
 ElementGroup elementGroup(int z) {
   if (oneOf(z, {2, 10, 18, 36, 54, 86})) return ElementGroup::kNobleGas;
@@ -186,6 +240,11 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
 
+  for (const Element& e : kElements) {
+    tiles_.push_back(new Tile(e, this));
+    tiles_.back()->retranslate();
+  }
+  tiles_.front()->setFocusPolicy(Qt::StrongFocus);
   buildInfoArea();
   buildFormulaRow();
   buildMolarRow();
@@ -217,6 +276,7 @@ void ElementsWindow::buildInfoArea() {
 
 void ElementsWindow::buildFormulaRow() {
   multiplier_ = box("multiplier", twips(kMultiplierPlace), this);
+  multiplier_->setAccessibleName(QCoreApplication::translate("Elements", "Multiplier"));
   connect(multiplier_, &QLineEdit::textEdited, this, [this](const QString& t) {
     model_.molarMultiplier(t.toStdString());
     refresh();
@@ -239,6 +299,8 @@ void ElementsWindow::buildFormulaRow() {
       model_.molarCount(n, t.toStdString());
       refresh();
     });
+    c->setAccessibleName(QCoreApplication::translate("Elements", "Count in slot %1").arg(n));
+    s->setAccessibleName(QCoreApplication::translate("Elements", "Formula slot %1").arg(n));
     counts_[i] = c;
   }
   clearFormula_ = new QPushButton(QCoreApplication::translate("Elements", "Clear"), this);
@@ -265,6 +327,8 @@ void ElementsWindow::buildMolarRow() {
   molarMass_->setToolTip(
       QCoreApplication::translate("Elements", "Click to put the molar mass on the display"));
   molarMass_->installEventFilter(this);
+  molarMass_->setFocusPolicy(Qt::StrongFocus);  // Enter or Space as a click
+  molarMass_->setAccessibleName(QCoreApplication::translate("Elements", "Molar mass"));
 }
 
 void ElementsWindow::refresh() {
@@ -288,6 +352,8 @@ void ElementsWindow::refresh() {
   markBox(multiplier_, s.badMultiplier);
   for (int i = 0; i < kSlotCount; ++i) {
     slots_[i]->setText(q(s.formula[i].symbol));
+    const Element* in = findElement(s.formula[i].symbol);
+    slots_[i]->setAccessibleDescription(in ? spoken(*in) : QString());
     setBox(counts_[i], s.formula[i].count);
     markBox(counts_[i], s.formula[i].badCount);
   }
@@ -305,7 +371,50 @@ void ElementsWindow::refresh() {
       std::max(unitPlace.left(), molarMass_->geometry().right() + 3), unitPlace.top(),
       std::max(unitPlace.width(), molarUnit_->sizeHint().width()), unitPlace.height());
   clearFormula_->setVisible(s.clearShown);
+  molarMass_->setAccessibleDescription(s.molarShown ? q(s.molar + " " + s.molarUnit) : QString());
+  // Tab comes back to the table at the element described.
+  if (const Element* e = findElement(a.symbol)) {
+    for (Tile* t : tiles_) t->setFocusPolicy(&t->element() == e ? Qt::StrongFocus : Qt::NoFocus);
+  }
   update();
+}
+
+void ElementsWindow::describe(const Element& e) {
+  if (model_.elements().state().info.symbol == e.symbol) return;
+  model_.elemHover(e.symbol);
+  refresh();
+}
+
+// The nearest tile that way: along the row, or in the nearest row above or
+// below at the nearest column.
+void ElementsWindow::stepFrom(const Element& from, QPoint step) {
+  const Tile* best = nullptr;
+  const auto distance = [&](const Element& e) {
+    const int along =
+        step.x() ? (e.column - from.column) * step.x() : (e.row - from.row) * step.y();
+    const int across = step.x() ? std::abs(e.row - from.row) : std::abs(e.column - from.column);
+    return along <= 0 || (step.x() && across) ? INT_MAX : along * 100 + across;
+  };
+  for (const Tile* t : tiles_)
+    if (distance(t->element()) != INT_MAX &&
+        (!best || distance(t->element()) < distance(best->element())))
+      best = t;
+  if (best) {
+    describe(best->element());
+    tiles_[std::size_t(best->element().number - 1)]->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+// Into the first slot that holds no element; with all four full, nothing changes.
+void ElementsWindow::putIntoFormula(const Element& e) {
+  const auto& formula = model_.elements().state().formula;
+  for (int i = 0; i < kSlotCount; ++i) {
+    if (formula[std::size_t(i)].symbol.empty()) {
+      model_.molarDrop(i + 1, e.symbol);
+      refresh();
+      return;
+    }
+  }
 }
 
 // The row keeps its places while the boxes' texts fit them; a longer text widens its
@@ -440,6 +549,15 @@ bool ElementsWindow::eventFilter(QObject* watched, QEvent* event) {
       if (watched == atomicNumber_) toDisplay(&Model::elemNumberClick);
       if (watched == atomicMass_) toDisplay(&Model::elemMassClick);
       if (watched == molarMass_) toDisplay(&Model::molarResultClick);
+      break;
+    }
+    case QEvent::KeyPress: {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (watched == molarMass_ &&
+          (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        toDisplay(&Model::molarResultClick);
+        return true;
+      }
       break;
     }
     case QEvent::DragEnter:

@@ -1,5 +1,6 @@
 // The periodic table window: 109 element tiles drawn on a 9 x 18 grid, the
-// information area, and the molar-mass calculator fed by dragging tiles.
+// information area, and the molar-mass calculator fed by dragging tiles or,
+// from the keyboard, by Enter on the focused tile.
 #pragma once
 
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "model/model.h"
 
@@ -69,10 +71,18 @@ class ElementsWindow : public QWidget {
   /// each box as wide as its text.
   void layOutFormulaRow();
   void startDrag(const Element& e);
+  /// Describes the element in the information area, as hovering does.
+  void describe(const Element& e);
+  /// Moves the keyboard focus to the nearest tile in the direction of `step`.
+  void stepFrom(const Element& from, QPoint step);
+  /// Puts the element into the next free formula slot.
+  void putIntoFormula(const Element& e);
   void toDisplay(void (Model::*click)());
 
+  class Tile;
   Model& model_;
   std::function<void()> changed_;
+  std::vector<Tile*> tiles_;  ///< by atomic number
   QLabel* symbol_ = nullptr;
   QLabel* elementName_ = nullptr;
   QLabel* numberCaption_ = nullptr;

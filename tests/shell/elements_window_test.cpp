@@ -63,7 +63,20 @@ void ElementsWindowTest::hoverAndMolarMass_data() {
       {"molar:count1=1234567890123456789,molar:count2=1234567890123456789,"
        "molar:count3=1234567890123456789,molar:count4=1234567890123456789,molar:index=12345",
        ""},
-      {"molar:drop2=O,molar:drop2=!Xx,molar:drop2=!,molar:drop2=!o,molar:count1=!H", ""}};
+      {"molar:drop2=O,molar:drop2=!Xx,molar:drop2=!,molar:drop2=!o,molar:count1=!H", ""},
+      // By keyboard (after "|" the same by mouse): the arrows walk the table, describing the
+      // focused tile; Enter and Space fill the next free slot; Tab reaches the boxes, Backtab
+      // the result.
+      {"tile:H,keys:Right Return Down Space Left Left Up|elem:hover=He,molar:drop1=He,"
+       "elem:hover=Ne,molar:drop2=Ne,elem:hover=He",
+       ""},
+      {"tile:Fe,keys:Down Down Down Down Return Up Right Right Up Down Down Down Down Return|"
+       "elem:hover=Pm,molar:drop1=Pm,elem:hover=Pu,molar:drop2=Pu",
+       ""},
+      {"tile:Na,keys:Space Space Space Space Space Tab 3 Tab 2|elem:hover=Na,molar:drop1=Na,"
+       "molar:drop2=Na,molar:drop3=Na,molar:drop4=Na,molar:index=3,molar:count1=2",
+       ""},
+      {"tile:Cl,keys:Return Backtab Return|elem:hover=Cl,molar:drop1=Cl,molar:result", "35.4527"}};
   for (const auto& [script, display] : rows)
     QTest::newRow(script) << QString::fromUtf8(script) << QString::fromLatin1(display);
 }
@@ -75,9 +88,16 @@ void ElementsWindowTest::hoverAndMolarMass() {
   ModelRig rig, cli;
   ElementsWindow w(rig.model, rig.changed());
   w.show();
-  for (const QString& t : script.split(',')) {
+  w.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+  for (const QString& t : script.section('|', 0, 0).split(',')) {
     const int n = t.section('=', 0, 0).right(1).toInt();
-    if (t == "close") {
+    if (t.startsWith("tile:")) {
+      child<QWidget>(w, "tile" + t.mid(5))->setFocus(Qt::TabFocusReason);
+    } else if (t.startsWith("keys:")) {
+      for (const QString& key : t.mid(5).split(' '))
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+    } else if (t == "close") {
       QVERIFY(w.close());
       w.show();
     } else if (t.section('=', 1).startsWith('!')) {
@@ -88,7 +108,9 @@ void ElementsWindowTest::hoverAndMolarMass() {
     }
   }
   // The command line has no refused drops; closing is the form's unload.
-  QVERIFY(cli.run(QString(script).remove(QRegularExpression(",[^,]*=![^,]*|,close"))));
+  QVERIFY(cli.run(script.contains('|')
+                      ? script.section('|', 1)
+                      : QString(script).remove(QRegularExpression(",[^,]*=![^,]*|,close"))));
   if (script.endsWith(",close")) cli.model.elements().windowClosed();
   const ElementsState& s = cli.model.elements().state();
   const std::map<const char*, std::string> texts = {
