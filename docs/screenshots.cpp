@@ -6,8 +6,11 @@
 #include <QDir>
 #include <QLocale>
 #include <QPainter>
+#include <QPalette>
 #include <QTranslator>
 #include <cstdio>
+#include <initializer_list>
+#include <utility>
 
 #include "model/model.h"
 #include "model/sequence.h"
@@ -130,5 +133,50 @@ int main(int argc, char** argv) {
     ok = ok && save(translated, dir, (std::string("main-window-") + lang + ".png").c_str());
     QCoreApplication::removeTranslator(&translator);
   }
+
+  // Under a dark desktop palette: the main window with each panel, and the periodic table.
+  QPalette dark;
+  for (const auto& [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QRgb>>{
+           {QPalette::Window, 0x2d2f33},
+           {QPalette::WindowText, 0xe8e8e8},
+           {QPalette::Base, 0x1f2023},
+           {QPalette::AlternateBase, 0x2a2c30},
+           {QPalette::Text, 0xe8e8e8},
+           {QPalette::Button, 0x3a3d42},
+           {QPalette::ButtonText, 0xe8e8e8},
+           {QPalette::Highlight, 0x3d7ad6},
+           {QPalette::HighlightedText, 0xffffff},
+           {QPalette::ToolTipBase, 0x2d2f33},
+           {QPalette::ToolTipText, 0xe8e8e8},
+           {QPalette::PlaceholderText, 0x9a9a9a},
+           {QPalette::Light, 0x55585e},
+           {QPalette::Midlight, 0x464950},
+           {QPalette::Mid, 0x2a2c30},
+           {QPalette::Dark, 0x1b1c1f},
+           {QPalette::Shadow, 0x000000}})
+    dark.setColor(role, QColor(colour));
+  QApplication::setPalette(dark);
+  Model night(toolkit, {});
+  night.startUp();
+  MainWindow darkWindow(night, toolkit);
+  darkWindow.show();
+  const std::pair<const char*, const char*> darkShots[] = {
+      {"menu:statistics,2.5,stat:enter,4,stat:enter,4.5,stat:enter,stat:select=1,stat:mean",
+       "main-window-dark-statistics.png"},
+      {"AC,menu:financial,200000,fin:click=PV,6.5,fin:click=%/Yr,360,fin:click=N,fin:solve=PMT",
+       "main-window-dark-financial.png"},
+      {"AC,menu:converter,conv:Constants,conv:from=c: speed of light (m/s)",
+       "main-window-dark-converter.png"},
+  };
+  for (const auto& [sequence, file] : darkShots) {
+    ok = ok && play(night, sequence);
+    darkWindow.refresh();
+    ok = ok && save(darkWindow, dir, file);
+  }
+  ElementsWindow darkElements(night, [&darkWindow] { darkWindow.refresh(); });
+  darkElements.show();
+  ok = ok && play(night, "elem:hover=Na,molar:drop1=Na,molar:drop2=Cl");
+  darkElements.refresh();
+  ok = ok && save(darkElements, dir, "periodic-table-dark.png");
   return ok ? 0 : 1;
 }

@@ -106,10 +106,16 @@ struct LabelRow {
 const QString kBoxStyle = QStringLiteral(
     "QLineEdit { border: 1px solid %1; padding: 0px; background: %2; font-size: 9px; }");
 
+bool darkDesktop() { return QApplication::palette().color(QPalette::Window).lightness() < 128; }
+
 // Marks a box that holds no number with a red frame, a tinted background and a tooltip.
+// The boxes take the desktop's field colour, tinted red under a dark palette as under a light one.
 void markBox(QLineEdit* e, bool bad) {
+  const QString field = QApplication::palette().color(QPalette::Base).name();
   const QString style = kBoxStyle.arg(bad ? ElementsWindow::markColour().name() : "#8890a0",
-                                      bad ? "#ffe4e4" : "white");
+                                      !bad            ? field
+                                      : darkDesktop() ? "#5a2222"
+                                                      : "#ffe4e4");
   if (e->styleSheet() != style) e->setStyleSheet(style);
   e->setToolTip(
       bad ? QCoreApplication::translate("Elements", "Not a number: type a number of 0 or more")
@@ -233,10 +239,14 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
   setWindowTitle(QCoreApplication::translate("Elements", "Periodic Table of the Elements"));
   setFixedSize(kWindowWidth, kWindowHeight);
   setMouseTracking(true);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(0xF4, 0xF3, 0xEE));
-  setPalette(pal);
+  // The table's paper under a light desktop palette; a dark one is kept as it is,
+  // so that the captions, written in its text colour, stay readable.
+  if (!darkDesktop()) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xF4, 0xF3, 0xEE));
+    setPalette(pal);
+  }
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
 

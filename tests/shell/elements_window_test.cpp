@@ -46,6 +46,24 @@ void ElementsWindowTest::tilesAreFoundAndPaintedWhereTheyAreDrawn() {
   QVERIFY(play(w, rig.model, QStringLiteral("elem:hover=S")));
   hover(&w, QPoint(300, 100));
   QCOMPARE(child<QLabel>(w, "symbol")->text(), QStringLiteral("S"));
+  // Under a dark desktop palette the paper and the boxes are the palette's, the tiles their own.
+  const QPalette light = QApplication::palette();
+  QPalette dark = light;
+  for (auto [role, rgb] : {std::pair{QPalette::Window, 0x303030},
+                           {QPalette::Base, 0x202020},
+                           {QPalette::WindowText, 0xf0f0f0},
+                           {QPalette::Text, 0xf0f0f0}})
+    dark.setColor(role, QColor(rgb));
+  QApplication::setPalette(dark);
+  ElementsWindow night(rig.model, rig.changed());
+  const QImage nightImage = night.grab().toImage();
+  const QImage box = child<QLineEdit>(night, "multiplier")->grab().toImage();
+  QApplication::setPalette(light);
+  QCOMPARE(nightImage.pixel(150, 30), dark.color(QPalette::Window).rgb());
+  QCOMPARE(box.pixel(2, 2), dark.color(QPalette::Base).rgb());
+  const QRect hydrogen = ElementsWindow::tileRect(kElements[0]);
+  QCOMPARE(nightImage.pixel(hydrogen.left() + 3, hydrogen.bottom() - 4),
+           image.pixel(hydrogen.left() + 3, hydrogen.bottom() - 4));
 }
 
 void ElementsWindowTest::hoverAndMolarMass_data() {
