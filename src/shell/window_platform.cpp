@@ -97,10 +97,12 @@ std::string chooseWindowPlatform(int argc, char** argv) {
   if (asked.isEmpty()) asked = qgetenv("QT_QPA_PLATFORM");
   const bool given = !asked.isEmpty();
   if (!given) {
-    // Qt's own order: Wayland first on a Wayland session, else X11.
+    // The platform Qt picks by itself (X11, or Wayland on a Wayland session
+    // other than GNOME's), then the other one should that fail.
+    const QByteArray desktops = (qgetenv("XDG_CURRENT_DESKTOP") + qgetenv("XDG_SESSION_DESKTOP"));
     const bool wayland =
-        qgetenv("XDG_SESSION_TYPE") == "wayland" || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-    asked = wayland ? "wayland;xcb" : "xcb";
+        qgetenv("XDG_SESSION_TYPE") == "wayland" && !desktops.toLower().contains("gnome");
+    asked = wayland ? "wayland;xcb" : "xcb;wayland";
   }
   QByteArray display = qtOption(argc, argv, "display");
   if (display.isEmpty()) display = qgetenv("DISPLAY");
@@ -110,18 +112,19 @@ std::string chooseWindowPlatform(int argc, char** argv) {
     const QByteArray name = entry.left(entry.indexOf(':') < 0 ? entry.size() : entry.indexOf(':'));
     if (name.isEmpty()) continue;
     const std::string shown = name.toStdString();
+    if (!why.empty()) why += ", ";
     if (!pluginInstalled(QString::fromLatin1(name))) {
-      if (why.empty()) why = "the \"" + shown + "\" window platform is not installed";
+      why += "the \"" + shown + "\" window platform is not installed";
       continue;
     }
     const bool isX = name == "xcb", isWayland = name.startsWith("wayland");
     if ((isX && !xServerAnswers(display)) || (isWayland && !waylandAnswers())) {
-      if (why.empty())
-        why = isX ? "no X display answers at \"" + display.toStdString() + "\""
-                  : std::string("no Wayland display answers");
+      why += !isX                ? std::string("no Wayland display answers")
+             : display.isEmpty() ? std::string("no X display (DISPLAY is not set)")
+                                 : "no X display answers at " + display.toStdString();
       continue;
     }
-    if (!given) qputenv("QT_QPA_PLATFORM", entry);
+    if (!given && !asked.startsWith(entry)) qputenv("QT_QPA_PLATFORM", entry);
     return {};
   }
   return why.empty() ? "no window platform named" : why;

@@ -10,8 +10,9 @@ namespace zova {
 
 /// Picks the window platform for the application object about to be made: the
 /// first of the platforms Qt would try whose plugin is installed and whose
-/// display answers; unless the user named the platforms, QT_QPA_PLATFORM is set
-/// to it. Returns "" when one is usable, otherwise why the window cannot open.
+/// display answers; where that is not the one Qt picks by itself (and the user
+/// named none), QT_QPA_PLATFORM is set to it. Returns "" when one is usable, otherwise why the
+/// window cannot open.
 std::string chooseWindowPlatform(int argc, char** argv);
 /// From now on a fatal message from Qt prints one line and ends with status 1;
 /// Qt's other messages are held until releaseHeldMessages().
