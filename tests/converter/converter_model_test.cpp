@@ -129,6 +129,7 @@ TEST(ConverterModel, RoundTripsWithinEveryCategory) {
 // The library fills the lists with nothing chosen; its markers follow the list opened last.
 TEST(ConstantsLibrary, ListsAndMarkers) {
   ConverterModel m;
+  EXPECT_EQ(mode(m.state()), " units -- &Convert/From:/To:");  // the start
   run(m, "1", "Length|go|Constants");
   std::vector<std::string> si, eng;
   for (const ConstantRow& row : siConstants()) si.emplace_back(row.text);

@@ -2,12 +2,14 @@
 // personal label, the start-up entry, help and the tray items.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "model/model.h"
 #include "support/key_runner.h"
+#include "support/temp_dir.h"
 
 namespace zova {
 namespace {
@@ -172,6 +174,27 @@ TEST(ShellServices, StartupEntryIsCreatedAndRemovedOrTheFailureReported) {
     EXPECT_EQ(shown, messages);
     EXPECT_EQ(w.tk.events, placements);
   }
+}
+
+// Save and Load Settings ask and tell with the window off top, which comes back after.
+TEST(ShellServices, SettingsBoxesAreShownOffTop) {
+  testing::TempDir dir;
+  testing::spit(dir.file("old.dat"), "old\r\n");
+  std::filesystem::create_directory(dir.file("folder.dat"));
+  const std::tuple<Command, const char*, const char*> cases[] = {
+      {&Model::saveSettingsAs, "old.dat", "message Confirm Save"},
+      {&Model::saveSettingsAs, "missing/new.dat", "message Save Settings"},
+      {&Model::loadSettingsFrom, "none.dat", "message Load Settings"},
+      {&Model::loadSettingsFrom, "folder.dat", "message Load Settings"},
+  };
+  for (const auto& [command, name, box] : cases) {
+    Window w;
+    w.model.shell().onTop = true;
+    w.tk.fileAnswers.push_back({dir.file(name), name});
+    (w.model.*command)();
+    EXPECT_EQ(w.tk.events, (std::vector<std::string>{"not topmost", box, "topmost"})) << name;
+  }
+  EXPECT_EQ(testing::slurp(dir.file("old.dat")), "old\r\n");  // an unanswered question is No
 }
 
 TEST(ShellServices, HelpAndTheTrayItems) {
