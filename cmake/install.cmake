@@ -1,6 +1,6 @@
 # Installation: the program and its window module, the desktop entry, the icons,
 # the AppStream metainfo, the display font when the system has none, the
-# licence and the man page; and the Debian package (cpack -G DEB).
+# copyright and the man page. The Debian package is built from debian/.
 include(GNUInstallDirs)
 
 install(FILES assets/${ZOVA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -48,13 +48,19 @@ if(ZOVA_BUNDLE_FONT)
   install(FILES assets/fonts/OFL.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/zova)
 endif()
 
+# The man page, dated by debian/changelog's latest entry.
 set(ZOVA_MAN ${CMAKE_BINARY_DIR}/zova.1)
+set(ZOVA_CHANGELOG ${CMAKE_SOURCE_DIR}/debian/changelog)
+find_program(GZIP gzip REQUIRED)
 add_custom_command(
-  OUTPUT ${ZOVA_MAN}
+  OUTPUT ${ZOVA_MAN}.gz
   COMMAND ${CMAKE_COMMAND} -DZOVA=$<TARGET_FILE:zova> -DOUT=${ZOVA_MAN}
-          -P ${CMAKE_SOURCE_DIR}/cmake/manpage.cmake
-  DEPENDS zova ${CMAKE_SOURCE_DIR}/cmake/manpage.cmake
+          -DCHANGELOG=${ZOVA_CHANGELOG} -P ${CMAKE_SOURCE_DIR}/cmake/manpage.cmake
+  COMMAND ${GZIP} -9nf ${ZOVA_MAN}
+  DEPENDS zova ${CMAKE_SOURCE_DIR}/cmake/manpage.cmake ${ZOVA_CHANGELOG}
   COMMENT "Writing the man page from zova --help")
-add_custom_target(zova_man ALL DEPENDS ${ZOVA_MAN})
-
-include(cmake/debian.cmake)
+add_custom_target(zova_man ALL DEPENDS ${ZOVA_MAN}.gz)
+install(FILES ${ZOVA_MAN}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The copyright in Debian's machine-readable format: the program's licence and
+# the bundled font's.
+install(FILES debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})

@@ -1,6 +1,20 @@
 # Turns `zova --help` into a man page (roff), so the two never drift apart: the
 # usage lines become the SYNOPSIS, the rest of the help the OPTIONS; the other
-# sections are written here.
+# sections are written here. The date is that of debian/changelog's latest entry.
+file(STRINGS ${CHANGELOG} trailer REGEX "^ -- " LIMIT_COUNT 1)
+if(NOT trailer MATCHES ", ([0-9]+) ([A-Z][a-z][a-z]) ([0-9]+) ")
+  message(FATAL_ERROR "${CHANGELOG}: no date in the latest entry")
+endif()
+set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND months ${CMAKE_MATCH_2} month)
+math(EXPR month "${month} + 1")
+math(EXPR day "${CMAKE_MATCH_1}")
+foreach(part month day)
+  if(${part} LESS 10)
+    set(${part} 0${${part}})
+  endif()
+endforeach()
+set(date ${CMAKE_MATCH_3}-${month}-${day})
 execute_process(COMMAND ${ZOVA} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "zova --help failed")
@@ -15,7 +29,27 @@ string(SUBSTRING "${help}" 0 ${split} usage)
 math(EXPR split "${split} + 2")
 string(SUBSTRING "${help}" ${split} -1 options)
 string(REGEX REPLACE "^Usage:\n" "" usage "${usage}")
-file(WRITE ${OUT} ".TH ZOVA 1 \"\" \"${version}\" \"User Commands\"
+# The help after the usage: the option list, a paragraph on sequences, the list
+# of actions. Options become tagged paragraphs ("--name ARG   text" starts one,
+# an indented line continues it); the actions keep their columns, set nearer
+# the margin so that they fit 80 columns.
+string(FIND "${options}" "\n\n" end)
+string(SUBSTRING "${options}" 0 ${end} list)
+math(EXPR end "${end} + 2")
+string(SUBSTRING "${options}" ${end} -1 rest)
+string(FIND "${rest}" "\n\n" end)
+string(SUBSTRING "${rest}" 0 ${end} sequences)
+math(EXPR end "${end} + 2")
+string(SUBSTRING "${rest}" ${end} -1 actions)
+string(REGEX REPLACE "(^|\n)(\\\\-\\\\-[a-z]+)( [A-Z]+|) +" "\\1.TP\n.BI \"\\2\" \"\\3\"\n" list
+                     "${list}")
+string(REGEX REPLACE "\n +" "\n" list "${list}")
+string(FIND "${actions}" "\n" end)
+string(SUBSTRING "${actions}" 0 ${end} actions_title)
+string(SUBSTRING "${actions}" ${end} -1 actions)
+string(REPLACE "\n  " "\n" actions "${actions}")
+string(SUBSTRING "${actions}" 1 -1 actions)
+file(WRITE ${OUT} ".TH ZOVA 1 \"${date}\" \"${version}\" \"User Commands\"
 .SH NAME
 zova \\- scientific calculator
 .SH SYNOPSIS
@@ -41,8 +75,27 @@ of a sequence and prints the display, or the visible state as JSON, for
 scripts. The options Qt documents for its applications (\\-platform, \\-style,
 \\-display, ...) go to the window.
 .SH OPTIONS
+${list}
+.TP
+.BR \\-h \", \" \\-\\-help
+print this usage and the actions, and exit
+.TP
+.BR \\-V \", \" \\-\\-version
+print the version, and exit
+.PP
+A long option's value may also follow an equals sign, as in
+.BR \\-\\-keys=\\(dq2,+,3,=\\(dq ;
+.B \\-\\-
+ends the options.
+.PP
+${sequences}
+.PP
+${actions_title}
+.PP
 .nf
-${options}.fi
+.in 2n
+${actions}.fi
+.in
 .SH FILES
 .TP
 .I ./dadidedo.dat
@@ -60,6 +113,30 @@ names one.
 .I $XDG_CONFIG_HOME/autostart/zova.desktop
 The start\\-up entry the Options menu creates to start the calculator with the
 desktop session.
+.SH ENVIRONMENT
+.TP
+.B XDG_CONFIG_HOME
+The folder that holds the window's settings folder,
+.IR zova ;
+\\fI~/.config\\fR when not set.
+.TP
+.B LANGUAGE
+The languages of the window's texts, in order of preference, ahead of
+LC_ALL, LC_MESSAGES and LANG. The command line's texts are always English.
+.TP
+.BR LC_ALL \", \" LC_NUMERIC \", \" LANG
+The first one set names the locale whose decimal and grouping symbols the
+window and, without
+.BR \\-\\-locale ,
+the command line show.
+.TP
+.B QT_QPA_PLATFORM
+The window system the window opens on (xcb, wayland, offscreen, ...). When
+neither it nor DISPLAY nor WAYLAND_DISPLAY names one,
+.B zova
+reads sequences from standard input as
+.B \\-\\-repl
+does when that is a pipe or a file, and otherwise exits with status 1.
 .SH EXIT STATUS
 .TP
 .B 0

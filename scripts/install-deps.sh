@@ -3,6 +3,8 @@
 set -e
 packages="cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dseg libgtest-dev libbenchmark-dev xvfb openbox xdotool xclip x11-utils numlockx qt6-wayland weston desktop-file-utils appstream lintian dpkg-dev fakeroot file clang libclang-rt-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-noto-cjk locales"
 missing=""
+# The Debian package's build from debian/ and its checks (hardening-check).
+packages="$packages debhelper devscripts"
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
 done

@@ -1,7 +1,8 @@
 #!/bin/sh
-# Rebuilds src/app/locale_table.cpp, the command line's decimal and grouping
-# symbols, from the locale data of the Qt the window is built with. Run it
-# after moving to another Qt version; locale_table_test fails until then.
+# Rewrites src/app/locale_table_fallback.cpp, the command line's decimal and
+# grouping symbols in builds without Qt, from the locale data of the Qt found
+# here (Debian 12's Qt 6.4.2 for the checked-in copy). Builds with Qt make their
+# own table and warn when it differs from this copy.
 #
 #   scripts/regenerate-locale-table.sh [BUILD_FOLDER]     (default: build)
 set -e
@@ -11,7 +12,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -G Ninja >/dev/null
 fi
 cmake --build "$build" -j2 --target zova_locale_table
-table=src/app/locale_table.cpp
+table=src/app/locale_table_fallback.cpp
 before=$(mktemp)
 trap 'rm -f "$before"' EXIT
 cp "$table" "$before" 2>/dev/null || : >"$before"

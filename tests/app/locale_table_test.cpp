@@ -1,8 +1,7 @@
 // The command line's locale table against the window's toolkit: every row, and every
 // language, script and territory combination, gives the symbols QLocale gives, so the
 // command line and the window agree. (Names as the environment spells them:
-// locale_names_test.) A failure after a Qt upgrade means: run
-// scripts/regenerate-locale-table.sh.
+// locale_names_test.) The table is generated from the same Qt the test links.
 #include "app/locale_table.h"
 
 #include <QLocale>
