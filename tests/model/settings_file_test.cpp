@@ -425,9 +425,11 @@ TEST(SettingsLoad, WithoutASettingsFile) {
   r.tk.fileAnswers = {{other.file("mine.dat"), "mine.dat"}, {other.file("k.dat"), "k.dat"}};
   r.model.saveSettingsAs();
   EXPECT_EQ(slurp(other.file("mine.dat")), r.model.settingsText());
+  r.model.statPress(StatKey::kEnter);  // replaced by the file's three items
   r.model.loadSettingsFrom();
-  EXPECT_EQ(std::make_tuple(r.s().kRegister.text(kEnglish), r.model.settingsFile()),
-            std::make_tuple("123", ""));
+  EXPECT_EQ(std::make_tuple(r.s().kRegister.text(kEnglish), r.model.settingsFile(),
+                            r.model.stats().count()),
+            std::make_tuple("123", "", 3u));
   EXPECT_EQ(other.entries(), (Lines{"k.dat", "mine.dat"}));
 }
 
