@@ -36,6 +36,35 @@ PointShape pointShape(const QFont& font) {
   return {side, std::max(1, side / 2)};
 }
 
+// The LED font lights a 1's right-hand segments only, so "10" read as " 10", and draws a
+// bracket as two short slants apart. A 1 is drawn in the middle of its place, as the
+// point is in its own, and a bracket as a curve as thick as a segment, as tall as a digit.
+void drawCharacter(QPainter& p, QChar c, int x, int baseline, const QFontMetrics& metrics) {
+  const QRect digit = metrics.tightBoundingRect(QStringLiteral("8"));
+  if (c == QLatin1Char('1')) {
+    const QRect one = metrics.tightBoundingRect(QStringLiteral("1"));
+    const int shift = (digit.left() + digit.right() - one.left() - one.right()) / 2;
+    p.drawText(QPoint(x + shift, baseline), QString(c));
+    return;
+  }
+  if (c != QLatin1Char('(') && c != QLatin1Char(')')) {
+    p.drawText(QPoint(x, baseline), QString(c));
+    return;
+  }
+  const qreal thick = std::max(1.0, digit.height() * 0.09);  // the font's segments
+  const qreal width = digit.width() * 0.4;
+  const qreal middle = x + (digit.left() + digit.right()) / 2.0;
+  const bool open = c == QLatin1Char('(');
+  // The bracket is one side of an ellipse twice its width.
+  const QRectF ellipse(open ? middle - width / 2 : middle + width / 2 - 2 * width,
+                       baseline + digit.top() + thick / 2, 2 * width, digit.height() - thick);
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(p.pen().color(), thick, Qt::SolidLine, Qt::FlatCap));
+  p.drawArc(ellipse, (open ? 100 : -80) * 16, 160 * 16);
+  p.restore();
+}
+
 }  // namespace
 
 // Watches every key press the program gets; the display's next paint ends
@@ -125,7 +154,7 @@ void LedDisplay::paintEvent(QPaintEvent* event) {
     // at once would spread by the fractions of its advances and lose its last digit.
     for (const QChar c : t) {
       if (!isDecimalMark(c)) {
-        p.drawText(QPoint(x, baseline), QString(c));
+        drawCharacter(p, c, x, baseline, metrics);
         x += metrics.horizontalAdvance(c);
         continue;
       }

@@ -306,7 +306,8 @@ void MainWindowTest::menuCommands() {
     QVERIFY2(f.contains(fact), qPrintable(fact + " in " + f.join(' ')));
 }
 
-// Colours reach their controls but C, AC, "=" and inv; a system colour falls back to the palette.
+// Colours reach their controls but C, AC and "="; a system colour falls back to the palette. inv
+// and hyp wear the function keys' face while off and a lit one, well apart, while on.
 void MainWindowTest::coloursFollowTheModel() {
   Harness h;
   ShellState& sh = h.model.shell();
@@ -325,10 +326,25 @@ void MainWindowTest::coloursFollowTheModel() {
       QCOMPARE(w->palette().color(role), system ? QApplication::palette(w).color(role)
                                                 : QColor(*c & 0xFF, (*c >> 8) & 0xFF, *c >> 16));
     }
-    for (Key k : {Key::kClear, Key::kAllClear, Key::kEquals, Key::kInverse})
+    for (Key k : {Key::kClear, Key::kAllClear, Key::kEquals})
       for (Key group : {Key::kDigit1, Key::kReciprocal})
         QVERIFY(system || h.window->button(k)->palette().color(QPalette::Button) !=
                               h.window->button(group)->palette().color(QPalette::Button));
+  }
+  const auto face = [&h](Key k) { return h.window->button(k)->palette().color(QPalette::Button); };
+  for (Colour function : {0x00306090, -2147483633, 0x003ca8e6}) {  // the last one is lit amber
+    sh.functionColour = function;
+    for (bool on : {true, false}) {
+      QVERIFY(!runSequence(h.model, "inv,hyp").has_value());
+      h.window->refresh();
+      const QColor off = face(Key::kReciprocal);
+      for (Key k : {Key::kInverse, Key::kHyperbolic}) {
+        const QColor c = face(k);
+        const int apart = std::abs(c.red() - off.red()) + std::abs(c.green() - off.green()) +
+                          std::abs(c.blue() - off.blue());
+        QVERIFY2(on ? apart >= 120 : apart == 0, qPrintable(c.name() + " " + off.name()));
+      }
+    }
   }
 }
 
