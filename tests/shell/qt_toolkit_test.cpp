@@ -17,9 +17,9 @@ class QtToolkitTest : public QObject {
   void initTestCase() { QApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
 
   void saveSettingsAsksOnceAndNamesTheFile() {
+    // The tape's Save As or Save Settings, typed, a file already there, written, questions.
     const std::tuple<bool, const char*, const char*, const char*, int> rows[] = {
-        {false, "mine", "", "mine.dat",
-         0},  // tape, typed, a file already there, written, questions
+        {false, "mine", "", "mine.dat", 0},
         {false, "mine.txt", "", "mine.txt", 0},
         {false, "old", "old.dat", "old.dat", 1},
         {true, "mine", "", "mine.txt", 0},
