@@ -140,7 +140,7 @@ void Calculator::cycleBase() {
   if (s_.display.find('(') != std::string::npos || s_.display.find('/') != std::string::npos)
     s_.display = "0";
   if (s_.inv) {
-    trap([&] {
+    trapFunction("not", std::nullopt, [&] {
       const std::string shown = s_.display;
       displayToDecimal();
       const std::int32_t v = must(roundToLong(number(s_.display)));

@@ -249,11 +249,24 @@ class Calculator {
     }
   }
   void showError();
+  /// A one-operand key's trap: a failure writes "ERROR" and tells the tape which function
+  /// failed on which number.
+  template <class F>
+  void trapFunction(std::string_view name, std::optional<AngleUnit> unit, F&& body) {
+    const std::string argument = s_.display;
+    try {
+      body();
+    } catch (const Fault&) {
+      showFunctionError(name, argument, unit);
+    }
+  }
+  void showFunctionError(std::string_view name, const std::string& argument,
+                         std::optional<AngleUnit> unit);
   /// The course of a one-operand key: the shown number, read in full precision, becomes
   /// f of it and the tape is told `name`; then `after` runs. A failure shows ERROR instead.
   template <class F, class After>
   void applyFunction(std::string_view name, F&& f, After&& after) {
-    trap([&] {
+    trapFunction(name, std::nullopt, [&] {
       const std::string shown = s_.display;
       restoreDecimalDisplay();
       s_.fullResult = 0;

@@ -28,6 +28,7 @@ class CalculatorObserver {
   virtual void bracketOpened() = 0;
   /// A one-operand key replaced the display: `name` is the function ("sin", "asinh",
   /// "10^x", "√", "b/c", "not"); `unit` the angle unit for the circular functions.
+  /// A function that failed shows "ERROR" as its result.
   virtual void functionApplied(std::string_view name, const ShownNumber& argument,
                                const ShownNumber& result, std::optional<AngleUnit> unit) = 0;
   /// A memory key: "M+", "M-", "MR", "MC", "Kin" or "Kout", with the amount it moved.

@@ -44,6 +44,14 @@ void Calculator::showError() {
   if (observer_) observer_->errorShown();
 }
 
+void Calculator::showFunctionError(std::string_view name, const std::string& argument,
+                                   std::optional<AngleUnit> unit) {
+  s_.display = "ERROR";
+  s_.newNumber = true;
+  if (observer_)
+    observer_->functionApplied(name, shownNumber(argument, ""), shownNumber(s_.display, ""), unit);
+}
+
 void Calculator::endEntry() {
   s_.newNumber = true;
   s_.pointState = PointState::kNone;

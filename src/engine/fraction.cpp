@@ -177,7 +177,7 @@ bool wholeAsShown(double n) {
 
 void Calculator::showFraction() {
   if (s_.base != Base::kDecimal) return;
-  trap([&] {
+  trapFunction(s_.inv ? "a d/c" : "b/c", std::nullopt, [&] {
     const std::string argument = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;

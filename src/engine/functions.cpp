@@ -73,13 +73,21 @@ SinCos Calculator::angleSinCos(double x) const {
 // The angle is the display's value in full precision.
 void Calculator::trig(Trig key) {
   if (s_.base != Base::kDecimal) return;
-  trap([&] {
+  const bool inv = s_.inv, hyp = s_.hyper;
+  // The tape's name of the function, by form (plain, inverse, hyperbolic, both) and key.
+  static constexpr std::string_view kNames[4][3] = {{"sin", "cos", "tan"},
+                                                    {"asin", "acos", "atan"},
+                                                    {"sinh", "cosh", "tanh"},
+                                                    {"asinh", "acosh", "atanh"}};
+  const std::string_view name = kNames[hyp ? (inv ? 3 : 2) : (inv ? 1 : 0)][static_cast<int>(key)];
+  std::optional<AngleUnit> unit;
+  if (!hyp) unit = s_.angleUnit.value_or(AngleUnit::kDegrees);
+  trapFunction(name, unit, [&] {
     const std::string shown = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;
     const double x = number(s_.display);
     if (!s_.angleUnit) s_.radiansPerUnit = kPi / 180;
-    const bool inv = s_.inv, hyp = s_.hyper;
     if (inv && hyp) {
       double r = 0;
       if (key == Trig::kSin) r = must(checkedLog(x + must(checkedSqrt(x * x + 1))));
@@ -111,15 +119,7 @@ void Calculator::trig(Trig key) {
       s_.hyper = false;
       s_.hypCaption.clear();
     }
-    // The tape's name of the function, by form (plain, inverse, hyperbolic, both) and key.
-    static constexpr std::string_view kNames[4][3] = {{"sin", "cos", "tan"},
-                                                      {"asin", "acos", "atan"},
-                                                      {"sinh", "cosh", "tanh"},
-                                                      {"asinh", "acosh", "atanh"}};
-    const int form = hyp ? (inv ? 3 : 2) : (inv ? 1 : 0);
-    std::optional<AngleUnit> unit;
-    if (!hyp) unit = s_.angleUnit.value_or(AngleUnit::kDegrees);
-    tellFunction(kNames[form][static_cast<int>(key)], shown, unit);
+    tellFunction(name, shown, unit);
     endEntry();
   });
 }
@@ -181,7 +181,7 @@ void Calculator::pi() {
 
 // Outside decimal the factorial is taken of the decimal value and shown in the base.
 void Calculator::factorial() {
-  trap([&] {
+  trapFunction("x!", std::nullopt, [&] {
     const std::string shown = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;
@@ -205,7 +205,7 @@ void Calculator::factorial() {
 
 void Calculator::toDms() {
   if (s_.base != Base::kDecimal) return;
-  trap([&] {
+  trapFunction(">dms", std::nullopt, [&] {
     const std::string shown = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;
@@ -236,7 +236,7 @@ void Calculator::toDms() {
 
 void Calculator::fromDms() {
   if (s_.base != Base::kDecimal) return;
-  trap([&] {
+  trapFunction("dms>", std::nullopt, [&] {
     const std::string shown = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;

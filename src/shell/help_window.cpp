@@ -12,6 +12,7 @@
 #include "engine/keys.h"
 #include "model/access_key.h"
 #include "model/model.h"
+#include "shell/program_look.h"
 #include "shell/qt_text.h"
 #include "shell/translation.h"
 #include "stats/stats_register.h"
@@ -211,7 +212,7 @@ QString helpTopicHtml(int topic) {
          (shown == kKeyboardHelpTopic ? keyboardPage() : overviewPage());
 }
 
-HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window | kCloseOnlyTitleBar) {
   setObjectName(QStringLiteral("HelpWindow"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

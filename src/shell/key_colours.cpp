@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <cstdlib>
 
 namespace zova {
 
@@ -32,6 +33,14 @@ void setBackColour(QWidget* w, const QColor& colour) {
     setRole(w, QPalette::Window, colour);
     setRole(w, QPalette::WindowText, colour.isValid() ? textOn(colour) : QColor());
   }
+}
+
+QColor litColour(const QColor& off) {
+  const QColor amber(0xe6, 0xa8, 0x3c);
+  const QColor face = off.isValid() ? off : QApplication::palette().color(QPalette::Button);
+  const int apart = std::abs(face.red() - amber.red()) + std::abs(face.green() - amber.green()) +
+                    std::abs(face.blue() - amber.blue());
+  return apart >= 120 ? amber : QColor(0x9a, 0x5b, 0x00);
 }
 
 }  // namespace zova

@@ -36,5 +36,8 @@ QColor textOn(const QColor& background);
 void setRole(QWidget* w, QPalette::ColorRole role, const QColor& colour);
 /// A control's back colour: a button's face, any other control's background.
 void setBackColour(QWidget* w, const QColor& colour);
+/// The face of a mode key that is on (inv, hyp): amber, or a dark amber where the
+/// key's face when off (`off`, invalid for the palette's) is amber-like already.
+QColor litColour(const QColor& off);
 
 }  // namespace zova

@@ -15,15 +15,30 @@ namespace {
 
 bool isDecimalMark(QChar c) { return c == QLatin1Char('.') || c == QLatin1Char(','); }
 
+// The LED font lights a 1's right-hand segments only, in a place as wide as any digit's,
+// so "10" read as " 10" and "123" as "1 23" once centred. A 1 takes a narrower place: it
+// starts where a digit's ink starts.
+int oneInset(const QFontMetrics& metrics) {
+  return std::max(0, metrics.tightBoundingRect(QStringLiteral("1")).left() -
+                         metrics.tightBoundingRect(QStringLiteral("8")).left());
+}
+int advance(const QFontMetrics& metrics, QChar c) {
+  return metrics.horizontalAdvance(c) - (c == QLatin1Char('1') ? oneInset(metrics) : 0);
+}
+
 // How far the first character's ink reaches left of where it is drawn, and the
 // last one's past its advance.
 int leftOverhang(const QFontMetrics& metrics, const QString& t) {
-  return t.isEmpty() ? 0 : std::max(0, -metrics.tightBoundingRect(t.front()).left());
+  if (t.isEmpty()) return 0;
+  const QChar first = t.front() == QLatin1Char('1') ? QLatin1Char('8') : t.front();
+  return std::max(0, -metrics.tightBoundingRect(first).left());
 }
 int rightOverhang(const QFontMetrics& metrics, const QString& t) {
   if (t.isEmpty()) return 0;
   const QChar last = t.back();
-  return std::max(0, metrics.tightBoundingRect(last).right() + 1 - metrics.horizontalAdvance(last));
+  const int drawnAt = last == QLatin1Char('1') ? -oneInset(metrics) : 0;
+  return std::max(0,
+                  drawnAt + metrics.tightBoundingRect(last).right() + 1 - advance(metrics, last));
 }
 
 // The dot's side and the room on either side of it, in pixels of the font's size.
@@ -34,6 +49,32 @@ PointShape pointShape(const QFont& font) {
   const int px = font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
   const int side = std::max(2, (px * 2 + 5) / 10);
   return {side, std::max(1, side / 2)};
+}
+
+// A character in its place at x. The LED font draws a bracket as two short slants apart:
+// it is drawn as a curve as thick as a segment, as tall as a digit.
+void drawCharacter(QPainter& p, QChar c, int x, int baseline, const QFontMetrics& metrics) {
+  const QRect digit = metrics.tightBoundingRect(QStringLiteral("8"));
+  if (c == QLatin1Char('1')) {
+    p.drawText(QPoint(x - oneInset(metrics), baseline), QString(c));
+    return;
+  }
+  if (c != QLatin1Char('(') && c != QLatin1Char(')')) {
+    p.drawText(QPoint(x, baseline), QString(c));
+    return;
+  }
+  const qreal thick = std::max(1.0, digit.height() * 0.09);  // the font's segments
+  const qreal width = digit.width() * 0.4;
+  const qreal middle = x + (digit.left() + digit.right()) / 2.0;
+  const bool open = c == QLatin1Char('(');
+  // The bracket is one side of an ellipse twice its width.
+  const QRectF ellipse(open ? middle - width / 2 : middle + width / 2 - 2 * width,
+                       baseline + digit.top() + thick / 2, 2 * width, digit.height() - thick);
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(p.pen().color(), thick, Qt::SolidLine, Qt::FlatCap));
+  p.drawArc(ellipse, (open ? 100 : -80) * 16, 160 * 16);
+  p.restore();
 }
 
 }  // namespace
@@ -99,7 +140,7 @@ int LedDisplay::textWidth(const QFont& font) const {
   const PointShape point = pointShape(font);
   int width = 0;
   for (const QChar c : t)
-    width += isDecimalMark(c) ? point.side + 2 * point.gap : metrics.horizontalAdvance(c);
+    width += isDecimalMark(c) ? point.side + 2 * point.gap : advance(metrics, c);
   width += leftOverhang(metrics, t) + rightOverhang(metrics, t);
   return width;
 }
@@ -125,8 +166,8 @@ void LedDisplay::paintEvent(QPaintEvent* event) {
     // at once would spread by the fractions of its advances and lose its last digit.
     for (const QChar c : t) {
       if (!isDecimalMark(c)) {
-        p.drawText(QPoint(x, baseline), QString(c));
-        x += metrics.horizontalAdvance(c);
+        drawCharacter(p, c, x, baseline, metrics);
+        x += advance(metrics, c);
         continue;
       }
       const QRect dot(x + point.gap, baseline - point.side, point.side, point.side);

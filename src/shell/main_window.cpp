@@ -60,36 +60,36 @@ constexpr std::array<std::array<Key, kColumns>, 8> kLayout = {{
 }};
 // clang-format on
 
-// The keys of neither group (their own in the key table) keep these colours.
+// C, AC and "=", of neither group (their own in the key table), keep these colours; inv,
+// of neither too, shows whether it is on (applyColours).
 const std::pair<Key, QColor> kOwnColours[] = {{Key::kClear, QColor(0xd8, 0x62, 0x3e)},
                                               {Key::kAllClear, QColor(0xd8, 0x62, 0x3e)},
-                                              {Key::kEquals, QColor(0x2f, 0x6c, 0xb3)},
-                                              {Key::kInverse, QColor(0xe6, 0xa8, 0x3c)}};
+                                              {Key::kEquals, QColor(0x2f, 0x6c, 0xb3)}};
 
 // The display's indicators, left to right; a stretch comes before the memory one.
+// All in the bold face of the captions, in the digits' colour: the LED font's 5-pixel
+// "d" read as "]" and its thin "r" as a dim "R".
 struct Indicator {
   const char* name;
   const char* accessible;  ///< translated in the context "Window"
   int width;
-  bool ledFont;
   std::string CalcState::*caption;
 };
 constexpr Indicator kIndicators[] = {
-    {"inverseIndicator", QT_TRANSLATE_NOOP("Window", "inverse indicator"), 22, false,
+    {"inverseIndicator", QT_TRANSLATE_NOOP("Window", "inverse indicator"), 24,
      &CalcState::invCaption},
-    {"hyperbolicIndicator", QT_TRANSLATE_NOOP("Window", "hyperbolic indicator"), 12, false,
+    {"hyperbolicIndicator", QT_TRANSLATE_NOOP("Window", "hyperbolic indicator"), 12,
      &CalcState::hypCaption},
-    {"degreesIndicator", QT_TRANSLATE_NOOP("Window", "degrees indicator"), 14, true,
+    {"degreesIndicator", QT_TRANSLATE_NOOP("Window", "degrees indicator"), 14,
      &CalcState::degCaption},
-    {"radiansIndicator", QT_TRANSLATE_NOOP("Window", "radians indicator"), 14, true,
+    {"radiansIndicator", QT_TRANSLATE_NOOP("Window", "radians indicator"), 14,
      &CalcState::radCaption},
-    {"gradsIndicator", QT_TRANSLATE_NOOP("Window", "grads indicator"), 14, true,
-     &CalcState::gradCaption},
-    {"memoryIndicator", QT_TRANSLATE_NOOP("Window", "memory indicator"), 16, false,
+    {"gradsIndicator", QT_TRANSLATE_NOOP("Window", "grads indicator"), 14, &CalcState::gradCaption},
+    {"memoryIndicator", QT_TRANSLATE_NOOP("Window", "memory indicator"), 18,
      &CalcState::memoryCaption},
-    {"baseIndicator", QT_TRANSLATE_NOOP("Window", "number base indicator"), 30, false,
+    {"baseIndicator", QT_TRANSLATE_NOOP("Window", "number base indicator"), 34,
      &CalcState::baseCaption},
-    {"fractionIndicator", QT_TRANSLATE_NOOP("Window", "fraction indicator"), 40, false,
+    {"fractionIndicator", QT_TRANSLATE_NOOP("Window", "fraction indicator"), 42,
      &CalcState::fractionCaption}};
 
 // The client area: the keypad side at the left, the fold-out to its right.
@@ -208,10 +208,9 @@ QWidget* MainWindow::buildDisplay(QWidget* parent) {
     label->setObjectName(QLatin1String(ind.name));
     label->setAccessibleName(QCoreApplication::translate("Window", ind.accessible));
     label->setAutoFillBackground(true);
-    label->setFixedSize(scaledPixels(ind.width), scaledPixels(12));
+    label->setFixedSize(scaledPixels(ind.width), scaledPixels(14));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setFont(ind.ledFont && !led.isEmpty() ? pixelFont(QFont(led), 8)
-                                                 : pixelFont(font(), 10, QFont::Bold));
+    label->setFont(pixelFont(font(), 12, QFont::Bold));
     if (ind.caption == &CalcState::memoryCaption) marks->addStretch(1);
     marks->addWidget(label);
     indicators_[ind.name] = label;
@@ -641,6 +640,10 @@ void MainWindow::applyColours() {
     if (!group || *group == ColourGroup::kOwn) continue;
     setBackColour(w, *group == ColourGroup::kStandard ? standard : function);
   }
+  // inv and hyp wear the function keys' face while off and light up while on.
+  const CalcState& s = model_.calc().state();
+  for (const auto& [key, on] : {std::pair{Key::kInverse, s.inv}, {Key::kHyperbolic, s.hyper}})
+    setBackColour(buttons_[key], on ? litColour(function) : function);
 }
 
 }  // namespace zova

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <cstddef>
 
+#include "shell/program_look.h"
 #include "shell/translation.h"
 
 namespace zova {
@@ -69,8 +70,7 @@ void check(QButtonGroup* group, int id) {
 OptionsWindow::OptionsWindow(Model& model, QWidget* parent) : QDialog(parent), model_(model) {
   setObjectName(QStringLiteral("optionsDialog"));
   setWindowTitle(QCoreApplication::translate("Options", "Options"));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                 Qt::WindowStaysOnTopHint);
+  setWindowFlags(Qt::Dialog | kCloseOnlyTitleBar | Qt::WindowStaysOnTopHint);
   setModal(true);
 
   tabs_ = new QTabWidget(this);
@@ -83,6 +83,7 @@ OptionsWindow::OptionsWindow(Model& model, QWidget* parent) : QDialog(parent), m
   auto* column = new QVBoxLayout(this);
   column->addWidget(tabs_);
   column->addLayout(buttons);
+  column->setSizeConstraint(QLayout::SetFixedSize);  // nothing to stretch, nothing to maximise
   connectControls();
   refresh();
 }

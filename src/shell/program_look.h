@@ -28,6 +28,12 @@ std::vector<IconShape> programIconShapes();
 /// The program's icon, painted at whatever size is asked for.
 QIcon programIcon();
 
+/// The title bar of the program's own dialogs and tool windows: the title and a close
+/// button, no minimise or maximise button (for window managers that follow these hints).
+inline constexpr Qt::WindowFlags kCloseOnlyTitleBar =
+    Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowCloseButtonHint;
+
 /// The desktop's default style, except that the menu bar's overflow arrow is
 /// drawn instead of read from a picture file.
 QStyle* makeProgramStyle();

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QInputDialog>
+#include <QLayout>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -20,6 +21,7 @@
 #include "model/settings_location.h"
 #include "model/window_geometry.h"
 #include "shell/help_window.h"
+#include "shell/program_look.h"
 #include "shell/qt_text.h"
 #include "shell/screen_scale.h"
 #include "shell/translation.h"
@@ -73,10 +75,17 @@ MsgAnswer QtToolkit::messageBox(const std::string& text, MsgStyle style, const s
 }
 
 std::string QtToolkit::inputBox(const std::string& prompt, const std::string& title) {
-  bool ok = false;
-  const QString answer = QInputDialog::getText(window_, shownMessage(title), shownMessage(prompt),
-                                               QLineEdit::Normal, QString(), &ok);
-  return ok ? answer.toStdString() : std::string();
+  QInputDialog dialog(window_, Qt::Dialog | kCloseOnlyTitleBar);
+  dialog.setWindowTitle(shownMessage(title));
+  dialog.setLabelText(shownMessage(prompt));
+  if (dialog.layout()) dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
+  return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
+}
+
+void setUpSaveDialog(QFileDialog& dialog, const QString& extension) {
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(extension);
 }
 
 std::optional<FileChoice> QtToolkit::fileDialog(const std::string& title, const std::string& filter,
@@ -90,11 +99,9 @@ std::optional<FileChoice> QtToolkit::fileDialog(const std::string& title, const 
   dialog.setObjectName(save ? QStringLiteral("saveSettingsDialog")
                             : QStringLiteral("loadSettingsDialog"));
   if (save) {
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    setUpSaveDialog(dialog, pattern.startsWith(QLatin1String("*.")) ? pattern.mid(2) : QString());
     // The program asks its own question about a file that is already there.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (pattern.startsWith(QLatin1String("*."))) dialog.setDefaultSuffix(pattern.mid(2));
   } else {
     dialog.setFileMode(QFileDialog::ExistingFile);
   }
@@ -109,7 +116,10 @@ std::optional<std::int32_t> QtToolkit::colorDialog(std::int32_t initial) {
   QColor start = initial >= 0
                      ? QColor(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF)
                      : QColor(Qt::lightGray);
-  const QColor c = QColorDialog::getColor(start, window_);
+  QColorDialog dialog(start, window_);
+  dialog.setWindowFlags(Qt::Dialog | kCloseOnlyTitleBar);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QColor c = dialog.selectedColor();
   if (!c.isValid()) return std::nullopt;
   return c.red() | (c.green() << 8) | (c.blue() << 16);
 }

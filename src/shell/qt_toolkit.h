@@ -8,7 +8,12 @@
 
 #include "model/toolkit.h"
 
+class QFileDialog;
+
 namespace zova {
+
+/// Sets a file dialog up for saving: a name typed without an extension gets `extension`.
+void setUpSaveDialog(QFileDialog& dialog, const QString& extension);
 
 class QtToolkit : public Toolkit {
  public:

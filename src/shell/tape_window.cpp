@@ -8,16 +8,20 @@
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "converter/constant_table.h"
 #include "converter/unit_table.h"
 #include "model/access_key.h"
 #include "model/settings_storage.h"
+#include "shell/program_look.h"
 #include "shell/qt_text.h"
+#include "shell/qt_toolkit.h"
 #include "shell/translation.h"
 #include "stats/stats_register.h"
 
@@ -105,7 +109,9 @@ void TapeListModel::followTape() {
 }
 
 TapeWindow::TapeWindow(Model& model, std::function<void()> changed, QWidget* parent)
-    : QWidget(parent, Qt::Window), model_(model), changed_(std::move(changed)) {
+    : QWidget(parent, Qt::Window | kCloseOnlyTitleBar),
+      model_(model),
+      changed_(std::move(changed)) {
   setObjectName(QStringLiteral("PaperTape"));
   setWindowTitle(QCoreApplication::translate("Tape", "Paper Tape"));
   auto* layout = new QVBoxLayout(this);
@@ -136,6 +142,8 @@ TapeWindow::TapeWindow(Model& model, std::function<void()> changed, QWidget* par
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  // The result is at the right: a window made narrower cuts the operand, never the result.
+  list_->setTextElideMode(Qt::ElideLeft);
   layout->addWidget(list_);
   connect(list_, &QListView::clicked, this, &TapeWindow::entryClicked);
   auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -147,6 +155,42 @@ TapeWindow::TapeWindow(Model& model, std::function<void()> changed, QWidget* par
 }
 
 TapeWindow::~TapeWindow() { model_.tape().onChange = nullptr; }
+
+void TapeWindow::showEvent(QShowEvent* event) {
+  const int wanted = std::min(widthForEntries(), screen()->availableGeometry().width());
+  if (wanted > width()) resize(wanted, height());
+  QWidget::showEvent(event);
+}
+
+// The font is fixed-pitch: the entries longest in characters are the widest, and only
+// those are measured as the list shows them (translated), so that a full tape opens fast.
+int TapeWindow::widthForEntries() const {
+  const TapeModel& tape = model_.tape();
+  const auto characters = [](const std::string& t) {
+    return std::count_if(t.begin(), t.end(), [](char c) { return (c & 0xC0) != 0x80; });
+  };
+  std::vector<std::pair<std::ptrdiff_t, int>> longest;  // characters, row
+  longest.reserve(tape.size());
+  for (std::size_t row = 0; row < tape.size(); ++row) {
+    const TapeEntry& e = tape.at(row);
+    longest.emplace_back(characters(e.label) + characters(e.number) + characters(e.mark),
+                         static_cast<int>(row));
+  }
+  constexpr std::size_t kMeasured = 32;
+  if (longest.size() > kMeasured) {
+    std::nth_element(longest.begin(), longest.begin() + kMeasured - 1, longest.end(),
+                     std::greater<>());
+    longest.resize(kMeasured);
+  }
+  const QFontMetrics metrics(list_->font());
+  int widest = 0;
+  for (const auto& [count, row] : longest)
+    widest = std::max(widest, metrics.horizontalAdvance(rows_->index(row).data().toString()));
+  // The item's text margins, the list's frame and its scroll bar.
+  const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1;
+  return widest + 2 * margin + 2 * list_->frameWidth() +
+         style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list_) + 2;
+}
 
 void TapeWindow::tapeChanged() {
   rows_->followTape();
@@ -172,10 +216,12 @@ bool TapeWindow::saveTo(const QString& path) {
 }
 
 void TapeWindow::saveAs() {
-  const QString path =
-      QFileDialog::getSaveFileName(this, QCoreApplication::translate("Tape", "Save Tape As"), {},
-                                   QCoreApplication::translate("Tape", "Text files (*.txt)"));
-  if (!path.isEmpty()) saveTo(path);
+  QFileDialog dialog(this, QCoreApplication::translate("Tape", "Save Tape As"), {},
+                     QCoreApplication::translate("Tape", "Text files (*.txt)"));
+  dialog.setObjectName(QStringLiteral("saveTapeDialog"));
+  setUpSaveDialog(dialog, QStringLiteral("txt"));
+  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+    saveTo(dialog.selectedFiles().front());
 }
 
 void TapeWindow::clear() { model_.clearTape(); }

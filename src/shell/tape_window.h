@@ -43,7 +43,13 @@ class TapeWindow : public QWidget {
   bool saveTo(const QString& path);
   void clear();
 
+ protected:
+  /// The window opens wide enough for the widest entry it holds.
+  void showEvent(QShowEvent* event) override;
+
  private:
+  /// The width the window needs to show its widest entry whole.
+  int widthForEntries() const;
   void saveAs();
   void entryClicked(const QModelIndex& index);
   void tapeChanged();

@@ -49,6 +49,8 @@ std::string oneLine(std::string_view t) {
 }
 
 bool isError(const ShownNumber& n) { return trimmed(n.shown) == kTapeError; }
+// An error line, or a function written with the error it gave.
+bool showsError(const TapeEntry& e) { return e.label == kTapeError || e.number == kTapeError; }
 
 }  // namespace
 
@@ -111,11 +113,13 @@ void TapeModel::bracketOpened() { append({"(", "", "", ""}); }
 
 void TapeModel::functionApplied(std::string_view name, const ShownNumber& argument,
                                 const ShownNumber& result, std::optional<AngleUnit> unit) {
-  if (isError(result)) return errorShown();
+  // A function of an error is that error; a function that failed is written with its number.
+  if (isError(argument)) return errorShown();
   std::string label(name);
   label += '(' + numberText(argument);
   if (unit) label += ' ' + std::string(unitName(*unit));
   label += ") =";
+  if (isError(result)) return append({std::move(label), std::string(kTapeError), "", ""});
   append({std::move(label), numberText(result), "", result.decimal});
 }
 
@@ -132,7 +136,7 @@ void TapeModel::resultShown(const ShownNumber& result) {
 }
 
 void TapeModel::errorShown() {
-  if (!entries_.empty() && entries_.back().label == kTapeError) return;
+  if (!entries_.empty() && showsError(entries_.back())) return;
   append({std::string(kTapeError), "", "", ""});
 }
 

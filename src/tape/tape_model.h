@@ -28,7 +28,8 @@ inline constexpr std::string_view kTapeError = "ERROR";
 struct TapeEntry {
   std::string label;  ///< before the number: "sin(30 deg) =", "M+", "=", "Mean ="; or "(", "ERROR",
                       ///< the rule
-  std::string number;  ///< the number as shown, with a base mark ("FF h"); "" for none
+  std::string number;  ///< the number as shown, with a base mark ("FF h"); "" for none; "ERROR"
+                       ///< after a function that failed
   std::string mark;    ///< the operator the number was taken for: "+", "×", ")", ...
   std::string value;   ///< the number's decimal text, "" when the entry has none to put back
   /// The line as the tape prints it: the parts that are there, separated by blanks.

@@ -41,6 +41,12 @@ struct Harness : WindowRig<CountingToolkit> {
   QStringList dialogs;  ///< the classes of the dialogs that opened, "?" marking one without owner
 };
 
+// "+minmax" for a window whose title bar has a minimise or maximise button.
+QString minMax(const QWidget* w) {
+  const bool has = w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
+  return has ? QStringLiteral("+minmax") : QString();
+}
+
 // Plays a script and answers its dialogs: red, "Lab4", Fix closed the tray's way, files
 // cancelled.
 bool play(Harness& h, const QString& script) {
@@ -51,7 +57,7 @@ bool play(Harness& h, const QString& script) {
     if (!w || w == answered) return;
     answered = w;
     h.dialogs << QString::fromLatin1(w->metaObject()->className()) +
-                     (w->parentWidget() == h.window.get() ? "" : "?");
+                     (w->parentWidget() == h.window.get() ? "" : "?") + minMax(w);
     if (auto* d = qobject_cast<QColorDialog*>(w)) d->setCurrentColor(Qt::red);
     if (auto* d = qobject_cast<QInputDialog*>(w)) d->setTextValue(QStringLiteral("Lab4"));
     if (auto* fix = w->findChild<QRadioButton*>("fix")) {
@@ -98,9 +104,10 @@ QStringList facts(Harness& h) {
   }
   // Open panels and windows; "^" marks a modeless window on top.
   for (const char* name : {"foldOut", "ConverterPanel", "StatsPanel", "FinancePanel", "Elements",
-                           "aboutBox", "HelpWindow"})
+                           "aboutBox", "HelpWindow", "PaperTape"})
     if (auto* c = w.findChild<QWidget*>(name); c && c->isVisible())
-      open << name + QString(c->isWindow() && !c->isModal() && onTop(c) ? "^" : "");
+      open << name + QString(c->isWindow() && !c->isModal() && onTop(c) ? "^" : "") +
+                  (c->isWindow() ? minMax(c) : QString());
   return f << "checked=" + checked.join('+') << "off=" + off.join('+') << "open=" + open.join('+')
            << "display=" + h.display()
            << "labels=" + child<QLabel>(w, "titleLabel")->text() + "," +
@@ -276,12 +283,14 @@ void MainWindowTest::menuCommands_data() {
       {"trayHide", "hidden=1 away=1"},
       {"key:Esc,trayOpen", "hidden=0 shown=1"},
       {"save,load", "dialogs=QFileDialog+QFileDialog display=0"},
-      {"screenColour", "display-colour=#ff0000"},
-      {"personalLabel", "labels=Lab4,Lab4"},
+      {"screenColour", "display-colour=#ff0000 dialogs=QColorDialog"},
+      {"personalLabel", "labels=Lab4,Lab4 dialogs=QInputDialog"},
+      {"paperTape", "open=PaperTape"},
       {"options", "dialogs=zova::OptionsWindow fix=1 modal=0 shown=1"},
-      // The table is one modeless window on top, and the calculator still takes keys.
-      {"periodicTable,periodicTable,key:4", "open=Elements^ windows=0,0,1 display=4"},
-      {"Contents,Equivalent", "topic=800 windows=1,0,0"},
+      // The table is one modeless window on top (a window of its own, that minimises), and the
+      // calculator still takes keys.
+      {"periodicTable,periodicTable,key:4", "open=Elements^+minmax windows=0,0,1 display=4"},
+      {"Contents,Equivalent", "topic=800 windows=1,0,0 open=HelpWindow"},
       {"About,aboutOk,trayAbout,aboutOk", "open= windows=0,1,0"},
       {"Converter",
        "size=470x356 width=7050 open=foldOut+ConverterPanel checked=Converter inside=1,1,1"},
@@ -306,7 +315,8 @@ void MainWindowTest::menuCommands() {
     QVERIFY2(f.contains(fact), qPrintable(fact + " in " + f.join(' ')));
 }
 
-// Colours reach their controls but C, AC, "=" and inv; a system colour falls back to the palette.
+// Colours reach their controls but C, AC and "="; a system colour falls back to the palette. inv
+// and hyp wear the function keys' face while off and a lit one, well apart, while on.
 void MainWindowTest::coloursFollowTheModel() {
   Harness h;
   ShellState& sh = h.model.shell();
@@ -325,10 +335,25 @@ void MainWindowTest::coloursFollowTheModel() {
       QCOMPARE(w->palette().color(role), system ? QApplication::palette(w).color(role)
                                                 : QColor(*c & 0xFF, (*c >> 8) & 0xFF, *c >> 16));
     }
-    for (Key k : {Key::kClear, Key::kAllClear, Key::kEquals, Key::kInverse})
+    for (Key k : {Key::kClear, Key::kAllClear, Key::kEquals})
       for (Key group : {Key::kDigit1, Key::kReciprocal})
         QVERIFY(system || h.window->button(k)->palette().color(QPalette::Button) !=
                               h.window->button(group)->palette().color(QPalette::Button));
+  }
+  const auto face = [&h](Key k) { return h.window->button(k)->palette().color(QPalette::Button); };
+  for (Colour function : {0x00306090, -2147483633, 0x003ca8e6}) {  // the last one is lit amber
+    sh.functionColour = function;
+    for (bool on : {true, false}) {
+      QVERIFY(!runSequence(h.model, "inv,hyp").has_value());
+      h.window->refresh();
+      const QColor off = face(Key::kReciprocal);
+      for (Key k : {Key::kInverse, Key::kHyperbolic}) {
+        const QColor c = face(k);
+        const int apart = std::abs(c.red() - off.red()) + std::abs(c.green() - off.green()) +
+                          std::abs(c.blue() - off.blue());
+        QVERIFY2(on ? apart >= 120 : apart == 0, qPrintable(c.name() + " " + off.name()));
+      }
+    }
   }
 }
 

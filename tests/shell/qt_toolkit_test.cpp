@@ -1,5 +1,5 @@
-// Save Settings through the real file dialog, answered by typing a name: a name without an
-// extension gets ".dat", and replacing a file asks once.
+// Save Settings and the tape's Save As through the real file dialog, answered by typing a name: a
+// name without an extension gets ".dat" or ".txt", and replacing a file asks once.
 #include "shell/qt_toolkit.h"
 
 #include <QFileDialog>
@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "shell/model_rig.h"
+#include "shell/tape_window.h"
 
 using namespace zova;
 
@@ -16,11 +17,14 @@ class QtToolkitTest : public QObject {
   void initTestCase() { QApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
 
   void saveSettingsAsksOnceAndNamesTheFile() {
-    const std::tuple<const char*, const char*, const char*, int> rows[] = {
-        {"mine", "", "mine.dat", 0},  // typed, a file already there, written, questions
-        {"mine.txt", "", "mine.txt", 0},
-        {"old", "old.dat", "old.dat", 1}};
-    for (const auto& [typed, present, written, questions] : rows) {
+    // The tape's Save As or Save Settings, typed, a file already there, written, questions.
+    const std::tuple<bool, const char*, const char*, const char*, int> rows[] = {
+        {false, "mine", "", "mine.dat", 0},
+        {false, "mine.txt", "", "mine.txt", 0},
+        {false, "old", "old.dat", "old.dat", 1},
+        {true, "mine", "", "mine.txt", 0},
+        {true, "old", "old.txt", "old.txt", 1}};
+    for (const auto& [tape, typed, present, written, questions] : rows) {
       QTemporaryDir folder;
       QFile old(folder.filePath(present));
       if (*present) QVERIFY(old.open(QIODevice::WriteOnly) && old.write("earlier settings\r\n"));
@@ -45,11 +49,15 @@ class QtToolkitTest : public QObject {
         } else if (qobject_cast<QFileDialog*>(modal) && name && !typedIn) {
           typedIn = true;
           name->setText(folder.filePath(typed));
-          QTest::keyClick(name, Qt::Key_Return);
+          // Later, so that this poll answers the question the dialog may ask itself.
+          QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
         }
       });
       poll.start(10);
-      model.saveSettingsAs();
+      if (tape)
+        TapeWindow(model, {}).findChild<QAction*>("tapeSaveAs")->trigger();
+      else
+        model.saveSettingsAs();
       QCOMPARE(asked, questions);
       QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{written});
       QFile saved(folder.filePath(written));

@@ -82,6 +82,23 @@ class TapeWindowTest : public QObject {
     QVERIFY(!w.isVisible());
   }
 
+  // Each entry shows whole in view at the width the window opens with: no "…" cuts a result.
+  void longEntriesShowWhole() {
+    ModelRig rig;
+    QVERIFY(rig.run(QString::fromUtf8("3,±,÷,7,=,X,1,EXP,-,123,=,1/x")));
+    TapeWindow w(rig.model, rig.changed());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const int margins = 2 * (w.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    for (int row = 0; row < w.list()->model()->rowCount(); ++row) {
+      const QModelIndex i = w.list()->model()->index(row, 0);
+      const QString text = i.data().toString();
+      const QRect shown = w.list()->visualRect(i) & w.list()->viewport()->rect();
+      QVERIFY2(shown.width() - margins >= w.list()->fontMetrics().horizontalAdvance(text),
+               qPrintable(text));
+    }
+  }
+
   void toolsMenuOpensTheTape() {
     WindowRig rig;
     MainWindow& window = *rig.window;

@@ -42,6 +42,12 @@ TEST(Tape, EachCalculationWritesItsLines) {
       {"molar:drop1=H,molar:count1=2,molar:drop2=O,molar:index=2,molar:result,X,2,=",
        {"2 H2O = 36.03056", "36.03056 \u00d7", "2", "= 72.06112", kRule}},
       {"8,÷,0,+,1,=", {"8 \u00f7", "0 +", "ERROR", "1", "ERROR", kRule}},
+      // A function that fails is written with its number; what follows carries its error.
+      {"1,EXP,999,sin,=", {"sin(1E999 deg) = ERROR", kRule}},
+      {"Mode,5,inv,sin", {"asin(5 rad) = ERROR"}},
+      {"2,±,√,+,1,=", {"\u221a(-2) = ERROR", "1", "ERROR", kRule}},
+      {"171,X!", {"x!(171) = ERROR"}},
+      {"1,÷,0,=,sin", {"1 \u00f7", "0", "ERROR", kRule, "ERROR"}},  // of an error: that error
       {"1,+,tape:clear,2,=", {"2", "= 3", kRule}},
   };
   for (const Case& c : cases) {
