@@ -80,7 +80,7 @@ const TimingBox kTimingBoxes[] = {
 QLabel* heading(const char* name, const char* text, QWidget* parent) {
   auto* l = new QLabel(QCoreApplication::translate("Financial", text), parent);
   l->setObjectName(QString::fromLatin1(name));
-  QFont f = l->font();
+  QFont f;  // bold, at the panel's size
   f.setBold(true);
   l->setFont(f);
   return l;

@@ -64,9 +64,11 @@ void followZoom(QObject* owner, std::function<void()> apply) {
   followers().emplace_back(owner, std::move(apply));
 }
 
+// Rounded down from the standard size, so that a text keeps within the box that holds it.
 void setZoomedFont(QWidget* w, QFont base, int pixels) {
   followZoom(w, [w, base, pixels]() mutable {
-    base.setPixelSize(scaledPixels(pixels));
+    const auto standard = std::lround(pixels * logicalDpi() / kStandardDpi);
+    base.setPixelSize(static_cast<int>(std::max(1L, standard * zoom / 100)));
     w->setFont(base);
   });
 }

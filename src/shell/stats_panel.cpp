@@ -84,7 +84,7 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
                          .arg(shownKeyName(q(keyboardName(stackKey.bindings[0])))));
   stack_->setFocusPolicy(Qt::NoFocus);
   stack_->setBackgroundRole(QPalette::Window);  // a background colour fills the whole box
-  QFont bold = stack_->font();
+  QFont bold;                                   // at the panel's size
   bold.setBold(true);
   stack_->setFont(bold);
   connect(stack_, &QCheckBox::clicked, this, [this] {
