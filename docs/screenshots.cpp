@@ -14,11 +14,13 @@
 
 #include "model/model.h"
 #include "model/sequence.h"
+#include "model/window_conf.h"
 #include "shell/converter_panel.h"
 #include "shell/elements_window.h"
 #include "shell/finance_panel.h"
 #include "shell/main_window.h"
 #include "shell/program_look.h"
+#include "shell/screen_scale.h"
 #include "shell/stats_panel.h"
 #include "shell/tape_window.h"
 #include "shell/translation.h"
@@ -59,6 +61,10 @@ int main(int argc, char** argv) {
   bool ok = play(model, "inv,Mode,1,2,3,4.5,X,2,M+,=");
   window.refresh();
   ok = ok && save(window, dir, "main-window.png");
+  // The same at twice the size, as View > Zoom In twice over makes it (Ctrl++ four times).
+  setZoomPercent(200);
+  ok = ok && save(window, dir, "main-window-200.png");
+  setZoomPercent(kMinZoom);
 
   const QSize area(250, 330);
   struct Shot {

@@ -137,13 +137,16 @@ void ConverterCombo::showPopup() {
 }
 
 void ConverterPanel::place(QWidget* w, int left, int top, int width, int height) {
-  w->setGeometry(twipsToPixels(left - kAreaLeft), twipsToPixels(top), twipsToPixels(width),
-                 twipsToPixels(height));
+  followZoom(w, [w, left, top, width, height] {
+    w->setGeometry(twipsToPixels(left - kAreaLeft), twipsToPixels(top), twipsToPixels(width),
+                   twipsToPixels(height));
+  });
 }
 
 ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, QWidget* parent)
     : QWidget(parent), model_(model), changed_(std::move(changed)) {
-  setMinimumSize(twipsToPixels(kAreaWidth), twipsToPixels(kAreaHeight));
+  followZoom(this,
+             [this] { setMinimumSize(twipsToPixels(kAreaWidth), twipsToPixels(kAreaHeight)); });
   for (const ButtonPlace& p : kButtons) {
     QPushButton* b = addCategory(p.category);
     b->setObjectName(QString::fromLatin1(p.control));
@@ -168,9 +171,7 @@ QPushButton* ConverterPanel::addCategory(Category category) {
   if (row.binding.code) b->setToolTip(shownTooltip(keyboardTooltip(row.binding)));
   b->setFocusPolicy(Qt::NoFocus);
   // The captions must fit buttons 43 pixels wide.
-  QFont small = b->font();
-  small.setPixelSize(scaledPixels(10));
-  b->setFont(small);
+  setZoomedFont(b, b->font(), 10);
   const std::string action(row.action);
   connect(b, &QPushButton::clicked, this, [this, action] {
     model_.convCategory(action);

@@ -29,7 +29,7 @@ constexpr int kTileWidth = 525, kTileHeight = 645;
 constexpr int kColumnPitch = 510, kRowPitch = 615;
 constexpr int kFirstLeft = 105, kFirstTop = 300;
 constexpr int kSeriesDrop = 960;
-constexpr int kWindowWidth = 620, kWindowHeight = 414;  // pixels
+constexpr int kWindowWidth = 620, kWindowHeight = 414;  // pixels at 96 dots per inch
 
 // A place in the window in twips.
 struct Twips {
@@ -104,7 +104,7 @@ struct LabelRow {
 };
 
 const QString kBoxStyle = QStringLiteral(
-    "QLineEdit { border: 1px solid %1; padding: 0px; background: %2; font-size: 9px; }");
+    "QLineEdit { border: 1px solid %1; padding: 0px; background: %2; font-size: %3px; }");
 
 bool darkDesktop() { return QApplication::palette().color(QPalette::Window).lightness() < 128; }
 
@@ -112,10 +112,12 @@ bool darkDesktop() { return QApplication::palette().color(QPalette::Window).ligh
 // The boxes take the desktop's field colour, tinted red under a dark palette as under a light one.
 void markBox(QLineEdit* e, bool bad) {
   const QString field = QApplication::palette().color(QPalette::Base).name();
-  const QString style = kBoxStyle.arg(bad ? ElementsWindow::markColour().name() : "#8890a0",
-                                      !bad            ? field
-                                      : darkDesktop() ? "#5a2222"
-                                                      : "#ffe4e4");
+  const QString style =
+      kBoxStyle
+          .arg(bad ? ElementsWindow::markColour().name() : "#8890a0", !bad            ? field
+                                                                      : darkDesktop() ? "#5a2222"
+                                                                                      : "#ffe4e4")
+          .arg(scaledPixels(9));
   if (e->styleSheet() != style) e->setStyleSheet(style);
   e->setToolTip(
       bad ? QCoreApplication::translate("Elements", "Not a number: type a number of 0 or more")
@@ -125,18 +127,17 @@ void markBox(QLineEdit* e, bool bad) {
 QLabel* label(const LabelRow& row, QWidget* parent) {
   auto* l = new QLabel(parent);
   l->setObjectName(QString::fromLatin1(row.name));
-  l->setGeometry(twips(row.place));
+  followZoom(l, [l, place = row.place] { l->setGeometry(twips(place)); });
   QFont f = l->font();
-  f.setPixelSize(scaledPixels(row.pixels));
   if (row.bold) f.setBold(true);
-  l->setFont(f);
+  setZoomedFont(l, f, row.pixels);
   return l;
 }
 
-QLineEdit* box(const char* name, QRect place, QWidget* parent) {
+QLineEdit* box(const char* name, Twips place, QWidget* parent) {
   auto* e = new QLineEdit(QStringLiteral("1"), parent);
   e->setObjectName(QString::fromLatin1(name));
-  e->setGeometry(place);
+  followZoom(e, [e, place] { e->setGeometry(twips(place)); });
   e->setAlignment(Qt::AlignCenter);
   e->setAcceptDrops(false);  // tiles go to the slots only
   e->setFrame(false);
@@ -165,8 +166,10 @@ class ElementsWindow::Tile : public QWidget {
  public:
   Tile(const Element& e, ElementsWindow* window) : QWidget(window), element_(e), window_(window) {
     setObjectName(QStringLiteral("tile") + q(e.symbol));
-    const QRect r = tileRect(e);
-    setGeometry(QRect(r.topLeft(), QSize(twipsToPixels(kColumnPitch), twipsToPixels(kRowPitch))));
+    followZoom(this, [this] {
+      const QRect r = tileRect(element_);
+      setGeometry(QRect(r.topLeft(), QSize(twipsToPixels(kColumnPitch), twipsToPixels(kRowPitch))));
+    });
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
   }
@@ -237,7 +240,8 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
       changed_(std::move(changed)) {
   setObjectName(QStringLiteral("Elements"));
   setWindowTitle(QCoreApplication::translate("Elements", "Periodic Table of the Elements"));
-  setFixedSize(kWindowWidth, kWindowHeight);
+  followZoom(this,
+             [this] { setFixedSize(scaledPixels(kWindowWidth), scaledPixels(kWindowHeight)); });
   setMouseTracking(true);
   // The table's paper under a light desktop palette; a dark one is kept as it is,
   // so that the captions, written in its text colour, stay readable.
@@ -258,7 +262,7 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
   buildInfoArea();
   buildFormulaRow();
   buildMolarRow();
-  refresh();
+  followZoom(this, [this] { refresh(); });  // after the controls have taken their new sizes
 }
 
 void ElementsWindow::buildInfoArea() {
@@ -270,7 +274,8 @@ void ElementsWindow::buildInfoArea() {
       {&ElementsWindow::massCaption_, "massCaption", {1440, 960, 1785, 240}, 10, false},
       {&ElementsWindow::atomicMass_, "atomicMass", {3255, 960, 750, 240}, 11, false},
       {&ElementsWindow::electronsCaption_, "electronsCaption", {1440, 1245, 1785, 240}, 10, false},
-      {&ElementsWindow::electrons_, "electrons", {3255, 1245, 1080, 240}, 11, false},
+      // The longest configurations run on into the free space on the right.
+      {&ElementsWindow::electrons_, "electrons", {3255, 1245, 1680, 240}, 11, false},
   };
   for (const LabelRow& row : kLabels) this->*row.member = label(row, this);
   for (QLabel* l : {atomicNumber_, atomicMass_}) {
@@ -280,12 +285,10 @@ void ElementsWindow::buildInfoArea() {
     l->installEventFilter(this);
     l->hide();
   }
-  // The longest configurations run on into the free space on the right.
-  electrons_->resize(electrons_->width() + 40, electrons_->height());
 }
 
 void ElementsWindow::buildFormulaRow() {
-  multiplier_ = box("multiplier", twips(kMultiplierPlace), this);
+  multiplier_ = box("multiplier", kMultiplierPlace, this);
   multiplier_->setAccessibleName(QCoreApplication::translate("Elements", "Multiplier"));
   connect(multiplier_, &QLineEdit::textEdited, this, [this](const QString& t) {
     model_.molarMultiplier(t.toStdString());
@@ -302,8 +305,7 @@ void ElementsWindow::buildFormulaRow() {
     s->setAcceptDrops(true);
     s->installEventFilter(this);
     slots_[i] = s;
-    QLineEdit* c =
-        box(row.countName, twips(row.countLeft, kCountTop, kCountWidth, kCountHeight), this);
+    QLineEdit* c = box(row.countName, {row.countLeft, kCountTop, kCountWidth, kCountHeight}, this);
     const int n = i + 1;
     connect(c, &QLineEdit::textEdited, this, [this, n](const QString& t) {
       model_.molarCount(n, t.toStdString());
@@ -315,10 +317,8 @@ void ElementsWindow::buildFormulaRow() {
   }
   clearFormula_ = new QPushButton(QCoreApplication::translate("Elements", "Clear"), this);
   clearFormula_->setObjectName(QStringLiteral("clearFormula"));
-  clearFormula_->setGeometry(twips(kClearPlace));
-  QFont small = clearFormula_->font();
-  small.setPixelSize(scaledPixels(10));
-  clearFormula_->setFont(small);
+  followZoom(clearFormula_, [this] { clearFormula_->setGeometry(twips(kClearPlace)); });
+  setZoomedFont(clearFormula_, clearFormula_->font(), 10);
   connect(clearFormula_, &QPushButton::clicked, this, [this] {
     model_.molarClear();
     refresh();
@@ -474,25 +474,27 @@ void ElementsWindow::layOutFormulaRow() {
 void ElementsWindow::drawTile(QPainter& p, const Element& e, QRect r, bool current) const {
   // Neighbouring tiles share their border lines.
   const QRect body(r.left(), r.top(), twipsToPixels(kColumnPitch), twipsToPixels(kRowPitch));
+  const int one = zoomedPixels(1);
   p.setPen(QPen(QColor(0x50, 0x50, 0x58), 1));
   p.setBrush(groupColour(elementGroup(e.number)));
   p.drawRect(body);
   if (current) {
-    p.setPen(QPen(QColor(0x20, 0x40, 0xC0), 2));
+    p.setPen(QPen(QColor(0x20, 0x40, 0xC0), 2 * one));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(body.adjusted(1, 1, -1, -1));
+    p.drawRect(body.adjusted(one, one, -one, -one));
   }
   p.setPen(QColor(0x30, 0x30, 0x30));
   QFont number = font();
   number.setPixelSize(scaledPixels(8));
   p.setFont(number);
-  p.drawText(body.adjusted(3, 2, -2, 0), Qt::AlignLeft | Qt::AlignTop, QString::number(e.number));
+  p.drawText(body.adjusted(zoomedPixels(3), zoomedPixels(2), -zoomedPixels(2), 0),
+             Qt::AlignLeft | Qt::AlignTop, QString::number(e.number));
   QFont symbol = font();
   symbol.setPixelSize(scaledPixels(e.symbol.size() > 2 ? 11 : 14));
   symbol.setBold(true);
   p.setFont(symbol);
   p.setPen(Qt::black);
-  p.drawText(body.adjusted(0, 10, 0, 0), Qt::AlignCenter, q(e.symbol));
+  p.drawText(body.adjusted(0, zoomedPixels(10), 0, 0), Qt::AlignCenter, q(e.symbol));
 }
 
 void ElementsWindow::paintEvent(QPaintEvent*) {

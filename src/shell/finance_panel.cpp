@@ -80,7 +80,7 @@ const TimingBox kTimingBoxes[] = {
 QLabel* heading(const char* name, const char* text, QWidget* parent) {
   auto* l = new QLabel(QCoreApplication::translate("Financial", text), parent);
   l->setObjectName(QString::fromLatin1(name));
-  QFont f = l->font();
+  QFont f;  // bold, at the panel's size
   f.setBold(true);
   l->setFont(f);
   return l;
@@ -90,9 +90,6 @@ QLabel* heading(const char* name, const char* text, QWidget* parent) {
 FinancePanel::FinancePanel(Model& model, std::function<void()> changed, QWidget* parent)
     : QWidget(parent), model_(model), changed_(std::move(changed)) {
   auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(8, 6, 8, 6);
-  grid->setHorizontalSpacing(6);
-  grid->setVerticalSpacing(2);
   grid->setColumnStretch(kCellColumn, 1);
 
   for (const FinCellRow& r : finCellTable()) addCell(r);
@@ -120,7 +117,7 @@ FinancePanel::FinancePanel(Model& model, std::function<void()> changed, QWidget*
         grid->addLayout(timingBoxes(), row, kNameColumn, 1, 2);
         break;
       case Line::kGap:
-        grid->setRowMinimumHeight(row, 4);
+        followZoom(this, [grid, row] { grid->setRowMinimumHeight(row, zoomedPixels(4)); });
         break;
     }
     QPushButton* b = line.solve ? key(*line.solve) : nullptr;
@@ -135,6 +132,11 @@ FinancePanel::FinancePanel(Model& model, std::function<void()> changed, QWidget*
     ++row;
   }
   grid->setRowStretch(row, 1);
+  followZoom(this, [grid] {
+    grid->setContentsMargins(zoomedPixels(8), zoomedPixels(6), zoomedPixels(8), zoomedPixels(6));
+    grid->setHorizontalSpacing(zoomedPixels(6));
+    grid->setVerticalSpacing(zoomedPixels(2));
+  });
 
   refresh();
 }
@@ -145,7 +147,7 @@ void FinancePanel::addCell(const FinCellRow& r) {
   c->setAccessibleName(shown("Financial", r.label));
   c->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  c->setFixedHeight(scaledPixels(kRowHeight));
+  followZoom(c, [c] { c->setFixedHeight(scaledPixels(kRowHeight)); });
   c->setAutoFillBackground(true);
   c->setBackgroundRole(QPalette::Base);
   c->setCursor(Qt::PointingHandCursor);
@@ -156,7 +158,7 @@ void FinancePanel::addCell(const FinCellRow& r) {
 
 QLayout* FinancePanel::timingBoxes() {
   auto* timing = new QHBoxLayout();
-  timing->setSpacing(10);
+  followZoom(this, [timing] { timing->setSpacing(zoomedPixels(10)); });
   for (std::size_t i = 0; i < std::size(kTimingBoxes); ++i) {
     const TimingBox& t = kTimingBoxes[i];
     auto* box = new QCheckBox(QCoreApplication::translate("Financial", t.caption), this);
@@ -179,7 +181,7 @@ QPushButton* FinancePanel::addKey(const QString& name, const QString& caption,
   auto* b = new QPushButton(caption, this);
   b->setObjectName(name);
   b->setFocusPolicy(Qt::NoFocus);
-  b->setFixedSize(scaledPixels(kKeyWidth), scaledPixels(kRowHeight + 2));
+  followZoom(b, [b] { b->setFixedSize(scaledPixels(kKeyWidth), scaledPixels(kRowHeight + 2)); });
   connect(b, &QPushButton::clicked, this, [this, run = std::move(run)] {
     run();
     done();

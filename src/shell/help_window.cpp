@@ -133,6 +133,13 @@ QString overviewPage() {
              "the system tray; double-click its icon there, or choose Open from "
              "its menu, to bring it back. Where the desktop has no tray, Zova is "
              "minimized instead.</p>") +
+         QCoreApplication::translate(
+             "Help",
+             "<p>View, Zoom In (Ctrl++) and Zoom Out (Ctrl+-) make the calculator, its "
+             "panels, the periodic table and the paper tape larger or smaller by a quarter "
+             "of the standard size, up to three times it; Actual Size (Ctrl+0) goes back "
+             "to it. Dragging the window's border does the same, to the nearest step. "
+             "Zova keeps the zoom in zova-window.conf beside its settings.</p>") +
          QCoreApplication::translate("Help", "<h2>Settings</h2>") +
          QCoreApplication::translate(
              "Help",

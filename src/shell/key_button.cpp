@@ -22,17 +22,18 @@ void KeyButton::paintEvent(QPaintEvent*) {
     face = face.darker(115);
   else if (underMouse())
     face = face.lighter(104);
-  const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -2.0);
-  const qreal radius = 4.0;
+  const qreal zoom = zoomPercent() / 100.0;  // the face's curve and shadow grow with the key
+  const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -2.0 * zoom);
+  const qreal radius = 4.0 * zoom;
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0, 0, 0, 55));
-  if (!isDown()) p.drawRoundedRect(r.translated(0, 1.5), radius, radius);
+  if (!isDown()) p.drawRoundedRect(r.translated(0, 1.5 * zoom), radius, radius);
   QLinearGradient shade(r.topLeft(), r.bottomLeft());
   shade.setColorAt(0, face.lighter(isDown() ? 100 : 110));
   shade.setColorAt(1, face.darker(isDown() ? 100 : 106));
   p.setBrush(shade);
   p.setPen(QPen(face.darker(150), 1));
-  const QRectF faceRect = isDown() ? r.translated(0, 1) : r;
+  const QRectF faceRect = isDown() ? r.translated(0, zoom) : r;
   p.drawRoundedRect(faceRect, radius, radius);
   if (hasFocus()) {
     QColor ring = textOn(face);

@@ -19,7 +19,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
+#include "model/window_conf.h"
 #include "model/window_geometry.h"
 #include "shell/converter_panel.h"
 #include "shell/elements_window.h"
@@ -106,11 +108,10 @@ class CaseWidget : public QWidget {
   }
 };
 
-QFont pixelFont(const QFont& base, int pixels, QFont::Weight weight = QFont::Normal) {
-  QFont f = base;
-  f.setPixelSize(scaledPixels(pixels));
-  f.setWeight(weight);
-  return f;
+// Gives w the font `base` in `weight` at `pixels`, at every zoom.
+void setPixelFont(QWidget* w, QFont base, int pixels, QFont::Weight weight = QFont::Normal) {
+  base.setWeight(weight);
+  setZoomedFont(w, base, pixels);
 }
 
 }  // namespace
@@ -125,6 +126,7 @@ MainWindow::MainWindow(Model& model, QtToolkit& toolkit) : model_(model), tk_(to
   client->setAutoFillBackground(true);
   client->onResize = [this] { layoutCase(); };
   case_ = client;
+  zoomDesktopFont(case_);  // the panels' controls and Close Flap
   body_ = buildBody(case_);
   foldOut_ = buildFoldOut(case_);
   setCentralWidget(case_);
@@ -132,15 +134,18 @@ MainWindow::MainWindow(Model& model, QtToolkit& toolkit) : model_(model), tk_(to
 
   QPushButton* equals = button(Key::kEquals);
   equals->setDefault(true);
-  tk_.attach(this, equals);
+  tk_.attach(this, equals, [this](int width, int height) { sizeWindow(width, height); });
   tk_.setTopmost(model_.shell().onTop);
-  bodyHeight_ = twipsToPixels(kNormalHeight) - menuBar()->sizeHint().height();
+  dragged_ = new QTimer(this);
+  dragged_->setSingleShot(true);
+  dragged_->setInterval(150);
+  connect(dragged_, &QTimer::timeout, this, [this] { fitZoomToSize(); });
 
   // Every key press and release of this window passes the keyboard map first.
   qApp->installEventFilter(this);
   connect(qApp, &QApplication::focusChanged, this,
           [this](QWidget*, QWidget* now) { watchField(now); });
-  refresh();
+  followZoom(this, [this] { refresh(); });  // after the controls have taken their new sizes
   tk_.focusEquals();
 }
 
@@ -154,7 +159,9 @@ QWidget* MainWindow::buildBody(QWidget* parent) {
   auto* body = new QWidget(parent);
   body->setObjectName(QStringLiteral("keypadSide"));
   auto* column = new QVBoxLayout(body);
-  column->setContentsMargins(scaledPixels(6), scaledPixels(5), scaledPixels(6), scaledPixels(6));
+  followZoom(body, [column] {
+    column->setContentsMargins(scaledPixels(6), scaledPixels(5), scaledPixels(6), scaledPixels(6));
+  });
   column->setSpacing(0);
   column->addWidget(buildDisplay(body));
 
@@ -162,15 +169,13 @@ QWidget* MainWindow::buildBody(QWidget* parent) {
   auto* title = new QWidget(body);
   title->setObjectName(QStringLiteral("titleStrip"));
   auto* titleGrid = new QGridLayout(title);
-  titleGrid->setContentsMargins(scaledPixels(2), scaledPixels(3), scaledPixels(2), 0);
   titleShadow_ = new QLabel(title);
   title_ = new QLabel(title);
   titleShadow_->setObjectName(QStringLiteral("titleShadow"));
   title_->setObjectName(QStringLiteral("titleLabel"));
-  const QFont titleFont = pixelFont(font(), 11, QFont::DemiBold);
   for (QLabel* l : {titleShadow_, title_}) {
     l->setTextFormat(Qt::PlainText);  // the user's own text, shown as typed
-    l->setFont(titleFont);
+    setPixelFont(l, font(), 11, QFont::DemiBold);
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     titleGrid->addWidget(l, 0, 0);
   }
@@ -179,7 +184,10 @@ QWidget* MainWindow::buildBody(QWidget* parent) {
   const QString personal = QCoreApplication::translate("Window", "personal label");
   title_->setAccessibleName(personal);
   titleShadow_->setAccessibleName(personal);
-  title->setFixedHeight(scaledPixels(17));
+  followZoom(title, [title, titleGrid] {
+    titleGrid->setContentsMargins(scaledPixels(2), scaledPixels(3), scaledPixels(2), 0);
+    title->setFixedHeight(scaledPixels(17));
+  });
   column->addWidget(title);
   keypad_ = buildKeypad(body);
   column->addWidget(keypad_, 1);
@@ -196,21 +204,25 @@ QWidget* MainWindow::buildDisplay(QWidget* parent) {
   lcd->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   lcd_ = lcd;
   auto* column = new QVBoxLayout(lcd);
-  column->setContentsMargins(scaledPixels(3), scaledPixels(2), scaledPixels(3), scaledPixels(3));
   column->setSpacing(0);
 
   const QString led = tk_.fontFamily();
   auto* marks = new QHBoxLayout;
-  marks->setSpacing(scaledPixels(2));
+  followZoom(lcd, [column, marks] {
+    column->setContentsMargins(scaledPixels(3), scaledPixels(2), scaledPixels(3), scaledPixels(3));
+    marks->setSpacing(scaledPixels(2));
+  });
   for (const Indicator& ind : kIndicators) {
     auto* label = new QLabel(lcd);
     label->setTextFormat(Qt::PlainText);
     label->setObjectName(QLatin1String(ind.name));
     label->setAccessibleName(QCoreApplication::translate("Window", ind.accessible));
     label->setAutoFillBackground(true);
-    label->setFixedSize(scaledPixels(ind.width), scaledPixels(14));
+    followZoom(label, [label, width = ind.width] {
+      label->setFixedSize(scaledPixels(width), scaledPixels(14));
+    });
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setFont(pixelFont(font(), 12, QFont::Bold));
+    setPixelFont(label, font(), 12, QFont::Bold);
     if (ind.caption == &CalcState::memoryCaption) marks->addStretch(1);
     marks->addWidget(label);
     indicators_[ind.name] = label;
@@ -225,10 +237,12 @@ QWidget* MainWindow::buildDisplay(QWidget* parent) {
   display_->setFocusPolicy(Qt::NoFocus);
   display_->setContextMenuPolicy(Qt::NoContextMenu);
   display_->setAccessibleName(QCoreApplication::translate("Window", "display"));
-  display_->setFixedHeight(scaledPixels(32));
+  followZoom(display_, [this] { display_->setFixedHeight(scaledPixels(32)); });
   display_->setTextMargins(0, 0, 0, 0);
-  display_->setFont(led.isEmpty() ? pixelFont(QFont(QStringLiteral("Monospace")), 22, QFont::Bold)
-                                  : pixelFont(QFont(led), kDisplayPixels));
+  if (led.isEmpty())
+    setPixelFont(display_, QFont(QStringLiteral("Monospace")), 22, QFont::Bold);
+  else
+    setPixelFont(display_, QFont(led), kDisplayPixels);
   display_->setLedFace(!led.isEmpty());
   column->addWidget(display_);
   return lcd;
@@ -239,18 +253,16 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
   pad->setObjectName(QStringLiteral("keypad"));
   auto* grid = new QGridLayout(pad);
   grid->setContentsMargins(0, 0, 0, 0);
-  grid->setHorizontalSpacing(scaledPixels(3));
   grid->setVerticalSpacing(0);
-
-  const QFont functionFont = pixelFont(font(), 11);
-  const QFont digitFont = pixelFont(font(), 15, QFont::DemiBold);
-  const QFont operatorFont = pixelFont(font(), 15, QFont::DemiBold);
-  const QFont secondFont = pixelFont(font(), 9, QFont::DemiBold);
+  followZoom(pad, [grid] {
+    grid->setHorizontalSpacing(scaledPixels(3));
+    for (int r = 0; r < static_cast<int>(kLayout.size()); ++r)
+      grid->setRowMinimumHeight(2 * r, scaledPixels(r == kUpperRows ? 6 : 11));
+  });
 
   // Grid row 2r holds the second-function captions of key row r, row 2r+1 its keys.
   for (int r = 0; r < static_cast<int>(kLayout.size()); ++r) {
     const bool upper = r < kUpperRows;
-    grid->setRowMinimumHeight(2 * r, scaledPixels(r == kUpperRows ? 6 : 11));
     grid->setRowStretch(2 * r + 1, upper ? 10 : 12);
     for (int c = 0; c < kColumns; ++c) {
       const Key key = kLayout[r][c];
@@ -274,7 +286,10 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
       const bool digit = key <= Key::kDigit9 || key == Key::kPoint || key == Key::kSign;
       const bool arithmetic = key == Key::kAdd || key == Key::kSubtract || key == Key::kMultiply ||
                               key == Key::kDivide || key == Key::kEquals;
-      b->setFont(digit ? digitFont : arithmetic ? operatorFont : functionFont);
+      if (digit || arithmetic)
+        setPixelFont(b, font(), 15, QFont::DemiBold);
+      else
+        setPixelFont(b, font(), 11);
       connect(b, &QPushButton::clicked, this,
               [this, key] { run([this, key] { model_.press(key); }); });
       grid->addWidget(b, 2 * r + 1, c, 2 * rowSpan - 1, columnSpan);
@@ -284,9 +299,9 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
         auto* second = new QLabel(q(row.second), pad);
         second->setTextFormat(Qt::PlainText);
         second->setObjectName(QStringLiteral("second_") + q(row.control));
-        second->setFont(secondFont);
+        setPixelFont(second, font(), 9, QFont::DemiBold);
         second->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        second->setFixedHeight(scaledPixels(11));
+        followZoom(second, [second] { second->setFixedHeight(scaledPixels(11)); });
         second->setAccessibleName(QCoreApplication::translate("Window", "second function of ") +
                                   accessible);
         second->setAccessibleDescription(q(row.second));
@@ -504,24 +519,79 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+QSize MainWindow::windowPixels(int widthTwips, int heightTwips, int zoom) const {
+  const double dpi = logicalDpi() * zoom / 100.0;
+  const int bar = menuBar()->sizeHint().height();
+  const int zoomedBar = static_cast<int>(std::lround(bar * zoom / 100.0));
+  return {twipsToPixels(widthTwips, dpi), twipsToPixels(heightTwips, dpi) - zoomedBar + bar};
+}
+
+// The window takes exactly the size of its zoom. The window manager is told the
+// range and the steps between the smallest and the largest size, so that a
+// drag of the border moves by steps where it can; the constraints are eased
+// first, so that no size in between is ever asked for.
+void MainWindow::sizeWindow(int widthTwips, int heightTwips) {
+  const QSize size = windowPixels(widthTwips, heightTwips, zoomPercent());
+  if (QSize(widthTwips, heightTwips) == twips_ && size == sized_ && this->size() == size) return;
+  twips_ = {widthTwips, heightTwips};
+  sized_ = size;
+  dragged_->stop();
+  const QSize smallest = windowPixels(widthTwips, heightTwips, kMinZoom);
+  const QSize largest = windowPixels(widthTwips, heightTwips, kMaxZoom);
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  resize(size);
+  setMinimumSize(smallest);
+  setMaximumSize(largest);
+  setBaseSize(smallest);
+  setSizeIncrement((largest - smallest) / ((kMaxZoom - kMinZoom) / kZoomStep));
+}
+
+// The border that moved decides; a corner, the smaller of its two zooms, so that
+// the window fits where the user left it.
+void MainWindow::fitZoomToSize() {
+  if (size() == sized_ || twips_.isEmpty() || isMaximized() || isFullScreen()) return;
+  const QSize standard = windowPixels(twips_.width(), twips_.height(), kMinZoom);
+  const int bar = menuBar()->sizeHint().height();
+  const double across = 100.0 * width() / standard.width();
+  const double down = 100.0 * (height() - bar) / std::max(1, standard.height() - bar);
+  const bool wider = width() != sized_.width(), taller = height() != sized_.height();
+  const double zoom = wider && taller ? std::min(across, down) : wider ? across : down;
+  setZoomPercent(snappedZoom(zoom));
+  sized_ = {};  // the same zoom again: back to its size
+  sizeWindow(twips_.width(), twips_.height());
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (!sized_.isEmpty() && size() != sized_) dragged_->start();
+}
+
+void MainWindow::zoomBy(int steps) {
+  setZoomPercent(steps ? zoomPercent() + steps * kZoomStep : kMinZoom);
+}
+
 void MainWindow::layoutCase() {
   if (!case_) return;
-  if (!model_.shell().compact && case_->height() > 0) bodyHeight_ = case_->height();
   const int bodyWidth = twipsToPixels(kClosedWidth);  // the keypad side
-  body_->setGeometry(0, 0, bodyWidth, std::max(case_->height(), bodyHeight_));
+  // The keypad side keeps its normal height; compact size clips it.
+  const int bodyHeight = windowPixels(kClosedWidth, kNormalHeight, zoomPercent()).height() -
+                         menuBar()->sizeHint().height();
+  body_->setGeometry(0, 0, bodyWidth, std::max(case_->height(), bodyHeight));
   const int foldWidth = std::max(0, case_->width() - bodyWidth);
   const int foldHeight = case_->height();
   foldOut_->setGeometry(bodyWidth, 0, foldWidth, foldHeight);
   const QSize button = closeFlap_->sizeHint().expandedTo(QSize(scaledPixels(86), scaledPixels(24)));
-  const int panelHeight = std::max(0, foldHeight - button.height() - 12);
+  const int panelHeight = std::max(0, foldHeight - button.height() - zoomedPixels(12));
   if (stats_) {
     for (QWidget* panel : {static_cast<QWidget*>(stats_), static_cast<QWidget*>(finance_),
                            static_cast<QWidget*>(converter_)})
       panel->setGeometry(0, 0, foldWidth, panelHeight);
   }
-  closeFlap_->setGeometry(foldWidth - button.width() - 8, foldHeight - button.height() - 6,
-                          button.width(), button.height());
-  rule_->setGeometry(0, 4, 2, std::max(0, foldHeight - 8));
+  closeFlap_->setGeometry(foldWidth - button.width() - zoomedPixels(8),
+                          foldHeight - button.height() - zoomedPixels(6), button.width(),
+                          button.height());
+  rule_->setGeometry(0, zoomedPixels(4), 2, std::max(0, foldHeight - zoomedPixels(8)));
   rule_->raise();
 }
 
@@ -557,6 +627,8 @@ void MainWindow::refresh() {
   titleShadow_->setText(personal);
 
   actions_[QStringLiteral("compact")]->setText(shown("Menu", sh.compactCaption));
+  actions_[QStringLiteral("zoomIn")]->setEnabled(zoomPercent() < kMaxZoom);
+  actions_[QStringLiteral("zoomOut")]->setEnabled(zoomPercent() > kMinZoom);
   actions_[QStringLiteral("alwaysOnTop")]->setChecked(sh.onTopChecked);
   actions_[QStringLiteral("appearOnStartup")]->setChecked(sh.startupEntryChecked);
   const std::pair<const char*, bool> panels[] = {{"Converter", sh.converterChecked},

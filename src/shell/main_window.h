@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <functional>
 #include <map>
 #include <span>
@@ -83,6 +84,7 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QWidget* buildBody(QWidget* parent);
@@ -104,16 +106,28 @@ class MainWindow : public QMainWindow {
   void openOptions();
   void openElements();
   void exitFromTray();
+  /// View > Zoom In (steps 1) and Zoom Out (-1) by a step each; Actual Size (0).
+  void zoomBy(int steps);
   void applyColours();
   void fitDisplay();
   void layoutCase();
+  /// The window's size for the model's size in twips at `zoom`: the client area
+  /// scales, the menu bar keeps the desktop's size.
+  QSize windowPixels(int widthTwips, int heightTwips, int zoom) const;
+  /// Sizes the window from the model's twips at the zoom; a border drag ranges
+  /// over the sizes of the zoom steps.
+  void sizeWindow(int widthTwips, int heightTwips);
+  /// After a border drag: the zoom step nearest to the size the user left.
+  void fitZoomToSize();
 
   Model& model_;
   QtToolkit& tk_;
 
   QWidget* case_ = nullptr;  ///< the client area: keypad body and fold-out side by side
   QWidget* body_ = nullptr;
-  int bodyHeight_ = 0;  ///< the body's height in normal size; compact size clips it
+  QSize twips_;                ///< the window's size in twips, as the model last set it
+  QSize sized_;                ///< and in pixels, as this window last asked for it
+  QTimer* dragged_ = nullptr;  ///< a border drag's pause before the zoom snaps to it
   QWidget* lcd_ = nullptr;
   QWidget* keypad_ = nullptr;
   LedDisplay* display_ = nullptr;

@@ -13,12 +13,12 @@ namespace zova {
 
 // The menus and their items in menu order. A row without a command is a menu
 // (at the menu bar when it names no menu to go in); one without a name, a
-// separator. Shortcuts are Ctrl and a letter.
+// separator. Shortcuts are Ctrl and a letter, or a character of the zoom keys.
 struct MainWindow::MenuRow {
   const char* menu;     ///< the object name of the menu it goes in
   const char* name;     ///< its object name; nullptr for a separator
   const char* caption;  ///< "&" marks the access letter; translated in the context "Menu"
-  char ctrlKey;         ///< the letter of its Ctrl shortcut; 0 for none
+  char ctrlKey;         ///< the letter or character of its Ctrl shortcut; 0 for none
   bool checkable;
   void (*command)(MainWindow& w);
 };
@@ -49,6 +49,13 @@ std::span<const MainWindow::MenuRow> MainWindow::menuRows() {
       {"viewMenu", nullptr, "", 0, false, nullptr},
       {"viewMenu", "compact", QT_TRANSLATE_NOOP("Menu", "Compact &Size"), 'M', false,
        [](W& w) { w.model_.toggleCompactSize(); }},
+      {"viewMenu", nullptr, "", 0, false, nullptr},
+      {"viewMenu", "zoomIn", QT_TRANSLATE_NOOP("Menu", "Zoom &In"), '+', false,
+       [](W& w) { w.zoomBy(1); }},
+      {"viewMenu", "zoomOut", QT_TRANSLATE_NOOP("Menu", "Zoom &Out"), '-', false,
+       [](W& w) { w.zoomBy(-1); }},
+      {"viewMenu", "actualSize", QT_TRANSLATE_NOOP("Menu", "A&ctual Size"), '0', false,
+       [](W& w) { w.zoomBy(0); }},
       {"viewMenu", nullptr, "", 0, false, nullptr},
       {"viewMenu", "appearanceMenu", QT_TRANSLATE_NOOP("Menu", "Appearance"), 0, false, nullptr},
       {"appearanceMenu", "coloursMenu", QT_TRANSLATE_NOOP("Menu", "Colours"), 0, false, nullptr},
@@ -135,6 +142,10 @@ void MainWindow::buildMenus() {
         "Menu", "Not available on Wayland: the desktop keeps no program's window on top"));
     menus.at("viewMenu")->setToolTipsVisible(true);
   }
+  // Zoom In answers Ctrl+= too, the same key without Shift on most layouts, as in browsers.
+  actions_.at(QStringLiteral("zoomIn"))
+      ->setShortcuts(
+          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
   // F1, the desktop's help key, opens the overview; a window action of its own
   // leaves the menu item as it reads.
   auto* helpKey = new QAction(this);

@@ -44,9 +44,11 @@ QString bundledLedFontPath() {
 }
 }  // namespace
 
-void QtToolkit::attach(QWidget* window, QWidget* equalsKey) {
+void QtToolkit::attach(QWidget* window, QWidget* equalsKey,
+                       std::function<void(int, int)> sizeWindow) {
   window_ = window;
   equals_ = equalsKey;
+  sizeWindow_ = std::move(sizeWindow);
 }
 
 void QtToolkit::focusEquals() {
@@ -132,7 +134,10 @@ void QtToolkit::setClipboard(const std::string& text) {
 std::string QtToolkit::clipboard() { return QApplication::clipboard()->text().toStdString(); }
 
 void QtToolkit::setWindowSize(int widthTwips, int heightTwips) {
-  if (window_) window_->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+  if (window_ && sizeWindow_)
+    sizeWindow_(widthTwips, heightTwips);
+  else if (window_)
+    window_->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
 }
 
 // Changing the flag through QWidget would make a new native window (a new

@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "model/toolkit.h"
 
@@ -17,8 +18,11 @@ void setUpSaveDialog(QFileDialog& dialog, const QString& extension);
 
 class QtToolkit : public Toolkit {
  public:
-  /// The window the toolkit works for; focus goes to its "=" button.
-  void attach(QWidget* window, QWidget* equalsKey);
+  /// The window the toolkit works for; focus goes to its "=" button. A window
+  /// that sizes itself from the model's twips (at its zoom) passes `sizeWindow`;
+  /// any other gets the size in pixels, fixed.
+  void attach(QWidget* window, QWidget* equalsKey,
+              std::function<void(int widthTwips, int heightTwips)> sizeWindow = {});
 
   void focusEquals() override;
   void beep() override;
@@ -49,6 +53,7 @@ class QtToolkit : public Toolkit {
  private:
   QPointer<QWidget> window_;
   QPointer<QWidget> equals_;
+  std::function<void(int, int)> sizeWindow_;
   int fontId_ = -1;
   QString family_;
 };

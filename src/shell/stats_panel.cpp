@@ -41,14 +41,11 @@ void StackToggle::paintEvent(QPaintEvent*) {
 StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* parent)
     : QWidget(parent), model_(model), changed_(std::move(changed)) {
   auto* row = new QHBoxLayout(this);
-  row->setContentsMargins(8, 8, 8, 8);
-  row->setSpacing(8);
 
   dataList_ = new QListWidget(this);
   dataList_->setObjectName(QStringLiteral("dataList"));
   dataList_->setAccessibleName(QCoreApplication::translate("Window", "statistics data"));
   dataList_->setSelectionMode(QAbstractItemView::SingleSelection);
-  dataList_->setMinimumWidth(110);
   // A click on any item selects it, the current one too; arrow keys move the selection.
   connect(dataList_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { select(dataList_->row(item)); });
@@ -56,15 +53,18 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
   row->addWidget(dataList_, 1);
 
   auto* column = new QVBoxLayout();
-  column->setSpacing(3);
+  QSpacerItem* groupGap = nullptr;
   for (const StatKeyRow& r : statKeyTable()) {
-    if (startsResultGroup(r.key)) column->addSpacing(8);
+    if (startsResultGroup(r.key)) {
+      groupGap = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+      column->addSpacerItem(groupGap);
+    }
     auto* b = new QPushButton(shown("Statistics", r.caption), this);
     b->setObjectName(q(r.control));
     setColourGroup(b, r.group);
     if (r.binding.code) b->setToolTip(shownTooltip(keyboardTooltip(r.binding)));
     b->setFocusPolicy(Qt::NoFocus);
-    b->setFixedWidth(scaledPixels(100));
+    followZoom(b, [b] { b->setFixedWidth(scaledPixels(100)); });
     const StatKey key = r.key;
     connect(b, &QPushButton::clicked, this, [this, key] {
       model_.statPress(key);
@@ -84,7 +84,7 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
                          .arg(shownKeyName(q(keyboardName(stackKey.bindings[0])))));
   stack_->setFocusPolicy(Qt::NoFocus);
   stack_->setBackgroundRole(QPalette::Window);  // a background colour fills the whole box
-  QFont bold = stack_->font();
+  QFont bold;                                   // at the panel's size
   bold.setBold(true);
   stack_->setFont(bold);
   connect(stack_, &QCheckBox::clicked, this, [this] {
@@ -93,6 +93,14 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
   });
   column->addWidget(stack_);
   row->addLayout(column);
+  followZoom(this, [this, row, column, groupGap] {
+    row->setContentsMargins(zoomedPixels(8), zoomedPixels(8), zoomedPixels(8), zoomedPixels(8));
+    row->setSpacing(zoomedPixels(8));
+    column->setSpacing(zoomedPixels(3));
+    groupGap->changeSize(0, zoomedPixels(8), QSizePolicy::Minimum, QSizePolicy::Fixed);
+    dataList_->setMinimumWidth(zoomedPixels(110));
+    column->invalidate();
+  });
 
   refresh();
 }

@@ -19,9 +19,11 @@
 #include "converter/unit_table.h"
 #include "model/access_key.h"
 #include "model/settings_storage.h"
+#include "model/window_conf.h"
 #include "shell/program_look.h"
 #include "shell/qt_text.h"
 #include "shell/qt_toolkit.h"
+#include "shell/screen_scale.h"
 #include "shell/translation.h"
 #include "stats/stats_register.h"
 
@@ -151,6 +153,12 @@ TapeWindow::TapeWindow(Model& model, std::function<void()> changed, QWidget* par
 
   model_.tape().onChange = [this] { tapeChanged(); };
   resize(320, 420);
+  // The tape's text and the window follow the calculator's zoom.
+  followZoom(this, [this, desktop = list_->font(), was = kMinZoom]() mutable {
+    list_->setFont(zoomedSize(desktop, desktop));
+    resize(size() * zoomPercent() / was);
+    was = zoomPercent();
+  });
   list_->scrollToBottom();
 }
 

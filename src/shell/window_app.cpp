@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWindow>
@@ -16,10 +17,13 @@
 #include "model/model.h"
 #include "model/settings_location.h"
 #include "model/tape_file.h"
+#include "model/window_conf.h"
+#include "model/window_geometry.h"
 #include "shell/close_on_signal.h"
 #include "shell/main_window.h"
 #include "shell/program_look.h"
 #include "shell/qt_toolkit.h"
+#include "shell/screen_scale.h"
 #include "shell/session_end.h"
 #include "shell/translation.h"
 #include "shell/window_platform.h"
@@ -92,6 +96,13 @@ int runWindow(int argc, char** argv) {
   // The tape kept beside the settings file; a damaged one is set aside, never in the way.
   const std::string tapeFile = tapeFileBeside(model.settingsFile());
   loadTapeFile(model.tape(), tapeFile);
+  // The zoom the window had; at a first start, one that suits the screen.
+  const std::string windowFile = windowConfBeside(model.settingsFile());
+  if (const std::optional<WindowConf> conf = readWindowConf(windowFile))
+    setZoomPercent(conf->zoom);
+  else if (const QScreen* screen = QGuiApplication::primaryScreen())
+    setZoomPercent(firstStartZoom(screen->availableGeometry().height(),
+                                  twipsToPixels(kNormalHeight, logicalDpi())));
 
   int status = 0;
   {
@@ -110,6 +121,7 @@ int runWindow(int argc, char** argv) {
     if (!model.ended()) model.unload();
   }
   saveTapeFile(model.tape(), tapeFile);
+  writeWindowConf({zoomPercent()}, windowFile);
   return status;
 }
 

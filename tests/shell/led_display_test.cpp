@@ -73,31 +73,36 @@ void LedDisplayTest::longestTextsShowWhole_data() {
 }
 
 // Each text lies inside the display, its digits at least the legible height, in normal and
-// compact size and with the fold-out open.
+// compact size and with the fold-out open, at every zoom step.
 void LedDisplayTest::longestTextsShowWhole() {
   QFETCH(QString, keys);
   WindowRig rig;
   QVERIFY(rig.exposed());
   auto* display = static_cast<LedDisplay*>(rig.window->displayField());
   QVERIFY(!runSequence(rig.model, keys.toStdString()).has_value());
-  for (const char* size : {"", "menu:compact", "menu:compact,menu:converter"}) {
-    QVERIFY(!runSequence(rig.model, size).has_value());
-    rig.window->refresh();
-    QCoreApplication::processEvents();
-    const QString text = display->text();
-    QCOMPARE(text, q(rig.model.calc().display()));
-    QVERIFY2(text.size() <= int(kDisplayCharacters), qPrintable(text));
-    const QRect inside = display->contentsRect(), drawn = ink(display).second;
-    const QString what = QStringLiteral("%1 at [%2]: ink %3-%4 of %5, %6 high")
-                             .arg(text, QLatin1String(size))
-                             .arg(drawn.left())
-                             .arg(drawn.right())
-                             .arg(inside.width())
-                             .arg(drawn.height());
-    QVERIFY2(display->textWidth(display->font()) <= display->textRoom(), qPrintable(what));
-    QVERIFY2(drawn.left() > inside.left() && drawn.right() < inside.right(), qPrintable(what));
-    QVERIFY2(drawn.height() >= scaledPixels(kLegibleDisplayPixels), qPrintable(what));
-  }
+  for (const char* size : {"", "menu:compact", "menu:compact,menu:converter"})
+    for (int zoom = kMinZoom; zoom <= kMaxZoom; zoom += kZoomStep) {
+      if (zoom == kMinZoom) QVERIFY(!runSequence(rig.model, size).has_value());
+      setZoomPercent(zoom);
+      rig.window->refresh();
+      QCoreApplication::processEvents();
+      const QString text = display->text();
+      QCOMPARE(text, q(rig.model.calc().display()));
+      QVERIFY2(text.size() <= int(kDisplayCharacters), qPrintable(text));
+      const QRect inside = display->contentsRect(), drawn = ink(display).second;
+      const QString what = QStringLiteral("%1 at [%2] %7 %: ink %3-%4 of %5, %6 high")
+                               .arg(text, QLatin1String(size))
+                               .arg(drawn.left())
+                               .arg(drawn.right())
+                               .arg(inside.width())
+                               .arg(drawn.height())
+                               .arg(zoom);
+      QVERIFY2(display->textWidth(display->font()) <= display->textRoom(), qPrintable(what));
+      QVERIFY2(drawn.left() > inside.left() && drawn.right() < inside.right(), qPrintable(what));
+      // The legible size grows with the zoom, rounded down as the zoomed fonts are.
+      const int legible = int(std::lround(kLegibleDisplayPixels * logicalDpi() / 96)) * zoom / 100;
+      QVERIFY2(drawn.height() >= legible, qPrintable(what));
+    }
 }
 
 static const zova::ShellTest<LedDisplayTest> kRegistered("led_display");

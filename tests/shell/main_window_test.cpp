@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -113,7 +114,8 @@ QStringList facts(Harness& h) {
            << "labels=" + child<QLabel>(w, "titleLabel")->text() + "," +
                   child<QLabel>(w, "titleShadow")->text()
            << "compact=" + h.item("compact")->text().remove(' ') << "dialogs=" + h.dialogs.join('+')
-           << "display-colour=" + w.displayField()->palette().color(QPalette::Base).name();
+           << "display-colour=" + w.displayField()->palette().color(QPalette::Base).name()
+           << "zoom=" + QString::number(zoomPercent());
 }
 
 }  // namespace
@@ -135,6 +137,9 @@ class MainWindowTest : public QObject {
   void pressElsewhereIsNoKey_data();
   void pressElsewhereIsNoKey();
   void ctrlShortcutsNeverReachTheKeypad();
+  void borderDragSnapsToAStep();
+  void zoomKeepsEveryShare_data();
+  void zoomKeepsEveryShare();
   void textFieldsKeepTheirKeys();
 };
 
@@ -300,7 +305,13 @@ void MainWindowTest::menuCommands_data() {
       {"2,+,3,Converter,compact,key:Enter",
        "size=220x94 display=5 compact=Normal&Size checked= off=Converter+Statistics+Financial "
        "open= inside=1,0,0"},
-      {"compact,compact", "size=220x356 height=5340 compact=Compact&Size off= open= inside=1,1,0"}};
+      {"compact,compact", "size=220x356 height=5340 compact=Compact&Size off= open= inside=1,1,0"},
+      // Zoom: steps of 25 % from 100 to 300; the standard sizes come back with Actual Size.
+      {"zoomIn,zoomIn", "zoom=150 inside=1,1,0"},
+      {"zoomIn,zoomOut,zoomOut", "zoom=100"},
+      {"zoomIn,zoomIn,zoomIn,zoomIn,zoomIn,zoomIn,zoomIn,zoomIn,zoomIn", "zoom=300"},
+      {"zoomIn,zoomIn,Converter,compact,actualSize", "zoom=100 size=220x94 width=3300"},
+      {"zoomIn,Financial,actualSize,compact,compact", "zoom=100 size=220x356 open="}};
   for (const auto& [commands, holds] : rows)
     QTest::newRow(commands) << QString::fromUtf8(commands) << QString::fromUtf8(holds);
 }
@@ -455,6 +466,43 @@ void MainWindowTest::ctrlShortcutsNeverReachTheKeypad() {
     QTest::keyClick(h.window.get(), Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(h.display(), QStringLiteral("2"));
   }
+  // The zoom keys zoom and type nothing, at the ends of the range too; Ctrl+= as Ctrl++.
+  Harness h;
+  h.activate();
+  QVERIFY(play(h, QStringLiteral("2")));
+  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, pad = ctrl | Qt::KeypadModifier;
+  const std::tuple<Qt::Key, Qt::KeyboardModifiers, int> zoomKeys[] = {
+      {Qt::Key_Plus, ctrl, 125},  {Qt::Key_Equal, ctrl, 150}, {Qt::Key_Plus, pad, 175},
+      {Qt::Key_Minus, ctrl, 150}, {Qt::Key_0, ctrl, 100},     {Qt::Key_Minus, pad, 100}};
+  for (const auto& [key, modifiers, zoom] : zoomKeys) {
+    QTest::keyClick(h.window.get(), key, modifiers);
+    QCOMPARE(zoomPercent(), zoom);
+  }
+  setZoomPercent(kMaxZoom);
+  h.window->refresh();
+  QTest::keyClick(h.window.get(), Qt::Key_Plus, ctrl);
+  QCOMPARE(zoomPercent(), kMaxZoom);
+  QVERIFY(play(h, QStringLiteral("3,=")));  // no digit typed, no operation pending
+  QCOMPARE(h.display(), QStringLiteral("23"));
+}
+
+// A drag of the window's border snaps to the zoom step nearest to the border that moved (a
+// corner: the smaller of the two), and the window takes that step's size.
+void MainWindowTest::borderDragSnapsToAStep() {
+  const std::tuple<double, double, int> rows[] = {
+      {2.0, 1.0, 200}, {1.0, 1.6, 150}, {2.4, 1.8, 175}, {1.1, 1.0, 100}, {9.0, 1.0, 300}};
+  for (const auto& [across, down, zoom] : rows) {
+    Harness h;
+    QVERIFY(h.exposed());
+    const QSize client = h.window->centralWidget()->size();
+    const int bar = h.window->height() - client.height();
+    h.window->resize(qRound(client.width() * across), bar + qRound(client.height() * down));
+    const QSize snapped = client * (zoom / 100.0);
+    const QWidget* now = h.window->centralWidget();
+    QTRY_VERIFY2(zoomPercent() == zoom && std::abs(now->width() - snapped.width()) <= 1 &&
+                     std::abs(now->height() - snapped.height()) <= 1,
+                 qPrintable(QString::number(zoomPercent())));
+  }
 }
 
 // Keys typed into the converter's list go to its text, not to the keypad; Enter in it ends the
@@ -491,6 +539,49 @@ void MainWindowTest::textFieldsKeepTheirKeys() {
   QTest::keyClicks(count, QStringLiteral("2y"));
   QCOMPARE(count->text(), QStringLiteral("2y"));
   QCOMPARE(h.display(), QStringLiteral("7"));
+}
+
+void MainWindowTest::zoomKeepsEveryShare_data() {
+  QTest::addColumn<QString>("shown");
+  for (const char* shown : {"", "Statistics", "Financial", "Converter", "compact"})
+    QTest::newRow(shown) << QString::fromLatin1(shown);
+}
+
+// At every zoom step the client area and each control in it keep their share of it: their
+// edges over the zoom lie within two pixels of the standard ones (the keypad's grid spreads
+// its rounding, and the display's frame, drawn by the style, keeps its width). The menu bar keeps the desktop's size. Left out: the indicators, a
+// row of small widths whose roundings add up, and what the statistics and financial panels
+// lay out from their texts' sizes, which the text-fit walk checks.
+void MainWindowTest::zoomKeepsEveryShare() {
+  QFETCH(QString, shown);
+  Harness h;
+  QVERIFY(play(h, shown + ",1,stat:enter"));
+  QWidget* client = h.window->centralWidget();
+  const auto places = [client] {
+    std::map<QWidget*, QRect> out{{client, client->rect()}};
+    for (QWidget* w : client->findChildren<QWidget*>())
+      if (w->isVisibleTo(client) && !w->objectName().endsWith("Indicator") &&
+          !qobject_cast<QComboBox*>(w->parent()) && !qobject_cast<StatsPanel*>(w->parent()) &&
+          !qobject_cast<FinancePanel*>(w->parent()))
+        out[w] = QRect(w->mapTo(client, QPoint()), w->size());
+    return out;
+  };
+  const std::map<QWidget*, QRect> standard = places();
+  const int bar = h.window->menuBar()->height();
+  for (int zoom = kMinZoom + kZoomStep; zoom <= kMaxZoom; zoom += kZoomStep) {
+    setZoomPercent(zoom);
+    QCoreApplication::processEvents();  // the layouts' turn
+    QCOMPARE(h.window->menuBar()->height(), bar);
+    const std::map<QWidget*, QRect> zoomed = places();
+    QCOMPARE(zoomed.size(), standard.size());
+    for (const auto& [w, r] : zoomed) {
+      const QRectF back(QPointF(r.topLeft()) * 100 / zoom, QSizeF(r.size()) * 100 / zoom);
+      const QRectF s = standard.at(w);
+      QVERIFY2(std::abs(back.left() - s.left()) <= 2 && std::abs(back.top() - s.top()) <= 2 &&
+                   std::abs(back.right() - s.right()) <= 2 && std::abs(back.bottom() - s.bottom()) <= 2,
+               qPrintable(QString("%1 at %2 %").arg(w->objectName()).arg(zoom)));
+    }
+  }
 }
 
 static const ShellTest<MainWindowTest> kRegistered("main_window");

@@ -16,12 +16,14 @@
 
 #include "model/model.h"
 #include "model/sequence.h"
+#include "model/window_conf.h"
 #include "shell/converter_panel.h"
 #include "shell/elements_window.h"
 #include "shell/finance_panel.h"
 #include "shell/key_translate.h"
 #include "shell/main_window.h"
 #include "shell/qt_toolkit.h"
+#include "shell/screen_scale.h"
 #include "shell/stats_panel.h"
 
 namespace zova {
@@ -53,6 +55,7 @@ struct WindowRig {
     window = std::make_unique<MainWindow>(model, toolkit);
     window->show();
   }
+  ~WindowRig() { setZoomPercent(kMinZoom); }  // the next window starts at the standard size
   bool exposed() const { return QTest::qWaitForWindowExposed(window.get()); }
 
   Tk toolkit;

@@ -2,6 +2,8 @@
 // window, panel, dialog and menu that finds no untranslated and no clipped text and no control
 // the keyboard reaches without an accessible name, under a pseudo-translation (longer,
 // accented, marked) and under each real translation.
+#include "shell/translation.h"
+
 #include <QAccessible>
 #include <QDir>
 #include <QGroupBox>
@@ -181,6 +183,21 @@ class TranslationTest : public QObject {
         if (popup) popup->close();
       }
       for (QMenu* menu : w.findChildren<QMenu*>()) check(menu, menu->objectName());
+      // The calculator and its panels at every larger zoom step.
+      QVERIFY(play(w, rig.model, "conv:Length"));
+      for (int zoom = kMinZoom + kZoomStep; zoom <= kMaxZoom; zoom += kZoomStep) {
+        setZoomPercent(zoom);
+        QVERIFY(play(w, rig.model, "closeFlapKey"));
+        const QString at = QString(" at %1 %").arg(zoom);
+        check(&w, "main" + at);
+        for (const char* panel : {"Converter", "Statistics", "Financial"}) {
+          w.action(panel)->trigger();
+          check(&w, panel + at);
+        }
+        QVERIFY(play(w, rig.model, "menu:Converter,conv:Constants"));
+        check(&w, "constants" + at);
+      }
+      setZoomPercent(kMinZoom);
       w.action("periodicTable")->trigger();
       auto* elements = w.findChild<ElementsWindow*>();
       for (const Element& e : kElements) {
@@ -189,6 +206,21 @@ class TranslationTest : public QObject {
       }
       w.action("paperTape")->trigger();
       check(w.findChild<TapeWindow*>(), "tape");
+      // The periodic table at every zoom step, with the elements of the longest names.
+      std::vector<const Element*> longest;
+      for (const Element& e : kElements) longest.push_back(&e);
+      std::sort(longest.begin(), longest.end(), [](const Element* a, const Element* b) {
+        return shown("Elements", a->name).size() > shown("Elements", b->name).size();
+      });
+      for (int zoom = kMinZoom + kZoomStep; zoom <= kMaxZoom; zoom += kZoomStep) {
+        setZoomPercent(zoom);
+        for (const Element* e : {longest[0], longest[1], longest[2], &kElements[25]}) {
+          QVERIFY(play(*elements, rig.model, "elem:hover=" + q(e->symbol)));
+          check(elements, q(e->name) + QString(" at %1 %").arg(zoom));
+        }
+        check(w.findChild<TapeWindow*>(), QString("tape at %1 %").arg(zoom));
+      }
+      setZoomPercent(kMinZoom);
       OptionsWindow options(rig.model, &w);
       options.show();
       for (int tab : {0, 1}) {
