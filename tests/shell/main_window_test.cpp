@@ -549,9 +549,10 @@ void MainWindowTest::zoomKeepsEveryShare_data() {
 
 // At every zoom step the client area and each control in it keep their share of it: their
 // edges over the zoom lie within two pixels of the standard ones (the keypad's grid spreads
-// its rounding, and the display's frame, drawn by the style, keeps its width). The menu bar keeps the desktop's size. Left out: the indicators, a
-// row of small widths whose roundings add up, and what the statistics and financial panels
-// lay out from their texts' sizes, which the text-fit walk checks.
+// its rounding, and the display's frame, drawn by the style, keeps its width). The menu bar
+// keeps the desktop's size. Left out: the indicators, a row of small widths whose roundings
+// add up, and what the statistics and financial panels lay out from their texts' sizes,
+// which the text-fit walk checks.
 void MainWindowTest::zoomKeepsEveryShare() {
   QFETCH(QString, shown);
   Harness h;
@@ -578,7 +579,8 @@ void MainWindowTest::zoomKeepsEveryShare() {
       const QRectF back(QPointF(r.topLeft()) * 100 / zoom, QSizeF(r.size()) * 100 / zoom);
       const QRectF s = standard.at(w);
       QVERIFY2(std::abs(back.left() - s.left()) <= 2 && std::abs(back.top() - s.top()) <= 2 &&
-                   std::abs(back.right() - s.right()) <= 2 && std::abs(back.bottom() - s.bottom()) <= 2,
+                   std::abs(back.right() - s.right()) <= 2 &&
+                   std::abs(back.bottom() - s.bottom()) <= 2,
                qPrintable(QString("%1 at %2 %").arg(w->objectName()).arg(zoom)));
     }
   }
