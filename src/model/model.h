@@ -30,6 +30,7 @@
 #include "engine/keys.h"
 #include "engine/panel_effect.h"
 #include "finance/finance_model.h"
+#include "model/history.h"
 #include "model/options_dialog.h"
 #include "model/toolkit.h"
 #include "model/window_geometry.h"
@@ -198,6 +199,12 @@ class Model {
   // Edit menu.
   void menuCopy();
   void menuPaste();
+  /// Takes back the last user action, or makes again the last one taken back;
+  /// with nothing to undo (redo) nothing happens.
+  void undo();
+  void redo();
+  History& history() { return history_; }
+  const History& history() const { return history_; }
 
   /// True once the unload ran (End key): the program is over.
   bool ended() const { return ended_; }
@@ -239,6 +246,7 @@ class Model {
   TapeModel tape_;
   OptionsDialog options_;
   ShellState shell_;
+  History history_{{calc_, fin_, conv_, elem_, stats_, tape_, shell_}};
   /// Replaces the settings file by content as writeSettings describes.
   bool replaceSettings(std::string_view content);
   void reportSettings(const std::string& text, bool failed);
