@@ -38,6 +38,8 @@ bool changed(std::unique_ptr<T>& copy, const T& now) {
 
 }  // namespace
 
+History::~History() = default;
+
 std::string plainCaption(std::string_view caption) {
   std::string out;
   for (std::size_t i = 0; i < caption.size(); ++i) {
@@ -77,7 +79,9 @@ void History::keep(unsigned parts) {
   copyOnce(open_.finance, parts & kFinancePart, p_.finance.state());
   copyOnce(open_.converter, parts & kConverterPart, p_.converter.state());
   copyOnce(open_.elements, parts & kElementsPart, p_.elements.state());
-  copyOnce(open_.look, parts & kLookPart, lookOf(p_.shell));
+  // The look is a piece of the shell: never both are kept.
+  copyOnce(open_.shell, parts & kShellPart, p_.shell);
+  copyOnce(open_.look, (parts & kLookPart) && !open_.shell, lookOf(p_.shell));
   copyOnce(open_.statSums, parts & kStatSumsPart, p_.stats.summary());
 }
 
@@ -89,6 +93,7 @@ bool History::keepChangedOnly() {
   any |= changed(open_.elements, p_.elements.state());
   any |= changed(open_.look, lookOf(p_.shell));
   any |= changed(open_.statSums, p_.stats.summary());
+  any |= changed(open_.shell, p_.shell);
   return any || !open_.statEdits.empty() || !open_.tapeEdits.empty();
 }
 
@@ -111,6 +116,7 @@ void History::exchange(Step& step) {
   if (step.elements) p_.elements.swapState(*step.elements);
   if (step.look) swapLook(p_.shell, *step.look);
   if (step.statSums) p_.stats.swapSummary(*step.statSums);
+  if (step.shell) std::swap(p_.shell, *step.shell);
 }
 
 bool History::undo() {

@@ -44,7 +44,9 @@ enum Part : unsigned {
   kElementsPart = 8,   ///< the periodic table's information area and molar mass
   kLookPart = 16,      ///< colours and personal label
   kStatSumsPart = 32,  ///< the statistics sums and selection
-  kAllParts = 63,
+  kShellPart = 64,     ///< the window's whole ShellState, the look with it (Load Settings)
+  kAllParts =
+      kCalcPart | kFinancePart | kConverterPart | kElementsPart | kStatSumsPart | kShellPart,
 };
 
 /// The colours and the personal label of the window.
@@ -68,6 +70,7 @@ struct HistoryParts {
 class History {
  public:
   explicit History(HistoryParts parts) : p_(parts) {}
+  ~History();
 
   /// At least this many steps are kept; 0 keeps none and records nothing.
   static constexpr std::size_t kDefaultLimit = 1000;
@@ -106,6 +109,7 @@ class History {
     std::unique_ptr<ElementsState> elements;
     std::unique_ptr<Look> look;
     std::unique_ptr<StatsRegister::Summary> statSums;
+    std::unique_ptr<ShellState> shell;
     StatsRegister::Edits statEdits;
     TapeModel::Edits tapeEdits;
   };

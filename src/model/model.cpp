@@ -463,7 +463,17 @@ void Model::closeOptions() {
   options_.unload(calc_.state());
 }
 
-void Model::undo() { history_.undo(); }
-void Model::redo() { history_.redo(); }
+void Model::undo() { moveInHistory(&History::undo); }
+void Model::redo() { moveInHistory(&History::redo); }
+
+// Loading settings changes the window's size and its place on top, which the
+// toolkit is told again when a step puts them back.
+void Model::moveInHistory(bool (History::*move)()) {
+  const ShellState before = shell_;
+  if (!(history_.*move)()) return;
+  if (shell_.width != before.width || shell_.height != before.height)
+    tk_.setWindowSize(shell_.width, shell_.height);
+  if (shell_.onTop != before.onTop) onTopRestore();
+}
 
 }  // namespace zova

@@ -66,6 +66,7 @@ struct ShellState {
   Colour functionColour = 0x00E8D8C8;  ///< function keys
   Colour pickerColour = 0;             ///< the colour dialog's current colour
   std::string personalLabel;           ///< the title above the display
+  bool operator==(const ShellState&) const = default;
 };
 
 inline constexpr const char* kSettingsFileName = "dadidedo.dat";
@@ -233,6 +234,7 @@ class Model {
 
  private:
   void apply(const PanelEffect& effect);
+  void moveInHistory(bool (History::*move)());
   void writeDisplay(std::optional<std::string> text);
   /// A panel wrote the display: the tape writes the result with what produced it.
   void tapePanelResult(std::string_view what);
