@@ -3,6 +3,7 @@
 #include "shell/help_window.h"
 
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -132,6 +133,13 @@ QString overviewPage() {
              "the system tray; double-click its icon there, or choose Open from "
              "its menu, to bring it back. Where the desktop has no tray, Zova is "
              "minimized instead.</p>") +
+         QCoreApplication::translate(
+             "Help",
+             "<p>Edit, Undo (Ctrl+Z) takes back the last action: a key, a clear, "
+             "a change in a panel or the options, a paste, loaded settings or the "
+             "cleared paper tape; Edit, Redo (Ctrl+Shift+Z or Ctrl+Y) makes it "
+             "again. No clear asks for confirmation: a clear you regret is one "
+             "Ctrl+Z away.</p>") +
          QCoreApplication::translate("Help", "<h2>Settings</h2>") +
          QCoreApplication::translate(
              "Help",
@@ -194,6 +202,17 @@ QString keyboardPage() {
   for (const WindowKeyRow& k : windowKeyTable())
     html +=
         row(cell(shown("Help", k.what)), QString(), cell(shownKeyName(q(keyboardName(k.binding)))));
+  // The Edit menu's Undo and Redo, whose keys never reach the keypad.
+  const auto keys = [](const QList<QKeySequence>& sequences) {
+    QStringList names;
+    for (const QKeySequence& s : sequences) names << s.toString(QKeySequence::NativeText);
+    return cell(names.join(QStringLiteral(", ")));
+  };
+  html += row(cell(QCoreApplication::translate("Help", "Undo the last action")), QString(),
+              keys({QKeySequence(Qt::CTRL | Qt::Key_Z)}));
+  html += row(
+      cell(QCoreApplication::translate("Help", "Redo the action undone last")), QString(),
+      keys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
   html += QStringLiteral("</table>");
   return html;
 }

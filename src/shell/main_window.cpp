@@ -557,6 +557,8 @@ void MainWindow::refresh() {
   title_->setText(personal);
   titleShadow_->setText(personal);
 
+  showHistory();
+  if (tape_) tape_->showUndone();
   actions_[QStringLiteral("compact")]->setText(shown("Menu", sh.compactCaption));
   actions_[QStringLiteral("alwaysOnTop")]->setChecked(sh.onTopChecked);
   actions_[QStringLiteral("appearOnStartup")]->setChecked(sh.startupEntryChecked);
@@ -590,6 +592,34 @@ void MainWindow::refresh() {
     converter_->refresh();
   }
   layoutCase();
+}
+
+// Undo and Redo name the action they would take back or make again, greyed
+// when there is none.
+void MainWindow::showHistory() {
+  const History& h = model_.history();
+  struct Item {
+    const char* name;
+    const ActionName* step;
+    const char* plain;  ///< with nothing to name
+    const char* named;  ///< naming the action
+  };
+  const Item items[] = {{"undo", h.undoAction(), QT_TRANSLATE_NOOP("Menu", "&Undo"),
+                         QT_TRANSLATE_NOOP("Menu", "&Undo %1")},
+                        {"redo", h.redoAction(), QT_TRANSLATE_NOOP("Menu", "&Redo"),
+                         QT_TRANSLATE_NOOP("Menu", "&Redo %1")}};
+  for (const Item& i : items) {
+    QAction* item = actions_[QLatin1String(i.name)];
+    item->setEnabled(i.step != nullptr);
+    if (!i.step) {
+      item->setText(QCoreApplication::translate("Menu", i.plain));
+      continue;
+    }
+    QString what = withoutShownAccessKey(shown(i.step->context, i.step->caption));
+    if (what.endsWith(QLatin1String("..."))) what.chop(3);
+    what.replace(QLatin1Char('&'), QLatin1String("&&"));  // no access letter of its own
+    item->setText(QCoreApplication::translate("Menu", i.named).arg(what));
+  }
 }
 
 // The display's text at the largest size at which all of it fits. Every text the

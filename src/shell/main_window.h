@@ -106,6 +106,7 @@ class MainWindow : public QMainWindow {
   void exitFromTray();
   void applyColours();
   void fitDisplay();
+  void showHistory();
   void layoutCase();
 
   Model& model_;

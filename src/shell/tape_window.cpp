@@ -69,14 +69,20 @@ TapeListModel::TapeListModel(const TapeModel& tape, QObject* parent)
       replaced_(tape.replaced()) {}
 
 int TapeListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : rows_;
+  return parent.isValid() ? 0 : rows_ + static_cast<int>(undone_.size());
 }
 
 QVariant TapeListModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= rows_) return {};
+  if (!index.isValid() || index.row() >= rowCount()) return {};
   const auto row = static_cast<std::size_t>(index.row());
+  const bool undone = index.row() >= rows_;
+  if (undone && role == Qt::FontRole) {
+    QFont struck = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    struck.setStrikeOut(true);
+    return struck;
+  }
   if (role == Qt::DisplayRole) {
-    TapeEntry entry = tape_.at(row);
+    TapeEntry entry = undone ? undone_[row - static_cast<std::size_t>(rows_)] : tape_.at(row);
     const QString label = shownLabel(entry.label);
     entry.label = label.toStdString();
     return QString::fromStdString(entry.text());
@@ -102,6 +108,14 @@ void TapeListModel::followTape() {
   }
   added_ = tape_.added();
   replaced_ = tape_.replaced();
+}
+
+bool TapeListModel::showUndone(std::vector<TapeEntry> undone) {
+  if (undone == undone_) return false;
+  beginResetModel();
+  undone_ = std::move(undone);
+  endResetModel();
+  return true;
 }
 
 TapeWindow::TapeWindow(Model& model, std::function<void()> changed, QWidget* parent)
@@ -143,6 +157,7 @@ TapeWindow::TapeWindow(Model& model, std::function<void()> changed, QWidget* par
 
   model_.tape().onChange = [this] { tapeChanged(); };
   resize(320, 420);
+  showUndone();
   list_->scrollToBottom();
 }
 
@@ -151,6 +166,10 @@ TapeWindow::~TapeWindow() { model_.tape().onChange = nullptr; }
 void TapeWindow::tapeChanged() {
   rows_->followTape();
   list_->scrollToBottom();
+}
+
+void TapeWindow::showUndone() {
+  if (rows_->showUndone(model_.history().undoneTapeEntries())) list_->scrollToBottom();
 }
 
 void TapeWindow::entryClicked(const QModelIndex& index) {
@@ -178,6 +197,9 @@ void TapeWindow::saveAs() {
   if (!path.isEmpty()) saveTo(path);
 }
 
-void TapeWindow::clear() { model_.clearTape(); }
+void TapeWindow::clear() {
+  model_.clearTape();
+  if (changed_) changed_();
+}
 
 }  // namespace zova
