@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -19,7 +20,8 @@ struct ListEdit {
   Kind kind = Kind::kInsert;
   std::size_t index = 0;
   typename List::value_type item{};
-  List other{};
+  /// Only a replacement holds a list (an empty deque still allocates).
+  std::optional<List> other{};
 };
 
 template <class List>
@@ -51,7 +53,7 @@ void undoEdits(List& list, ListEdits<List>& edits) {
     else if (e->kind == ListEdit<List>::Kind::kErase)
       detail::putBack(list, *e);
     else
-      std::swap(list, e->other);
+      std::swap(list, *e->other);
   }
 }
 
@@ -64,7 +66,7 @@ void redoEdits(List& list, ListEdits<List>& edits) {
     else if (e.kind == ListEdit<List>::Kind::kErase)
       detail::takeOut(list, e);
     else
-      std::swap(list, e.other);
+      std::swap(list, *e.other);
   }
 }
 

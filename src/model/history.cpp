@@ -75,7 +75,10 @@ void History::name(const ActionName& action) {
 }
 
 void History::keep(unsigned parts) {
-  copyOnce(open_.calc, parts & kCalcPart, p_.calc.state());
+  if ((parts & kCalcPart) && !open_.calcFollowed) {
+    calc_.follow(p_.calc.state());
+    open_.calcFollowed = true;
+  }
   copyOnce(open_.finance, parts & kFinancePart, p_.finance.state());
   copyOnce(open_.converter, parts & kConverterPart, p_.converter.state());
   copyOnce(open_.elements, parts & kElementsPart, p_.elements.state());
@@ -87,7 +90,8 @@ void History::keep(unsigned parts) {
 
 bool History::keepChangedOnly() {
   // Every part is compared: no shortcut may leave a copy that equals the state.
-  bool any = changed(open_.calc, p_.calc.state());
+  if (open_.calcFollowed) open_.calc = calc_.changesTo(p_.calc.state());
+  bool any = !open_.calc.empty();
   any |= changed(open_.finance, p_.finance.state());
   any |= changed(open_.converter, p_.converter.state());
   any |= changed(open_.elements, p_.elements.state());
@@ -110,7 +114,7 @@ void History::close() {
 }
 
 void History::exchange(Step& step) {
-  if (step.calc) std::swap(p_.calc.state(), *step.calc);
+  if (!step.calc.empty()) calc_.exchange(p_.calc.state(), step.calc);
   if (step.finance) p_.finance.swapState(*step.finance);
   if (step.converter) p_.converter.swapState(*step.converter);
   if (step.elements) p_.elements.swapState(*step.elements);

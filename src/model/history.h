@@ -17,6 +17,7 @@
 #include "elements/elements_model.h"
 #include "engine/calculator.h"
 #include "finance/finance_model.h"
+#include "model/calc_changes.h"
 #include "stats/stats_register.h"
 #include "tape/tape_model.h"
 
@@ -69,7 +70,7 @@ struct HistoryParts {
 
 class History {
  public:
-  explicit History(HistoryParts parts) : p_(parts) {}
+  explicit History(HistoryParts parts) : p_(parts), calc_(parts.calc.state()) {}
   ~History();
 
   /// At least this many steps are kept; 0 keeps none and records nothing.
@@ -103,7 +104,8 @@ class History {
     ActionName name;
     // The copy of each changed part that is not in force: before the action
     // while the step is done, after it once undone.
-    std::unique_ptr<CalcState> calc;
+    CalcChanges calc;
+    bool calcFollowed = false;  ///< while recording: the shadow has taken in the state
     std::unique_ptr<FinanceState> finance;
     std::unique_ptr<ConverterState> converter;
     std::unique_ptr<ElementsState> elements;
@@ -121,6 +123,7 @@ class History {
   void exchange(Step& step);
 
   HistoryParts p_;
+  CalcShadow calc_;
   std::size_t limit_ = kDefaultLimit;
   std::deque<Step> steps_;
   std::size_t done_ = 0;  ///< steps_[0, done_) are done; the rest undone

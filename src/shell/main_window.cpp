@@ -425,6 +425,8 @@ void MainWindow::exitFromTray() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == display_ && event->type() == QEvent::Resize) fitDisplay();
   if (watched == this && event->type() == QEvent::WindowDeactivate) down_.clear();
+  // The periodic table's boxes change the model without this window redrawing.
+  if (watched == this && event->type() == QEvent::WindowActivate) showHistory();
   const QEvent::Type type = event->type();
   if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWidgetType())
     return QMainWindow::eventFilter(watched, event);
@@ -557,8 +559,10 @@ void MainWindow::refresh() {
   title_->setText(personal);
   titleShadow_->setText(personal);
 
+  // Undo and redo reach the tape and the periodic table too.
   showHistory();
   if (tape_) tape_->showUndone();
+  if (elements_) elements_->refresh();
   actions_[QStringLiteral("compact")]->setText(shown("Menu", sh.compactCaption));
   actions_[QStringLiteral("alwaysOnTop")]->setChecked(sh.onTopChecked);
   actions_[QStringLiteral("appearOnStartup")]->setChecked(sh.startupEntryChecked);
