@@ -26,7 +26,8 @@ namespace zova {
 struct ShellState;
 
 /// A user action as its control names it: the English caption, "&" marking
-/// the access letter, and the context the window translates it in.
+/// the access letter, and the context the window translates it in; "" for a
+/// caption that is not translated (a keypad key, a number or text typed).
 struct ActionName {
   const char* context = "";
   std::string caption;

@@ -35,7 +35,7 @@ std::vector<BoundKey> gatherKeyMap() {
     for (const KeyBinding& b : row.bindings) {
       if (!b.code) continue;
       // A typed digit's zero always appends, unlike the keypad's 0 key.
-      const ActionName name{"Keypad", std::string(row.caption)};
+      const ActionName name{"", std::string(row.caption)};
       if (key <= Key::kDigit9)
         map.push_back(
             {b, [key](Model& m) { m.calc().keyboardDigit(static_cast<int>(key)); }, name});
@@ -94,7 +94,7 @@ void Model::startUp() {
 
 void Model::press(Key key) {
   const KeyRow& row = keyRow(key);
-  const ActionScope step(history_, {"Keypad", std::string(row.caption)}, kCalcPart);
+  const ActionScope step(history_, {"", std::string(row.caption)}, kCalcPart);
   row.press(calc_);
   tk_.focusEquals();
 }
@@ -130,7 +130,7 @@ void Model::keyDown(int code, int shift, std::string_view typed) {
   }
   // In hexadecimal the letters A to F type themselves.
   if (s.base == Base::kHex && code >= 'A' && code <= 'F') {
-    history_.name({"Keypad", std::string(1, static_cast<char>(code))});
+    history_.name({"", std::string(1, static_cast<char>(code))});
     calc_.hexLetter(static_cast<char>(code));
     return;
   }
@@ -196,9 +196,9 @@ void Model::tapePanelResult(std::string_view what) {
 
 // A click on a list item is named by the item.
 void Model::statSelect(std::size_t index) {
-  const ActionScope step(
-      history_, {"Statistics", index < stats_.count() ? stats_.items()[index] : std::string()},
-      kCalcPart | kStatSumsPart);
+  const ActionScope step(history_,
+                         {"", index < stats_.count() ? stats_.items()[index] : std::string()},
+                         kCalcPart | kStatSumsPart);
   apply(stats_.selectItem(index));
 }
 
@@ -282,11 +282,11 @@ void Model::convOpenTo() {
   conv_.dropDownTo();
 }
 void Model::convSetFrom(std::string text) {
-  const ActionScope step(history_, converterAction(text), kConverterParts);
+  const ActionScope step(history_, {"", text}, kConverterParts);
   conv_.setFromText(std::move(text));
 }
 void Model::convSetTo(std::string text) {
-  const ActionScope step(history_, converterAction(text), kConverterParts);
+  const ActionScope step(history_, {"", text}, kConverterParts);
   conv_.setToText(std::move(text));
 }
 
@@ -339,13 +339,13 @@ void Model::elemMassClick() {
 }
 
 bool Model::molarDrop(int slot, std::string_view symbol) {
-  const ActionScope step(history_, elementAction(symbol), kElementParts);
+  const ActionScope step(history_, {"", std::string(symbol)}, kElementParts);
   const auto s = slotNumbered(slot);
   return s && elem_.dropSymbol(*s, symbol);
 }
 
 bool Model::molarCount(int slot, std::string text) {
-  const ActionScope step(history_, elementAction(text), kElementParts);
+  const ActionScope step(history_, {"", text}, kElementParts);
   const auto s = slotNumbered(slot);
   if (!s) return false;
   elem_.setCount(*s, std::move(text));
@@ -353,7 +353,7 @@ bool Model::molarCount(int slot, std::string text) {
 }
 
 void Model::molarMultiplier(std::string text) {
-  const ActionScope step(history_, elementAction(text), kElementParts);
+  const ActionScope step(history_, {"", text}, kElementParts);
   elem_.setMultiplier(std::move(text));
 }
 void Model::molarClear() {

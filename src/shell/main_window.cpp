@@ -619,7 +619,9 @@ void MainWindow::showHistory() {
       item->setText(QCoreApplication::translate("Menu", i.plain));
       continue;
     }
-    QString what = withoutShownAccessKey(shown(i.step->context, i.step->caption));
+    const std::string& caption = i.step->caption;
+    QString what =
+        withoutShownAccessKey(*i.step->context ? shown(i.step->context, caption) : q(caption));
     if (what.endsWith(QLatin1String("..."))) what.chop(3);
     what.replace(QLatin1Char('&'), QLatin1String("&&"));  // no access letter of its own
     item->setText(QCoreApplication::translate("Menu", i.named).arg(what));
