@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "converter/unit_table.h"
@@ -51,6 +52,7 @@ struct ConverterState {
   std::string toCaption{kToCaption};            ///< label above the To list
   bool fromMarkerVisible = false;               ///< marker frame around the From list
   bool toMarkerVisible = false;                 ///< marker frame around the To list
+  bool operator==(const ConverterState&) const = default;
 };
 
 /// The panel's operations. None touches the calculator: convert receives the
@@ -59,6 +61,8 @@ struct ConverterState {
 class ConverterModel {
  public:
   const ConverterState& state() const { return s_; }
+  /// For the undo history: the state changes places with `other`.
+  void swapState(ConverterState& other) { std::swap(s_, other); }
 
   /// Back to unit conversion: hides the markers, restores the captions, empties both lists.
   void backToUnitConversion();

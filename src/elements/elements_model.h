@@ -41,6 +41,7 @@ struct InfoArea {
   std::string numberCaption, massCaption, electronsCaption;
   std::string symbol, name, number, mass, electrons;
   bool valuesShown = false;  // AtomicNumber and AtomicMass are visible (clickable)
+  bool operator==(const InfoArea&) const = default;
 };
 
 struct FormulaSlot {
@@ -48,6 +49,7 @@ struct FormulaSlot {
   std::string count = "1";  // the count box under the slot, any text
   Value mass;               // mass1..mass4: the dropped mass text, 0 after Clear
   bool badCount = false;    // the count box holds no count: marked, and no mass shows
+  bool operator==(const FormulaSlot&) const = default;
 };
 
 struct ElementsState {
@@ -59,6 +61,7 @@ struct ElementsState {
   std::string molar;                    // the result caption, kept while hidden
   bool molarShown = false;
   bool clearShown = false;  // the Clear button
+  bool operator==(const ElementsState&) const = default;
 };
 
 class ElementsModel {
@@ -66,6 +69,8 @@ class ElementsModel {
   explicit ElementsModel(NumberLocale loc = {}) : loc_(std::move(loc)) {}
 
   const ElementsState& state() const { return s_; }
+  /// For the undo history: the state changes places with `other`.
+  void swapState(ElementsState& other) { std::swap(s_, other); }
   /// Decimal symbol for the numbers this window writes (atomic number, result).
   void setLocale(const NumberLocale& loc) { loc_ = loc; }
 

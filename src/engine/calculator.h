@@ -120,6 +120,7 @@ struct CalcState {
   std::string memoryCaption, baseCaption, fractionCaption;
   std::string openTip = "open brackets: 0";
   std::string closeTip = "open brackets: 0";
+  bool operator==(const CalcState&) const = default;
 };
 
 /// Puts the modes start-up begins from (base, angle unit, inv, hyp, places, fraction

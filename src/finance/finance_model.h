@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/calculator_toolkit.h"
@@ -83,6 +84,7 @@ struct FinanceState {
   Currency finPPmt;
   /// Each cell's caption, indexed by FinCell.
   std::array<std::string, kFinCellCount> captions{"", "", "", "", "", "12", "", "12", "", "", ""};
+  bool operator==(const FinanceState&) const = default;
 };
 
 /// The panel's operations. Each takes what it reads from the display as an
@@ -96,6 +98,8 @@ class FinanceModel {
   FinanceModel(CalculatorToolkit& toolkit, std::function<bool()> onTop, NumberLocale locale);
 
   const FinanceState& state() const { return s_; }
+  /// For the undo history: the state changes places with `other`.
+  void swapState(FinanceState& other) { std::swap(s_, other); }
   const std::string& caption(FinCell cell) const {
     return s_.captions[static_cast<std::size_t>(cell)];
   }

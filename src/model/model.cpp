@@ -24,6 +24,7 @@ const std::array kWindowKeys = {
 struct BoundKey {
   KeyBinding binding;
   std::function<void(Model&)> run;
+  ActionName name;  ///< the control it stands for, naming the undo step; none for the window's keys
 };
 
 // The keyboard map, gathered from the binding columns of the key tables.
@@ -34,22 +35,31 @@ std::vector<BoundKey> gatherKeyMap() {
     for (const KeyBinding& b : row.bindings) {
       if (!b.code) continue;
       // A typed digit's zero always appends, unlike the keypad's 0 key.
+      const ActionName name{"", std::string(row.caption)};
       if (key <= Key::kDigit9)
-        map.push_back({b, [key](Model& m) { m.calc().keyboardDigit(static_cast<int>(key)); }});
+        map.push_back(
+            {b, [key](Model& m) { m.calc().keyboardDigit(static_cast<int>(key)); }, name});
       else
-        map.push_back({b, [key](Model& m) { m.press(key); }});
+        map.push_back({b, [key](Model& m) { m.press(key); }, name});
     }
   }
   for (const StatKeyRow& row : statKeyTable())
     if (row.binding.code)
-      map.push_back({row.binding, [key = row.key](Model& m) { m.statPress(key); }});
+      map.push_back({row.binding,
+                     [key = row.key](Model& m) { m.statPress(key); },
+                     {"Statistics", std::string(row.caption)}});
   for (const CategoryRow& row : categoryRows())
     if (row.binding.code)
-      map.push_back({row.binding, [name = row.action](Model& m) { m.convCategory(name); }});
-  map.push_back({kKonstantKey, [](Model& m) { m.convConstants(); }});
-  map.push_back({kConvertKey, [](Model& m) { m.convGo(); }});
+      map.push_back({row.binding,
+                     [name = row.action](Model& m) { m.convCategory(name); },
+                     {"Converter", std::string(row.caption)}});
+  map.push_back({kKonstantKey,
+                 [](Model& m) { m.convConstants(); },
+                 {"Converter", std::string(kKonstantCaption)}});
+  // Convert or Use Constant, as the button reads when the key is pressed.
+  map.push_back({kConvertKey, [](Model& m) { m.convGo(); }, {}});
   for (const WindowKeyRow& row : kWindowKeys)
-    map.push_back({row.binding, [run = row.run](Model& m) { (m.*run)(); }});
+    map.push_back({row.binding, [run = row.run](Model& m) { (m.*run)(); }, {}});
   return map;
 }
 
@@ -83,7 +93,9 @@ void Model::startUp() {
 }
 
 void Model::press(Key key) {
-  keyRow(key).press(calc_);
+  const KeyRow& row = keyRow(key);
+  const ActionScope step(history_, {"", std::string(row.caption)}, kCalcPart);
+  row.press(calc_);
   tk_.focusEquals();
 }
 
@@ -95,6 +107,8 @@ void Model::unload() {
 }
 
 void Model::keyDown(int code, int shift, std::string_view typed) {
+  // The key's step takes its name from the key it presses.
+  const ActionScope step(history_, {}, kCalcPart);
   CalcState& s = calc_.state();
   // A shortcut with Ctrl or Alt belongs to the menus, never to the keypad.
   if (shift & (kCtrlBit | kAltBit)) {
@@ -108,6 +122,7 @@ void Model::keyDown(int code, int shift, std::string_view typed) {
   // A shifted digit's symbol presses its key; the press then ends in a beep.
   if (shift & kShiftBit) {
     if (const BoundKey* bound = findBinding({code, kShiftBit})) {
+      history_.name(bound->name);
       bound->run(*this);
       tk_.beep();
       return;
@@ -115,11 +130,15 @@ void Model::keyDown(int code, int shift, std::string_view typed) {
   }
   // In hexadecimal the letters A to F type themselves.
   if (s.base == Base::kHex && code >= 'A' && code <= 'F') {
+    history_.name({"", std::string(1, static_cast<char>(code))});
     calc_.hexLetter(static_cast<char>(code));
     return;
   }
   if (code == 'B') return;  // the X² key's letter, in hexadecimal only
-  if (const BoundKey* bound = findBinding({code, 0})) return bound->run(*this);
+  if (const BoundKey* bound = findBinding({code, 0})) {
+    history_.name(bound->name);
+    return bound->run(*this);
+  }
   tk_.beep();
 }
 
@@ -151,6 +170,8 @@ void Model::apply(const PanelEffect& effect) {
 }
 
 void Model::statPress(StatKey key) {
+  const ActionScope step(history_, {"Statistics", std::string(statKeyRow(key).caption)},
+                         kCalcPart | kStatSumsPart);
   if (key == StatKey::kEnter && stats_.full()) {
     tk_.beep();
     tk_.focusEquals();
@@ -163,10 +184,7 @@ void Model::statPress(StatKey key) {
   const PanelEffect effect = stats_.press(key, calc_.display());
   apply(effect);
   if (effect.display && key != StatKey::kEnter && key != StatKey::kDelete) {
-    std::string what;
-    for (char c : statKeyRow(key).caption)
-      if (c != '&') what += c;
-    tapePanelResult(what);
+    tapePanelResult(plainCaption(statKeyRow(key).caption));
   }
 }
 
@@ -176,48 +194,104 @@ void Model::tapePanelResult(std::string_view what) {
                     {shown, calc_.state().base == Base::kDecimal ? shown : "", calc_.state().base});
 }
 
-void Model::statSelect(std::size_t index) { apply(stats_.selectItem(index)); }
+// A click on a list item is named by the item.
+void Model::statSelect(std::size_t index) {
+  const ActionScope step(history_,
+                         {"", index < stats_.count() ? stats_.items()[index] : std::string()},
+                         kCalcPart | kStatSumsPart);
+  apply(stats_.selectItem(index));
+}
 
 // In another base the register takes the decimal value while the display keeps
 // showing the result in the base.
 void Model::stackEntry() {
+  const ActionScope step(history_, {"Statistics", "Stack"}, kCalcPart | kStatSumsPart);
   const std::string shown = calc_.display();
   statPress(StatKey::kEnter);
   if (calc_.state().base != Base::kDecimal && calc_.display() != "ERROR")
     calc_.state().display = shown;
 }
 
-void Model::finClick(FinCell cell) { apply(fin_.click(cell, calc_.display())); }
+namespace {
+constexpr unsigned kFinanceParts = kCalcPart | kFinancePart;
+ActionName financialAction(std::string_view caption) { return {"Financial", std::string(caption)}; }
+}  // namespace
+
+void Model::finClick(FinCell cell) {
+  const ActionScope step(history_, financialAction(finCellRow(cell).label), kFinanceParts);
+  apply(fin_.click(cell, calc_.display()));
+}
 void Model::finSolve(FinKey key) {
+  const ActionScope step(history_, {}, kFinanceParts);
+  for (const FinKeyRow& row : finKeyTable())
+    if (row.key == key) history_.name(financialAction(row.caption));
   const PanelEffect effect = fin_.solve(key);
   apply(effect);
   if (!effect.display) return;
   for (const FinKeyRow& row : finKeyTable())
     if (row.key == key) tapePanelResult(row.name);
 }
-void Model::finStart() { apply(fin_.toggleStartTiming()); }
-void Model::finEnd() { apply(fin_.toggleEndTiming()); }
-void Model::finClear() { apply(fin_.clearCells()); }
-void Model::finAmortize() { apply(fin_.amortize()); }
-void Model::finToPv() { apply(fin_.balanceToPresentValue()); }
+void Model::finStart() {
+  const ActionScope step(history_, financialAction("Start"), kFinanceParts);
+  apply(fin_.toggleStartTiming());
+}
+void Model::finEnd() {
+  const ActionScope step(history_, financialAction("End"), kFinanceParts);
+  apply(fin_.toggleEndTiming());
+}
+void Model::finClear() {
+  const ActionScope step(history_, financialAction("Clear"), kFinanceParts);
+  apply(fin_.clearCells());
+}
+void Model::finAmortize() {
+  const ActionScope step(history_, financialAction("Amortize"), kFinanceParts);
+  apply(fin_.amortize());
+}
+void Model::finToPv() {
+  const ActionScope step(history_, financialAction("PV"), kFinanceParts);
+  apply(fin_.balanceToPresentValue());
+}
+
+namespace {
+constexpr unsigned kConverterParts = kCalcPart | kConverterPart;
+ActionName converterAction(std::string_view caption) { return {"Converter", std::string(caption)}; }
+}  // namespace
 
 bool Model::convCategory(std::string_view name) {
+  const ActionScope step(history_, {}, kConverterParts);
+  for (const CategoryRow& row : categoryRows())
+    if (row.action == name) history_.name(converterAction(row.caption));
   const bool found = conv_.chooseCategory(name);
   tk_.focusEquals();
   return found;
 }
 
 void Model::convConstants() {
+  const ActionScope step(history_, converterAction(kKonstantCaption), kConverterParts);
   conv_.showConstants();
   tk_.focusEquals();
 }
 
-void Model::convOpenFrom() { conv_.dropDownFrom(); }
-void Model::convOpenTo() { conv_.dropDownTo(); }
-void Model::convSetFrom(std::string text) { conv_.setFromText(std::move(text)); }
-void Model::convSetTo(std::string text) { conv_.setToText(std::move(text)); }
+// A list dropped down is named by its label, a list's new text by itself.
+void Model::convOpenFrom() {
+  const ActionScope step(history_, converterAction(conv_.state().fromCaption), kConverterParts);
+  conv_.dropDownFrom();
+}
+void Model::convOpenTo() {
+  const ActionScope step(history_, converterAction(conv_.state().toCaption), kConverterParts);
+  conv_.dropDownTo();
+}
+void Model::convSetFrom(std::string text) {
+  const ActionScope step(history_, {"", text}, kConverterParts);
+  conv_.setFromText(std::move(text));
+}
+void Model::convSetTo(std::string text) {
+  const ActionScope step(history_, {"", text}, kConverterParts);
+  conv_.setToText(std::move(text));
+}
 
 void Model::convGo() {
+  const ActionScope step(history_, converterAction(conv_.state().convertCaption), kConverterParts);
   if (!conv_.canConvert()) {  // a list names no unit of the category: nothing to convert
     tk_.beep();
     tk_.focusEquals();
@@ -241,7 +315,13 @@ void Model::convGo() {
 
 bool Model::elemHover(std::string_view symbol) { return elem_.hoverSymbol(symbol); }
 
+namespace {
+constexpr unsigned kElementParts = kCalcPart | kElementsPart;
+ActionName elementAction(std::string_view caption) { return {"Elements", std::string(caption)}; }
+}  // namespace
+
 void Model::elemNumberClick() {
+  const ActionScope step(history_, elementAction(elem_.state().info.numberCaption), kElementParts);
   if (auto t = elem_.useAtomicNumber()) {
     calc_.setDisplay(*t);
     calc_.state().newNumber = true;
@@ -250,6 +330,7 @@ void Model::elemNumberClick() {
 }
 
 void Model::elemMassClick() {
+  const ActionScope step(history_, elementAction(elem_.state().info.massCaption), kElementParts);
   if (auto t = elem_.useAtomicMass()) {
     calc_.setDisplay(localeNumberText(*t, locale()));
     calc_.state().newNumber = true;
@@ -258,21 +339,30 @@ void Model::elemMassClick() {
 }
 
 bool Model::molarDrop(int slot, std::string_view symbol) {
+  const ActionScope step(history_, {"", std::string(symbol)}, kElementParts);
   const auto s = slotNumbered(slot);
   return s && elem_.dropSymbol(*s, symbol);
 }
 
 bool Model::molarCount(int slot, std::string text) {
+  const ActionScope step(history_, {"", text}, kElementParts);
   const auto s = slotNumbered(slot);
   if (!s) return false;
   elem_.setCount(*s, std::move(text));
   return true;
 }
 
-void Model::molarMultiplier(std::string text) { elem_.setMultiplier(std::move(text)); }
-void Model::molarClear() { elem_.clearFormula(); }
+void Model::molarMultiplier(std::string text) {
+  const ActionScope step(history_, {"", text}, kElementParts);
+  elem_.setMultiplier(std::move(text));
+}
+void Model::molarClear() {
+  const ActionScope step(history_, elementAction("Clear"), kElementParts);
+  elem_.clearFormula();
+}
 
 void Model::molarResultClick() {
+  const ActionScope step(history_, elementAction("Molar mass"), kElementParts);
   if (auto t = elem_.useMolarMass()) {
     calc_.setDisplay(*t);
     calc_.state().newNumber = true;
@@ -289,9 +379,13 @@ void Model::molarResultClick() {
   }
 }
 
-void Model::clearTape() { tape_.clear(); }
+void Model::clearTape() {
+  const ActionScope step(history_, {"Tape", "C&lear"}, 0);
+  tape_.clear();
+}
 
 void Model::recallTapeNumber(std::size_t entry) {
+  const ActionScope step(history_, {"Tape", "Tape"}, kCalcPart);
   if (entry >= tape_.size()) return;
   // A tape file from a run in another locale may have the other decimal symbol;
   // the tape never groups digits, so either symbol is the decimal point.
@@ -353,6 +447,7 @@ std::optional<std::string> pastedDecimal(std::string_view text, const NumberLoca
 
 // Only a text that is one number is entered; anything else beeps and changes nothing.
 void Model::menuPaste() {
+  const ActionScope step(history_, {"Menu", "&Paste"}, kCalcPart);
   const std::string text = tk_.clipboard();
   const Base base = calc_.state().base;
   const auto number =
@@ -363,6 +458,22 @@ void Model::menuPaste() {
 
 void Model::openOptions() { options_.load(calc_.state()); }
 
-void Model::closeOptions() { options_.unload(calc_.state()); }
+void Model::closeOptions() {
+  const ActionScope step(history_, {"Options", "Options"}, kCalcPart);
+  options_.unload(calc_.state());
+}
+
+void Model::undo() { moveInHistory(&History::undo); }
+void Model::redo() { moveInHistory(&History::redo); }
+
+// Loading settings changes the window's size and its place on top, which the
+// toolkit is told again when a step puts them back.
+void Model::moveInHistory(bool (History::*move)()) {
+  const ShellState before = shell_;
+  if (!(history_.*move)()) return;
+  if (shell_.width != before.width || shell_.height != before.height)
+    tk_.setWindowSize(shell_.width, shell_.height);
+  if (shell_.onTop != before.onTop) onTopRestore();
+}
 
 }  // namespace zova

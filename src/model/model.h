@@ -30,6 +30,7 @@
 #include "engine/keys.h"
 #include "engine/panel_effect.h"
 #include "finance/finance_model.h"
+#include "model/history.h"
 #include "model/options_dialog.h"
 #include "model/toolkit.h"
 #include "model/window_geometry.h"
@@ -65,6 +66,7 @@ struct ShellState {
   Colour functionColour = 0x00E8D8C8;  ///< function keys
   Colour pickerColour = 0;             ///< the colour dialog's current colour
   std::string personalLabel;           ///< the title above the display
+  bool operator==(const ShellState&) const = default;
 };
 
 inline constexpr const char* kSettingsFileName = "dadidedo.dat";
@@ -198,6 +200,12 @@ class Model {
   // Edit menu.
   void menuCopy();
   void menuPaste();
+  /// Takes back the last user action, or makes again the last one taken back;
+  /// with nothing to undo (redo) nothing happens.
+  void undo();
+  void redo();
+  History& history() { return history_; }
+  const History& history() const { return history_; }
 
   /// True once the unload ran (End key): the program is over.
   bool ended() const { return ended_; }
@@ -226,6 +234,7 @@ class Model {
 
  private:
   void apply(const PanelEffect& effect);
+  void moveInHistory(bool (History::*move)());
   void writeDisplay(std::optional<std::string> text);
   /// A panel wrote the display: the tape writes the result with what produced it.
   void tapePanelResult(std::string_view what);
@@ -239,6 +248,7 @@ class Model {
   TapeModel tape_;
   OptionsDialog options_;
   ShellState shell_;
+  History history_{{calc_, fin_, conv_, elem_, stats_, tape_, shell_}};
   /// Replaces the settings file by content as writeSettings describes.
   bool replaceSettings(std::string_view content);
   void reportSettings(const std::string& text, bool failed);

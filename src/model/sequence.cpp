@@ -186,6 +186,8 @@ std::vector<ActionRow> gatherActions() {
          m.menuPaste();
        });
      }},
+    {"menu", {"undo"}, 0, "", "", runs(&Model::undo)},
+    {"menu", {"redo"}, 0, "", "Edit menu Undo and Redo", runs(&Model::redo)},
     {"menu", {"compact"}, 0, "", "", runs(&Model::toggleCompactSize)},
     {"menu", {"ontop"}, 0, "", "", runs(&Model::toggleAlwaysOnTop)},
     {"menu", {"converter"}, 0, "", "", togglesPanel(&Model::toggleConverterPanel)},

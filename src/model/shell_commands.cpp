@@ -61,7 +61,8 @@ void togglePanel(Model& m, Panel own) {
 // Steps of every colour command: while the user chooses it (not while start-up
 // replays it) the dialog opens on the row's colour; then the row takes the
 // picker's colour, which start-up has put there itself.
-void recolour(Model& m, Colour ShellState::*row) {
+void recolour(Model& m, Colour ShellState::*row, const char* menuItem) {
+  const ActionScope step(m.history(), {"Menu", menuItem}, kLookPart);
   ShellState& sh = m.shell();
   if (m.calc().state().startedUp) {
     sh.pickerColour = sh.*row;
@@ -102,13 +103,18 @@ void Model::toggleCompactSize() {
   }
 }
 
-void Model::chooseScreenColour() { recolour(*this, &ShellState::screenColour); }
-void Model::chooseDigitsColour() { recolour(*this, &ShellState::digitsColour); }
-void Model::chooseShellColour() { recolour(*this, &ShellState::shellColour); }
-void Model::chooseStandardColour() { recolour(*this, &ShellState::standardColour); }
-void Model::chooseFunctionColour() { recolour(*this, &ShellState::functionColour); }
+void Model::chooseScreenColour() { recolour(*this, &ShellState::screenColour, "Screen"); }
+void Model::chooseDigitsColour() { recolour(*this, &ShellState::digitsColour, "Digits"); }
+void Model::chooseShellColour() { recolour(*this, &ShellState::shellColour, "Calculator Shell"); }
+void Model::chooseStandardColour() {
+  recolour(*this, &ShellState::standardColour, "Standard Buttons");
+}
+void Model::chooseFunctionColour() {
+  recolour(*this, &ShellState::functionColour, "Function Buttons");
+}
 
 void Model::editPersonalLabel() {
+  const ActionScope step(history_, {"Menu", "Personal Label"}, kLookPart);
   tk_.setTopmost(false);
   std::string answer = tk_.inputBox("Enter a short title to personalize your calculator.", "Label");
   if (!answer.empty()) shell_.personalLabel = std::move(answer);

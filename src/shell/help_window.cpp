@@ -3,6 +3,7 @@
 #include "shell/help_window.h"
 
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -140,6 +141,13 @@ QString overviewPage() {
              "of the standard size, up to three times it; Actual Size (Ctrl+0) goes back "
              "to it. Dragging the window's border does the same, to the nearest step. "
              "Zova keeps the zoom in zova-window.conf beside its settings.</p>") +
+         QCoreApplication::translate(
+             "Help",
+             "<p>Edit, Undo (Ctrl+Z) takes back the last action: a key, a clear, "
+             "a change in a panel or the options, a paste, loaded settings or the "
+             "cleared paper tape; Edit, Redo (Ctrl+Shift+Z or Ctrl+Y) makes it "
+             "again. No clear asks for confirmation: a clear you regret is one "
+             "Ctrl+Z away.</p>") +
          QCoreApplication::translate("Help", "<h2>Settings</h2>") +
          QCoreApplication::translate(
              "Help",
@@ -202,6 +210,17 @@ QString keyboardPage() {
   for (const WindowKeyRow& k : windowKeyTable())
     html +=
         row(cell(shown("Help", k.what)), QString(), cell(shownKeyName(q(keyboardName(k.binding)))));
+  // The Edit menu's Undo and Redo, whose keys never reach the keypad.
+  const auto keys = [](const QList<QKeySequence>& sequences) {
+    QStringList names;
+    for (const QKeySequence& s : sequences) names << s.toString(QKeySequence::NativeText);
+    return cell(names.join(QStringLiteral(", ")));
+  };
+  html += row(cell(QCoreApplication::translate("Help", "Undo the last action")), QString(),
+              keys({QKeySequence(Qt::CTRL | Qt::Key_Z)}));
+  html += row(
+      cell(QCoreApplication::translate("Help", "Redo the action undone last")), QString(),
+      keys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
   html += QStringLiteral("</table>");
   return html;
 }

@@ -439,6 +439,8 @@ void MainWindow::exitFromTray() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == display_ && event->type() == QEvent::Resize) fitDisplay();
   if (watched == this && event->type() == QEvent::WindowDeactivate) down_.clear();
+  // The periodic table's boxes change the model without this window redrawing.
+  if (watched == this && event->type() == QEvent::WindowActivate) showHistory();
   const QEvent::Type type = event->type();
   if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWidgetType())
     return QMainWindow::eventFilter(watched, event);
@@ -626,6 +628,10 @@ void MainWindow::refresh() {
   title_->setText(personal);
   titleShadow_->setText(personal);
 
+  // Undo and redo reach the tape and the periodic table too.
+  showHistory();
+  if (tape_) tape_->showUndone();
+  if (elements_) elements_->refresh();
   actions_[QStringLiteral("compact")]->setText(shown("Menu", sh.compactCaption));
   actions_[QStringLiteral("zoomIn")]->setEnabled(zoomPercent() < kMaxZoom);
   actions_[QStringLiteral("zoomOut")]->setEnabled(zoomPercent() > kMinZoom);
@@ -661,6 +667,36 @@ void MainWindow::refresh() {
     converter_->refresh();
   }
   layoutCase();
+}
+
+// Undo and Redo name the action they would take back or make again, greyed
+// when there is none.
+void MainWindow::showHistory() {
+  const History& h = model_.history();
+  struct Item {
+    const char* name;
+    const ActionName* step;
+    const char* plain;  ///< with nothing to name
+    const char* named;  ///< naming the action
+  };
+  const Item items[] = {{"undo", h.undoAction(), QT_TRANSLATE_NOOP("Menu", "&Undo"),
+                         QT_TRANSLATE_NOOP("Menu", "&Undo %1")},
+                        {"redo", h.redoAction(), QT_TRANSLATE_NOOP("Menu", "&Redo"),
+                         QT_TRANSLATE_NOOP("Menu", "&Redo %1")}};
+  for (const Item& i : items) {
+    QAction* item = actions_[QLatin1String(i.name)];
+    item->setEnabled(i.step != nullptr);
+    if (!i.step) {
+      item->setText(QCoreApplication::translate("Menu", i.plain));
+      continue;
+    }
+    const std::string& caption = i.step->caption;
+    QString what =
+        withoutShownAccessKey(*i.step->context ? shown(i.step->context, caption) : q(caption));
+    if (what.endsWith(QLatin1String("..."))) what.chop(3);
+    what.replace(QLatin1Char('&'), QLatin1String("&&"));  // no access letter of its own
+    item->setText(QCoreApplication::translate("Menu", i.named).arg(what));
+  }
 }
 
 // The display's text at the largest size at which all of it fits. Every text the

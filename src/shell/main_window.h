@@ -110,6 +110,7 @@ class MainWindow : public QMainWindow {
   void zoomBy(int steps);
   void applyColours();
   void fitDisplay();
+  void showHistory();
   void layoutCase();
   /// The window's size for the model's size in twips at `zoom`: the client area
   /// scales, the menu bar keeps the desktop's size.

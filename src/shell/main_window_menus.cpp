@@ -13,7 +13,8 @@ namespace zova {
 
 // The menus and their items in menu order. A row without a command is a menu
 // (at the menu bar when it names no menu to go in); one without a name, a
-// separator. Shortcuts are Ctrl and a letter, or a character of the zoom keys.
+// separator. Shortcuts are Ctrl and a letter or a zoom key's character, and for a few items
+// one more key.
 struct MainWindow::MenuRow {
   const char* menu;     ///< the object name of the menu it goes in
   const char* name;     ///< its object name; nullptr for a separator
@@ -21,6 +22,7 @@ struct MainWindow::MenuRow {
   char ctrlKey;         ///< the letter or character of its Ctrl shortcut; 0 for none
   bool checkable;
   void (*command)(MainWindow& w);
+  const char* moreKeys = nullptr;  ///< a further shortcut in Qt's portable text, shown first
 };
 
 std::span<const MainWindow::MenuRow> MainWindow::menuRows() {
@@ -34,6 +36,11 @@ std::span<const MainWindow::MenuRow> MainWindow::menuRows() {
       {"fileMenu", nullptr, "", 0, false, nullptr},
       {"fileMenu", "exit", QT_TRANSLATE_NOOP("Menu", "E&xit"), 'Q', false, [](W& w) { w.close(); }},
       {"", "editMenu", QT_TRANSLATE_NOOP("Menu", "&Edit"), 0, false, nullptr},
+      {"editMenu", "undo", QT_TRANSLATE_NOOP("Menu", "&Undo"), 'Z', false,
+       [](W& w) { w.model_.undo(); }},
+      {"editMenu", "redo", QT_TRANSLATE_NOOP("Menu", "&Redo"), 'Y', false,
+       [](W& w) { w.model_.redo(); }, "Ctrl+Shift+Z"},
+      {"editMenu", nullptr, "", 0, false, nullptr},
       {"editMenu", "copy", QT_TRANSLATE_NOOP("Menu", "&Copy"), 'C', false,
        [](W& w) { w.model_.menuCopy(); }},
       {"editMenu", "paste", QT_TRANSLATE_NOOP("Menu", "&Paste"), 'V', false,
@@ -126,7 +133,10 @@ void MainWindow::buildMenus() {
     } else {
       QAction* item = menus.at(row.menu)->addAction(caption);
       item->setObjectName(QLatin1String(row.name));
-      if (row.ctrlKey) item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(row.ctrlKey)));
+      QList<QKeySequence> keys;
+      if (row.moreKeys) keys.append(QKeySequence(QLatin1String(row.moreKeys)));
+      if (row.ctrlKey) keys.append(QKeySequence(Qt::CTRL | Qt::Key(row.ctrlKey)));
+      item->setShortcuts(keys);
       item->setCheckable(row.checkable);
       connect(item, &QAction::triggered, this,
               [this, command = row.command] { run([this, command] { command(*this); }); });

@@ -75,14 +75,20 @@ TapeListModel::TapeListModel(const TapeModel& tape, QObject* parent)
       replaced_(tape.replaced()) {}
 
 int TapeListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : rows_;
+  return parent.isValid() ? 0 : rows_ + static_cast<int>(undone_.size());
 }
 
 QVariant TapeListModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= rows_) return {};
+  if (!index.isValid() || index.row() >= rowCount()) return {};
   const auto row = static_cast<std::size_t>(index.row());
+  const bool undone = index.row() >= rows_;
+  if (undone && role == Qt::FontRole) {
+    QFont struck = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    struck.setStrikeOut(true);
+    return struck;
+  }
   if (role == Qt::DisplayRole) {
-    TapeEntry entry = tape_.at(row);
+    TapeEntry entry = undone ? undone_[row - static_cast<std::size_t>(rows_)] : tape_.at(row);
     const QString label = shownLabel(entry.label);
     entry.label = label.toStdString();
     return QString::fromStdString(entry.text());
@@ -108,6 +114,14 @@ void TapeListModel::followTape() {
   }
   added_ = tape_.added();
   replaced_ = tape_.replaced();
+}
+
+bool TapeListModel::showUndone(std::vector<TapeEntry> undone) {
+  if (undone == undone_) return false;
+  beginResetModel();
+  undone_ = std::move(undone);
+  endResetModel();
+  return true;
 }
 
 TapeWindow::TapeWindow(Model& model, std::function<void()> changed, QWidget* parent)
@@ -159,6 +173,7 @@ TapeWindow::TapeWindow(Model& model, std::function<void()> changed, QWidget* par
     resize(size() * zoomPercent() / was);
     was = zoomPercent();
   });
+  showUndone();
   list_->scrollToBottom();
 }
 
@@ -205,6 +220,10 @@ void TapeWindow::tapeChanged() {
   list_->scrollToBottom();
 }
 
+void TapeWindow::showUndone() {
+  if (rows_->showUndone(model_.history().undoneTapeEntries())) list_->scrollToBottom();
+}
+
 void TapeWindow::entryClicked(const QModelIndex& index) {
   if (!index.isValid()) return;
   model_.recallTapeNumber(static_cast<std::size_t>(index.row()));
@@ -232,6 +251,9 @@ void TapeWindow::saveAs() {
     saveTo(dialog.selectedFiles().front());
 }
 
-void TapeWindow::clear() { model_.clearTape(); }
+void TapeWindow::clear() {
+  model_.clearTape();
+  if (changed_) changed_();
+}
 
 }  // namespace zova

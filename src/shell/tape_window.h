@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "model/model.h"
 
@@ -22,11 +23,15 @@ class TapeListModel : public QAbstractListModel {
   QVariant data(const QModelIndex& index, int role) const override;
   /// The tape changed: appended rows are inserted, anything else resets the list.
   void followTape();
+  /// The entries undone, which redo would write again, shown struck through after
+  /// the tape's own; false when they are the ones shown already.
+  bool showUndone(std::vector<TapeEntry> undone);
 
  private:
   const TapeModel& tape_;
-  int rows_ = 0;
+  int rows_ = 0;  ///< the tape's own entries shown
   std::uint64_t added_ = 0, replaced_ = 0;
+  std::vector<TapeEntry> undone_;
 };
 
 class TapeWindow : public QWidget {
@@ -42,6 +47,8 @@ class TapeWindow : public QWidget {
   /// Save As... to a chosen file: the whole tape as plain text; false when not written.
   bool saveTo(const QString& path);
   void clear();
+  /// Follows the undo history: the entries undone are shown struck through.
+  void showUndone();
 
  protected:
   /// The window opens wide enough for the widest entry it holds.

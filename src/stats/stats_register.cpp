@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "engine/decimal_symbol.h"
 
@@ -92,6 +93,7 @@ PanelEffect StatsRegister::enterItem(std::string_view display) {
   // The list and the display show the number as the calculator writes it in the locale.
   const std::string shown = localeNumberText(text, loc_);
   items_.insert(items_.begin(), shown);
+  record({Edit::Kind::kInsert, 0});
   if (selected_) ++*selected_;  // the selection stays on its item
   sum_ = sums->sum;
   sumOfSquares_ = sums->square;
@@ -105,6 +107,7 @@ PanelEffect StatsRegister::deleteSelected() {
   const bool inRange = std::isfinite(read(sum_)) && std::isfinite(read(sumOfSquares_));
   sum_ = read(sum_) - x;
   sumOfSquares_ = read(sumOfSquares_) - x * x;
+  if (edits_) edits_->push_back({Edit::Kind::kErase, *selected_, std::move(*item)});
   items_.erase(item);
   selected_.reset();
   // Out of range, the sums cannot give the item back: they are added up anew.
@@ -113,6 +116,8 @@ PanelEffect StatsRegister::deleteSelected() {
 }
 
 PanelEffect StatsRegister::clearItems() {
+  // The list goes whole into the edit, without a copy.
+  if (!items_.empty()) record({Edit::Kind::kReplace, 0, {}, std::move(items_)});
   items_.clear();
   selected_.reset();
   sum_ = 0.0;
@@ -169,6 +174,9 @@ PanelEffect StatsRegister::press(StatKey key, std::string_view display) {
 
 void StatsRegister::restore(std::span<const std::string> lines) {
   if (lines.empty()) return;  // the sums stay empty until the first item
+  if (edits_) record({Edit::Kind::kReplace, 0, {}, items_});
+  // Made as one replacement, the edits inside it are not recorded.
+  Edits* const recording = std::exchange(edits_, nullptr);
   items_.reserve(items_.size() + lines.size());
   double sum = read(sum_), square = read(sumOfSquares_);
   std::size_t position = 0;
@@ -182,6 +190,17 @@ void StatsRegister::restore(std::span<const std::string> lines) {
   }
   sum_ = sum;
   sumOfSquares_ = square;
+  edits_ = recording;
+}
+
+void StatsRegister::record(Edit edit) {
+  if (edits_) edits_->push_back(std::move(edit));
+}
+
+void StatsRegister::swapSummary(Summary& other) {
+  std::swap(sum_, other.sum);
+  std::swap(sumOfSquares_, other.square);
+  std::swap(selected_, other.selected);
 }
 
 }  // namespace zova

@@ -12,6 +12,7 @@
 
 #include "engine/convert.h"
 #include "engine/keys.h"
+#include "engine/list_edit.h"
 #include "engine/panel_effect.h"
 #include "engine/value.h"
 
@@ -77,6 +78,24 @@ class StatsRegister {
   PanelEffect showSampleDeviation();
   PanelEffect showPopulationDeviation();
 
+  // For the undo history.
+  using Items = std::vector<std::string>;
+  using Edit = ListEdit<Items>;
+  using Edits = ListEdits<Items>;
+  /// While set, every change of the list is written to `edits` (nullptr stops it).
+  void recordEdits(Edits* edits) { edits_ = edits; }
+  /// Takes back, or makes again, edits recorded by recordEdits.
+  void undoEdits(Edits& edits) { zova::undoEdits(items_, edits); }
+  void redoEdits(Edits& edits) { zova::redoEdits(items_, edits); }
+  /// What the register holds besides the list.
+  struct Summary {
+    Value sum, square;
+    std::optional<std::size_t> selected;
+    bool operator==(const Summary&) const = default;
+  };
+  Summary summary() const { return {sum_, sumOfSquares_, selected_}; }
+  void swapSummary(Summary& other);
+
   /// Presses a panel key; only Enter reads `display`.
   PanelEffect press(StatKey key, std::string_view display);
 
@@ -102,12 +121,14 @@ class StatsRegister {
   /// Both sums over the whole list again.
   void recomputeSums();
   PanelEffect result(std::optional<double> value) const;
+  void record(Edit edit);
 
   NumberLocale loc_;
   std::vector<std::string> items_;
   Value sum_;
   Value sumOfSquares_;
   std::optional<std::size_t> selected_;
+  Edits* edits_ = nullptr;
 };
 
 }  // namespace zova

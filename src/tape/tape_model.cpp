@@ -86,16 +86,38 @@ void TapeModel::changed() {
   if (onChange) onChange();
 }
 
-void TapeModel::clear() {
-  entries_.clear();
+void TapeModel::clear() { replaceEntries({}); }
+
+void TapeModel::replaceEntries(Entries entries) {
+  if (edits_ && !(entries_.empty() && entries.empty()))
+    edits_->push_back({Edits::value_type::Kind::kReplace, 0, {}, std::move(entries_)});
+  entries_ = std::move(entries);
   ++replaced_;
   changed();
 }
 
 void TapeModel::append(TapeEntry entry) {
-  if (entries_.size() >= kTapeCapacity) entries_.pop_front();
+  using Kind = Edits::value_type::Kind;
+  if (entries_.size() >= kTapeCapacity) {
+    if (edits_) edits_->push_back({Kind::kErase, 0, std::move(entries_.front())});
+    entries_.pop_front();
+  }
   entries_.push_back(std::move(entry));
+  if (edits_) edits_->push_back({Kind::kInsert, entries_.size() - 1});
   ++added_;
+  changed();
+}
+
+// The tape window cannot follow these edits one by one: it reads the tape anew.
+void TapeModel::undoEdits(Edits& edits) {
+  zova::undoEdits(entries_, edits);
+  ++replaced_;
+  changed();
+}
+
+void TapeModel::redoEdits(Edits& edits) {
+  zova::redoEdits(entries_, edits);
+  ++replaced_;
   changed();
 }
 
@@ -185,9 +207,7 @@ bool TapeModel::readFileText(std::string_view text) {
     read.push_back({std::string(parts[0]), std::string(parts[1]), std::string(parts[2]),
                     std::string(parts[3])});
   }
-  entries_ = std::move(read);
-  ++replaced_;
-  changed();
+  replaceEntries(std::move(read));
   return true;
 }
 

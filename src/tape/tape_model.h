@@ -15,6 +15,7 @@
 
 #include "engine/calculator.h"
 #include "engine/calculator_observer.h"
+#include "engine/list_edit.h"
 
 namespace zova {
 
@@ -56,6 +57,15 @@ class TapeModel : public CalculatorObserver {
   /// A tape number was put back on the display.
   void numberRecalled(const ShownNumber& number);
 
+  // For the undo history.
+  using Entries = std::deque<TapeEntry>;
+  using Edits = ListEdits<Entries>;
+  /// While set, every change of the entries is written to `edits` (nullptr stops it).
+  void recordEdits(Edits* edits) { edits_ = edits; }
+  /// Takes back, or makes again, edits recorded by recordEdits.
+  void undoEdits(Edits& edits);
+  void redoEdits(Edits& edits);
+
   /// Told after every change (the tape window redraws).
   std::function<void()> onChange;
   /// Counts every entry ever appended: the first entry's count is added() - size().
@@ -82,8 +92,11 @@ class TapeModel : public CalculatorObserver {
  private:
   void rule();
   void changed();
+  /// Replaces the entries, the old ones going to the edit being recorded.
+  void replaceEntries(Entries entries);
 
-  std::deque<TapeEntry> entries_;
+  Entries entries_;
+  Edits* edits_ = nullptr;
   std::uint64_t added_ = 0;
   std::uint64_t replaced_ = 0;
 };

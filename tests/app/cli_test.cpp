@@ -169,6 +169,69 @@ TEST(CommandLine, JsonIsUtf8WhateverTheDisplayHolds) {
   }
 }
 
+// The visible state after a sequence, without the counts of beeps and messages.
+std::string stateAfter(const std::string& keys) {
+  const Result r = runCli({"--keys", keys, "--json"});
+  EXPECT_EQ(r.status, 0) << keys << r.err;
+  const std::size_t from = r.out.find("\"beeps\""), to = r.out.find("\"stat\"");
+  return r.out.substr(0, from) + r.out.substr(to);
+}
+
+// Each kind of action, undone, leaves the state before it; redone, the state after it.
+TEST(CommandLine, UndoTakesBackOneActionAndRedoMakesItAgain) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"1,+,2", "3"},
+      {"1,+,2", "key:Num5"},
+      {"5,+,3", "C"},
+      {"(,2,+,3,M+", "AC"},
+      {"4,M+", "M+"},
+      {"7", "Kin"},
+      {"inv,4", "Base"},
+      {"3,stat:enter,4", "stat:enter"},
+      {"3,stat:enter,4,stat:enter,5,stat:enter,stat:select=1", "stat:delete"},
+      {"3,stat:enter,4,stat:enter,stat:select=0", "stat:clear"},
+      {"2,stat:enter,Stack,6", "="},
+      {"100", "fin:click=PV"},
+      {"100,fin:click=PV,5,fin:click=N,8,fin:click=%/Yr", "fin:clear"},
+      {"fin:start", "fin:end"},
+      {"conv:Length,12", "conv:go"},
+      {"conv:Length", "conv:to=Inches"},
+      {"molar:drop1=H,molar:count1=2,molar:drop2=O", "molar:result"},
+      {"molar:drop1=H,molar:result", "molar:clear"},
+      {"2,÷,3,=", "opt:format=Fix"},
+      {"1,÷,3,=,b/c", "opt:accuracy=low"},
+      {"5,+", "menu:paste=1\\,234.5"},
+      {"1,+,2,=,4,sin", "tape:clear"},
+  };
+  for (const auto& [before, action] : cases) {
+    const std::string done = std::string(before) + "," + action;
+    ASSERT_NE(stateAfter(before), stateAfter(done)) << done;  // the action changes something
+    EXPECT_EQ(stateAfter(done + ",menu:undo"), stateAfter(before)) << done;
+    EXPECT_EQ(stateAfter(done + ",menu:undo,menu:redo"), stateAfter(done)) << done;
+    EXPECT_EQ(stateAfter(done + ",menu:undo,menu:undo,menu:redo,menu:redo"), stateAfter(done))
+        << done;
+  }
+}
+
+// The last 1,000 steps are kept; a new action drops the redo steps; with nothing to
+// undo or redo nothing happens, not even a beep; an action that changes nothing is no step.
+TEST(CommandLine, UndoKeepsAThousandStepsAndForgetsWhatANewActionReplaces) {
+  std::string toggles = "inv", undos = "menu:undo";
+  for (int i = 0; i < 1000; ++i) toggles += ",inv", undos += ",menu:undo";
+  const std::pair<std::string, std::string> cases[] = {
+      {toggles + "," + undos, "inv"},
+      {"1,+,2,menu:undo,3,menu:redo", "1,+,3"},
+      {"1,+,2,menu:undo,menu:undo,menu:undo,menu:undo", ""},
+      {"menu:undo,menu:redo,7,menu:redo", "7"},
+      {"7,menu:copy,menu:ontop,menu:undo", "menu:ontop"},
+      {"stat:clear,stat:delete,stat:clear,6,menu:undo,menu:undo", ""},
+  };
+  for (const auto& [keys, same] : cases) {
+    const Result r = runCli({"--keys", keys, "--json"});
+    EXPECT_EQ(r.out, runCli({"--keys", same, "--json"}).out) << keys;
+  }
+}
+
 TEST(CommandLine, ReplKeepsStateAndSkipsBadLines) {
   const Result r = runCli({"--repl"}, "5\n+,5,=\nbad,2\nX,2,=\r\nquit\n7\n");
   EXPECT_EQ(std::tie(r.status, r.out), std::make_tuple(0, "5\n10\n20\n"));

@@ -101,6 +101,12 @@ Names actions(std::string_view area, std::string_view choices = "") {
   return out;
 }
 
+// Undo and Redo stay out: the corpus records the calculator, not its history.
+Names withoutHistory(Names menus) {
+  std::erase_if(menus, [](const std::string& n) { return n == "undo" || n == "redo"; });
+  return menus;
+}
+
 struct Vocabulary {
   Names keypad = keypadNames();
   Names statKeys = namesOf(statKeyTable(), &StatKeyRow::name);
@@ -108,7 +114,7 @@ struct Vocabulary {
   Names finCells = namesOf(finCellTable(), &FinCellRow::name);
   Names finKeys = namesOf(finKeyTable(), &FinKeyRow::name);
   Names finButtons = actions("fin");
-  Names panelMenus = actions("menu");
+  Names panelMenus = withoutHistory(actions("menu"));
   Names formats = actions("opt", "format");
   Names accuracies = actions("opt", "accuracy");
   Names units = namesOf(unitRows(), &UnitRow::text, temperatureRows(), &TemperatureRow::text);

@@ -412,6 +412,13 @@ TEST(SettingsLoad, ReplacesTheSettingsAndStartsAgain) {
   load("normal.dat");
   EXPECT_EQ(std::make_tuple(sh.compact, sh.height, sh.panelItemsEnabled, sh.foldOutOpen),
             std::make_tuple(false, 5340, true, false));
+  // Undo puts back the state read before, not the file; redo the state loaded.
+  const std::string normal = r.model.settingsText();
+  r.model.undo();
+  EXPECT_EQ(std::make_tuple(r.model.settingsText(), slurp(path), r.tk.height),
+            std::make_tuple(once, crlf(sampleWith()), 1410));
+  r.model.redo();
+  EXPECT_EQ(r.model.settingsText(), normal);
 }
 
 // Without a settings file of its own (the command line without --settings) writeSettings

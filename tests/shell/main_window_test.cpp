@@ -27,7 +27,8 @@ class CountingToolkit : public QtToolkit {
     ++fontRemovals;
     QtToolkit::removeFont();
   }
-  int quits = 0, fontRemovals = 0;
+  void beep() override { ++beeps; }
+  int quits = 0, fontRemovals = 0, beeps = 0;
 };
 
 struct Harness : WindowRig<CountingToolkit> {
@@ -465,6 +466,39 @@ void MainWindowTest::ctrlShortcutsNeverReachTheKeypad() {
     }
     QTest::keyClick(h.window.get(), Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(h.display(), QStringLiteral("2"));
+  }
+  {
+    // Undo and Redo by their keys: the menu names the step or is greyed, the tape strikes
+    // the entries undone, and no key reaches the keypad.
+    Harness h;
+    h.activate();
+    QVERIFY(play(h, QStringLiteral("1,+,2,=")));
+    h.window->openTape();
+    h.activate();
+    const QAbstractItemModel* tape = h.window->tapeWindow()->list()->model();
+    const int rows = tape->rowCount();
+    const auto struck = [&](int row) {
+      return tape->index(row, 0).data(Qt::FontRole).value<QFont>().strikeOut();
+    };
+    const std::tuple<Qt::KeyboardModifiers, Qt::Key, const char*, const char*, const char*, bool>
+        steps[] = {
+            {Qt::ControlModifier, Qt::Key_Z, "2", "&Undo 2", "&Redo =", true},
+            {Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z, "3", "&Undo =", "&Redo", false},
+            {Qt::ControlModifier, Qt::Key_Z, "2", "&Undo 2", "&Redo =", true},
+            {Qt::ControlModifier, Qt::Key_Y, "3", "&Undo =", "&Redo", false}};
+    for (const auto& [modifiers, key, shown, undo, redo, undone] : steps) {
+      QTest::keyClick(h.window.get(), key, modifiers);
+      QCOMPARE(std::make_tuple(h.display(), h.item("undo")->text(), h.item("redo")->text()),
+               std::make_tuple(QString::fromLatin1(shown), QString::fromLatin1(undo),
+                               QString::fromLatin1(redo)));
+      QCOMPARE(h.item("redo")->isEnabled(), undone);
+      QCOMPARE(std::make_tuple(tape->rowCount(), struck(rows - 1), struck(0)),
+               std::make_tuple(rows, undone, false));
+    }
+    QCOMPARE(h.toolkit.beeps, 5);  // the five Ctrl and Shift presses', none for Z or Y
+    for (int i = 0; i < 4; ++i) QTest::keyClick(h.window.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(std::make_tuple(h.display(), h.item("undo")->isEnabled(), h.item("undo")->text()),
+             std::make_tuple(QStringLiteral("0"), false, QStringLiteral("&Undo")));
   }
   // The zoom keys zoom and type nothing, at the ends of the range too; Ctrl+= as Ctrl++.
   Harness h;
