@@ -1215,6 +1215,22 @@
         <source>Save the settings and close Zova</source>
         <translation>Einstellungen speichern und Zova schließen</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;View, Zoom In (Ctrl++) and Zoom Out (Ctrl+-) make the calculator, its panels, the periodic table and the paper tape larger or smaller by a quarter of the standard size, up to three times it; Actual Size (Ctrl+0) goes back to it. Dragging the window&apos;s border does the same, to the nearest step. Zova keeps the zoom in zova-window.conf beside its settings.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Ansicht, Vergrößern (Strg++) und Verkleinern (Strg+-) machen den Rechner, seine Felder, das Periodensystem und den Papierstreifen um ein Viertel der Standardgröße größer oder kleiner, bis zum Dreifachen; Originalgröße (Strg+0) kehrt zu ihr zurück. Das Ziehen am Fensterrand tut dasselbe, bis zur nächsten Stufe. Zova merkt sich die Vergrößerung in zova-window.conf neben seinen Einstellungen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Edit, Undo (Ctrl+Z) takes back the last action: a key, a clear, a change in a panel or the options, a paste, loaded settings or the cleared paper tape; Edit, Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. No clear asks for confirmation: a clear you regret is one Ctrl+Z away.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Bearbeiten, Rückgängig (Strg+Z) nimmt die letzte Aktion zurück: eine Taste, ein Löschen, eine Änderung in einem Feld oder in den Einstellungen, ein Einfügen, geladene Einstellungen oder den gelöschten Papierstreifen; Bearbeiten, Wiederholen (Strg+Umschalt+Z oder Strg+Y) führt sie erneut aus. Kein Löschen fragt nach einer Bestätigung: Ein bereutes Löschen ist nur ein Strg+Z entfernt.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Undo the last action</source>
+        <translation>Die letzte Aktion rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Redo the action undone last</source>
+        <translation>Die zuletzt zurückgenommene Aktion wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>KeyName</name>
@@ -1619,6 +1635,34 @@
     <message>
         <source>Not available on Wayland: the desktop keeps no program&apos;s window on top</source>
         <translation>Unter Wayland nicht verfügbar: Die Arbeitsumgebung hält kein Programmfenster im Vordergrund</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Verklei&amp;nern</translation>
+    </message>
+    <message>
+        <source>A&amp;ctual Size</source>
+        <translation>&amp;Originalgröße</translation>
     </message>
 </context>
 <context>

@@ -1215,6 +1215,22 @@
         <source>Save the settings and close Zova</source>
         <translation>Guardar la configuración y cerrar Zova</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;View, Zoom In (Ctrl++) and Zoom Out (Ctrl+-) make the calculator, its panels, the periodic table and the paper tape larger or smaller by a quarter of the standard size, up to three times it; Actual Size (Ctrl+0) goes back to it. Dragging the window&apos;s border does the same, to the nearest step. Zova keeps the zoom in zova-window.conf beside its settings.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Ver, Ampliar (Ctrl++) y Reducir (Ctrl+-) agrandan o achican la calculadora, sus paneles, la tabla periódica y la cinta de papel en un cuarto del tamaño estándar, hasta tres veces ese tamaño; Tamaño real (Ctrl+0) vuelve a él. Arrastrar el borde de la ventana hace lo mismo, hasta el paso más cercano. Zova guarda el zoom en zova-window.conf, junto a su configuración.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Edit, Undo (Ctrl+Z) takes back the last action: a key, a clear, a change in a panel or the options, a paste, loaded settings or the cleared paper tape; Edit, Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. No clear asks for confirmation: a clear you regret is one Ctrl+Z away.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Editar, Deshacer (Ctrl+Z) revierte la última acción: una tecla, un borrado, un cambio en un panel o en las opciones, un pegado, una configuración cargada o la cinta de papel borrada; Editar, Rehacer (Ctrl+Mayús+Z o Ctrl+Y) la vuelve a hacer. Ningún borrado pide confirmación: un borrado del que se arrepienta está a un Ctrl+Z.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Undo the last action</source>
+        <translation>Deshacer la última acción</translation>
+    </message>
+    <message>
+        <source>Redo the action undone last</source>
+        <translation>Rehacer la última acción deshecha</translation>
+    </message>
 </context>
 <context>
     <name>KeyName</name>
@@ -1619,6 +1635,34 @@
     <message>
         <source>Not available on Wayland: the desktop keeps no program&apos;s window on top</source>
         <translation>No disponible en Wayland: el escritorio no mantiene ninguna ventana siempre encima</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer %1</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reducir</translation>
+    </message>
+    <message>
+        <source>A&amp;ctual Size</source>
+        <translation>&amp;Tamaño real</translation>
     </message>
 </context>
 <context>

@@ -1215,6 +1215,22 @@
         <source>Save the settings and close Zova</source>
         <translation>Enregistrer les paramètres et fermer Zova</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;View, Zoom In (Ctrl++) and Zoom Out (Ctrl+-) make the calculator, its panels, the periodic table and the paper tape larger or smaller by a quarter of the standard size, up to three times it; Actual Size (Ctrl+0) goes back to it. Dragging the window&apos;s border does the same, to the nearest step. Zova keeps the zoom in zova-window.conf beside its settings.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Affichage, Zoom avant (Ctrl++) et Zoom arrière (Ctrl+-) agrandissent ou réduisent la calculatrice, ses volets, le tableau périodique et la bande papier d&apos;un quart de la taille standard, jusqu&apos;à trois fois celle-ci ; Taille réelle (Ctrl+0) y revient. Faire glisser le bord de la fenêtre fait de même, jusqu&apos;au cran le plus proche. Zova garde le zoom dans zova-window.conf, à côté de ses réglages.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Edit, Undo (Ctrl+Z) takes back the last action: a key, a clear, a change in a panel or the options, a paste, loaded settings or the cleared paper tape; Edit, Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. No clear asks for confirmation: a clear you regret is one Ctrl+Z away.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Édition, Annuler (Ctrl+Z) reprend la dernière action : une touche, un effacement, une modification dans un volet ou dans les options, un collage, des réglages chargés ou la bande papier effacée ; Édition, Rétablir (Ctrl+Maj+Z ou Ctrl+Y) la refait. Aucun effacement ne demande de confirmation : un effacement regretté n&apos;est qu&apos;à un Ctrl+Z.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Undo the last action</source>
+        <translation>Annuler la dernière action</translation>
+    </message>
+    <message>
+        <source>Redo the action undone last</source>
+        <translation>Rétablir la dernière action annulée</translation>
+    </message>
 </context>
 <context>
     <name>KeyName</name>
@@ -1619,6 +1635,34 @@
     <message>
         <source>Not available on Wayland: the desktop keeps no program&apos;s window on top</source>
         <translation>Indisponible sous Wayland&#xa0;: le bureau ne garde aucune fenêtre de programme au premier plan</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir %1</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>A&amp;ctual Size</source>
+        <translation>Ta&amp;ille réelle</translation>
     </message>
 </context>
 <context>

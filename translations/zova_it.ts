@@ -1215,6 +1215,22 @@
         <source>Save the settings and close Zova</source>
         <translation>Salva le impostazioni e chiudi Zova</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;View, Zoom In (Ctrl++) and Zoom Out (Ctrl+-) make the calculator, its panels, the periodic table and the paper tape larger or smaller by a quarter of the standard size, up to three times it; Actual Size (Ctrl+0) goes back to it. Dragging the window&apos;s border does the same, to the nearest step. Zova keeps the zoom in zova-window.conf beside its settings.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Visualizza, Ingrandisci (Ctrl++) e Riduci (Ctrl+-) rendono la calcolatrice, i suoi pannelli, la tavola periodica e il nastro di carta più grandi o più piccoli di un quarto della dimensione standard, fino a tre volte tanto; Dimensioni reali (Ctrl+0) torna a essa. Trascinare il bordo della finestra fa lo stesso, fino al passo più vicino. Zova conserva lo zoom in zova-window.conf, accanto alle sue impostazioni.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Edit, Undo (Ctrl+Z) takes back the last action: a key, a clear, a change in a panel or the options, a paste, loaded settings or the cleared paper tape; Edit, Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. No clear asks for confirmation: a clear you regret is one Ctrl+Z away.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Modifica, Annulla (Ctrl+Z) ritira l&apos;ultima azione: un tasto, una cancellazione, una modifica in un pannello o nelle opzioni, un incolla, impostazioni caricate o il nastro di carta cancellato; Modifica, Ripeti (Ctrl+Maiusc+Z o Ctrl+Y) la rifà. Nessuna cancellazione chiede conferma: una cancellazione di cui ci si pente è a un Ctrl+Z di distanza.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Undo the last action</source>
+        <translation>Annulla l&apos;ultima azione</translation>
+    </message>
+    <message>
+        <source>Redo the action undone last</source>
+        <translation>Ripeti l&apos;ultima azione annullata</translation>
+    </message>
 </context>
 <context>
     <name>KeyName</name>
@@ -1619,6 +1635,34 @@
     <message>
         <source>Not available on Wayland: the desktop keeps no program&apos;s window on top</source>
         <translation>Non disponibile su Wayland: il desktop non tiene in primo piano le finestre dei programmi</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annulla %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ripeti %1</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ri&amp;duci</translation>
+    </message>
+    <message>
+        <source>A&amp;ctual Size</source>
+        <translation>Dimensioni &amp;reali</translation>
     </message>
 </context>
 <context>

@@ -1215,6 +1215,22 @@
         <source>Save the settings and close Zova</source>
         <translation>Zapisz ustawienia i zamknij Zova</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;View, Zoom In (Ctrl++) and Zoom Out (Ctrl+-) make the calculator, its panels, the periodic table and the paper tape larger or smaller by a quarter of the standard size, up to three times it; Actual Size (Ctrl+0) goes back to it. Dragging the window&apos;s border does the same, to the nearest step. Zova keeps the zoom in zova-window.conf beside its settings.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Widok, Powiększ (Ctrl++) i Pomniejsz (Ctrl+-) powiększają lub pomniejszają kalkulator, jego panele, układ okresowy i taśmę papierową o ćwierć rozmiaru standardowego, aż do trzykrotności; Rzeczywisty rozmiar (Ctrl+0) wraca do niego. Przeciąganie krawędzi okna działa tak samo, do najbliższego stopnia. Zova zapamiętuje powiększenie w pliku zova-window.conf obok swoich ustawień.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Edit, Undo (Ctrl+Z) takes back the last action: a key, a clear, a change in a panel or the options, a paste, loaded settings or the cleared paper tape; Edit, Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. No clear asks for confirmation: a clear you regret is one Ctrl+Z away.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Edycja, Cofnij (Ctrl+Z) wycofuje ostatnią czynność: klawisz, czyszczenie, zmianę w panelu lub w opcjach, wklejenie, wczytane ustawienia albo wyczyszczoną taśmę papierową; Edycja, Ponów (Ctrl+Shift+Z lub Ctrl+Y) wykonuje ją ponownie. Żadne czyszczenie nie prosi o potwierdzenie: czyszczenie, którego żałujesz, cofa jedno Ctrl+Z.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Undo the last action</source>
+        <translation>Cofnij ostatnią czynność</translation>
+    </message>
+    <message>
+        <source>Redo the action undone last</source>
+        <translation>Ponów ostatnio cofniętą czynność</translation>
+    </message>
 </context>
 <context>
     <name>KeyName</name>
@@ -1619,6 +1635,34 @@
     <message>
         <source>Not available on Wayland: the desktop keeps no program&apos;s window on top</source>
         <translation>Niedostępne w Wayland: pulpit nie utrzymuje okien programów na wierzchu</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Cofnij: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ponów</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ponów: %1</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>P&amp;owiększ</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Po&amp;mniejsz</translation>
+    </message>
+    <message>
+        <source>A&amp;ctual Size</source>
+        <translation>&amp;Rzeczywisty rozmiar</translation>
     </message>
 </context>
 <context>

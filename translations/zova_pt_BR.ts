@@ -1215,6 +1215,22 @@
         <source>Save the settings and close Zova</source>
         <translation>Salvar as configurações e fechar o Zova</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;View, Zoom In (Ctrl++) and Zoom Out (Ctrl+-) make the calculator, its panels, the periodic table and the paper tape larger or smaller by a quarter of the standard size, up to three times it; Actual Size (Ctrl+0) goes back to it. Dragging the window&apos;s border does the same, to the nearest step. Zova keeps the zoom in zova-window.conf beside its settings.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Exibir, Ampliar (Ctrl++) e Reduzir (Ctrl+-) aumentam ou diminuem a calculadora, seus painéis, a tabela periódica e a fita de papel em um quarto do tamanho padrão, até três vezes esse tamanho; Tamanho real (Ctrl+0) volta a ele. Arrastar a borda da janela faz o mesmo, até o passo mais próximo. O Zova guarda o zoom em zova-window.conf, ao lado de suas configurações.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Edit, Undo (Ctrl+Z) takes back the last action: a key, a clear, a change in a panel or the options, a paste, loaded settings or the cleared paper tape; Edit, Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. No clear asks for confirmation: a clear you regret is one Ctrl+Z away.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Editar, Desfazer (Ctrl+Z) desfaz a última ação: uma tecla, uma limpeza, uma mudança em um painel ou nas opções, uma colagem, configurações carregadas ou a fita de papel limpa; Editar, Refazer (Ctrl+Shift+Z ou Ctrl+Y) a faz de novo. Nenhuma limpeza pede confirmação: uma limpeza da qual você se arrependa está a um Ctrl+Z de distância.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Undo the last action</source>
+        <translation>Desfazer a última ação</translation>
+    </message>
+    <message>
+        <source>Redo the action undone last</source>
+        <translation>Refazer a última ação desfeita</translation>
+    </message>
 </context>
 <context>
     <name>KeyName</name>
@@ -1619,6 +1635,34 @@
     <message>
         <source>Not available on Wayland: the desktop keeps no program&apos;s window on top</source>
         <translation>Indisponível no Wayland: a área de trabalho não mantém nenhuma janela no topo</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Desfazer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Refazer %1</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reduzir</translation>
+    </message>
+    <message>
+        <source>A&amp;ctual Size</source>
+        <translation>Tamanho r&amp;eal</translation>
     </message>
 </context>
 <context>

@@ -1215,6 +1215,22 @@
         <source>Save the settings and close Zova</source>
         <translation>Сохранить настройки и закрыть Zova</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;View, Zoom In (Ctrl++) and Zoom Out (Ctrl+-) make the calculator, its panels, the periodic table and the paper tape larger or smaller by a quarter of the standard size, up to three times it; Actual Size (Ctrl+0) goes back to it. Dragging the window&apos;s border does the same, to the nearest step. Zova keeps the zoom in zova-window.conf beside its settings.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Вид, Увеличить (Ctrl++) и Уменьшить (Ctrl+-) делают калькулятор, его панели, периодическую таблицу и бумажную ленту больше или меньше на четверть стандартного размера, вплоть до трёхкратного; Обычный размер (Ctrl+0) возвращает к нему. Перетаскивание края окна делает то же самое, до ближайшего шага. Zova хранит масштаб в файле zova-window.conf рядом со своими настройками.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Edit, Undo (Ctrl+Z) takes back the last action: a key, a clear, a change in a panel or the options, a paste, loaded settings or the cleared paper tape; Edit, Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. No clear asks for confirmation: a clear you regret is one Ctrl+Z away.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Правка, Отменить (Ctrl+Z) отменяет последнее действие: клавишу, очистку, изменение на панели или в настройках, вставку, загруженные настройки или очищенную бумажную ленту; Правка, Повторить (Ctrl+Shift+Z или Ctrl+Y) выполняет его снова. Ни одна очистка не просит подтверждения: очистку, о которой вы пожалели, отменяет одно нажатие Ctrl+Z.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Undo the last action</source>
+        <translation>Отменить последнее действие</translation>
+    </message>
+    <message>
+        <source>Redo the action undone last</source>
+        <translation>Повторить последнее отменённое действие</translation>
+    </message>
 </context>
 <context>
     <name>KeyName</name>
@@ -1619,6 +1635,34 @@
     <message>
         <source>Not available on Wayland: the desktop keeps no program&apos;s window on top</source>
         <translation>Недоступно в Wayland: рабочий стол не держит окна программ поверх других</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Отменить: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Повторить</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Повторить: %1</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Увеличить</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>У&amp;меньшить</translation>
+    </message>
+    <message>
+        <source>A&amp;ctual Size</source>
+        <translation>&amp;Обычный размер</translation>
     </message>
 </context>
 <context>

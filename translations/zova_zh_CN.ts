@@ -1215,6 +1215,22 @@
         <source>Save the settings and close Zova</source>
         <translation>保存设置并关闭 Zova</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;View, Zoom In (Ctrl++) and Zoom Out (Ctrl+-) make the calculator, its panels, the periodic table and the paper tape larger or smaller by a quarter of the standard size, up to three times it; Actual Size (Ctrl+0) goes back to it. Dragging the window&apos;s border does the same, to the nearest step. Zova keeps the zoom in zova-window.conf beside its settings.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;“查看”中的“放大”（Ctrl++）和“缩小”（Ctrl+-）会把计算器、其面板、元素周期表和纸带按标准尺寸的四分之一放大或缩小，最大到标准尺寸的三倍；“实际大小”（Ctrl+0）恢复标准尺寸。拖动窗口边框也一样，会对齐到最近的一级。Zova 把缩放比例保存在其设置旁边的 zova-window.conf 中。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Edit, Undo (Ctrl+Z) takes back the last action: a key, a clear, a change in a panel or the options, a paste, loaded settings or the cleared paper tape; Edit, Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. No clear asks for confirmation: a clear you regret is one Ctrl+Z away.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;“编辑”中的“撤销”（Ctrl+Z）会撤回上一步操作：一次按键、一次清除、面板或选项中的一次更改、一次粘贴、加载的设置或清除的纸带；“编辑”中的“重做”（Ctrl+Shift+Z 或 Ctrl+Y）会再次执行它。任何清除都不会要求确认：后悔的清除只需按一下 Ctrl+Z。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Undo the last action</source>
+        <translation>撤销上一步操作</translation>
+    </message>
+    <message>
+        <source>Redo the action undone last</source>
+        <translation>重做上一步撤销的操作</translation>
+    </message>
 </context>
 <context>
     <name>KeyName</name>
@@ -1619,6 +1635,34 @@
     <message>
         <source>Not available on Wayland: the desktop keeps no program&apos;s window on top</source>
         <translation>在 Wayland 下不可用：桌面不会让程序窗口保持在最前</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>撤销 %1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>重做 %1(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>放大(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>缩小(&amp;O)</translation>
+    </message>
+    <message>
+        <source>A&amp;ctual Size</source>
+        <translation>实际大小(&amp;C)</translation>
     </message>
 </context>
 <context>
