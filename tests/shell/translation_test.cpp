@@ -212,6 +212,7 @@ class TranslationTest : public QObject {
       std::sort(longest.begin(), longest.end(), [](const Element* a, const Element* b) {
         return shown("Elements", a->name).size() > shown("Elements", b->name).size();
       });
+      const QSize tapeSize = w.findChild<TapeWindow*>()->size();
       for (int zoom = kMinZoom + kZoomStep; zoom <= kMaxZoom; zoom += kZoomStep) {
         setZoomPercent(zoom);
         for (const Element* e : {longest[0], longest[1], longest[2], &kElements[25]}) {
@@ -221,6 +222,7 @@ class TranslationTest : public QObject {
         check(w.findChild<TapeWindow*>(), QString("tape at %1 %").arg(zoom));
       }
       setZoomPercent(kMinZoom);
+      QCOMPARE(w.findChild<TapeWindow*>()->size(), tapeSize);  // back, not grown step by step
       OptionsWindow options(rig.model, &w);
       options.show();
       for (int tab : {0, 1}) {
