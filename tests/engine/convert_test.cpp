@@ -67,6 +67,7 @@ TEST(TextToNumber, ReadsNumbersAndPrefixes) {
       {" &hffff ", 65535, 65535}, {",5", 0, no}, {"&H80000000", INT32_MIN, INT32_MIN},
       {"&H100000000", 0, no}, {"- 5", 0, no}, {"1E999", 0, no}, {"&o37777777777", -1, -1},
       {"1E-999", 0, 0}, {"&O40000000000", 0, no}, {"&HFFx", 255, no}, {"-&H1", 0, no},
+      {"&B0", 0, no},
   };
   // clang-format on
   for (const Case& c : cases) {
