@@ -22,7 +22,8 @@ struct MainWindow::MenuRow {
   char ctrlKey;         ///< the letter or character of its Ctrl shortcut; 0 for none
   bool checkable;
   void (*command)(MainWindow& w);
-  const char* moreKeys = nullptr;  ///< a further shortcut in Qt's portable text, shown first
+  /// Further shortcuts after it, in Qt's portable text ("; " between them).
+  const char* moreKeys = nullptr;
 };
 
 std::span<const MainWindow::MenuRow> MainWindow::menuRows() {
@@ -38,8 +39,8 @@ std::span<const MainWindow::MenuRow> MainWindow::menuRows() {
       {"", "editMenu", QT_TRANSLATE_NOOP("Menu", "&Edit"), 0, false, nullptr},
       {"editMenu", "undo", QT_TRANSLATE_NOOP("Menu", "&Undo"), 'Z', false,
        [](W& w) { w.model_.undo(); }},
-      {"editMenu", "redo", QT_TRANSLATE_NOOP("Menu", "&Redo"), 'Y', false,
-       [](W& w) { w.model_.redo(); }, "Ctrl+Shift+Z"},
+      {"editMenu", "redo", QT_TRANSLATE_NOOP("Menu", "&Redo"), 0, false,
+       [](W& w) { w.model_.redo(); }, "Ctrl+Shift+Z; Ctrl+Y"},
       {"editMenu", nullptr, "", 0, false, nullptr},
       {"editMenu", "copy", QT_TRANSLATE_NOOP("Menu", "&Copy"), 'C', false,
        [](W& w) { w.model_.menuCopy(); }},
@@ -57,8 +58,9 @@ std::span<const MainWindow::MenuRow> MainWindow::menuRows() {
       {"viewMenu", "compact", QT_TRANSLATE_NOOP("Menu", "Compact &Size"), 'M', false,
        [](W& w) { w.model_.toggleCompactSize(); }},
       {"viewMenu", nullptr, "", 0, false, nullptr},
+      // Ctrl+= too: the same key without Shift on most layouts, as in browsers.
       {"viewMenu", "zoomIn", QT_TRANSLATE_NOOP("Menu", "Zoom &In"), '+', false,
-       [](W& w) { w.zoomBy(1); }},
+       [](W& w) { w.zoomBy(1); }, "Ctrl+="},
       {"viewMenu", "zoomOut", QT_TRANSLATE_NOOP("Menu", "Zoom &Out"), '-', false,
        [](W& w) { w.zoomBy(-1); }},
       {"viewMenu", "actualSize", QT_TRANSLATE_NOOP("Menu", "A&ctual Size"), '0', false,
@@ -134,8 +136,8 @@ void MainWindow::buildMenus() {
       QAction* item = menus.at(row.menu)->addAction(caption);
       item->setObjectName(QLatin1String(row.name));
       QList<QKeySequence> keys;
-      if (row.moreKeys) keys.append(QKeySequence(QLatin1String(row.moreKeys)));
       if (row.ctrlKey) keys.append(QKeySequence(Qt::CTRL | Qt::Key(row.ctrlKey)));
+      if (row.moreKeys) keys += QKeySequence::listFromString(QLatin1String(row.moreKeys));
       item->setShortcuts(keys);
       item->setCheckable(row.checkable);
       connect(item, &QAction::triggered, this,
@@ -152,10 +154,6 @@ void MainWindow::buildMenus() {
         "Menu", "Not available on Wayland: the desktop keeps no program's window on top"));
     menus.at("viewMenu")->setToolTipsVisible(true);
   }
-  // Zoom In answers Ctrl+= too, the same key without Shift on most layouts, as in browsers.
-  actions_.at(QStringLiteral("zoomIn"))
-      ->setShortcuts(
-          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
   // F1, the desktop's help key, opens the overview; a window action of its own
   // leaves the menu item as it reads.
   auto* helpKey = new QAction(this);

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -21,8 +22,11 @@ int zoom = kMinZoom;
 
 // What re-applies its sizes when the zoom changes, in the order it was set up:
 // a window's controls before the window that lays them out.
-std::vector<std::pair<QPointer<QObject>, std::function<void()>>>& followers() {
-  static std::vector<std::pair<QPointer<QObject>, std::function<void()>>> list;
+// Each shared, so that the zoom's copy of the list runs the followers themselves
+// and what one keeps between runs stays.
+using Follower = std::pair<QPointer<QObject>, std::shared_ptr<std::function<void()>>>;
+std::vector<Follower>& followers() {
+  static std::vector<Follower> list;
   return list;
 }
 
@@ -55,13 +59,13 @@ void setZoomPercent(int percent) {
   // A follower may set up others (a panel built on the way): they start at the new zoom.
   const auto now = followers();
   for (const auto& [owner, apply] : now)
-    if (owner) apply();
+    if (owner) (*apply)();
 }
 
 void followZoom(QObject* owner, std::function<void()> apply) {
   apply();
   forgetGone();
-  followers().emplace_back(owner, std::move(apply));
+  followers().emplace_back(owner, std::make_shared<std::function<void()>>(std::move(apply)));
 }
 
 // Rounded down from the standard size, so that a text keeps within the box that holds it.

@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
-#include <memory>
 #include <vector>
 
 #include "converter/constant_table.h"
@@ -169,12 +168,10 @@ TapeWindow::TapeWindow(Model& model, std::function<void()> changed, QWidget* par
   model_.tape().onChange = [this] { tapeChanged(); };
   resize(320, 420);
   // The tape's text and the window follow the calculator's zoom.
-  // The zoom it was last sized for is shared, not the lambda's own: the zoom
-  // runs copies of its followers.
-  followZoom(this, [this, desktop = list_->font(), was = std::make_shared<int>(kMinZoom)] {
+  followZoom(this, [this, desktop = list_->font(), was = kMinZoom]() mutable {
     list_->setFont(zoomedSize(desktop, desktop));
-    resize(size() * zoomPercent() / *was);
-    *was = zoomPercent();
+    resize(size() * zoomPercent() / was);
+    was = zoomPercent();
   });
   showUndone();
   list_->scrollToBottom();
