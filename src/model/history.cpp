@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "model/access_key.h"
 #include "model/model.h"
 
 namespace zova {
@@ -41,11 +42,7 @@ bool changed(std::unique_ptr<T>& copy, const T& now) {
 History::~History() = default;
 
 std::string plainCaption(std::string_view caption) {
-  std::string out;
-  for (std::size_t i = 0; i < caption.size(); ++i) {
-    if (caption[i] == '&' && i + 1 < caption.size()) ++i;  // "&&" is one "&"
-    out += caption[i];
-  }
+  std::string out = withoutAccessKey(caption);
   if (out.ends_with("...")) out.resize(out.size() - 3);
   return out;
 }
