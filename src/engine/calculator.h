@@ -4,11 +4,13 @@
 // working value; every operation reads it again and writes its result to it.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "engine/calculator_observer.h"
 #include "engine/calculator_toolkit.h"
@@ -232,6 +234,12 @@ class Calculator {
   /// number, with no point typed.
   void endEntry();
 
+  /// The operand stacks' depths [0, n) written since the last call: the undo
+  /// history compares only these with its copy of the state.
+  int takeDepthsWritten() { return std::exchange(depthsWritten_, 0); }
+  /// Undo or redo wrote depths [0, n) back.
+  void depthsRestored(int n) { depthsInUse_ = std::max(depthsInUse_, n); }
+
  private:
   struct Fault {};
   template <class T>
@@ -279,7 +287,12 @@ class Calculator {
   void clearInvHypAndEndEntry();
 
   void clear();
-  int level() const;  ///< the current depth, failing past 100
+  int level();  ///< the current depth, failing past 100; the caller may write it
+  /// Depth d of the operand stacks may be written.
+  void touchDepth(int d) {
+    depthsInUse_ = std::max(depthsInUse_, d + 1);
+    depthsWritten_ = std::max(depthsWritten_, d + 1);
+  }
   std::string text(double x) const { return numberToText(x, loc_); }
   double number(const std::string& t) const { return must(textToNumber(t, loc_)); }
   /// A text or waiting operand read by its numeric prefix ("5E" is 5, "ERROR" is 0),
@@ -359,6 +372,8 @@ class Calculator {
   NumberLocale loc_;
   CalcState s_;
   CalculatorObserver* observer_ = nullptr;
+  int depthsInUse_ = 1;                ///< beyond these depths the operand stacks hold only empties
+  int depthsWritten_ = kMaxDepth + 1;  ///< see takeDepthsWritten; all until first taken
 };
 
 }  // namespace zova

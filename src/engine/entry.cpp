@@ -215,6 +215,9 @@ void Calculator::clearAll() {
   s_.binNegative = false;
   s_.display.clear();
   s_.fullResult = "";
+  // Only the depths in use can hold anything: the others are empty already.
+  depthsWritten_ = std::max(depthsWritten_, depthsInUse_);
+  depthsInUse_ = 1;
   for (int i = 0; i <= kMaxDepth; ++i) {
     s_.addOperand[i] = s_.mulOperand[i] = s_.powOperand[i] = Value();
     s_.addOp[i] = s_.mulOp[i] = s_.powOp[i] = Op::kNone;

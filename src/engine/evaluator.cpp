@@ -30,8 +30,9 @@ std::string_view additiveMark(Op op, bool inv) {
 }
 }  // namespace
 
-int Calculator::level() const {
+int Calculator::level() {
   if (s_.bracketLevel < 0 || s_.bracketLevel > kMaxDepth) fail();
+  touchDepth(s_.bracketLevel);
   return s_.bracketLevel;
 }
 
@@ -303,6 +304,7 @@ void Calculator::openBracket() {
   // A new depth starts empty: nothing left over from an earlier "=" joins it.
   if (s_.bracketLevel <= kMaxDepth) {
     const int L = s_.bracketLevel;
+    touchDepth(L);
     s_.addOp[L] = Op::kNone;
     s_.mulOp[L] = Op::kNone;
     s_.powOp[L] = Op::kNone;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -20,8 +20,10 @@ struct ListEdit {
   Kind kind = Kind::kInsert;
   std::size_t index = 0;
   typename List::value_type item{};
-  /// Only a replacement holds a list (an empty deque still allocates).
-  std::optional<List> other{};
+  /// Only a replacement holds a list (an empty deque still allocates). Held by
+  /// pointer so that an edit moves without throwing: the edits' vector then moves
+  /// them when it grows instead of copying them.
+  std::unique_ptr<List> other{};
 };
 
 template <class List>

@@ -52,24 +52,16 @@ void forEachPlace(Now& now, CalcState& shadow, int depths, F&& f) {
 
 }  // namespace
 
-void CalcShadow::seeDepth(const CalcState& s) {
-  depths_ = std::clamp(std::max(depths_, s.bracketLevel + 2), 1, kMaxDepth + 1);
-}
-
-// What changes outside a step reaches no deeper than the depth after the current one.
-void CalcShadow::follow(const CalcState& now) {
-  seeDepth(now);
-  const int depths = std::clamp(now.bracketLevel + 2, 1, depths_);
+void CalcShadow::follow(const CalcState& now, int depths) {
   forEachPlace(now, shadow_, depths, [](auto, auto, auto& field, auto& shadow) {
     if (!(shadow == field)) shadow = field;
   });
   assert(shadow_ == now);
 }
 
-CalcChanges CalcShadow::changesTo(const CalcState& now) {
-  seeDepth(now);
+CalcChanges CalcShadow::changesTo(const CalcState& now, int depths) {
   CalcChanges changes;
-  forEachPlace(now, shadow_, depths_,
+  forEachPlace(now, shadow_, depths,
                [&](std::uint8_t field, std::uint8_t depth, auto& value, auto& shadow) {
                  if (shadow == value) return;
                  changes.push_back({field, depth, CalcChange::Held(std::move(shadow))});
@@ -79,10 +71,11 @@ CalcChanges CalcShadow::changesTo(const CalcState& now) {
   return changes;
 }
 
-void CalcShadow::exchange(CalcState& now, CalcChanges& changes) {
+int CalcShadow::exchange(CalcState& now, CalcChanges& changes) {
+  int depths = 0;
   for (CalcChange& c : changes) {
-    const int depths = c.depth + 1;
-    forEachPlace(now, shadow_, depths,
+    depths = std::max(depths, c.depth + 1);
+    forEachPlace(now, shadow_, c.depth + 1,
                  [&](std::uint8_t field, std::uint8_t depth, auto& value, auto& shadow) {
                    if (field != c.field || depth != c.depth) return;
                    using T = std::remove_cvref_t<decltype(value)>;
@@ -90,7 +83,7 @@ void CalcShadow::exchange(CalcState& now, CalcChanges& changes) {
                    shadow = value;
                  });
   }
-  seeDepth(now);
+  return depths;
 }
 
 }  // namespace zova

@@ -25,27 +25,23 @@ struct CalcChange {
 };
 using CalcChanges = std::vector<CalcChange>;
 
-/// The state as the last step left it, to compare the state in force with.
+/// The state as the last step left it, to compare the state in force with. The
+/// operand stacks are compared only at the depths the calculator says were
+/// written (Calculator::takeDepthsWritten): the others are equal already.
 class CalcShadow {
  public:
   explicit CalcShadow(const CalcState& state) : shadow_(state) {}
-  /// Takes in what changed outside any step (start-up, a dialog's Cancel), which
-  /// reaches no operand deeper than the depth after the current one.
-  void follow(const CalcState& now);
+  /// Takes in what changed outside any step (start-up, a dialog's Cancel).
+  void follow(const CalcState& now, int depths);
   /// The fields that differ from the shadow, with the shadow's values; the shadow
   /// then equals `now`.
-  CalcChanges changesTo(const CalcState& now);
+  CalcChanges changesTo(const CalcState& now, int depths);
   /// Undo and redo: each changed field takes its other value, and the change the one
-  /// it had; the shadow follows.
-  void exchange(CalcState& now, CalcChanges& changes);
+  /// it had; the shadow follows. Returns n for the stacks' depths [0, n) written.
+  int exchange(CalcState& now, CalcChanges& changes);
 
  private:
-  /// The operand stacks are compared up to the deepest bracket seen: no key
-  /// reaches past the depth after the one it is at.
-  void seeDepth(const CalcState& s);
-
   CalcState shadow_;
-  int depths_ = 1;
 };
 
 }  // namespace zova

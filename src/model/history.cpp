@@ -73,7 +73,7 @@ void History::name(const ActionName& action) {
 
 void History::keep(unsigned parts) {
   if ((parts & kCalcPart) && !open_.calcFollowed) {
-    calc_.follow(p_.calc.state());
+    calc_.follow(p_.calc.state(), p_.calc.takeDepthsWritten());
     open_.calcFollowed = true;
   }
   copyOnce(open_.finance, parts & kFinancePart, p_.finance.state());
@@ -87,7 +87,8 @@ void History::keep(unsigned parts) {
 
 bool History::keepChangedOnly() {
   // Every part is compared: no shortcut may leave a copy that equals the state.
-  if (open_.calcFollowed) open_.calc = calc_.changesTo(p_.calc.state());
+  if (open_.calcFollowed)
+    open_.calc = calc_.changesTo(p_.calc.state(), p_.calc.takeDepthsWritten());
   bool any = !open_.calc.empty();
   any |= changed(open_.finance, p_.finance.state());
   any |= changed(open_.converter, p_.converter.state());
@@ -111,7 +112,7 @@ void History::close() {
 }
 
 void History::exchange(Step& step) {
-  if (!step.calc.empty()) calc_.exchange(p_.calc.state(), step.calc);
+  if (!step.calc.empty()) p_.calc.depthsRestored(calc_.exchange(p_.calc.state(), step.calc));
   if (step.finance) p_.finance.swapState(*step.finance);
   if (step.converter) p_.converter.swapState(*step.converter);
   if (step.elements) p_.elements.swapState(*step.elements);

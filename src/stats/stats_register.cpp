@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
 #include <utility>
 
 #include "engine/decimal_symbol.h"
@@ -117,7 +118,8 @@ PanelEffect StatsRegister::deleteSelected() {
 
 PanelEffect StatsRegister::clearItems() {
   // The list goes whole into the edit, without a copy.
-  if (!items_.empty()) record({Edit::Kind::kReplace, 0, {}, std::move(items_)});
+  if (!items_.empty())
+    record({Edit::Kind::kReplace, 0, {}, std::make_unique<Items>(std::move(items_))});
   items_.clear();
   selected_.reset();
   sum_ = 0.0;
@@ -174,7 +176,7 @@ PanelEffect StatsRegister::press(StatKey key, std::string_view display) {
 
 void StatsRegister::restore(std::span<const std::string> lines) {
   if (lines.empty()) return;  // the sums stay empty until the first item
-  if (edits_) record({Edit::Kind::kReplace, 0, {}, items_});
+  if (edits_) record({Edit::Kind::kReplace, 0, {}, std::make_unique<Items>(items_)});
   // Made as one replacement, the edits inside it are not recorded.
   Edits* const recording = std::exchange(edits_, nullptr);
   items_.reserve(items_.size() + lines.size());

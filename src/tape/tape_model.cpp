@@ -1,6 +1,8 @@
 // Writing the tape: how each thing the calculator reports becomes a line.
 #include "tape/tape_model.h"
 
+#include <memory>
+
 namespace zova {
 
 namespace {
@@ -90,7 +92,8 @@ void TapeModel::clear() { replaceEntries({}); }
 
 void TapeModel::replaceEntries(Entries entries) {
   if (edits_ && !(entries_.empty() && entries.empty()))
-    edits_->push_back({Edits::value_type::Kind::kReplace, 0, {}, std::move(entries_)});
+    edits_->push_back(
+        {Edits::value_type::Kind::kReplace, 0, {}, std::make_unique<Entries>(std::move(entries_))});
   entries_ = std::move(entries);
   ++replaced_;
   changed();

@@ -184,6 +184,7 @@ TEST(CommandLine, UndoTakesBackOneActionAndRedoMakesItAgain) {
       {"1,+,2", "key:Num5"},
       {"5,+,3", "C"},
       {"(,2,+,3,M+", "AC"},
+      {"(,(,(,2,×,3,+,4,=,(,5,+", "AC"},  // AC clears operands left deeper than the level
       {"4,M+", "M+"},
       {"7", "Kin"},
       {"inv,4", "Base"},
