@@ -27,14 +27,4 @@ std::optional<double> Value::number(const NumberLocale& loc) const {
   return parse();
 }
 
-bool Value::truthy(const NumberLocale& loc) const {
-  if (auto* s = std::get_if<std::string>(&v_)) {
-    if (*s == "True") return true;
-    if (*s == "False") return false;
-    auto n = textToNumber(*s, loc);
-    return n && *n != 0.0;
-  }
-  return parse() != 0.0;
-}
-
 }  // namespace zova

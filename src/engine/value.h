@@ -37,8 +37,6 @@ class Value {
   std::optional<double> parseInRange() const;
   /// Read strictly (textToNumber of a text); empty is 0, true is -1.
   std::optional<double> number(const NumberLocale& loc) const;
-  /// True for true, a non-zero number, "True" or a non-zero numeric text.
-  bool truthy(const NumberLocale& loc) const;
 
   bool operator==(const Value&) const = default;
 
