@@ -137,9 +137,15 @@ void PanelsTest::matchTheCommandLine() {
     QVERIFY2(got.contains(pin), qPrintable(pin + " in " + got.join('\n')));
   QVERIFY(p.rig.changes > 0);
   if (script.contains("pick-")) QVERIFY(p.rig.tk.focusCount > 0);  // keys go back to the calculator
+  // A marker frames its list in red.
   for (const auto& [marker, list] : {std::pair{"fromMarker", p.converter.fromList()},
-                                     std::pair{"toMarker", p.converter.toList()}})
-    QVERIFY(child<QFrame>(p.converter, marker)->geometry().contains(list->geometry()));
+                                     std::pair{"toMarker", p.converter.toList()}}) {
+    QFrame* frame = child<QFrame>(p.converter, marker);
+    QVERIFY(frame->geometry().contains(list->geometry()));
+    if (frame->isVisible())
+      QCOMPARE(p.converter.grab(frame->geometry()).toImage().pixelColor(0, 0),
+               QColor(0xC0, 0x20, 0x20));
+  }
 }
 
 // The lamp lights with the toggle and the model; the window's colours repaint the background and
