@@ -1,8 +1,8 @@
 // The keypad state's part of an undo step: the fields a key changed, each with
 // the value not in force, found by comparing the state with a shadow copy of it
 // field by field. A key changes a few fields of a record that holds three
-// 101-deep operand stacks; comparing and keeping only those fields makes a step
-// cost little more than the key.
+// 101-deep operand stacks; a step keeps only those fields, so it stays a few
+// hundred bytes, and the stacks are compared only at the depths the key wrote.
 #pragma once
 
 #include <cstdint>
