@@ -2,10 +2,10 @@
 // 100-deep bracket expression.
 #include <benchmark/benchmark.h>
 
-#include <random>
 #include <vector>
 
 #include "engine/keys.h"
+#include "mixed_keys.h"
 #include "model/model.h"
 
 namespace zova {
@@ -20,17 +20,7 @@ void pressAll(benchmark::State& state, const std::vector<Key>& keys) {
   state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(keys.size()));
 }
 
-void BM_MixedKeyPress(benchmark::State& state) {
-  const Key pool[] = {Key::kDigit1,   Key::kDigit2,     Key::kDigit3,       Key::kDigit7,
-                      Key::kDigit9,   Key::kPoint,      Key::kAdd,          Key::kSubtract,
-                      Key::kMultiply, Key::kDivide,     Key::kPower,        Key::kEquals,
-                      Key::kOpen,     Key::kClose,      Key::kSin,          Key::kSqrt,
-                      Key::kLog,      Key::kMemoryPlus, Key::kMemoryRecall, Key::kSign};
-  std::mt19937 rng(42);
-  std::vector<Key> keys(10000);
-  for (Key& k : keys) k = pool[rng() % std::size(pool)];
-  pressAll(state, keys);
-}
+void BM_MixedKeyPress(benchmark::State& state) { pressAll(state, mixedKeys(10000)); }
 BENCHMARK(BM_MixedKeyPress);
 
 void BM_HundredDeepBrackets(benchmark::State& state) {

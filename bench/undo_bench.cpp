@@ -6,11 +6,10 @@
 #include <atomic>
 #include <cstdlib>
 #include <new>
-#include <random>
 #include <string>
 #include <vector>
 
-#include "engine/keys.h"
+#include "mixed_keys.h"
 #include "model/model.h"
 
 namespace {
@@ -47,18 +46,6 @@ namespace zova {
 namespace {
 
 constexpr std::size_t kStatItems = 1000000;
-
-std::vector<Key> mixedKeys(std::size_t count) {
-  const Key pool[] = {Key::kDigit1,   Key::kDigit2,     Key::kDigit3,       Key::kDigit7,
-                      Key::kDigit9,   Key::kPoint,      Key::kAdd,          Key::kSubtract,
-                      Key::kMultiply, Key::kDivide,     Key::kPower,        Key::kEquals,
-                      Key::kOpen,     Key::kClose,      Key::kSin,          Key::kSqrt,
-                      Key::kLog,      Key::kMemoryPlus, Key::kMemoryRecall, Key::kSign};
-  std::mt19937 rng(42);
-  std::vector<Key> keys(count);
-  for (Key& k : keys) k = pool[rng() % std::size(pool)];
-  return keys;
-}
 
 void fillRegister(Model& model) {
   std::vector<std::string> items;
