@@ -19,11 +19,9 @@
 
 #include "model/desktop_entry.h"
 #include "model/settings_location.h"
-#include "model/window_geometry.h"
 #include "shell/help_window.h"
 #include "shell/program_look.h"
 #include "shell/qt_text.h"
-#include "shell/screen_scale.h"
 #include "shell/translation.h"
 
 namespace zova {
@@ -134,10 +132,7 @@ void QtToolkit::setClipboard(const std::string& text) {
 std::string QtToolkit::clipboard() { return QApplication::clipboard()->text().toStdString(); }
 
 void QtToolkit::setWindowSize(int widthTwips, int heightTwips) {
-  if (window_ && sizeWindow_)
-    sizeWindow_(widthTwips, heightTwips);
-  else if (window_)
-    window_->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+  if (window_ && sizeWindow_) sizeWindow_(widthTwips, heightTwips);
 }
 
 // Changing the flag through QWidget would make a new native window (a new

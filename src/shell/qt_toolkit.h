@@ -18,9 +18,8 @@ void setUpSaveDialog(QFileDialog& dialog, const QString& extension);
 
 class QtToolkit : public Toolkit {
  public:
-  /// The window the toolkit works for; focus goes to its "=" button. A window
-  /// that sizes itself from the model's twips (at its zoom) passes `sizeWindow`;
-  /// any other gets the size in pixels, fixed.
+  /// The window the toolkit works for; focus goes to its "=" button, and
+  /// `sizeWindow` sizes it from the model's twips (at its zoom).
   void attach(QWidget* window, QWidget* equalsKey,
               std::function<void(int widthTwips, int heightTwips)> sizeWindow = {});
 
