@@ -13,6 +13,7 @@
 #include "engine/keys.h"
 #include "model/access_key.h"
 #include "model/model.h"
+#include "shell/main_window.h"
 #include "shell/program_look.h"
 #include "shell/qt_text.h"
 #include "shell/translation.h"
@@ -211,16 +212,16 @@ QString keyboardPage() {
     html +=
         row(cell(shown("Help", k.what)), QString(), cell(shownKeyName(q(keyboardName(k.binding)))));
   // The Edit menu's Undo and Redo, whose keys never reach the keypad.
-  const auto keys = [](const QList<QKeySequence>& sequences) {
+  const auto keys = [](std::string_view item) {
     QStringList names;
-    for (const QKeySequence& s : sequences) names << s.toString(QKeySequence::NativeText);
+    for (const QKeySequence& s : MainWindow::menuItemKeys(item))
+      names << s.toString(QKeySequence::NativeText);
     return cell(names.join(QStringLiteral(", ")));
   };
   html += row(cell(QCoreApplication::translate("Help", "Undo the last action")), QString(),
-              keys({QKeySequence(Qt::CTRL | Qt::Key_Z)}));
-  html += row(
-      cell(QCoreApplication::translate("Help", "Redo the action undone last")), QString(),
-      keys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+              keys("undo"));
+  html += row(cell(QCoreApplication::translate("Help", "Redo the action undone last")), QString(),
+              keys("redo"));
   html += QStringLiteral("</table>");
   return html;
 }

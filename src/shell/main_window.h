@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -19,6 +20,7 @@
 #include <map>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/keys.h"
@@ -47,6 +49,8 @@ class MainWindow : public QMainWindow {
   QLineEdit* displayField() const { return display_; }
   /// A menu item by its control name ("copy", "compact", "trayOpen" ...).
   QAction* action(const QString& name) const;
+  /// The shortcuts of the menu item of that control name, as the menu table gives them.
+  static QList<QKeySequence> menuItemKeys(std::string_view name);
   /// The tray icon's "Tasks" menu (it exists even where there is no tray).
   QMenu* trayMenu() const { return tasks_; }
   QWidget* foldOut() const { return foldOut_; }

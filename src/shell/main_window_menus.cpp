@@ -118,6 +118,16 @@ std::span<const MainWindow::MenuRow> MainWindow::menuRows() {
   return kRows;
 }
 
+QList<QKeySequence> MainWindow::menuItemKeys(std::string_view name) {
+  QList<QKeySequence> keys;
+  for (const MenuRow& row : menuRows()) {
+    if (!row.name || row.name != name) continue;
+    if (row.ctrlKey) keys.append(QKeySequence(Qt::CTRL | Qt::Key(row.ctrlKey)));
+    if (row.moreKeys) keys += QKeySequence::listFromString(QLatin1String(row.moreKeys));
+  }
+  return keys;
+}
+
 void MainWindow::buildMenus() {
   tasks_ = new QMenu(QCoreApplication::translate("Menu", "Tasks"), this);
   tasks_->setObjectName(QStringLiteral("trayMenu"));
@@ -135,10 +145,7 @@ void MainWindow::buildMenus() {
     } else {
       QAction* item = menus.at(row.menu)->addAction(caption);
       item->setObjectName(QLatin1String(row.name));
-      QList<QKeySequence> keys;
-      if (row.ctrlKey) keys.append(QKeySequence(Qt::CTRL | Qt::Key(row.ctrlKey)));
-      if (row.moreKeys) keys += QKeySequence::listFromString(QLatin1String(row.moreKeys));
-      item->setShortcuts(keys);
+      item->setShortcuts(menuItemKeys(row.name));
       item->setCheckable(row.checkable);
       connect(item, &QAction::triggered, this,
               [this, command = row.command] { run([this, command] { command(*this); }); });
