@@ -67,6 +67,15 @@ int snappedZoom(double percent) {
   return std::clamp(kMinZoom + static_cast<int>(steps) * kZoomStep, kMinZoom, kMaxZoom);
 }
 
+int fittingZoom(int wanted, PixelSize room, const std::function<PixelSize(int zoom)>& sizeAt) {
+  int zoom = snappedZoom(wanted);
+  for (; zoom > kMinZoom; zoom -= kZoomStep) {
+    const PixelSize size = sizeAt(zoom);
+    if (size.width <= room.width && size.height <= room.height) break;
+  }
+  return zoom;
+}
+
 int firstStartZoom(int availableHeight, int windowHeight) {
   if (availableHeight <= kLargeScreen || windowHeight <= 0) return kMinZoom;
   return snappedZoom(100.0 * availableHeight / 3 / windowHeight);

@@ -5,6 +5,7 @@
 // file's safe write. The command line neither reads nor writes it.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,15 @@ WriteOutcome writeWindowConf(const WindowConf& conf, const std::string& path);
 
 /// The nearest zoom step to `percent`, within kMinZoom..kMaxZoom.
 int snappedZoom(double percent);
+
+/// A window's outer size in pixels.
+struct PixelSize {
+  int width = 0, height = 0;
+};
+
+/// The zoom the window shows: `wanted`, or the largest step below it whose window,
+/// `sizeAt(zoom)`, fits into `room`; kMinZoom when none does.
+int fittingZoom(int wanted, PixelSize room, const std::function<PixelSize(int zoom)>& sizeAt);
 
 /// The zoom of a first start (no window file): on a screen whose available height is over
 /// 1,000 logical pixels, the step that makes a window `windowHeight` pixels high at 100 %

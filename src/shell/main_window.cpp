@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSet>
 #include <QSpinBox>
 #include <QTextEdit>
@@ -121,6 +122,10 @@ MainWindow::MainWindow(Model& model, QtToolkit& toolkit) : model_(model), tk_(to
   setWindowTitle(QStringLiteral("Zova"));
   setWindowIcon(programIcon());
 
+  // The zoom set from outside (the window file, a test) is the chosen one.
+  followZoom(this, [this] {
+    if (!fittingZoom_) wantedZoom_ = zoomPercent();
+  });
   auto* client = new CaseWidget(this);
   client->setObjectName(QStringLiteral("case"));
   client->setAutoFillBackground(true);
@@ -140,6 +145,9 @@ MainWindow::MainWindow(Model& model, QtToolkit& toolkit) : model_(model), tk_(to
   dragged_->setSingleShot(true);
   dragged_->setInterval(150);
   connect(dragged_, &QTimer::timeout, this, [this] { fitZoomToSize(); });
+  awaitingSize_ = new QTimer(this);
+  awaitingSize_->setSingleShot(true);
+  awaitingSize_->setInterval(1000);
 
   // Every key press and release of this window passes the keyboard map first.
   qApp->installEventFilter(this);
@@ -528,25 +536,50 @@ QSize MainWindow::windowPixels(int widthTwips, int heightTwips, int zoom) const 
   return {twipsToPixels(widthTwips, dpi), twipsToPixels(heightTwips, dpi) - zoomedBar + bar};
 }
 
+// The frame the window manager puts around the window, once it is known; before
+// that, the size of a usual title bar and border.
+int MainWindow::fittingZoom(int wanted, int widthTwips, int heightTwips) const {
+  const QScreen* shown = screen();
+  if (!shown) return wanted;
+  QSize frame = frameGeometry().size() - geometry().size();
+  const double desktop = logicalDpi() / kStandardDpi;
+  if (!isVisible() || frame.isEmpty()) frame = QSize(qRound(8 * desktop), qRound(32 * desktop));
+  const QSize room = shown->availableGeometry().size() - frame;
+  return zova::fittingZoom(wanted, {room.width(), room.height()}, [&](int zoom) {
+    const QSize size = windowPixels(widthTwips, heightTwips, zoom);
+    return PixelSize{size.width(), size.height()};
+  });
+}
+
 // The window takes exactly the size of its zoom. The window manager is told the
-// range and the steps between the smallest and the largest size, so that a
-// drag of the border moves by steps where it can; the constraints are eased
-// first, so that no size in between is ever asked for.
+// range between the smallest and the largest size, and no steps: its rounding to
+// steps (the zoom's sizes are not evenly apart) would move the window off its size.
+// A border drag snaps to a step when it pauses.
 void MainWindow::sizeWindow(int widthTwips, int heightTwips) {
+  if (QSize(widthTwips, heightTwips) != twips_) {
+    const int zoom = fittingZoom(wantedZoom_, widthTwips, heightTwips);
+    if (zoom != zoomPercent()) {
+      // Its followers redraw the window, which sizes it again at the new zoom.
+      fittingZoom_ = true;
+      setZoomPercent(zoom);
+      fittingZoom_ = false;
+      return;
+    }
+  }
   const QSize size = windowPixels(widthTwips, heightTwips, zoomPercent());
   if (QSize(widthTwips, heightTwips) == twips_ && size == sized_ && this->size() == size) return;
   twips_ = {widthTwips, heightTwips};
   sized_ = size;
   dragged_->stop();
+  // The size asked for comes last: a new range alone would move the window to its edge.
+  if (isVisible()) awaitingSize_->start();
   const QSize smallest = windowPixels(widthTwips, heightTwips, kMinZoom);
   const QSize largest = windowPixels(widthTwips, heightTwips, kMaxZoom);
   setMinimumSize(0, 0);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  resize(size);
   setMinimumSize(smallest);
   setMaximumSize(largest);
-  setBaseSize(smallest);
-  setSizeIncrement((largest - smallest) / ((kMaxZoom - kMinZoom) / kZoomStep));
+  resize(size);
 }
 
 // The border that moved decides; a corner, the smaller of its two zooms, so that
@@ -564,13 +597,18 @@ void MainWindow::fitZoomToSize() {
   sizeWindow(twips_.width(), twips_.height());
 }
 
+// The sizes the window passes through on the way to the one it asked for are the
+// window manager's, not the user's.
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  if (!sized_.isEmpty() && size() != sized_) dragged_->start();
+  if (size() == sized_) awaitingSize_->stop();
+  if (!sized_.isEmpty() && size() != sized_ && !awaitingSize_->isActive()) dragged_->start();
 }
 
+// Zoom In goes as far as the window fits the screen with the panel open now.
 void MainWindow::zoomBy(int steps) {
-  setZoomPercent(steps ? zoomPercent() + steps * kZoomStep : kMinZoom);
+  const int zoom = steps ? zoomPercent() + steps * kZoomStep : kMinZoom;
+  setZoomPercent(steps > 0 ? fittingZoom(zoom, twips_.width(), twips_.height()) : zoom);
 }
 
 void MainWindow::layoutCase() {
@@ -633,8 +671,12 @@ void MainWindow::refresh() {
   if (tape_) tape_->showUndone();
   if (elements_) elements_->refresh();
   actions_[QStringLiteral("compact")]->setText(shown("Menu", sh.compactCaption));
-  actions_[QStringLiteral("zoomIn")]->setEnabled(zoomPercent() < kMaxZoom);
+  // A zoom command that cannot act is greyed.
+  const int larger = std::min(zoomPercent() + kZoomStep, kMaxZoom);
+  actions_[QStringLiteral("zoomIn")]->setEnabled(fittingZoom(larger, sh.width, sh.height) >
+                                                 zoomPercent());
   actions_[QStringLiteral("zoomOut")]->setEnabled(zoomPercent() > kMinZoom);
+  actions_[QStringLiteral("actualSize")]->setEnabled(zoomPercent() > kMinZoom);
   actions_[QStringLiteral("alwaysOnTop")]->setChecked(sh.onTopChecked);
   actions_[QStringLiteral("appearOnStartup")]->setChecked(sh.startupEntryChecked);
   const std::pair<const char*, bool> panels[] = {{"Converter", sh.converterChecked},

@@ -72,6 +72,10 @@ class MainWindow : public QMainWindow {
   /// Tools > Paper Tape: opens the tape window, or brings it to the front.
   void openTape();
 
+  /// The zoom the user chose, kept for the next start. The window shows the largest step up
+  /// to it at which the window, with the panel open now, fits the screen.
+  int chosenZoom() const { return wantedZoom_; }
+
   /// Redraws every text, check mark, colour and size from the model.
   void refresh();
   /// Puts the icon into the system tray when the desktop has one.
@@ -119,8 +123,12 @@ class MainWindow : public QMainWindow {
   /// The window's size for the model's size in twips at `zoom`: the client area
   /// scales, the menu bar keeps the desktop's size.
   QSize windowPixels(int widthTwips, int heightTwips, int zoom) const;
+  /// The largest zoom step up to `wanted` at which the window of that size in twips,
+  /// with its frame, fits the screen's available area.
+  int fittingZoom(int wanted, int widthTwips, int heightTwips) const;
   /// Sizes the window from the model's twips at the zoom; a border drag ranges
-  /// over the sizes of the zoom steps.
+  /// over the sizes of the zoom steps. A new size in twips (a panel opening or
+  /// closing, compact size, start-up) shows the chosen zoom where it fits.
   void sizeWindow(int widthTwips, int heightTwips);
   /// After a border drag: the zoom step nearest to the size the user left.
   void fitZoomToSize();
@@ -133,6 +141,11 @@ class MainWindow : public QMainWindow {
   QSize twips_;                ///< the window's size in twips, as the model last set it
   QSize sized_;                ///< and in pixels, as this window last asked for it
   QTimer* dragged_ = nullptr;  ///< a border drag's pause before the zoom snaps to it
+  /// Until the window manager has given the size asked for (or given up on it), the
+  /// sizes it passes through are no border drag.
+  QTimer* awaitingSize_ = nullptr;
+  int wantedZoom_ = 0;        ///< the zoom the user chose (chosenZoom)
+  bool fittingZoom_ = false;  ///< while this window steps its own zoom to fit
   QWidget* lcd_ = nullptr;
   QWidget* keypad_ = nullptr;
   LedDisplay* display_ = nullptr;

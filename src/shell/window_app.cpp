@@ -105,6 +105,7 @@ int runWindow(int argc, char** argv) {
                                   twipsToPixels(kNormalHeight, logicalDpi())));
 
   int status = 0;
+  int zoom = zoomPercent();
   {
     MainWindow window(model, toolkit);
     QApplication::setWindowIcon(window.windowIcon());
@@ -119,9 +120,10 @@ int runWindow(int argc, char** argv) {
     status = QApplication::exec();
     // The loop can also end from outside (the session closing): save all the same.
     if (!model.ended()) model.unload();
+    zoom = window.chosenZoom();
   }
   saveTapeFile(model.tape(), tapeFile);
-  writeWindowConf({zoomPercent()}, windowFile);
+  writeWindowConf({zoom}, windowFile);
   return status;
 }
 

@@ -50,5 +50,16 @@ TEST(WindowConf, FirstStartFitsTheScreen) {
     EXPECT_EQ(firstStartZoom(available, window), zoom) << available << " " << window;
 }
 
+// The window at 100 % is 470 x 356 with a panel: each step adds a quarter.
+TEST(WindowConf, ZoomStepsDownUntilTheWindowFits) {
+  const std::tuple<int, int, int, int> kCases[] = {// wanted, room width, room height, zoom shown
+                                                   {300, 1920, 1080, 300}, {300, 1250, 1080, 250},
+                                                   {300, 1920, 700, 175},  {200, 940, 712, 200},
+                                                   {200, 939, 712, 175},   {125, 400, 300, 100}};
+  const auto sizeAt = [](int zoom) { return PixelSize{470 * zoom / 100, 356 * zoom / 100}; };
+  for (const auto& [wanted, width, height, zoom] : kCases)
+    EXPECT_EQ(fittingZoom(wanted, {width, height}, sizeAt), zoom) << width << "x" << height;
+}
+
 }  // namespace
 }  // namespace zova

@@ -100,7 +100,8 @@ QStringList facts(Harness& h) {
           flap->isVisible() && inside(h, flap))
           .split(' ');
   QStringList checked, off, open;
-  for (const char* name : {"alwaysOnTop", "Converter", "Statistics", "Financial"}) {
+  for (const char* name :
+       {"alwaysOnTop", "Converter", "Statistics", "Financial", "zoomIn", "zoomOut", "actualSize"}) {
     if (h.item(name)->isChecked()) checked << name;
     if (!h.item(name)->isEnabled()) off << name;
   }
@@ -304,13 +305,18 @@ void MainWindowTest::menuCommands_data() {
       {"Financial,closeFlapKey", "size=220x356 width=3300 open= checked="},
       // Compact size keeps the display and the keyboard, Enter included.
       {"2,+,3,Converter,compact,key:Enter",
-       "size=220x94 display=5 compact=Normal&Size checked= off=Converter+Statistics+Financial "
-       "open= inside=1,0,0"},
-      {"compact,compact", "size=220x356 height=5340 compact=Compact&Size off= open= inside=1,1,0"},
-      // Zoom: steps of 25 % from 100 to 300; the standard sizes come back with Actual Size.
-      {"zoomIn,zoomIn", "zoom=150 inside=1,1,0"},
+       "size=220x94 display=5 compact=Normal&Size checked= "
+       "off=Converter+Statistics+Financial+zoomOut+actualSize open= inside=1,0,0"},
+      {"compact,compact",
+       "size=220x356 height=5340 compact=Compact&Size off=zoomOut+actualSize open= inside=1,1,0"},
+      // Zoom: steps of 25 % from 100 to 300, with a panel open or not; the standard sizes come
+      // back with Actual Size. A command that cannot act is greyed.
+      {"zoomIn,zoomIn", "zoom=150 inside=1,1,0 off="},
       {"zoomIn,zoomOut,zoomOut", "zoom=100"},
-      {"zoomIn,zoomIn,zoomIn,zoomIn,zoomIn,zoomIn,zoomIn,zoomIn,zoomIn", "zoom=300"},
+      {"zoomIn,zoomIn,zoomIn,zoomIn,zoomIn,zoomIn,zoomIn,zoomIn,zoomIn", "zoom=300 off=zoomIn"},
+      {"zoomIn,zoomIn,Statistics", "zoom=150 size=705x524 width=7050"},
+      {"zoomIn,Financial,zoomIn,Financial", "zoom=150 size=330x524 width=3300"},
+      {"Converter,zoomIn,zoomIn,zoomIn,zoomOut,compact", "zoom=150 size=330x131"},
       {"zoomIn,zoomIn,Converter,compact,actualSize", "zoom=100 size=220x94 width=3300"},
       {"zoomIn,Financial,actualSize,compact,compact", "zoom=100 size=220x356 open="}};
   for (const auto& [commands, holds] : rows)
