@@ -3,6 +3,7 @@
 #include "shell/converter_panel.h"
 
 #include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -136,6 +137,14 @@ void ConverterCombo::showPopup() {
   QComboBox::showPopup();
 }
 
+void ConverterCombo::keyPressEvent(QKeyEvent* event) {
+  stepping_ = !(event->modifiers() & Qt::AltModifier) &&
+              (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down ||
+               event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown);
+  QComboBox::keyPressEvent(event);
+  stepping_ = false;
+}
+
 void ConverterPanel::place(QWidget* w, int left, int top, int width, int height) {
   followZoom(w, [w, left, top, width, height] {
     w->setGeometry(twipsToPixels(left - kAreaLeft), twipsToPixels(top), twipsToPixels(width),
@@ -169,7 +178,7 @@ QPushButton* ConverterPanel::addCategory(Category category) {
   const CategoryRow& row = categoryRow(category);
   auto* b = new QPushButton(shown("Converter", row.caption), this);
   if (row.binding.code) b->setToolTip(shownTooltip(keyboardTooltip(row.binding)));
-  b->setFocusPolicy(Qt::NoFocus);
+  b->setFocusPolicy(Qt::TabFocus);
   // The captions must fit buttons 43 pixels wide.
   setZoomedFont(b, b->font(), 10);
   const std::string action(row.action);
@@ -208,7 +217,7 @@ QPushButton* ConverterPanel::addKey(const QString& caption, KeyBinding binding,
                                     void (*press)(Model& m)) {
   auto* b = new QPushButton(caption, this);
   b->setToolTip(shownTooltip(keyboardTooltip(binding)));
-  b->setFocusPolicy(Qt::NoFocus);
+  b->setFocusPolicy(Qt::TabFocus);
   connect(b, &QPushButton::clicked, this, [this, press] {
     press(model_);
     done();
@@ -235,10 +244,11 @@ ConverterCombo* ConverterPanel::addList(bool from) {
       model_.convSetTo(english);
     done();
   };
-  // A choice made in the list gives the keys back to the calculator; typed text keeps them.
+  // A choice made in the dropped-down list gives the keys back to the calculator; an
+  // arrow key's step through the closed list and typed text keep them.
   connect(box, &QComboBox::activated, this, [this, box, set](int i) {
     set(box->itemText(i));
-    model_.toolkit().focusEquals();
+    if (!box->stepping()) model_.toolkit().focusEquals();
   });
   connect(box->lineEdit(), &QLineEdit::textEdited, this, set);
   return box;

@@ -19,9 +19,15 @@ class ConverterCombo : public QComboBox {
  public:
   ConverterCombo(std::function<void()> onOpen, QWidget* parent);
   void showPopup() override;
+  /// True while an arrow key steps the closed list to its next entry.
+  bool stepping() const { return stepping_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   std::function<void()> onOpen_;
+  bool stepping_ = false;
 };
 
 class ConverterPanel : public QWidget {

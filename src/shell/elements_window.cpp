@@ -16,6 +16,7 @@
 #include <cstdlib>
 
 #include "model/window_geometry.h"
+#include "shell/key_colours.h"
 #include "shell/qt_text.h"
 #include "shell/screen_scale.h"
 #include "shell/translation.h"
@@ -187,7 +188,9 @@ class ElementsWindow::Tile : public QWidget {
   // Shown at the first step onto a tile, not when the window opens.
   void focusInEvent(QFocusEvent* event) override {
     if (event->reason() != Qt::ActiveWindowFocusReason) window_->describe(element_);
+    window_->update(geometry());  // the focus mark
   }
+  void focusOutEvent(QFocusEvent*) override { window_->update(geometry()); }
   void keyPressEvent(QKeyEvent* event) override {
     static constexpr std::pair<int, QPoint> kSteps[] = {{Qt::Key_Left, {-1, 0}},
                                                         {Qt::Key_Right, {1, 0}},
@@ -283,6 +286,7 @@ void ElementsWindow::buildInfoArea() {
     l->setToolTip(
         QCoreApplication::translate("Elements", "Click to put this value on the display"));
     l->installEventFilter(this);
+    l->setFocusPolicy(Qt::TabFocus);  // Enter or Space as a click
     l->hide();
   }
 }
@@ -319,6 +323,7 @@ void ElementsWindow::buildFormulaRow() {
   clearFormula_->setObjectName(QStringLiteral("clearFormula"));
   followZoom(clearFormula_, [this] { clearFormula_->setGeometry(twips(kClearPlace)); });
   setZoomedFont(clearFormula_, clearFormula_->font(), 10);
+  clearFormula_->setAutoDefault(true);  // Enter clicks it once Tab has reached it
   connect(clearFormula_, &QPushButton::clicked, this, [this] {
     model_.molarClear();
     refresh();
@@ -483,6 +488,15 @@ void ElementsWindow::drawTile(QPainter& p, const Element& e, QRect r, bool curre
     p.setBrush(Qt::NoBrush);
     p.drawRect(body.adjusted(one, one, -one, -one));
   }
+  // The keyboard's place: a black and white dashed ring inside the tile.
+  if (tiles_[std::size_t(e.number - 1)]->hasFocus()) {
+    const QRect ring = body.adjusted(3 * one, 3 * one, -3 * one, -3 * one);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::white, 2 * one));
+    p.drawRect(ring);
+    p.setPen(QPen(Qt::black, 2 * one, Qt::DashLine));
+    p.drawRect(ring);
+  }
   p.setPen(QColor(0x30, 0x30, 0x30));
   QFont number = font();
   number.setPixelSize(scaledPixels(8));
@@ -565,13 +579,17 @@ bool ElementsWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::KeyPress: {
       const int key = static_cast<QKeyEvent*>(event)->key();
-      if (watched == molarMass_ &&
-          (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
-        toDisplay(&Model::molarResultClick);
-        return true;
-      }
-      break;
+      if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) break;
+      if (watched == atomicNumber_) toDisplay(&Model::elemNumberClick);
+      if (watched == atomicMass_) toDisplay(&Model::elemMassClick);
+      if (watched == molarMass_) toDisplay(&Model::molarResultClick);
+      return watched == atomicNumber_ || watched == atomicMass_ || watched == molarMass_;
     }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+      if (watched == atomicNumber_ || watched == atomicMass_ || watched == molarMass_)
+        showFocusFrame(static_cast<QLabel*>(watched), event->type() == QEvent::FocusIn);
+      break;
     case QEvent::DragEnter:
     case QEvent::DragMove: {
       auto* de = static_cast<QDragMoveEvent*>(event);

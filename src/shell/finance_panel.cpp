@@ -3,9 +3,11 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <optional>
+#include <vector>
 
 #include "shell/key_colours.h"
 #include "shell/qt_text.h"
@@ -100,6 +102,7 @@ FinancePanel::FinancePanel(Model& model, std::function<void()> changed, QWidget*
   }
 
   int row = 0;
+  std::vector<QWidget*> reading;  // Tab's order: along each row, row by row
   for (const GridLine& line : kGrid) {
     switch (line.kind) {
       case Line::kHeading:
@@ -111,10 +114,12 @@ FinancePanel::FinancePanel(Model& model, std::function<void()> changed, QWidget*
         name->setObjectName(q(r.control) + QStringLiteral("Label"));
         grid->addWidget(name, row, kNameColumn);
         grid->addWidget(cell(line.cell), row, kCellColumn);
+        reading.push_back(cell(line.cell));
         break;
       }
       case Line::kTiming:
         grid->addLayout(timingBoxes(), row, kNameColumn, 1, 2);
+        reading.insert(reading.end(), timing_.begin(), timing_.end());
         break;
       case Line::kGap:
         followZoom(this, [grid, row] { grid->setRowMinimumHeight(row, zoomedPixels(4)); });
@@ -128,9 +133,11 @@ FinancePanel::FinancePanel(Model& model, std::function<void()> changed, QWidget*
     if (b) {
       setColourGroup(b, line.group);
       grid->addWidget(b, row, kKeyColumn);
+      reading.push_back(b);
     }
     ++row;
   }
+  for (std::size_t i = 1; i < reading.size(); ++i) setTabOrder(reading[i - 1], reading[i]);
   grid->setRowStretch(row, 1);
   followZoom(this, [grid] {
     grid->setContentsMargins(zoomedPixels(8), zoomedPixels(6), zoomedPixels(8), zoomedPixels(6));
@@ -152,6 +159,7 @@ void FinancePanel::addCell(const FinCellRow& r) {
   c->setBackgroundRole(QPalette::Base);
   c->setCursor(Qt::PointingHandCursor);
   c->setMargin(1);
+  c->setFocusPolicy(Qt::TabFocus);
   c->installEventFilter(this);
   cells_[static_cast<std::size_t>(r.cell)] = c;
 }
@@ -163,7 +171,7 @@ QLayout* FinancePanel::timingBoxes() {
     const TimingBox& t = kTimingBoxes[i];
     auto* box = new QCheckBox(QCoreApplication::translate("Financial", t.caption), this);
     box->setObjectName(QLatin1String(t.control));
-    box->setFocusPolicy(Qt::NoFocus);
+    box->setFocusPolicy(Qt::TabFocus);
     setColourGroup(box, t.group);
     connect(box, &QCheckBox::clicked, this, [this, press = t.press] {
       press(model_);
@@ -180,7 +188,7 @@ QPushButton* FinancePanel::addKey(const QString& name, const QString& caption,
                                   std::function<void()> run) {
   auto* b = new QPushButton(caption, this);
   b->setObjectName(name);
-  b->setFocusPolicy(Qt::NoFocus);
+  b->setFocusPolicy(Qt::TabFocus);
   followZoom(b, [b] { b->setFixedSize(scaledPixels(kKeyWidth), scaledPixels(kRowHeight + 2)); });
   connect(b, &QPushButton::clicked, this, [this, run = std::move(run)] {
     run();
@@ -189,16 +197,28 @@ QPushButton* FinancePanel::addKey(const QString& name, const QString& caption,
   return b;
 }
 
+// A cell takes a click, or Enter or Space once Tab has reached it.
 bool FinancePanel::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease) {
-    auto* me = static_cast<QMouseEvent*>(event);
+  auto* c = qobject_cast<QLabel*>(watched);
+  if (c && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    showFocusFrame(c, event->type() == QEvent::FocusIn);
+    return false;
+  }
+  const bool released = event->type() == QEvent::MouseButtonRelease;
+  if (released || event->type() == QEvent::KeyPress) {
     for (const FinCellRow& r : finCellTable()) {
-      QLabel* c = cell(r.cell);
-      if (watched != c) continue;
-      if (me->button() == Qt::LeftButton && c->rect().contains(me->position().toPoint())) {
-        model_.finClick(r.cell);
-        done();
+      if (watched != cell(r.cell)) continue;
+      bool clicked = false;
+      if (released) {
+        const auto* me = static_cast<QMouseEvent*>(event);
+        clicked = me->button() == Qt::LeftButton && c->rect().contains(me->position().toPoint());
+      } else {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        clicked = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
       }
+      if (!clicked) return released;  // other keys go on to the keyboard map
+      model_.finClick(r.cell);
+      done();
       return true;
     }
   }

@@ -35,12 +35,12 @@ void KeyButton::paintEvent(QPaintEvent*) {
   p.setPen(QPen(face.darker(150), 1));
   const QRectF faceRect = isDown() ? r.translated(0, zoom) : r;
   p.drawRoundedRect(faceRect, radius, radius);
+  // The focus: a ring in the caption's colour, which stands out on any face.
   if (hasFocus()) {
-    QColor ring = textOn(face);
-    ring.setAlpha(120);
-    p.setPen(QPen(ring, 1));
+    const qreal width = 2 * zoom, inset = 1.5 + width / 2;
+    p.setPen(QPen(textOn(face), width));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(faceRect.adjusted(2.5, 2.5, -2.5, -2.5), radius - 1, radius - 1);
+    p.drawRoundedRect(faceRect.adjusted(inset, inset, -inset, -inset), radius - 1, radius - 1);
   }
   // Long captions (">° ' \"") shrink to fit the face: straight to the
   // proportional size, then a pixel at a time if hinting made it wider.

@@ -43,4 +43,15 @@ QColor litColour(const QColor& off) {
   return apart >= 120 ? amber : QColor(0x9a, 0x5b, 0x00);
 }
 
+// The frame the label had is kept on it while the focus frame shows.
+void showFocusFrame(QFrame* label, bool focused) {
+  const char* const kOwnFrame = "zovaOwnFrame";  // its frame style and line width
+  if (!label->property(kOwnFrame).isValid())
+    label->setProperty(kOwnFrame, QPoint(label->frameStyle(), label->lineWidth()));
+  const QPoint own = label->property(kOwnFrame).toPoint();
+  label->setFrameStyle(focused ? QFrame::Box | QFrame::Plain : own.x());
+  label->setLineWidth(focused ? 2 : own.y());
+  label->setForegroundRole(focused ? QPalette::Highlight : QPalette::WindowText);
+}
+
 }  // namespace zova

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFrame>
 #include <QPalette>
 #include <QVariant>
 #include <QWidget>
@@ -39,5 +40,8 @@ void setBackColour(QWidget* w, const QColor& colour);
 /// The face of a mode key that is on (inv, hyp): amber, or a dark amber where the
 /// key's face when off (`off`, invalid for the palette's) is amber-like already.
 QColor litColour(const QColor& off);
+/// A label that acts as a button (Enter, Space, a click) shows the keyboard's focus
+/// as a frame in the selection colour, two pixels wide.
+void showFocusFrame(QFrame* label, bool focused);
 
 }  // namespace zova

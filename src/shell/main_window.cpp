@@ -161,6 +161,8 @@ MainWindow::MainWindow(Model& model, QtToolkit& toolkit) : model_(model), tk_(to
 MainWindow::~MainWindow() {
   qApp->removeEventFilter(this);
   disconnect(qApp, nullptr, this, nullptr);
+  // A field that has the focus ends its editing as it goes.
+  for (QLineEdit* edit : findChildren<QLineEdit*>()) disconnect(edit, nullptr, this, nullptr);
 }
 
 QWidget* MainWindow::buildBody(QWidget* parent) {
@@ -289,7 +291,8 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
       const QString accessible = shown("Keypad", row.accessible);
       b->setToolTip(tooltip);
       b->setAccessibleName(accessible);
-      b->setFocusPolicy(key == Key::kEquals ? Qt::StrongFocus : Qt::NoFocus);
+      // Tab reaches every key; a click leaves the focus on "=".
+      b->setFocusPolicy(key == Key::kEquals ? Qt::StrongFocus : Qt::TabFocus);
       b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
       const bool digit = key <= Key::kDigit9 || key == Key::kPoint || key == Key::kSign;
       const bool arithmetic = key == Key::kAdd || key == Key::kSubtract || key == Key::kMultiply ||
@@ -459,8 +462,26 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     down_.remove(physical);  // that key is another window's or a text field's
     return false;
   }
-  // A button's own Space goes on, so that the button completes its click, and so
-  // do the modifiers, which the menu bar watches.
+  // Tab and Shift+Tab move the focus; a control that Tab reached takes Enter and Space as
+  // a click (a list, its arrows); the other keys are the calculator's and bring the focus
+  // back to "=". A button's own Space goes on, so that the button completes its click, and
+  // so do the modifiers, which the menu bar watches.
+  if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
+  if (QWidget* control = QApplication::focusWidget();
+      control && control->window() == this && control != button(Key::kEquals) &&
+      !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !down_.contains(physical)) {
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    const bool space = key->key() == Qt::Key_Space;
+    auto* clickable = qobject_cast<QAbstractButton*>(control);
+    if (clickable && (enter || space)) {
+      if (type == QEvent::KeyPress && !key->isAutoRepeat()) clickable->click();
+      return true;
+    }
+    const bool arrow = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
+                       key->key() == Qt::Key_Left || key->key() == Qt::Key_Right ||
+                       key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown;
+    if (!clickable && (arrow || enter || space)) return false;
+  }
   const bool goesOn = (qobject_cast<QAbstractButton*>(widget) &&
                        (key->key() == Qt::Key_Space || key->key() == Qt::Key_Select)) ||
                       key->key() == Qt::Key_Shift || key->key() == Qt::Key_Control ||

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QStyleOption>
 
 namespace zova {
 
@@ -76,6 +77,20 @@ class ProgramStyle : public QProxyStyle {
       return overflowArrow(icon == SP_ToolBarHorizontalExtensionButton,
                            standardPalette().color(QPalette::ButtonText));
     return QProxyStyle::standardIcon(icon, option, widget);
+  }
+  // The focus shows as a ring in the selection colour, two pixels wide, around the
+  // whole button or box, whatever its colour and the desktop's palette.
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget) const override {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if ((element != CE_PushButton && element != CE_CheckBox) || !(option->state & State_HasFocus))
+      return;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(QPen(option->palette.color(QPalette::Highlight), 2));
+    painter->drawRoundedRect(QRectF(option->rect).adjusted(1, 1, -1, -1), 3, 3);
+    painter->restore();
   }
 };
 

@@ -63,7 +63,7 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
     b->setObjectName(q(r.control));
     setColourGroup(b, r.group);
     if (r.binding.code) b->setToolTip(shownTooltip(keyboardTooltip(r.binding)));
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);
     followZoom(b, [b] { b->setFixedWidth(scaledPixels(100)); });
     const StatKey key = r.key;
     connect(b, &QPushButton::clicked, this, [this, key] {
@@ -82,7 +82,7 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
   // The check box's tooltip has one blank after the colon, the buttons' two.
   stack_->setToolTip(QCoreApplication::translate("Keypad", "Keyboard equivalent: %1 key")
                          .arg(shownKeyName(q(keyboardName(stackKey.bindings[0])))));
-  stack_->setFocusPolicy(Qt::NoFocus);
+  stack_->setFocusPolicy(Qt::TabFocus);
   stack_->setBackgroundRole(QPalette::Window);  // a background colour fills the whole box
   QFont bold;                                   // at the panel's size
   bold.setBold(true);

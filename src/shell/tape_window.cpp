@@ -162,6 +162,11 @@ TapeWindow::TapeWindow(Model& model, std::function<void()> changed, QWidget* par
   list_->setTextElideMode(Qt::ElideLeft);
   layout->addWidget(list_);
   connect(list_, &QListView::clicked, this, &TapeWindow::entryClicked);
+  // From the keyboard: Enter recalls the current line.
+  for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* recall = new QShortcut(QKeySequence(enter), list_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(recall, &QShortcut::activated, this, [this] { entryClicked(list_->currentIndex()); });
+  }
   auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(esc, &QShortcut::activated, this, &QWidget::close);
 

@@ -83,16 +83,22 @@ void ElementsWindowTest::hoverAndMolarMass_data() {
        ""},
       {"molar:drop2=O,molar:drop2=!Xx,molar:drop2=!,molar:drop2=!o,molar:count1=!H", ""},
       // By keyboard (after "|" the same by mouse): the arrows walk the table, describing the
-      // focused tile; Enter and Space fill the next free slot; Tab reaches the boxes, Backtab
-      // the result.
+      // focused tile; Enter and Space fill the next free slot, or click the control Tab
+      // reached; Backtab reaches the result.
       {"tile:H,keys:Right Return Down Space Left Left Up|elem:hover=He,molar:drop1=He,"
        "elem:hover=Ne,molar:drop2=Ne,elem:hover=He",
        ""},
       {"tile:Fe,keys:Down Down Down Down Return Up Right Right Up Down Down Down Down Return|"
        "elem:hover=Pm,molar:drop1=Pm,elem:hover=Pu,molar:drop2=Pu",
        ""},
-      {"tile:Na,keys:Space Space Space Space Space Tab 3 Tab 2|elem:hover=Na,molar:drop1=Na,"
-       "molar:drop2=Na,molar:drop3=Na,molar:drop4=Na,molar:index=3,molar:count1=2",
+      {"tile:Na,keys:Space Space Space Space Space Tab Tab Tab 3 Tab 2|elem:hover=Na,"
+       "molar:drop1=Na,molar:drop2=Na,molar:drop3=Na,molar:drop4=Na,molar:index=3,"
+       "molar:count1=2",
+       ""},
+      // Tab then reaches the atomic number and mass, and after the boxes Clear.
+      {"tile:Fe,keys:Tab Return|elem:hover=Fe,elem:number", "26"},
+      {"tile:H,keys:Return Tab Tab Tab Tab Tab Tab Tab Tab Return|elem:hover=H,molar:drop1=H,"
+       "molar:clear",
        ""},
       {"tile:Cl,keys:Return Backtab Return|elem:hover=Cl,molar:drop1=Cl,molar:result", "35.4527"}};
   for (const auto& [script, display] : rows)

@@ -13,6 +13,7 @@
 #include "shell/about_box.h"
 #include "shell/help_window.h"
 #include "shell/model_rig.h"
+#include "shell/program_look.h"
 #include "support/key_bindings.h"
 
 using namespace zova;
@@ -143,6 +144,8 @@ class MainWindowTest : public QObject {
   void zoomKeepsEveryShare_data();
   void zoomKeepsEveryShare();
   void textFieldsKeepTheirKeys();
+  void tabReachesEveryControl();
+  void focusMarkShows();
 };
 
 void MainWindowTest::initTestCase() {
@@ -264,7 +267,7 @@ void MainWindowTest::keypadIsBuiltFromTheKeyTable() {
     QPushButton* b = h.window->button(row.key);
     if (row.key == Key::kStack) continue;
     QVERIFY2(b && b->isVisible() && b->text() == q(row.caption), row.control.data());
-    QCOMPARE(b->focusPolicy(), row.key == Key::kEquals ? Qt::StrongFocus : Qt::NoFocus);
+    QCOMPARE(b->focusPolicy(), row.key == Key::kEquals ? Qt::StrongFocus : Qt::TabFocus);
     if (row.second.empty()) continue;
     auto* second = h.window->findChild<QLabel*>(QStringLiteral("second_") + q(row.control));
     QVERIFY2(second && second->isVisible() && second->text() == q(row.second), row.control.data());
@@ -579,6 +582,95 @@ void MainWindowTest::textFieldsKeepTheirKeys() {
   QTest::keyClicks(count, QStringLiteral("2y"));
   QCOMPARE(count->text(), QStringLiteral("2y"));
   QCOMPARE(h.display(), QStringLiteral("7"));
+}
+
+// Tab walks the keypad and then the open panel, each in reading order (by top edge, then
+// left to right), and comes back to "="; Enter and Space click the control Tab reached, and the
+// calculator's keys bring the focus back to "=".
+void MainWindowTest::tabReachesEveryControl() {
+  for (const char* panel : {"Converter", "Statistics", "Financial"}) {
+    Harness h;
+    h.activate();
+    QVERIFY(play(h, panel));
+    QWidget* equals = h.window->button(Key::kEquals);
+    QWidget* keypad = equals->parentWidget();
+    std::vector<QWidget*> chain;
+    for (QWidget* w = equals->nextInFocusChain(); w != equals; w = w->nextInFocusChain())
+      if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+        chain.push_back(w);
+    QVERIFY(chain.size() > keyTable().size());
+    std::vector<QWidget*> walked;
+    for (std::size_t i = 0; i <= chain.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      if (QApplication::focusWidget() == equals) break;
+      walked.push_back(QApplication::focusWidget());
+    }
+    QStringList a, b;
+    for (QWidget* w : walked) a << w->objectName();
+    for (QWidget* w : chain) b << w->objectName();
+    QCOMPARE(a.join(' '), b.join(' '));
+    const auto corner = [](QWidget* w) { return w->mapToGlobal(QPoint()); };
+    for (std::size_t i = 1; i < walked.size(); ++i) {
+      QWidget *a = walked[i - 1], *b = walked[i];
+      if ((a->parentWidget() == keypad) != (b->parentWidget() == keypad)) continue;
+      const QPoint d = corner(b) - corner(a);
+      QVERIFY2(d.y() > 3 || (std::abs(d.y()) <= 3 && d.x() > 0),
+               qPrintable(a->objectName() + " before " + b->objectName()));
+    }
+  }
+  Harness h;
+  h.activate();
+  QVERIFY(play(h, "Statistics,9"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);  // to "-"
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QCOMPARE(QApplication::focusWidget(), h.window->button(Key::kEquals));
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QCOMPARE(h.display(), QStringLiteral("5"));
+  auto* enter = child<QPushButton>(*h.window, "enterDataKey");
+  enter->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(enter, Qt::Key_Space);
+  QCOMPARE(h.model.stats().count(), std::size_t(1));
+  // An arrow key steps a converter list to its next unit and keeps the focus there.
+  QVERIFY(play(h, "Converter,conv:Length"));
+  auto* from = child<QComboBox>(*h.window, "fromList");
+  from->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(from, Qt::Key_Down);
+  QCOMPARE(h.model.converter().state().fromList.text, from->itemText(1).toStdString());
+  QCOMPARE(QApplication::focusWidget(), from);
+}
+
+// The focused control looks different from itself unfocused, on the keypad and on a panel,
+// at the smallest and the largest zoom, under a light and a dark palette.
+void MainWindowTest::focusMarkShows() {
+  const std::unique_ptr<QStyle> style(makeProgramStyle());
+  const QPalette light = QApplication::palette();
+  QPalette dark = light;
+  for (const auto& [role, colour] : {std::pair{QPalette::Window, QColor(0x30, 0x30, 0x30)},
+                                     {QPalette::Button, QColor(0x3a, 0x3a, 0x3a)},
+                                     {QPalette::Base, QColor(0x20, 0x20, 0x20)},
+                                     {QPalette::Highlight, QColor(0x3d, 0xae, 0xe9)}})
+    dark.setColor(role, colour);
+  for (const QPalette& palette : {light, dark}) {
+    QApplication::setPalette(palette);
+    Harness h;
+    h.activate();
+    QVERIFY(play(h, "Statistics"));
+    auto* key = child<QPushButton>(*h.window, "countKey");
+    key->setStyle(style.get());
+    for (int zoom : {kMinZoom, kMaxZoom}) {
+      setZoomPercent(zoom);
+      for (QWidget* w :
+           {static_cast<QWidget*>(h.window->button(Key::kDigit5)), static_cast<QWidget*>(key)}) {
+        h.window->button(Key::kEquals)->setFocus();
+        const QImage unfocused = w->grab().toImage();
+        w->setFocus(Qt::TabFocusReason);
+        QVERIFY2(w->grab().toImage() != unfocused, qPrintable(w->objectName()));
+      }
+    }
+    key->setStyle(nullptr);
+  }
+  QApplication::setPalette(light);
 }
 
 void MainWindowTest::zoomKeepsEveryShare_data() {
