@@ -137,4 +137,6 @@ check "no window platform: one line, status 1" "1 1" \
   "$(QT_QPA_PLATFORM=bogus "$zova" </dev/null 2>&1 >/dev/null | wc -l) $(QT_QPA_PLATFORM=bogus "$zova" </dev/null 2>/dev/null; echo $?)"
 
 echo "$pass passed, $fail failed"
+# The window's zoom, keyboard and focus mark, on screens of their own.
+bash "$(dirname "$0")/window_e2e.sh" "$zova" || fail=$((fail + 1))
 [ "$fail" -eq 0 ]
