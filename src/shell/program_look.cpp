@@ -7,6 +7,9 @@
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QStyleOption>
+#include <algorithm>
+
+#include "shell/screen_scale.h"
 
 namespace zova {
 
@@ -78,18 +81,21 @@ class ProgramStyle : public QProxyStyle {
                            standardPalette().color(QPalette::ButtonText));
     return QProxyStyle::standardIcon(icon, option, widget);
   }
-  // The focus shows as a ring in the selection colour, two pixels wide, around the
-  // whole button or box, whatever its colour and the desktop's palette.
+  // The focus shows as a ring in the selection colour, two pixels wide at the standard
+  // size, around the whole button or box, whatever its colour and the desktop's palette.
   void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                    const QWidget* widget) const override {
     QProxyStyle::drawControl(element, option, painter, widget);
-    if ((element != CE_PushButton && element != CE_CheckBox) || !(option->state & State_HasFocus))
-      return;
+    const bool ringed =
+        element == CE_PushButton || element == CE_CheckBox || element == CE_RadioButton;
+    if (!ringed || !(option->state & State_HasFocus)) return;
+    const qreal width = std::max(2, zoomedPixels(2));
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setBrush(Qt::NoBrush);
-    painter->setPen(QPen(option->palette.color(QPalette::Highlight), 2));
-    painter->drawRoundedRect(QRectF(option->rect).adjusted(1, 1, -1, -1), 3, 3);
+    painter->setPen(QPen(option->palette.color(QPalette::Highlight), width));
+    painter->drawRoundedRect(
+        QRectF(option->rect).adjusted(width / 2, width / 2, -width / 2, -width / 2), 3, 3);
     painter->restore();
   }
 };

@@ -605,10 +605,7 @@ void MainWindowTest::tabReachesEveryControl() {
       if (QApplication::focusWidget() == equals) break;
       walked.push_back(QApplication::focusWidget());
     }
-    QStringList a, b;
-    for (QWidget* w : walked) a << w->objectName();
-    for (QWidget* w : chain) b << w->objectName();
-    QCOMPARE(a.join(' '), b.join(' '));
+    QVERIFY2(walked == chain, panel);
     const auto corner = [](QWidget* w) { return w->mapToGlobal(QPoint()); };
     for (std::size_t i = 1; i < walked.size(); ++i) {
       QWidget *a = walked[i - 1], *b = walked[i];
@@ -631,6 +628,11 @@ void MainWindowTest::tabReachesEveryControl() {
   enter->setFocus(Qt::TabFocusReason);
   QTest::keyClick(enter, Qt::Key_Space);
   QCOMPARE(h.model.stats().count(), std::size_t(1));
+  QVERIFY(play(h, "Financial,7"));  // a financial cell takes the display
+  auto* cell = child<QLabel>(*h.window, "periodsCell");
+  cell->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(cell, Qt::Key_Return);
+  QVERIFY2(cell->text().startsWith(QLatin1Char('7')), qPrintable(cell->text()));
   // An arrow key steps a converter list to its next unit and keeps the focus there.
   QVERIFY(play(h, "Converter,conv:Length"));
   auto* from = child<QComboBox>(*h.window, "fromList");
