@@ -109,19 +109,29 @@ check "H2O by keys" "$("$zova" --keys 'molar:drop1=H,molar:count1=2,molar:drop2=
 stop_zova
 
 # The focus mark on the screen: the window's picture changes where Tab moves the focus to, on
-# the keypad and on a panel's control. pixels_apart A B: how many pixels differ.
+# the keypad and on a panel's key, at 100 and 300 %, under a light and a dark desktop palette
+# (GTK's dark Adwaita through Qt's GTK theme). pixels_apart A B: how many pixels differ.
 shot() { xwd -silent -id "$win" >"$1"; }
 pixels_apart() { cmp -l "$1" "$2" 2>/dev/null | awk '{ print int(($1 - 1) / 4) }' | uniq | wc -l; }
-start_zova "$work/mark"
-keys ctrl+plus 1
-for place in keypad panel; do
-  # The panel: from the statistics list to its first key.
-  [ $place = panel ] && keys ctrl+s Tab Tab Tab Tab Tab
-  shot "$work/before.xwd"; keys Tab; shot "$work/after.xwd"
-  apart=$(pixels_apart "$work/before.xwd" "$work/after.xwd")
-  check "the focus mark moves on the $place (pixels apart > 100)" yes "$([ "$apart" -gt 100 ] && echo yes || echo "$apart")"
+for palette in light dark; do
+  [ $palette = dark ] && export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+  start_zova "$work/mark-$palette"
+  for zoom in 100 300; do
+    [ $zoom = 300 ] && keys ctrl+plus ctrl+plus ctrl+plus ctrl+plus ctrl+plus ctrl+plus ctrl+plus ctrl+plus
+    for place in keypad panel; do
+      # From "=" to the keypad's last row; on the panel, from the statistics list to its first key.
+      keys 1
+      [ $place = panel ] && keys ctrl+s Tab Tab Tab Tab Tab
+      shot "$work/before.xwd"; keys Tab; shot "$work/after.xwd"
+      apart=$(pixels_apart "$work/before.xwd" "$work/after.xwd")
+      check "a focus mark on the $place at $zoom %, $palette (pixels apart > 100)" yes \
+        "$([ "$apart" -gt 100 ] && echo yes || echo "$apart")"
+      [ $place = panel ] && keys ctrl+s
+    done
+  done
+  stop_zova
 done
-stop_zova
+unset QT_QPA_PLATFORMTHEME GTK_THEME
 
 # A small screen: Zoom In stops at the largest step that fits; a panel opened there shows the
 # zoom that fits with it, and closing it brings the chosen zoom back.
