@@ -123,6 +123,23 @@ class History {
   /// Swaps the step's copies with the state in force.
   void exchange(Step& step);
 
+#ifndef NDEBUG
+  /// Every part as the outermost action found it, and the parts its scopes named.
+  struct ScopeCheck {
+    CalcState calc;
+    FinanceState finance;
+    ConverterState converter;
+    ElementsState elements;
+    StatsRegister::Summary statSums;
+    std::unique_ptr<ShellState> shell;
+    unsigned named = 0;
+  };
+  /// Stops the program when the action changed a part no scope named: undo
+  /// would silently leave that change in place.
+  void checkScope() const;
+  std::unique_ptr<ScopeCheck> scopeCheck_;
+#endif
+
   HistoryParts p_;
   CalcShadow calc_;
   std::size_t limit_ = kDefaultLimit;

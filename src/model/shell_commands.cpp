@@ -132,7 +132,6 @@ void Model::toggleAlwaysOnTop() {
 }
 
 void Model::onTopRestore() {
-  shell_.onTopChecked = shell_.onTop;
   tk_.setTopmost(shell_.onTop);
 }
 

@@ -635,7 +635,7 @@ void MainWindow::refresh() {
   actions_[QStringLiteral("compact")]->setText(shown("Menu", sh.compactCaption));
   actions_[QStringLiteral("zoomIn")]->setEnabled(zoomPercent() < kMaxZoom);
   actions_[QStringLiteral("zoomOut")]->setEnabled(zoomPercent() > kMinZoom);
-  actions_[QStringLiteral("alwaysOnTop")]->setChecked(sh.onTopChecked);
+  actions_[QStringLiteral("alwaysOnTop")]->setChecked(sh.onTop);
   actions_[QStringLiteral("appearOnStartup")]->setChecked(sh.startupEntryChecked);
   const std::pair<const char*, bool> panels[] = {{"Converter", sh.converterChecked},
                                                  {"Statistics", sh.statisticsChecked},
