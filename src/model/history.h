@@ -95,7 +95,6 @@ class History {
   const ActionName* undoAction() const;
   const ActionName* redoAction() const;
   std::size_t undoSteps() const { return done_; }
-  std::size_t redoSteps() const { return steps_.size() - done_; }
 
   /// The tape entries that undo took back and redo would write again, in order.
   std::vector<TapeEntry> undoneTapeEntries() const;
