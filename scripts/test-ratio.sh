@@ -30,4 +30,5 @@ count() {
 tests=$(test_files | count)
 source=$(source_files | count)
 awk -v t="$tests" -v s="$source" \
-  'BEGIN { printf "test lines %d, source lines %d, ratio %.1f %%\n", t, s, 100 * t / s }'
+  'BEGIN { printf "test lines %d, source lines %d, ratio %.1f %%, share of all code %.1f %%\n",
+           t, s, 100 * t / s, 100 * t / (t + s) }'

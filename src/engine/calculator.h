@@ -156,8 +156,6 @@ class Calculator {
   void back();
   void deleteEntry();  ///< C
   void clearAll();     ///< AC
-  /// The display got the focus: a zero value shows as "0", and "=" takes the focus.
-  void displayFocused();
   /// A digit typed on the keyboard (its zero always appends).
   void keyboardDigit(int d);
 

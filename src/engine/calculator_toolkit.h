@@ -22,6 +22,16 @@ class CalculatorToolkit {
   virtual void setTopmost(bool onTop) = 0;
   /// Busy pointer on or off around long searches.
   virtual void setBusy(bool busy) = 0;
+
+  /// A message box that no always-on-top window hides: the window steps back while
+  /// it shows and is then on top again when `onTopAfter`.
+  MsgAnswer messageInFront(const std::string& text, MsgStyle style, const std::string& title,
+                           bool onTopAfter) {
+    setTopmost(false);
+    const MsgAnswer answer = messageBox(text, style, title);
+    setTopmost(onTopAfter);
+    return answer;
+  }
 };
 
 }  // namespace zova

@@ -238,9 +238,4 @@ void Calculator::keyboardDigit(int d) {
   s_.display += '0';
 }
 
-void Calculator::displayFocused() {
-  if (s_.base == Base::kDecimal && displayIsZero()) s_.display = "0";
-  tk_.focusEquals();
-}
-
 }  // namespace zova

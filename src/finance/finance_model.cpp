@@ -129,9 +129,8 @@ std::string FinanceModel::normalized(std::string_view display) const {
 }
 
 void FinanceModel::finError() {
-  tk_.setTopmost(false);
-  tk_.messageBox(std::string(kFinErrorText), MsgStyle::kStop, std::string(kFinErrorTitle));
-  tk_.setTopmost(onTop_ && onTop_());
+  tk_.messageInFront(std::string(kFinErrorText), MsgStyle::kStop, std::string(kFinErrorTitle),
+                     onTop_ && onTop_());
 }
 
 PanelEffect FinanceModel::failed(PanelEffect effect) {

@@ -1,6 +1,8 @@
 // Recording, undoing and redoing the steps of the undo history.
 #include "model/history.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 #include "model/access_key.h"
@@ -62,7 +64,15 @@ void History::open(const ActionName& action, unsigned parts) {
     open_ = Step{};
     p_.stats.recordEdits(&open_.statEdits);
     p_.tape.recordEdits(&open_.tapeEdits);
+#ifndef NDEBUG
+    scopeCheck_.reset(new ScopeCheck{p_.calc.state(), p_.finance.state(), p_.converter.state(),
+                                     p_.elements.state(), p_.stats.summary(),
+                                     std::make_unique<ShellState>(p_.shell)});
+#endif
   }
+#ifndef NDEBUG
+  scopeCheck_->named |= parts;
+#endif
   name(action);
   keep(parts);
 }
@@ -103,6 +113,9 @@ void History::close() {
   if (limit_ == 0 || depth_ == 0 || --depth_ > 0) return;
   p_.stats.recordEdits(nullptr);
   p_.tape.recordEdits(nullptr);
+#ifndef NDEBUG
+  checkScope();
+#endif
   if (!keepChangedOnly()) return;
   steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(done_), steps_.end());
   steps_.push_back(std::move(open_));
@@ -110,6 +123,39 @@ void History::close() {
   done_ = steps_.size();
   open_ = Step{};
 }
+
+#ifndef NDEBUG
+void History::checkScope() const {
+  const ScopeCheck& before = *scopeCheck_;
+  const unsigned named = before.named;
+  ShellState shell = *before.shell;
+  // Whether the window is shown is never undone (Esc hides it from inside a key).
+  shell.hidden = p_.shell.hidden;
+  // The look is a piece of the shell: naming the look allows its fields only.
+  if (named & kLookPart) {
+    Look now = lookOf(p_.shell);
+    swapLook(shell, now);
+  }
+  const struct {
+    unsigned part;
+    bool kept;
+    const char* what;
+  } parts[] = {
+      {kCalcPart, before.calc == p_.calc.state(), "the keypad"},
+      {kFinancePart, before.finance == p_.finance.state(), "the financial cells"},
+      {kConverterPart, before.converter == p_.converter.state(), "the converter"},
+      {kElementsPart, before.elements == p_.elements.state(), "the periodic table"},
+      {kStatSumsPart, before.statSums == p_.stats.summary(), "the statistics sums"},
+      {kShellPart, shell == p_.shell, "the window's state"},
+  };
+  for (const auto& p : parts) {
+    if ((named & p.part) || p.kept) continue;
+    std::fprintf(stderr, "undo: the action \"%s\" changed %s, which its scope does not name\n",
+                 open_.name.caption.c_str(), p.what);
+    std::abort();
+  }
+}
+#endif
 
 void History::exchange(Step& step) {
   if (!step.calc.empty()) p_.calc.depthsRestored(calc_.exchange(p_.calc.state(), step.calc));

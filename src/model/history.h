@@ -95,7 +95,6 @@ class History {
   const ActionName* undoAction() const;
   const ActionName* redoAction() const;
   std::size_t undoSteps() const { return done_; }
-  std::size_t redoSteps() const { return steps_.size() - done_; }
 
   /// The tape entries that undo took back and redo would write again, in order.
   std::vector<TapeEntry> undoneTapeEntries() const;
@@ -122,6 +121,23 @@ class History {
   bool keepChangedOnly();
   /// Swaps the step's copies with the state in force.
   void exchange(Step& step);
+
+#ifndef NDEBUG
+  /// Every part as the outermost action found it, and the parts its scopes named.
+  struct ScopeCheck {
+    CalcState calc;
+    FinanceState finance;
+    ConverterState converter;
+    ElementsState elements;
+    StatsRegister::Summary statSums;
+    std::unique_ptr<ShellState> shell;
+    unsigned named = 0;
+  };
+  /// Stops the program when the action changed a part no scope named: undo
+  /// would silently leave that change in place.
+  void checkScope() const;
+  std::unique_ptr<ScopeCheck> scopeCheck_;
+#endif
 
   HistoryParts p_;
   CalcShadow calc_;

@@ -55,7 +55,7 @@ struct ShellState {
   bool converterChecked = false, statisticsChecked = false, financialChecked = false;
   bool panelItemsEnabled = true;
   std::string compactCaption = "Compact &Size";
-  bool onTopChecked = false, startupEntryChecked = false;  ///< Always on Top, Appear on Startup
+  bool startupEntryChecked = false;  ///< Appear on Startup
   bool hidden = false;
 
   // Appearance.

@@ -167,12 +167,10 @@ std::string Model::settingsText() {
 
 void Model::reportSettings(const std::string& text, bool failed) {
   if (settingsReport_) return settingsReport_(text);
-  tk_.setTopmost(false);
   if (failed)
-    tk_.messageBox(text, MsgStyle::kStop, "Error");
+    tk_.messageInFront(text, MsgStyle::kStop, "Error", shell_.onTop);
   else
-    tk_.messageBox(text, MsgStyle::kExclamation, "Settings");
-  onTopRestore();
+    tk_.messageInFront(text, MsgStyle::kExclamation, "Settings", shell_.onTop);
 }
 
 bool Model::replaceSettings(std::string_view content) {
@@ -212,9 +210,8 @@ void Model::saveSettingsAs() {
   std::error_code ec;
   const auto length = fs::file_size(chosen->path, ec);
   if (!ec && length > 0) {
-    tk_.setTopmost(false);
-    const MsgAnswer answer = tk_.messageBox(kOverwriteText, MsgStyle::kQuestion, "Confirm Save");
-    onTopRestore();
+    const MsgAnswer answer =
+        tk_.messageInFront(kOverwriteText, MsgStyle::kQuestion, "Confirm Save", shell_.onTop);
     if (answer == MsgAnswer::kNo) return;
   }
   if (bareName(*chosen) == kSettingsFileName) return;
@@ -225,10 +222,8 @@ void Model::saveSettingsAs() {
   const WriteOutcome w = replaceSettingsFile(
       chosen->path, saved.outcome == ReadOutcome::kRead ? saved.text : settingsText());
   if (w.written) return;
-  tk_.setTopmost(false);
-  tk_.messageBox("The settings could not be saved to " + chosen->path + ": " + w.reason + ".",
-                 MsgStyle::kExclamation, "Save Settings");
-  onTopRestore();
+  tk_.messageInFront("The settings could not be saved to " + chosen->path + ": " + w.reason + ".",
+                     MsgStyle::kExclamation, "Save Settings", shell_.onTop);
 }
 
 void Model::loadSettingsFrom() {
@@ -236,18 +231,14 @@ void Model::loadSettingsFrom() {
   if (!chosen) return;
   const FileRead f = readSettingsBytes(chosen->path);
   if (f.outcome == ReadOutcome::kMissing) {
-    tk_.setTopmost(false);
-    tk_.messageBox("The file \"" + chosen->path + "\" could not be found.", MsgStyle::kExclamation,
-                   "Load Settings");
-    onTopRestore();
+    tk_.messageInFront("The file \"" + chosen->path + "\" could not be found.",
+                       MsgStyle::kExclamation, "Load Settings", shell_.onTop);
     return;
   }
   if (bareName(*chosen) == kSettingsFileName) return;
   if (f.outcome != ReadOutcome::kRead) {
-    tk_.setTopmost(false);
-    tk_.messageBox("The file \"" + chosen->path + "\" could not be read: " + f.reason + ".",
-                   MsgStyle::kExclamation, "Load Settings");
-    onTopRestore();
+    tk_.messageInFront("The file \"" + chosen->path + "\" could not be read: " + f.reason + ".",
+                       MsgStyle::kExclamation, "Load Settings", shell_.onTop);
     return;
   }
   // Nothing changes unless the chosen file has replaced the settings file. The

@@ -131,10 +131,7 @@ void Model::toggleAlwaysOnTop() {
   onTopRestore();
 }
 
-void Model::onTopRestore() {
-  shell_.onTopChecked = shell_.onTop;
-  tk_.setTopmost(shell_.onTop);
-}
+void Model::onTopRestore() { tk_.setTopmost(shell_.onTop); }
 
 // The check mark and startupEntry follow the click even when the entry could not
 // be written; the message says which way it failed.
@@ -142,11 +139,9 @@ void Model::toggleStartupEntry() {
   shell_.startupEntry = !shell_.startupEntry;
   shell_.startupEntryChecked = shell_.startupEntry;
   if (tk_.setStartupEntry(shell_.startupEntry)) return;
-  tk_.setTopmost(false);
-  tk_.messageBox(shell_.startupEntry ? "The start-up entry could not be created."
-                                     : "The start-up entry could not be removed.",
-                 MsgStyle::kStop, "Error");
-  onTopRestore();
+  tk_.messageInFront(shell_.startupEntry ? "The start-up entry could not be created."
+                                         : "The start-up entry could not be removed.",
+                     MsgStyle::kStop, "Error", shell_.onTop);
 }
 
 void Model::showHelpContents() { tk_.showHelp(kOverviewTopic); }

@@ -698,7 +698,7 @@ void MainWindow::refresh() {
                                                  zoomPercent());
   actions_[QStringLiteral("zoomOut")]->setEnabled(zoomPercent() > kMinZoom);
   actions_[QStringLiteral("actualSize")]->setEnabled(zoomPercent() > kMinZoom);
-  actions_[QStringLiteral("alwaysOnTop")]->setChecked(sh.onTopChecked);
+  actions_[QStringLiteral("alwaysOnTop")]->setChecked(sh.onTop);
   actions_[QStringLiteral("appearOnStartup")]->setChecked(sh.startupEntryChecked);
   const std::pair<const char*, bool> panels[] = {{"Converter", sh.converterChecked},
                                                  {"Statistics", sh.statisticsChecked},

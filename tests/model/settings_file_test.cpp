@@ -269,7 +269,7 @@ TEST(SettingsRoundTrip, RandomStatesComeBackTheSame) {
       EXPECT_EQ(b.s().kRegister.text(loc), k.empty() ? "0" : k);
       EXPECT_EQ(held(b), held(a));
       // What start-up shows of the size and placement it read.
-      EXPECT_EQ((std::vector<bool>{b.tk.topmost, b.sh().onTopChecked, b.sh().hidden, b.tk.hidden,
+      EXPECT_EQ((std::vector<bool>{b.tk.topmost, b.sh().onTop, b.sh().hidden, b.tk.hidden,
                                    b.sh().startupEntryChecked, !b.sh().panelItemsEnabled}),
                 (std::vector<bool>{sh.onTop, sh.onTop, sh.startupEntry, sh.startupEntry,
                                    sh.startupEntry, sh.compact}));

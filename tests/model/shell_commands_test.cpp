@@ -145,7 +145,7 @@ TEST(ShellAppearance, PersonalLabelKeepsItsTextUnlessSomethingIsTyped) {
                 std::vector<std::string>{"Enter a short title to personalize your calculator."});
       EXPECT_EQ(w.tk.events, (std::vector<std::string>{"not topmost", "input Label",
                                                        onTop ? "topmost" : "not topmost"}));
-      EXPECT_EQ(std::tie(w.tk.topmost, w.model.shell().onTopChecked), std::tie(onTop, onTop));
+      EXPECT_EQ(std::tie(w.tk.topmost, w.model.shell().onTop), std::tie(onTop, onTop));
     }
   }
 }
