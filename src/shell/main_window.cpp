@@ -274,7 +274,9 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
         ++rowSpan;
 
       const KeyRow& row = keyRow(key);
-      auto* b = new KeyButton(q(row.caption), pad);
+      // The point key shows the decimal symbol it types, the locale's.
+      auto* b =
+          new KeyButton(key == Key::kPoint ? q(model_.locale().decimal) : q(row.caption), pad);
       b->setObjectName(q(row.control));
       setColourGroup(b, row.group);
       const QString tooltip = shownTooltip(keyboardTooltip(row));
@@ -525,7 +527,14 @@ QSize MainWindow::windowPixels(int widthTwips, int heightTwips, int zoom) const 
   const double dpi = logicalDpi() * zoom / 100.0;
   const int bar = menuBar()->sizeHint().height();
   const int zoomedBar = static_cast<int>(std::lround(bar * zoom / 100.0));
-  return {twipsToPixels(widthTwips, dpi), twipsToPixels(heightTwips, dpi) - zoomedBar + bar};
+  const int wider = keypadSideWidth(zoom) - twipsToPixels(kClosedWidth, dpi);
+  return {twipsToPixels(widthTwips, dpi) + wider,
+          twipsToPixels(heightTwips, dpi) - zoomedBar + bar};
+}
+
+int MainWindow::keypadSideWidth(int zoom) const {
+  const int standard = twipsToPixels(kClosedWidth, logicalDpi() * zoom / 100.0);
+  return std::max(standard, menuBar()->sizeHint().width());
 }
 
 // The window takes exactly the size of its zoom. The window manager is told the
@@ -575,7 +584,7 @@ void MainWindow::zoomBy(int steps) {
 
 void MainWindow::layoutCase() {
   if (!case_) return;
-  const int bodyWidth = twipsToPixels(kClosedWidth);  // the keypad side
+  const int bodyWidth = keypadSideWidth(zoomPercent());
   // The keypad side keeps its normal height; compact size clips it.
   const int bodyHeight = windowPixels(kClosedWidth, kNormalHeight, zoomPercent()).height() -
                          menuBar()->sizeHint().height();

@@ -119,6 +119,9 @@ class MainWindow : public QMainWindow {
   /// The window's size for the model's size in twips at `zoom`: the client area
   /// scales, the menu bar keeps the desktop's size.
   QSize windowPixels(int widthTwips, int heightTwips, int zoom) const;
+  /// The keypad side's width at `zoom`: its standard width, or the menu bar's where its
+  /// titles, in this language and the desktop's font, need more.
+  int keypadSideWidth(int zoom) const;
   /// Sizes the window from the model's twips at the zoom; a border drag ranges
   /// over the sizes of the zoom steps.
   void sizeWindow(int widthTwips, int heightTwips);

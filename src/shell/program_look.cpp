@@ -77,6 +77,13 @@ class ProgramStyle : public QProxyStyle {
                            standardPalette().color(QPalette::ButtonText));
     return QProxyStyle::standardIcon(icon, option, widget);
   }
+  // The menu titles sit side by side, each in its own padding, as on most desktops: the
+  // calculator's narrow window has no room for a gap between them too.
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    if (metric == PM_MenuBarItemSpacing) return 0;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
 };
 
 }  // namespace
