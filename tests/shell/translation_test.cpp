@@ -27,7 +27,7 @@ namespace {
 
 // English in every language: the financial keys' captions, which also name their cells; and
 // the widgets, by their own or their parent's name, of keypad captions and element symbols.
-const QStringList kExempt = {"% / Yr", "N", "PMT", "PV", "FV"},
+const QStringList kExempt = {"N", "PMT", "PV", "FV"},
                   kExemptWidgets = {"keypad", "symbol"};
 std::set<std::pair<QString, QString>> asked;  // by the pseudo-translated walk
 
