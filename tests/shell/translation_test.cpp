@@ -208,6 +208,7 @@ class TranslationTest : public QObject {
       setZoomPercent(kMinZoom);
       w.action("periodicTable")->trigger();
       auto* elements = w.findChild<ElementsWindow*>();
+      QVERIFY(play(*elements, rig.model, "elem:drop1=Fe"));  // a formula, and its Clear button
       for (const Element& e : kElements) {
         QVERIFY(play(*elements, rig.model, "elem:hover=" + q(e.symbol)));
         check(elements, q(e.name));
