@@ -616,6 +616,10 @@ void MainWindow::refresh() {
   for (const Indicator& ind : kIndicators) {
     QLabel* label = indicators_[ind.name];
     label->setText(q(s.*ind.caption));
+    // A mark wider than its place in this font (binary's "b" after its spaces) widens it.
+    label->setFixedWidth(
+        std::max(scaledPixels(ind.width),
+                 label->fontMetrics().size(Qt::TextSingleLine, label->text()).width()));
     const QString mark = label->text().trimmed();
     label->setAccessibleDescription(mark.isEmpty() ? QCoreApplication::translate("Window", "off")
                                                    : mark);

@@ -162,8 +162,9 @@ class TranslationTest : public QObject {
       QCOMPARE(w.findChild<QPushButton*>("pointKey")->text(), point);
       w.activateWindow();  // the lists take typed text, the menu bar its access keys
       QVERIFY(QTest::qWaitForWindowActive(&w));
-      QVERIFY(play(w, rig.model, "2,+,3,="));
+      QVERIFY(play(w, rig.model, "2,+,3,=,Base,Base,Base"));  // the widest base mark, "b"
       check(&w, "main");
+      QVERIFY(play(w, rig.model, "Base"));
       for (const char* panel : {"Converter", "Statistics", "Financial"}) {
         w.action(panel)->trigger();
         check(&w, panel);
