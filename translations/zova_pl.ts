@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>horsepower</source>
-        <translation>konie mechaniczne (hp)</translation>
+        <translation>konie mechaniczne bryt. (hp)</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -1042,7 +1042,7 @@
     </message>
     <message>
         <source>Amortization</source>
-        <translation>Amortyzacja</translation>
+        <translation>Harmonogram spłat</translation>
     </message>
     <message>
         <source>Amortize</source>
@@ -1835,7 +1835,7 @@
     </message>
     <message>
         <source>&amp;Clear All</source>
-        <translation>Wy&amp;czyść</translation>
+        <translation>Wy&amp;czyść wszystko</translation>
     </message>
     <message>
         <source>&amp;n</source>
