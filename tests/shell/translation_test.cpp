@@ -27,8 +27,7 @@ namespace {
 
 // English in every language: the financial keys' captions, which also name their cells; and
 // the widgets, by their own or their parent's name, of keypad captions and element symbols.
-const QStringList kExempt = {"N", "PMT", "PV", "FV"},
-                  kExemptWidgets = {"keypad", "symbol"};
+const QStringList kExempt = {"N", "PMT", "PV", "FV"}, kExemptWidgets = {"keypad", "symbol"};
 std::set<std::pair<QString, QString>> asked;  // by the pseudo-translated walk
 
 // Each text longer by 40 %, its letters accented, between markers; placeholders, tags,
