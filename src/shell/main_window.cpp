@@ -564,7 +564,8 @@ void MainWindow::fitZoomToSize() {
   if (size() == sized_ || twips_.isEmpty() || isMaximized() || isFullScreen()) return;
   const QSize standard = windowPixels(twips_.width(), twips_.height(), kMinZoom);
   const int bar = menuBar()->sizeHint().height();
-  const double across = 100.0 * width() / standard.width();
+  // Across, against the standard width without the room a long menu bar adds at small zooms.
+  const double across = 100.0 * width() / twipsToPixels(twips_.width(), logicalDpi());
   const double down = 100.0 * (height() - bar) / std::max(1, standard.height() - bar);
   const bool wider = width() != sized_.width(), taller = height() != sized_.height();
   const double zoom = wider && taller ? std::min(across, down) : wider ? across : down;
