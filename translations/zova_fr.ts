@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>horsepower</source>
-        <translation>chevaux-vapeur britanniques (hp)</translation>
+        <translation>chevaux-vapeur brit. (hp)</translation>
     </message>
     <message>
         <source>seconds</source>

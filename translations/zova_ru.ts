@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>horsepower</source>
-        <translation>британские лошадиные силы (hp)</translation>
+        <translation>брит. лошадиные силы (hp)</translation>
     </message>
     <message>
         <source>seconds</source>
