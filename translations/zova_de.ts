@@ -1121,7 +1121,7 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;b/c&lt;/b&gt; shows the display as a fraction, inv b/c as a whole number and a fraction. How close the fraction must come, and whether it may contain square roots, is set under Tools, Options. The keys &amp;gt;&amp;deg; &apos; &quot; and &amp;deg; &apos; &quot; &amp;gt; turn decimal degrees into degrees, minutes and seconds and back.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;b/c&lt;/b&gt; zeigt die Anzeige als Bruch, inv b/c als ganze Zahl mit Bruch. Wie genau der Bruch sein muss und ob er Quadratwurzeln enthalten darf, wird unter Extras, Einstellungen festgelegt. Die Tasten &amp;gt;&amp;deg; &apos; &quot; und &amp;deg; &apos; &quot; &amp;gt; wandeln Dezimalgrad in Grad, Minuten und Sekunden um und zurück.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;&lt;b&gt;b/c&lt;/b&gt; zeigt die Anzeige als Bruch, inv b/c als ganze Zahl mit Bruch. Wie genau der Bruch sein muss und ob er Quadratwurzeln enthalten darf, wird unter Extras, Optionen festgelegt. Die Tasten &amp;gt;&amp;deg; &apos; &quot; und &amp;deg; &apos; &quot; &amp;gt; wandeln Dezimalgrad in Grad, Minuten und Sekunden um und zurück.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Two registers keep numbers: &lt;b&gt;M+&lt;/b&gt; adds the display to the memory M and &lt;b&gt;MR&lt;/b&gt; recalls it; &lt;b&gt;Kin&lt;/b&gt; stores the display in K and &lt;b&gt;Kout&lt;/b&gt; recalls it.&lt;/p&gt;</source>
@@ -1133,7 +1133,7 @@
     </message>
     <message>
         <source>&lt;p&gt;The Tools menu opens, to the right of the keypad, the unit converter with its library of physical constants, the statistics register (with the Stack box ticked every result of = is entered as data) and the financial calculations (time value of money and amortization). The periodic table shows the elements&apos; data and adds up molar masses of formulas dragged together from its tiles. Options chooses how results are shown: as they come, with a fixed number of decimal places, or in scientific notation.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Das Menü Extras öffnet rechts neben den Tasten den Einheitenumrechner mit seiner Bibliothek physikalischer Konstanten, das Statistikregister (ist das Kästchen Stapel angekreuzt, wird jedes Ergebnis von = als Wert übernommen) und die Finanzmathematik (Zeitwert des Geldes und Tilgung). Das Periodensystem zeigt die Daten der Elemente und addiert die molaren Massen von Formeln, die aus seinen Kacheln zusammengezogen werden. Einstellungen legt fest, wie Ergebnisse angezeigt werden: wie sie kommen, mit einer festen Zahl von Nachkommastellen oder in wissenschaftlicher Schreibweise.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Das Menü Extras öffnet rechts neben den Tasten den Einheitenumrechner mit seiner Bibliothek physikalischer Konstanten, das Statistikregister (ist das Kästchen Stapel angekreuzt, wird jedes Ergebnis von = als Wert übernommen) und die Finanzmathematik (Zeitwert des Geldes und Tilgung). Das Periodensystem zeigt die Daten der Elemente und addiert die molaren Massen von Formeln, die aus seinen Kacheln zusammengezogen werden. Optionen legt fest, wie Ergebnisse angezeigt werden: wie sie kommen, mit einer festen Zahl von Nachkommastellen oder in wissenschaftlicher Schreibweise.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;The window&lt;/h2&gt;</source>
@@ -1221,7 +1221,7 @@
     </message>
     <message>
         <source>&lt;p&gt;Edit, Undo (Ctrl+Z) takes back the last action: a key, a clear, a change in a panel or the options, a paste, loaded settings or the cleared paper tape; Edit, Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. No clear asks for confirmation: a clear you regret is one Ctrl+Z away.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Bearbeiten, Rückgängig (Strg+Z) nimmt die letzte Aktion zurück: eine Taste, ein Löschen, eine Änderung in einem Feld oder in den Einstellungen, ein Einfügen, geladene Einstellungen oder den gelöschten Papierstreifen; Bearbeiten, Wiederholen (Strg+Umschalt+Z oder Strg+Y) führt sie erneut aus. Kein Löschen fragt nach einer Bestätigung: Ein bereutes Löschen ist nur ein Strg+Z entfernt.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Bearbeiten, Rückgängig (Strg+Z) nimmt die letzte Aktion zurück: eine Taste, ein Löschen, eine Änderung in einem Feld oder in den Optionen, ein Einfügen, geladene Einstellungen oder den gelöschten Papierstreifen; Bearbeiten, Wiederholen (Strg+Umschalt+Z oder Strg+Y) führt sie erneut aus. Kein Löschen fragt nach einer Bestätigung: Ein bereutes Löschen ist nur ein Strg+Z entfernt.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Undo the last action</source>
@@ -1594,7 +1594,7 @@
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation>&amp;Einstellungen...</translation>
+        <translation>&amp;Optionen...</translation>
     </message>
     <message>
         <source>&amp;?</source>
@@ -1658,7 +1658,7 @@
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation>Verklei&amp;nern</translation>
+        <translation>Verk&amp;leinern</translation>
     </message>
     <message>
         <source>A&amp;ctual Size</source>
@@ -1745,7 +1745,7 @@
     </message>
     <message>
         <source>The settings could not be saved to %1: %2.</source>
-        <translation>Die Einstellungen konnten nicht gespeichert werden in %1: %2.</translation>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be found.</source>
@@ -1784,7 +1784,7 @@
     </message>
     <message>
         <source>Options</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Number Format</source>
@@ -1851,11 +1851,11 @@
     </message>
     <message>
         <source>S&amp;ample SD</source>
-        <translation>Stich&amp;pr.-SA</translation>
+        <translation>Stabw. Stich&amp;pr.</translation>
     </message>
     <message>
         <source>&amp;Popul. SD</source>
-        <translation>&amp;Grundges.-SA</translation>
+        <translation>Stabw. &amp;Grundges.</translation>
     </message>
     <message>
         <source>Stack</source>
@@ -1965,7 +1965,7 @@
     </message>
     <message>
         <source>Close Flap</source>
-        <translation>Klappe zu</translation>
+        <translation>Einklappen</translation>
     </message>
     <message>
         <source>close the fold-out</source>

@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>Powe&amp;r</source>
-        <translation>Po&amp;t.</translation>
+        <translation>Pote&amp;nc.</translation>
     </message>
     <message>
         <source>T&amp;ime</source>
@@ -1917,27 +1917,27 @@
     </message>
     <message>
         <source>inverse indicator</source>
-        <translation>indicador inversa</translation>
+        <translation>indicador de función inversa</translation>
     </message>
     <message>
         <source>hyperbolic indicator</source>
-        <translation>indicador hiperbólica</translation>
+        <translation>indicador de función hiperbólica</translation>
     </message>
     <message>
         <source>degrees indicator</source>
-        <translation>indicador grados</translation>
+        <translation>indicador de grados</translation>
     </message>
     <message>
         <source>radians indicator</source>
-        <translation>indicador radianes</translation>
+        <translation>indicador de radianes</translation>
     </message>
     <message>
         <source>grads indicator</source>
-        <translation>indicador gradianes</translation>
+        <translation>indicador de gradianes</translation>
     </message>
     <message>
         <source>memory indicator</source>
-        <translation>indicador memoria</translation>
+        <translation>indicador de memoria</translation>
     </message>
     <message>
         <source>number base indicator</source>
@@ -1945,7 +1945,7 @@
     </message>
     <message>
         <source>fraction indicator</source>
-        <translation>indicador fracción</translation>
+        <translation>indicador de fracción</translation>
     </message>
     <message>
         <source>personal label</source>

@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>horsepower</source>
-        <translation>chevaux-vapeur (hp)</translation>
+        <translation>chevaux-vapeur brit. (hp)</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -1217,11 +1217,11 @@
     </message>
     <message>
         <source>&lt;p&gt;View, Zoom In (Ctrl++) and Zoom Out (Ctrl+-) make the calculator, its panels, the periodic table and the paper tape larger or smaller by a quarter of the standard size, up to three times it; Actual Size (Ctrl+0) goes back to it. Dragging the window&apos;s border does the same, to the nearest step. Zova keeps the zoom in zova-window.conf beside its settings.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Affichage, Zoom avant (Ctrl++) et Zoom arrière (Ctrl+-) agrandissent ou réduisent la calculatrice, ses volets, le tableau périodique et la bande papier d&apos;un quart de la taille standard, jusqu&apos;à trois fois celle-ci ; Taille réelle (Ctrl+0) y revient. Faire glisser le bord de la fenêtre fait de même, jusqu&apos;au cran le plus proche. Zova garde le zoom dans zova-window.conf, à côté de ses réglages.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Affichage, Zoom avant (Ctrl++) et Zoom arrière (Ctrl+-) agrandissent ou réduisent la calculatrice, ses volets, le tableau périodique et la bande papier d&apos;un quart de la taille standard, jusqu&apos;à trois fois celle-ci&#xa0;; Taille réelle (Ctrl+0) y revient. Faire glisser le bord de la fenêtre fait de même, jusqu&apos;au cran le plus proche. Zova garde le zoom dans zova-window.conf, à côté de ses réglages.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Edit, Undo (Ctrl+Z) takes back the last action: a key, a clear, a change in a panel or the options, a paste, loaded settings or the cleared paper tape; Edit, Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. No clear asks for confirmation: a clear you regret is one Ctrl+Z away.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Édition, Annuler (Ctrl+Z) reprend la dernière action : une touche, un effacement, une modification dans un volet ou dans les options, un collage, des réglages chargés ou la bande papier effacée ; Édition, Rétablir (Ctrl+Maj+Z ou Ctrl+Y) la refait. Aucun effacement ne demande de confirmation : un effacement regretté n&apos;est qu&apos;à un Ctrl+Z.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Édition, Annuler (Ctrl+Z) annule la dernière action&#xa0;: une touche, un effacement, une modification dans un volet ou dans les options, un collage, des réglages chargés ou la bande papier effacée&#xa0;; Édition, Rétablir (Ctrl+Maj+Z ou Ctrl+Y) la refait. Aucun effacement ne demande de confirmation&#xa0;: un effacement regretté n&apos;est qu&apos;à un Ctrl+Z.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Undo the last action</source>
@@ -1411,7 +1411,7 @@
     </message>
     <message>
         <source>reciprocal</source>
-        <translation>réciproque</translation>
+        <translation>inverse (1/x)</translation>
     </message>
     <message>
         <source>pi</source>
@@ -1522,7 +1522,7 @@
     </message>
     <message>
         <source>&amp;Hide    [ Esc ]</source>
-        <translation>&amp;Masquer    [ Esc ]</translation>
+        <translation>&amp;Masquer    [ Échap ]</translation>
     </message>
     <message>
         <source>Always on &amp;Top</source>

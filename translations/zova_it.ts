@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>horsepower</source>
-        <translation>cavalli vapore (hp)</translation>
+        <translation>cavalli vapore britannici (hp)</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -1737,11 +1737,11 @@
     </message>
     <message>
         <source>The settings file %1 could not be read. It has been kept as %1.bak, and the settings are saved anew.</source>
-        <translation>Il file delle impostazioni %1 non è stato letto. È stato conservato come %1.bak e le impostazioni vengono salvate di nuovo.</translation>
+        <translation>Impossibile leggere il file delle impostazioni %1. È stato conservato come %1.bak e le impostazioni vengono salvate di nuovo.</translation>
     </message>
     <message>
         <source>The settings file %1 could not be read, and it is not a file the settings may replace: it is left as it is, and the settings are not saved.</source>
-        <translation>Il file delle impostazioni %1 non è stato letto e non è un file che le impostazioni possano sostituire: viene lasciato com&apos;è e le impostazioni non vengono salvate.</translation>
+        <translation>Impossibile leggere il file delle impostazioni %1, che non è un file che le impostazioni possano sostituire: viene lasciato com&apos;è e le impostazioni non vengono salvate.</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: %2.</source>
@@ -1749,11 +1749,11 @@
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be found.</source>
-        <translation>Il file «%1» non è stato trovato.</translation>
+        <translation>Impossibile trovare il file «%1».</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be read: %2.</source>
-        <translation>Il file «%1» non è stato letto: %2.</translation>
+        <translation>Impossibile leggere il file «%1»: %2.</translation>
     </message>
 </context>
 <context>
@@ -1917,35 +1917,35 @@
     </message>
     <message>
         <source>inverse indicator</source>
-        <translation>indicatore inversa</translation>
+        <translation>indicatore della funzione inversa</translation>
     </message>
     <message>
         <source>hyperbolic indicator</source>
-        <translation>indicatore iperbolica</translation>
+        <translation>indicatore della funzione iperbolica</translation>
     </message>
     <message>
         <source>degrees indicator</source>
-        <translation>indicatore gradi</translation>
+        <translation>indicatore dei gradi</translation>
     </message>
     <message>
         <source>radians indicator</source>
-        <translation>indicatore radianti</translation>
+        <translation>indicatore dei radianti</translation>
     </message>
     <message>
         <source>grads indicator</source>
-        <translation>indicatore gradi centesimali</translation>
+        <translation>indicatore dei gradi centesimali</translation>
     </message>
     <message>
         <source>memory indicator</source>
-        <translation>indicatore memoria</translation>
+        <translation>indicatore della memoria</translation>
     </message>
     <message>
         <source>number base indicator</source>
-        <translation>indicatore base</translation>
+        <translation>indicatore della base</translation>
     </message>
     <message>
         <source>fraction indicator</source>
-        <translation>indicatore frazione</translation>
+        <translation>indicatore della frazione</translation>
     </message>
     <message>
         <source>personal label</source>

@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>horsepower</source>
-        <translation>konie mechaniczne (hp)</translation>
+        <translation>konie mechaniczne bryt. (hp)</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -1042,7 +1042,7 @@
     </message>
     <message>
         <source>Amortization</source>
-        <translation>Amortyzacja</translation>
+        <translation>Harmonogram spłat</translation>
     </message>
     <message>
         <source>Amortize</source>
@@ -1133,7 +1133,7 @@
     </message>
     <message>
         <source>&lt;p&gt;The Tools menu opens, to the right of the keypad, the unit converter with its library of physical constants, the statistics register (with the Stack box ticked every result of = is entered as data) and the financial calculations (time value of money and amortization). The periodic table shows the elements&apos; data and adds up molar masses of formulas dragged together from its tiles. Options chooses how results are shown: as they come, with a fixed number of decimal places, or in scientific notation.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Menu Narzędzia otwiera po prawej stronie klawiszy przelicznik jednostek z biblioteką stałych fizycznych, rejestr statystyczny (przy zaznaczonym polu Stos każdy wynik = jest dodawany jako dana) oraz obliczenia finansowe (wartość pieniądza w czasie i amortyzacja). Układ okresowy pokazuje dane pierwiastków i sumuje masy molowe wzorów złożonych przez przeciąganie jego pól. Opcje określają, jak są pokazywane wyniki: tak, jak wychodzą, ze stałą liczbą miejsc dziesiętnych albo w notacji naukowej.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Menu Narzędzia otwiera po prawej stronie klawiszy przelicznik jednostek z biblioteką stałych fizycznych, rejestr statystyczny (przy zaznaczonym polu Stos każdy wynik = jest dodawany jako dana) oraz obliczenia finansowe (wartość pieniądza w czasie i harmonogram spłat). Układ okresowy pokazuje dane pierwiastków i sumuje masy molowe wzorów złożonych przez przeciąganie jego pól. Opcje określają, jak są pokazywane wyniki: tak, jak wychodzą, ze stałą liczbą miejsc dziesiętnych albo w notacji naukowej.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;The window&lt;/h2&gt;</source>
@@ -1835,7 +1835,7 @@
     </message>
     <message>
         <source>&amp;Clear All</source>
-        <translation>Wy&amp;czyść</translation>
+        <translation>Wy&amp;czyść wszystko</translation>
     </message>
     <message>
         <source>&amp;n</source>

@@ -991,7 +991,7 @@
     </message>
     <message>
         <source>Unniloctium</source>
-        <translation>Unniloctio</translation>
+        <translation>Unnilóctio</translation>
     </message>
     <message>
         <source>Unnilennium</source>

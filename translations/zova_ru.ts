@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>&amp;Convert</source>
-        <translation>П&amp;еревести</translation>
+        <translation>Пе&amp;ресчитать</translation>
     </message>
     <message>
         <source>Use &amp;Constant</source>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>horsepower</source>
-        <translation>лошадиные силы (hp)</translation>
+        <translation>брит. лошадиные силы (hp)</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -1034,7 +1034,7 @@
     <name>Financial</name>
     <message>
         <source>Time Value of Money</source>
-        <translation>Стоимость денег во времени</translation>
+        <translation>Временная стоимость денег</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -1121,7 +1121,7 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;b/c&lt;/b&gt; shows the display as a fraction, inv b/c as a whole number and a fraction. How close the fraction must come, and whether it may contain square roots, is set under Tools, Options. The keys &amp;gt;&amp;deg; &apos; &quot; and &amp;deg; &apos; &quot; &amp;gt; turn decimal degrees into degrees, minutes and seconds and back.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;b/c&lt;/b&gt; показывает число на дисплее как дробь, inv b/c — как целое число с дробью. Насколько точной должна быть дробь и может ли она содержать квадратные корни, задаётся в меню Инструменты, Настройки. Клавиши &amp;gt;&amp;deg; &apos; &quot; и &amp;deg; &apos; &quot; &amp;gt; переводят десятичные градусы в градусы, минуты и секунды и обратно.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;&lt;b&gt;b/c&lt;/b&gt; показывает число на дисплее как дробь, inv b/c — как целое число с дробью. Насколько точной должна быть дробь и может ли она содержать квадратные корни, задаётся в меню Сервис, Параметры. Клавиши &amp;gt;&amp;deg; &apos; &quot; и &amp;deg; &apos; &quot; &amp;gt; переводят десятичные градусы в градусы, минуты и секунды и обратно.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Two registers keep numbers: &lt;b&gt;M+&lt;/b&gt; adds the display to the memory M and &lt;b&gt;MR&lt;/b&gt; recalls it; &lt;b&gt;Kin&lt;/b&gt; stores the display in K and &lt;b&gt;Kout&lt;/b&gt; recalls it.&lt;/p&gt;</source>
@@ -1129,11 +1129,11 @@
     </message>
     <message>
         <source>&lt;h2&gt;Tools&lt;/h2&gt;</source>
-        <translation>&lt;h2&gt;Инструменты&lt;/h2&gt;</translation>
+        <translation>&lt;h2&gt;Сервис&lt;/h2&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;The Tools menu opens, to the right of the keypad, the unit converter with its library of physical constants, the statistics register (with the Stack box ticked every result of = is entered as data) and the financial calculations (time value of money and amortization). The periodic table shows the elements&apos; data and adds up molar masses of formulas dragged together from its tiles. Options chooses how results are shown: as they come, with a fixed number of decimal places, or in scientific notation.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Меню Инструменты открывает справа от клавиш конвертер единиц с библиотекой физических констант, статистический регистр (если отмечен флажок Стек, каждый результат = заносится как данные) и финансовые расчёты (временная стоимость денег и погашение кредита). Периодическая таблица показывает данные элементов и складывает молярные массы формул, собранных перетаскиванием её ячеек. Настройки задают вид результатов: как есть, с фиксированным числом знаков после запятой или в экспоненциальной записи.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Меню Сервис открывает справа от клавиш конвертер единиц с библиотекой физических констант, статистический регистр (если отмечен флажок Стек, каждый результат = заносится как данные) и финансовые расчёты (временная стоимость денег и погашение кредита). Периодическая таблица показывает данные элементов и складывает молярные массы формул, собранных перетаскиванием её ячеек. Параметры задают вид результатов: как есть, с фиксированным числом знаков после запятой или в экспоненциальной записи.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;The window&lt;/h2&gt;</source>
@@ -1141,7 +1141,7 @@
     </message>
     <message>
         <source>&lt;p&gt;The View menu makes the window compact, keeps it above other windows, recolours the display, the keys and the case, and puts a title of your own on the calculator. Hide (or Esc) sends Zova to the system tray; double-click its icon there, or choose Open from its menu, to bring it back. Where the desktop has no tray, Zova is minimized instead.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Меню Вид делает окно компактным, держит его поверх других окон, меняет цвета дисплея, клавиш и корпуса и помещает на калькулятор собственную надпись. Скрыть (или Esc) убирает Zova в системный лоток; чтобы вернуть его, дважды щёлкните по его значку или выберите Открыть в его меню. Если на рабочем столе нет лотка, Zova вместо этого сворачивается.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Меню Вид делает окно компактным, держит его поверх других окон, меняет цвета дисплея, клавиш и корпуса и помещает на калькулятор собственную надпись. Скрыть (или Esc) убирает Zova в область уведомлений; чтобы вернуть его, дважды щёлкните по его значку или выберите Открыть в его меню. Если на рабочем столе нет области уведомлений, Zova вместо этого сворачивается.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Settings&lt;/h2&gt;</source>
@@ -1217,7 +1217,7 @@
     </message>
     <message>
         <source>&lt;p&gt;View, Zoom In (Ctrl++) and Zoom Out (Ctrl+-) make the calculator, its panels, the periodic table and the paper tape larger or smaller by a quarter of the standard size, up to three times it; Actual Size (Ctrl+0) goes back to it. Dragging the window&apos;s border does the same, to the nearest step. Zova keeps the zoom in zova-window.conf beside its settings.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Вид, Увеличить (Ctrl++) и Уменьшить (Ctrl+-) делают калькулятор, его панели, периодическую таблицу и бумажную ленту больше или меньше на четверть стандартного размера, вплоть до трёхкратного; Обычный размер (Ctrl+0) возвращает к нему. Перетаскивание края окна делает то же самое, до ближайшего шага. Zova хранит масштаб в файле zova-window.conf рядом со своими настройками.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Вид, Увеличить (Ctrl++) и Уменьшить (Ctrl+-) делают калькулятор, его панели, периодическую таблицу и бумажную ленту больше или меньше на четверть стандартного размера, вплоть до трёхкратного; Исходный масштаб (Ctrl+0) возвращает к нему. Перетаскивание края окна делает то же самое, до ближайшего шага. Zova хранит масштаб в файле zova-window.conf рядом со своими настройками.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Edit, Undo (Ctrl+Z) takes back the last action: a key, a clear, a change in a panel or the options, a paste, loaded settings or the cleared paper tape; Edit, Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. No clear asks for confirmation: a clear you regret is one Ctrl+Z away.&lt;/p&gt;</source>
@@ -1570,7 +1570,7 @@
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation>&amp;Инструменты</translation>
+        <translation>&amp;Сервис</translation>
     </message>
     <message>
         <source>&amp;Converter/Constants Library</source>
@@ -1594,7 +1594,7 @@
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation>&amp;Настройки...</translation>
+        <translation>Пара&amp;метры...</translation>
     </message>
     <message>
         <source>&amp;?</source>
@@ -1662,7 +1662,7 @@
     </message>
     <message>
         <source>A&amp;ctual Size</source>
-        <translation>&amp;Обычный размер</translation>
+        <translation>&amp;Исходный масштаб</translation>
     </message>
 </context>
 <context>
@@ -1784,7 +1784,7 @@
     </message>
     <message>
         <source>Options</source>
-        <translation>Настройки</translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <source>Number Format</source>

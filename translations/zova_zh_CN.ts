@@ -1109,7 +1109,7 @@
     </message>
     <message>
         <source>&lt;p&gt;Zova works out expressions as they are written: multiplication and division bind tighter than addition and subtraction, and powers tighter still. Brackets nest up to 100 deep; the tooltip of the bracket keys tells how many are open, and = closes any that are still open. After + or &amp;minus;, &lt;b&gt;%&lt;/b&gt; turns the display into that percentage of the number before the operator (200 + 5 % gives 10); elsewhere it divides the display by 100.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Zova 按书写顺序计算表达式：乘除优先于加减，乘方又优先于乘除。括号最多可嵌套 100 层；括号键的工具提示会显示有几个括号未闭合，按 = 会闭合所有未闭合的括号。在 + 或 &amp;minus; 之后，&lt;b&gt;%&lt;/b&gt; 会把显示的数变为运算符前那个数的相应百分比（200 + 5 % 得 10）；其他情况下它把显示的数除以 100。&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Zova 按数学书写规则计算表达式：乘除优先于加减，乘方又优先于乘除。括号最多可嵌套 100 层；括号键的工具提示会显示有几个括号未闭合，按 = 会闭合所有未闭合的括号。在 + 或 &amp;minus; 之后，&lt;b&gt;%&lt;/b&gt; 会把显示的数变为运算符前那个数的相应百分比（200 + 5 % 得 10）；其他情况下它把显示的数除以 100。&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;inv&lt;/b&gt; switches the next key to the function printed above it: arc sine, arc cosine and arc tangent, 10&lt;sup&gt;x&lt;/sup&gt; and e&lt;sup&gt;x&lt;/sup&gt;, the y-th root, polar and rectangular coordinates, mod, M&amp;minus; and MC. &lt;b&gt;hyp&lt;/b&gt; makes sin, cos and tan hyperbolic. &lt;b&gt;Mode&lt;/b&gt; steps through degrees, radians and grads; with inv it also converts the displayed angle.&lt;/p&gt;</source>
@@ -1451,7 +1451,7 @@
     </message>
     <message>
         <source>Keyboard equivalent: %1 key</source>
-        <translation>键盘等效键：%1 键</translation>
+        <translation>键盘对应键：%1 键</translation>
     </message>
     <message>
         <source>keypad</source>
@@ -1467,7 +1467,7 @@
     </message>
     <message>
         <source>Keyboard equivalent:  </source>
-        <translation>键盘等效键：  </translation>
+        <translation>键盘对应键：  </translation>
     </message>
     <message>
         <source> key</source>

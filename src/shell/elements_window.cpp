@@ -321,9 +321,16 @@ void ElementsWindow::buildFormulaRow() {
   }
   clearFormula_ = new QPushButton(QCoreApplication::translate("Elements", "Clear"), this);
   clearFormula_->setObjectName(QStringLiteral("clearFormula"));
-  followZoom(clearFormula_, [this] { clearFormula_->setGeometry(twips(kClearPlace)); });
   setZoomedFont(clearFormula_, clearFormula_->font(), 10);
   clearFormula_->setAutoDefault(true);  // Enter clicks it once Tab has reached it
+  // Its place, widened where the caption needs more ("Löschen", "Очистить").
+  followZoom(clearFormula_, [this] {
+    QRect place = twips(kClearPlace);
+    const QFontMetrics metrics = clearFormula_->fontMetrics();
+    place.setWidth(std::max(place.width(),
+                            metrics.horizontalAdvance(clearFormula_->text()) + zoomedPixels(8)));
+    clearFormula_->setGeometry(place);
+  });
   connect(clearFormula_, &QPushButton::clicked, this, [this] {
     model_.molarClear();
     refresh();
@@ -332,7 +339,7 @@ void ElementsWindow::buildFormulaRow() {
 
 void ElementsWindow::buildMolarRow() {
   static constexpr LabelRow kLabels[] = {
-      {&ElementsWindow::molarCaption_, "molarCaption", {4695, 705, 345, 255}, 11, false},
+      {&ElementsWindow::molarCaption_, "molarCaption", {4605, 705, 435, 255}, 11, false},
       {&ElementsWindow::molarMass_, "molarMass", kMolarMassPlace, 11, false},
       {&ElementsWindow::molarUnit_, "molarUnit", kMolarUnitPlace, 11, false},
   };
@@ -443,8 +450,8 @@ void ElementsWindow::layOutFormulaRow() {
     boxes[i + 1] = counts_[i];
     base[i + 1] = twipsToPixels(kCountWidth);
   }
-  int room =
-      tileRect(*findElement("He")).left() - 2 - twipsToPixels(kClearPlace.left + kClearPlace.width);
+  int room = tileRect(*findElement("He")).left() - 2 - twipsToPixels(kClearPlace.left) -
+             clearFormula_->width();
   for (std::size_t b = 0; b < boxes.size(); ++b) {
     boxes[b]->ensurePolished();
     const int text = boxes[b]->fontMetrics().horizontalAdvance(boxes[b]->text()) + 6;

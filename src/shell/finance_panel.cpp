@@ -98,7 +98,7 @@ FinancePanel::FinancePanel(Model& model, std::function<void()> changed, QWidget*
   for (const FinKeyRow& r : finKeyTable()) {
     const FinKey k = r.key;
     keys_[static_cast<std::size_t>(k)] =
-        addKey(q(r.control), q(r.caption), [this, k] { model_.finSolve(k); });
+        addKey(q(r.control), shown("Financial", r.caption), [this, k] { model_.finSolve(k); });
   }
 
   int row = 0;

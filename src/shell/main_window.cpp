@@ -284,7 +284,9 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
         ++rowSpan;
 
       const KeyRow& row = keyRow(key);
-      auto* b = new KeyButton(q(row.caption), pad);
+      // The point key shows the decimal symbol it types, the locale's.
+      auto* b =
+          new KeyButton(key == Key::kPoint ? q(model_.locale().decimal) : q(row.caption), pad);
       b->setObjectName(q(row.control));
       setColourGroup(b, row.group);
       const QString tooltip = shownTooltip(keyboardTooltip(row));
@@ -554,7 +556,14 @@ QSize MainWindow::windowPixels(int widthTwips, int heightTwips, int zoom) const 
   const double dpi = logicalDpi() * zoom / 100.0;
   const int bar = menuBar()->sizeHint().height();
   const int zoomedBar = static_cast<int>(std::lround(bar * zoom / 100.0));
-  return {twipsToPixels(widthTwips, dpi), twipsToPixels(heightTwips, dpi) - zoomedBar + bar};
+  const int wider = keypadSideWidth(zoom) - twipsToPixels(kClosedWidth, dpi);
+  return {twipsToPixels(widthTwips, dpi) + wider,
+          twipsToPixels(heightTwips, dpi) - zoomedBar + bar};
+}
+
+int MainWindow::keypadSideWidth(int zoom) const {
+  const int standard = twipsToPixels(kClosedWidth, logicalDpi() * zoom / 100.0);
+  return std::max(standard, menuBar()->sizeHint().width());
 }
 
 // The frame the window manager puts around the window, once it is known; before
@@ -609,7 +618,8 @@ void MainWindow::fitZoomToSize() {
   if (size() == sized_ || twips_.isEmpty() || isMaximized() || isFullScreen()) return;
   const QSize standard = windowPixels(twips_.width(), twips_.height(), kMinZoom);
   const int bar = menuBar()->sizeHint().height();
-  const double across = 100.0 * width() / standard.width();
+  // Across, against the standard width without the room a long menu bar adds at small zooms.
+  const double across = 100.0 * width() / twipsToPixels(twips_.width(), logicalDpi());
   const double down = 100.0 * (height() - bar) / std::max(1, standard.height() - bar);
   const bool wider = width() != sized_.width(), taller = height() != sized_.height();
   const double zoom = wider && taller ? std::min(across, down) : wider ? across : down;
@@ -634,7 +644,7 @@ void MainWindow::zoomBy(int steps) {
 
 void MainWindow::layoutCase() {
   if (!case_) return;
-  const int bodyWidth = twipsToPixels(kClosedWidth);  // the keypad side
+  const int bodyWidth = keypadSideWidth(zoomPercent());
   // The keypad side keeps its normal height; compact size clips it.
   const int bodyHeight = windowPixels(kClosedWidth, kNormalHeight, zoomPercent()).height() -
                          menuBar()->sizeHint().height();
@@ -666,6 +676,10 @@ void MainWindow::refresh() {
   for (const Indicator& ind : kIndicators) {
     QLabel* label = indicators_[ind.name];
     label->setText(q(s.*ind.caption));
+    // A mark wider than its place in this font (binary's "b" after its spaces) widens it.
+    label->setFixedWidth(
+        std::max(scaledPixels(ind.width),
+                 label->fontMetrics().size(Qt::TextSingleLine, label->text()).width()));
     const QString mark = label->text().trimmed();
     label->setAccessibleDescription(mark.isEmpty() ? QCoreApplication::translate("Window", "off")
                                                    : mark);

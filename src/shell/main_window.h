@@ -126,6 +126,9 @@ class MainWindow : public QMainWindow {
   /// The largest zoom step up to `wanted` at which the window of that size in twips,
   /// with its frame, fits the screen's available area.
   int fittingZoom(int wanted, int widthTwips, int heightTwips) const;
+  /// The keypad side's width at `zoom`: its standard width, or the menu bar's where its
+  /// titles, in this language and the desktop's font, need more.
+  int keypadSideWidth(int zoom) const;
   /// Sizes the window from the model's twips at the zoom; a border drag ranges
   /// over the sizes of the zoom steps. A new size in twips (a panel opening or
   /// closing, compact size, start-up) shows the chosen zoom where it fits.

@@ -98,6 +98,14 @@ class ProgramStyle : public QProxyStyle {
         QRectF(option->rect).adjusted(width / 2, width / 2, -width / 2, -width / 2), 3, 3);
     painter->restore();
   }
+
+  // The menu titles sit side by side, each in its own padding, as on most desktops: the
+  // calculator's narrow window has no room for a gap between them too.
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    if (metric == PM_MenuBarItemSpacing) return 0;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
 };
 
 }  // namespace

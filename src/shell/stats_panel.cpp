@@ -64,7 +64,8 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
     setColourGroup(b, r.group);
     if (r.binding.code) b->setToolTip(shownTooltip(keyboardTooltip(r.binding)));
     b->setFocusPolicy(Qt::TabFocus);
-    followZoom(b, [b] { b->setFixedWidth(scaledPixels(100)); });
+    // All as wide as the widest caption needs, at least 100 pixels; the list takes the rest.
+    followZoom(b, [b] { b->setMinimumWidth(scaledPixels(100)); });
     const StatKey key = r.key;
     connect(b, &QPushButton::clicked, this, [this, key] {
       model_.statPress(key);

@@ -119,6 +119,24 @@ type_keys "1 comma 5 asterisk 3 Return"
 check "the German decimal comma" "4,5" "$(copy_display)"
 stop_zova
 
+# The German menu bar at 100 %: every title in sight, none behind the overflow button. Extras
+# (Alt+X) opens below its title, past the window's middle, and "?" (Alt+?) further right, still
+# over the window; a title out of sight opens its menu where the overflow button is, for both.
+dir="$work/german-menus"; mkdir -p "$dir"
+LANGUAGE=de LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 start_zova "$dir"
+menu_x() { # the left edge of the menu the access key opens
+  type_keys "$1"; sleep 0.3
+  for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+    [ "$w" = "$win" ] || xdotool getwindowgeometry --shell "$w" | sed -n 's/^X=//p'
+  done
+  xdotool key Escape; sleep 0.1
+}
+eval "$(xdotool getwindowgeometry --shell "$win")"  # X and WIDTH of the calculator
+ex=$(menu_x alt+x | head -n1) hx=$(menu_x alt+question | head -n1)
+check "German menu bar: Extras and ? in sight" yes \
+  "$([ "${ex:-0}" -gt $((X + WIDTH / 2)) ] && [ "${hx:-0}" -gt "$ex" ] && [ "$hx" -lt $((X + WIDTH)) ] && echo yes)"
+stop_zova
+
 # On a Wayland desktop (a headless weston) the window opens natively; no tool types there, so
 # the window's own test hook presses ZOVA_TEST_KEYS and says what it shows. Where no window can
 # open at all, piped input is calculated and anything else gets one line and status 1.

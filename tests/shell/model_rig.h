@@ -49,7 +49,8 @@ struct ModelRig {
 /// A calculator started on `Tk`, reading `settingsFile`, and its window, shown.
 template <class Tk = QtToolkit>
 struct WindowRig {
-  explicit WindowRig(const QString& settingsFile = {}) : model(toolkit, {}) {
+  explicit WindowRig(const QString& settingsFile = {}, const NumberLocale& locale = {})
+      : model(toolkit, locale) {
     model.setSettingsFile(settingsFile.toStdString());
     model.startUp();
     window = std::make_unique<MainWindow>(model, toolkit);

@@ -3,9 +3,11 @@
 #include <QApplication>
 
 #include "shell/model_rig.h"
+#include "shell/program_look.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QApplication::setStyle(zova::makeProgramStyle());  // the program's own
   const auto& tests = zova::shellTests();
   const auto test = argc > 1 ? tests.find(QString::fromLocal8Bit(argv[1])) : tests.end();
   if (test == tests.end()) {
