@@ -21,32 +21,38 @@ void AutoSave::startFrom(bool tapeFileHolds) {
 }
 
 void AutoSave::saveChanges() {
-  std::string problem;
+  std::string problem, notice;
+  bool wrote = false;
   const std::string text = model_.settingsText();
   if (text != savedSettings_ && !model_.settingsFile().empty()) {
     // What writing the file has to say goes here rather than into a message box.
     std::string told;
     const auto keep = model_.settingsReport();
     model_.setSettingsReport([&told](const std::string& t) { told = t; });
-    const bool written = model_.writeSettings();
+    wrote = model_.writeSettings();
     model_.setSettingsReport(keep);
-    if (written) savedSettings_ = text;
-    if (!written)
-      problem = told;
-    else if (!told.empty() && report)
-      report(told);  // an unreadable file kept aside
+    if (wrote) savedSettings_ = text;
+    (wrote ? notice : problem) = told;  // a notice: an unreadable file was kept aside
   }
-  if (!tapePath_.empty()) saveTape(problem);
+  if (!tapePath_.empty()) saveTape(problem, wrote);
   if (!problem.empty()) {
-    if (!failing_ && report) report(problem);
+    if (!failing_) tell(problem);
     failing_ = true;
-  } else if (failing_) {
-    failing_ = false;
-    if (report) report({});
+    return;
   }
+  failing_ = false;
+  if (!notice.empty())
+    tell(notice);
+  else if (wrote && shown_)
+    tell({});
 }
 
-void AutoSave::saveTape(std::string& problem) {
+void AutoSave::tell(const std::string& text) {
+  shown_ = !text.empty();
+  if (report) report(text);
+}
+
+void AutoSave::saveTape(std::string& problem, bool& wrote) {
   const TapeModel& tape = model_.tape();
   if (tape.added() == tapeAdded_ && tape.replaced() == tapeReplaced_) return;
   const std::uint64_t fresh = tape.added() - tapeAdded_;
@@ -65,6 +71,7 @@ void AutoSave::saveTape(std::string& problem) {
       problem = "The tape could not be saved to " + tapePath_ + ": " + w.reason + ".";
     return;
   }
+  wrote = true;
   fileEntries_ = whole ? tape.size() : fileEntries_ + static_cast<std::size_t>(fresh);
   tapeAdded_ = tape.added();
   tapeReplaced_ = tape.replaced();

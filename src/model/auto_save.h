@@ -24,12 +24,14 @@ class AutoSave {
   void startFrom(bool tapeFileHolds);
   /// Writes what changed since the last save. The first failure is told through
   /// report; a failure is not told again until a save has succeeded, which is
-  /// told as "". What failed is tried again at the next call.
+  /// told as "". What failed is tried again at the next call. A notice (an
+  /// unreadable settings file kept aside) is told too, and "" after the next write.
   void saveChanges();
   std::function<void(const std::string&)> report;
 
  private:
-  void saveTape(std::string& problem);
+  void saveTape(std::string& problem, bool& wrote);
+  void tell(const std::string& text);
 
   Model& model_;
   std::string tapePath_;
@@ -39,6 +41,7 @@ class AutoSave {
   std::size_t fileEntries_ = 0;  ///< the entries the tape file holds
   bool rewriteTape_ = false;     ///< the tape file must be replaced whole
   bool failing_ = false;         ///< the last save failed and was told
+  bool shown_ = false;           ///< the last text told was not ""
 };
 
 }  // namespace zova
