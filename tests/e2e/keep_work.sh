@@ -10,7 +10,7 @@
 set -u
 zova=$(readlink -f "${1:?path to zova}")
 work=$(mktemp -d) pass=0 fail=0 pid=""
-trap 'kill -9 $pid 2>/dev/null; [ -n "${KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
+trap 'kill -9 $pid 2>/dev/null; rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1 HOME="$work" XDG_CONFIG_HOME="$work/config"
 # Without --bus, no session bus: none named, and none where libdbus would look.
 [ "${2:-}" = --bus ] || { unset DBUS_SESSION_BUS_ADDRESS; export XDG_RUNTIME_DIR="$work"; }
@@ -19,8 +19,9 @@ check() { if [ "$2" = "$3" ]; then pass=$((pass + 1)); else fail=$((fail + 1)); 
 start() { # folder: zova started there; sets pid and win (its main window, shown or minimized)
   (cd "$1" && exec "$zova" 2>>"$1/err") &
   pid=$! win=""
-  for _ in $(seq 200); do win=$(xdotool search --pid "$pid" --name '^Zova' 2>/dev/null | head -n1)
+  for _ in $(seq 400); do win=$(xdotool search --pid "$pid" --name '^Zova' 2>/dev/null | head -n1)
     [ -n "$win" ] && xprop -id "$win" WM_STATE 2>/dev/null | grep -q 'window state' && break; sleep 0.05; done
+  [ -n "$win" ] || { echo "no window in $1: $(kill -0 "$pid" 2>/dev/null && echo running || echo ended)"; tail -n 3 "$1/err"; }
 }
 state() { xprop -id "$win" WM_STATE 2>/dev/null | grep -q Iconic && echo minimized || echo shown; }
 focus() { xdotool windowactivate --sync "$win" >/dev/null 2>&1; sleep 0.1; }
@@ -96,9 +97,10 @@ for i in $(seq 20); do
   start "$dir"
   focus
   for k in $keys; do xdotool key --window "$win" --delay 0 "$k"; sleep 0.03; done
-  if [ $((i % 4)) = 3 ]; then  # the PV cell, with the mouse
-    sleep 0.3
-    eval "$(xdotool getwindowgeometry --shell "$win")"
+  if [ $((i % 4)) = 3 ]; then  # the PV cell, with the mouse, once the panel is open
+    for _ in $(seq 100); do eval "$(xdotool getwindowgeometry --shell "$win")"
+      [ "$WIDTH" -gt "$HEIGHT" ] && break; sleep 0.05; done
+    sleep 0.2
     xdotool mousemove --window "$win" $((WIDTH * 72 / 100)) $((HEIGHT * 26 / 100)) click 1
   fi
   sleep 2
