@@ -67,11 +67,11 @@ void typeTestKeysWhenShown(MainWindow& window) {
 
 /// A save that failed while the program runs is told without a dialog that
 /// would take the user's next Enter: in the window's title, on standard error
-/// and, where there is a tray, in its message. "" says all is saved again.
-void tellSaveProblem(MainWindow& window, const std::string& problem) {
+/// and, where there is a tray, in its message. "" says all is saved again and
+/// gives the window its title back.
+void tellSaveProblem(MainWindow& window, const QString& title, const std::string& problem) {
   const QString text = QString::fromStdString(problem);
-  window.setWindowTitle(text.isEmpty() ? QStringLiteral("Zova")
-                                       : QStringLiteral("Zova \u2013 ") + text);
+  window.setWindowTitle(text.isEmpty() ? title : title + QStringLiteral(" \u2013 ") + text);
   if (text.isEmpty()) return;
   std::fprintf(stderr, "zova: %s\n", problem.c_str());
   if (window.trayIcon())
@@ -139,7 +139,9 @@ int runWindow(int argc, char** argv) {
       model.showFromTray();
       window.refresh();
     };
-    autoSave.report = [&window](const std::string& problem) { tellSaveProblem(window, problem); };
+    autoSave.report = [&window, title = window.windowTitle()](const std::string& problem) {
+      tellSaveProblem(window, title, problem);
+    };
     SaveAsYouGo saveAsYouGo(autoSave);
     writeSettingsAtSessionEnd(app, model, &window);
     CloseOnSignal closeOnSignal([&] { window.endProgram(); });
