@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QVariantMap>
 #include <cstdio>
 
@@ -104,6 +105,9 @@ bool SingleWindow::handedToRunningWindow(const ActivationToken& token) {
   const QString paths[] = {
       QDir(folder_).filePath(QStringLiteral(".zova-window-") + hash_),
       QDir(QDir::tempPath()).filePath(QStringLiteral("zova-%1-%2").arg(::getuid()).arg(hash_))};
+  // Two starts at one moment: the later waits until the first listens.
+  QLockFile lock(paths[0] + QStringLiteral(".lock"));
+  lock.tryLock(kAnswerMs);
   for (const QString& path : paths)
     if (askSocket(path, token)) return true;
   parts_->server.setSocketOptions(QLocalServer::UserAccessOption);
