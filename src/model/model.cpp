@@ -181,8 +181,20 @@ void Model::statPress(StatKey key) {
     calc_.restoreDecimalDisplay();
     calc_.displayToDecimal();
   }
+  const std::size_t before = stats_.count();
+  const std::optional<std::size_t> selected = stats_.selected();
+  const std::string removed =
+      key == StatKey::kDelete && selected && *selected < before ? stats_.items()[*selected] : "";
   const PanelEffect effect = stats_.press(key, calc_.display());
   apply(effect);
+  // The list's changes go on the tape, so that its results can be checked from it.
+  const std::string what = plainCaption(statKeyRow(key).caption);
+  if (key == StatKey::kEnter && stats_.count() > before)
+    tape_.statsChanged(what, stats_.items().front());
+  else if (key == StatKey::kDelete && stats_.count() < before)
+    tape_.statsChanged(what, removed);
+  else if (key == StatKey::kClearAll && before > 0)
+    tape_.statsChanged(what, "");
   if (effect.display && key != StatKey::kEnter && key != StatKey::kDelete) {
     tapePanelResult(plainCaption(statKeyRow(key).caption));
   }

@@ -97,6 +97,7 @@ class Model {
   void setSettingsReport(std::function<void(const std::string&)> report) {
     settingsReport_ = std::move(report);
   }
+  const std::function<void(const std::string&)>& settingsReport() const { return settingsReport_; }
   /// False when the last write of the settings file failed or was refused.
   bool settingsSaved() const { return settingsSaved_; }
   /// Clicks an on-screen keypad key; the focus then returns to "=".

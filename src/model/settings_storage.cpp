@@ -181,6 +181,28 @@ WriteOutcome replaceSettingsFile(const std::string& path, std::string_view conte
   return {true, {}};
 }
 
+WriteOutcome appendToFile(const std::string& path, std::string_view content) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return {false, errorText(errno)};
+  struct stat st {};
+  WriteOutcome out;
+  if (::fstat(fd, &st) != 0) {
+    out.reason = errorText(errno);
+  } else if (!S_ISREG(st.st_mode)) {
+    out.reason = kNotRegular;
+  } else if (!mayWrite(path, st)) {
+    out.reason = "the file is read-only";
+  } else if (writeAll(fd, content) && ::fdatasync(fd) == 0) {
+    out.written = true;
+  } else {
+    out.reason = errorText(errno);
+    // A line cut short by a full disk would join the next one.
+    if (::ftruncate(fd, st.st_size) != 0) out.reason += "; the file may end in a cut line";
+  }
+  ::close(fd);
+  return out;
+}
+
 bool keepAsBackup(const std::string& path) {
   struct stat st {};
   if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;

@@ -41,6 +41,10 @@ struct WriteOutcome {
 /// leaves what was there untouched.
 WriteOutcome replaceSettingsFile(const std::string& path, std::string_view content);
 
+/// Adds content at the end of the regular file at path and puts it on the disk.
+/// A missing file is not created; on a failure the file keeps its old length.
+WriteOutcome appendToFile(const std::string& path, std::string_view content);
+
 /// Keeps a settings file that could not be read out of the way of the next
 /// write: renames it to path + ".bak" (replacing an older one), but only when it
 /// is a regular file the user may read and write. False when it was left.

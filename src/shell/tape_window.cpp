@@ -40,13 +40,18 @@ QString shownEntry(const QString& text) {
 }
 
 // A tape label as the window shows it. The tape holds the words of the
-// language-free model ("Tape", "Fe number", "Mean =", "12 Meters -> Feet =",
+// language-free model ("Tape", "Fe number", "Mean =", "Enter Data", "12 Meters -> Feet =",
 // a constant's name); the file keeps them so, and only the list translates.
 QString shownLabel(const std::string& label) {
   const QString text = q(label);
   const QString equals = QStringLiteral(" =");
-  if (!text.endsWith(equals))
+  if (!text.endsWith(equals)) {
+    // A change of the statistics list, named by its key.
+    for (const StatKeyRow& r : statKeyTable())
+      if (q(withoutAccessKey(r.caption)) == text)
+        return withoutShownAccessKey(shown("Statistics", r.caption));
     return text == QLatin1String("Tape") ? QCoreApplication::translate("Tape", "Tape") : text;
+  }
   const QString what = text.chopped(equals.size());
   for (const char* piece :
        {QT_TRANSLATE_NOOP("Tape", " number"), QT_TRANSLATE_NOOP("Tape", " mass")})

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <string>
 
+#include "model/auto_save.h"
 #include "model/model.h"
 #include "model/settings_location.h"
 #include "model/tape_file.h"
@@ -23,8 +24,10 @@
 #include "shell/main_window.h"
 #include "shell/program_look.h"
 #include "shell/qt_toolkit.h"
+#include "shell/save_as_you_go.h"
 #include "shell/screen_scale.h"
 #include "shell/session_end.h"
+#include "shell/single_window.h"
 #include "shell/translation.h"
 #include "shell/window_platform.h"
 #include "version.h"
@@ -62,9 +65,25 @@ void typeTestKeysWhenShown(MainWindow& window) {
   poll->start(20);
 }
 
+/// A save that failed while the program runs is told without a dialog that
+/// would take the user's next Enter: in the window's title, on standard error
+/// and, where there is a tray, in its message. "" says all is saved again and
+/// gives the window its title back.
+void tellSaveProblem(MainWindow& window, const QString& title, const std::string& problem) {
+  const QString text = QString::fromStdString(problem);
+  window.setWindowTitle(text.isEmpty() ? title : title + QStringLiteral(" \u2013 ") + text);
+  if (text.isEmpty()) return;
+  std::fprintf(stderr, "zova: %s\n", problem.c_str());
+  if (window.trayIcon())
+    window.trayIcon()->showMessage(QStringLiteral("Zova"), text, QSystemTrayIcon::Warning);
+}
+
 }  // namespace
 
 int runWindow(int argc, char** argv) {
+  // Read before the platform takes its own start's token out of the environment.
+  const ActivationToken token{qEnvironmentVariable("XDG_ACTIVATION_TOKEN"),
+                              qEnvironmentVariable("DESKTOP_STARTUP_ID")};
   // X11 takes WM_CLASS's instance half from RESOURCE_NAME (else the program's
   // file name) and its class half from the application name.
   if (!qEnvironmentVariableIsSet("RESOURCE_NAME")) qputenv("RESOURCE_NAME", kApplicationId);
@@ -84,18 +103,24 @@ int runWindow(int argc, char** argv) {
   const QLocale locale;
   const NumberLocale symbols{locale.decimalPoint().toStdString(),
                              locale.groupSeparator().toStdString()};
+  const std::string settingsPath = windowSettingsPath();
+  // The window writes its settings as the user goes and at every exit, so a
+  // configuration folder that is to hold them is made now; the command line,
+  // which never writes there, makes none.
+  if (settingsPath != kSettingsFileName) makeSettingsFolder(settingsPath);
+  // One window for each settings file: a second start shows the first one.
+  SingleWindow single(QString::fromStdString(settingsPath));
+  if (single.handedToRunningWindow(token)) return 0;
+
   QtToolkit toolkit;
   Model model(toolkit, symbols);
-  const std::string settingsPath = windowSettingsPath();
   model.setSettingsFile(settingsPath);
   model.startUp();
-  // The window writes its settings at every exit (and when the options are
-  // confirmed), so a configuration folder that is to hold them is made now;
-  // the command line, which never writes there, makes none.
-  if (settingsPath != kSettingsFileName) makeSettingsFolder(settingsPath);
   // The tape kept beside the settings file; a damaged one is set aside, never in the way.
   const std::string tapeFile = tapeFileBeside(model.settingsFile());
-  loadTapeFile(model.tape(), tapeFile);
+  const TapeLoad tapeLoad = loadTapeFile(model.tape(), tapeFile);
+  AutoSave autoSave(model, tapeFile);
+  autoSave.startFrom(tapeLoad == TapeLoad::kRead);
   // The zoom the window had; at a first start, one that suits the screen.
   const std::string windowFile = windowConfBeside(model.settingsFile());
   if (const std::optional<WindowConf> conf = readWindowConf(windowFile))
@@ -110,6 +135,15 @@ int runWindow(int argc, char** argv) {
     MainWindow window(model, toolkit);
     QApplication::setWindowIcon(window.windowIcon());
     window.installTrayIcon();
+    single.onActivate = [&](const ActivationToken& later) {
+      useActivationToken(later);
+      model.showFromTray();
+      window.refresh();
+    };
+    autoSave.report = [&window, title = window.windowTitle()](const std::string& problem) {
+      tellSaveProblem(window, title, problem);
+    };
+    SaveAsYouGo saveAsYouGo(autoSave);
     writeSettingsAtSessionEnd(app, model, &window);
     CloseOnSignal closeOnSignal([&] { window.endProgram(); });
     if (!model.shell().hidden)
@@ -118,6 +152,7 @@ int runWindow(int argc, char** argv) {
       window.showMinimized();  // no tray to come back from
     typeTestKeysWhenShown(window);
     status = QApplication::exec();
+    single.onActivate = nullptr;
     // The loop can also end from outside (the session closing): save all the same.
     if (!model.ended()) model.unload();
     zoom = window.chosenZoom();

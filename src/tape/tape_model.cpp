@@ -129,8 +129,12 @@ void TapeModel::rule() {
   append({std::string(kTapeRule), "", "", ""});
 }
 
+// An error taken by an operator is written with it; one taken by "=" is left
+// to the result's line, which says it.
 void TapeModel::operandTaken(const ShownNumber& operand, std::string_view op) {
-  if (isError(operand)) return errorShown();
+  equalsPending_ = op.empty();
+  if (isError(operand) && op.empty()) return;
+  if (isError(operand)) return append({"", std::string(kTapeError), std::string(op), ""});
   append({"", numberText(operand), std::string(op), operand.decimal});
 }
 
@@ -152,15 +156,21 @@ void TapeModel::memoryUsed(std::string_view key, const ShownNumber& amount) {
   append({std::string(key), numberText(amount), "", amount.decimal});
 }
 
+// Every "=" writes its result, an error too.
 void TapeModel::resultShown(const ShownNumber& result) {
+  equalsPending_ = false;
   if (isError(result))
-    errorShown();
+    append({"=", std::string(kTapeError), "", ""});
   else
     append({"=", numberText(result), "", result.decimal});
+  if (afterResult_) append(std::move(*afterResult_));
+  afterResult_.reset();
   rule();
 }
 
 void TapeModel::errorShown() {
+  // While "=" reduces, its result's line writes the error.
+  if (equalsPending_) return;
   if (!entries_.empty() && showsError(entries_.back())) return;
   append({std::string(kTapeError), "", "", ""});
 }
@@ -172,6 +182,15 @@ void TapeModel::panelResult(std::string_view what, const ShownNumber& result) {
   append({oneLine(what) + " =", numberText(result), "", result.decimal});
 }
 
+// The Stack toggle enters a result before "=" shows it: its line follows the result's.
+void TapeModel::statsChanged(std::string_view what, std::string_view item) {
+  TapeEntry entry{oneLine(what), std::string(item), "", std::string(item)};
+  if (equalsPending_)
+    afterResult_ = std::move(entry);
+  else
+    append(std::move(entry));
+}
+
 void TapeModel::numberRecalled(const ShownNumber& number) {
   append({"Tape", numberText(number), "", number.decimal});
 }
@@ -179,9 +198,16 @@ void TapeModel::numberRecalled(const ShownNumber& number) {
 std::string TapeModel::fileText() const {
   std::string out(kTapeFileHeader);
   out += '\n';
-  for (const TapeEntry& e : entries_)
+  return out + fileLines(0);
+}
+
+std::string TapeModel::fileLines(std::size_t first) const {
+  std::string out;
+  for (std::size_t i = first; i < entries_.size(); ++i) {
+    const TapeEntry& e = entries_[i];
     out += oneLine(e.label) + '\t' + oneLine(e.number) + '\t' + oneLine(e.mark) + '\t' +
            oneLine(e.value) + '\n';
+  }
   return out;
 }
 
@@ -195,6 +221,11 @@ bool TapeModel::readFileText(std::string_view text) {
     return line;
   };
   if (nextLine() != kTapeFileHeader) return false;
+  // A last line without its line end was cut short while it was added: it is left out.
+  if (const std::size_t end = text.rfind('\n'); end != std::string_view::npos)
+    text = text.substr(0, end + 1);
+  else
+    text = {};
   std::deque<TapeEntry> read;
   while (!text.empty()) {
     const std::string_view line = nextLine();

@@ -54,6 +54,9 @@ class TapeModel : public CalculatorObserver {
   void append(TapeEntry entry);
   /// A panel's result reached the display: `what` produced it ("Mean", "12 in -> cm").
   void panelResult(std::string_view what, const ShownNumber& result);
+  /// The statistics list changed: `what` is the key ("Enter Data", "Delete",
+  /// "Clear All"), `item` the decimal text it entered or removed ("" for none).
+  void statsChanged(std::string_view what, std::string_view item);
   /// A tape number was put back on the display.
   void numberRecalled(const ShownNumber& number);
 
@@ -76,6 +79,8 @@ class TapeModel : public CalculatorObserver {
   // The tape file: a first line naming it, then one entry a line, its four
   // parts separated by tabs.
   std::string fileText() const;
+  /// The file's lines for the entries from `first` on, without the first line.
+  std::string fileLines(std::size_t first) const;
   /// Replaces the tape by a tape file's entries; false (and no change) for a damaged file.
   bool readFileText(std::string_view text);
 
@@ -99,6 +104,8 @@ class TapeModel : public CalculatorObserver {
   Edits* edits_ = nullptr;
   std::uint64_t added_ = 0;
   std::uint64_t replaced_ = 0;
+  bool equalsPending_ = false;            ///< "=" took its operand and has not shown its result yet
+  std::optional<TapeEntry> afterResult_;  ///< a line for after the pending result's
 };
 
 /// A tape file larger than this is not read.

@@ -83,6 +83,25 @@ std::string germanSequence(std::string_view sequence) {
   return out;
 }
 
+// How many times the sequence presses "=" after its last tape:clear, before an End.
+std::size_t equalsPressed(std::string_view sequence) {
+  constexpr std::string_view kEquals[] = {"=", "key:Enter", "key:Shift+Enter", "key:Equal",
+                                          "key:Shift+Equal"};
+  std::size_t n = 0;
+  for (std::size_t at = 0; at <= sequence.size();) {
+    std::size_t end = at;
+    while (end < sequence.size() && sequence[end] != ',') end += sequence[end] == '\\' ? 2 : 1;
+    std::string_view t = sequence.substr(at, std::min(end, sequence.size()) - at);
+    t.remove_prefix(std::min(t.find_first_not_of(' '), t.size()));
+    t = t.substr(0, t.find_last_not_of(' ') + 1);
+    if (t == "key:End") break;  // the program has ended
+    if (t == "tape:clear") n = 0;
+    n += std::find(std::begin(kEquals), std::end(kEquals), t) != std::end(kEquals);
+    at = end + 1;
+  }
+  return n;
+}
+
 // Each of the four slices, a run of consecutive cases, is a ctest entry of its own.
 class Corpus : public ::testing::TestWithParam<int> {
  protected:
@@ -118,13 +137,23 @@ TEST_P(Corpus, EverySequenceShowsWhatItShowedBefore) {
 }
 
 // The same sequences in de_DE: every number shows with "," for "." and "." for ",",
-// everything else shows the same, and the settings file is the same file.
+// everything else shows the same, and the settings file is the same file. And in every
+// sequence each "=" has its result's line on the tape.
 TEST_P(Corpus, InGermanNumbersSwapTheirSymbolsAndNothingElseChanges) {
   std::vector<std::string_view> fields(std::begin(kHashedFields), std::end(kHashedFields));
   fields.push_back("tape");
   constexpr std::string_view kNumeric[] = {"display", "M", "K", "stat", "fin", "molar", "tape"};
   for (std::size_t i = first; i < end; ++i) {
     const CorpusCase& c = cases[i];
+    const auto [en, enSettings] = runCase(c, folder, scratch.path, "en_US", c.sequence);
+    // Every "=" writes its result on the tape, an error too: "= 5", "= ERROR".
+    const std::string_view tape = topLevelField(en.out, "tape").value_or("");
+    std::size_t results = 0;
+    for (std::size_t at = 0; (at = tape.find("\"= ", at)) != std::string_view::npos; ++at)
+      ++results;
+    if (en.status == 0 && results != equalsPressed(c.sequence))
+      report(i, "\n    tape: " + std::string(tape) + " for " +
+                    std::to_string(equalsPressed(c.sequence)) + " presses of =");
     // A pasted "1.234.567" is no number in English, while its German spelling "1,234,567" is
     // one in the C form with grouping, which paste also takes.
     const auto pasted = valuesOf(c.sequence, "menu:paste=");
@@ -134,7 +163,6 @@ TEST_P(Corpus, InGermanNumbersSwapTheirSymbolsAndNothingElseChanges) {
     std::vector<std::string> boxes = valuesOf(c.sequence, "conv:from="),
                              to = valuesOf(c.sequence, "conv:to=");
     boxes.insert(boxes.end(), to.begin(), to.end());
-    const auto [en, enSettings] = runCase(c, folder, scratch.path, "en_US", c.sequence);
     const auto [de, deSettings] =
         runCase(c, folder, scratch.path, "de_DE", germanSequence(c.sequence));
     std::string difference = en.status != de.status     ? "exit status"

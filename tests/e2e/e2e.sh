@@ -154,6 +154,9 @@ check "no window platform: piped input" 5 "$(echo 2,+,3,= | QT_QPA_PLATFORM=bogu
 check "no window platform: one line, status 1" "1 1" \
   "$(QT_QPA_PLATFORM=bogus "$zova" </dev/null 2>&1 >/dev/null | wc -l) $(QT_QPA_PLATFORM=bogus "$zova" </dev/null 2>/dev/null; echo $?)"
 
+# One window per settings file, the work saved as the user goes, and saves that fail.
+bash "$(dirname "$0")/keep_work.sh" "$zova" || fail=$((fail + 1))
+
 echo "$pass passed, $fail failed"
 # The window's zoom, keyboard and focus mark, on screens of their own.
 bash "$(dirname "$0")/window_e2e.sh" "$zova" || fail=$((fail + 1))

@@ -41,13 +41,22 @@ TEST(Tape, EachCalculationWritesItsLines) {
        {"PMT = -88.8487886783417"}},
       {"molar:drop1=H,molar:count1=2,molar:drop2=O,molar:index=2,molar:result,X,2,=",
        {"2 H2O = 36.03056", "36.03056 \u00d7", "2", "= 72.06112", kRule}},
-      {"8,÷,0,+,1,=", {"8 \u00f7", "0 +", "ERROR", "1", "ERROR", kRule}},
-      // A function that fails is written with its number; what follows carries its error.
-      {"1,EXP,999,sin,=", {"sin(1E999 deg) = ERROR", kRule}},
+      // Every "=" writes its result and every operator its operand, an error too.
+      {"8,÷,0,+,1,=", {"8 \u00f7", "0 +", "ERROR", "1", "= ERROR", kRule}},
+      {"1,EXP,999,sin,=", {"sin(1E999 deg) = ERROR", "= ERROR", kRule}},
       {"Mode,5,inv,sin", {"asin(5 rad) = ERROR"}},
-      {"2,±,√,+,1,=", {"\u221a(-2) = ERROR", "1", "ERROR", kRule}},
+      {"2,+,1,±,√,=", {"2 +", "\u221a(-1) = ERROR", "= ERROR", kRule}},
+      {"5,+,0,ln,=", {"5 +", "ln(0) = ERROR", "= ERROR", kRule}},
+      {"5,+,0,ln,X,2,=", {"5 +", "ln(0) = ERROR", "ERROR \u00d7", "2", "= ERROR", kRule}},
+      {"0,ln,+,1,=", {"ln(0) = ERROR", "ERROR +", "1", "= ERROR", kRule}},
+      {"9,√,X,2,=", {"\u221a(9) = 3", "3 \u00d7", "2", "= 6", kRule}},
       {"171,X!", {"x!(171) = ERROR"}},
-      {"1,÷,0,=,sin", {"1 \u00f7", "0", "ERROR", kRule, "ERROR"}},  // of an error: that error
+      {"1,÷,0,=,sin", {"1 \u00f7", "0", "= ERROR", kRule, "ERROR"}},  // of an error: that error
+      // The statistics list's changes, the Stack toggle's entry after its result.
+      {"2,stat:enter,4,stat:enter,stat:mean,stat:select=1,stat:delete,stat:clear",
+       {"Enter Data 2", "Enter Data 4", "Mean = 3", "Delete 2", "Clear All"}},
+      {"Stack,2,+,3,=,1,÷,0,=",
+       {"2 +", "3", "= 5", "Enter Data 5", kRule, "1 \u00f7", "0", "= ERROR", kRule}},
       {"1,+,tape:clear,2,=", {"2", "= 3", kRule}},
   };
   for (const Case& c : cases) {
