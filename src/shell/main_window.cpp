@@ -659,7 +659,7 @@ void MainWindow::layoutCase() {
 void MainWindow::refresh() {
   const CalcState& s = model_.calc().state();
   const ShellState& sh = model_.shell();
-  if (sh.width > kClosedWidth && !sh.compact) ensurePanels();
+  if (sh.foldOut != FoldOut::kNone) ensurePanels();
 
   display_->setText(q(s.display));
   display_->setCursorPosition(0);
@@ -691,34 +691,35 @@ void MainWindow::refresh() {
   showHistory();
   if (tape_) tape_->showUndone();
   if (elements_) elements_->refresh();
-  actions_[QStringLiteral("compact")]->setText(shown("Menu", sh.compactCaption));
+  actions_[QStringLiteral("compact")]->setText(
+      sh.compact ? QCoreApplication::translate("Menu", "Normal &Size")
+                 : QCoreApplication::translate("Menu", "Compact &Size"));
   // A zoom command that cannot act is greyed.
   const int larger = std::min(zoomPercent() + kZoomStep, kMaxZoom);
-  actions_[QStringLiteral("zoomIn")]->setEnabled(fittingZoom(larger, sh.width, sh.height) >
+  actions_[QStringLiteral("zoomIn")]->setEnabled(fittingZoom(larger, sh.width(), sh.height()) >
                                                  zoomPercent());
   actions_[QStringLiteral("zoomOut")]->setEnabled(zoomPercent() > kMinZoom);
   actions_[QStringLiteral("actualSize")]->setEnabled(zoomPercent() > kMinZoom);
   actions_[QStringLiteral("alwaysOnTop")]->setChecked(sh.onTop);
-  actions_[QStringLiteral("appearOnStartup")]->setChecked(sh.startupEntryChecked);
-  const std::pair<const char*, bool> panels[] = {{"Converter", sh.converterChecked},
-                                                 {"Statistics", sh.statisticsChecked},
-                                                 {"Financial", sh.financialChecked}};
-  for (const auto& [name, checked] : panels) {
+  actions_[QStringLiteral("appearOnStartup")]->setChecked(sh.startupEntry);
+  const std::pair<const char*, FoldOut> panels[] = {{"Converter", FoldOut::kConverter},
+                                                    {"Statistics", FoldOut::kStatistics},
+                                                    {"Financial", FoldOut::kFinancial}};
+  for (const auto& [name, panel] : panels) {
     QAction* item = actions_[QLatin1String(name)];
-    item->setChecked(checked);
-    item->setEnabled(sh.panelItemsEnabled);
+    item->setChecked(sh.foldOut == panel);
+    item->setEnabled(!sh.compact);
   }
 
   applyColours();
 
-  tk_.setWindowSize(sh.width, sh.height);
-  const bool foldOpen = sh.width > kClosedWidth && !sh.compact;
+  tk_.setWindowSize(sh.width(), sh.height());
   if (stats_) {
-    stats_->setVisible(sh.statisticsVisible);
-    finance_->setVisible(sh.financialVisible);
-    converter_->setVisible(sh.converterVisible);
+    stats_->setVisible(sh.foldOut == FoldOut::kStatistics);
+    finance_->setVisible(sh.foldOut == FoldOut::kFinancial);
+    converter_->setVisible(sh.foldOut == FoldOut::kConverter);
   }
-  foldOut_->setVisible(foldOpen);
+  foldOut_->setVisible(sh.foldOut != FoldOut::kNone);
   // Compact size keeps the display strip; the keys still answer the keyboard.
   if (keypad_->isHidden() != sh.compact) {
     keypad_->setVisible(!sh.compact);

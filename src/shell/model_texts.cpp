@@ -39,7 +39,7 @@ namespace zova {
     QT_TRANSLATE_NOOP("Tape", " number"), QT_TRANSLATE_NOOP("Tape", " mass"),
     QT_TRANSLATE_NOOP("Help", "Hide the window"),
     QT_TRANSLATE_NOOP("Help", "Save the settings and close Zova"),
-    QT_TRANSLATE_NOOP("Menu", "Normal &Size"), QT_TRANSLATE_NOOP("Messages", "Error"),
+    QT_TRANSLATE_NOOP("Messages", "Error"),
     QT_TRANSLATE_NOOP("Messages", "Label"),
     QT_TRANSLATE_NOOP("Messages", "Data Files (*.dat)|*.dat|"),
     QT_TRANSLATE_NOOP("Messages", "Settings"), QT_TRANSLATE_NOOP("Messages", "Save Settings"),
