@@ -15,7 +15,12 @@
 // what it computed as a PanelEffect. Beeps, message boxes and focus go out
 // through the Toolkit interface, never a Qt call. When the operation returns, the
 // window redraws every label and button from the state (MainWindow::refresh) and
-// the command line prints it; nothing else flows back.
+// the command line prints it. An operation started in a panel, the tape window or
+// the periodic table redraws the same way: each is handed a callback that runs
+// MainWindow::refresh, and the main window catches up its undo captions when it
+// is activated again after the periodic table's boxes changed the model. One
+// thing flows back from the model: TapeModel::onChange tells the tape window of
+// each entry written, whichever operation wrote it, so that the list follows it.
 #pragma once
 
 #include <cstdint>
