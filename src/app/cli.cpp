@@ -299,6 +299,7 @@ void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
   j.field("accuracy", accuracyName(s.fractionAccuracy)).close('}');
 
   const ShellState& sh = model.shell();
+  // In FoldOut's order.
   constexpr const char* kPanelNames[] = {"none", "converter", "statistics", "financial"};
   j.key("window").open('{');
   j.key("width").raw(std::to_string(sh.width())).key("height").raw(std::to_string(sh.height()));
