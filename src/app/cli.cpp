@@ -299,17 +299,13 @@ void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
   j.field("accuracy", accuracyName(s.fractionAccuracy)).close('}');
 
   const ShellState& sh = model.shell();
-  std::string panel = "none";
-  if (sh.foldOutOpen) {
-    if (sh.converterChecked) panel = "converter";
-    if (sh.statisticsChecked) panel = "statistics";
-    if (sh.financialChecked) panel = "financial";
-  }
+  // In FoldOut's order.
+  constexpr const char* kPanelNames[] = {"none", "converter", "statistics", "financial"};
   j.key("window").open('{');
-  j.key("width").raw(std::to_string(sh.width)).key("height").raw(std::to_string(sh.height));
+  j.key("width").raw(std::to_string(sh.width())).key("height").raw(std::to_string(sh.height()));
   j.key("onTop").raw(sh.onTop ? "true" : "false");
   j.key("compact").raw(sh.compact ? "true" : "false");
-  j.field("panel", panel).close('}');
+  j.field("panel", kPanelNames[static_cast<int>(sh.foldOut)]).close('}');
   j.strings("tape", model.tape().texts());
   j.close('}');
   out << "\n";

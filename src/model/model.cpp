@@ -483,8 +483,8 @@ void Model::redo() { moveInHistory(&History::redo); }
 void Model::moveInHistory(bool (History::*move)()) {
   const ShellState before = shell_;
   if (!(history_.*move)()) return;
-  if (shell_.width != before.width || shell_.height != before.height)
-    tk_.setWindowSize(shell_.width, shell_.height);
+  if (shell_.width() != before.width() || shell_.height() != before.height())
+    tk_.setWindowSize(shell_.width(), shell_.height());
   if (shell_.onTop != before.onTop) onTopRestore();
 }
 

@@ -15,7 +15,12 @@
 // what it computed as a PanelEffect. Beeps, message boxes and focus go out
 // through the Toolkit interface, never a Qt call. When the operation returns, the
 // window redraws every label and button from the state (MainWindow::refresh) and
-// the command line prints it; nothing else flows back.
+// the command line prints it. An operation started in a panel, the tape window or
+// the periodic table redraws the same way: each is handed a callback that runs
+// MainWindow::refresh, and the main window catches up its undo captions when it
+// is activated again after the periodic table's boxes changed the model. One
+// thing flows back from the model: TapeModel::onChange tells the tape window of
+// each entry written, whichever operation wrote it, so that the list follows it.
 #pragma once
 
 #include <cstdint>
@@ -42,21 +47,21 @@ namespace zova {
 /// Colours as the settings file keeps them: 0x00BBGGRR, or negative for a system colour.
 using Colour = std::int32_t;
 
-/// Window, menu, panel and appearance state of the main window.
-struct ShellState {
-  bool foldOutOpen = false;  ///< a panel command opened the fold-out; compact size keeps this
-  bool statisticsVisible = false, converterVisible = false, financialVisible = false;
-  bool compact = false;       ///< compact size
-  bool onTop = false;         ///< "Always on &Top"
-  bool startupEntry = false;  ///< "&Appear on Startup": the start-up entry is wanted
-  int width = kClosedWidth, height = kNormalHeight;  ///< twips
+/// The tool panel the window shows beside the keypad; kNone while the fold-out is closed.
+enum class FoldOut { kNone, kConverter, kStatistics, kFinancial };
 
-  // Menu checks, enabling and captions.
-  bool converterChecked = false, statisticsChecked = false, financialChecked = false;
-  bool panelItemsEnabled = true;
-  std::string compactCaption = "Compact &Size";
-  bool startupEntryChecked = false;  ///< Appear on Startup
+/// Window, menu, panel and appearance state of the main window. The window's
+/// size, the View menu's panel checks and their enabling follow from foldOut and
+/// compact.
+struct ShellState {
+  FoldOut foldOut = FoldOut::kNone;  ///< the panel shown; compact size closes it
+  bool compact = false;              ///< compact size: the display strip alone
+  bool onTop = false;                ///< "Always on &Top"
+  bool startupEntry = false;         ///< "&Appear on Startup" checked: the start-up entry is wanted
   bool hidden = false;
+  /// The window's size in twips.
+  int width() const { return foldOut == FoldOut::kNone ? kClosedWidth : kOpenWidth; }
+  int height() const { return compact ? kCompactHeight : kNormalHeight; }
 
   // Appearance.
   Colour screenColour = 0x00A8C8B8;    ///< display and indicator background

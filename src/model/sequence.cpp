@@ -91,7 +91,7 @@ std::optional<Step> setOption(std::function<void(OptionsDialog&)> set) {
 auto togglesPanel(void (Model::*toggle)()) {
   return [toggle](const ActionInput&) -> std::optional<Step> {
     return Step([toggle](Model& m) {
-      if (m.shell().panelItemsEnabled) (m.*toggle)();
+      if (!m.shell().compact) (m.*toggle)();
     });
   };
 }

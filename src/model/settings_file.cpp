@@ -43,27 +43,10 @@ void showLoaded(Model& m) {
   ShellState& sh = m.shell();
   s.memoryCaption = s.memory.parse() != 0 ? " M" : "";
 
-  if (sh.height == kNormalHeight) {
-    if (sh.compact) {
-      sh.compact = false;
-      sh.panelItemsEnabled = true;
-      sh.foldOutOpen = false;
-    }
-    sh.compactCaption = "Compact &Size";
-  } else {
-    sh.compact = true;
-    sh.compactCaption = "Normal &Size";
-    sh.width = kClosedWidth;
-    sh.height = kCompactHeight;
-    sh.converterChecked = false;
-    sh.statisticsChecked = false;
-    sh.financialChecked = false;
-    sh.panelItemsEnabled = false;
-  }
-  m.toolkit().setWindowSize(sh.width, sh.height);
+  if (sh.compact) sh.foldOut = FoldOut::kNone;
+  m.toolkit().setWindowSize(sh.width(), sh.height());
 
   m.onTopRestore();
-  sh.startupEntryChecked = sh.startupEntry;
   if (sh.startupEntry) {
     sh.hidden = true;
     m.toolkit().hideWindow();

@@ -163,17 +163,14 @@ const std::array<SettingsLine, 29> kLines{{
      },
      [](Model& m) { m.calc().state().memory = 0; }},
     // 3: the window height; any height but the normal one means compact size.
-    {[](Model& m) {
-       const int h = m.shell().height;
-       return h == 0 ? std::to_string(kNormalHeight) : numberToText(h, kPoint);
-     },
+    {[](Model& m) { return numberToText(m.shell().height(), kPoint); },
      [](Model& m, std::string_view line) {
        const auto x = textToNumber(line, m.locale());
        if (!x) return false;
-       m.shell().height = *x == kNormalHeight ? kNormalHeight : kCompactHeight;
+       m.shell().compact = *x != kNormalHeight;
        return true;
      },
-     [](Model& m) { m.shell().height = kNormalHeight; }},
+     [](Model& m) { m.shell().compact = false; }},
     // 4: always on top.
     {[](Model& m) { return boolean(m.shell().onTop); },
      [](Model& m, std::string_view line) { return readBooleanInto(m, line, m.shell().onTop); },

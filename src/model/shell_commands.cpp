@@ -8,54 +8,20 @@ namespace zova {
 
 namespace {
 
-constexpr int kOverviewTopic = 100;
-constexpr int kKeyboardTopic = 800;
-
-enum class Panel { kConverter, kStatistics, kFinancial };
-
-bool& checkOf(ShellState& sh, Panel p) {
-  switch (p) {
-    case Panel::kConverter:
-      return sh.converterChecked;
-    case Panel::kStatistics:
-      return sh.statisticsChecked;
-    case Panel::kFinancial:
-      break;
-  }
-  return sh.financialChecked;
-}
-
-void resize(Model& m, int width, int height) {
-  m.shell().width = width;
-  m.shell().height = height;
-  m.toolkit().setWindowSize(width, height);
-}
+// The window is told its size whenever a command may have changed it.
+void resize(Model& m) { m.toolkit().setWindowSize(m.shell().width(), m.shell().height()); }
 
 // The one protocol of the three panel commands: a first click opens the
 // fold-out with the panel, a second closes it, and a click while another panel
 // shows switches to this one and keeps the fold-out open.
-void togglePanel(Model& m, Panel own) {
+void togglePanel(Model& m, FoldOut own) {
   ShellState& sh = m.shell();
-  sh.converterVisible = own == Panel::kConverter;
-  sh.statisticsVisible = own == Panel::kStatistics;
-  sh.financialVisible = own == Panel::kFinancial;
-  // The view shows each panel's controls from these flags; the model's own part is
-  // the converter's two marker frames.
+  // The window shows each panel's controls; the model's own part is the
+  // converter's two marker frames.
   m.converter().hideMarkers();
-
-  sh.foldOutOpen = !sh.foldOutOpen;
-  for (Panel p : {Panel::kConverter, Panel::kStatistics, Panel::kFinancial})
-    if (p != own && checkOf(sh, p)) sh.foldOutOpen = true;
-
+  sh.foldOut = sh.foldOut == own ? FoldOut::kNone : own;
   m.toolkit().focusEquals();
-  if (sh.foldOutOpen) {
-    resize(m, kOpenWidth, sh.height);
-    for (Panel p : {Panel::kConverter, Panel::kStatistics, Panel::kFinancial})
-      checkOf(sh, p) = p == own;
-  } else {
-    resize(m, kClosedWidth, sh.height);
-    checkOf(sh, own) = false;
-  }
+  resize(m);
 }
 
 // Steps of every colour command: while the user chooses it (not while start-up
@@ -73,34 +39,20 @@ void recolour(Model& m, Colour ShellState::*row, const char* menuItem) {
 
 }  // namespace
 
-void Model::toggleConverterPanel() { togglePanel(*this, Panel::kConverter); }
-void Model::toggleStatisticsPanel() { togglePanel(*this, Panel::kStatistics); }
-void Model::toggleFinancialPanel() { togglePanel(*this, Panel::kFinancial); }
+void Model::toggleConverterPanel() { togglePanel(*this, FoldOut::kConverter); }
+void Model::toggleStatisticsPanel() { togglePanel(*this, FoldOut::kStatistics); }
+void Model::toggleFinancialPanel() { togglePanel(*this, FoldOut::kFinancial); }
 
 void Model::closeFoldOut() {
-  resize(*this, kClosedWidth, shell_.height);
-  shell_.converterChecked = false;
-  shell_.statisticsChecked = false;
-  shell_.financialChecked = false;
-  shell_.foldOutOpen = false;
+  shell_.foldOut = FoldOut::kNone;
+  resize(*this);
   tk_.focusEquals();
 }
 
 void Model::toggleCompactSize() {
   shell_.compact = !shell_.compact;
-  if (shell_.compact) {
-    shell_.compactCaption = "Normal &Size";
-    resize(*this, kClosedWidth, kCompactHeight);
-    shell_.converterChecked = false;
-    shell_.statisticsChecked = false;
-    shell_.financialChecked = false;
-    shell_.panelItemsEnabled = false;
-  } else {
-    shell_.compactCaption = "Compact &Size";
-    resize(*this, shell_.width, kNormalHeight);
-    shell_.panelItemsEnabled = true;
-    shell_.foldOutOpen = false;
-  }
+  shell_.foldOut = FoldOut::kNone;
+  resize(*this);
 }
 
 void Model::chooseScreenColour() { recolour(*this, &ShellState::screenColour, "Screen"); }
@@ -133,19 +85,18 @@ void Model::toggleAlwaysOnTop() {
 
 void Model::onTopRestore() { tk_.setTopmost(shell_.onTop); }
 
-// The check mark and startupEntry follow the click even when the entry could not
+// startupEntry, and with it the check mark, follows the click even when the entry could not
 // be written; the message says which way it failed.
 void Model::toggleStartupEntry() {
   shell_.startupEntry = !shell_.startupEntry;
-  shell_.startupEntryChecked = shell_.startupEntry;
   if (tk_.setStartupEntry(shell_.startupEntry)) return;
   tk_.messageInFront(shell_.startupEntry ? "The start-up entry could not be created."
                                          : "The start-up entry could not be removed.",
                      MsgStyle::kStop, "Error", shell_.onTop);
 }
 
-void Model::showHelpContents() { tk_.showHelp(kOverviewTopic); }
-void Model::showKeyboardHelp() { tk_.showHelp(kKeyboardTopic); }
+void Model::showHelpContents() { tk_.showHelp(HelpTopic::kOverview); }
+void Model::showKeyboardHelp() { tk_.showHelp(HelpTopic::kKeyboard); }
 
 void Model::showFromTray() {
   shell_.hidden = false;

@@ -19,6 +19,9 @@ struct FileChoice {
   std::string name;  ///< its bare file name
 };
 
+/// The help window's pages, numbered as its links name them ("topic:800").
+enum class HelpTopic : int { kOverview = 100, kKeyboard = 800 };
+
 class Toolkit : public CalculatorToolkit {
  public:
   /// The typed text, "" on cancel.
@@ -32,7 +35,7 @@ class Toolkit : public CalculatorToolkit {
   virtual std::string clipboard() = 0;
   /// Main window size in twips.
   virtual void setWindowSize(int widthTwips, int heightTwips) = 0;
-  virtual void showHelp(int topic) = 0;
+  virtual void showHelp(HelpTopic topic) = 0;
   /// Creates or removes the start-up entry; false when that failed.
   virtual bool setStartupEntry(bool present) = 0;
   /// Installs or removes the display font; false when that failed.
@@ -69,7 +72,7 @@ class HeadlessToolkit : public Toolkit {
     height = heightTwips;
   }
   void setTopmost(bool onTop) override { topmost = onTop; }
-  void showHelp(int topic) override { helpTopics.push_back(topic); }
+  void showHelp(HelpTopic topic) override { helpTopics.push_back(topic); }
   bool setStartupEntry(bool present) override {
     startupEntry = present;
     return startupEntryWorks;
@@ -95,7 +98,7 @@ class HeadlessToolkit : public Toolkit {
   std::vector<FileChoice> fileAnswers;     ///< answers given in order; then cancel
   std::vector<std::int32_t> colorAnswers;  ///< answers given in order; then cancel
   std::vector<std::string> inputPrompts;
-  std::vector<int> helpTopics;
+  std::vector<HelpTopic> helpTopics;
   std::string clipboardText;
   int width = kClosedWidth;
   int height = kNormalHeight;

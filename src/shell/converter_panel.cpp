@@ -186,7 +186,6 @@ QPushButton* ConverterPanel::addCategory(Category category) {
     model_.convCategory(action);
     done();
   });
-  categories_[category] = b;
   return b;
 }
 

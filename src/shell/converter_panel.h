@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QWidget>
 #include <functional>
-#include <map>
 
 #include "model/model.h"
 
@@ -42,7 +41,6 @@ class ConverterPanel : public QWidget {
   /// Redraws every text from the model.
   void refresh();
 
-  QPushButton* categoryButton(Category c) const { return categories_.at(c); }
   QPushButton* constantsKey() const { return constants_; }
   QPushButton* convertKey() const { return convert_; }
   ConverterCombo* fromList() const { return fromList_; }
@@ -60,7 +58,6 @@ class ConverterPanel : public QWidget {
 
   Model& model_;
   std::function<void()> changed_;
-  std::map<Category, QPushButton*> categories_;
   QPushButton* constants_ = nullptr;  ///< Constants: the lists switch to the constants library
   QPushButton* convert_ = nullptr;    ///< Convert, or Use Constant
   QLabel* fromLabel_ = nullptr;

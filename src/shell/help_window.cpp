@@ -49,14 +49,15 @@ const char* const kStyle =
     "<style>body{font-family:sans-serif;} h1{font-size:15pt;} h2{font-size:12pt;margin-top:14px;}"
     " th{background:#dde3ea;} td,th{padding:3px 6px;}</style>";
 
-QString navigation(int topic) {
-  auto link = [topic](int target) {
+QString navigation(HelpTopic topic) {
+  auto link = [topic](HelpTopic target) {
     const QString title = helpTopicTitle(target);
-    return target == topic ? QStringLiteral("<b>%1</b>").arg(title)
-                           : QStringLiteral("<a href='topic:%1'>%2</a>").arg(target).arg(title);
+    return target == topic
+               ? QStringLiteral("<b>%1</b>").arg(title)
+               : QStringLiteral("<a href='topic:%1'>%2</a>").arg(int(target)).arg(title);
   };
   return QStringLiteral("<p>%1 &nbsp;|&nbsp; %2</p><hr>")
-      .arg(link(kOverviewHelpTopic), link(kKeyboardHelpTopic));
+      .arg(link(HelpTopic::kOverview), link(HelpTopic::kKeyboard));
 }
 
 // The overview, one translatable piece per heading and paragraph.
@@ -228,15 +229,16 @@ QString keyboardPage() {
 
 }  // namespace
 
-QString helpTopicTitle(int topic) {
-  return topic == kKeyboardHelpTopic ? QCoreApplication::translate("Help", "Keyboard Equivalents")
-                                     : QCoreApplication::translate("Help", "Overview");
+QString helpTopicTitle(HelpTopic topic) {
+  return topic == HelpTopic::kKeyboard ? QCoreApplication::translate("Help", "Keyboard Equivalents")
+                                       : QCoreApplication::translate("Help", "Overview");
 }
 
-QString helpTopicHtml(int topic) {
-  const int shown = topic == kKeyboardHelpTopic ? kKeyboardHelpTopic : kOverviewHelpTopic;
+QString helpTopicHtml(HelpTopic topic) {
+  const HelpTopic shown =
+      topic == HelpTopic::kKeyboard ? HelpTopic::kKeyboard : HelpTopic::kOverview;
   return QLatin1String(kStyle) + navigation(shown) +
-         (shown == kKeyboardHelpTopic ? keyboardPage() : overviewPage());
+         (shown == HelpTopic::kKeyboard ? keyboardPage() : overviewPage());
 }
 
 HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window | kCloseOnlyTitleBar) {
@@ -260,19 +262,19 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window | kCloseOnlyT
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
   connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
-    if (url.scheme() == QLatin1String("topic")) showTopic(url.path().toInt());
+    if (url.scheme() == QLatin1String("topic")) showTopic(HelpTopic(url.path().toInt()));
   });
   resize(560, 600);
-  showTopic(kOverviewHelpTopic);
+  showTopic(HelpTopic::kOverview);
 }
 
-void HelpWindow::showTopic(int topic) {
-  topic_ = topic == kKeyboardHelpTopic ? kKeyboardHelpTopic : kOverviewHelpTopic;
+void HelpWindow::showTopic(HelpTopic topic) {
+  topic_ = topic == HelpTopic::kKeyboard ? HelpTopic::kKeyboard : HelpTopic::kOverview;
   setWindowTitle(QCoreApplication::translate("Help", "Zova Help - %1").arg(helpTopicTitle(topic_)));
   browser_->setHtml(helpTopicHtml(topic_));
 }
 
-HelpWindow* HelpWindow::open(QWidget* owner, int topic) {
+HelpWindow* HelpWindow::open(QWidget* owner, HelpTopic topic) {
   HelpWindow* help =
       owner ? owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
   if (!help) help = new HelpWindow(owner);

@@ -95,6 +95,7 @@ class MainWindow : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  static constexpr int kDisplayPixels = 23;  ///< the LED digits' largest size, at 96 dpi
   QWidget* buildBody(QWidget* parent);
   QWidget* buildDisplay(QWidget* parent);
   QWidget* buildKeypad(QWidget* parent);
@@ -152,7 +153,14 @@ class MainWindow : public QMainWindow {
   QWidget* lcd_ = nullptr;
   QWidget* keypad_ = nullptr;
   LedDisplay* display_ = nullptr;
-  std::map<std::string, QLabel*> indicators_;
+  /// The display's indicators, left to right, each with the caption it shows and its
+  /// width at the standard size.
+  struct IndicatorLabel {
+    QLabel* label;
+    std::string CalcState::*caption;
+    int width;
+  };
+  std::vector<IndicatorLabel> indicators_;
   QLabel* title_ = nullptr;
   QLabel* titleShadow_ = nullptr;
   std::vector<QLabel*> secondCaptions_;

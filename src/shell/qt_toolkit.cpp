@@ -152,7 +152,7 @@ void QtToolkit::setTopmost(bool onTop) {
   }
 }
 
-void QtToolkit::showHelp(int topic) { HelpWindow::open(window_, topic); }
+void QtToolkit::showHelp(HelpTopic topic) { HelpWindow::open(window_, topic); }
 
 // The start-up entry is an XDG autostart desktop file that starts this very
 // program; removing it when it is not there counts as a failure, as deleting a

@@ -34,7 +34,7 @@ class QtToolkit : public Toolkit {
   std::string clipboard() override;
   void setWindowSize(int widthTwips, int heightTwips) override;
   void setTopmost(bool onTop) override;
-  void showHelp(int topic) override;
+  void showHelp(HelpTopic topic) override;
   bool setStartupEntry(bool present) override;
   bool installFont() override;
   void removeFont() override;

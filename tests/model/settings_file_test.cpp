@@ -52,9 +52,9 @@ Lines sampleWith(std::size_t line = 0, const std::string& text = "") {
 auto held(Started& r) {
   const CalcState& s = r.s();
   const ShellState& sh = r.sh();
-  return std::make_tuple(s.memory.parse(), sh.compact, sh.height, sh.onTop, sh.startupEntry,
-                         s.format, s.decimalPlaces, s.fractionRadicals, s.fractionAccuracy,
-                         s.angleUnit, s.base,
+  return std::make_tuple(s.memory.parse(), sh.compact, sh.onTop, sh.startupEntry, s.format,
+                         s.decimalPlaces, s.fractionRadicals, s.fractionAccuracy, s.angleUnit,
+                         s.base,
                          Lines{std::to_string(sh.screenColour), std::to_string(sh.digitsColour),
                                std::to_string(sh.shellColour), std::to_string(sh.standardColour),
                                std::to_string(sh.functionColour)},
@@ -68,10 +68,9 @@ void expectFallback(Started& r) {
   EXPECT_EQ(std::tie(s.display, s.memoryCaption, s.degCaption, s.radCaption, s.baseCaption),
             std::make_tuple("0", "", "d", "", ""));
   EXPECT_EQ((std::vector<bool>{sh.compact, sh.onTop, r.tk.topmost, sh.startupEntry, sh.hidden,
-                               s.format != NumberFormat::kStandard, s.fractionRadicals,
-                               !sh.panelItemsEnabled}),
-            std::vector<bool>(8, false));
-  EXPECT_EQ(std::make_tuple(s.kRegister.text(kEnglish), s.memory.parse(), sh.height,
+                               s.format != NumberFormat::kStandard, s.fractionRadicals}),
+            std::vector<bool>(7, false));
+  EXPECT_EQ(std::make_tuple(s.kRegister.text(kEnglish), s.memory.parse(), sh.height(),
                             s.decimalPlaces, s.fractionAccuracy, s.angleUnit, s.radiansPerUnit,
                             s.base, r.model.stats().count()),
             std::make_tuple("0", 0.0, 5340, 2.0, 1e-05, AngleUnit::kDegrees, kPi / 180,
@@ -98,7 +97,7 @@ TEST(SettingsFile, ACompleteFileAppliesEveryLineAndIsWrittenBackTheSame) {
     Started r(dir.file("dadidedo.dat"), end == "BOM" ? kGerman : kEnglish);
     const Lines sample = sampleWith();
     EXPECT_EQ(held(r),
-              std::make_tuple(12.5, false, 5340, false, false, NumberFormat::kFix, 4.0, true, 1e-04,
+              std::make_tuple(12.5, false, false, false, NumberFormat::kFix, 4.0, true, 1e-04,
                               AngleUnit::kRadians, Base::kDecimal,
                               Lines(sample.begin() + 12, sample.begin() + 17), " My  calc ",
                               Lines(sample.begin() + 18, sample.begin() + 29),
@@ -112,14 +111,13 @@ TEST(SettingsFile, ACompleteFileAppliesEveryLineAndIsWrittenBackTheSame) {
   }
 }
 
-// An empty K and an M that is no number are written as 0, no height as the normal
-// one, a line break in the label as a blank; a new statistics item comes first.
+// An empty K and an M that is no number are written as 0, a line break in the label as a blank; a
+// new statistics item comes first.
 TEST(SettingsFile, LinesWithTheirOwnForm) {
   Started r;
   r.model.readSettingsText(crlf(sampleWith()));
   r.s().kRegister = Value();
   r.s().memory = "abc";
-  r.sh().height = 0;
   r.sh().personalLabel = "two\r\nlines";
   r.model.stats().enterItem("5");
   Lines expected = sampleWith(18, "two  lines");
@@ -269,12 +267,9 @@ TEST(SettingsRoundTrip, RandomStatesComeBackTheSame) {
       EXPECT_EQ(b.s().kRegister.text(loc), k.empty() ? "0" : k);
       EXPECT_EQ(held(b), held(a));
       // What start-up shows of the size and placement it read.
-      EXPECT_EQ((std::vector<bool>{b.tk.topmost, b.sh().onTop, b.sh().hidden, b.tk.hidden,
-                                   b.sh().startupEntryChecked, !b.sh().panelItemsEnabled}),
-                (std::vector<bool>{sh.onTop, sh.onTop, sh.startupEntry, sh.startupEntry,
-                                   sh.startupEntry, sh.compact}));
-      EXPECT_EQ(std::make_tuple(b.sh().compactCaption, b.tk.height),
-                std::make_tuple(sh.compact ? "Normal &Size" : "Compact &Size", sh.height));
+      EXPECT_EQ((std::vector<bool>{b.tk.topmost, b.sh().onTop, b.sh().hidden, b.tk.hidden}),
+                (std::vector<bool>{sh.onTop, sh.onTop, sh.startupEntry, sh.startupEntry}));
+      EXPECT_EQ(b.tk.height, sh.height());
       EXPECT_EQ(b.model.settingsText(), slurp(path));  // written again, the same byte for byte
       if (::testing::Test::HasFailure()) return;
     }
@@ -403,15 +398,14 @@ TEST(SettingsLoad, ReplacesTheSettingsAndStartsAgain) {
   EXPECT_EQ(std::make_tuple(r.s().kRegister.text(kEnglish), r.s().memoryCaption, r.s().baseCaption,
                             r.model.stats().items()),
             std::make_tuple("9", "", "h", Lines{"1.5", "-2", "4"}));
-  EXPECT_EQ(std::make_tuple(sh.compact, sh.height, sh.width, sh.panelItemsEnabled,
-                            sh.statisticsChecked, sh.compactCaption),
-            std::make_tuple(true, 1410, 3300, false, false, "Normal &Size"));
+  EXPECT_EQ(std::make_tuple(sh.compact, sh.height(), sh.width(), sh.foldOut),
+            std::make_tuple(true, 1410, 3300, FoldOut::kNone));
   const std::string once = r.model.settingsText();
   load("three.dat");
   EXPECT_EQ(r.model.settingsText(), once);
   load("normal.dat");
-  EXPECT_EQ(std::make_tuple(sh.compact, sh.height, sh.panelItemsEnabled, sh.foldOutOpen),
-            std::make_tuple(false, 5340, true, false));
+  EXPECT_EQ(std::make_tuple(sh.compact, sh.height(), sh.foldOut),
+            std::make_tuple(false, 5340, FoldOut::kNone));
   // Undo puts back the state read before, not the file; redo the state loaded.
   const std::string normal = r.model.settingsText();
   r.model.undo();

@@ -21,7 +21,7 @@ class HelpWindowTest : public QObject {
 // show the overview.
 void HelpWindowTest::keyboardPageAndLinks() {
   QWidget owner;
-  HelpWindow* help = HelpWindow::open(&owner, kKeyboardHelpTopic);
+  HelpWindow* help = HelpWindow::open(&owner, HelpTopic::kKeyboard);
   const QString page = help->browser()->toPlainText();
   for (const auto& bound : testing::boundKeys())  // the keypad's on the rows below
     QVERIFY2(findKey(bound.step) || page.contains(q(keyboardName(bound.binding))),
@@ -37,12 +37,12 @@ void HelpWindowTest::keyboardPageAndLinks() {
     else
       QTest::mouseClick(help->closeButton(), Qt::LeftButton);
     QVERIFY(!help->isVisible());
-    QCOMPARE(HelpWindow::open(&owner, kOverviewHelpTopic), help);
+    QCOMPARE(HelpWindow::open(&owner, HelpTopic::kOverview), help);
   }
   QCOMPARE(owner.findChildren<HelpWindow*>().size(), 1);
-  const std::pair<const char*, int> links[] = {{"topic:800", kKeyboardHelpTopic},
-                                               {"https://example.org/", kKeyboardHelpTopic},
-                                               {"topic:4711", kOverviewHelpTopic}};
+  const std::pair<const char*, HelpTopic> links[] = {{"topic:800", HelpTopic::kKeyboard},
+                                                     {"https://example.org/", HelpTopic::kKeyboard},
+                                                     {"topic:4711", HelpTopic::kOverview}};
   for (const auto& [link, topic] : links) {
     emit help->browser()->anchorClicked(QUrl(QString::fromLatin1(link)));
     QCOMPARE(help->topic(), topic);
@@ -61,7 +61,7 @@ void HelpWindowTest::f1OpensTheOverview() {
   QTest::keyClick(window.button(Key::kDigit7), Qt::Key_F1);
   const QList<HelpWindow*> helps = window.findChildren<HelpWindow*>();
   QVERIFY(helps.size() == 1 && helps[0]->isVisible());
-  QCOMPARE(helps[0]->topic(), kOverviewHelpTopic);
+  QCOMPARE(helps[0]->topic(), HelpTopic::kOverview);
   QVERIFY(helps[0]->windowTitle().contains(QStringLiteral("Overview")));
   QCOMPARE(window.displayField()->text(), QStringLiteral("7"));
 }

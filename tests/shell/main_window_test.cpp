@@ -91,7 +91,8 @@ QStringList facts(Harness& h) {
       QString::asprintf(
           "size=%dx%d width=%d height=%d topic=%d windows=%d,%d,%d ontop=%d,%d hidden=%d away=%d "
           "shown=%d fix=%d modal=%d inside=%d,%d,%d",
-          w.width(), w.height(), sh.width, sh.height, help && help->isVisible() ? help->topic() : 0,
+          w.width(), w.height(), sh.width(), sh.height(),
+          help && help->isVisible() ? int(help->topic()) : 0,
           int(w.findChildren<HelpWindow*>().size()), int(w.findChildren<AboutBox*>().size()),
           int(w.findChildren<ElementsWindow*>().size()), onTop(&w), sh.onTop, sh.hidden,
           QSystemTrayIcon::isSystemTrayAvailable() ? !w.isVisible() : w.isMinimized(),

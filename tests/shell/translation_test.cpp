@@ -240,7 +240,7 @@ class TranslationTest : public QObject {
         check(&options, "options");
       }
       check(AboutBox::open(&w), "about");
-      for (int topic : {kOverviewHelpTopic, kKeyboardHelpTopic})
+      for (HelpTopic topic : {HelpTopic::kOverview, HelpTopic::kKeyboard})
         check(HelpWindow::open(&w, topic), "help");
     }
     QCoreApplication::removeTranslator(&translator);
