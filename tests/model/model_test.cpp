@@ -123,7 +123,7 @@ TEST(Paste, NumbersArriveInTheDisplaysOwnForm) {
 TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
   KeyRunner run;
   CalcState& s = run.state();
-  s.fractionAccuracy = 3e-05;  // none of the three buttons
+  s.fractionAccuracy = 3e-05_dec;  // none of the three buttons
   s.decimalPlaces = 4;
   s.format = NumberFormat::kScientific;
   OptionsDialog& d = run.model.options();
@@ -143,10 +143,11 @@ TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
   EXPECT_EQ(shown(), start);
   run.model.closeOptions();
   EXPECT_EQ(std::make_tuple(s.fractionAccuracy, s.format, s.decimalPlaces),
-            std::make_tuple(3e-05, NumberFormat::kScientific, 4.0));
+            std::make_tuple(3e-05_dec, NumberFormat::kScientific, Decimal(4)));
   d.setScroll(7);
   run.model.closeOptions();
-  EXPECT_EQ(std::make_tuple(d.controls().placesText, s.decimalPlaces), std::make_tuple("7", 7.0));
+  EXPECT_EQ(std::make_tuple(d.controls().placesText, s.decimalPlaces),
+            std::make_tuple("7", Decimal(7)));
   // Places typed with the locale's decimal comma are rounded as a number.
   EXPECT_EQ(testing::display("opt:format=Fix,opt:places=3\\,6,2,÷,3,=", testing::kGerman),
             "0,6667");
