@@ -244,8 +244,11 @@ void Calculator::fromDms() {
     const Decimal a = x.abs();
     const Decimal f = a - a.floor();
     s_.dmsDegrees = f;
-    s_.dmsMinutes = (f * 100).floor();
-    s_.dmsSeconds = (f * 100 - s_.dmsMinutes) * 100;
+    // Minutes are taken after rounding to 10 decimals, so 12.29 reads as 29 minutes.
+    static const Decimal kTenDecimals = 10000000000;
+    const Decimal f100 = (f * 100 * kTenDecimals).roundHalfAway() / kTenDecimals;
+    s_.dmsMinutes = f100.floor();
+    s_.dmsSeconds = (f100 - s_.dmsMinutes) * 100;
     const Decimal r = a.floor() + s_.dmsMinutes / 60 + s_.dmsSeconds / 3600;
     s_.display = text(x.isNegative() ? -r : r);
     tellFunction("dms>", shown);
