@@ -107,6 +107,9 @@ TEST(Paste, NumbersArriveInTheDisplaysOwnForm) {
       {"7,menu:paste=12abc,+,1,=", us, "8", 1},
       {"Base,menu:paste= ff ,+,1,=", us, "100", 0},
       {"Base,menu:paste=123456789", us, "0", 1},  // more than the display's 32 bits
+      // as many characters as an entry takes, then the number as a result shows it
+      {"menu:paste=12345678901234567890123", us, "12345678901234567890123", 0},
+      {"menu:paste=123456789012345678901234", us, "1.23456789012346E+23", 0},
   };
   for (const Case& c : cases) {
     KeyRunner run(c.loc);
