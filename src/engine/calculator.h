@@ -318,7 +318,7 @@ class Calculator {
   /// The display holds a decimal point, in either form.
   bool hasPoint() const;
   /// A decimal display that is not a number in the locale ("5E", "1.5E-", "ERROR") becomes
-  /// the number its prefix reads as; one too large for a double stays as it is, so that
+  /// the number its prefix reads as; one beyond the range stays as it is, so that
   /// the key that reads its value fails.
   void settleNumberText();
   /// Room in the entry for one more digit; beeps when there is none.

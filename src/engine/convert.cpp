@@ -174,7 +174,7 @@ int radixPrefix(std::string_view text, std::size_t pos) {
 }
 
 // A decimal number scanned from text: the characters consumed (0: none) and the same
-// number in a form std::from_chars reads.
+// number in the C form the decimal type reads.
 struct Scanned {
   std::size_t end = 0;
   std::string plain;

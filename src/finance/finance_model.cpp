@@ -4,8 +4,6 @@
 #include "finance/finance_model.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <optional>
 #include <utility>
 

@@ -72,9 +72,10 @@ TEST(Evaluator, DepthPastOneHundredShowsErrorAndRecovers) {
   EXPECT_EQ(display(seq + ",="), "101");
 }
 
-// A number beyond the double range ("1E999") fails in every key that reads it,
-// as operand, function argument or memory addend; numbers too small for a double read as 0.
-TEST(Evaluator, NumbersBeyondTheDoubleRangeFailWhereTheyAreRead) {
+// A number beyond the range of results ("1E999") fails in every key that reads it,
+// as operand, function argument or memory addend; below 1E-999 a result is 0, and the old
+// binary range's lower end is no limit.
+TEST(Evaluator, NumbersBeyondTheRangeFailWhereTheyAreRead) {
   for (const char* failing :
        {"X,2,=", "+,1,=", "inv,÷,2,=", "inv,Kin,3,=", "x^y,2,=", "=", "sqrt", "X!", "%", "±", "b/c",
         "Base", "M+", "inv,Mode", "conv:Length,conv:from=meters,conv:to=centimeters,conv:go"})

@@ -73,7 +73,7 @@ TEST(KeyboardMap, EveryBindingReachesItsKeysOperation) {
 
 // Panel results and the options reach the display; a result ends the entry, so a
 // digit after it starts a new one. The statistics Enter key refuses "ERROR" and
-// numbers beyond the double range; Stack enters results in decimal whatever the base.
+// numbers beyond the range of results; Stack enters results in decimal whatever the base.
 TEST(Panels, ResultsAndOptionsReachTheDisplay) {
   const testing::Case cases[] = {
       {"5,stat:enter,stat:n,3", "3"},

@@ -185,7 +185,7 @@ TEST(SettingsRead, MissingAndBadFilesFallBack) {
 
 // A file with as many items as the register takes is read whole; one with more is
 // not read at all, and is kept as NAME.bak at the first write. Texts of 1 MB and an
-// item whose square is beyond the double range are kept and written back whole.
+// item whose square is beyond the range of results are kept and written back whole.
 TEST(SettingsRead, BigFilesAreReadWholeOrNotAtAll) {
   TempDir dir;
   std::string text = crlf(sampleWith());
