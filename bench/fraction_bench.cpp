@@ -11,20 +11,20 @@ namespace {
 
 struct Press {
   const char* display;
-  double threshold;
+  const char* threshold;
   bool radicals;
 };
 
 constexpr Press kPresses[] = {
-    {"0.142856442857143", 1e-04, false},
-    {"0.142857", 1e-05, false},
-    {"0.142857137857143", 1e-06, false},
-    {"3.109982596153", 1e-04, true},
-    {"0.949742434510743", 1e-05, true},
-    {"0.949742434510743", 1e-06, true},
-    {"1.23456789012345E+20", 1e-05, false},  // every candidate written with an exponent
-    {"779639979.659085", 1e-04, true},
-    {"3.14159265358979", 1e-05, false},  // a search that ends early
+    {"0.142856442857143", "1e-04", false},
+    {"0.142857", "1e-05", false},
+    {"0.142857137857143", "1e-06", false},
+    {"3.109982596153", "1e-04", true},
+    {"0.949742434510743", "1e-05", true},
+    {"0.949742434510743", "1e-06", true},
+    {"1.23456789012345E+20", "1e-05", false},  // every candidate written with an exponent
+    {"779639979.659085", "1e-04", true},
+    {"3.14159265358979", "1e-05", false},  // a search that ends early
 };
 
 void BM_FractionKey(benchmark::State& state) {
@@ -32,7 +32,7 @@ void BM_FractionKey(benchmark::State& state) {
   zova::HeadlessToolkit tk;
   zova::Calculator calc(tk, {});
   zova::CalcState& s = calc.state();
-  s.fractionAccuracy = p.threshold;
+  s.fractionAccuracy = *zova::Decimal::read(p.threshold);
   s.fractionRadicals = p.radicals;
   for (auto _ : state) {
     s.display = p.display;

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages Zova needs to build, run and test, when missing.
 set -e
-packages="cmake ninja-build g++ qt6-base-dev qt6-gtk-platformtheme libgl-dev fonts-dseg libgtest-dev libbenchmark-dev xvfb openbox xdotool dbus-daemon dbus-bin python3 xclip x11-utils x11-apps numlockx qt6-wayland weston desktop-file-utils appstream lintian dpkg-dev fakeroot file clang libclang-rt-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-noto-cjk locales"
+packages="cmake ninja-build g++ libintelrdfpmath-dev libgmp-dev python3-mpmath qt6-base-dev qt6-gtk-platformtheme libgl-dev fonts-dseg libgtest-dev libbenchmark-dev xvfb openbox xdotool dbus-daemon dbus-bin python3 xclip x11-utils x11-apps numlockx qt6-wayland weston desktop-file-utils appstream lintian dpkg-dev fakeroot file clang libclang-rt-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-noto-cjk locales"
 missing=""
 # The Debian package's build from debian/ and its checks (hardening-check).
 packages="$packages debhelper devscripts"

@@ -239,7 +239,7 @@ class Json {
   bool fresh_ = true;
 };
 
-std::string number(double x) { return numberToText(x, {}); }
+std::string number(Decimal x) { return numberToText(x, {}); }
 
 void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
   const CalcState& s = model.calc().state();

@@ -5,11 +5,14 @@
 #include <span>
 #include <string_view>
 
+#include "engine/decimal.h"
+
 namespace zova {
 
 struct ConstantRow {
   std::string_view text;
-  double value;
+  std::string_view value;  ///< the decimal text of the value
+  Decimal number() const { return *Decimal::read(value); }
 };
 
 /// The S.I. list, constants then prefixes, in list order (34 rows).

@@ -14,27 +14,27 @@ namespace {
 // A field shown as a number: empty shows as "", a text must read as a number.
 std::optional<std::string> shownNumber(const Value& v, const NumberLocale& loc) {
   if (v.isEmpty()) return std::string();
-  const std::optional<double> n = v.number(loc);
+  const std::optional<Decimal> n = v.number(loc);
   if (!n) return std::nullopt;
   return numberToText(*n, loc);
 }
 
-std::optional<std::string> finiteText(double x, const NumberLocale& loc) {
+std::optional<std::string> finiteText(Decimal x, const NumberLocale& loc) {
   if (!finiteOrNone(x)) return std::nullopt;
   return numberToText(x, loc);
 }
 
 // (product / divisor) as shown, failing on overflow and division by zero.
-std::optional<std::string> quotientText(double product, double divisor, const NumberLocale& loc) {
+std::optional<std::string> quotientText(Decimal product, Decimal divisor, const NumberLocale& loc) {
   if (!finiteOrNone(product)) return std::nullopt;
-  const std::optional<double> result = checkedDivide(product, divisor);
+  const std::optional<Decimal> result = checkedDivide(product, divisor);
   if (!result) return std::nullopt;
   return numberToText(*result, loc);
 }
 
 // A display text or field read as a number in the form the calculator writes in this
 // locale; a typed entry that still shows "." as its point reads as that point.
-std::optional<double> localeNumber(const Value& v, const NumberLocale& loc) {
+std::optional<Decimal> localeNumber(const Value& v, const NumberLocale& loc) {
   return withLocaleDecimal(v, loc).number(loc);
 }
 
@@ -119,23 +119,23 @@ std::optional<std::string> ConverterModel::conversion(std::string display,
   const std::string& from = s_.fromList.text;
   const UnitRow* fromUnit = findUnit(from);
   if (fromUnit) {
-    s_.eq1 = 1 / fromUnit->size;
+    s_.eq1 = fromUnit->denominator() / fromUnit->numerator();
   } else if (const std::optional<TemperatureScale> scale = findTemperature(from)) {
     if (*scale == TemperatureScale::kCelsius) {
       s_.eq1 = display;  // kept as typed; read only when the arithmetic needs it
     } else {
-      const std::optional<double> x = localeNumber(display, loc);
+      const std::optional<Decimal> x = localeNumber(display, loc);
       if (!x) return std::nullopt;
-      double celsius = 0;
+      Decimal celsius;
       switch (*scale) {
         case TemperatureScale::kFahrenheit:
           celsius = (*x - 32) * 5 / 9;
           break;
         case TemperatureScale::kKelvin:
-          celsius = *x - 273.15;
+          celsius = *x - 273.15_dec;
           break;
         case TemperatureScale::kRankine:
-          celsius = (*x - 491.67) / 1.8;
+          celsius = (*x - 491.67_dec) / 1.8_dec;
           break;
         case TemperatureScale::kCelsius:
           break;
@@ -144,18 +144,18 @@ std::optional<std::string> ConverterModel::conversion(std::string display,
       s_.eq1 = celsius;
     }
   } else if (const ConstantRow* constant = findConstant(siConstants(), from)) {
-    s_.eq1 = constant->value;
+    s_.eq1 = constant->number();
     display = "1";
   }
 
   const std::string& to = s_.toList.text;
   const UnitRow* toUnit = findUnit(to);
   if (toUnit) {
-    s_.eq2 = 1 / toUnit->size;
+    s_.eq2 = toUnit->denominator() / toUnit->numerator();
   } else if (const std::optional<TemperatureScale> scale = findTemperature(to)) {
     return toTemperature(*scale, loc);
   } else if (const ConstantRow* constant = findConstant(engConstants(), to)) {
-    s_.eq2 = constant->value;
+    s_.eq2 = constant->number();
     display = "1";
   }
 
@@ -167,12 +167,14 @@ std::optional<std::string> ConverterModel::conversion(std::string display,
   // In the constants library the list opened last gives the value.
   if (s_.constantsLibrary && s_.openedLast)
     return shownNumber(s_.openedLast == ConverterList::kFrom ? s_.eq1 : s_.eq2, loc);
-  const std::optional<double> x = shown.number(loc);
+  const std::optional<Decimal> x = shown.number(loc);
   if (!x) return std::nullopt;
   // Between two units the exact sizes give the result, so that exact conversions show exactly.
-  if (fromUnit && toUnit) return quotientText(*x * fromUnit->size, toUnit->size, loc);
-  const std::optional<double> toFactor = s_.eq2.number(loc);
-  const std::optional<double> fromFactor = s_.eq1.number(loc);
+  if (fromUnit && toUnit)
+    return quotientText(*x * fromUnit->numerator() * toUnit->denominator(),
+                        fromUnit->denominator() * toUnit->numerator(), loc);
+  const std::optional<Decimal> toFactor = s_.eq2.number(loc);
+  const std::optional<Decimal> fromFactor = s_.eq1.number(loc);
   if (!toFactor || !fromFactor) return std::nullopt;
   return quotientText(*x * *toFactor, *fromFactor, loc);
 }
@@ -182,15 +184,15 @@ std::optional<std::string> ConverterModel::conversion(std::string display,
 std::optional<std::string> ConverterModel::toTemperature(TemperatureScale scale,
                                                          const NumberLocale& loc) {
   if (scale == TemperatureScale::kCelsius) return s_.eq1.text(loc);
-  const std::optional<double> celsius = localeNumber(s_.eq1, loc);
+  const std::optional<Decimal> celsius = localeNumber(s_.eq1, loc);
   if (!celsius) return std::nullopt;
   switch (scale) {
     case TemperatureScale::kFahrenheit:
-      return finiteText(*celsius * 1.8 + 32, loc);
+      return finiteText(*celsius * 1.8_dec + 32, loc);
     case TemperatureScale::kKelvin:
-      return finiteText(*celsius + 273.15, loc);
+      return finiteText(*celsius + 273.15_dec, loc);
     case TemperatureScale::kRankine:
-      return finiteText(*celsius * 1.8 + 491.67, loc);
+      return finiteText(*celsius * 1.8_dec + 491.67_dec, loc);
     case TemperatureScale::kCelsius:
       break;
   }

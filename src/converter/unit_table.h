@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/decimal.h"
 #include "engine/keys.h"
 
 namespace zova {
@@ -36,11 +37,15 @@ struct CategoryRow {
   std::string_view to;       ///< preselected To entry
 };
 
-/// A unit and its size: how many base units of its category one of it makes.
+/// A unit and its size: how many base units of its category one of it makes, the
+/// exact quotient of two decimal texts.
 struct UnitRow {
   Category category;
   std::string_view text;
-  double size;
+  std::string_view size;
+  std::string_view per = "1";
+  Decimal numerator() const { return *Decimal::read(size); }
+  Decimal denominator() const { return *Decimal::read(per); }
 };
 
 enum class TemperatureScale { kCelsius, kFahrenheit, kKelvin, kRankine };

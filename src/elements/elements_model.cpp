@@ -14,11 +14,11 @@ std::optional<Slot> slotNumbered(int n) {
   return static_cast<Slot>(n - 1);
 }
 
-std::optional<double> countValue(std::string_view text, const NumberLocale& loc) {
+std::optional<Decimal> countValue(std::string_view text, const NumberLocale& loc) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);
   while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  if (text.empty()) return 0.0;
+  if (text.empty()) return Decimal();
   // Rewritten with "." for the reader; every character is checked on the way.
   std::string c;
   std::size_t i = text.front() == '+' ? 1 : 0;
@@ -108,7 +108,7 @@ void ElementsModel::showMolarMass() {
   s_.molarUnit = kMolarUnit;
   s_.molarShown = true;
   // Each product first, the sums from the left, the multiplier last.
-  double sum = 0.0;
+  Decimal sum;
   bool refused = false;
   for (FormulaSlot& f : s_.formula) {
     const auto count = countValue(f.count, loc_);
@@ -126,7 +126,7 @@ void ElementsModel::showMolarMass() {
     s_.molarShown = false;
     return;
   }
-  const std::optional<double> mu = finiteOrNone(*multiplier * sum);
+  const std::optional<Decimal> mu = finiteOrNone(*multiplier * sum);
   s_.molar = mu ? numberToText(*mu, loc_) : "ERROR";
   // A failure is no amount of grams per mole.
   if (!mu) s_.molarUnit.clear();

@@ -30,10 +30,10 @@ inline constexpr int kSlotCount = 4;
 std::optional<Slot> slotNumbered(int n);
 
 /// A count or multiplier box's text as a number: empty (or blank) is 0; otherwise the
-/// whole text, blanks around it allowed, is a number of 0 or more in the double range,
+/// whole text, blanks around it allowed, is a number of 0 or more in the range of results,
 /// with "." or the locale's decimal symbol and an optional exponent ("2", "0,5", "1.5E3").
 /// nullopt for anything else ("2x", "&H10", "FF", "-5", "1E999").
-std::optional<double> countValue(std::string_view text, const NumberLocale& loc);
+std::optional<Decimal> countValue(std::string_view text, const NumberLocale& loc);
 
 /// The captions of the information area; all empty until the first hover.
 struct InfoArea {
@@ -92,7 +92,7 @@ class ElementsModel {
   void setCount(Slot slot, std::string text);
   void setMultiplier(std::string text);
 
-  /// Shows the result line and recomputes it; "ERROR" when it leaves the double range.
+  /// Shows the result line and recomputes it; "ERROR" when it leaves the range of results.
   /// A box whose text is no count (countValue) is marked, and the line shows no mass.
   void showMolarMass();
   void clearFormula();

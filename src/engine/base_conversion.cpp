@@ -1,7 +1,6 @@
 // The display between decimal and the other bases: hexadecimal and octal
 // through the hex/octal texts, binary as at most 16 digits with negative
 // values in 16-bit two's complement; and the Base key that cycles them.
-#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -10,12 +9,13 @@
 namespace zova {
 
 namespace {
-constexpr double kBinaryLimit = 32768;  // binary shows magnitudes below 2^15
+constexpr std::int64_t kBinaryLimit = 32768;  // binary shows magnitudes below 2^15
 }
 
 // Reads the digits right to left, each worth its place value in powers of two.
-double Calculator::binaryValue(const std::string& digits) const {
-  double sum = 0, w = 1;
+std::int64_t Calculator::binaryValue(const std::string& digits) const {
+  std::int64_t sum = 0, w = 1;
+  if (digits.size() > 40) fail();
   for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
     if (*it < '0' || *it > '9') fail();
     sum += w * (*it - '0');
@@ -26,14 +26,14 @@ double Calculator::binaryValue(const std::string& digits) const {
 
 // Builds binaryText for the magnitude of m (a leading "0", then the bits),
 // applies the two's complement when binNegative, and drops one leading zero.
-std::string Calculator::binaryDigits(double m) {
-  m = std::fabs(m);
-  if (m >= kBinaryLimit) fail();
+std::string Calculator::binaryDigits(Decimal value) {
+  if (value.abs() >= kBinaryLimit) fail();
+  const std::int64_t m = value.abs().floor().toInt64().value_or(0);  // the fraction is dropped
   s_.binaryText.clear();
   int k = 1;
-  while (std::ldexp(1.0, k) <= m) ++k;
-  double s = 0;
-  for (double p = std::ldexp(1.0, k); p >= 1; p /= 2) {
+  while ((std::int64_t{1} << k) <= m) ++k;
+  std::int64_t s = 0;
+  for (std::int64_t p = std::int64_t{1} << k; p >= 1; p /= 2) {
     if (s + p <= m) {
       s_.binaryText += '1';
       s += p;
@@ -71,7 +71,7 @@ void Calculator::displayToDecimal() {
         s_.display = text(number("&O" + s_.display));
         break;
       case Base::kBinary: {
-        const double sum = binaryValue(s_.display);
+        const std::int64_t sum = binaryValue(s_.display);
         s_.display = text(s_.binNegative ? sum - 65536 : sum);
         break;
       }
@@ -83,7 +83,7 @@ void Calculator::displayToDecimal() {
 
 void Calculator::displayToBase() {
   trap([&] {
-    s_.binNegative = parseNumber(s_.display) < 0;
+    s_.binNegative = parseNumber(s_.display).isNegative();
     switch (s_.base) {
       case Base::kHex:
         s_.display = must(hexText(number(s_.display)));
@@ -120,7 +120,7 @@ void Calculator::octalToBinary() {
   trap([&] {
     s_.fullResult = 0;
     s_.display = text(number("&O" + s_.display));
-    s_.binNegative = number(s_.display) < 0;
+    s_.binNegative = number(s_.display).isNegative();
     s_.display = binaryDigits(parseNumber(s_.display));
   });
 }
@@ -130,7 +130,7 @@ void Calculator::binaryToDecimal() {
     if (s_.display.size() > 16) fail();
     if (s_.display.size() == 16 && s_.display[0] == '1') s_.binNegative = true;
     s_.fullResult = 0;
-    const double sum = binaryValue(s_.display);
+    const std::int64_t sum = binaryValue(s_.display);
     s_.display = text(s_.binNegative ? sum - 65536 : sum);
   });
 }

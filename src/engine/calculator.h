@@ -90,16 +90,16 @@ struct CalcState {
   Base base = Base::kDecimal;
   /// None until start-up or the Mode key picks one; the trigonometric keys then use degrees.
   std::optional<AngleUnit> angleUnit;
-  double radiansPerUnit = kPi / 180;  ///< what one unit of the angle unit is in radians
+  Decimal radiansPerUnit = decimalPi() / 180;  ///< what one unit of the angle unit is in radians
   NumberFormat format = NumberFormat::kStandard;
-  double decimalPlaces = 2;     ///< for the fixed and scientific formats
+  Decimal decimalPlaces = 2;    ///< for the fixed and scientific formats
   bool resultsToStats = false;  ///< the Stack toggle: "=" enters its result as data
   bool startedUp = false;       ///< start-up has finished reading the settings
 
   // Registers.
-  Value memory;                                           ///< M
-  Value kRegister;                                        ///< K
-  double dmsDegrees = 0, dmsMinutes = 0, dmsSeconds = 0;  ///< the last DMS conversion's parts
+  Value memory;                                ///< M
+  Value kRegister;                             ///< K
+  Decimal dmsDegrees, dmsMinutes, dmsSeconds;  ///< the last DMS conversion's parts
 
   // The evaluator: per bracket depth one waiting operation and operand per precedence level.
   int bracketLevel = 0;
@@ -112,10 +112,10 @@ struct CalcState {
   std::string resultShown;
 
   // The fraction key.
-  std::string beforeFraction;       ///< the decimal text the fraction display replaced
-  double fractionAccuracy = 1e-05;  ///< how near a whole number a candidate must come
-  bool fractionRadicals = false;    ///< the search also tries square roots
-  bool busy = false;                ///< a fraction search is running
+  std::string beforeFraction;            ///< the decimal text the fraction display replaced
+  Decimal fractionAccuracy = 1e-05_dec;  ///< how near a whole number a candidate must come
+  bool fractionRadicals = false;         ///< the search also tries square roots
+  bool busy = false;                     ///< a fraction search is running
 
   // Indicator captions and bracket tooltips.
   std::string invCaption, hypCaption, degCaption, radCaption, gradCaption;
@@ -291,33 +291,37 @@ class Calculator {
     depthsInUse_ = std::max(depthsInUse_, d + 1);
     depthsWritten_ = std::max(depthsWritten_, d + 1);
   }
-  std::string text(double x) const { return numberToText(x, loc_); }
-  double number(const std::string& t) const { return must(textToNumber(t, loc_)); }
+  /// A result as the display shows it: 15 digits; one beyond the range fails.
+  std::string text(Decimal x) const { return numberToText(must(finiteOrNone(x)), loc_); }
+  Decimal number(const std::string& t) const { return must(textToNumber(t, loc_)); }
   /// A text or waiting operand read by its numeric prefix ("5E" is 5, "ERROR" is 0),
-  /// failing for a number too large for a double.
+  /// failing for a number beyond the range.
   /// Either decimal form reads: the display holds the locale's as well as ".".
-  double prefixNumber(const std::string& t) const {
+  Decimal prefixNumber(const std::string& t) const {
     return must(parseNumberInRange(withDotDecimal(t)));
   }
-  double prefixNumber(const Value& v) const {
+  Decimal prefixNumber(const Value& v) const {
     return v.isText() ? prefixNumber(v.text(loc_)) : must(v.parseInRange());
   }
-  /// As prefixNumber, but 0 for a number too large for a double; never fails.
-  double prefixNumberOrZero(const Value& v) const {
+  /// As prefixNumber, but 0 for a number beyond the range; never fails.
+  Decimal prefixNumberOrZero(const Value& v) const {
     return v.isText() ? parseNumber(withDotDecimal(v.text(loc_))) : v.parse();
   }
-  /// The display reads as zero by its numeric prefix, in either decimal form; a number too large
-  /// for a double is not zero.
-  bool displayIsZero() const { return parseNumberInRange(withDotDecimal(s_.display)) == 0.0; }
+  /// The display reads as zero by its numeric prefix, in either decimal form; a number beyond
+  /// the range is not zero.
+  bool displayIsZero() const {
+    const auto x = parseNumberInRange(withDotDecimal(s_.display));
+    return x && x->isZero();
+  }
   /// The display holds a decimal point, in either form.
   bool hasPoint() const;
   /// A decimal display that is not a number in the locale ("5E", "1.5E-", "ERROR") becomes
-  /// the number its prefix reads as; one too large for a double stays as it is, so that
+  /// the number its prefix reads as; one beyond the range stays as it is, so that
   /// the key that reads its value fails.
   void settleNumberText();
   /// Room in the entry for one more digit; beeps when there is none.
   bool roomForDigit();
-  double operand(const Value& v) const;  ///< a waiting operand read by textToNumber
+  Decimal operand(const Value& v) const;  ///< a waiting operand read by textToNumber
   void setInvOff();
 
   void additive(Op op);
@@ -336,7 +340,7 @@ class Calculator {
   void trig(Trig key);
   /// The sine and cosine of x in the angle unit; in degrees and grads reduced exactly by
   /// quarter turns.
-  SinCos angleSinCos(double x) const;
+  SinCos angleSinCos(Decimal x) const;
   /// An operand that is the text a failure left: every operation using it fails.
   static bool holdsError(const Value& v) { return v == Value(std::string(kErrorText)); }
 
@@ -363,8 +367,8 @@ class Calculator {
       observer_->memoryUsed(key, shownNumber(amount, s_.base == Base::kDecimal ? amount : ""));
   }
 
-  std::string binaryDigits(double m);
-  double binaryValue(const std::string& digits) const;
+  std::string binaryDigits(Decimal m);
+  std::int64_t binaryValue(const std::string& digits) const;
 
   CalculatorToolkit& tk_;
   NumberLocale loc_;

@@ -5,16 +5,24 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
-#include <system_error>
 
 namespace zova {
 
 namespace {
 
-constexpr int kSignificant = DecimalDigits::kSignificant;
-constexpr double kTwoTo31 = 2147483648.0;
-constexpr double kTwoTo32 = 4294967296.0;
+constexpr std::int64_t kTwoTo31 = 2147483648;
+constexpr std::int64_t kTwoTo32 = 4294967296;
+
+// The largest result (the largest double, as settings files have always held) and the
+// smallest one.
+const Decimal& rangeTop() {
+  static const Decimal kTop = *Decimal::read("1.797693134862315708145274237317044E+308");
+  return kTop;
+}
+const Decimal& rangeBottom() {
+  static const Decimal kBottom = *Decimal::read("1E-999");
+  return kBottom;
+}
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -134,8 +142,8 @@ std::string formatScientific(DecimalDigits d, const Pattern& pat, const NumberLo
 
 // Reads a whole number of at most 32 bits in base 16 or 8 from the start of `digits`;
 // sets `used` to the number of digit characters read. Values >= 2^31 become negative.
-std::optional<double> readRadix(std::string_view digits, int base, std::size_t& used) {
-  double value = 0;
+std::optional<std::int64_t> readRadix(std::string_view digits, int base, std::size_t& used) {
+  std::int64_t value = 0;
   used = 0;
   for (char c : digits) {
     int v;
@@ -149,7 +157,6 @@ std::optional<double> readRadix(std::string_view digits, int base, std::size_t& 
       break;
     }
     if (v >= base) break;
-    // Exact in a double: the value stays below 2^32 * 16 before the check fails.
     if (value < kTwoTo32) value = value * base + v;
     ++used;
   }
@@ -167,7 +174,7 @@ int radixPrefix(std::string_view text, std::size_t pos) {
 }
 
 // A decimal number scanned from text: the characters consumed (0: none) and the same
-// number in a form std::from_chars reads.
+// number in the C form the decimal type reads.
 struct Scanned {
   std::size_t end = 0;
   std::string plain;
@@ -245,33 +252,17 @@ Scanned scanDecimal(std::string_view text, std::size_t pos, std::string_view dec
   return s;
 }
 
-// The value of a scanned number; nullopt when it is too large for a double. Values too
-// small for a double read as zero.
-std::optional<double> valueOf(const Scanned& s) {
-  const char* first = s.plain.data();
-  const char* last = first + s.plain.size();
-  const bool negative = *first == '-';
-  if (negative) ++first;
-  double value = 0;
-  const auto res = std::from_chars(first, last, value, std::chars_format::general);
-  if (res.ec == std::errc::result_out_of_range) {
-    if (s.leadExp > 0) return std::nullopt;
-    value = 0;
-  } else if (res.ec != std::errc() || !std::isfinite(value)) {
-    return std::nullopt;
-  }
-  return negative ? -value : value;
+// The value of a scanned number; nullopt when it is beyond the range. Values below the
+// range read as zero.
+std::optional<Decimal> valueOf(const Scanned& s) {
+  if (s.leadExp > 400) return std::nullopt;
+  if (s.leadExp < -1100) return Decimal();
+  const auto value = Decimal::read(s.plain);
+  if (!value) return std::nullopt;
+  return finiteOrNone(*value);
 }
 
-double roundHalfEven(double x) {
-  const double f = std::floor(x);
-  const double diff = x - f;
-  if (diff > 0.5) return f + 1;
-  if (diff < 0.5) return f;
-  return std::fmod(f, 2.0) == 0 ? f : f + 1;
-}
-
-std::optional<std::string> radixText(double x, int base) {
+std::optional<std::string> radixText(Decimal x, int base) {
   const auto n = roundToLong(x);
   if (!n) return std::nullopt;
   char buf[16];
@@ -285,51 +276,43 @@ std::optional<std::string> radixText(double x, int base) {
 
 }  // namespace
 
-DecimalDigits toDecimalDigits(double x) {
+DecimalDigits toDecimalDigits(Decimal x, int significant) {
   DecimalDigits d;
-  if (x == 0) return d;
-  char buf[40];
-  // std::to_chars is exact and ignores the C locale (which the toolkit may change).
-  const auto res =
-      std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, kSignificant - 1);
-  const char* p = buf;
-  if (*p == '-') {
-    d.negative = true;
-    ++p;
-  }
-  for (; p < res.ptr && *p != 'e'; ++p) {
-    if (isDigit(*p)) d.digits[d.count++] = *p;
-  }
-  ++p;  // 'e'
-  const bool expNegative = *p == '-';
-  ++p;  // sign
-  int e = 0;
-  for (; p < res.ptr; ++p) e = e * 10 + (*p - '0');
-  d.exp = expNegative ? -e : e;
-  while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
+  if (x.isZero()) return d;
+  const Decimal::Digits digits = x.digits(std::clamp(significant, 1, DecimalDigits::kAll));
+  d.negative = digits.negative;
+  d.count = static_cast<int>(digits.coefficient.size());
+  std::copy(digits.coefficient.begin(), digits.coefficient.end(), d.digits.begin());
+  d.exp = digits.exponent + d.count - 1;
   return d;
+}
+
+std::optional<Decimal> finiteOrNone(Decimal x) {
+  if (!x.isFinite() || x.abs() > rangeTop()) return std::nullopt;
+  if (x.abs() < rangeBottom()) return Decimal();
+  return x;
 }
 
 char DecimalDigits::at(int index) const {
   return index >= 0 && index < count ? digits[index] : '0';
 }
 
-std::optional<double> parseNumberInRange(std::string_view text) {
+std::optional<Decimal> parseNumberInRange(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size() && isBlank(text[pos])) ++pos;
   if (const int base = radixPrefix(text, pos)) {
     // Too many digits for 32 bits is the radix reading's own rule (0), not an overflow.
     std::size_t used = 0;
-    return readRadix(text.substr(pos + 2), base, used).value_or(0.0);
+    return Decimal(readRadix(text.substr(pos + 2), base, used).value_or(0));
   }
   const Scanned s = scanDecimal(text, pos, ".", "");
-  if (s.end == 0) return 0.0;
+  if (s.end == 0) return Decimal();
   return valueOf(s);
 }
 
-double parseNumber(std::string_view text) { return parseNumberInRange(text).value_or(0.0); }
+Decimal parseNumber(std::string_view text) { return parseNumberInRange(text).value_or(Decimal()); }
 
-std::optional<double> textToNumber(std::string_view text, const NumberLocale& loc) {
+std::optional<Decimal> textToNumber(std::string_view text, const NumberLocale& loc) {
   std::size_t first = 0;
   std::size_t last = text.size();
   while (first < last && isBlank(text[first])) ++first;
@@ -340,7 +323,7 @@ std::optional<double> textToNumber(std::string_view text, const NumberLocale& lo
     std::size_t used = 0;
     const auto value = readRadix(text.substr(2), base, used);
     if (!value || used + 2 != text.size()) return std::nullopt;
-    return value;
+    return Decimal(*value);
   }
   const Scanned s = scanDecimal(text, 0, loc.decimal, loc.group);
   if (s.end == 0 || s.end != text.size()) return std::nullopt;
@@ -389,10 +372,11 @@ std::optional<std::string> ungroupedNumberText(std::string_view text, const Numb
   return out;
 }
 
-std::string numberToText(double x, const NumberLocale& loc) {
-  if (!std::isfinite(x)) return "ERROR";
-  if (x == 0) return "0";
-  const DecimalDigits d = toDecimalDigits(x);
+std::string numberToText(Decimal x, const NumberLocale& loc, int significant) {
+  const auto inRange = finiteOrNone(x);
+  if (!inRange) return "ERROR";
+  if (inRange->isZero()) return "0";
+  const DecimalDigits d = toDecimalDigits(x, significant);
   std::string out;
   out.reserve(24 + loc.decimal.size());
   if (d.negative) out += '-';
@@ -419,15 +403,16 @@ std::string numberToText(double x, const NumberLocale& loc) {
   return out;
 }
 
-std::string paddedNumberText(double x) {
+std::string paddedNumberText(Decimal x) {
   static const NumberLocale kDot{".", ","};
   std::string out = numberToText(x, kDot);
-  if (std::isfinite(x) && x >= 0) out.insert(out.begin(), ' ');
+  if (finiteOrNone(x) && !x.isNegative()) out.insert(out.begin(), ' ');
   return out;
 }
 
-std::string formatNumber(double x, std::string_view pattern, const NumberLocale& loc) {
-  if (!std::isfinite(x)) return "ERROR";
+std::string formatNumber(Decimal x, std::string_view pattern, const NumberLocale& loc) {
+  if (!finiteOrNone(x)) return "ERROR";
+  x = *finiteOrNone(x);
   const auto pat = parsePattern(pattern);
   // The empty pattern, and any pattern outside the supported set, give the general form.
   if (pattern.empty() || !pat) return numberToText(x, loc);
@@ -444,33 +429,29 @@ std::string formatNumber(std::string_view text, std::string_view pattern, const 
   return formatNumber(*value, pattern, loc);
 }
 
-std::optional<std::string> hexText(double x) { return radixText(x, 16); }
-std::optional<std::string> octalText(double x) { return radixText(x, 8); }
+std::optional<std::string> hexText(Decimal x) { return radixText(x, 16); }
+std::optional<std::string> octalText(Decimal x) { return radixText(x, 8); }
 
-std::optional<std::int32_t> roundToLong(double x) {
-  const double r = roundHalfEven(x);
-  if (!(r >= -kTwoTo31 && r <= kTwoTo31 - 1)) return std::nullopt;
-  return static_cast<std::int32_t>(r);
+std::optional<std::int32_t> roundToLong(Decimal x) {
+  const auto r = x.roundHalfEven().toInt64();
+  if (!r || *r < -kTwoTo31 || *r > kTwoTo31 - 1) return std::nullopt;
+  return static_cast<std::int32_t>(*r);
 }
 
-std::optional<std::int16_t> roundToInteger(double x) {
-  const double r = roundHalfEven(x);
-  if (!(r >= -32768.0 && r <= 32767.0)) return std::nullopt;
-  return static_cast<std::int16_t>(r);
+std::optional<std::int16_t> roundToInteger(Decimal x) {
+  const auto r = x.roundHalfEven().toInt64();
+  if (!r || *r < -32768 || *r > 32767) return std::nullopt;
+  return static_cast<std::int16_t>(*r);
 }
 
-std::optional<double> finiteOrNone(double x) {
-  if (!std::isfinite(x)) return std::nullopt;
-  return x;
-}
-
-SinCos sinCosInQuarterTurns(double x, double quarterTurn) {
-  int quarters = 0;
-  const double r = std::remquo(x, quarterTurn, &quarters);  // exact, |r| <= quarterTurn / 2
-  const double radians = r * (kPi / 2 / quarterTurn);
-  const SinCos f{std::sin(radians), std::cos(radians)};
-  // Turn by the quarters taken off; remquo gives at least their last three bits.
-  switch (quarters & 3) {
+SinCos sinCosInQuarterTurns(Decimal x, int quarterTurn) {
+  // Whole turns off exactly, then the nearest quarter turns: |r| <= quarterTurn / 2.
+  const Decimal inTurn = x.remainder(4 * quarterTurn);
+  const Decimal quarters = (inTurn / quarterTurn).roundHalfEven();
+  const Decimal r = inTurn - quarters * quarterTurn;
+  const Decimal radians = r * decimalPi() / (2 * quarterTurn);
+  const SinCos f{radians.sin(), radians.cos()};
+  switch ((quarters.toInt64().value_or(0) + 4) & 3) {
     case 1:
       return {f.cos, -f.sin};
     case 2:
@@ -482,27 +463,28 @@ SinCos sinCosInQuarterTurns(double x, double quarterTurn) {
   }
 }
 
-std::optional<double> checkedDivide(double a, double b) {
-  if (b == 0) return std::nullopt;
+std::optional<Decimal> checkedDivide(Decimal a, Decimal b) {
+  if (b.isZero()) return std::nullopt;
   return finiteOrNone(a / b);
 }
 
-std::optional<double> checkedPower(double x, double y) {
-  if (x < 0 && std::trunc(y) != y) return std::nullopt;
-  if (x == 0 && y < 0) return std::nullopt;
-  return finiteOrNone(std::pow(x, y));
+std::optional<Decimal> checkedPower(Decimal x, Decimal y) {
+  if (x.isNegative() && !y.isWhole()) return std::nullopt;
+  if (x.isZero() && y.isNegative()) return std::nullopt;
+  if (y == 2) return finiteOrNone(x * x);  // exact
+  return finiteOrNone(x.pow(y));
 }
 
-std::optional<double> checkedLog(double x) {
+std::optional<Decimal> checkedLog(Decimal x) {
   if (!(x > 0)) return std::nullopt;
-  return finiteOrNone(std::log(x));
+  return finiteOrNone(x.log());
 }
 
-std::optional<double> checkedSqrt(double x) {
+std::optional<Decimal> checkedSqrt(Decimal x) {
   if (!(x >= 0)) return std::nullopt;
-  return finiteOrNone(std::sqrt(x));
+  return finiteOrNone(x.sqrt());
 }
 
-std::optional<double> checkedExp(double x) { return finiteOrNone(std::exp(x)); }
+std::optional<Decimal> checkedExp(Decimal x) { return finiteOrNone(x.exp()); }
 
 }  // namespace zova

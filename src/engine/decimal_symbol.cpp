@@ -26,7 +26,7 @@ std::string withDotDecimal(std::string issue) {
 std::string withLocaleDecimal(std::string issue, const NumberLocale& loc) {
   if (loc.decimal == "." || !has(issue, '.')) return issue;
   // "5." is no number where "." groups digits, but an entry on its way to 5
-  std::optional<double> n = textToNumber(issue, loc);
+  std::optional<Decimal> n = textToNumber(issue, loc);
   if (!n) n = displayNumber(issue, loc);
   const std::string g = n ? numberToText(*n, loc) : issue;
   if (has(g, '.')) return issue;
@@ -85,7 +85,7 @@ bool numberLike(std::string_view text, const NumberLocale& loc) {
 }
 }  // namespace
 
-std::optional<double> displayNumber(std::string_view text, const NumberLocale& loc) {
+std::optional<Decimal> displayNumber(std::string_view text, const NumberLocale& loc) {
   return textToNumber(pointed(text, loc), kPointForm);
 }
 

@@ -25,7 +25,7 @@ Value withLocaleDecimal(const Value& issue, const NumberLocale& loc);
 /// The number a display text shows: the whole text is a number with the locale's
 /// decimal symbol or "." (the two forms the calculator writes) and no grouping;
 /// nullopt for any other text ("ERROR", "5E").
-std::optional<double> displayNumber(std::string_view text, const NumberLocale& loc);
+std::optional<Decimal> displayNumber(std::string_view text, const NumberLocale& loc);
 /// The locale's form of a number text in either form, as the calculator writes it
 /// ("2.5" becomes "2,5" in a decimal-comma locale), and of an entry on its way to one
 /// ("7.43E"); other texts come back unchanged.

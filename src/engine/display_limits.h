@@ -8,8 +8,12 @@ namespace zova {
 
 /// Characters the display shows whole and legible at every size; a longer text is never made.
 inline constexpr std::size_t kDisplayCharacters = 24;
-/// Digits one entry takes: all a double holds (17 significant digits), and with
-/// its sign, point, "E-" and three exponent digits it fits the display.
+/// Digits one entry takes in hexadecimal, octal and binary.
 inline constexpr int kEntryDigits = 17;
+/// A decimal entry keeps every digit typed while the line, with room for a sign, fits the
+/// display; its exponent takes three digits.
+inline constexpr bool decimalEntryFits(std::size_t length, bool signed_) {
+  return length + (signed_ ? 0 : 1) <= kDisplayCharacters;
+}
 
 }  // namespace zova

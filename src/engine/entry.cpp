@@ -91,21 +91,28 @@ void Calculator::zero() {
   if (displayIsZero() && !hasPoint() && s_.base != Base::kHex) s_.display = "0";
 }
 
-// An entry takes kEntryDigits digits (in every base) and an exponent three (-324 to
-// 308): a further digit could not show whole on the display, and a double holds
-// no more. Other bases have no exponent, and their own limits apply when the base
-// is left.
+// A decimal entry keeps every digit while the line, with room for a sign, fits the
+// display (leading zeros take room but are no digits the value loses), and an exponent
+// three digits. Other bases take kEntryDigits digits, and their own limits apply when
+// the base is left.
 bool Calculator::roomForDigit() {
   if (s_.newNumber) return true;
   const std::string& d = s_.display;
-  const bool decimal = s_.base == Base::kDecimal;
-  const std::size_t e = decimal ? d.find('E') : std::string::npos;
-  const std::size_t start = e == std::string::npos ? 0 : e + 1;
-  const std::size_t limit = e == std::string::npos ? kEntryDigits : 3;
-  const auto digits = std::count_if(
-      d.begin() + static_cast<std::ptrdiff_t>(start), d.end(),
-      [&](char c) { return (c >= '0' && c <= '9') || (!decimal && c >= 'A' && c <= 'F'); });
-  if (static_cast<std::size_t>(digits) < limit) return true;
+  bool room = false;
+  if (s_.base == Base::kDecimal) {
+    const std::size_t e = d.find('E');
+    const auto expDigits = e == std::string::npos
+                               ? 0
+                               : std::count_if(d.begin() + static_cast<std::ptrdiff_t>(e), d.end(),
+                                               [](char c) { return c >= '0' && c <= '9'; });
+    room = expDigits < 3 && decimalEntryFits(d.size() + 1, !d.empty() && d[0] == '-');
+  } else {
+    const auto digits = std::count_if(d.begin(), d.end(), [](char c) {
+      return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
+    });
+    room = digits < kEntryDigits;
+  }
+  if (room) return true;
   tk_.beep();
   return false;
 }
@@ -130,6 +137,12 @@ void Calculator::exp() {
     s_.display = "0";
     return;
   }
+  // On a line too full for "E-" and three digits EXP types nothing; ± always fits, as it
+  // writes the number anew with 15 digits.
+  if (s_.exponentPresses == 0 && !decimalEntryFits(s_.display.size() + 5, s_.display[0] == '-')) {
+    tk_.beep();
+    return;
+  }
   if (s_.exponentPresses < 32767) ++s_.exponentPresses;
   if (s_.exponentPresses == 1) {
     s_.display += 'E';
@@ -147,7 +160,7 @@ void Calculator::hexLetter(char letter) {
 void Calculator::changeSign() {
   trap([&] {
     if (s_.base != Base::kDecimal) displayToDecimal();
-    s_.binNegative = parseNumber(s_.display) < 0;
+    s_.binNegative = parseNumber(s_.display).isNegative();
     restoreDecimalDisplay();
     s_.fullResult = 0;
     if (!s_.display.empty()) {

@@ -1,7 +1,6 @@
 // The operator evaluator: for every bracket depth one waiting operation per
 // precedence level (additive, multiplicative, power), reduced as later keys
 // and "=" require. Brackets open and close depths.
-#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -36,7 +35,7 @@ int Calculator::level() {
   return s_.bracketLevel;
 }
 
-double Calculator::operand(const Value& v) const { return must(v.number(loc_)); }
+Decimal Calculator::operand(const Value& v) const { return must(v.number(loc_)); }
 
 void Calculator::setInvOff() {
   s_.inv = false;
@@ -63,7 +62,7 @@ void Calculator::additive(Op op) {
       toggleInv();
     }
     s_.addOp[L] = op;
-    if (prefixNumber(s_.addOperand[L]) != 0) applyAdditive();
+    if (!prefixNumber(s_.addOperand[L]).isZero()) applyAdditive();
     s_.addOperand[L] = s_.display;
     if (s_.base != Base::kDecimal) displayToBase();  // show the stored operand in the current base
     s_.pointState = PointState::kNone;
@@ -100,7 +99,7 @@ void Calculator::multiplicative(Op op) {
     s_.newNumber = true;
     s_.mulOp[L] = op;
     if (op == Op::kModulo) toggleInv();
-    if (prefixNumber(s_.mulOperand[L]) != 0) applyMultiplicative();
+    if (!prefixNumber(s_.mulOperand[L]).isZero()) applyMultiplicative();
     s_.mulOperand[L] = s_.display;
     if (s_.base != Base::kDecimal) displayToBase();
     s_.pointState = PointState::kNone;
@@ -217,16 +216,17 @@ void Calculator::applyAdditive() {
     } else if (op == Op::kSubtract) {
       s_.display = text(prefixNumber(a) - prefixNumber(s_.display));
     } else if (op == Op::kToPolar) {
-      const double x = number(withLocaleDecimal(a.text(loc_)));
-      const double y = number(withLocaleDecimal(s_.display));
-      const double theta = std::atan(must(checkedDivide(y, x)));
+      const Decimal x = number(withLocaleDecimal(a.text(loc_)));
+      const Decimal y = number(withLocaleDecimal(s_.display));
+      const Decimal theta = must(checkedDivide(y, x)).atan();
       s_.kRegister = theta / s_.radiansPerUnit;
-      s_.display = text(std::copysign(must(finiteOrNone(std::hypot(x, y))), x));  // the sign of x
+      const Decimal r = must(finiteOrNone(x.hypot(y)));
+      s_.display = text(x.isNegative() ? -r : r);  // the sign of x
     } else if (op == Op::kToRectangular) {
-      const double r = number(withLocaleDecimal(a.text(loc_)));
+      const Decimal r = number(withLocaleDecimal(a.text(loc_)));
       const SinCos f = angleSinCos(number(withLocaleDecimal(s_.display)));
       s_.display = text(r * f.cos);
-      s_.kRegister = r * f.sin;
+      s_.kRegister = must(finiteOrNone(r * f.sin));
     } else if (op == Op::kAnd || op == Op::kOr || op == Op::kXor) {
       const auto x = must(roundToLong(prefixNumber(a)));
       const auto y = must(roundToLong(prefixNumber(s_.display)));
@@ -242,7 +242,7 @@ void Calculator::applyMultiplicative() {
     const Op op = s_.mulOp[L];
     if (op == Op::kNone) return;
     if (holdsError(s_.mulOperand[L]) || s_.display == kErrorText) fail();
-    const double a = prefixNumber(s_.mulOperand[L]);
+    const Decimal a = prefixNumber(s_.mulOperand[L]);
     if (op == Op::kMultiply) {
       s_.display = text(a * prefixNumber(s_.display));
     } else if (op == Op::kDivide) {
@@ -296,7 +296,7 @@ void Calculator::evaluateAll() {
 }
 
 void Calculator::openBracket() {
-  s_.openTip = s_.closeTip = "open brackets:" + paddedNumberText(s_.bracketLevel + 1.0);
+  s_.openTip = s_.closeTip = "open brackets:" + paddedNumberText(s_.bracketLevel + 1);
   ++s_.bracketLevel;
   s_.display = "( -- " + paddedNumberText(s_.bracketLevel);
   if (observer_) observer_->bracketOpened();
@@ -314,7 +314,7 @@ void Calculator::openBracket() {
 
 void Calculator::closeBracket() {
   if (s_.bracketLevel > 0)
-    s_.openTip = s_.closeTip = "open brackets:" + paddedNumberText(s_.bracketLevel - 1.0);
+    s_.openTip = s_.closeTip = "open brackets:" + paddedNumberText(s_.bracketLevel - 1);
   if (s_.display.find("( -- ") != std::string::npos) s_.display = "0";
   const std::string shown = s_.display;
   restoreDecimalDisplay();

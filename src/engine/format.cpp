@@ -26,12 +26,13 @@ void Calculator::formatResult() {
   if (s_.base != Base::kDecimal) return;
   // A failure stays visible after "=": the text "ERROR" is never turned into a number.
   if (s_.display == "ERROR") return;
-  const int places = static_cast<int>(std::clamp(s_.decimalPlaces, 0.0, 15.0));
+  const int places = static_cast<int>(
+      std::clamp(s_.decimalPlaces, Decimal(0), Decimal(15)).floor().toInt64().value_or(0));
   const std::string p = places == 0 ? "0" : "0." + std::string(places, '0');
   s_.display = withDotDecimal(s_.display);
   s_.display = withLocaleDecimal(s_.display);
   settleNumberText();
-  // Only a number too large for a double is left that is no number.
+  // Only a number beyond the range is left that is no number.
   const auto x = textToNumber(s_.display, loc_);
   if (!x) return showError();
   switch (s_.format) {

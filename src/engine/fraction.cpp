@@ -1,6 +1,8 @@
 // The fraction key: the search for a denominator (or, with radicals, the square
 // of a multiple) that makes the display value whole within the accuracy, and
-// the fraction or mixed number it leaves on the display.
+// the fraction or mixed number it leaves on the display. The search runs in binary
+// for speed; the candidate it stops at is taken again in decimal, and only a fraction
+// that decimal arithmetic confirms is shown.
 #include "engine/fraction.h"
 
 #include <algorithm>
@@ -10,6 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -76,8 +79,8 @@ enum class End { kWhole, kExhausted, kOverflow };
 
 struct Found {
   End end = End::kWhole;
-  double n = 0;  ///< the numerator, or its square with radicals
-  double d = 1;
+  Decimal n;  ///< the numerator, or its square with radicals
+  Decimal d = 1;
 };
 
 // One candidate: whether it comes within ten times the accuracy of a whole number (from
@@ -97,46 +100,66 @@ Settled settle(double n, double threshold) {
   return {n, near};
 }
 
+// The candidate x·d (squared with radicals) in decimal, settled as in binary; nothing
+// when it does not show as a whole number.
+std::optional<Decimal> confirmed(Decimal x, double d, bool radicals, Decimal threshold) {
+  static const Decimal kFixed = 1e-05_dec;
+  Decimal n = x * static_cast<std::int64_t>(d);
+  if (radicals) n = n * n;
+  if (!finiteOrNone(n)) return std::nullopt;
+  const Decimal f = n - n.floor();
+  if (f.abs() < kFixed) {
+    n = n.floor();
+  } else if ((1 - f.abs()).abs() < threshold) {
+    n = n.floor() + 1;
+  }
+  if (paddedNumberText(n).find('.') != std::string::npos) return std::nullopt;
+  return n;
+}
+
 // Tries denominators until x·d (or its square) is whole as the display shows it: first
 // 100, 200, 300, ... until a candidate comes near, then every one (with radicals, every
 // one from 2 on). The two runs are separate loops, so that the choice of the step is no
 // link in the chain of dependent operations from one candidate to the next.
-Found search(double x, bool radicals, double threshold) {
-  if (wholeAsShown(x)) {
-    const double n = radicals ? x * x : x;
-    if (!std::isfinite(n)) return {End::kOverflow};
-    return {End::kWhole, n, 1};
+Found search(Decimal exact, bool radicals, Decimal accuracy) {
+  if (paddedNumberText(exact).find('.') == std::string::npos) {
+    const auto n = finiteOrNone(radicals ? exact * exact : exact);
+    if (!n) return {End::kOverflow, {}, 1};
+    return {End::kWhole, *n, 1};
   }
+  const double x = exact.toDouble();
+  const double threshold = accuracy.toDouble();
+  std::optional<Decimal> n;
   int count = 0;
   double d = 1;
   if (!radicals) {
     while (true) {
-      if (++count > kMaxCandidates) return {End::kExhausted};
+      if (++count > kMaxCandidates) return {End::kExhausted, {}, 1};
       d = 100.0 * count;
       const double product = x * d;
-      if (!std::isfinite(product)) return {End::kOverflow};
+      if (!std::isfinite(product)) return {End::kOverflow, {}, 1};
       const Settled c = settle(product, threshold);
-      if (wholeAsShown(c.n)) return {End::kWhole, c.n, d};
+      if (wholeAsShown(c.n) && (n = confirmed(exact, d, radicals, accuracy)))
+        return {End::kWhole, *n, static_cast<std::int64_t>(d)};
       if (c.near) break;
     }
   }
   while (true) {
-    if (++count > kMaxCandidates) return {End::kExhausted};
+    if (++count > kMaxCandidates) return {End::kExhausted, {}, 1};
     d = d + 1;
     double product = x * d;
     if (radicals) product = product * product;
-    if (!std::isfinite(product)) return {End::kOverflow};
+    if (!std::isfinite(product)) return {End::kOverflow, {}, 1};
     const Settled c = settle(product, threshold);
-    if (wholeAsShown(c.n)) return {End::kWhole, c.n, d};
+    if (wholeAsShown(c.n) && (n = confirmed(exact, d, radicals, accuracy)))
+      return {End::kWhole, *n, static_cast<std::int64_t>(d)};
   }
 }
 
-bool isWhole(double v) { return std::floor(v) == v; }
-
 // Removes the common factors 2 to 10 (only those).
-void reduce(double& n, double& d) {
+void reduce(Decimal& n, Decimal& d) {
   for (int k = 2; k <= 10; ++k) {
-    while (isWhole(n / k) && isWhole(d / k)) {
+    while ((n / k).isWhole() && (d / k).isWhole()) {
       n = n / k;
       d = d / k;
     }
@@ -144,11 +167,31 @@ void reduce(double& n, double& d) {
 }
 
 // The square root of a magnitude, keeping the sign in front of it.
-double signedRoot(double m) { return std::copysign(std::sqrt(std::fabs(m)), m); }
+Decimal signedRoot(Decimal m) {
+  const Decimal r = m.abs().sqrt();
+  return m.isNegative() ? -r : r;
+}
 
 }  // namespace
 
-// True exactly when paddedNumberText(n) has no decimal point. The text is the 15-digit
+bool shownWithoutPoint(double n) {
+  if (!std::isfinite(n) || n == 0) return true;
+  char buf[40];
+  const auto res = std::to_chars(buf, buf + sizeof buf, n, std::chars_format::scientific, 14);
+  const std::string_view t(buf, static_cast<std::size_t>(res.ptr - buf));
+  const std::size_t e = t.find('e');
+  int exp = 0;
+  std::from_chars(t.data() + e + (t[e + 1] == '+' ? 2 : 1), t.data() + t.size(), exp);
+  std::string_view mantissa = t.substr(0, e);
+  while (mantissa.back() == '0') mantissa.remove_suffix(1);
+  const int digits = static_cast<int>(
+      std::count_if(mantissa.begin(), mantissa.end(), [](char c) { return c >= '0' && c <= '9'; }));
+  if (exp >= 0 && exp <= 14) return digits <= exp + 1;
+  if (exp < 0 && exp >= -4) return false;
+  return digits == 1;
+}
+
+// True exactly when shownWithoutPoint(n). The text is the 15-digit
 // rounding R of n, plain for exponents 0..14 (no point when R is whole) and "0.…" for
 // -4..-1; else mantissa and exponent, with no point when R has one significant digit.
 // Most values are settled by arithmetic; only those that could round to a text without
@@ -172,7 +215,7 @@ bool wholeAsShown(double n) {
   } else if ((a >= 1e15 || (a >= 1e-300 && a < 1e-4)) && !mayHaveOneDigit(a)) {
     return false;
   }
-  return paddedNumberText(n).find('.') == std::string::npos;
+  return shownWithoutPoint(n);
 }
 
 void Calculator::showFraction() {
@@ -189,29 +232,29 @@ void Calculator::showFraction() {
     s_.beforeFraction = s_.display;
     const bool mixed = s_.inv;
     const bool radicals = s_.fractionRadicals;
-    double whole = 0;
+    Decimal whole;
     if (mixed) {
-      const double v = number(s_.display);
-      whole = std::floor(v);  // -2.25 gives -3 and the fraction 3/4
+      const Decimal v = number(s_.display);
+      whole = v.floor();  // -2.25 gives -3 and the fraction 3/4
       s_.display = text(v - whole);
     }
-    const double value = number(s_.display);
-    if (value == 0) {
+    const Decimal value = number(s_.display);
+    if (value.isZero()) {
       // Zero shows as 0/1; a whole number in the mixed form shows only its whole part.
-      s_.display = mixed && whole != 0 ? paddedNumberText(whole)
-                                       : paddedNumberText(0) + "/" + paddedNumberText(1);
+      s_.display = mixed && !whole.isZero() ? paddedNumberText(whole)
+                                            : paddedNumberText(0) + "/" + paddedNumberText(1);
       setInvOff();
       s_.newNumber = true;
       return;
     }
     // Small and negative values are searched as their reciprocal.
-    const bool reciprocal = value < 0.01;
+    const bool reciprocal = value < 0.01_dec;
     if (reciprocal) s_.display = text(must(checkedDivide(1, value)));
-    double x = number(s_.display);
+    Decimal x = number(s_.display);
     // With radicals the search squares, so it works on the magnitude and the sign goes
     // back on the denominator afterwards, as it does without radicals.
-    const bool negative = x < 0;
-    if (radicals) x = std::fabs(x);
+    const bool negative = x.isNegative();
+    if (radicals) x = x.abs();
 
     const Found found = search(x, radicals, s_.fractionAccuracy);
     if (found.end == End::kExhausted) {
@@ -219,32 +262,32 @@ void Calculator::showFraction() {
       return;
     }
     if (found.end == End::kOverflow) fail();
-    double n = found.n;
-    double d = found.d;
+    Decimal n = found.n;
+    Decimal d = found.d;
     if (!radicals) reduce(n, d);
     if (reciprocal) std::swap(n, d);  // a square is now on the denominator
     if (radicals && negative) d = -d;
 
     // With radicals the found member is a square: the denominator after the exchange.
-    double& squared = reciprocal ? d : n;
-    double top = n;
-    double bottom = d;
+    Decimal& squared = reciprocal ? d : n;
+    Decimal top = n;
+    Decimal bottom = d;
     if (radicals && reciprocal) bottom = signedRoot(d);
     if (radicals && !reciprocal) top = signedRoot(n);
-    const double shown = must(checkedDivide(top, bottom));
-    if (std::fabs(shown - (number(s_.beforeFraction) - whole)) > 1e-14) s_.fractionCaption = "A";
+    const Decimal shown = must(checkedDivide(top, bottom));
+    if ((shown - (number(s_.beforeFraction) - whole)).abs() > 1e-14_dec) s_.fractionCaption = "A";
 
     bool radical = radicals;
     if (radical) {
-      const double root = std::round(std::sqrt(std::fabs(squared)));
-      if (root * root == std::fabs(squared)) {
-        squared = std::copysign(root, squared);
+      const Decimal root = squared.abs().sqrt().roundHalfEven();
+      if (root * root == squared.abs()) {
+        squared = squared.isNegative() ? -root : root;
         radical = false;
       }
     }
 
     std::string out;
-    if (mixed && whole != 0) out = paddedNumberText(whole) + "   ";
+    if (mixed && !whole.isZero()) out = paddedNumberText(whole) + "   ";
     out += paddedNumberText(n) + "/" + paddedNumberText(d);
     s_.display = out;
     if (observer_)

@@ -3,8 +3,10 @@
 
 namespace zova {
 
-/// True exactly when paddedNumberText(n) contains no "." (the value shows as
-/// whole), decided without writing the text for almost every value.
+/// True exactly when n written with 15 significant digits has no "." (it shows as
+/// whole): the search's quick test, decided without writing the text for almost every value.
 bool wholeAsShown(double n);
+/// The same, from the text of n's 15-digit form.
+bool shownWithoutPoint(double n);
 
 }  // namespace zova

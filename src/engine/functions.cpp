@@ -1,8 +1,6 @@
 // One-operand keys: inv and hyp, the angle-unit cycle, trigonometric and
 // hyperbolic functions and their inverses, logarithms, roots, powers, π,
 // factorial and the degree-minute-second conversions.
-#include <cmath>
-#include <cstdio>
 
 #include "engine/calculator.h"
 
@@ -21,8 +19,8 @@ void Calculator::toggleHyp() {
 
 namespace {
 struct UnitRow {
-  double angle;
-  double fromPrevious;  // what Mode with inv multiplies the display by
+  Decimal angle;
+  Decimal fromPrevious;  // what Mode with inv multiplies the display by
   const char* rad;
   const char* grad;
   const char* deg;
@@ -30,13 +28,13 @@ struct UnitRow {
 UnitRow unitRow(AngleUnit unit) {
   switch (unit) {
     case AngleUnit::kRadians:
-      return {1.0, kPi / 180, "r", "", ""};
+      return {1, decimalPi() / 180, "r", "", ""};
     case AngleUnit::kGrads:
-      return {kPi / 200, 200 / kPi, "", "g", ""};
+      return {decimalPi() / 200, 200 / decimalPi(), "", "g", ""};
     case AngleUnit::kDegrees:
       break;
   }
-  return {kPi / 180, 0.9, "", "", "d"};
+  return {decimalPi() / 180, 0.9_dec, "", "", "d"};
 }
 }  // namespace
 
@@ -58,10 +56,10 @@ void Calculator::cycleAngleUnit() {
   if (s_.startedUp) tk_.focusEquals();
 }
 
-SinCos Calculator::angleSinCos(double x) const {
+SinCos Calculator::angleSinCos(Decimal x) const {
   switch (s_.angleUnit.value_or(AngleUnit::kDegrees)) {
-    case AngleUnit::kRadians:
-      return {std::sin(x), std::cos(x)};
+    case AngleUnit::kRadians:  // the library reduces any angle exactly
+      return {x.sin(), x.cos()};
     case AngleUnit::kGrads:
       return sinCosInQuarterTurns(x, 100);
     case AngleUnit::kDegrees:
@@ -86,27 +84,19 @@ void Calculator::trig(Trig key) {
     const std::string shown = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;
-    const double x = number(s_.display);
-    if (!s_.angleUnit) s_.radiansPerUnit = kPi / 180;
+    const Decimal x = number(s_.display);
+    if (!s_.angleUnit) s_.radiansPerUnit = decimalPi() / 180;
+    const int k = static_cast<int>(key);
     if (inv && hyp) {
-      double r = 0;
-      if (key == Trig::kSin) r = must(checkedLog(x + must(checkedSqrt(x * x + 1))));
-      if (key == Trig::kCos) r = must(checkedLog(x + must(checkedSqrt(x * x - 1))));
-      if (key == Trig::kTan) r = must(checkedLog(must(checkedDivide(x + 1, 1 - x)))) / 2;
-      s_.display = text(r);
+      s_.display = text(must(finiteOrNone(k == 0 ? x.asinh() : k == 1 ? x.acosh() : x.atanh())));
     } else if (inv) {
-      if (key != Trig::kTan && !(std::fabs(x) <= 1)) fail();
-      const double r = key == Trig::kSin   ? std::asin(x)
-                       : key == Trig::kCos ? std::acos(x)
-                                           : std::atan(x);
+      if (key != Trig::kTan && !(x.abs() <= 1)) fail();
+      const Decimal r = k == 0 ? x.asin() : k == 1 ? x.acos() : x.atan();
       s_.display = text(must(checkedDivide(r, s_.radiansPerUnit)));
     } else if (hyp) {
-      const double ep = must(checkedExp(x)), em = must(checkedExp(-x));
-      if (key == Trig::kSin) s_.display = text((ep - em) / 2);
-      if (key == Trig::kCos) s_.display = text((ep + em) / 2);
-      if (key == Trig::kTan) s_.display = text(must(checkedDivide(ep - em, ep + em)));
+      s_.display = text(must(finiteOrNone(k == 0 ? x.sinh() : k == 1 ? x.cosh() : x.tanh())));
     } else if (key == Trig::kTan && s_.angleUnit == AngleUnit::kRadians) {
-      s_.display = text(std::tan(x));
+      s_.display = text(must(finiteOrNone(x.tan())));
     } else {
       const SinCos f = angleSinCos(x);
       if (key == Trig::kSin) s_.display = text(f.sin);
@@ -134,8 +124,10 @@ void Calculator::logarithm() {
   const bool inv = s_.inv;
   applyFunction(
       inv ? "10^x" : "log",
-      [&](double x) {
-        return inv ? must(checkedPower(10, x)) : must(checkedLog(x)) / std::log(10.0);
+      [&](Decimal x) {
+        if (inv) return must(checkedPower(10, x));
+        if (!(x > 0)) fail();
+        return must(finiteOrNone(x.log10()));
       },
       [&] { clearInvHypAndEndEntry(); });
 }
@@ -145,9 +137,7 @@ void Calculator::naturalLog() {
   const bool inv = s_.inv;
   applyFunction(
       inv ? "e^x" : "ln",
-      [&](double x) {
-        return inv ? must(checkedExp(x)) : must(checkedLog(x)) / std::log(std::exp(1.0));
-      },
+      [&](Decimal x) { return inv ? must(checkedExp(x)) : must(checkedLog(x)); },
       [&] { clearInvHypAndEndEntry(); });
 }
 
@@ -159,27 +149,29 @@ void Calculator::clearInvHypAndEndEntry() {
 
 void Calculator::squareRoot() {
   applyFunction(
-      "\u221a", [&](double x) { return must(checkedPower(x, 0.5)); }, [&] { endEntry(); });
+      "\u221a", [&](Decimal x) { return must(checkedSqrt(x)); }, [&] { endEntry(); });
 }
 
 void Calculator::square() {
   applyFunction(
-      "x\u00b2", [&](double x) { return must(checkedPower(x, 2)); }, [&] { endEntry(); });
+      "x\u00b2", [&](Decimal x) { return must(checkedPower(x, 2)); }, [&] { endEntry(); });
 }
 
 // Unlike the other functions it leaves the point guard as it was.
 void Calculator::reciprocal() {
   applyFunction(
-      "1/x", [&](double x) { return must(checkedDivide(1, x)); }, [&] { s_.newNumber = true; });
+      "1/x", [&](Decimal x) { return must(checkedDivide(1, x)); }, [&] { s_.newNumber = true; });
 }
 
 // Shown with 15 digits, as every result is.
 void Calculator::pi() {
-  setDisplay(text(kPi));
+  setDisplay(text(decimalPi()));
   endEntry();
 }
 
-// Outside decimal the factorial is taken of the decimal value and shown in the base.
+// x! is Γ(x + 1): whole numbers multiply out (exact while 34 digits hold them), a
+// negative whole number has none. Outside decimal the factorial is taken of the decimal
+// value and shown in the base.
 void Calculator::factorial() {
   trapFunction("x!", std::nullopt, [&] {
     const std::string shown = s_.display;
@@ -187,11 +179,14 @@ void Calculator::factorial() {
     s_.fullResult = 0;
     if (s_.display == kErrorText) fail();  // not the 0 its prefix reads as
     if (s_.base != Base::kDecimal) displayToDecimal();
-    const double n = prefixNumber(s_.display);
-    double r = 1;
-    for (double i = 1; i <= n; i += 1) {
-      r *= i;
-      if (!std::isfinite(r)) fail();
+    const Decimal n = prefixNumber(s_.display);
+    Decimal r = 1;
+    if (!n.isWhole()) {
+      r = must(finiteOrNone((n + 1).tgamma()));
+    } else if (n.isNegative()) {
+      fail();
+    } else {
+      for (Decimal i = 2; i <= n; i += 1) r = must(finiteOrNone(r * i));
     }
     s_.display = text(r);
     const std::string decimal = s_.display;
@@ -209,13 +204,16 @@ void Calculator::toDms() {
     const std::string shown = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;
-    const double x = number(s_.display);
-    s_.dmsDegrees = std::floor(x);
-    s_.dmsMinutes = (x - s_.dmsDegrees) * 60;
-    s_.dmsSeconds = (s_.dmsMinutes - std::floor(s_.dmsMinutes)) * 60;
+    // A negative angle is the positive one with its sign.
+    const Decimal x = number(s_.display);
+    const bool negative = x.isNegative();
+    const Decimal a = x.abs();
+    s_.dmsDegrees = a.floor();
+    s_.dmsMinutes = (a - s_.dmsDegrees) * 60;
+    s_.dmsSeconds = (s_.dmsMinutes - s_.dmsMinutes.floor()) * 60;
     // Seconds are rounded to the nearest millionth, carrying into minutes and degrees.
-    double deg = s_.dmsDegrees, min = std::floor(s_.dmsMinutes);
-    double micro = std::round(s_.dmsSeconds * 1000000);
+    Decimal deg = s_.dmsDegrees, min = s_.dmsMinutes.floor();
+    Decimal micro = (s_.dmsSeconds * 1000000).roundHalfAway();
     if (micro >= 60000000) {
       micro -= 60000000;
       min += 1;
@@ -225,10 +223,11 @@ void Calculator::toDms() {
       deg += 1;
     }
     // Degrees too large to write without an exponent have no minutes to show.
-    if (std::fabs(deg) >= 1e15) fail();
-    char sec[32];
-    std::snprintf(sec, sizeof sec, "%08.0f", micro);
-    s_.display = text(deg) + loc_.decimal + (min >= 10 ? "" : "0") + text(min) + sec;
+    if (deg >= 1000000000000000) fail();
+    std::string sec = std::to_string(micro.toInt64().value_or(0));
+    sec.insert(0, 8 - std::min<std::size_t>(8, sec.size()), '0');
+    s_.display =
+        (negative ? "-" : "") + text(deg) + loc_.decimal + (min >= 10 ? "" : "0") + text(min) + sec;
     tellFunction(">dms", shown);
     endEntry();
   });
@@ -240,14 +239,18 @@ void Calculator::fromDms() {
     const std::string shown = s_.display;
     restoreDecimalDisplay();
     s_.fullResult = 0;
-    const double x = number(s_.display);
-    const double f = x - std::floor(x);
+    // A negative angle is the positive one with its sign.
+    const Decimal x = number(s_.display);
+    const Decimal a = x.abs();
+    const Decimal f = a - a.floor();
     s_.dmsDegrees = f;
     // Minutes are taken after rounding to 10 decimals, so 12.29 reads as 29 minutes.
-    const double f100 = std::round(f * 100 * 1e10) / 1e10;
-    s_.dmsMinutes = std::floor(f100);
+    static const Decimal kTenDecimals = 10000000000;
+    const Decimal f100 = (f * 100 * kTenDecimals).roundHalfAway() / kTenDecimals;
+    s_.dmsMinutes = f100.floor();
     s_.dmsSeconds = (f100 - s_.dmsMinutes) * 100;
-    s_.display = text(std::floor(x) + s_.dmsMinutes / 60 + s_.dmsSeconds / 3600);
+    const Decimal r = a.floor() + s_.dmsMinutes / 60 + s_.dmsSeconds / 3600;
+    s_.display = text(x.isNegative() ? -r : r);
     tellFunction("dms>", shown);
     endEntry();
   });

@@ -9,7 +9,7 @@ void Calculator::memoryAdd() {
   s_.fullResult = 0;
   if (s_.display != "ERROR") {
     // A display that is not a number yet (such as "5E") counts by its numeric prefix;
-    // a number too large for a double fails as a sum too large does.
+    // a number beyond the range fails as a sum beyond it does. M keeps the exact sum.
     auto x = textToNumber(s_.display, loc_);
     if (!x) x = parseNumberInRange(s_.display);
     const auto sum = x ? finiteOrNone(s_.memory.parse() + (s_.inv ? -*x : *x)) : std::nullopt;
@@ -36,7 +36,7 @@ void Calculator::memoryRecall() {
     return;
   }
   // Read by value: a parseNumber of "0,5" would take it for zero.
-  setDisplay(s_.memory.parse() == 0 ? "0" : text(s_.memory.parse()));
+  setDisplay(s_.memory.parse().isZero() ? "0" : text(s_.memory.parse()));
   tellMemory("MR", s_.display);
   endEntry();
 }

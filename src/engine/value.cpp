@@ -4,25 +4,25 @@
 namespace zova {
 
 std::string Value::text(const NumberLocale& loc) const {
-  if (auto* d = std::get_if<double>(&v_)) return numberToText(*d, loc);
+  if (auto* d = std::get_if<Decimal>(&v_)) return numberToText(*d, loc);
   if (auto* s = std::get_if<std::string>(&v_)) return *s;
   if (auto* b = std::get_if<bool>(&v_)) return *b ? "True" : "False";
   return "";
 }
 
-double Value::parse() const {
-  if (auto* d = std::get_if<double>(&v_)) return *d;
+Decimal Value::parse() const {
+  if (auto* d = std::get_if<Decimal>(&v_)) return *d;
   if (auto* s = std::get_if<std::string>(&v_)) return parseNumber(*s);
-  if (auto* b = std::get_if<bool>(&v_)) return *b ? -1.0 : 0.0;
-  return 0.0;
+  if (auto* b = std::get_if<bool>(&v_)) return *b ? Decimal(-1) : Decimal();
+  return Decimal();
 }
 
-std::optional<double> Value::parseInRange() const {
+std::optional<Decimal> Value::parseInRange() const {
   if (auto* s = std::get_if<std::string>(&v_)) return parseNumberInRange(*s);
   return parse();
 }
 
-std::optional<double> Value::number(const NumberLocale& loc) const {
+std::optional<Decimal> Value::number(const NumberLocale& loc) const {
   if (auto* s = std::get_if<std::string>(&v_)) return textToNumber(*s, loc);
   return parse();
 }

@@ -4,8 +4,6 @@
 #include "finance/finance_model.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -24,7 +22,7 @@ constexpr std::string_view kCount = "0";
 
 // More periods than any plan runs for; a longer amortization is refused like an
 // overflow rather than keep the window busy.
-constexpr double kMaxPeriods = 1e6;
+constexpr std::int64_t kMaxPeriods = 1000000;
 
 constexpr std::array<FinCellRow, kFinCellCount> kCells{{
     {FinCell::kN, "periodsCell", "N", "N"},
@@ -59,34 +57,31 @@ PanelEffect commonStart(bool focusEquals) {
 
 // What is left over when the relation is evaluated at a set of values, the way the
 // finance functions evaluate it: 0 for an exact solution.
-std::optional<double> leftOver(double rate, double nper, double pmt, double pv, double fv,
-                               double type) {
+std::optional<Decimal> leftOver(Decimal rate, Decimal nper, Decimal pmt, Decimal pv, Decimal fv,
+                                Decimal type) {
   const auto balance = futureValue(rate, nper, pmt, pv, type);
-  if (!balance || !std::isfinite(fv - *balance)) return std::nullopt;
+  if (!balance || !(fv - *balance).isFinite()) return std::nullopt;
   return fv - *balance;
 }
 
 // x rounded to `digits` significant digits.
-double roundedTo(double x, int digits) {
-  char text[40];
-  const auto end =
-      std::to_chars(text, text + sizeof text, x, std::chars_format::scientific, digits - 1);
-  double rounded = x;
-  std::from_chars(text, end.ptr, rounded);
-  return rounded;
+Decimal roundedTo(Decimal x, int digits) {
+  const Decimal::Digits d = x.digits(digits);
+  return Decimal::read((d.negative ? "-" : "") + d.coefficient + "e" + std::to_string(d.exponent))
+      .value_or(x);
 }
 
 // A solver's result as the display shows it: the shortest of 0 and x rounded to 1
 // to 14 significant digits that leaves no more over than x itself (a rate of 6 %
 // solves as 0.06, not 0.0600000000000001); x when none does. `at` evaluates the
 // relation with the result replaced.
-double shortestSolution(double x, const std::function<std::optional<double>(double)>& at) {
+Decimal shortestSolution(Decimal x, const std::function<std::optional<Decimal>(Decimal)>& at) {
   const auto own = at(x);
   if (!own) return x;
   for (int digits = 0; digits < 15; ++digits) {
-    const double candidate = digits == 0 ? 0.0 : roundedTo(x, digits);
+    const Decimal candidate = digits == 0 ? Decimal() : roundedTo(x, digits);
     const auto left = at(candidate);
-    if (left && std::abs(*left) <= std::abs(*own)) return candidate;
+    if (left && left->abs() <= own->abs()) return candidate;
   }
   return x;
 }
@@ -115,11 +110,11 @@ FinanceModel::FinanceModel(CalculatorToolkit& toolkit, std::function<bool()> onT
                            NumberLocale locale)
     : tk_(toolkit), onTop_(std::move(onTop)), loc_(std::move(locale)) {}
 
-std::optional<double> FinanceModel::read(const Value& v) const {
-  if (v.isText() && v.text(loc_).empty()) return 0.0;
+std::optional<Decimal> FinanceModel::read(const Value& v) const {
+  if (v.isText() && v.text(loc_).empty()) return Decimal();
   const auto x = v.isText() ? displayNumber(v.text(loc_), loc_) : v.number(loc_);
-  if (!x || !std::isfinite(*x)) return std::nullopt;
-  return x;
+  if (!x) return std::nullopt;
+  return finiteOrNone(*x);
 }
 
 // The display holds a typed entry or a result, in the forms the calculator writes.
@@ -239,7 +234,7 @@ PanelEffect FinanceModel::enterPaymentsPerYear(std::string_view display) {
   if (!rate) return failed(e);
   s_.finRate = *rate;
   cell(FinCell::kRate) = formatNumber(*rate, kPeriodic, loc_);
-  s_.finPayments = static_cast<double>(s_.finPPY);
+  s_.finPayments = Decimal(s_.finPPY);
   cell(FinCell::kPayments) = cell(FinCell::kPpy);
   return e;
 }
@@ -271,7 +266,7 @@ PanelEffect FinanceModel::showBalance() {
 }
 
 PanelEffect FinanceModel::computed(Value& field, FinCell c, std::string_view pattern,
-                                   std::optional<double> result) {
+                                   std::optional<Decimal> result) {
   PanelEffect e = commonStart(true);
   if (!result) return failed(e);
   field = *result;
@@ -283,47 +278,47 @@ PanelEffect FinanceModel::computed(Value& field, FinCell c, std::string_view pat
 PanelEffect FinanceModel::solvePeriods() {
   const auto rate = read(s_.finRate), pmt = read(s_.finPmt), pv = read(s_.finPV),
              fv = read(s_.finFV);
-  const double type = timingArgument();
-  std::optional<double> n;
+  const Decimal type = timingArgument();
+  std::optional<Decimal> n;
   if (allRead(rate, pmt, pv, fv)) n = periodCount(*rate, *pmt, *pv, *fv, type);
   if (n)
-    n = shortestSolution(*n, [&](double c) { return leftOver(*rate, c, *pmt, *pv, *fv, type); });
+    n = shortestSolution(*n, [&](Decimal c) { return leftOver(*rate, c, *pmt, *pv, *fv, type); });
   return computed(s_.finNPer, FinCell::kN, kPeriods, n);
 }
 
 PanelEffect FinanceModel::solvePayment() {
   const auto rate = read(s_.finRate), nper = read(s_.finNPer), pv = read(s_.finPV),
              fv = read(s_.finFV);
-  const double type = timingArgument();
-  std::optional<double> pmt;
+  const Decimal type = timingArgument();
+  std::optional<Decimal> pmt;
   if (allRead(rate, nper, pv, fv)) pmt = payment(*rate, *nper, *pv, *fv, type);
   if (pmt)
-    pmt =
-        shortestSolution(*pmt, [&](double c) { return leftOver(*rate, *nper, c, *pv, *fv, type); });
+    pmt = shortestSolution(*pmt,
+                           [&](Decimal c) { return leftOver(*rate, *nper, c, *pv, *fv, type); });
   return computed(s_.finPmt, FinCell::kPmt, kMoney, pmt);
 }
 
 PanelEffect FinanceModel::solvePresentValue() {
   const auto rate = read(s_.finRate), nper = read(s_.finNPer), pmt = read(s_.finPmt),
              fv = read(s_.finFV);
-  const double type = timingArgument();
-  std::optional<double> pv;
+  const Decimal type = timingArgument();
+  std::optional<Decimal> pv;
   if (allRead(rate, nper, pmt, fv)) pv = presentValue(*rate, *nper, *pmt, *fv, type);
   if (pv)
-    pv =
-        shortestSolution(*pv, [&](double c) { return leftOver(*rate, *nper, *pmt, c, *fv, type); });
+    pv = shortestSolution(*pv,
+                          [&](Decimal c) { return leftOver(*rate, *nper, *pmt, c, *fv, type); });
   return computed(s_.finPV, FinCell::kPv, kMoney, pv);
 }
 
 PanelEffect FinanceModel::solveFutureValue() {
   const auto rate = read(s_.finRate), nper = read(s_.finNPer), pmt = read(s_.finPmt),
              pv = read(s_.finPV);
-  const double type = timingArgument();
-  std::optional<double> fv;
+  const Decimal type = timingArgument();
+  std::optional<Decimal> fv;
   if (allRead(rate, nper, pmt, pv)) fv = futureValue(*rate, *nper, *pmt, *pv, type);
   if (fv)
-    fv =
-        shortestSolution(*fv, [&](double c) { return leftOver(*rate, *nper, *pmt, *pv, c, type); });
+    fv = shortestSolution(*fv,
+                          [&](Decimal c) { return leftOver(*rate, *nper, *pmt, *pv, c, type); });
   return computed(s_.finFV, FinCell::kFv, kMoney, fv);
 }
 
@@ -336,9 +331,9 @@ PanelEffect FinanceModel::solveYearlyRate() {
   if (!r) return failed(e);
   auto yearly = finiteOrNone(*r * s_.finPPY);
   if (!yearly) return failed(e);
-  const double type = timingArgument(), perYear = s_.finPPY;
+  const Decimal type = timingArgument(), perYear = s_.finPPY;
   yearly = shortestSolution(
-      *yearly, [&](double c) { return leftOver(c / perYear, *nper, *pmt, *pv, *fv, type); });
+      *yearly, [&](Decimal c) { return leftOver(c / perYear, *nper, *pmt, *pv, *fv, type); });
   const auto rate = checkedDivide(*yearly, s_.finPPY);
   if (!rate) return failed(e);
   s_.finInt = *yearly;
@@ -364,7 +359,7 @@ PanelEffect FinanceModel::clearCells() {
   for (FinCell c : {FinCell::kN, FinCell::kPmt, FinCell::kPv, FinCell::kFv, FinCell::kInt,
                     FinCell::kRate, FinCell::kInterest, FinCell::kPrincipal, FinCell::kBalance})
     cell(c).clear();
-  s_.finNPer = s_.finPmt = s_.finPV = s_.finFV = s_.finInt = s_.finRate = 0.0;
+  s_.finNPer = s_.finPmt = s_.finPV = s_.finFV = s_.finInt = s_.finRate = 0;
   s_.finPPmt = s_.finIpmt = s_.finBalance = Currency{};
   return commonStart(true);
 }
@@ -382,10 +377,10 @@ PanelEffect FinanceModel::amortize() {
     balance = toCurrency(balance->value() + *pmt);  // the first payment falls at once
     if (!balance) return failed(e);
   }
-  const double periods = *count - timingArgument();
+  const Decimal periods = *count - timingArgument();
   if (periods > kMaxPeriods) return failed(e);
-  for (double k = 1; k <= periods; ++k) {
-    const double b = balance->value();
+  for (Decimal k = 1; k <= periods; k += 1) {
+    const Decimal b = balance->value();
     balance = toCurrency(b + b * *rate + *pmt);
     if (!balance) return failed(e);
   }
@@ -464,7 +459,7 @@ bool FinanceModel::restoreLine(std::size_t index, const std::string& line) {
   const auto n = x ? roundToInteger(*x) : std::nullopt;
   if (!n) return false;
   s_.finPPY = *n;
-  cell(row.cell) = formatNumber(static_cast<double>(*n), row.pattern, loc_);
+  cell(row.cell) = formatNumber(Decimal(*n), row.pattern, loc_);
   return true;
 }
 

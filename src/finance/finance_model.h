@@ -159,17 +159,17 @@ class FinanceModel {
  private:
   std::string& cell(FinCell c) { return s_.captions[static_cast<std::size_t>(c)]; }
   /// The payment timing as the finance functions take it: 1 at the start, 0 at the end.
-  double timingArgument() const { return s_.paymentsAtStart ? 1 : 0; }
+  Decimal timingArgument() const { return s_.paymentsAtStart ? 1 : 0; }
   /// A field read as a number: empty (or "") is 0, a text goes through textToNumber.
-  std::optional<double> read(const Value& v) const;
+  std::optional<Decimal> read(const Value& v) const;
   /// A field read leniently: commas to points, then parseNumber.
-  double parse(const Value& v) const { return withDotDecimal(v, loc_).parse(); }
+  Decimal parse(const Value& v) const { return withDotDecimal(v, loc_).parse(); }
   /// A numeric display becomes its numberToText form, then withLocaleDecimal.
   std::string normalized(std::string_view display) const;
   PanelEffect enterCell(Value& field, FinCell c, std::string_view pattern,
                         std::string_view display);
   PanelEffect computed(Value& field, FinCell c, std::string_view pattern,
-                       std::optional<double> result);
+                       std::optional<Decimal> result);
   PanelEffect failed(PanelEffect effect);
   void finError();
 

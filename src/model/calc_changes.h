@@ -17,7 +17,7 @@ namespace zova {
 
 /// One field (or one bracket depth of an operand stack) and its other value.
 struct CalcChange {
-  using Held = std::variant<bool, int, double, std::string, Value, std::optional<AngleUnit>, Base,
+  using Held = std::variant<bool, int, Decimal, std::string, Value, std::optional<AngleUnit>, Base,
                             NumberFormat, PointState, Op>;
   std::uint8_t field = 0;
   std::uint8_t depth = 0;  ///< the bracket depth, for the operand stacks

@@ -401,10 +401,10 @@ void Model::recallTapeNumber(std::size_t entry) {
   if (entry >= tape_.size()) return;
   // A tape file from a run in another locale may have the other decimal symbol;
   // the tape never groups digits, so either symbol is the decimal point.
-  const std::optional<double> x = displayNumber(tape_.at(entry).value, locale());
+  const std::optional<Decimal> x = displayNumber(tape_.at(entry).value, locale());
   if (!x) return;
   calc_.setDisplay(numberToText(*x, locale()));
-  if (*x == 0) calc_.state().display = "0";
+  if (x->isZero()) calc_.state().display = "0";
   calc_.displayToBase();
   calc_.endEntry();
   const CalcState& s = calc_.state();
@@ -446,11 +446,11 @@ std::optional<std::string> pastedDecimal(std::string_view text, const NumberLoca
     if (!plain) continue;
     const auto value = textToNumber(*plain, NumberLocale{form.decimal, ""});
     if (!value) continue;
-    // More digits than an entry takes would not show whole: the number as a result shows it.
-    const auto digits =
-        std::count_if(plain->begin(), plain->end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (digits > kEntryDigits) return numberToText(*value, loc);
-    return localeNumberText(*plain, loc);
+    // A number longer than an entry takes would not show whole: the number as a result
+    // shows it.
+    std::string typed = localeNumberText(*plain, loc);
+    if (!decimalEntryFits(typed.size(), typed[0] == '-')) return numberToText(*value, loc);
+    return typed;
   }
   return std::nullopt;
 }

@@ -70,7 +70,7 @@ const char* formatName(NumberFormat f) {
   }
 }
 
-const char* accuracyName(double threshold) {
+const char* accuracyName(Decimal threshold) {
   if (threshold == kLowAccuracy) return "low";
   if (threshold == kMediumAccuracy) return "medium";
   if (threshold == kHighAccuracy) return "high";

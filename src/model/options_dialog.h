@@ -12,9 +12,9 @@ namespace zova {
 
 enum class Accuracy { kNone, kLow, kMedium, kHigh };
 
-inline constexpr double kLowAccuracy = 1e-04;
-inline constexpr double kMediumAccuracy = 1e-05;
-inline constexpr double kHighAccuracy = 1e-06;
+inline const Decimal kLowAccuracy = 1e-04_dec;
+inline const Decimal kMediumAccuracy = 1e-05_dec;
+inline const Decimal kHighAccuracy = 1e-06_dec;
 
 /// What the dialog's controls show.
 struct OptionsControls {
@@ -55,6 +55,6 @@ class OptionsDialog {
 
 /// Command-line and JSON names.
 const char* formatName(NumberFormat f);
-const char* accuracyName(double threshold);  ///< "low", "medium", "high" or ""
+const char* accuracyName(Decimal threshold);  ///< "low", "medium", "high" or ""
 
 }  // namespace zova

@@ -142,18 +142,19 @@ const std::array<SettingsLine, 29> kLines{{
        return true;
      },
      [](Model& m) { m.calc().state().kRegister = 0; }},
-    // 2: M, with "." as M+ keeps it. A line that is a number exactly as "." or
-    // the locale writes it (files of earlier versions) is held as that number,
-    // so that M adds up in a decimal-comma locale too.
+    // 2: M, with "." as M+ keeps it, a sum with all its digits. A line that is a
+    // number exactly as "." or the locale writes it (files of earlier versions) is
+    // held as that number, so that M adds up in a decimal-comma locale too.
     {[](Model& m) {
        const Value& mem = m.calc().state().memory;
-       return mem.parse() == 0 ? std::string("0")
-                               : oneLine(withDotDecimal(mem, m.locale()).text(kPoint));
+       if (mem.parse().isZero()) return std::string("0");
+       if (mem.isNumber()) return numberToText(mem.parse(), kPoint, DecimalDigits::kAll);
+       return oneLine(withDotDecimal(mem, m.locale()).text(kPoint));
      },
      [](Model& m, std::string_view line) {
        for (const NumberLocale& loc : {kPoint, m.locale()}) {
          const auto x = textToNumber(line, loc);
-         if (x && numberToText(*x, loc) == line) {
+         if (x && numberToText(*x, loc, DecimalDigits::kAll) == line) {
            m.calc().state().memory = *x;
            return true;
          }
@@ -217,7 +218,7 @@ const std::array<SettingsLine, 29> kLines{{
        m.calc().state().fractionAccuracy = parseNumber(line);
        return true;
      },
-     [](Model& m) { m.calc().state().fractionAccuracy = 1e-05; }},
+     [](Model& m) { m.calc().state().fractionAccuracy = 1e-05_dec; }},
     // 11: the angle unit, 1 radians, 2 grads, 3 degrees; degrees when the file
     // cannot be read.
     {[](Model& m) { return numberToText(angleUnitNumber(m.calc().state().angleUnit), kPoint); },

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <memory>
 #include <utility>
 
@@ -44,40 +43,39 @@ const StatKeyRow* findStatKey(std::string_view name) {
   return it == kStatKeys.end() ? nullptr : &*it;
 }
 
-std::optional<StatsRegister::Sums> StatsRegister::added(double x) const {
-  const double square = read(sumOfSquares_);
-  const Sums s{x + read(sum_), x * x + square};
-  // A sum of squares already out of range (from a restored item) stays so.
-  if (!std::isfinite(x * x) || !std::isfinite(s.sum) ||
-      (std::isfinite(square) && !std::isfinite(s.square)))
-    return std::nullopt;
+// The sum of squares may pass the range of results: decimal holds it, and only the
+// results it gives are checked.
+std::optional<StatsRegister::Sums> StatsRegister::added(Decimal x) const {
+  const Sums s{x + read(sum_), x * x + read(sumOfSquares_)};
+  if (!finiteOrNone(s.sum)) return std::nullopt;
   return s;
 }
 
-double StatsRegister::itemValue(const std::string& item) {
+Decimal StatsRegister::itemValue(const std::string& item) {
   return parseNumber(withDotDecimal(item));
 }
 
 // A running mean over the items, oldest first: each item adds (x - old mean)(x - new
 // mean). Equal items add exactly 0, where Σx² − (Σx)²/n keeps the rounding of both
-// sums (three items of 0.3 would give 4.3E-09). Too few items or an overflow give no value.
-std::optional<double> StatsRegister::deviation(bool sample) const {
-  double mean = 0, squares = 0, count = 0;
+// sums. Too few items or an overflow give no value.
+std::optional<Decimal> StatsRegister::deviation(bool sample) const {
+  Decimal mean, squares;
+  int count = 0;
   for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
-    const double x = itemValue(*it);
-    const double delta = x - mean;
+    const Decimal x = itemValue(*it);
+    const Decimal delta = x - mean;
     mean += delta / ++count;
     squares += delta * (x - mean);
   }
-  if (!std::isfinite(squares) || count < (sample ? 2 : 1)) return std::nullopt;
-  const auto variance = checkedDivide(squares, sample ? count - 1 : count);
-  return variance ? checkedSqrt(*variance) : std::nullopt;
+  if (!squares.isFinite() || count < (sample ? 2 : 1)) return std::nullopt;
+  // Only the deviation itself need be in the range; its square may lie beyond.
+  return finiteOrNone((squares / (sample ? count - 1 : count)).sqrt());
 }
 
 void StatsRegister::recomputeSums() {
-  double sum = 0, square = 0;
+  Decimal sum, square;
   for (const std::string& item : items_) {
-    const double x = itemValue(item);
+    const Decimal x = itemValue(item);
     sum += x;
     square += x * x;
   }
@@ -104,15 +102,11 @@ PanelEffect StatsRegister::enterItem(std::string_view display) {
 PanelEffect StatsRegister::deleteSelected() {
   if (!selected_ || *selected_ >= items_.size()) return focusOnly();
   const auto item = items_.begin() + static_cast<std::ptrdiff_t>(*selected_);
-  const double x = itemValue(*item);
-  const bool inRange = std::isfinite(read(sum_)) && std::isfinite(read(sumOfSquares_));
-  sum_ = read(sum_) - x;
-  sumOfSquares_ = read(sumOfSquares_) - x * x;
   if (edits_) edits_->push_back({Edit::Kind::kErase, *selected_, std::move(*item)});
   items_.erase(item);
   selected_.reset();
-  // Out of range, the sums cannot give the item back: they are added up anew.
-  if (!inRange) recomputeSums();
+  // Added up anew: a large item taken out of the sums would take the small ones' digits.
+  recomputeSums();
   return focusOnly();
 }
 
@@ -122,8 +116,8 @@ PanelEffect StatsRegister::clearItems() {
     record({Edit::Kind::kReplace, 0, {}, std::make_unique<Items>(std::move(items_))});
   items_.clear();
   selected_.reset();
-  sum_ = 0.0;
-  sumOfSquares_ = 0.0;
+  sum_ = 0;
+  sumOfSquares_ = 0;
   return focusOnly();
 }
 
@@ -134,18 +128,20 @@ PanelEffect StatsRegister::selectItem(std::size_t index) {
 }
 
 // A result that cannot be computed (too few items, overflow) is refused with a beep.
-PanelEffect StatsRegister::result(std::optional<double> value) const {
-  if (!value || !std::isfinite(*value))
-    return PanelEffect{std::nullopt, EntryReset::kNone, true, true};
+PanelEffect StatsRegister::result(std::optional<Decimal> value) const {
+  if (value) value = finiteOrNone(*value);
+  if (!value) return PanelEffect{std::nullopt, EntryReset::kNone, true, true};
   return PanelEffect{numberToText(*value, loc_), EntryReset::kEndEntry, true};
 }
 
-PanelEffect StatsRegister::showCount() { return result(static_cast<double>(count())); }
+PanelEffect StatsRegister::showCount() {
+  return result(Decimal(static_cast<std::int64_t>(count())));
+}
 
 PanelEffect StatsRegister::showSum() { return result(read(sum_)); }
 
 PanelEffect StatsRegister::showMean() {
-  return result(checkedDivide(read(sum_), static_cast<double>(count())));
+  return result(checkedDivide(read(sum_), Decimal(static_cast<std::int64_t>(count()))));
 }
 
 PanelEffect StatsRegister::showSampleDeviation() { return result(deviation(true)); }
@@ -180,10 +176,10 @@ void StatsRegister::restore(std::span<const std::string> lines) {
   // Made as one replacement, the edits inside it are not recorded.
   Edits* const recording = std::exchange(edits_, nullptr);
   items_.reserve(items_.size() + lines.size());
-  double sum = read(sum_), square = read(sumOfSquares_);
+  Decimal sum = read(sum_), square = read(sumOfSquares_);
   std::size_t position = 0;
   for (const std::string& line : lines) {
-    const double x = itemValue(line);
+    const Decimal x = itemValue(line);
     const std::size_t at = std::min(position++, items_.size());
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), line);
     if (selected_ && *selected_ >= at) ++*selected_;

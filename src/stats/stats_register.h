@@ -58,8 +58,8 @@ class StatsRegister {
   bool full() const { return items_.size() >= kMaxStatItems; }
 
   /// Enter Data. `display` is the display already put back into decimal (restoreDecimalDisplay,
-  /// displayToDecimal). "ERROR" is not entered; a value whose square or sums leave the
-  /// double range shows "ERROR" and leaves the register as it was. Otherwise the
+  /// displayToDecimal). "ERROR" is not entered; a value whose sum leaves the
+  /// range shows "ERROR" and leaves the register as it was. Otherwise the
   /// value goes to the top of the list and the display keeps its decimal text
   /// (commas turned into points); the entry ends. A full register changes nothing.
   PanelEffect enterItem(std::string_view display);
@@ -100,27 +100,26 @@ class StatsRegister {
   PanelEffect press(StatKey key, std::string_view display);
 
   /// Start-up: saved line k (0 for the first) goes in at position k, and both
-  /// sums grow by the item. Every item is kept: one whose square leaves the
-  /// double range leaves the sum of squares out of range; n, sum and mean still
-  /// work, and the deviations give no value while the spread is beyond that range.
+  /// sums grow by the item. Every item is kept; a result beyond the range gives
+  /// no value.
   void restore(std::span<const std::string> lines);
 
  private:
   /// A stored value read for arithmetic: commas to points, then parseNumber.
-  double read(const Value& v) const { return withDotDecimal(v, loc_).parse(); }
-  /// The new sums with x added, or nullopt when they leave the double range.
+  Decimal read(const Value& v) const { return withDotDecimal(v, loc_).parse(); }
+  /// The new sums with x added, or nullopt when the sum leaves the range.
   struct Sums {
-    double sum;
-    double square;
+    Decimal sum;
+    Decimal square;
   };
-  std::optional<Sums> added(double x) const;
+  std::optional<Sums> added(Decimal x) const;
   /// A list item read for arithmetic.
-  static double itemValue(const std::string& item);
+  static Decimal itemValue(const std::string& item);
   /// The sample (n - 1) or population (n) standard deviation of the list items.
-  std::optional<double> deviation(bool sample) const;
+  std::optional<Decimal> deviation(bool sample) const;
   /// Both sums over the whole list again.
   void recomputeSums();
-  PanelEffect result(std::optional<double> value) const;
+  PanelEffect result(std::optional<Decimal> value) const;
   void record(Edit edit);
 
   NumberLocale loc_;

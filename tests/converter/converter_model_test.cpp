@@ -73,7 +73,7 @@ TEST(ConverterModel, ConvertButtonShows) {
       // temperatures go through degrees Celsius
       {"100", "Temp|go", "212"},
       {"98.6", "Temp|from=degrees Farenheit|to=degrees Celsius|go", "37"},
-      {"0", "Temp|from=Kelvins|to=degrees Rankine|go", "5.6843418860808E-14"},  // in doubles
+      {"0", "Temp|from=Kelvins|to=degrees Rankine|go", "0"},  // exactly, in decimal
       // Celsius to Celsius shows the display's own text, whatever it is
       {"ERROR", "Temp|to=degrees Celsius|go", "ERROR"},
       {"12,5", "Temp|to=degrees Celsius|go", "12,5", true},

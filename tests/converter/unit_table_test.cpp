@@ -30,7 +30,7 @@ TEST(UnitTable, CategoriesListTheirUnitsAndPreselectTwo) {
                                      : findUnit(e)->category == row.category)
           << e;
     if (row.category == Category::kTemperature) continue;
-    EXPECT_EQ(findUnit(entries.front())->size, 1.0) << row.action;
+    EXPECT_EQ(findUnit(entries.front())->size, "1") << row.action;
     units += entries.size();
   }
   EXPECT_EQ(units, unitRows().size());
@@ -43,7 +43,7 @@ TEST(UnitTable, TextsAreUniqueAndSizesPositive) {
   std::set<std::string_view> seen;
   for (const UnitRow& row : unitRows()) {
     EXPECT_TRUE(seen.insert(row.text).second) << row.text;
-    EXPECT_TRUE(std::isfinite(row.size) && row.size > 0) << row.text;
+    EXPECT_TRUE(row.numerator() > 0 && row.denominator() > 0) << row.text;
   }
   for (const TemperatureRow& row : temperatureRows()) EXPECT_TRUE(seen.insert(row.text).second);
   for (const auto& table : {siConstants(), engConstants()})
@@ -52,14 +52,16 @@ TEST(UnitTable, TextsAreUniqueAndSizesPositive) {
     EXPECT_TRUE(!findUnit(text) && !findTemperature(text)) << text;
 }
 
-// A square or cubic unit's size is its length's size squared or cubed, to the last bits.
+// A square or cubic unit's size is its length's size squared or cubed, exactly.
 TEST(UnitTable, AreasAndVolumesFollowTheirLengths) {
   for (const UnitRow& row : unitRows()) {
     for (const auto& [prefix, power] : {std::pair{"square ", 2}, std::pair{"cubic ", 3}}) {
       if (!row.text.starts_with(prefix)) continue;
       const UnitRow* length = findUnit(row.text.substr(std::string_view(prefix).size()));
       ASSERT_NE(length, nullptr) << row.text;
-      EXPECT_NEAR(row.size / std::pow(length->size, power), 1.0, 1e-15) << row.text;
+      const Decimal side = length->numerator() / length->denominator();
+      EXPECT_EQ(row.numerator() / row.denominator(), power == 2 ? side * side : side * side * side)
+          << row.text;
     }
   }
 }
@@ -72,7 +74,7 @@ TEST(ConstantTable, TextsUniqueValuesSaneAndPrefixesLast) {
     std::set<std::string_view> seen;
     for (const ConstantRow& row : table) {
       EXPECT_TRUE(seen.insert(row.text).second) << row.text;
-      EXPECT_TRUE(std::isfinite(row.value) && row.value > 0) << row.text;
+      EXPECT_TRUE(row.number() > 0) << row.text;
       EXPECT_EQ(findConstant(table, row.text), &row);
     }
     EXPECT_EQ(findConstant(table, ""), nullptr);
@@ -84,7 +86,7 @@ TEST(ConstantTable, TextsUniqueValuesSaneAndPrefixesLast) {
     EXPECT_TRUE(shared ? si[i].value == eng[i].value : !findConstant(eng, text)) << text;
     const auto at = text.find("): 10^");
     if (at == std::string_view::npos) continue;
-    EXPECT_EQ(si[i].value, std::stod("1e" + std::string(text.substr(at + 6)))) << text;
+    EXPECT_EQ(si[i].number(), *Decimal::read("1e" + std::string(text.substr(at + 6)))) << text;
     EXPECT_GE(i, eng.size());
     ++prefixes;
   }
@@ -94,8 +96,10 @@ TEST(ConstantTable, TextsUniqueValuesSaneAndPrefixesLast) {
 // The engineering values follow from the S.I. ones (1 ft = 0.3048 m, 1 R = 1/1.8 K,
 // 1 Angstrom = 0.1 nm), rounded to the table's few digits; the S.I. ones from physics.
 TEST(ConstantTable, ValuesAgreeWithEachOther) {
-  const auto si = [](const char* t) { return findConstant(siConstants(), t)->value; };
-  const auto eng = [](const char* t) { return findConstant(engConstants(), t)->value; };
+  const auto si = [](const char* t) { return findConstant(siConstants(), t)->number().toDouble(); };
+  const auto eng = [](const char* t) {
+    return findConstant(engConstants(), t)->number().toDouble();
+  };
   const double c = si("c: speed of light (m/s)"), q = si("q: electronic charge (C)");
   EXPECT_NEAR(eng("c: speed of light (ft/s)") / (c / 0.3048), 1.0, 1e-9);
   EXPECT_NEAR(eng("STdT: std temperature (R)") / (si("STdT: std temperature (K)") * 1.8), 1, 1e-15);

@@ -40,10 +40,10 @@ TEST(ElementTable, RecordsAreCompleteUniqueSaneAndFoundBySymbol) {
     EXPECT_EQ(findElement(e.symbol), &e);
     // The whole mass text must read as a number, not just a prefix of it; a nucleus
     // weighs at least one mass unit per proton and, up to 109, less than 2.6.
-    const std::optional<double> m = textToNumber(e.mass, NumberLocale{});
+    const std::optional<Decimal> m = textToNumber(e.mass, NumberLocale{});
     ASSERT_TRUE(m.has_value());
-    EXPECT_DOUBLE_EQ(parseNumber(e.mass), *m);
-    EXPECT_TRUE(*m >= e.number && *m < 2.6 * e.number) << e.mass;
+    EXPECT_EQ(parseNumber(e.mass), *m);
+    EXPECT_TRUE(*m >= e.number && *m < 2.6_dec * e.number) << e.mass;
     // Subshells two blanks apart; none known from 106 on.
     EXPECT_TRUE(e.number >= 106 ? e.electrons == " "
                                 : std::regex_match(std::string(e.electrons), config));

@@ -52,8 +52,9 @@ TEST(Entry, ManyPointsAndExponentsStayBounded) {
 // sign, point and exponent, and three in the exponent; a further digit, typed or clicked,
 // beeps and is refused.
 TEST(Entry, DigitsStopWhereTheDisplayEnds) {
-  const std::string whole(17, '9');
-  const std::string places = "0." + std::string(15, '0') + "5";
+  // A decimal line keeps room for a sign; EXP needs room for "E-" and three digits.
+  const std::string whole(23, '9'), hex(17, '9'), room(18, '9');
+  const std::string places = "0." + std::string(20, '0') + "5";
   // clang-format off
   struct Case {
     std::string keys;
@@ -61,11 +62,14 @@ TEST(Entry, DigitsStopWhereTheDisplayEnds) {
     int beeps;
   } const cases[] = {
       {whole, whole, 0}, {whole + ",9", whole, 1}, {whole + ",0,key:7,key:0", whole, 3},
-      {whole + ",.,5", whole + ".", 1}, {whole + ",EXP,1", whole + "E1", 0},
+      {whole + ",.,5", whole + ".", 1}, {whole + ",EXP,1", whole, 2},
+      {room + ",EXP,-,1,2,3", room + "E-123", 0}, {room + ",9,EXP", room + "9", 1},
       {whole + ",<,1", whole.substr(1) + "1", 0}, {whole + ",+,1", "1", 0}, {places, places, 0},
       {places + ",0,1", places, 2}, {"1,EXP,999", "1E999", 0}, {"1,EXP,999,9,0", "1E999", 2},
       {"1,EXP,-,324,5", "1E-324", 1}, {"Base,1,2,3,4,5,6,7,8", "12345678", 0},
-      {"Base," + whole + ",X!,1", whole, 2},
+      {"Base," + hex + ",X!,1", hex, 2},
+      // Leading zeros take room but lose no digit: every digit typed reaches the value.
+      {"opt:format=Scientific,opt:places=13,0.000987654321098765,±,=", "-9.8765432109877E-004", 0},
   };
   // clang-format on
   for (const Case& c : cases) {

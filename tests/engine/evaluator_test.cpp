@@ -31,6 +31,12 @@ TEST(Evaluator, PrecedenceBracketsAndSecondFunctions) {
       {"Base,Base,Base,1,0,1,+,1,1,=", "1000"}, {"860,-,464.846,÷,0,=", "ERROR"},
       {"opt:format=Fix,8,÷,0,X,7,=", "ERROR"},
       {"(,946.475,+,39,÷,23549408,÷,0,),÷,877.036,+,641,=", "ERROR"}, {"1,÷,0,=,X!", "ERROR"},
+      // Decimal arithmetic: typed decimals cancel exactly; the shown operand stays the operand.
+      {"12.34,-,12.33,=", "0.01"}, {"100.1,-,100.09,=", "0.01"}, {"100,-,99.99,=", "0.01"},
+      {"5.1,-,5,=", "0.1"}, {"1.015,-,1,=", "0.015"}, {"81365.2,-,81000,=", "365.2"},
+      {"1000000.1,-,1000000,=", "0.1"}, {"9076.08,-,9069.09,=", "6.99"},
+      {"2117.18,-,9770.61,+,7640.2,=", "-13.23"}, {"10,÷,3,X,3,=", "9.99999999999999"},
+      {"1.23456789012345,-,1.23456789012344,=", "1E-14"}, {"2,x^y,1024,=", "ERROR"},
   };
   // clang-format on
   testing::expectDisplays(cases);
@@ -66,18 +72,18 @@ TEST(Evaluator, DepthPastOneHundredShowsErrorAndRecovers) {
   EXPECT_EQ(display(seq + ",="), "101");
 }
 
-// A number beyond the double range ("1E999") fails in every key that reads it,
-// as operand, function argument or memory addend; numbers too small for a double read as 0.
-TEST(Evaluator, NumbersBeyondTheDoubleRangeFailWhereTheyAreRead) {
+// A number beyond the range of results ("1E999") fails in every key that reads it,
+// as operand, function argument or memory addend; below 1E-999 a result is 0, and the old
+// binary range's lower end is no limit.
+TEST(Evaluator, NumbersBeyondTheRangeFailWhereTheyAreRead) {
   for (const char* failing :
        {"X,2,=", "+,1,=", "inv,÷,2,=", "inv,Kin,3,=", "x^y,2,=", "=", "sqrt", "X!", "%", "±", "b/c",
         "Base", "M+", "inv,Mode", "conv:Length,conv:from=meters,conv:to=centimeters,conv:go"})
     EXPECT_EQ(display(std::string("1,EXP,999,") + failing), "ERROR") << failing;
-  const Case cases[] = {{"2,-,1,EXP,999,=", "ERROR"},
-                        {"5,M+,1,EXP,999,M+,MR", "5"},
+  const Case cases[] = {{"2,-,1,EXP,999,=", "ERROR"},    {"5,M+,1,EXP,999,M+,MR", "5"},
                         {"1,EXP,999,Kin,Kout", "1E999"},  // K keeps the text as typed
-                        {"1,EXP,-,999,X,2,=", "0"},
-                        {"1,EXP,308,X,1,=", "1E+308"}};
+                        {"1,EXP,-,999,X,2,=", "2E-999"}, {"1,EXP,308,X,1,=", "1E+308"},
+                        {"1,EXP,-,320,=", "1E-320"},     {"1,EXP,-,999,÷,10,=", "0"}};
   testing::expectDisplays(cases);
   KeyRunner run;
   run.keys("1,EXP,999,M+");

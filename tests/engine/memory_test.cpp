@@ -27,6 +27,7 @@ TEST(Memory, RegistersThroughKeySequences) {
       {"Mode,3,inv,+,4,=,Kout", "0.927295218001612", "0", "0.927295218001612", ""},
       {"1,inv,-,90,=", "0", "0", "1", ""},  // Rec reduces an exact angle exactly
       {"2,inv,-,30,=", "1.73205080756888", "0", "1", ""},
+      {".1,M+,.2,M+,.3,inv,M+,MR", "0", "0", "0", " M"},  // M holds the exact sum
   };
   for (auto [keys, shown, m, k, indicator] : cases) {
     KeyRunner run;

@@ -73,7 +73,7 @@ TEST(KeyboardMap, EveryBindingReachesItsKeysOperation) {
 
 // Panel results and the options reach the display; a result ends the entry, so a
 // digit after it starts a new one. The statistics Enter key refuses "ERROR" and
-// numbers beyond the double range; Stack enters results in decimal whatever the base.
+// numbers beyond the range of results; Stack enters results in decimal whatever the base.
 TEST(Panels, ResultsAndOptionsReachTheDisplay) {
   const testing::Case cases[] = {
       {"5,stat:enter,stat:n,3", "3"},
@@ -107,6 +107,9 @@ TEST(Paste, NumbersArriveInTheDisplaysOwnForm) {
       {"7,menu:paste=12abc,+,1,=", us, "8", 1},
       {"Base,menu:paste= ff ,+,1,=", us, "100", 0},
       {"Base,menu:paste=123456789", us, "0", 1},  // more than the display's 32 bits
+      // as many characters as an entry takes, then the number as a result shows it
+      {"menu:paste=12345678901234567890123", us, "12345678901234567890123", 0},
+      {"menu:paste=123456789012345678901234", us, "1.23456789012346E+23", 0},
   };
   for (const Case& c : cases) {
     KeyRunner run(c.loc);
@@ -123,7 +126,7 @@ TEST(Paste, NumbersArriveInTheDisplaysOwnForm) {
 TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
   KeyRunner run;
   CalcState& s = run.state();
-  s.fractionAccuracy = 3e-05;  // none of the three buttons
+  s.fractionAccuracy = 3e-05_dec;  // none of the three buttons
   s.decimalPlaces = 4;
   s.format = NumberFormat::kScientific;
   OptionsDialog& d = run.model.options();
@@ -143,10 +146,11 @@ TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
   EXPECT_EQ(shown(), start);
   run.model.closeOptions();
   EXPECT_EQ(std::make_tuple(s.fractionAccuracy, s.format, s.decimalPlaces),
-            std::make_tuple(3e-05, NumberFormat::kScientific, 4.0));
+            std::make_tuple(3e-05_dec, NumberFormat::kScientific, Decimal(4)));
   d.setScroll(7);
   run.model.closeOptions();
-  EXPECT_EQ(std::make_tuple(d.controls().placesText, s.decimalPlaces), std::make_tuple("7", 7.0));
+  EXPECT_EQ(std::make_tuple(d.controls().placesText, s.decimalPlaces),
+            std::make_tuple("7", Decimal(7)));
   // Places typed with the locale's decimal comma are rounded as a number.
   EXPECT_EQ(testing::display("opt:format=Fix,opt:places=3\\,6,2,÷,3,=", testing::kGerman),
             "0,6667");

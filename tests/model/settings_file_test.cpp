@@ -73,8 +73,8 @@ void expectFallback(Started& r) {
   EXPECT_EQ(std::make_tuple(s.kRegister.text(kEnglish), s.memory.parse(), sh.height(),
                             s.decimalPlaces, s.fractionAccuracy, s.angleUnit, s.radiansPerUnit,
                             s.base, r.model.stats().count()),
-            std::make_tuple("0", 0.0, 5340, 2.0, 1e-05, AngleUnit::kDegrees, kPi / 180,
-                            Base::kDecimal, 0u));
+            std::make_tuple("0", Decimal(), 5340, Decimal(2), 1e-05_dec, AngleUnit::kDegrees,
+                            decimalPi() / 180, Base::kDecimal, 0u));
 }
 
 void expectMessage(const HeadlessToolkit& tk, const std::string& text, MsgStyle style,
@@ -97,15 +97,15 @@ TEST(SettingsFile, ACompleteFileAppliesEveryLineAndIsWrittenBackTheSame) {
     Started r(dir.file("dadidedo.dat"), end == "BOM" ? kGerman : kEnglish);
     const Lines sample = sampleWith();
     EXPECT_EQ(held(r),
-              std::make_tuple(12.5, false, false, false, NumberFormat::kFix, 4.0, true, 1e-04,
-                              AngleUnit::kRadians, Base::kDecimal,
+              std::make_tuple(12.5_dec, false, false, false, NumberFormat::kFix, Decimal(4), true,
+                              1e-04_dec, AngleUnit::kRadians, Base::kDecimal,
                               Lines(sample.begin() + 12, sample.begin() + 17), " My  calc ",
                               Lines(sample.begin() + 18, sample.begin() + 29),
                               Lines{end == "BOM" ? "1,5" : "1.5", "-2", "4"}));
     EXPECT_EQ(std::make_tuple(r.s().kRegister.text(kEnglish), r.s().memoryCaption, r.s().radCaption,
                               r.s().degCaption, r.s().radiansPerUnit),
-              std::make_tuple("7", " M", "r", "", 1.0));
-    EXPECT_EQ(r.model.stats().sumOfSquares().parse(), 2.25 + 4 + 16);
+              std::make_tuple("7", " M", "r", "", Decimal(1)));
+    EXPECT_EQ(r.model.stats().sumOfSquares().parse(), 2.25_dec + 4 + 16);
     EXPECT_TRUE(r.tk.messages.empty());
     EXPECT_EQ(r.model.settingsText(), crlf(sample));
   }
@@ -183,14 +183,14 @@ TEST(SettingsRead, MissingAndBadFilesFallBack) {
 
 // A file with as many items as the register takes is read whole; one with more is
 // not read at all, and is kept as NAME.bak at the first write. Texts of 1 MB and an
-// item whose square is beyond the double range are kept and written back whole.
+// item whose square is beyond the range of results are kept and written back whole.
 TEST(SettingsRead, BigFilesAreReadWholeOrNotAtAll) {
   TempDir dir;
   std::string text = crlf(sampleWith());
   for (std::size_t i = 3; i < kMaxStatItems; ++i) text += "1\r\n";
   spit(dir.file("full.dat"), text);
   Started full(dir.file("full.dat"));
-  EXPECT_DOUBLE_EQ(full.model.stats().sum().parse(), 3.5 + (kMaxStatItems - 3));
+  EXPECT_EQ(full.model.stats().sum().parse(), 3.5_dec + static_cast<int>(kMaxStatItems - 3));
   ASSERT_FALSE(runSequence(full.model, "7,stat:enter"));  // Enter Data beeps and refuses more
   EXPECT_EQ(std::make_tuple(full.model.stats().count(), full.tk.beeps),
             std::make_tuple(kMaxStatItems, 1));
@@ -213,7 +213,7 @@ TEST(SettingsRead, BigFilesAreReadWholeOrNotAtAll) {
             std::make_tuple(lines[0], lines[17]));
   lines[30] = "0.5";  // a decimal comma comes back as the locale's point
   EXPECT_EQ(longLines.model.stats().items(), Lines(lines.begin() + 29, lines.end()));
-  EXPECT_DOUBLE_EQ(longLines.model.stats().sum().parse(), 1e200 + 0.5);
+  EXPECT_EQ(longLines.model.stats().sum().parse(), 1e200_dec + 0.5_dec);
   EXPECT_EQ(longLines.model.settingsText(), crlf(lines));
 }
 
@@ -226,8 +226,10 @@ TEST(SettingsRoundTrip, RandomStatesComeBackTheSame) {
   auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
   for (const NumberLocale& loc : {kEnglish, kGerman}) {
     auto number = [&] {
-      const double x = std::uniform_real_distribution<double>(-1e6, 1e6)(rng);
-      return numberToText(pick(4) == 0 ? std::ldexp(x, pick(400) - 200) : x, loc);
+      const std::string digits = std::to_string(rng()) + std::to_string(rng());
+      const std::string x = (pick(2) ? "-" : "") + digits.substr(0, 1 + pick(20)) + "e" +
+                            std::to_string(pick(4) == 0 ? pick(120) - 60 : -pick(8));
+      return numberToText(*Decimal::read(x), loc);
     };
     for (int round = 0; round < 20; ++round) {
       SCOPED_TRACE("round " + std::to_string(round) + " decimal " + loc.decimal);
@@ -237,14 +239,14 @@ TEST(SettingsRoundTrip, RandomStatesComeBackTheSame) {
       std::string text(static_cast<std::size_t>(pick(20)), ' ');
       for (char& c : text) c = " abcXYZ0123456789.,-+&'\"\t()=\xC3\xA9"[pick(30)];
       s.kRegister = std::array<Value, 4>{Value(), "FF", text, number()}[pick(4)];
-      // M as the display shows numbers: 15 significant digits.
-      s.memory = pick(3) == 0 ? Value() : Value(*textToNumber(number(), loc));
+      // M as the display shows numbers, or a sum with more digits.
+      s.memory = pick(3) == 0 ? Value() : Value(*textToNumber(number(), loc) / 7);
       if (pick(2) == 0) a.model.toggleCompactSize();
       std::tie(sh.onTop, sh.startupEntry, s.fractionRadicals) =
           std::make_tuple(pick(2) == 0, pick(2) == 0, pick(2) == 0);
       std::tie(s.format, s.decimalPlaces, s.angleUnit, s.base) =
           std::make_tuple(NumberFormat(pick(3)), pick(16), AngleUnit(pick(3)), Base(pick(4)));
-      s.fractionAccuracy = std::array{1e-04, 1e-05, 1e-06}[pick(3)];
+      s.fractionAccuracy = std::array{1e-04_dec, 1e-05_dec, 1e-06_dec}[pick(3)];
       for (Colour* c : {&sh.screenColour, &sh.digitsColour, &sh.shellColour, &sh.standardColour,
                         &sh.functionColour})
         *c = static_cast<Colour>(rng());

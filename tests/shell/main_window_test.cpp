@@ -401,7 +401,7 @@ void MainWindowTest::everyWayOutUnloadsOnce() {
   Model next(again, {});
   next.setSettingsFile(file.toStdString());
   next.startUp();
-  QCOMPARE(next.calc().state().memory.parse(), 7.0);
+  QCOMPARE(next.calc().state().memory.text({}), std::string("7"));
   h.window->close();
   QCOMPARE(h.toolkit.quits, 1);
 }

@@ -15,8 +15,8 @@ namespace {
 QString settingsOf(const Model& m) {
   const CalcState& s = m.calc().state();
   return QString::asprintf("%d %d %g %d %g", s.format == NumberFormat::kFix,
-                           s.format == NumberFormat::kScientific, s.decimalPlaces,
-                           s.fractionRadicals, s.fractionAccuracy);
+                           s.format == NumberFormat::kScientific, s.decimalPlaces.toDouble(),
+                           s.fractionRadicals, s.fractionAccuracy.toDouble());
 }
 
 void apply(Model& m, const QString& settings) {
@@ -26,7 +26,8 @@ void apply(Model& m, const QString& settings) {
              : v[1] == "1" ? NumberFormat::kScientific
                            : NumberFormat::kStandard;
   std::tie(s.decimalPlaces, s.fractionRadicals, s.fractionAccuracy) =
-      std::tuple(v[2].toDouble(), v[3] == "1", v[4].toDouble());
+      std::tuple(*Decimal::read(v[2].toStdString()), v[3] == "1",
+                 *Decimal::read(v[4].toStdString()));
 }
 
 // What the controls show, in one comparable line.

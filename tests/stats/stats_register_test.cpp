@@ -60,11 +60,12 @@ TEST(StatsRegisterTest, ResultsOverTheData) {
 
 TEST(StatsRegisterTest, EnterTakesTheDisplayAsData) {
   // After "1" was entered: the display, the entry reset, the contents. Numbers are read as
-  // parseNumber does; squares or numbers beyond the double range are refused with "ERROR".
+  // parseNumber does; numbers or sums beyond the range are refused with "ERROR" (a sum of
+  // squares beyond it is kept: decimal holds it).
   const std::tuple<std::string, std::optional<std::string>, EntryReset, std::string> kCases[] = {
       {"5E", "5E", EntryReset::kEndEntry, "5E 1 |6|26"},
       {"ERROR", std::nullopt, EntryReset::kNone, "1 |1|1"},
-      {"1E200", "ERROR", EntryReset::kSwitch, "1 |1|1"},
+      {"1E200", "1E200", EntryReset::kEndEntry, "1E200 1 |1E+200|ERROR"},
       {"-" + std::string(309, '9'), "ERROR", EntryReset::kSwitch, "1 |1|1"},
   };
   for (const auto& [display, shown, reset, after] : kCases) {
@@ -72,9 +73,9 @@ TEST(StatsRegisterTest, EnterTakesTheDisplayAsData) {
     EXPECT_EQ(r.enterItem(display), (PanelEffect{shown, reset, true})) << display;
     EXPECT_EQ(contents(r), after);
   }
-  StatsRegister r = entered("9E153 9E153");  // the sum of squares overflowing is refused too
-  EXPECT_EQ(r.enterItem("1.3E154").display, "ERROR");
-  EXPECT_EQ(contents(r), "9E153 9E153 |1.8E+154|1.62E+308");
+  StatsRegister r = entered("1.7E308");  // a sum beyond the range is refused
+  EXPECT_EQ(r.enterItem("1E308").display, "ERROR");
+  EXPECT_EQ(contents(r), "1.7E308 |1.7E+308|ERROR");
 }
 
 // Entered 1, 2, 3 the list reads 3, 2, 1; Delete removes the clicked item once; a selection
@@ -105,22 +106,23 @@ TEST(StatsRegisterTest, SelectDeleteAndClearAll) {
   EXPECT_EQ(r.showMean().display, std::nullopt);
 }
 
-// Every restored item is kept. One whose square is beyond the double range
-// leaves n, sum and mean working while the deviations fail; new items still
-// enter, and deleting the big one brings the deviations back.
+// Every restored item is kept. One whose square is beyond the range of results leaves
+// every result working (decimal holds the square); deleting it adds the sums up anew,
+// so the small items keep their digits.
 TEST(StatsRegisterTest, RestoreKeepsItemsBeyondTheDoubleRange) {
   StatsRegister dot(kDot), comma(kComma);
   dot.restore(std::vector<std::string>{"1E200", "3", "-2"});
   EXPECT_EQ(dot.items(), (std::vector<std::string>{"1E200", "3", "-2"}));
   const auto shown = [&dot](StatKey key) { return dot.press(key, "").display.value_or("-"); };
-  EXPECT_EQ(shown(StatKey::kMean) + shown(StatKey::kSampleSd) + shown(StatKey::kPopulationSd),
-            "3.33333333333333E+199--");
+  EXPECT_EQ(
+      shown(StatKey::kMean) + " " + shown(StatKey::kSampleSd) + " " + shown(StatKey::kPopulationSd),
+      "3.33333333333333E+199 5.77350269189626E+199 4.71404520791032E+199");
   EXPECT_EQ(dot.enterItem("5").display, "5");
   dot.selectItem(1);
   dot.deleteSelected();
   EXPECT_EQ(contents(dot), "5 3 -2 |6|38");
-  EXPECT_EQ(shown(StatKey::kPopulationSd), numberToText(std::sqrt(38.0 / 3 - 4), kDot));
-  comma.restore(std::vector<std::string>{"1,5", "2"});  // commas read as points
+  EXPECT_EQ(shown(StatKey::kPopulationSd), "2.94392028877595");  // √(38/3 - 4)
+  comma.restore(std::vector<std::string>{"1,5", "2"});           // commas read as points
   EXPECT_EQ(contents(comma), "1,5 2 |3.5|6.25");
 }
 
@@ -134,7 +136,7 @@ TEST(StatsRegisterTest, AFullRegisterRefusesMore) {
   EXPECT_EQ(r.enterItem("3"), (PanelEffect{std::nullopt, EntryReset::kNone, true}));
   EXPECT_EQ(r.count(), kMaxStatItems);
   EXPECT_EQ(r.items().front(), "2");
-  EXPECT_EQ(r.sum().parse(), static_cast<double>(kMaxStatItems + 1));
+  EXPECT_EQ(r.sum().parse(), Decimal(static_cast<int>(kMaxStatItems + 1)));
 }
 
 }  // namespace
