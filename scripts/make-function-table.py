@@ -324,7 +324,9 @@ def function_rows(rng):
         for name, key in (("asin", "sin"), ("acos", "cos"), ("atan", "tan")):
             args = [draw(rng, -12, -1, negative=0.5) for _ in range(18)]
             args += [Decimal("0.5"), Decimal(0), Decimal("-0.5"), Decimal("1.5")]
-            if name == "atan":
+            if name != "atan":  # near the ends, where acos cancels
+                args += [(Decimal(1) - draw(rng, -14, -2)) * rng.choice([1, -1]) for _ in range(4)]
+            else:
                 args += [draw(rng, 0, 20, negative=0.5) for _ in range(5)] + [Decimal(1)]
             for x in args:
                 one(name, "inv," + key, x, lambda x, n=name, u=unit: inverse_trig(n, x, u), unit)
