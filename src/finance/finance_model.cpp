@@ -75,15 +75,16 @@ Decimal roundedTo(Decimal x, int digits) {
 // to 14 significant digits that leaves no more over than x itself (a rate of 6 %
 // solves as 0.06, not 0.0600000000000001); x when none does. `at` evaluates the
 // relation with the result replaced. 0 stands only for a result that is noise
-// around zero: where a large rate grows the money enormously, the balance left at
-// the exact rate, though tiny beside it, can exceed the whole balance at 0.
+// around zero, or that solves exactly: where a large rate grows the money enormously, the balance
+// left at the exact rate, though tiny beside it, can exceed the whole balance at 0.
 Decimal shortestSolution(Decimal x, const std::function<std::optional<Decimal>(Decimal)>& at) {
   const auto own = at(x);
   if (!own) return x;
   static const Decimal kNoise = 1e-9_dec;
-  for (int digits = x.abs() < kNoise ? 0 : 1; digits < 15; ++digits) {
+  for (int digits = 0; digits < 15; ++digits) {
     const Decimal candidate = digits == 0 ? Decimal() : roundedTo(x, digits);
     const auto left = at(candidate);
+    if (digits == 0 && left && !left->isZero() && x.abs() >= kNoise) continue;
     if (left && left->abs() <= own->abs()) return candidate;
   }
   return x;

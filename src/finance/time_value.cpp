@@ -87,13 +87,15 @@ std::optional<Decimal> periodicRate(Decimal nper, Decimal pmt, Decimal pv, Decim
   // A rate solves the equation when the balance left over is within 1e-7 of the
   // money involved, or, where the terms have grown far beyond that money, within
   // the last digits of the terms themselves. A rate at which every term vanishes
-  // (all of the money lost at once) solves nothing.
-  const Decimal tolerance = 1e-7_dec * larger(1, pv.abs() + fv.abs() + pmt.abs() * nper.abs());
+  // (all of the money lost at once) solves nothing, unless there is no money.
+  const Decimal money = pv.abs() + fv.abs() + pmt.abs() * nper.abs();
+  const Decimal tolerance = 1e-7_dec * larger(1, money);
   auto solves = [&](Decimal r) {
     const Growth k = growth(r, nper, t);
     const Decimal terms = (pv * k.g).abs() + (pmt * k.annuity).abs() + fv.abs();
     const Decimal v = f(r);
-    if (!v.isFinite() || !terms.isFinite() || terms <= tolerance) return false;
+    if (!v.isFinite() || !terms.isFinite()) return false;
+    if (terms <= tolerance && !money.isZero()) return false;
     return v.abs() <= tolerance || v.abs() <= 1e-20_dec * terms;
   };
 
