@@ -2,16 +2,11 @@
 #include "shell/screen_scale.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
-#include <memory>
-#include <utility>
-#include <vector>
 
-#include "model/window_conf.h"
 #include "model/window_geometry.h"
 
 namespace zova {
