@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/sequence.h"
+#include "shell/screen_scale.h"
 #include "shell/tape_window.h"
 
 namespace {
@@ -25,13 +26,14 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   zova::HeadlessToolkit tk;
   zova::Model model(tk, {});
+  zova::Zoom zoom;
   model.startUp();
   while (model.tape().size() < zova::kTapeCapacity) zova::runSequence(model, "12,+,3,X,4,sin,=");
   std::vector<double> ms;
   for (int run = 0; run < 15; ++run) {
     QElapsedTimer timer;
     timer.start();
-    zova::TapeWindow window(model, {});
+    zova::TapeWindow window(model, {}, zoom);
     PaintWatch watch;
     window.list()->viewport()->installEventFilter(&watch);
     window.show();

@@ -47,8 +47,9 @@ bool save(QWidget& w, const QDir& dir, const char* file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  Zoom zoom;  // the windows' zoom, which outlives the style that draws at it
   QApplication app(argc, argv);
-  QApplication::setStyle(makeProgramStyle());
+  QApplication::setStyle(makeProgramStyle(&zoom));
   const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
   if (!QDir().mkpath(dir.path())) return 1;
 
@@ -56,15 +57,15 @@ int main(int argc, char** argv) {
   Model model(toolkit, {});
   model.startUp();
   model.shell().personalLabel = "Zova";
-  MainWindow window(model, toolkit);
+  MainWindow window(model, toolkit, zoom);
   window.show();
   bool ok = play(model, "inv,Mode,1,2,3,4.5,X,2,M+,=");
   window.refresh();
   ok = ok && save(window, dir, "main-window.png");
   // The same at twice the size, as View > Zoom In twice over makes it (Ctrl++ four times).
-  setZoomPercent(200);
+  zoom.setZoomPercent(200);
   ok = ok && save(window, dir, "main-window-200.png");
-  setZoomPercent(kMinZoom);
+  zoom.setZoomPercent(kMinZoom);
 
   const QSize area(250, 330);
   struct Shot {
@@ -90,7 +91,8 @@ int main(int argc, char** argv) {
     ok = ok && save(*shot.panel, dir, shot.file);
   }
 
-  ElementsWindow elements(model, [&window] { window.refresh(); });
+  ElementsWindow elements(
+      model, [&window] { window.refresh(); }, zoom);
   elements.show();
   ok =
       ok && play(model, "elem:hover=Fe,molar:drop1=Fe,molar:count1=2,molar:drop2=O,molar:count2=3");
@@ -131,7 +133,7 @@ int main(int argc, char** argv) {
     Model speaking(toolkit,
                    {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()});
     speaking.startUp();
-    MainWindow translated(speaking, toolkit);
+    MainWindow translated(speaking, toolkit, zoom);
     translated.show();
     ok = ok &&
          play(speaking, "menu:statistics,2.5,stat:enter,4,stat:enter,4.5,stat:enter,stat:mean");
@@ -164,7 +166,7 @@ int main(int argc, char** argv) {
   QApplication::setPalette(dark);
   Model night(toolkit, {});
   night.startUp();
-  MainWindow darkWindow(night, toolkit);
+  MainWindow darkWindow(night, toolkit, zoom);
   darkWindow.show();
   const std::pair<const char*, const char*> darkShots[] = {
       {"menu:statistics,2.5,stat:enter,4,stat:enter,4.5,stat:enter,stat:select=1,stat:mean",
@@ -179,7 +181,8 @@ int main(int argc, char** argv) {
     darkWindow.refresh();
     ok = ok && save(darkWindow, dir, file);
   }
-  ElementsWindow darkElements(night, [&darkWindow] { darkWindow.refresh(); });
+  ElementsWindow darkElements(
+      night, [&darkWindow] { darkWindow.refresh(); }, zoom);
   darkElements.show();
   ok = ok && play(night, "elem:hover=Na,molar:drop1=Na,molar:drop2=Cl");
   darkElements.refresh();

@@ -146,16 +146,18 @@ void ConverterCombo::keyPressEvent(QKeyEvent* event) {
 }
 
 void ConverterPanel::place(QWidget* w, int left, int top, int width, int height) {
-  followZoom(w, [w, left, top, width, height] {
-    w->setGeometry(twipsToPixels(left - kAreaLeft), twipsToPixels(top), twipsToPixels(width),
-                   twipsToPixels(height));
+  zoom_.followZoom(w, [this, w, left, top, width, height] {
+    w->setGeometry(zoom_.twipsToPixels(left - kAreaLeft), zoom_.twipsToPixels(top),
+                   zoom_.twipsToPixels(width), zoom_.twipsToPixels(height));
   });
 }
 
-ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, QWidget* parent)
-    : QWidget(parent), model_(model), changed_(std::move(changed)) {
-  followZoom(this,
-             [this] { setMinimumSize(twipsToPixels(kAreaWidth), twipsToPixels(kAreaHeight)); });
+ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, Zoom& zoom,
+                               QWidget* parent)
+    : QWidget(parent), model_(model), zoom_(zoom), changed_(std::move(changed)) {
+  zoom_.followZoom(this, [this] {
+    setMinimumSize(zoom_.twipsToPixels(kAreaWidth), zoom_.twipsToPixels(kAreaHeight));
+  });
   for (const ButtonPlace& p : kButtons) {
     QPushButton* b = addCategory(p.category);
     b->setObjectName(QString::fromLatin1(p.control));
@@ -180,7 +182,7 @@ QPushButton* ConverterPanel::addCategory(Category category) {
   if (row.binding.code) b->setToolTip(shownTooltip(keyboardTooltip(row.binding)));
   b->setFocusPolicy(Qt::TabFocus);
   // The captions must fit buttons 43 pixels wide.
-  setZoomedFont(b, b->font(), 10);
+  zoom_.setZoomedFont(b, b->font(), 10);
   const std::string action(row.action);
   connect(b, &QPushButton::clicked, this, [this, action] {
     model_.convCategory(action);

@@ -13,6 +13,8 @@
 
 namespace zova {
 
+class Zoom;
+
 /// An editable list that reports being dropped down before it opens.
 class ConverterCombo : public QComboBox {
  public:
@@ -36,7 +38,8 @@ class ConverterPanel : public QWidget {
   enum class Part;
 
   /// `changed` is called after every operation so the whole window redraws.
-  ConverterPanel(Model& model, std::function<void()> changed, QWidget* parent = nullptr);
+  ConverterPanel(Model& model, std::function<void()> changed, Zoom& zoom,
+                 QWidget* parent = nullptr);
   ~ConverterPanel() override;
   /// Redraws every text from the model.
   void refresh();
@@ -48,7 +51,7 @@ class ConverterPanel : public QWidget {
 
  private:
   /// Sets a widget's place from the panel's layout in twips.
-  static void place(QWidget* w, int left, int top, int width, int height);
+  void place(QWidget* w, int left, int top, int width, int height);
   QPushButton* addCategory(Category category);
   QWidget* makePart(Part part);
   QPushButton* addKey(const QString& caption, KeyBinding binding, void (*press)(Model& m));
@@ -57,6 +60,7 @@ class ConverterPanel : public QWidget {
   void done();
 
   Model& model_;
+  Zoom& zoom_;  ///< the calculator's, which this follows
   std::function<void()> changed_;
   QPushButton* constants_ = nullptr;  ///< Constants: the lists switch to the constants library
   QPushButton* convert_ = nullptr;    ///< Convert, or Use Constant

@@ -37,11 +37,14 @@ struct Twips {
   int left, top, width, height;
 };
 
-QRect twips(int left, int top, int width, int height) {
-  return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+QRect twips(const Zoom& zoom, int left, int top, int width, int height) {
+  return {zoom.twipsToPixels(left), zoom.twipsToPixels(top), zoom.twipsToPixels(width),
+          zoom.twipsToPixels(height)};
 }
 
-QRect twips(const Twips& t) { return twips(t.left, t.top, t.width, t.height); }
+QRect twips(const Zoom& zoom, const Twips& t) {
+  return twips(zoom, t.left, t.top, t.width, t.height);
+}
 
 QColor groupColour(ElementGroup g) {
   switch (g) {
@@ -111,39 +114,39 @@ bool darkDesktop() { return QApplication::palette().color(QPalette::Window).ligh
 
 // Marks a box that holds no number with a red frame, a tinted background and a tooltip.
 // The boxes take the desktop's field colour, tinted red under a dark palette as under a light one.
-void markBox(QLineEdit* e, bool bad) {
+void markBox(const Zoom& zoom, QLineEdit* e, bool bad) {
   const QString field = QApplication::palette().color(QPalette::Base).name();
   const QString style =
       kBoxStyle
           .arg(bad ? ElementsWindow::markColour().name() : "#8890a0", !bad            ? field
                                                                       : darkDesktop() ? "#5a2222"
                                                                                       : "#ffe4e4")
-          .arg(scaledPixels(9));
+          .arg(zoom.scaledPixels(9));
   if (e->styleSheet() != style) e->setStyleSheet(style);
   e->setToolTip(
       bad ? QCoreApplication::translate("Elements", "Not a number: type a number of 0 or more")
           : QString());
 }
 
-QLabel* label(const LabelRow& row, QWidget* parent) {
+QLabel* label(Zoom& zoom, const LabelRow& row, QWidget* parent) {
   auto* l = new QLabel(parent);
   l->setObjectName(QString::fromLatin1(row.name));
-  followZoom(l, [l, place = row.place] { l->setGeometry(twips(place)); });
+  zoom.followZoom(l, [&zoom, l, place = row.place] { l->setGeometry(twips(zoom, place)); });
   QFont f = l->font();
   if (row.bold) f.setBold(true);
-  setZoomedFont(l, f, row.pixels);
+  zoom.setZoomedFont(l, f, row.pixels);
   return l;
 }
 
-QLineEdit* box(const char* name, Twips place, QWidget* parent) {
+QLineEdit* box(Zoom& zoom, const char* name, Twips place, QWidget* parent) {
   auto* e = new QLineEdit(QStringLiteral("1"), parent);
   e->setObjectName(QString::fromLatin1(name));
-  followZoom(e, [e, place] { e->setGeometry(twips(place)); });
+  zoom.followZoom(e, [&zoom, e, place] { e->setGeometry(twips(zoom, place)); });
   e->setAlignment(Qt::AlignCenter);
   e->setAcceptDrops(false);  // tiles go to the slots only
   e->setFrame(false);
   e->setTextMargins(0, 0, 0, 0);
-  markBox(e, false);
+  markBox(zoom, e, false);
   return e;
 }
 
@@ -167,9 +170,10 @@ class ElementsWindow::Tile : public QWidget {
  public:
   Tile(const Element& e, ElementsWindow* window) : QWidget(window), element_(e), window_(window) {
     setObjectName(QStringLiteral("tile") + q(e.symbol));
-    followZoom(this, [this] {
-      const QRect r = tileRect(element_);
-      setGeometry(QRect(r.topLeft(), QSize(twipsToPixels(kColumnPitch), twipsToPixels(kRowPitch))));
+    window->zoom_.followZoom(this, [this] {
+      const QRect r = window_->tileRect(element_);
+      setGeometry(QRect(r.topLeft(), QSize(window_->zoom_.twipsToPixels(kColumnPitch),
+                                           window_->zoom_.twipsToPixels(kRowPitch))));
     });
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
@@ -222,29 +226,33 @@ ElementGroup elementGroup(int z) {
   return ElementGroup::kTransitionMetal;
 }
 
-QRect ElementsWindow::tileRect(const Element& e) {
+QRect ElementsWindow::tileRect(const Element& e) const {
   const int top = kFirstTop + (e.row - 1) * kRowPitch + (e.row >= 8 ? kSeriesDrop - kRowPitch : 0);
-  return twips(kFirstLeft + (e.column - 1) * kColumnPitch, top, kTileWidth, kTileHeight);
+  return twips(zoom_, kFirstLeft + (e.column - 1) * kColumnPitch, top, kTileWidth, kTileHeight);
 }
 
 // Tiles overlap their neighbours by a pixel or two; the pitch decides which one a point is on.
-const Element* ElementsWindow::tileAt(QPoint p) {
+const Element* ElementsWindow::tileAt(QPoint p) const {
   for (const Element& e : kElements) {
     const QRect r = tileRect(e);
-    const QRect cell(r.topLeft(), QSize(twipsToPixels(kColumnPitch), twipsToPixels(kRowPitch)));
+    const QRect cell(r.topLeft(),
+                     QSize(zoom_.twipsToPixels(kColumnPitch), zoom_.twipsToPixels(kRowPitch)));
     if (cell.contains(p)) return &e;
   }
   return nullptr;
 }
 
-ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWidget* parent)
+ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, Zoom& zoom,
+                               QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint),
       model_(model),
+      zoom_(zoom),
       changed_(std::move(changed)) {
   setObjectName(QStringLiteral("Elements"));
   setWindowTitle(QCoreApplication::translate("Elements", "Periodic Table of the Elements"));
-  followZoom(this,
-             [this] { setFixedSize(scaledPixels(kWindowWidth), scaledPixels(kWindowHeight)); });
+  zoom_.followZoom(this, [this] {
+    setFixedSize(zoom_.scaledPixels(kWindowWidth), zoom_.scaledPixels(kWindowHeight));
+  });
   setMouseTracking(true);
   // The table's paper under a light desktop palette; a dark one is kept as it is,
   // so that the captions, written in its text colour, stay readable.
@@ -265,7 +273,7 @@ ElementsWindow::ElementsWindow(Model& model, std::function<void()> changed, QWid
   buildInfoArea();
   buildFormulaRow();
   buildMolarRow();
-  followZoom(this, [this] { refresh(); });  // after the controls have taken their new sizes
+  zoom_.followZoom(this, [this] { refresh(); });  // after the controls have taken their new sizes
 }
 
 void ElementsWindow::buildInfoArea() {
@@ -280,7 +288,7 @@ void ElementsWindow::buildInfoArea() {
       // The longest configurations run on into the free space on the right.
       {&ElementsWindow::electrons_, "electrons", {3255, 1245, 1680, 240}, 11, false},
   };
-  for (const LabelRow& row : kLabels) this->*row.member = label(row, this);
+  for (const LabelRow& row : kLabels) this->*row.member = label(zoom_, row, this);
   for (QLabel* l : {atomicNumber_, atomicMass_}) {
     l->setCursor(Qt::PointingHandCursor);
     l->setToolTip(
@@ -292,7 +300,7 @@ void ElementsWindow::buildInfoArea() {
 }
 
 void ElementsWindow::buildFormulaRow() {
-  multiplier_ = box("multiplier", kMultiplierPlace, this);
+  multiplier_ = box(zoom_, "multiplier", kMultiplierPlace, this);
   multiplier_->setAccessibleName(QCoreApplication::translate("Elements", "Multiplier"));
   connect(multiplier_, &QLineEdit::textEdited, this, [this](const QString& t) {
     model_.molarMultiplier(t.toStdString());
@@ -300,7 +308,7 @@ void ElementsWindow::buildFormulaRow() {
   });
   for (int i = 0; i < kSlotCount; ++i) {
     const SlotRow& row = kSlots[i];
-    QLabel* s = label({nullptr, row.slotName, row.slot, 11, true}, this);
+    QLabel* s = label(zoom_, {nullptr, row.slotName, row.slot, 11, true}, this);
     s->setAlignment(Qt::AlignCenter);
     s->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     s->setAutoFillBackground(true);
@@ -309,7 +317,8 @@ void ElementsWindow::buildFormulaRow() {
     s->setAcceptDrops(true);
     s->installEventFilter(this);
     slots_[i] = s;
-    QLineEdit* c = box(row.countName, {row.countLeft, kCountTop, kCountWidth, kCountHeight}, this);
+    QLineEdit* c =
+        box(zoom_, row.countName, {row.countLeft, kCountTop, kCountWidth, kCountHeight}, this);
     const int n = i + 1;
     connect(c, &QLineEdit::textEdited, this, [this, n](const QString& t) {
       model_.molarCount(n, t.toStdString());
@@ -321,14 +330,14 @@ void ElementsWindow::buildFormulaRow() {
   }
   clearFormula_ = new QPushButton(QCoreApplication::translate("Elements", "Clear"), this);
   clearFormula_->setObjectName(QStringLiteral("clearFormula"));
-  setZoomedFont(clearFormula_, clearFormula_->font(), 10);
+  zoom_.setZoomedFont(clearFormula_, clearFormula_->font(), 10);
   clearFormula_->setAutoDefault(true);  // Enter clicks it once Tab has reached it
   // Its place, widened where the caption needs more ("Löschen", "Очистить").
-  followZoom(clearFormula_, [this] {
-    QRect place = twips(kClearPlace);
+  zoom_.followZoom(clearFormula_, [this] {
+    QRect place = twips(zoom_, kClearPlace);
     const QFontMetrics metrics = clearFormula_->fontMetrics();
-    place.setWidth(std::max(place.width(),
-                            metrics.horizontalAdvance(clearFormula_->text()) + zoomedPixels(8)));
+    place.setWidth(std::max(
+        place.width(), metrics.horizontalAdvance(clearFormula_->text()) + zoom_.zoomedPixels(8)));
     clearFormula_->setGeometry(place);
   });
   connect(clearFormula_, &QPushButton::clicked, this, [this] {
@@ -343,7 +352,7 @@ void ElementsWindow::buildMolarRow() {
       {&ElementsWindow::molarMass_, "molarMass", kMolarMassPlace, 11, false},
       {&ElementsWindow::molarUnit_, "molarUnit", kMolarUnitPlace, 11, false},
   };
-  for (const LabelRow& row : kLabels) this->*row.member = label(row, this);
+  for (const LabelRow& row : kLabels) this->*row.member = label(zoom_, row, this);
   molarCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   molarMass_->setCursor(Qt::PointingHandCursor);
   molarMass_->setToolTip(
@@ -371,13 +380,13 @@ void ElementsWindow::refresh() {
     if (e->text() != q(text)) e->setText(q(text));
   };
   setBox(multiplier_, s.multiplier);
-  markBox(multiplier_, s.badMultiplier);
+  markBox(zoom_, multiplier_, s.badMultiplier);
   for (int i = 0; i < kSlotCount; ++i) {
     slots_[i]->setText(q(s.formula[i].symbol));
     const Element* in = findElement(s.formula[i].symbol);
     slots_[i]->setAccessibleDescription(in ? spoken(*in) : QString());
     setBox(counts_[i], s.formula[i].count);
-    markBox(counts_[i], s.formula[i].badCount);
+    markBox(zoom_, counts_[i], s.formula[i].badCount);
   }
   layOutFormulaRow();
   molarCaption_->setText(q(s.molarCaption));
@@ -385,10 +394,10 @@ void ElementsWindow::refresh() {
   molarMass_->setText(q(s.molar));
   molarMass_->setVisible(s.molarShown);
   // A long result pushes "g/mol" to the right rather than running under it.
-  const QRect molarPlace = twips(kMolarMassPlace);
+  const QRect molarPlace = twips(zoom_, kMolarMassPlace);
   molarMass_->resize(std::max(molarPlace.width(), molarMass_->sizeHint().width()),
                      molarPlace.height());
-  const QRect unitPlace = twips(kMolarUnitPlace);
+  const QRect unitPlace = twips(zoom_, kMolarUnitPlace);
   molarUnit_->setGeometry(
       std::max(unitPlace.left(), molarMass_->geometry().right() + 3), unitPlace.top(),
       std::max(unitPlace.width(), molarUnit_->sizeHint().width()), unitPlace.height());
@@ -445,12 +454,12 @@ void ElementsWindow::putIntoFormula(const Element& e) {
 // text longer than its share scrolls in its box.
 void ElementsWindow::layOutFormulaRow() {
   std::array<QLineEdit*, kSlotCount + 1> boxes{multiplier_};
-  std::array<int, kSlotCount + 1> base{twipsToPixels(kMultiplierPlace.width)}, wanted{};
+  std::array<int, kSlotCount + 1> base{zoom_.twipsToPixels(kMultiplierPlace.width)}, wanted{};
   for (int i = 0; i < kSlotCount; ++i) {
     boxes[i + 1] = counts_[i];
-    base[i + 1] = twipsToPixels(kCountWidth);
+    base[i + 1] = zoom_.twipsToPixels(kCountWidth);
   }
-  int room = tileRect(*findElement("He")).left() - 2 - twipsToPixels(kClearPlace.left) -
+  int room = tileRect(*findElement("He")).left() - 2 - zoom_.twipsToPixels(kClearPlace.left) -
              clearFormula_->width();
   for (std::size_t b = 0; b < boxes.size(); ++b) {
     boxes[b]->ensurePolished();
@@ -465,28 +474,29 @@ void ElementsWindow::layOutFormulaRow() {
     if (used <= room) break;
     --level;
   }
-  const int gap = twipsToPixels(15);
+  const int gap = zoom_.twipsToPixels(15);
   const Twips& mp = kMultiplierPlace;
-  multiplier_->setGeometry(twipsToPixels(mp.left), twipsToPixels(mp.top),
-                           base[0] + std::min(wanted[0], level), twipsToPixels(mp.height));
+  multiplier_->setGeometry(zoom_.twipsToPixels(mp.left), zoom_.twipsToPixels(mp.top),
+                           base[0] + std::min(wanted[0], level), zoom_.twipsToPixels(mp.height));
   int right = multiplier_->geometry().right();
   for (int i = 0; i < kSlotCount; ++i) {
     const SlotRow& row = kSlots[i];
-    const int left = std::max(twipsToPixels(row.slot.left), right + 1 + gap);
+    const int left = std::max(zoom_.twipsToPixels(row.slot.left), right + 1 + gap);
     slots_[i]->move(left, slots_[i]->y());
-    const int boxLeft = left + twipsToPixels(row.countLeft - row.slot.left);
+    const int boxLeft = left + zoom_.twipsToPixels(row.countLeft - row.slot.left);
     counts_[i]->setGeometry(boxLeft, counts_[i]->y(), base[i + 1] + std::min(wanted[i + 1], level),
                             counts_[i]->height());
     right = std::max(slots_[i]->geometry().right(), counts_[i]->geometry().right());
   }
-  clearFormula_->move(std::max(twipsToPixels(kClearPlace.left), right + 1 + gap),
+  clearFormula_->move(std::max(zoom_.twipsToPixels(kClearPlace.left), right + 1 + gap),
                       clearFormula_->y());
 }
 
 void ElementsWindow::drawTile(QPainter& p, const Element& e, QRect r, bool current) const {
   // Neighbouring tiles share their border lines.
-  const QRect body(r.left(), r.top(), twipsToPixels(kColumnPitch), twipsToPixels(kRowPitch));
-  const int one = zoomedPixels(1);
+  const QRect body(r.left(), r.top(), zoom_.twipsToPixels(kColumnPitch),
+                   zoom_.twipsToPixels(kRowPitch));
+  const int one = zoom_.zoomedPixels(1);
   p.setPen(QPen(QColor(0x50, 0x50, 0x58), 1));
   p.setBrush(groupColour(elementGroup(e.number)));
   p.drawRect(body);
@@ -506,16 +516,16 @@ void ElementsWindow::drawTile(QPainter& p, const Element& e, QRect r, bool curre
   }
   p.setPen(QColor(0x30, 0x30, 0x30));
   QFont number = font();
-  number.setPixelSize(scaledPixels(8));
+  number.setPixelSize(zoom_.scaledPixels(8));
   p.setFont(number);
-  p.drawText(body.adjusted(zoomedPixels(3), zoomedPixels(2), -zoomedPixels(2), 0),
+  p.drawText(body.adjusted(zoom_.zoomedPixels(3), zoom_.zoomedPixels(2), -zoom_.zoomedPixels(2), 0),
              Qt::AlignLeft | Qt::AlignTop, QString::number(e.number));
   QFont symbol = font();
-  symbol.setPixelSize(scaledPixels(e.symbol.size() > 2 ? 11 : 14));
+  symbol.setPixelSize(zoom_.scaledPixels(e.symbol.size() > 2 ? 11 : 14));
   symbol.setBold(true);
   p.setFont(symbol);
   p.setPen(Qt::black);
-  p.drawText(body.adjusted(0, zoomedPixels(10), 0, 0), Qt::AlignCenter, q(e.symbol));
+  p.drawText(body.adjusted(0, zoom_.zoomedPixels(10), 0, 0), Qt::AlignCenter, q(e.symbol));
 }
 
 void ElementsWindow::paintEvent(QPaintEvent*) {
@@ -551,7 +561,7 @@ void ElementsWindow::mousePressEvent(QMouseEvent* event) {
 
 void ElementsWindow::startDrag(const Element& e) {
   const QRect r = tileRect(e);
-  QPixmap icon(twipsToPixels(kColumnPitch) + 1, twipsToPixels(kRowPitch) + 1);
+  QPixmap icon(zoom_.twipsToPixels(kColumnPitch) + 1, zoom_.twipsToPixels(kRowPitch) + 1);
   icon.fill(Qt::transparent);
   {
     QPainter p(&icon);

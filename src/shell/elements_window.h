@@ -15,6 +15,8 @@
 
 namespace zova {
 
+class Zoom;
+
 /// The families the tiles are coloured by.
 enum class ElementGroup {
   kAlkaliMetal,
@@ -36,14 +38,15 @@ class ElementsWindow : public QWidget {
   Q_OBJECT
  public:
   /// `changed` is called after every operation that touches the main display.
-  ElementsWindow(Model& model, std::function<void()> changed, QWidget* parent = nullptr);
+  ElementsWindow(Model& model, std::function<void()> changed, Zoom& zoom,
+                 QWidget* parent = nullptr);
   /// Redraws the information area and the molar-mass row from the model.
   void refresh();
 
   /// Where an element's tile lies in the window.
-  static QRect tileRect(const Element& e);
+  QRect tileRect(const Element& e) const;
   /// The element whose tile is under `p`, or nullptr.
-  static const Element* tileAt(QPoint p);
+  const Element* tileAt(QPoint p) const;
 
   /// Slot label 1..4 (first to fourth slot) and its count box.
   QLabel* slotLabel(int n) const { return slots_[n - 1]; }
@@ -81,6 +84,7 @@ class ElementsWindow : public QWidget {
 
   class Tile;
   Model& model_;
+  Zoom& zoom_;  ///< the calculator's, which this follows
   std::function<void()> changed_;
   std::vector<Tile*> tiles_;  ///< by atomic number
   QLabel* symbol_ = nullptr;

@@ -89,8 +89,8 @@ QLabel* heading(const char* name, const char* text, QWidget* parent) {
 }
 }  // namespace
 
-FinancePanel::FinancePanel(Model& model, std::function<void()> changed, QWidget* parent)
-    : QWidget(parent), model_(model), changed_(std::move(changed)) {
+FinancePanel::FinancePanel(Model& model, std::function<void()> changed, Zoom& zoom, QWidget* parent)
+    : QWidget(parent), model_(model), zoom_(zoom), changed_(std::move(changed)) {
   auto* grid = new QGridLayout(this);
   grid->setColumnStretch(kCellColumn, 1);
 
@@ -122,7 +122,8 @@ FinancePanel::FinancePanel(Model& model, std::function<void()> changed, QWidget*
         reading.insert(reading.end(), timing_.begin(), timing_.end());
         break;
       case Line::kGap:
-        followZoom(this, [grid, row] { grid->setRowMinimumHeight(row, zoomedPixels(4)); });
+        zoom_.followZoom(
+            this, [this, grid, row] { grid->setRowMinimumHeight(row, zoom_.zoomedPixels(4)); });
         break;
     }
     QPushButton* b = line.solve ? key(*line.solve) : nullptr;
@@ -139,10 +140,11 @@ FinancePanel::FinancePanel(Model& model, std::function<void()> changed, QWidget*
   }
   for (std::size_t i = 1; i < reading.size(); ++i) setTabOrder(reading[i - 1], reading[i]);
   grid->setRowStretch(row, 1);
-  followZoom(this, [grid] {
-    grid->setContentsMargins(zoomedPixels(8), zoomedPixels(6), zoomedPixels(8), zoomedPixels(6));
-    grid->setHorizontalSpacing(zoomedPixels(6));
-    grid->setVerticalSpacing(zoomedPixels(2));
+  zoom_.followZoom(this, [this, grid] {
+    grid->setContentsMargins(zoom_.zoomedPixels(8), zoom_.zoomedPixels(6), zoom_.zoomedPixels(8),
+                             zoom_.zoomedPixels(6));
+    grid->setHorizontalSpacing(zoom_.zoomedPixels(6));
+    grid->setVerticalSpacing(zoom_.zoomedPixels(2));
   });
 
   refresh();
@@ -154,7 +156,7 @@ void FinancePanel::addCell(const FinCellRow& r) {
   c->setAccessibleName(shown("Financial", r.label));
   c->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  followZoom(c, [c] { c->setFixedHeight(scaledPixels(kRowHeight)); });
+  zoom_.followZoom(c, [this, c] { c->setFixedHeight(zoom_.scaledPixels(kRowHeight)); });
   c->setAutoFillBackground(true);
   c->setBackgroundRole(QPalette::Base);
   c->setCursor(Qt::PointingHandCursor);
@@ -166,7 +168,7 @@ void FinancePanel::addCell(const FinCellRow& r) {
 
 QLayout* FinancePanel::timingBoxes() {
   auto* timing = new QHBoxLayout();
-  followZoom(this, [timing] { timing->setSpacing(zoomedPixels(10)); });
+  zoom_.followZoom(this, [this, timing] { timing->setSpacing(zoom_.zoomedPixels(10)); });
   for (std::size_t i = 0; i < std::size(kTimingBoxes); ++i) {
     const TimingBox& t = kTimingBoxes[i];
     auto* box = new QCheckBox(QCoreApplication::translate("Financial", t.caption), this);
@@ -189,7 +191,9 @@ QPushButton* FinancePanel::addKey(const QString& name, const QString& caption,
   auto* b = new QPushButton(caption, this);
   b->setObjectName(name);
   b->setFocusPolicy(Qt::TabFocus);
-  followZoom(b, [b] { b->setFixedSize(scaledPixels(kKeyWidth), scaledPixels(kRowHeight + 2)); });
+  zoom_.followZoom(b, [this, b] {
+    b->setFixedSize(zoom_.scaledPixels(kKeyWidth), zoom_.scaledPixels(kRowHeight + 2));
+  });
   connect(b, &QPushButton::clicked, this, [this, run = std::move(run)] {
     run();
     done();

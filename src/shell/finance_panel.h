@@ -14,11 +14,13 @@
 
 namespace zova {
 
+class Zoom;
+
 class FinancePanel : public QWidget {
   Q_OBJECT
  public:
   /// `changed` is called after every operation so the whole window redraws.
-  FinancePanel(Model& model, std::function<void()> changed, QWidget* parent = nullptr);
+  FinancePanel(Model& model, std::function<void()> changed, Zoom& zoom, QWidget* parent = nullptr);
   /// Redraws every text from the model.
   void refresh();
 
@@ -37,6 +39,7 @@ class FinancePanel : public QWidget {
   void done();
 
   Model& model_;
+  Zoom& zoom_;  ///< the calculator's, which this follows
   std::function<void()> changed_;
   std::array<QLabel*, kFinCellCount> cells_{};
   std::array<QPushButton*, 5> keys_{};

@@ -11,8 +11,10 @@
 
 namespace zova {
 
-QSize KeyButton::sizeHint() const { return {scaledPixels(30), scaledPixels(22)}; }
-QSize KeyButton::minimumSizeHint() const { return {scaledPixels(16), scaledPixels(14)}; }
+QSize KeyButton::sizeHint() const { return {zoom_.scaledPixels(30), zoom_.scaledPixels(22)}; }
+QSize KeyButton::minimumSizeHint() const {
+  return {zoom_.scaledPixels(16), zoom_.scaledPixels(14)};
+}
 
 void KeyButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
@@ -22,7 +24,7 @@ void KeyButton::paintEvent(QPaintEvent*) {
     face = face.darker(115);
   else if (underMouse())
     face = face.lighter(104);
-  const qreal zoom = zoomPercent() / 100.0;  // the face's curve and shadow grow with the key
+  const qreal zoom = zoom_.zoomPercent() / 100.0;  // the face's curve and shadow grow with the key
   const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -2.0 * zoom);
   const qreal radius = 4.0 * zoom;
   p.setPen(Qt::NoPen);
@@ -47,7 +49,7 @@ void KeyButton::paintEvent(QPaintEvent*) {
   QFont caption = font();
   const qreal room = faceRect.width() - 4;
   const qreal wide = QFontMetricsF(caption).horizontalAdvance(text());
-  const int smallest = scaledPixels(7);
+  const int smallest = zoom_.scaledPixels(7);
   if (wide > room && caption.pixelSize() > smallest)
     caption.setPixelSize(std::max(smallest, static_cast<int>(caption.pixelSize() * room / wide)));
   while (caption.pixelSize() > smallest && QFontMetricsF(caption).horizontalAdvance(text()) > room)

@@ -6,14 +6,21 @@
 
 namespace zova {
 
+class Zoom;
+
 class KeyButton : public QPushButton {
  public:
-  using QPushButton::QPushButton;
+  /// A key captioned `text`, its face and caption at `zoom`.
+  KeyButton(const QString& text, const Zoom& zoom, QWidget* parent = nullptr)
+      : QPushButton(text, parent), zoom_(zoom) {}
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent*) override;
+
+ private:
+  const Zoom& zoom_;
 };
 
 }  // namespace zova

@@ -58,21 +58,22 @@ class CaseWidget : public QWidget {
 
 }  // namespace
 
-MainWindow::MainWindow(Model& model, QtToolkit& toolkit) : model_(model), tk_(toolkit) {
+MainWindow::MainWindow(Model& model, QtToolkit& toolkit, Zoom& zoom)
+    : model_(model), tk_(toolkit), zoom_(zoom) {
   setObjectName(QStringLiteral("calculatorWindow"));
   setWindowTitle(QStringLiteral("Zova"));
   setWindowIcon(programIcon());
 
   // The zoom set from outside (the window file, a test) is the chosen one.
-  followZoom(this, [this] {
-    if (!fittingZoom_) wantedZoom_ = zoomPercent();
+  zoom_.followZoom(this, [this] {
+    if (!fittingZoom_) wantedZoom_ = zoom_.zoomPercent();
   });
   auto* client = new CaseWidget(this);
   client->setObjectName(QStringLiteral("case"));
   client->setAutoFillBackground(true);
   client->onResize = [this] { layoutCase(); };
   case_ = client;
-  zoomDesktopFont(case_);  // the panels' controls and Close Flap
+  zoom_.zoomDesktopFont(case_);  // the panels' controls and Close Flap
   body_ = buildBody(case_);
   foldOut_ = buildFoldOut(case_);
   setCentralWidget(case_);
@@ -94,7 +95,7 @@ MainWindow::MainWindow(Model& model, QtToolkit& toolkit) : model_(model), tk_(to
   qApp->installEventFilter(this);
   connect(qApp, &QApplication::focusChanged, this,
           [this](QWidget*, QWidget* now) { watchField(now); });
-  followZoom(this, [this] { refresh(); });  // after the controls have taken their new sizes
+  zoom_.followZoom(this, [this] { refresh(); });  // after the controls have taken their new sizes
   tk_.focusEquals();
 }
 
@@ -111,9 +112,9 @@ MainWindow::~MainWindow() {
 void MainWindow::ensurePanels() {
   if (stats_) return;
   auto changed = [this] { refresh(); };
-  stats_ = new StatsPanel(model_, changed, foldOut_);
-  finance_ = new FinancePanel(model_, changed, foldOut_);
-  converter_ = new ConverterPanel(model_, changed, foldOut_);
+  stats_ = new StatsPanel(model_, changed, zoom_, foldOut_);
+  finance_ = new FinancePanel(model_, changed, zoom_, foldOut_);
+  converter_ = new ConverterPanel(model_, changed, zoom_, foldOut_);
   stats_->setObjectName(QStringLiteral("StatsPanel"));
   finance_->setObjectName(QStringLiteral("FinancePanel"));
   converter_->setObjectName(QStringLiteral("ConverterPanel"));
@@ -169,7 +170,7 @@ void MainWindow::openOptions() {
 void MainWindow::openElements() {
   if (!elements_) {
     elements_ = new ElementsWindow(
-        model_, [this] { refresh(); }, this);
+        model_, [this] { refresh(); }, zoom_, this);
     const Qt::WindowFlags flags = elements_->windowFlags();
     if (!(flags & Qt::Window) || !(flags & Qt::WindowStaysOnTopHint))
       elements_->setWindowFlags(flags | Qt::Window | Qt::WindowStaysOnTopHint);
@@ -182,7 +183,7 @@ void MainWindow::openElements() {
 void MainWindow::openTape() {
   if (!tape_)
     tape_ = new TapeWindow(
-        model_, [this] { refresh(); }, this);
+        model_, [this] { refresh(); }, zoom_, this);
   tape_->show();
   tape_->raise();
   tape_->activateWindow();
@@ -343,15 +344,15 @@ int MainWindow::fittingZoom(int wanted, int widthTwips, int heightTwips) const {
 void MainWindow::sizeWindow(int widthTwips, int heightTwips) {
   if (QSize(widthTwips, heightTwips) != twips_) {
     const int zoom = fittingZoom(wantedZoom_, widthTwips, heightTwips);
-    if (zoom != zoomPercent()) {
+    if (zoom != zoom_.zoomPercent()) {
       // Its followers redraw the window, which sizes it again at the new zoom.
       fittingZoom_ = true;
-      setZoomPercent(zoom);
+      zoom_.setZoomPercent(zoom);
       fittingZoom_ = false;
       return;
     }
   }
-  const QSize size = windowPixels(widthTwips, heightTwips, zoomPercent());
+  const QSize size = windowPixels(widthTwips, heightTwips, zoom_.zoomPercent());
   if (QSize(widthTwips, heightTwips) == twips_ && size == sized_ && this->size() == size) return;
   twips_ = {widthTwips, heightTwips};
   sized_ = size;
@@ -378,7 +379,7 @@ void MainWindow::fitZoomToSize() {
   const double down = 100.0 * (height() - bar) / std::max(1, standard.height() - bar);
   const bool wider = width() != sized_.width(), taller = height() != sized_.height();
   const double zoom = wider && taller ? std::min(across, down) : wider ? across : down;
-  setZoomPercent(snappedZoom(zoom));
+  zoom_.setZoomPercent(snappedZoom(zoom));
   sized_ = {};  // the same zoom again: back to its size
   sizeWindow(twips_.width(), twips_.height());
 }
@@ -393,31 +394,32 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 // Zoom In goes as far as the window fits the screen with the panel open now.
 void MainWindow::zoomBy(int steps) {
-  const int zoom = steps ? zoomPercent() + steps * kZoomStep : kMinZoom;
-  setZoomPercent(steps > 0 ? fittingZoom(zoom, twips_.width(), twips_.height()) : zoom);
+  const int zoom = steps ? zoom_.zoomPercent() + steps * kZoomStep : kMinZoom;
+  zoom_.setZoomPercent(steps > 0 ? fittingZoom(zoom, twips_.width(), twips_.height()) : zoom);
 }
 
 void MainWindow::layoutCase() {
   if (!case_) return;
-  const int bodyWidth = keypadSideWidth(zoomPercent());
+  const int bodyWidth = keypadSideWidth(zoom_.zoomPercent());
   // The keypad side keeps its normal height; compact size clips it.
-  const int bodyHeight = windowPixels(kClosedWidth, kNormalHeight, zoomPercent()).height() -
+  const int bodyHeight = windowPixels(kClosedWidth, kNormalHeight, zoom_.zoomPercent()).height() -
                          menuBar()->sizeHint().height();
   body_->setGeometry(0, 0, bodyWidth, std::max(case_->height(), bodyHeight));
   const int foldWidth = std::max(0, case_->width() - bodyWidth);
   const int foldHeight = case_->height();
   foldOut_->setGeometry(bodyWidth, 0, foldWidth, foldHeight);
-  const QSize button = closeFlap_->sizeHint().expandedTo(QSize(scaledPixels(86), scaledPixels(24)));
-  const int panelHeight = std::max(0, foldHeight - button.height() - zoomedPixels(12));
+  const QSize button =
+      closeFlap_->sizeHint().expandedTo(QSize(zoom_.scaledPixels(86), zoom_.scaledPixels(24)));
+  const int panelHeight = std::max(0, foldHeight - button.height() - zoom_.zoomedPixels(12));
   if (stats_) {
     for (QWidget* panel : {static_cast<QWidget*>(stats_), static_cast<QWidget*>(finance_),
                            static_cast<QWidget*>(converter_)})
       panel->setGeometry(0, 0, foldWidth, panelHeight);
   }
-  closeFlap_->setGeometry(foldWidth - button.width() - zoomedPixels(8),
-                          foldHeight - button.height() - zoomedPixels(6), button.width(),
+  closeFlap_->setGeometry(foldWidth - button.width() - zoom_.zoomedPixels(8),
+                          foldHeight - button.height() - zoom_.zoomedPixels(6), button.width(),
                           button.height());
-  rule_->setGeometry(0, zoomedPixels(4), 2, std::max(0, foldHeight - zoomedPixels(8)));
+  rule_->setGeometry(0, zoom_.zoomedPixels(4), 2, std::max(0, foldHeight - zoom_.zoomedPixels(8)));
   rule_->raise();
 }
 
@@ -431,8 +433,9 @@ void MainWindow::refresh() {
   for (const auto& [label, caption, width] : indicators_) {
     label->setText(q(s.*caption));
     // A mark wider than its place in this font (binary's "b" after its spaces) widens it.
-    label->setFixedWidth(std::max(
-        scaledPixels(width), label->fontMetrics().size(Qt::TextSingleLine, label->text()).width()));
+    label->setFixedWidth(
+        std::max(zoom_.scaledPixels(width),
+                 label->fontMetrics().size(Qt::TextSingleLine, label->text()).width()));
     const QString mark = label->text().trimmed();
     label->setAccessibleDescription(mark.isEmpty() ? QCoreApplication::translate("Window", "off")
                                                    : mark);
@@ -462,11 +465,11 @@ void MainWindow::refresh() {
       sh.compact ? QCoreApplication::translate("Menu", "Normal &Size")
                  : QCoreApplication::translate("Menu", "Compact &Size"));
   // A zoom command that cannot act is greyed.
-  const int larger = std::min(zoomPercent() + kZoomStep, kMaxZoom);
+  const int larger = std::min(zoom_.zoomPercent() + kZoomStep, kMaxZoom);
   actions_[QStringLiteral("zoomIn")]->setEnabled(fittingZoom(larger, sh.width(), sh.height()) >
-                                                 zoomPercent());
-  actions_[QStringLiteral("zoomOut")]->setEnabled(zoomPercent() > kMinZoom);
-  actions_[QStringLiteral("actualSize")]->setEnabled(zoomPercent() > kMinZoom);
+                                                 zoom_.zoomPercent());
+  actions_[QStringLiteral("zoomOut")]->setEnabled(zoom_.zoomPercent() > kMinZoom);
+  actions_[QStringLiteral("actualSize")]->setEnabled(zoom_.zoomPercent() > kMinZoom);
   actions_[QStringLiteral("alwaysOnTop")]->setChecked(sh.onTop);
   actions_[QStringLiteral("appearOnStartup")]->setChecked(sh.startupEntry);
   const std::pair<const char*, FoldOut> panels[] = {{"Converter", FoldOut::kConverter},
@@ -537,7 +540,7 @@ void MainWindow::showHistory() {
 void MainWindow::fitDisplay() {
   QFont displayFont = display_->font();
   const int room = display_->textRoom();
-  for (int px = scaledPixels(kDisplayPixels); px > 1; --px) {
+  for (int px = zoom_.scaledPixels(kDisplayPixels); px > 1; --px) {
     displayFont.setPixelSize(px);
     if (room <= 0 || display_->textWidth(displayFont) <= room) break;
   }

@@ -40,7 +40,7 @@ class ConverterPanel;
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  MainWindow(Model& model, QtToolkit& toolkit);
+  MainWindow(Model& model, QtToolkit& toolkit, Zoom& zoom);
   ~MainWindow() override;
 
   /// The button of a keypad key; nullptr for the Stack toggle, which lives in
@@ -139,6 +139,7 @@ class MainWindow : public QMainWindow {
 
   Model& model_;
   QtToolkit& tk_;
+  Zoom& zoom_;  ///< the calculator's: this window's and its panels' and tool windows' sizes
 
   QWidget* case_ = nullptr;  ///< the client area: keypad body and fold-out side by side
   QWidget* body_ = nullptr;

@@ -70,9 +70,10 @@ constexpr Indicator kIndicators[] = {
      &CalcState::fractionCaption}};
 
 // Gives w the font `base` in `weight` at `pixels`, at every zoom.
-void setPixelFont(QWidget* w, QFont base, int pixels, QFont::Weight weight = QFont::Normal) {
+void setPixelFont(Zoom& zoom, QWidget* w, QFont base, int pixels,
+                  QFont::Weight weight = QFont::Normal) {
   base.setWeight(weight);
-  setZoomedFont(w, base, pixels);
+  zoom.setZoomedFont(w, base, pixels);
 }
 
 }  // namespace
@@ -81,8 +82,9 @@ QWidget* MainWindow::buildBody(QWidget* parent) {
   auto* body = new QWidget(parent);
   body->setObjectName(QStringLiteral("keypadSide"));
   auto* column = new QVBoxLayout(body);
-  followZoom(body, [column] {
-    column->setContentsMargins(scaledPixels(6), scaledPixels(5), scaledPixels(6), scaledPixels(6));
+  zoom_.followZoom(body, [this, column] {
+    column->setContentsMargins(zoom_.scaledPixels(6), zoom_.scaledPixels(5), zoom_.scaledPixels(6),
+                               zoom_.scaledPixels(6));
   });
   column->setSpacing(0);
   column->addWidget(buildDisplay(body));
@@ -97,7 +99,7 @@ QWidget* MainWindow::buildBody(QWidget* parent) {
   title_->setObjectName(QStringLiteral("titleLabel"));
   for (QLabel* l : {titleShadow_, title_}) {
     l->setTextFormat(Qt::PlainText);  // the user's own text, shown as typed
-    setPixelFont(l, font(), 11, QFont::DemiBold);
+    setPixelFont(zoom_, l, font(), 11, QFont::DemiBold);
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     titleGrid->addWidget(l, 0, 0);
   }
@@ -106,9 +108,10 @@ QWidget* MainWindow::buildBody(QWidget* parent) {
   const QString personal = QCoreApplication::translate("Window", "personal label");
   title_->setAccessibleName(personal);
   titleShadow_->setAccessibleName(personal);
-  followZoom(title, [title, titleGrid] {
-    titleGrid->setContentsMargins(scaledPixels(2), scaledPixels(3), scaledPixels(2), 0);
-    title->setFixedHeight(scaledPixels(17));
+  zoom_.followZoom(title, [this, title, titleGrid] {
+    titleGrid->setContentsMargins(zoom_.scaledPixels(2), zoom_.scaledPixels(3),
+                                  zoom_.scaledPixels(2), 0);
+    title->setFixedHeight(zoom_.scaledPixels(17));
   });
   column->addWidget(title);
   keypad_ = buildKeypad(body);
@@ -130,9 +133,10 @@ QWidget* MainWindow::buildDisplay(QWidget* parent) {
 
   const QString led = tk_.fontFamily();
   auto* marks = new QHBoxLayout;
-  followZoom(lcd, [column, marks] {
-    column->setContentsMargins(scaledPixels(3), scaledPixels(2), scaledPixels(3), scaledPixels(3));
-    marks->setSpacing(scaledPixels(2));
+  zoom_.followZoom(lcd, [this, column, marks] {
+    column->setContentsMargins(zoom_.scaledPixels(3), zoom_.scaledPixels(2), zoom_.scaledPixels(3),
+                               zoom_.scaledPixels(3));
+    marks->setSpacing(zoom_.scaledPixels(2));
   });
   for (const Indicator& ind : kIndicators) {
     auto* label = new QLabel(lcd);
@@ -140,11 +144,11 @@ QWidget* MainWindow::buildDisplay(QWidget* parent) {
     label->setObjectName(QLatin1String(ind.name));
     label->setAccessibleName(QCoreApplication::translate("Window", ind.accessible));
     label->setAutoFillBackground(true);
-    followZoom(label, [label, width = ind.width] {
-      label->setFixedSize(scaledPixels(width), scaledPixels(14));
+    zoom_.followZoom(label, [this, label, width = ind.width] {
+      label->setFixedSize(zoom_.scaledPixels(width), zoom_.scaledPixels(14));
     });
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setPixelFont(label, font(), 12, QFont::Bold);
+    setPixelFont(zoom_, label, font(), 12, QFont::Bold);
     if (ind.caption == &CalcState::memoryCaption) marks->addStretch(1);
     marks->addWidget(label);
     indicators_.push_back({label, ind.caption, ind.width});
@@ -159,12 +163,12 @@ QWidget* MainWindow::buildDisplay(QWidget* parent) {
   display_->setFocusPolicy(Qt::NoFocus);
   display_->setContextMenuPolicy(Qt::NoContextMenu);
   display_->setAccessibleName(QCoreApplication::translate("Window", "display"));
-  followZoom(display_, [this] { display_->setFixedHeight(scaledPixels(32)); });
+  zoom_.followZoom(display_, [this] { display_->setFixedHeight(zoom_.scaledPixels(32)); });
   display_->setTextMargins(0, 0, 0, 0);
   if (led.isEmpty())
-    setPixelFont(display_, QFont(QStringLiteral("Monospace")), 22, QFont::Bold);
+    setPixelFont(zoom_, display_, QFont(QStringLiteral("Monospace")), 22, QFont::Bold);
   else
-    setPixelFont(display_, QFont(led), kDisplayPixels);
+    setPixelFont(zoom_, display_, QFont(led), kDisplayPixels);
   display_->setLedFace(!led.isEmpty());
   column->addWidget(display_);
   return lcd;
@@ -176,10 +180,10 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
   auto* grid = new QGridLayout(pad);
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setVerticalSpacing(0);
-  followZoom(pad, [grid] {
-    grid->setHorizontalSpacing(scaledPixels(3));
+  zoom_.followZoom(pad, [this, grid] {
+    grid->setHorizontalSpacing(zoom_.scaledPixels(3));
     for (int r = 0; r < static_cast<int>(kLayout.size()); ++r)
-      grid->setRowMinimumHeight(2 * r, scaledPixels(r == kUpperRows ? 6 : 11));
+      grid->setRowMinimumHeight(2 * r, zoom_.scaledPixels(r == kUpperRows ? 6 : 11));
   });
 
   // Grid row 2r holds the second-function captions of key row r, row 2r+1 its keys.
@@ -197,8 +201,8 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
 
       const KeyRow& row = keyRow(key);
       // The point key shows the decimal symbol it types, the locale's.
-      auto* b =
-          new KeyButton(key == Key::kPoint ? q(model_.locale().decimal) : q(row.caption), pad);
+      auto* b = new KeyButton(key == Key::kPoint ? q(model_.locale().decimal) : q(row.caption),
+                              zoom_, pad);
       b->setObjectName(q(row.control));
       setColourGroup(b, row.group);
       const QString tooltip = shownTooltip(keyboardTooltip(row));
@@ -212,9 +216,9 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
       const bool arithmetic = key == Key::kAdd || key == Key::kSubtract || key == Key::kMultiply ||
                               key == Key::kDivide || key == Key::kEquals;
       if (digit || arithmetic)
-        setPixelFont(b, font(), 15, QFont::DemiBold);
+        setPixelFont(zoom_, b, font(), 15, QFont::DemiBold);
       else
-        setPixelFont(b, font(), 11);
+        setPixelFont(zoom_, b, font(), 11);
       connect(b, &QPushButton::clicked, this,
               [this, key] { run([this, key] { model_.press(key); }); });
       grid->addWidget(b, 2 * r + 1, c, 2 * rowSpan - 1, columnSpan);
@@ -224,9 +228,10 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
         auto* second = new QLabel(q(row.second), pad);
         second->setTextFormat(Qt::PlainText);
         second->setObjectName(QStringLiteral("second_") + q(row.control));
-        setPixelFont(second, font(), 9, QFont::DemiBold);
+        setPixelFont(zoom_, second, font(), 9, QFont::DemiBold);
         second->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        followZoom(second, [second] { second->setFixedHeight(scaledPixels(11)); });
+        zoom_.followZoom(second,
+                         [this, second] { second->setFixedHeight(zoom_.scaledPixels(11)); });
         second->setAccessibleName(QCoreApplication::translate("Window", "second function of ") +
                                   accessible);
         second->setAccessibleDescription(q(row.second));

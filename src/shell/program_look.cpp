@@ -74,6 +74,7 @@ QIcon overflowArrow(bool horizontal, const QColor& colour) {
 
 class ProgramStyle : public QProxyStyle {
  public:
+  explicit ProgramStyle(const Zoom* zoom) : zoom_(zoom) {}
   QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
                      const QWidget* widget) const override {
     if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton)
@@ -89,7 +90,7 @@ class ProgramStyle : public QProxyStyle {
     const bool ringed =
         element == CE_PushButton || element == CE_CheckBox || element == CE_RadioButton;
     if (!ringed || !(option->state & State_HasFocus)) return;
-    const qreal width = std::max(2, zoomedPixels(2));
+    const qreal width = zoom_ ? std::max(2, zoom_->zoomedPixels(2)) : 2;
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setBrush(Qt::NoBrush);
@@ -106,6 +107,9 @@ class ProgramStyle : public QProxyStyle {
     if (metric == PM_MenuBarItemSpacing) return 0;
     return QProxyStyle::pixelMetric(metric, option, widget);
   }
+
+ private:
+  const Zoom* zoom_;
 };
 
 }  // namespace
@@ -130,6 +134,6 @@ std::vector<IconShape> programIconShapes() {
 
 QIcon programIcon() { return QIcon(new CalculatorIconEngine); }
 
-QStyle* makeProgramStyle() { return new ProgramStyle; }
+QStyle* makeProgramStyle(const Zoom* zoom) { return new ProgramStyle(zoom); }
 
 }  // namespace zova

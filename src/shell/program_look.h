@@ -34,8 +34,11 @@ inline constexpr Qt::WindowFlags kCloseOnlyTitleBar =
     Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
     Qt::WindowCloseButtonHint;
 
+class Zoom;
+
 /// The desktop's default style, except that the menu bar's overflow arrow is
-/// drawn instead of read from a picture file.
-QStyle* makeProgramStyle();
+/// drawn instead of read from a picture file. The focus ring follows `zoom`;
+/// without one it keeps its standard width.
+QStyle* makeProgramStyle(const Zoom* zoom = nullptr);
 
 }  // namespace zova

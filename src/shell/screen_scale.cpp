@@ -2,84 +2,65 @@
 #include "shell/screen_scale.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
-#include <memory>
-#include <utility>
-#include <vector>
 
-#include "model/window_conf.h"
 #include "model/window_geometry.h"
 
 namespace zova {
-
-namespace {
-
-int zoom = kMinZoom;
-
-// What re-applies its sizes when the zoom changes, in the order it was set up:
-// a window's controls before the window that lays them out.
-// Each shared, so that the zoom's copy of the list runs the followers themselves
-// and what one keeps between runs stays.
-using Follower = std::pair<QPointer<QObject>, std::shared_ptr<std::function<void()>>>;
-std::vector<Follower>& followers() {
-  static std::vector<Follower> list;
-  return list;
-}
-
-void forgetGone() {
-  std::erase_if(followers(), [](const auto& f) { return f.first.isNull(); });
-}
-
-}  // namespace
 
 double logicalDpi() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->logicalDotsPerInch() : kStandardDpi;
 }
 
-int twipsToPixels(int twips) { return twipsToPixels(twips, logicalDpi() * zoom / 100.0); }
-
-int scaledPixels(int pixels) {
-  return static_cast<int>(std::lround(pixels * logicalDpi() * zoom / 100.0 / kStandardDpi));
+int Zoom::twipsToPixels(int twips) const {
+  return zova::twipsToPixels(twips, logicalDpi() * percent_ / 100.0);
 }
 
-int zoomedPixels(int pixels) { return static_cast<int>(std::lround(pixels * zoom / 100.0)); }
+int Zoom::scaledPixels(int pixels) const {
+  return static_cast<int>(std::lround(pixels * logicalDpi() * percent_ / 100.0 / kStandardDpi));
+}
 
-int zoomPercent() { return zoom; }
+int Zoom::zoomedPixels(int pixels) const {
+  return static_cast<int>(std::lround(pixels * percent_ / 100.0));
+}
 
-void setZoomPercent(int percent) {
+void Zoom::forgetGone() {
+  std::erase_if(followers_, [](const auto& f) { return f.first.isNull(); });
+}
+
+void Zoom::setZoomPercent(int percent) {
   percent = std::clamp(percent, kMinZoom, kMaxZoom);
-  if (percent == zoom) return;
-  zoom = percent;
+  if (percent == percent_) return;
+  percent_ = percent;
   forgetGone();
   // A follower may set up others (a panel built on the way): they start at the new zoom.
-  const auto now = followers();
+  const auto now = followers_;
   for (const auto& [owner, apply] : now)
     if (owner) (*apply)();
 }
 
-void followZoom(QObject* owner, std::function<void()> apply) {
+void Zoom::followZoom(QObject* owner, std::function<void()> apply) {
   apply();
   forgetGone();
-  followers().emplace_back(owner, std::make_shared<std::function<void()>>(std::move(apply)));
+  followers_.emplace_back(owner, std::make_shared<std::function<void()>>(std::move(apply)));
 }
 
 // Rounded down from the standard size, so that a text keeps within the box that holds it.
-void setZoomedFont(QWidget* w, QFont base, int pixels) {
-  followZoom(w, [w, base, pixels]() mutable {
+void Zoom::setZoomedFont(QWidget* w, QFont base, int pixels) {
+  followZoom(w, [this, w, base, pixels]() mutable {
     const auto standard = std::lround(pixels * logicalDpi() / kStandardDpi);
-    base.setPixelSize(static_cast<int>(std::max(1L, standard * zoom / 100)));
+    base.setPixelSize(static_cast<int>(std::max(1L, standard * percent_ / 100)));
     w->setFont(base);
   });
 }
 
-QFont zoomedSize(const QFont& font, QFont out) {
+QFont Zoom::zoomedSize(const QFont& font, QFont out) const {
   if (font.pointSizeF() > 0)
-    out.setPointSizeF(font.pointSizeF() * zoom / 100.0);
+    out.setPointSizeF(font.pointSizeF() * percent_ / 100.0);
   else
     out.setPixelSize(zoomedPixels(font.pixelSize()));
   return out;
@@ -87,8 +68,10 @@ QFont zoomedSize(const QFont& font, QFont out) {
 
 // Only the size is set, so each control keeps its own family and weight; at the
 // standard size nothing is set at all.
-void zoomDesktopFont(QWidget* w) {
-  followZoom(w, [w] { w->setFont(zoom == kMinZoom ? QFont() : zoomedSize(QApplication::font())); });
+void Zoom::zoomDesktopFont(QWidget* w) {
+  followZoom(w, [this, w] {
+    w->setFont(percent_ == kMinZoom ? QFont() : zoomedSize(QApplication::font()));
+  });
 }
 
 }  // namespace zova

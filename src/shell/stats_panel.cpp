@@ -38,8 +38,8 @@ void StackToggle::paintEvent(QPaintEvent*) {
   p.drawControl(QStyle::CE_CheckBox, opt);
 }
 
-StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* parent)
-    : QWidget(parent), model_(model), changed_(std::move(changed)) {
+StatsPanel::StatsPanel(Model& model, std::function<void()> changed, Zoom& zoom, QWidget* parent)
+    : QWidget(parent), model_(model), zoom_(zoom), changed_(std::move(changed)) {
   auto* row = new QHBoxLayout(this);
 
   dataList_ = new QListWidget(this);
@@ -65,7 +65,7 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
     if (r.binding.code) b->setToolTip(shownTooltip(keyboardTooltip(r.binding)));
     b->setFocusPolicy(Qt::TabFocus);
     // All as wide as the widest caption needs, at least 100 pixels; the list takes the rest.
-    followZoom(b, [b] { b->setMinimumWidth(scaledPixels(100)); });
+    zoom_.followZoom(b, [this, b] { b->setMinimumWidth(zoom_.scaledPixels(100)); });
     const StatKey key = r.key;
     connect(b, &QPushButton::clicked, this, [this, key] {
       model_.statPress(key);
@@ -94,12 +94,13 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, QWidget* par
   });
   column->addWidget(stack_);
   row->addLayout(column);
-  followZoom(this, [this, row, column, groupGap] {
-    row->setContentsMargins(zoomedPixels(8), zoomedPixels(8), zoomedPixels(8), zoomedPixels(8));
-    row->setSpacing(zoomedPixels(8));
-    column->setSpacing(zoomedPixels(3));
-    groupGap->changeSize(0, zoomedPixels(8), QSizePolicy::Minimum, QSizePolicy::Fixed);
-    dataList_->setMinimumWidth(zoomedPixels(110));
+  zoom_.followZoom(this, [this, row, column, groupGap] {
+    row->setContentsMargins(zoom_.zoomedPixels(8), zoom_.zoomedPixels(8), zoom_.zoomedPixels(8),
+                            zoom_.zoomedPixels(8));
+    row->setSpacing(zoom_.zoomedPixels(8));
+    column->setSpacing(zoom_.zoomedPixels(3));
+    groupGap->changeSize(0, zoom_.zoomedPixels(8), QSizePolicy::Minimum, QSizePolicy::Fixed);
+    dataList_->setMinimumWidth(zoom_.zoomedPixels(110));
     column->invalidate();
   });
 

@@ -13,6 +13,8 @@
 
 namespace zova {
 
+class Zoom;
+
 /// The Stack toggle: its text lights up like an indicator lamp whatever colours
 /// the window gives its background and text.
 class StackToggle : public QCheckBox {
@@ -32,7 +34,7 @@ class StatsPanel : public QWidget {
   Q_OBJECT
  public:
   /// `changed` is called after every operation so the whole window redraws.
-  StatsPanel(Model& model, std::function<void()> changed, QWidget* parent = nullptr);
+  StatsPanel(Model& model, std::function<void()> changed, Zoom& zoom, QWidget* parent = nullptr);
   /// Redraws every text from the model.
   void refresh();
 
@@ -45,6 +47,7 @@ class StatsPanel : public QWidget {
   void done();
 
   Model& model_;
+  Zoom& zoom_;  ///< the calculator's, which this follows
   std::function<void()> changed_;
   QListWidget* dataList_ = nullptr;
   std::map<StatKey, QPushButton*> keys_;

@@ -129,9 +129,10 @@ bool TapeListModel::showUndone(std::vector<TapeEntry> undone) {
   return true;
 }
 
-TapeWindow::TapeWindow(Model& model, std::function<void()> changed, QWidget* parent)
+TapeWindow::TapeWindow(Model& model, std::function<void()> changed, Zoom& zoom, QWidget* parent)
     : QWidget(parent, Qt::Window | kCloseOnlyTitleBar),
       model_(model),
+      zoom_(zoom),
       changed_(std::move(changed)) {
   setObjectName(QStringLiteral("PaperTape"));
   setWindowTitle(QCoreApplication::translate("Tape", "Paper Tape"));
@@ -178,10 +179,10 @@ TapeWindow::TapeWindow(Model& model, std::function<void()> changed, QWidget* par
   model_.tape().onChange = [this] { tapeChanged(); };
   resize(320, 420);
   // The tape's text and the window follow the calculator's zoom.
-  followZoom(this, [this, desktop = list_->font(), was = kMinZoom]() mutable {
-    list_->setFont(zoomedSize(desktop, desktop));
-    resize(size() * zoomPercent() / was);
-    was = zoomPercent();
+  zoom_.followZoom(this, [this, desktop = list_->font(), was = kMinZoom]() mutable {
+    list_->setFont(zoom_.zoomedSize(desktop, desktop));
+    resize(size() * zoom_.zoomPercent() / was);
+    was = zoom_.zoomPercent();
   });
   showUndone();
   list_->scrollToBottom();

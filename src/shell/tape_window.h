@@ -14,6 +14,8 @@
 
 namespace zova {
 
+class Zoom;
+
 /// The tape's entries as rows of a list model; it follows the tape as it grows.
 class TapeListModel : public QAbstractListModel {
   Q_OBJECT
@@ -38,7 +40,7 @@ class TapeWindow : public QWidget {
   Q_OBJECT
  public:
   /// `changed` is called after a click put a number on the main display.
-  TapeWindow(Model& model, std::function<void()> changed, QWidget* parent = nullptr);
+  TapeWindow(Model& model, std::function<void()> changed, Zoom& zoom, QWidget* parent = nullptr);
   ~TapeWindow() override;
 
   QListView* list() const { return list_; }
@@ -62,6 +64,7 @@ class TapeWindow : public QWidget {
   void tapeChanged();
 
   Model& model_;
+  Zoom& zoom_;  ///< the calculator's, which this follows
   std::function<void()> changed_;
   TapeListModel* rows_ = nullptr;
   QListView* list_ = nullptr;

@@ -88,9 +88,10 @@ int runWindow(int argc, char** argv) {
   // file name) and its class half from the application name.
   if (!qEnvironmentVariableIsSet("RESOURCE_NAME")) qputenv("RESOURCE_NAME", kApplicationId);
   endOnFatalMessage();
+  Zoom sizes;  // the window's zoom, which outlives the style that draws at it
   QApplication app(argc, argv);
   releaseHeldMessages();
-  QApplication::setStyle(makeProgramStyle());
+  QApplication::setStyle(makeProgramStyle(&sizes));
   QApplication::setApplicationName(QLatin1String(kApplicationId));
   QApplication::setApplicationVersion(QLatin1String(kVersion));
   QApplication::setDesktopFileName(QLatin1String(kApplicationId));
@@ -124,15 +125,15 @@ int runWindow(int argc, char** argv) {
   // The zoom the window had; at a first start, one that suits the screen.
   const std::string windowFile = windowConfBeside(model.settingsFile());
   if (const std::optional<WindowConf> conf = readWindowConf(windowFile))
-    setZoomPercent(conf->zoom);
+    sizes.setZoomPercent(conf->zoom);
   else if (const QScreen* screen = QGuiApplication::primaryScreen())
-    setZoomPercent(firstStartZoom(screen->availableGeometry().height(),
-                                  twipsToPixels(kNormalHeight, logicalDpi())));
+    sizes.setZoomPercent(firstStartZoom(screen->availableGeometry().height(),
+                                        twipsToPixels(kNormalHeight, logicalDpi())));
 
   int status = 0;
-  int zoom = zoomPercent();
+  int zoom = sizes.zoomPercent();
   {
-    MainWindow window(model, toolkit);
+    MainWindow window(model, toolkit, sizes);
     QApplication::setWindowIcon(window.windowIcon());
     window.installTrayIcon();
     single.onActivate = [&](const ActivationToken& later) {

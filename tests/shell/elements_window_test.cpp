@@ -23,24 +23,23 @@ class ElementsWindowTest : public QObject {
 // groups, ten colours); the information area and the gap above the lanthanides are no tiles.
 void ElementsWindowTest::tilesAreFoundAndPaintedWhereTheyAreDrawn() {
   ModelRig rig;
-  ElementsWindow w(rig.model, rig.changed());
+  ElementsWindow w(rig.model, rig.changed(), rig.zoom);
   const QImage image = w.grab().toImage();
   std::set<std::pair<int, int>> cells;
   std::map<ElementGroup, QRgb> colours;
   for (const Element& e : kElements) {
-    const QRect r = ElementsWindow::tileRect(e);
+    const QRect r = w.tileRect(e);
     const QRgb c = image.pixel(r.left() + 3, r.bottom() - 4);  // away from the text
     const auto [it, fresh] = colours.emplace(elementGroup(e.number), c);
     QVERIFY2(QRect(0, 0, 620, 414).contains(r) && cells.insert({e.row, e.column}).second &&
-                 ElementsWindow::tileAt(r.center()) == &e &&
-                 ElementsWindow::tileAt(r.topLeft() + QPoint(1, 1)) == &e &&
+                 w.tileAt(r.center()) == &e && w.tileAt(r.topLeft() + QPoint(1, 1)) == &e &&
                  (fresh || it->second == c),
              std::string(e.name).c_str());
   }
   std::set<QRgb> distinct;
   for (auto [g, c] : colours) distinct.insert(c);
   QCOMPARE(distinct.size(), std::size_t{10});
-  QVERIFY(!ElementsWindow::tileAt(QPoint(150, 30)) && !ElementsWindow::tileAt(QPoint(50, 380)));
+  QVERIFY(!w.tileAt(QPoint(150, 30)) && !w.tileAt(QPoint(50, 380)));
   // A modeless window on top; moving off the tiles keeps the last element described.
   QVERIFY(w.isWindow() && !w.isModal() && (w.windowFlags() & Qt::WindowStaysOnTopHint));
   QVERIFY(play(w, rig.model, QStringLiteral("elem:hover=S")));
@@ -55,13 +54,13 @@ void ElementsWindowTest::tilesAreFoundAndPaintedWhereTheyAreDrawn() {
                            {QPalette::Text, 0xf0f0f0}})
     dark.setColor(role, QColor(rgb));
   QApplication::setPalette(dark);
-  ElementsWindow night(rig.model, rig.changed());
+  ElementsWindow night(rig.model, rig.changed(), rig.zoom);
   const QImage nightImage = night.grab().toImage();
   const QImage box = child<QLineEdit>(night, "multiplier")->grab().toImage();
   QApplication::setPalette(light);
   QCOMPARE(nightImage.pixel(150, 30), dark.color(QPalette::Window).rgb());
   QCOMPARE(box.pixel(2, 2), dark.color(QPalette::Base).rgb());
-  const QRect hydrogen = ElementsWindow::tileRect(kElements[0]);
+  const QRect hydrogen = w.tileRect(kElements[0]);
   QCOMPARE(nightImage.pixel(hydrogen.left() + 3, hydrogen.bottom() - 4),
            image.pixel(hydrogen.left() + 3, hydrogen.bottom() - 4));
 }
@@ -110,7 +109,7 @@ void ElementsWindowTest::hoverAndMolarMass() {
   QFETCH(QString, script);
   QFETCH(QString, display);
   ModelRig rig, cli;
-  ElementsWindow w(rig.model, rig.changed());
+  ElementsWindow w(rig.model, rig.changed(), rig.zoom);
   w.show();
   w.activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -166,7 +165,7 @@ void ElementsWindowTest::hoverAndMolarMass() {
     right = box->geometry().right();
   }
   QVERIFY(child<QWidget>(w, "clearFormula")->geometry().right() <
-          ElementsWindow::tileRect(*findElement("He")).left());
+          w.tileRect(*findElement("He")).left());
   QCOMPARE(child<QLabel>(w, "molarMass")->isVisible(), s.molarShown);
   QCOMPARE(child<QWidget>(w, "clearFormula")->isVisible(), s.clearShown);
   QCOMPARE(child<QLabel>(w, "atomicMass")->isVisible(), s.info.valuesShown);

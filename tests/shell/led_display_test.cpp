@@ -83,7 +83,7 @@ void LedDisplayTest::longestTextsShowWhole() {
   for (const char* size : {"", "menu:compact", "menu:compact,menu:converter"})
     for (int zoom = kMinZoom; zoom <= kMaxZoom; zoom += kZoomStep) {
       if (zoom == kMinZoom) QVERIFY(!runSequence(rig.model, size).has_value());
-      setZoomPercent(zoom);
+      rig.zoom.setZoomPercent(zoom);
       rig.window->refresh();
       QCoreApplication::processEvents();
       const QString text = display->text();

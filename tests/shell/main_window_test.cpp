@@ -119,7 +119,7 @@ QStringList facts(Harness& h) {
                   child<QLabel>(w, "titleShadow")->text()
            << "compact=" + h.item("compact")->text().remove(' ') << "dialogs=" + h.dialogs.join('+')
            << "display-colour=" + w.displayField()->palette().color(QPalette::Base).name()
-           << "zoom=" + QString::number(zoomPercent());
+           << "zoom=" + QString::number(h.zoom.zoomPercent());
 }
 
 }  // namespace
@@ -520,12 +520,11 @@ void MainWindowTest::ctrlShortcutsNeverReachTheKeypad() {
       {Qt::Key_Minus, ctrl, 150}, {Qt::Key_0, ctrl, 100},     {Qt::Key_Minus, pad, 100}};
   for (const auto& [key, modifiers, zoom] : zoomKeys) {
     QTest::keyClick(h.window.get(), key, modifiers);
-    QCOMPARE(zoomPercent(), zoom);
+    QCOMPARE(h.zoom.zoomPercent(), zoom);
   }
-  setZoomPercent(kMaxZoom);
-  h.window->refresh();
+  h.zoom.setZoomPercent(kMaxZoom);
   QTest::keyClick(h.window.get(), Qt::Key_Plus, ctrl);
-  QCOMPARE(zoomPercent(), kMaxZoom);
+  QCOMPARE(h.zoom.zoomPercent(), kMaxZoom);
   QVERIFY(play(h, QStringLiteral("3,=")));  // no digit typed, no operation pending
   QCOMPARE(h.display(), QStringLiteral("23"));
 }
@@ -543,9 +542,9 @@ void MainWindowTest::borderDragSnapsToAStep() {
     h.window->resize(qRound(client.width() * across), bar + qRound(client.height() * down));
     const QSize snapped = client * (zoom / 100.0);
     const QWidget* now = h.window->centralWidget();
-    QTRY_VERIFY2(zoomPercent() == zoom && std::abs(now->width() - snapped.width()) <= 1 &&
+    QTRY_VERIFY2(h.zoom.zoomPercent() == zoom && std::abs(now->width() - snapped.width()) <= 1 &&
                      std::abs(now->height() - snapped.height()) <= 1,
-                 qPrintable(QString::number(zoomPercent())));
+                 qPrintable(QString::number(h.zoom.zoomPercent())));
   }
 }
 
@@ -646,7 +645,6 @@ void MainWindowTest::tabReachesEveryControl() {
 // The focused control looks different from itself unfocused, on the keypad and on a panel,
 // at the smallest and the largest zoom, under a light and a dark palette.
 void MainWindowTest::focusMarkShows() {
-  const std::unique_ptr<QStyle> style(makeProgramStyle());
   const QPalette light = QApplication::palette();
   QPalette dark = light;
   for (const auto& [role, colour] : {std::pair{QPalette::Window, QColor(0x30, 0x30, 0x30)},
@@ -657,12 +655,13 @@ void MainWindowTest::focusMarkShows() {
   for (const QPalette& palette : {light, dark}) {
     QApplication::setPalette(palette);
     Harness h;
+    const std::unique_ptr<QStyle> style(makeProgramStyle(&h.zoom));
     h.activate();
     QVERIFY(play(h, "Statistics"));
     auto* key = child<QPushButton>(*h.window, "countKey");
     key->setStyle(style.get());
     for (int zoom : {kMinZoom, kMaxZoom}) {
-      setZoomPercent(zoom);
+      h.zoom.setZoomPercent(zoom);
       for (QWidget* w :
            {static_cast<QWidget*>(h.window->button(Key::kDigit5)), static_cast<QWidget*>(key)}) {
         h.window->button(Key::kEquals)->setFocus();
@@ -705,7 +704,7 @@ void MainWindowTest::zoomKeepsEveryShare() {
   const std::map<QWidget*, QRect> standard = places();
   const int bar = h.window->menuBar()->height();
   for (int zoom = kMinZoom + kZoomStep; zoom <= kMaxZoom; zoom += kZoomStep) {
-    setZoomPercent(zoom);
+    h.zoom.setZoomPercent(zoom);
     QCoreApplication::processEvents();  // the layouts' turn
     QCOMPARE(h.window->menuBar()->height(), bar);
     const std::map<QWidget*, QRect> zoomed = places();

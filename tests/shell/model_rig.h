@@ -36,6 +36,7 @@ inline QString q(std::string_view s) {
 struct ModelRig {
   HeadlessToolkit tk;
   Model model{tk, {}};
+  Zoom zoom;        ///< what the windows built on this model follow
   int changes = 0;  ///< how often a view asked for the main window to redraw
 
   ModelRig() { model.startUp(); }
@@ -53,12 +54,12 @@ struct WindowRig {
       : model(toolkit, locale) {
     model.setSettingsFile(settingsFile.toStdString());
     model.startUp();
-    window = std::make_unique<MainWindow>(model, toolkit);
+    window = std::make_unique<MainWindow>(model, toolkit, zoom);
     window->show();
   }
-  ~WindowRig() { setZoomPercent(kMinZoom); }  // the next window starts at the standard size
   bool exposed() const { return QTest::qWaitForWindowExposed(window.get()); }
 
+  Zoom zoom;  ///< the window's own, at the standard size until a test sets it
   Tk toolkit;
   Model model;
   std::unique_ptr<MainWindow> window;
@@ -175,7 +176,7 @@ inline bool play(QWidget& root, Model& model, const QString& script) {
       view->scrollTo(entry);
       QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
     } else if (elem && a == "hover") {
-      hover(elem, ElementsWindow::tileRect(*findElement(v)).center());
+      hover(elem, elem->tileRect(*findElement(v)).center());
     } else if (elem && a.starts_with("drop")) {  // a drag from a tile
       dropText(elem->slotLabel(n), value);
     } else if (auto* list = qobject_cast<QComboBox*>(control)) {

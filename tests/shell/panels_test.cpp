@@ -33,9 +33,9 @@ struct Panels {
   }
   ModelRig rig;
   QWidget host;
-  StatsPanel stats{rig.model, rig.changed(), &host};
-  FinancePanel finance{rig.model, rig.changed(), &host};
-  ConverterPanel converter{rig.model, rig.changed(), &host};
+  StatsPanel stats{rig.model, rig.changed(), rig.zoom, &host};
+  FinancePanel finance{rig.model, rig.changed(), rig.zoom, &host};
+  ConverterPanel converter{rig.model, rig.changed(), rig.zoom, &host};
 };
 
 // What the panels' widgets show: the statistics list and choice, the timing boxes, the

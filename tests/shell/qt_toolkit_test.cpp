@@ -35,6 +35,7 @@ class QtToolkitTest : public QObject {
       tk.attach(&window, nullptr);
       Model model(tk, {});
       model.startUp();
+      Zoom zoom;
       // Types the name into the file dialog and presses Return; says Yes to every message box.
       int asked = 0;
       bool typedIn = false;
@@ -55,7 +56,7 @@ class QtToolkitTest : public QObject {
       });
       poll.start(10);
       if (tape)
-        TapeWindow(model, {}).findChild<QAction*>("tapeSaveAs")->trigger();
+        TapeWindow(model, {}, zoom).findChild<QAction*>("tapeSaveAs")->trigger();
       else
         model.saveSettingsAs();
       QCOMPARE(asked, questions);

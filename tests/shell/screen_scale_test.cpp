@@ -26,15 +26,15 @@ class ScreenScaleTest : public QObject {
                                              {14, 96.0, 0}})
       QCOMPARE(twipsToPixels(twips, dpi), pixels);
     QCOMPARE(logicalDpi(), 144.0);
-    QCOMPARE(twipsToPixels(kClosedWidth), 330);
-    QCOMPARE(scaledPixels(15), 23);
+    QCOMPARE(Zoom().twipsToPixels(kClosedWidth), 330);
+    QCOMPARE(Zoom().scaledPixels(15), 23);
   }
 
   void everyMenuTitleShowsAtALargerFont() {
     WindowRig rig;
     QVERIFY(rig.exposed());
     MainWindow& window = *rig.window;
-    QCOMPARE(window.size(), QSize(twipsToPixels(kClosedWidth), twipsToPixels(kNormalHeight)));
+    QCOMPARE(window.size(), QSize(330, 534));  // kClosedWidth by kNormalHeight at 144 dots per inch
     QMenuBar* bar = window.menuBar();
     QStringList titles;
     for (QAction* menu : bar->actions()) {
@@ -49,14 +49,14 @@ class ScreenScaleTest : public QObject {
       QVERIFY2(!more->isVisible(), "the menu bar's overflow arrow shows");
     // Keys, captions and the widest display text at 1.5 times their standard pixel sizes.
     QPushButton* seven = window.button(Key::kDigit7);
-    QVERIFY(seven->font().pixelSize() == scaledPixels(15) && seven->height() >= scaledPixels(14));
-    QCOMPARE(child<QLabel>(window, "second_sineKey")->font().pixelSize(), scaledPixels(9));
+    QVERIFY(seven->font().pixelSize() == 23 && seven->height() >= rig.zoom.scaledPixels(14));
+    QCOMPARE(child<QLabel>(window, "second_sineKey")->font().pixelSize(), rig.zoom.scaledPixels(9));
     auto* display = static_cast<LedDisplay*>(window.displayField());
     QVERIFY(!runSequence(rig.model, "1,±,.,2345678901234567,EXP,-,300").has_value());
     window.refresh();
     QCOMPARE(display->text().size(), int(kDisplayCharacters));
     QVERIFY(display->textWidth(display->font()) <= display->textRoom());
-    QVERIFY(display->font().pixelSize() >= scaledPixels(kLegibleDisplayPixels));
+    QVERIFY(display->font().pixelSize() >= rig.zoom.scaledPixels(kLegibleDisplayPixels));
   }
 };
 

@@ -38,7 +38,7 @@ class TapeWindowTest : public QObject {
           {"255,+,1,=,Base", 2, "100", "Tape 100 h"}}) {
       ModelRig rig;
       QVERIFY(rig.run(QString::fromLatin1(script)));
-      TapeWindow w(rig.model, rig.changed());
+      TapeWindow w(rig.model, rig.changed(), rig.zoom);
       w.show();
       QVERIFY(QTest::qWaitForWindowExposed(&w));
       clickRow(w, row);
@@ -52,7 +52,7 @@ class TapeWindowTest : public QObject {
   void copySaveFollowClearAndClose() {
     ModelRig rig;
     QVERIFY(rig.run("12,+,3,X,4,="));
-    TapeWindow w(rig.model, rig.changed());
+    TapeWindow w(rig.model, rig.changed(), rig.zoom);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     auto* copy = w.findChild<QAction*>("tapeCopy");
@@ -86,7 +86,7 @@ class TapeWindowTest : public QObject {
   void longEntriesShowWhole() {
     ModelRig rig;
     QVERIFY(rig.run(QString::fromUtf8("3,±,÷,7,=,X,1,EXP,-,123,=,1/x")));
-    TapeWindow w(rig.model, rig.changed());
+    TapeWindow w(rig.model, rig.changed(), rig.zoom);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const int margins = 2 * (w.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);

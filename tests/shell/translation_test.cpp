@@ -194,7 +194,7 @@ class TranslationTest : public QObject {
       // The calculator and its panels at every larger zoom step.
       QVERIFY(play(w, rig.model, "conv:Length"));
       for (int zoom = kMinZoom + kZoomStep; zoom <= kMaxZoom; zoom += kZoomStep) {
-        setZoomPercent(zoom);
+        rig.zoom.setZoomPercent(zoom);
         QVERIFY(play(w, rig.model, "closeFlapKey"));
         const QString at = QString(" at %1 %").arg(zoom);
         check(&w, "main" + at);
@@ -205,7 +205,7 @@ class TranslationTest : public QObject {
         QVERIFY(play(w, rig.model, "menu:Converter,conv:Constants"));
         check(&w, "constants" + at);
       }
-      setZoomPercent(kMinZoom);
+      rig.zoom.setZoomPercent(kMinZoom);
       w.action("periodicTable")->trigger();
       auto* elements = w.findChild<ElementsWindow*>();
       QVERIFY(play(*elements, rig.model, "elem:drop1=Fe"));  // a formula, and its Clear button
@@ -223,14 +223,14 @@ class TranslationTest : public QObject {
       });
       const QSize tapeSize = w.findChild<TapeWindow*>()->size();
       for (int zoom = kMinZoom + kZoomStep; zoom <= kMaxZoom; zoom += kZoomStep) {
-        setZoomPercent(zoom);
+        rig.zoom.setZoomPercent(zoom);
         for (const Element* e : {longest[0], longest[1], longest[2], &kElements[25]}) {
           QVERIFY(play(*elements, rig.model, "elem:hover=" + q(e->symbol)));
           check(elements, q(e->name) + QString(" at %1 %").arg(zoom));
         }
         check(w.findChild<TapeWindow*>(), QString("tape at %1 %").arg(zoom));
       }
-      setZoomPercent(kMinZoom);
+      rig.zoom.setZoomPercent(kMinZoom);
       QCOMPARE(w.findChild<TapeWindow*>()->size(), tapeSize);  // back, not grown step by step
       OptionsWindow options(rig.model, &w);
       options.show();
