@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 # only the test run or its upkeep uses.
 test_files() {
   git ls-files tests fuzz bench scripts/test.sh scripts/test-ratio.sh scripts/check-layers.sh \
-    scripts/fuzz.sh scripts/regenerate-corpus.sh
+    scripts/fuzz.sh scripts/regenerate-corpus.sh scripts/make-function-table.py
 }
 source_files() { git ls-files 'src/*.cpp' 'src/*.h'; }
 
