@@ -108,6 +108,10 @@ def draw(rng, lo, hi, digits=None, negative=0.0):
     return -x if rng.random() < negative else x
 
 
+def decimals(words):
+    return [Decimal(w) for w in words.split()]
+
+
 def typical(rng, lo=-3, hi=5, negative=0.0):
     """A number as typed: up to six decimals, or an amount, or a whole number."""
     kind = rng.randrange(3)
@@ -172,14 +176,14 @@ def trig_value(name, x, unit):
                 raise ZeroDivisionError
             return Fraction(s, c)
         return Fraction(s if name == "sin" else c)
-    return {"sin": mpmath.sin, "cos": mpmath.cos, "tan": mpmath.tan}[name](a)
+    return getattr(mpmath, name)(a)
 
 
 def inverse_trig(name, x, unit):
     v = F(x)
     if name in ("asin", "acos") and abs(v) > 1:
         raise ValueError
-    return in_unit({"asin": mpmath.asin, "acos": mpmath.acos, "atan": mpmath.atan}[name](v), unit)
+    return in_unit(getattr(mpmath, name)(v), unit)
 
 
 def factorial(x):
@@ -244,44 +248,37 @@ def function_rows(rng):
         x = DIGITS.plus(x)
         add(name, unit, [x], typed(x) + "," + key, lambda: f(x))
 
-    for _ in range(90):
-        one("sqrt", "sqrt", draw(rng, -30, 30), lambda x: mpmath.sqrt(F(x)))
-    for x in ["144", "2.25", "1E-10", "0", "-4"]:
-        one("sqrt", "sqrt", Decimal(x), lambda x: mpmath.sqrt(F(x)))
+    for x in [draw(rng, -30, 30) for _ in range(90)] + decimals("144 2.25 1E-10 0 -4"):
+        one("sqrt", "sqrt", x, lambda x: mpmath.sqrt(F(x)))
     for _ in range(80):
         one("square", "x2", draw(rng, -20, 20, negative=0.3), lambda x: Fraction(x) ** 2)
     for _ in range(10):  # an 8-digit number ending in 5 whose square has 16 digits: a tie
         m = rng.randrange(3162278, 9999999) * 10 + 5
         x = Decimal(m).scaleb(rng.randint(-12, 5))
         one("square", "x2", -x if rng.random() < 0.3 else x, lambda x: Fraction(x) ** 2)
-    for _ in range(80):
-        one("reciprocal", "1/x", draw(rng, -30, 30, negative=0.3), lambda x: 1 / Fraction(x))
-    for k in [-6, -1, 0, 3]:  # 1/2^22 has 16 digits ending in 5: a tie
-        one("reciprocal", "1/x", Decimal(4194304).scaleb(k), lambda x: 1 / Fraction(x))
-    one("reciprocal", "1/x", Decimal(0), lambda x: 1 / Fraction(x))
+    recips = [draw(rng, -30, 30, negative=0.3) for _ in range(80)]
+    recips += [Decimal(4194304).scaleb(k) for k in [-6, -1, 0, 3]]  # 1/2^22 ends in a tie
+    for x in recips + [Decimal(0)]:
+        one("reciprocal", "1/x", x, lambda x: 1 / Fraction(x))
 
     logs = [draw(rng, -300, 300) for _ in range(60)]
     logs += [Decimal(1) + draw(rng, -14, -2, negative=0.5) for _ in range(15)]
     logs += [typical(rng) for _ in range(25)]
-    logs += [Decimal("1000"), Decimal("1E-250"), Decimal(1), Decimal(0), Decimal(-5)]
+    logs += decimals("1000 1E-250 1 0 -5")
     for x in logs:
         one("ln", "ln", x, lambda x: mpmath.log(F(x)) if x > 0 else None)
         one("log", "log", x,
             lambda x: (Fraction(x.adjusted()) if x.normalize().as_tuple().digits == (1,)
                        else mpmath.log10(F(x))) if x > 0 else None)
 
-    for _ in range(90):
-        x = draw(rng, -12, 2, negative=0.4)
-        if abs(x) < 700:
-            one("exp", "inv,ln", x, lambda x: mpmath.exp(F(x)))
-    for x in ["709.78", "710", "1E-10", "0"]:
-        one("exp", "inv,ln", Decimal(x), lambda x: mpmath.exp(F(x)))
-    for _ in range(90):
-        x = draw(rng, -12, 2, negative=0.4)
+    exps = [x for x in (draw(rng, -12, 2, negative=0.4) for _ in range(90)) if abs(x) < 700]
+    for x in exps + decimals("709.78 710 1E-10 0"):
+        one("exp", "inv,ln", x, lambda x: mpmath.exp(F(x)))
+    for x in [draw(rng, -12, 2, negative=0.4) for _ in range(90)]:
         if abs(x) < 300:
             one("pow10", "inv,log", x, lambda x: mpmath.power(10, F(x)))
-    for x in ["-300", "2", "308.25", "309", "0.5", "1E-12"]:
-        one("pow10", "inv,log", Decimal(x),
+    for x in decimals("-300 2 308.25 309 0.5 1E-12"):
+        one("pow10", "inv,log", x,
             lambda x: Fraction(10) ** int(x) if x == x.to_integral() else mpmath.power(10, F(x)))
 
     def two(name, keys, x, y, f, unit="-"):
@@ -316,14 +313,13 @@ def function_rows(rng):
             if unit != "rad":
                 args += [Decimal(turn // 12 * k) for k in (1, 2, 3, 6, 9)]
             else:
-                args += [Decimal("3.14159265358979"), Decimal("1E20"), Decimal("1.5707963267949")]
-            if unit == "deg":
-                args += [Decimal("81365.2")]
+                args += decimals("3.14159265358979 1E20 1.5707963267949")
+            args += decimals("81365.2" if unit == "deg" else "")
             for x in args:
                 one(name, name, x, lambda x, n=name, u=unit: trig_value(n, x, u), unit)
         for name, key in (("asin", "sin"), ("acos", "cos"), ("atan", "tan")):
             args = [draw(rng, -12, -1, negative=0.5) for _ in range(18)]
-            args += [Decimal("0.5"), Decimal(0), Decimal("-0.5"), Decimal("1.5")]
+            args += decimals("0.5 0 -0.5 1.5")
             if name != "atan":  # near the ends, where acos cancels
                 args += [(Decimal(1) - draw(rng, -14, -2)) * rng.choice([1, -1]) for _ in range(4)]
             else:
@@ -344,13 +340,10 @@ def function_rows(rng):
         two("pol_r", "{x},inv,+,{y},=", Decimal(0), Decimal(3), lambda x, y: pol(x, y, unit, "r"),
             unit)
 
-    hyper = {"sinh": mpmath.sinh, "cosh": mpmath.cosh, "tanh": mpmath.tanh,
-             "asinh": mpmath.asinh, "acosh": mpmath.acosh, "atanh": mpmath.atanh}
     for name in ("sinh", "cosh", "tanh"):
         args = [draw(rng, -12, 2, negative=0.4) for _ in range(30)]
-        args = [x for x in args if abs(x) < 700] + [Decimal("711"), Decimal("1E-10")]
-        for x in args:
-            one(name, "hyp," + name[:3], x, lambda x, n=name: hyper[n](F(x)))
+        for x in [x for x in args if abs(x) < 700] + decimals("711 1E-10"):
+            one(name, "hyp," + name[:3], x, lambda x, n=name: getattr(mpmath, n)(F(x)))
     for name, lo, hi in (("asinh", -12, 200), ("acosh", 0, 200), ("atanh", -12, -1)):
         args = [draw(rng, lo, hi, negative=0.4 if name == "asinh" else 0) for _ in range(25)]
         if name == "atanh":
@@ -359,13 +352,13 @@ def function_rows(rng):
             args += [Decimal(1) + draw(rng, -14, -2) for _ in range(5)] + [Decimal("0.5")]
         for x in args:
             one(name, "inv,hyp," + name[1:4], x,
-                lambda x, n=name: hyper[n](F(x)) if n != "acosh" or x >= 1 else None)
+                lambda x, n=name: getattr(mpmath, n)(F(x)) if n != "acosh" or x >= 1 else None)
 
     facts = [Decimal(k) for k in rng.sample(range(0, 171), 40)] + [Decimal(170), Decimal(171)]
     facts += [Decimal(rng.randrange(1, 169 * 10**k)).scaleb(-k)
               for k in (rng.randint(1, 3) for _ in range(60))]
     facts += [Decimal(rng.randrange(1, 2000)).scaleb(-2) * -1 for _ in range(15)]
-    facts += [Decimal(x) for x in ("10.5", "0.5", "-0.5", "-1.5", "-3", "-1", "170.5", "171.5")]
+    facts += decimals("10.5 0.5 -0.5 -1.5 -3 -1 170.5 171.5")
     for x in facts:
         one("factorial", "x!", x, factorial)
     return rows
@@ -437,22 +430,13 @@ def finance_rows(rng):
             def f(r):
                 g, ann = growth(r, n, t)
                 return F(pv) * g + F(pmt) * ann + F(fv)
-            results = []
-            for prec in (60, 90):
-                mp.dps = prec
-                try:
-                    found = mpmath.findroot(f, F(rate), tol=mpf(10) ** (-prec + 5))
-                    results.append(exact(found) if isinstance(found, mpf) else None)
-                except (ValueError, ZeroDivisionError):
-                    results.append(None)
-            if None in results or results[1] <= 0:
-                continue
-            lo, hi = results[0] * ppy, results[1] * ppy
+            solved, scale = lambda: mpmath.findroot(f, F(rate), tol=mpf(10) ** (5 - mp.dps)), ppy
         else:
-            lo, _ = compute(lambda: solve(key, rate, n, pmt, pv, fv, t), 60)
-            hi, _ = compute(lambda: solve(key, rate, n, pmt, pv, fv, t), 90)
-            if lo is None or hi is None:
-                continue
+            solved, scale = lambda: solve(key, rate, n, pmt, pv, fv, t), 1
+        (lo, _), (hi, _) = compute(solved, 60), compute(solved, 90)
+        if lo is None or hi is None or (key == "%/Yr" and hi <= 0):
+            continue
+        lo, hi = lo * scale, hi * scale
         tie = near_tie(hi)
         if not tie and shown(lo) != shown(hi):
             sys.exit(f"unstable finance value {key}")
