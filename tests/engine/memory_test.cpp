@@ -23,10 +23,8 @@ TEST(Memory, RegistersThroughKeySequences) {
       {"5,EXP,M+,MR", "5", "5", "0", " M"},  // a display being typed counts by its prefix
       {"1,EXP,3,0,8,M+,M+", "ERROR", "1E+308", "0", " M"},
       {"Base,X!,Kin,AC,Kout", "F", "0", "F", ""},
-      {"Base,X!,M+", "F", "0", "0", ""},  // M+ and MR work in decimal only
-      {"Mode,3,inv,+,4,=,Kout", "0.927295218001612", "0", "0.927295218001612", ""},
-      {"1,inv,-,90,=", "0", "0", "1", ""},  // Rec reduces an exact angle exactly
-      {"2,inv,-,30,=", "1.73205080756888", "0", "1", ""},
+      {"Base,X!,M+", "F", "0", "0", ""},                  // M+ and MR work in decimal only
+      {"1,inv,-,90,=", "0", "0", "1", ""},                // Rec reduces an exact angle exactly
       {".1,M+,.2,M+,.3,inv,M+,MR", "0", "0", "0", " M"},  // M holds the exact sum
   };
   for (auto [keys, shown, m, k, indicator] : cases) {
