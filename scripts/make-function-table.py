@@ -442,8 +442,7 @@ def finance_rows(rng):
             sys.exit(f"unstable finance value {key}")
         keys = ["menu:financial", f"{ppy},fin:click=P/Yr", f"{typed(yearly)},fin:click=%/Yr"]
         keys += [f"{typed(v)},fin:click={c}" for c, v in zip(cells, vals) if c != key]
-        keys += ["fin:start"] if t else []
-        keys += [f"fin:solve={key}"]
+        keys += ["fin:start"] * t + [f"fin:solve={key}"]
         rows.append((key, str(ppy), text(yearly)) +
                     tuple(text(v) if c != key else "?" for c, v in zip(cells, vals)) +
                     ("Start" if t else "End", ",".join(keys), shown(hi), "tie" if tie else ""))
