@@ -35,20 +35,6 @@ const char* const kKeyNames[] = {
     QT_TRANSLATE_NOOP("KeyName", "Esc"),       QT_TRANSLATE_NOOP("KeyName", "Enter"),
 };
 
-// The message texts the model builds around a file name (%1) and a reason (%2).
-// The English pattern must read exactly as the model's pieces put together.
-const char* const kMessagePatterns[] = {
-    QT_TRANSLATE_NOOP("Messages",
-                      "The settings file %1 could not be read. It has been kept as %1.bak, and "
-                      "the settings are saved anew."),
-    QT_TRANSLATE_NOOP("Messages",
-                      "The settings file %1 could not be read, and it is not a file the settings "
-                      "may replace: it is left as it is, and the settings are not saved."),
-    QT_TRANSLATE_NOOP("Messages", "The settings could not be saved to %1: %2."),
-    QT_TRANSLATE_NOOP("Messages", "The file \"%1\" could not be found."),
-    QT_TRANSLATE_NOOP("Messages", "The file \"%1\" could not be read: %2."),
-};
-
 }  // namespace
 
 QStringList translationFolders() {
@@ -89,27 +75,26 @@ std::string englishEntry(const char* context, const QString& typed,
   return typed.toStdString();
 }
 
-QString shownMessage(std::string_view english) {
-  const QString text = q(english);
-  const QString whole = translated("Messages", text);
-  if (whole != text) return whole;
-  for (const char* pattern : kMessagePatterns) {
-    // The pattern as an expression: %1 a file name (the same each time), %2 a reason.
-    QString expression = QRegularExpression::escape(QLatin1String(pattern));
-    const QString one = QRegularExpression::escape(QStringLiteral("%1"));
-    const QString two = QRegularExpression::escape(QStringLiteral("%2"));
-    const qsizetype first = expression.indexOf(one);
-    expression.replace(first, one.size(), QStringLiteral("(.+)"));
-    expression.replace(one, QStringLiteral("\\1"));
-    expression.replace(two, QStringLiteral("(.+)"));
-    const QRegularExpressionMatch m =
-        QRegularExpression(QLatin1Char('^') + expression + QLatin1Char('$')).match(text);
-    if (!m.hasMatch()) continue;
-    QString result = QCoreApplication::translate("Messages", pattern).arg(m.captured(1));
-    if (m.lastCapturedIndex() >= 2) result = result.arg(translated("Messages", m.captured(2)));
-    return result;
+QString shownMessage(std::string_view english) { return shown("Messages", english); }
+
+QString shownText(const Text& text) {
+  if (text.id == TextId::kAsWritten) return q(text.written);
+  if (text.id == TextId::kPhrase) return shownMessage(text.written);
+  const TextTemplate t = textTemplate(text.id);
+  QString out = QCoreApplication::translate(t.context, t.english);
+  // One argument at a time: an argument's own "%1" stays as it is.
+  QStringList args;
+  for (const Text& arg : text.args) args << shownText(arg);
+  switch (args.size()) {
+    case 0:
+      return out;
+    case 1:
+      return out.arg(args[0]);
+    case 2:
+      return out.arg(args[0], args[1]);
+    default:
+      return out.arg(args[0], args[1], args[2]);
   }
-  return text;
 }
 
 QString shownKeyName(const QString& name) {
