@@ -131,20 +131,40 @@ std::string typedOnUsKeyboard(int code, int shift) {
   if (face.where == "keypad" && !isDigitKey(face.symbol[0])) return face.symbol;
   return {};
 }
-}  // namespace
 
-std::string keyboardName(KeyBinding binding) {
-  const KeyFace face = faceOf(binding);
-  if (face.where.empty()) return face.symbol;
-  if (face.where == "keypad") return "keypad " + face.symbol;
-  return face.symbol + " (" + face.where + ")";
+// The keys known by a word, which the window shows in the user's language ("End"
+// is also a payment timing, translated apart in the financial panel).
+constexpr std::string_view kKeyWords[] = {
+    ZOVA_TEXT("KeyName", "Backspace"), ZOVA_TEXT("KeyName", "Delete"),
+    ZOVA_TEXT("KeyName", "Home"),      ZOVA_TEXT("KeyName", "End"),
+    ZOVA_TEXT("KeyName", "Esc"),       ZOVA_TEXT("KeyName", "Enter"),
+};
+
+Text symbolText(const KeyFace& face) {
+  Text name = Text::asWritten(face.symbol);
+  for (std::string_view word : kKeyWords)
+    if (face.symbol == word) name.id = TextId::kKeyName;
+  return name;
 }
 
-std::string keyboardTooltip(KeyBinding binding) {
+// "keypad" or "Shift+6".
+Text placeText(const KeyFace& face) {
+  if (face.where == "keypad") return {TextId::kKeypadPlace, {}};
+  return {TextId::kShifted, {Text::asWritten(face.where.substr(face.where.find('+') + 1))}};
+}
+}  // namespace
+
+Text keyboardName(KeyBinding binding) {
   const KeyFace face = faceOf(binding);
-  std::string tip = "Keyboard equivalent:  " + face.symbol + " key";
-  if (!face.where.empty()) tip += " (" + face.where + ")";
-  return tip;
+  if (face.where.empty()) return symbolText(face);
+  if (face.where == "keypad") return {TextId::kKeypadKey, {Text::asWritten(face.symbol)}};
+  return {TextId::kKeyAt, {symbolText(face), placeText(face)}};
+}
+
+Text keyboardTooltip(KeyBinding binding) {
+  const KeyFace face = faceOf(binding);
+  if (face.where.empty()) return {TextId::kKeyTip, {symbolText(face)}};
+  return {TextId::kKeyTipAt, {symbolText(face), placeText(face)}};
 }
 
 std::string sequenceKeyName(KeyBinding binding) {
@@ -193,17 +213,18 @@ std::optional<KeyPress> keyNamed(std::string_view name) {
   return std::nullopt;
 }
 
-std::string keyboardName(const KeyRow& row) {
+Text keyboardName(const KeyRow& row) {
   if (row.typed.empty()) return keyboardName(row.bindings[0]);
-  return std::string(row.typed) + " or " + keyboardName(row.bindings[0]);
+  return Text::asWritten(std::string(row.typed) + " or " + english(keyboardName(row.bindings[0])));
 }
 
-std::string keyboardTooltip(const KeyRow& row) {
+Text keyboardTooltip(const KeyRow& row) {
   if (row.typed.empty()) return keyboardTooltip(row.bindings[0]);
   const KeyFace face = faceOf(row.bindings[0]);
-  std::string tip = "Keyboard equivalent:  " + std::string(row.typed) + " key";
-  if (face.where == "keypad" && face.symbol == row.typed) return tip + " (main row or keypad)";
-  return tip + " or " + keyboardName(row.bindings[0]);
+  const Text typed = Text::asWritten(std::string(row.typed));
+  if (face.where == "keypad" && face.symbol == row.typed)
+    return {TextId::kKeyTipMainRowOrKeypad, {typed}};
+  return {TextId::kKeyTipOr, {typed, keyboardName(row.bindings[0])}};
 }
 
 std::span<const TypedKeyName> typedKeyNames() {

@@ -19,20 +19,29 @@ constexpr TextTemplate kTemplates[] = {
     {"Messages", ZOVA_TEXT("Messages", "The settings could not be saved to %1: %2.")},
     {"Messages", ZOVA_TEXT("Messages", "The file \"%1\" could not be found.")},
     {"Messages", ZOVA_TEXT("Messages", "The file \"%1\" could not be read: %2.")},
+    {"Keypad", ZOVA_TEXT("Keypad", "open brackets:%1")},
+    {"Keypad", ZOVA_TEXT("Keypad", "Keyboard equivalent:  %1 key")},
+    {"Keypad", ZOVA_TEXT("Keypad", "Keyboard equivalent:  %1 key (%2)")},
+    {"Keypad", ZOVA_TEXT("Keypad", "Keyboard equivalent:  %1 key (main row or keypad)")},
+    {"Keypad", ZOVA_TEXT("Keypad", "Keyboard equivalent:  %1 key or %2")},
+    {"Keypad", ZOVA_TEXT("Keypad", "keypad")},
+    {"Keypad", ZOVA_TEXT("Keypad", "Shift+%1")},
+    {"Keypad", ZOVA_TEXT("Keypad", "keypad %1")},
+    {nullptr, "%1 (%2)"},
 };
 constexpr int kFirstBuilt = static_cast<int>(TextId::kSettingsKeptAsBackup);
-static_assert(std::size(kTemplates) ==
-              static_cast<std::size_t>(TextId::kFileNotRead) - kFirstBuilt + 1);
+static_assert(std::size(kTemplates) == static_cast<std::size_t>(TextId::kKeyAt) - kFirstBuilt + 1);
 
 }  // namespace
 
 TextTemplate textTemplate(TextId id) {
-  if (id == TextId::kAsWritten || id == TextId::kPhrase) return {"Messages", "%1"};
+  if (id == TextId::kKeyName) return {"KeyName", "%1"};
+  if (isWritten(id)) return {id == TextId::kPhrase ? "Messages" : nullptr, "%1"};
   return kTemplates[static_cast<int>(id) - kFirstBuilt];
 }
 
 std::string english(const Text& text) {
-  if (text.id == TextId::kAsWritten || text.id == TextId::kPhrase) return text.written;
+  if (isWritten(text.id)) return text.written;
   const std::string_view pattern = textTemplate(text.id).english;
   std::string out;
   for (std::size_t i = 0; i < pattern.size(); ++i) {

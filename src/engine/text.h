@@ -17,11 +17,21 @@ namespace zova {
 enum class TextId {
   kAsWritten,  ///< `written` itself: a file name, a number, a system's error text
   kPhrase,     ///< `written` is a fixed English phrase, translated whole in "Messages"
+  kKeyName,    ///< `written` is a keyboard key's name ("Backspace"), translated in "KeyName"
   kSettingsKeptAsBackup,
   kSettingsLeftAsIs,
   kSettingsNotSaved,
   kFileNotFound,
   kFileNotRead,
+  kOpenBrackets,
+  kKeyTip,
+  kKeyTipAt,
+  kKeyTipMainRowOrKeypad,
+  kKeyTipOr,
+  kKeypadPlace,
+  kShifted,
+  kKeypadKey,
+  kKeyAt,
 };
 
 struct Text {
@@ -41,9 +51,22 @@ struct Text {
     t.written = std::move(text);
     return t;
   }
+  bool operator==(const Text&) const = default;
 };
 
-/// The translation context and English template of a built text's id.
+/// The open brackets' count as the bracket keys' tooltips give it: "open brackets: 2".
+inline Text bracketTip(std::string count) {
+  return {TextId::kOpenBrackets, {Text::asWritten(std::move(count))}};
+}
+
+/// Whether the id's text is `written` itself rather than a template filled in.
+inline bool isWritten(TextId id) {
+  return id == TextId::kAsWritten || id == TextId::kPhrase || id == TextId::kKeyName;
+}
+
+/// The translation context and English template of a text's id; the context
+/// is null for a template the window shows as it is ("%1 (%2)"), and the
+/// template "%1" for the ids that are their `written` text.
 struct TextTemplate {
   const char* context;
   const char* english;

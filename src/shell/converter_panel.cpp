@@ -177,7 +177,7 @@ ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, QWid
 QPushButton* ConverterPanel::addCategory(Category category) {
   const CategoryRow& row = categoryRow(category);
   auto* b = new QPushButton(shown("Converter", row.caption), this);
-  if (row.binding.code) b->setToolTip(shownTooltip(keyboardTooltip(row.binding)));
+  if (row.binding.code) b->setToolTip(shownText(keyboardTooltip(row.binding)));
   b->setFocusPolicy(Qt::TabFocus);
   // The captions must fit buttons 43 pixels wide.
   setZoomedFont(b, b->font(), 10);
@@ -215,7 +215,7 @@ QWidget* ConverterPanel::makePart(Part part) {
 QPushButton* ConverterPanel::addKey(const QString& caption, KeyBinding binding,
                                     void (*press)(Model& m)) {
   auto* b = new QPushButton(caption, this);
-  b->setToolTip(shownTooltip(keyboardTooltip(binding)));
+  b->setToolTip(shownText(keyboardTooltip(binding)));
   b->setFocusPolicy(Qt::TabFocus);
   connect(b, &QPushButton::clicked, this, [this, press] {
     press(model_);

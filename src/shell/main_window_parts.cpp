@@ -201,7 +201,7 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
           new KeyButton(key == Key::kPoint ? q(model_.locale().decimal) : q(row.caption), pad);
       b->setObjectName(q(row.control));
       setColourGroup(b, row.group);
-      const QString tooltip = shownTooltip(keyboardTooltip(row));
+      const QString tooltip = shownText(keyboardTooltip(row));
       const QString accessible = shown("Keypad", row.accessible);
       b->setToolTip(tooltip);
       b->setAccessibleName(accessible);

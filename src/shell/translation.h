@@ -38,16 +38,6 @@ QString shownMessage(std::string_view english);
 /// then its arguments put in.
 QString shownText(const Text& text);
 
-/// A key's tooltip from the key table ("Keyboard equivalent:  + key (main row
-/// or keypad)"), translated piece by piece.
-QString shownTooltip(std::string_view english);
-
-/// A key's keyboard name from the key table ("Backspace", "keypad +", "^ (Shift+6)").
-QString shownKeyName(const QString& name);
-
-/// The open-brackets tooltip ("open brackets: 2").
-QString shownBracketTip(std::string_view english);
-
 /// A caption without its access key: "&Sum" and "总和(&S)" both lose theirs.
 QString withoutShownAccessKey(const QString& caption);
 
