@@ -7,55 +7,8 @@
 namespace zova {
 
 [[maybe_unused]] const char* const kModelTexts[] = {
-    // The keypad: the keys' accessible names (their tooltips are in translation.cpp).
-    QT_TRANSLATE_NOOP("Keypad", "seven"), QT_TRANSLATE_NOOP("Keypad", "eight"),
-    QT_TRANSLATE_NOOP("Keypad", "nine"), QT_TRANSLATE_NOOP("Keypad", "four"),
-    QT_TRANSLATE_NOOP("Keypad", "five"), QT_TRANSLATE_NOOP("Keypad", "six"),
-    QT_TRANSLATE_NOOP("Keypad", "one"), QT_TRANSLATE_NOOP("Keypad", "two"),
-    QT_TRANSLATE_NOOP("Keypad", "three"), QT_TRANSLATE_NOOP("Keypad", "zero"),
-    QT_TRANSLATE_NOOP("Keypad", "decimal point"), QT_TRANSLATE_NOOP("Keypad", "exponent"),
-    QT_TRANSLATE_NOOP("Keypad", "change sign"), QT_TRANSLATE_NOOP("Keypad", "backspace"),
-    QT_TRANSLATE_NOOP("Keypad", "clear entry"), QT_TRANSLATE_NOOP("Keypad", "clear all"),
-    QT_TRANSLATE_NOOP("Keypad", "add"), QT_TRANSLATE_NOOP("Keypad", "subtract"),
-    QT_TRANSLATE_NOOP("Keypad", "multiply"), QT_TRANSLATE_NOOP("Keypad", "divide"),
-    QT_TRANSLATE_NOOP("Keypad", "power"), QT_TRANSLATE_NOOP("Keypad", "percent"),
-    QT_TRANSLATE_NOOP("Keypad", "equals"), QT_TRANSLATE_NOOP("Keypad", "open bracket"),
-    QT_TRANSLATE_NOOP("Keypad", "close bracket"),
-    QT_TRANSLATE_NOOP("Keypad", "stack results into statistics"),
-    QT_TRANSLATE_NOOP("Keypad", "inverse, second functions"),
-    QT_TRANSLATE_NOOP("Keypad", "hyperbolic"), QT_TRANSLATE_NOOP("Keypad", "number base"),
-    QT_TRANSLATE_NOOP("Keypad", "angle mode"), QT_TRANSLATE_NOOP("Keypad", "sine"),
-    QT_TRANSLATE_NOOP("Keypad", "cosine"), QT_TRANSLATE_NOOP("Keypad", "tangent"),
-    QT_TRANSLATE_NOOP("Keypad", "common logarithm"),
-    QT_TRANSLATE_NOOP("Keypad", "natural logarithm"), QT_TRANSLATE_NOOP("Keypad", "square root"),
-    QT_TRANSLATE_NOOP("Keypad", "square"), QT_TRANSLATE_NOOP("Keypad", "reciprocal"),
-    QT_TRANSLATE_NOOP("Keypad", "pi"), QT_TRANSLATE_NOOP("Keypad", "factorial"),
-    QT_TRANSLATE_NOOP("Keypad", "decimal degrees to degrees minutes seconds"),
-    QT_TRANSLATE_NOOP("Keypad", "degrees minutes seconds to decimal degrees"),
-    QT_TRANSLATE_NOOP("Keypad", "fraction"), QT_TRANSLATE_NOOP("Keypad", "memory add"),
-    QT_TRANSLATE_NOOP("Keypad", "memory recall"), QT_TRANSLATE_NOOP("Keypad", "store in K"),
-    QT_TRANSLATE_NOOP("Keypad", "recall K"),
-    // The window's model: message boxes, input boxes and the help page's key rows.
+    // The tape's labels.
     QT_TRANSLATE_NOOP("Tape", " number"), QT_TRANSLATE_NOOP("Tape", " mass"),
-    QT_TRANSLATE_NOOP("Help", "Hide the window"),
-    QT_TRANSLATE_NOOP("Help", "Save the settings and close Zova"),
-    QT_TRANSLATE_NOOP("Messages", "Label"),
-    QT_TRANSLATE_NOOP("Messages", "Enter a short title to personalize your calculator."),
-    QT_TRANSLATE_NOOP("Messages", "The start-up entry could not be created."),
-    QT_TRANSLATE_NOOP("Messages", "The start-up entry could not be removed."),
-    // The statistics panel.
-    QT_TRANSLATE_NOOP("Statistics", "&Enter Data"), QT_TRANSLATE_NOOP("Statistics", "&Delete"),
-    QT_TRANSLATE_NOOP("Statistics", "&Clear All"), QT_TRANSLATE_NOOP("Statistics", "&n"),
-    QT_TRANSLATE_NOOP("Statistics", "&Sum"), QT_TRANSLATE_NOOP("Statistics", "&Mean"),
-    QT_TRANSLATE_NOOP("Statistics", "S&ample SD"), QT_TRANSLATE_NOOP("Statistics", "&Popul. SD"),
-    // The financial panel.
-    QT_TRANSLATE_NOOP("Financial", "% / Yr"), QT_TRANSLATE_NOOP("Financial", "P/Yr"),
-    QT_TRANSLATE_NOOP("Financial", "Rate"), QT_TRANSLATE_NOOP("Financial", "Payments"),
-    QT_TRANSLATE_NOOP("Financial", "Interest"), QT_TRANSLATE_NOOP("Financial", "Principal"),
-    QT_TRANSLATE_NOOP("Financial", "Balance"),
-    QT_TRANSLATE_NOOP("Messages",
-                      "Calculation Error!  Either insufficient data has been provided or an "
-                      "overflow error has occurred."),
     // The converter: categories, units, constants and captions.
     QT_TRANSLATE_NOOP("Converter", "NA: Avogadro (/(g*mol))"),
     QT_TRANSLATE_NOOP("Converter", "k: Boltzman (J/K)"),
