@@ -1262,6 +1262,34 @@
 <context>
     <name>Keypad</name>
     <message>
+        <source>open brackets:%1</source>
+        <translation>offene Klammern:%1</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key</source>
+        <translation>Tastatur:  %1 drücken</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key (%2)</source>
+        <translation>Tastatur:  %1 drücken (%2)</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key (main row or keypad)</source>
+        <translation>Tastatur:  %1 drücken (Hauptfeld oder Ziffernblock)</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key or %2</source>
+        <translation>Tastatur:  %1 drücken oder %2</translation>
+    </message>
+    <message>
+        <source>Shift+%1</source>
+        <translation>Umschalt+%1</translation>
+    </message>
+    <message>
+        <source>keypad %1</source>
+        <translation>Ziffernblock %1</translation>
+    </message>
+    <message>
         <source>seven</source>
         <translation>sieben</translation>
     </message>
@@ -1456,34 +1484,6 @@
     <message>
         <source>keypad</source>
         <translation>Ziffernblock</translation>
-    </message>
-    <message>
-        <source>Shift+</source>
-        <translation>Umschalt+</translation>
-    </message>
-    <message>
-        <source>keypad </source>
-        <translation>Ziffernblock </translation>
-    </message>
-    <message>
-        <source>Keyboard equivalent:  </source>
-        <translation>Tastatur:  </translation>
-    </message>
-    <message>
-        <source> key</source>
-        <translation> drücken</translation>
-    </message>
-    <message>
-        <source> (main row or keypad)</source>
-        <translation> (Hauptfeld oder Ziffernblock)</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> oder </translation>
-    </message>
-    <message>
-        <source>open brackets:</source>
-        <translation>offene Klammern:</translation>
     </message>
 </context>
 <context>

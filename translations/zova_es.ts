@@ -1262,6 +1262,34 @@
 <context>
     <name>Keypad</name>
     <message>
+        <source>open brackets:%1</source>
+        <translation>paréntesis abiertos:%1</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key</source>
+        <translation>Tecla equivalente:  %1 del teclado</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key (%2)</source>
+        <translation>Tecla equivalente:  %1 del teclado (%2)</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key (main row or keypad)</source>
+        <translation>Tecla equivalente:  %1 del teclado (fila principal o teclado numérico)</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key or %2</source>
+        <translation>Tecla equivalente:  %1 del teclado o %2</translation>
+    </message>
+    <message>
+        <source>Shift+%1</source>
+        <translation>Mayús+%1</translation>
+    </message>
+    <message>
+        <source>keypad %1</source>
+        <translation>teclado numérico %1</translation>
+    </message>
+    <message>
         <source>seven</source>
         <translation>siete</translation>
     </message>
@@ -1456,34 +1484,6 @@
     <message>
         <source>keypad</source>
         <translation>teclado numérico</translation>
-    </message>
-    <message>
-        <source>Shift+</source>
-        <translation>Mayús+</translation>
-    </message>
-    <message>
-        <source>keypad </source>
-        <translation>teclado numérico </translation>
-    </message>
-    <message>
-        <source>Keyboard equivalent:  </source>
-        <translation>Tecla equivalente:  </translation>
-    </message>
-    <message>
-        <source> key</source>
-        <translation> del teclado</translation>
-    </message>
-    <message>
-        <source> (main row or keypad)</source>
-        <translation> (fila principal o teclado numérico)</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> o </translation>
-    </message>
-    <message>
-        <source>open brackets:</source>
-        <translation>paréntesis abiertos:</translation>
     </message>
 </context>
 <context>

@@ -1262,6 +1262,34 @@
 <context>
     <name>Keypad</name>
     <message>
+        <source>open brackets:%1</source>
+        <translation>parenthèses ouvertes&#xa0;:%1</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key</source>
+        <translation>Touche équivalente&#xa0;:  %1 du clavier</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key (%2)</source>
+        <translation>Touche équivalente&#xa0;:  %1 du clavier (%2)</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key (main row or keypad)</source>
+        <translation>Touche équivalente&#xa0;:  %1 du clavier (rangée principale ou pavé numérique)</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key or %2</source>
+        <translation>Touche équivalente&#xa0;:  %1 du clavier ou %2</translation>
+    </message>
+    <message>
+        <source>Shift+%1</source>
+        <translation>Maj+%1</translation>
+    </message>
+    <message>
+        <source>keypad %1</source>
+        <translation>pavé numérique %1</translation>
+    </message>
+    <message>
         <source>seven</source>
         <translation>sept</translation>
     </message>
@@ -1456,34 +1484,6 @@
     <message>
         <source>keypad</source>
         <translation>pavé numérique</translation>
-    </message>
-    <message>
-        <source>Shift+</source>
-        <translation>Maj+</translation>
-    </message>
-    <message>
-        <source>keypad </source>
-        <translation>pavé numérique </translation>
-    </message>
-    <message>
-        <source>Keyboard equivalent:  </source>
-        <translation>Touche équivalente&#xa0;:  </translation>
-    </message>
-    <message>
-        <source> key</source>
-        <translation> du clavier</translation>
-    </message>
-    <message>
-        <source> (main row or keypad)</source>
-        <translation> (rangée principale ou pavé numérique)</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> ou </translation>
-    </message>
-    <message>
-        <source>open brackets:</source>
-        <translation>parenthèses ouvertes&#xa0;:</translation>
     </message>
 </context>
 <context>

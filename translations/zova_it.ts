@@ -1262,6 +1262,34 @@
 <context>
     <name>Keypad</name>
     <message>
+        <source>open brackets:%1</source>
+        <translation>parentesi aperte:%1</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key</source>
+        <translation>Tasto equivalente:  %1 della tastiera</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key (%2)</source>
+        <translation>Tasto equivalente:  %1 della tastiera (%2)</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key (main row or keypad)</source>
+        <translation>Tasto equivalente:  %1 della tastiera (riga principale o tastierino numerico)</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key or %2</source>
+        <translation>Tasto equivalente:  %1 della tastiera o %2</translation>
+    </message>
+    <message>
+        <source>Shift+%1</source>
+        <translation>Maiusc+%1</translation>
+    </message>
+    <message>
+        <source>keypad %1</source>
+        <translation>tastierino numerico %1</translation>
+    </message>
+    <message>
         <source>seven</source>
         <translation>sette</translation>
     </message>
@@ -1456,34 +1484,6 @@
     <message>
         <source>keypad</source>
         <translation>tastierino numerico</translation>
-    </message>
-    <message>
-        <source>Shift+</source>
-        <translation>Maiusc+</translation>
-    </message>
-    <message>
-        <source>keypad </source>
-        <translation>tastierino numerico </translation>
-    </message>
-    <message>
-        <source>Keyboard equivalent:  </source>
-        <translation>Tasto equivalente:  </translation>
-    </message>
-    <message>
-        <source> key</source>
-        <translation> della tastiera</translation>
-    </message>
-    <message>
-        <source> (main row or keypad)</source>
-        <translation> (riga principale o tastierino numerico)</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> o </translation>
-    </message>
-    <message>
-        <source>open brackets:</source>
-        <translation>parentesi aperte:</translation>
     </message>
 </context>
 <context>

@@ -1262,6 +1262,34 @@
 <context>
     <name>Keypad</name>
     <message>
+        <source>open brackets:%1</source>
+        <translation>otwarte nawiasy:%1</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key</source>
+        <translation>Klawisz:  %1 na klawiaturze</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key (%2)</source>
+        <translation>Klawisz:  %1 na klawiaturze (%2)</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key (main row or keypad)</source>
+        <translation>Klawisz:  %1 na klawiaturze (rząd główny lub klawiatura numeryczna)</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key or %2</source>
+        <translation>Klawisz:  %1 na klawiaturze lub %2</translation>
+    </message>
+    <message>
+        <source>Shift+%1</source>
+        <translation>Shift+%1</translation>
+    </message>
+    <message>
+        <source>keypad %1</source>
+        <translation>klawiatura numeryczna %1</translation>
+    </message>
+    <message>
         <source>seven</source>
         <translation>siedem</translation>
     </message>
@@ -1456,34 +1484,6 @@
     <message>
         <source>keypad</source>
         <translation>klawiatura numeryczna</translation>
-    </message>
-    <message>
-        <source>Shift+</source>
-        <translation>Shift+</translation>
-    </message>
-    <message>
-        <source>keypad </source>
-        <translation>klawiatura numeryczna </translation>
-    </message>
-    <message>
-        <source>Keyboard equivalent:  </source>
-        <translation>Klawisz:  </translation>
-    </message>
-    <message>
-        <source> key</source>
-        <translation> na klawiaturze</translation>
-    </message>
-    <message>
-        <source> (main row or keypad)</source>
-        <translation> (rząd główny lub klawiatura numeryczna)</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> lub </translation>
-    </message>
-    <message>
-        <source>open brackets:</source>
-        <translation>otwarte nawiasy:</translation>
     </message>
 </context>
 <context>

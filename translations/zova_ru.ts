@@ -1262,6 +1262,34 @@
 <context>
     <name>Keypad</name>
     <message>
+        <source>open brackets:%1</source>
+        <translation>открытых скобок:%1</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key</source>
+        <translation>Клавиша:  %1 на клавиатуре</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key (%2)</source>
+        <translation>Клавиша:  %1 на клавиатуре (%2)</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key (main row or keypad)</source>
+        <translation>Клавиша:  %1 на клавиатуре (основной ряд или цифровая клавиатура)</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key or %2</source>
+        <translation>Клавиша:  %1 на клавиатуре или %2</translation>
+    </message>
+    <message>
+        <source>Shift+%1</source>
+        <translation>Shift+%1</translation>
+    </message>
+    <message>
+        <source>keypad %1</source>
+        <translation>цифровая клавиатура %1</translation>
+    </message>
+    <message>
         <source>seven</source>
         <translation>семь</translation>
     </message>
@@ -1456,34 +1484,6 @@
     <message>
         <source>keypad</source>
         <translation>цифровая клавиатура</translation>
-    </message>
-    <message>
-        <source>Shift+</source>
-        <translation>Shift+</translation>
-    </message>
-    <message>
-        <source>keypad </source>
-        <translation>цифровая клавиатура </translation>
-    </message>
-    <message>
-        <source>Keyboard equivalent:  </source>
-        <translation>Клавиша:  </translation>
-    </message>
-    <message>
-        <source> key</source>
-        <translation> на клавиатуре</translation>
-    </message>
-    <message>
-        <source> (main row or keypad)</source>
-        <translation> (основной ряд или цифровая клавиатура)</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> или </translation>
-    </message>
-    <message>
-        <source>open brackets:</source>
-        <translation>открытых скобок:</translation>
     </message>
 </context>
 <context>

@@ -1262,6 +1262,34 @@
 <context>
     <name>Keypad</name>
     <message>
+        <source>open brackets:%1</source>
+        <translation>未闭合括号：%1</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key</source>
+        <translation>键盘对应键：  %1 键</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key (%2)</source>
+        <translation>键盘对应键：  %1 键 (%2)</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key (main row or keypad)</source>
+        <translation>键盘对应键：  %1 键 (主键区或小键盘)</translation>
+    </message>
+    <message>
+        <source>Keyboard equivalent:  %1 key or %2</source>
+        <translation>键盘对应键：  %1 键 或 %2</translation>
+    </message>
+    <message>
+        <source>Shift+%1</source>
+        <translation>Shift+%1</translation>
+    </message>
+    <message>
+        <source>keypad %1</source>
+        <translation>小键盘 %1</translation>
+    </message>
+    <message>
         <source>seven</source>
         <translation>七</translation>
     </message>
@@ -1456,34 +1484,6 @@
     <message>
         <source>keypad</source>
         <translation>小键盘</translation>
-    </message>
-    <message>
-        <source>Shift+</source>
-        <translation>Shift+</translation>
-    </message>
-    <message>
-        <source>keypad </source>
-        <translation>小键盘 </translation>
-    </message>
-    <message>
-        <source>Keyboard equivalent:  </source>
-        <translation>键盘对应键：  </translation>
-    </message>
-    <message>
-        <source> key</source>
-        <translation> 键</translation>
-    </message>
-    <message>
-        <source> (main row or keypad)</source>
-        <translation> (主键区或小键盘)</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> 或 </translation>
-    </message>
-    <message>
-        <source>open brackets:</source>
-        <translation>未闭合括号：</translation>
     </message>
 </context>
 <context>

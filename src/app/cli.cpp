@@ -250,7 +250,11 @@ void printJson(std::ostream& out, Model& model, const HeadlessToolkit& tk) {
   j.field("inv", s.invCaption).field("hyp", s.hypCaption).field("deg", s.degCaption);
   j.field("rad", s.radCaption).field("grad", s.gradCaption).field("memory", s.memoryCaption);
   j.field("base", s.baseCaption).field("fraction", s.fractionCaption).close('}');
-  j.key("tooltips").open('{').field("open", s.openTip).field("close", s.closeTip).close('}');
+  j.key("tooltips")
+      .open('{')
+      .field("open", english(s.openTip))
+      .field("close", english(s.closeTip))
+      .close('}');
   j.key("stack").raw(s.resultsToStats ? "true" : "false");
   j.field("M", s.memory.text(loc)).field("K", s.kRegister.text(loc));
   j.key("beeps").raw(std::to_string(tk.beeps));

@@ -120,8 +120,8 @@ struct CalcState {
   // Indicator captions and bracket tooltips.
   std::string invCaption, hypCaption, degCaption, radCaption, gradCaption;
   std::string memoryCaption, baseCaption, fractionCaption;
-  std::string openTip = "open brackets: 0";
-  std::string closeTip = "open brackets: 0";
+  Text openTip = bracketTip(" 0");
+  Text closeTip = bracketTip(" 0");
   bool operator==(const CalcState&) const = default;
 };
 

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "engine/text.h"
+
 namespace zova {
 
 /// Message box styles and answers, by their classic numeric codes.
@@ -17,15 +19,14 @@ class CalculatorToolkit {
 
   virtual void focusEquals() = 0;
   virtual void beep() = 0;
-  virtual MsgAnswer messageBox(const std::string& text, MsgStyle style,
-                               const std::string& title) = 0;
+  virtual MsgAnswer messageBox(const Text& text, MsgStyle style, const std::string& title) = 0;
   virtual void setTopmost(bool onTop) = 0;
   /// Busy pointer on or off around long searches.
   virtual void setBusy(bool busy) = 0;
 
   /// A message box that no always-on-top window hides: the window steps back while
   /// it shows and is then on top again when `onTopAfter`.
-  MsgAnswer messageInFront(const std::string& text, MsgStyle style, const std::string& title,
+  MsgAnswer messageInFront(const Text& text, MsgStyle style, const std::string& title,
                            bool onTopAfter) {
     setTopmost(false);
     const MsgAnswer answer = messageBox(text, style, title);

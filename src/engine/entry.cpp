@@ -219,8 +219,8 @@ void Calculator::deleteEntry() {
 }
 
 void Calculator::clearAll() {
-  s_.openTip = "open brackets: 0";
-  s_.closeTip = "open brackets:0";
+  s_.openTip = bracketTip(" 0");
+  s_.closeTip = bracketTip("0");
   s_.bracketLevel = 0;
   s_.exponentPresses = 0;
   s_.pointState = PointState::kNone;

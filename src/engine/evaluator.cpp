@@ -289,14 +289,14 @@ void Calculator::evaluateAll() {
   displayToBase();
   s_.fullResult = s_.display;
   if (s_.resultsToStats && onStackEntry) onStackEntry();
-  s_.openTip = s_.closeTip = "open brackets:0";
+  s_.openTip = s_.closeTip = bracketTip("0");
   formatResult();
   s_.resultShown = s_.display;
   if (observer_) observer_->resultShown(shownNumber(s_.display, decimal));
 }
 
 void Calculator::openBracket() {
-  s_.openTip = s_.closeTip = "open brackets:" + paddedNumberText(s_.bracketLevel + 1);
+  s_.openTip = s_.closeTip = bracketTip(paddedNumberText(s_.bracketLevel + 1));
   ++s_.bracketLevel;
   s_.display = "( -- " + paddedNumberText(s_.bracketLevel);
   if (observer_) observer_->bracketOpened();
@@ -314,7 +314,7 @@ void Calculator::openBracket() {
 
 void Calculator::closeBracket() {
   if (s_.bracketLevel > 0)
-    s_.openTip = s_.closeTip = "open brackets:" + paddedNumberText(s_.bracketLevel - 1);
+    s_.openTip = s_.closeTip = bracketTip(paddedNumberText(s_.bracketLevel - 1));
   if (s_.display.find("( -- ") != std::string::npos) s_.display = "0";
   const std::string shown = s_.display;
   restoreDecimalDisplay();

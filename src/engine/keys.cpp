@@ -18,61 +18,61 @@ bool second(const Calculator& c) { return c.state().inv; }
 // clang-format off
 using G = ColourGroup;
 const std::array kKeys = {
-  KeyRow{Key::kDigit7, "digit7Key", "7", "", {{{'7'}, {vk::kNumpad0 + 7}}}, "", G::kStandard, "seven", "7", [](Calculator& c) { c.digit(7); }},
-  KeyRow{Key::kDigit8, "digit8Key", "8", "", {{{'8'}, {vk::kNumpad0 + 8}}}, "", G::kStandard, "eight", "8", [](Calculator& c) { c.digit(8); }},
-  KeyRow{Key::kDigit9, "digit9Key", "9", "", {{{'9'}, {vk::kNumpad0 + 9}}}, "", G::kStandard, "nine", "9", [](Calculator& c) { c.digit(9); }},
-  KeyRow{Key::kDigit4, "digit4Key", "4", "", {{{'4'}, {vk::kNumpad0 + 4}}}, "", G::kStandard, "four", "4", [](Calculator& c) { c.digit(4); }},
-  KeyRow{Key::kDigit5, "digit5Key", "5", "", {{{'5'}, {vk::kNumpad0 + 5}}}, "", G::kStandard, "five", "5", [](Calculator& c) { c.digit(5); }},
-  KeyRow{Key::kDigit6, "digit6Key", "6", "", {{{'6'}, {vk::kNumpad0 + 6}}}, "", G::kStandard, "six", "6", [](Calculator& c) { c.digit(6); }},
-  KeyRow{Key::kDigit1, "digit1Key", "1", "", {{{'1'}, {vk::kNumpad0 + 1}}}, "", G::kStandard, "one", "1", [](Calculator& c) { c.digit(1); }},
-  KeyRow{Key::kDigit2, "digit2Key", "2", "", {{{'2'}, {vk::kNumpad0 + 2}}}, "", G::kStandard, "two", "2", [](Calculator& c) { c.digit(2); }},
-  KeyRow{Key::kDigit3, "digit3Key", "3", "", {{{'3'}, {vk::kNumpad0 + 3}}}, "", G::kStandard, "three", "3", [](Calculator& c) { c.digit(3); }},
-  KeyRow{Key::kDigit0, "digit0Key", "0", "", {{{'0'}, {vk::kNumpad0 + 0}}}, "", G::kStandard, "zero", "0", [](Calculator& c) { c.zero(); }},
-  KeyRow{Key::kPoint, "pointKey", ".", "", {{{vk::kDecimal}}}, ".", G::kStandard, "decimal point", ".", [](Calculator& c) { c.point(); }},
-  KeyRow{Key::kExp, "exponentKey", "EXP", "C", {{{'E'}}}, "", G::kFunction, "exponent", "EXP", [](Calculator& c) { c.exp(); }},
-  KeyRow{Key::kSign, "signKey", "\u00b1", "", {{{'R'}}}, "", G::kStandard, "change sign", "+/- \u00b1", [](Calculator& c) { c.changeSign(); }},
-  KeyRow{Key::kBack, "backKey", "<", "", {{{vk::kBack}}}, "", G::kFunction, "backspace", "Back <", [](Calculator& c) { c.back(); }},
-  KeyRow{Key::kClear, "clearKey", "C", "", {{{vk::kDelete}}}, "", G::kOwn, "clear entry", "C", [](Calculator& c) { c.deleteEntry(); }},
-  KeyRow{Key::kAllClear, "allClearKey", "AC", "", {{{vk::kHome}}}, "", G::kOwn, "clear all", "AC", [](Calculator& c) { c.clearAll(); }},
-  KeyRow{Key::kAdd, "addKey", "+", "Pol", {{{vk::kAdd}}}, "+", G::kStandard, "add", "+", [](Calculator& c) { c.add(); }},
-  KeyRow{Key::kSubtract, "subtractKey", "-", "Rec", {{{vk::kSubtract}}}, "-", G::kStandard, "subtract", "- \u2212", [](Calculator& c) { c.subtract(); }},
-  KeyRow{Key::kMultiply, "multiplyKey", "X", "", {{{vk::kMultiply}}}, "*", G::kStandard, "multiply", "X \u00d7 *", [](Calculator& c) { c.multiply(); }},
-  KeyRow{Key::kDivide, "divideKey", "\u00f7", "mod", {{{vk::kDivide}}}, "/", G::kStandard, "divide", "/ \u00f7", [](Calculator& c) { c.divide(); }},
-  KeyRow{Key::kPower, "powerKey", "x^y", "x^1/y", {{{'6', kShiftBit}}}, "", G::kFunction, "power", "x^y ^", [](Calculator& c) { c.raise(); }},
-  KeyRow{Key::kPercent, "percentKey", "%", "", {{{'5', kShiftBit}}}, "", G::kStandard, "percent", "%", [](Calculator& c) { c.percentage(); }},
-  KeyRow{Key::kEquals, "equalsKey", "=", "", {{{vk::kEnter}}}, "=", G::kOwn, "equals", "=", [](Calculator& c) { c.evaluateAll(); }},
-  KeyRow{Key::kOpen, "openBracketKey", "[( --", "", {{{'9', kShiftBit}}}, "", G::kFunction, "open bracket", "(", [](Calculator& c) { c.openBracket(); }},
-  KeyRow{Key::kClose, "closeBracketKey", "-- )]", "", {{{'0', kShiftBit}}}, "", G::kFunction, "close bracket", ")", [](Calculator& c) { c.closeBracket(); }},
-  KeyRow{Key::kStack, "stackKey", "Stack", "", {{{'W'}}}, "", G::kStandard, "stack results into statistics", "Stack", [](Calculator& c) { c.toggleStack(); }},
-  KeyRow{Key::kInverse, "inverseKey", "inv", "", {{{'I'}}}, "", G::kOwn, "inverse, second functions", "inv", [](Calculator& c) { c.toggleInv(); }},
-  KeyRow{Key::kHyperbolic, "hyperbolicKey", "hyp", "", {{{'H'}}}, "", G::kFunction, "hyperbolic", "hyp", [](Calculator& c) { c.toggleHyp(); }},
-  KeyRow{Key::kBase, "baseKey", "Base", "not", {{{'3', kShiftBit}}}, "", G::kFunction, "number base", "Base", [](Calculator& c) { c.cycleBase(); }},
-  KeyRow{Key::kMode, "angleModeKey", "Mode", "", {{{'D'}}}, "", G::kFunction, "angle mode", "Mode", [](Calculator& c) { c.cycleAngleUnit(); }},
-  KeyRow{Key::kSin, "sineKey", "sin", "sin-'", {{{'S'}}}, "", G::kFunction, "sine", "sin", [](Calculator& c) { c.sine(); }},
-  KeyRow{Key::kCos, "cosineKey", "cos", "cos-'", {{{'C'}}}, "", G::kFunction, "cosine", "cos", [](Calculator& c) { c.cosine(); }},
-  KeyRow{Key::kTan, "tangentKey", "tan", "tan-'", {{{'T'}}}, "", G::kFunction, "tangent", "tan", [](Calculator& c) { c.tangent(); }},
-  KeyRow{Key::kLog, "logKey", "log", "10", {{{'L'}}}, "", G::kFunction, "common logarithm", "log", [](Calculator& c) { c.logarithm(); }},
-  KeyRow{Key::kLn, "naturalLogKey", "ln", "e", {{{'N'}}}, "", G::kFunction, "natural logarithm", "ln", [](Calculator& c) { c.naturalLog(); }},
-  KeyRow{Key::kSqrt, "squareRootKey", "\u221a", "A", {{{'V'}}}, "", G::kFunction, "square root", "sqrt \u221a",
+  KeyRow{Key::kDigit7, "digit7Key", "7", "", {{{'7'}, {vk::kNumpad0 + 7}}}, "", G::kStandard, ZOVA_TEXT("Keypad", "seven"), "7", [](Calculator& c) { c.digit(7); }},
+  KeyRow{Key::kDigit8, "digit8Key", "8", "", {{{'8'}, {vk::kNumpad0 + 8}}}, "", G::kStandard, ZOVA_TEXT("Keypad", "eight"), "8", [](Calculator& c) { c.digit(8); }},
+  KeyRow{Key::kDigit9, "digit9Key", "9", "", {{{'9'}, {vk::kNumpad0 + 9}}}, "", G::kStandard, ZOVA_TEXT("Keypad", "nine"), "9", [](Calculator& c) { c.digit(9); }},
+  KeyRow{Key::kDigit4, "digit4Key", "4", "", {{{'4'}, {vk::kNumpad0 + 4}}}, "", G::kStandard, ZOVA_TEXT("Keypad", "four"), "4", [](Calculator& c) { c.digit(4); }},
+  KeyRow{Key::kDigit5, "digit5Key", "5", "", {{{'5'}, {vk::kNumpad0 + 5}}}, "", G::kStandard, ZOVA_TEXT("Keypad", "five"), "5", [](Calculator& c) { c.digit(5); }},
+  KeyRow{Key::kDigit6, "digit6Key", "6", "", {{{'6'}, {vk::kNumpad0 + 6}}}, "", G::kStandard, ZOVA_TEXT("Keypad", "six"), "6", [](Calculator& c) { c.digit(6); }},
+  KeyRow{Key::kDigit1, "digit1Key", "1", "", {{{'1'}, {vk::kNumpad0 + 1}}}, "", G::kStandard, ZOVA_TEXT("Keypad", "one"), "1", [](Calculator& c) { c.digit(1); }},
+  KeyRow{Key::kDigit2, "digit2Key", "2", "", {{{'2'}, {vk::kNumpad0 + 2}}}, "", G::kStandard, ZOVA_TEXT("Keypad", "two"), "2", [](Calculator& c) { c.digit(2); }},
+  KeyRow{Key::kDigit3, "digit3Key", "3", "", {{{'3'}, {vk::kNumpad0 + 3}}}, "", G::kStandard, ZOVA_TEXT("Keypad", "three"), "3", [](Calculator& c) { c.digit(3); }},
+  KeyRow{Key::kDigit0, "digit0Key", "0", "", {{{'0'}, {vk::kNumpad0 + 0}}}, "", G::kStandard, ZOVA_TEXT("Keypad", "zero"), "0", [](Calculator& c) { c.zero(); }},
+  KeyRow{Key::kPoint, "pointKey", ".", "", {{{vk::kDecimal}}}, ".", G::kStandard, ZOVA_TEXT("Keypad", "decimal point"), ".", [](Calculator& c) { c.point(); }},
+  KeyRow{Key::kExp, "exponentKey", "EXP", "C", {{{'E'}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "exponent"), "EXP", [](Calculator& c) { c.exp(); }},
+  KeyRow{Key::kSign, "signKey", "\u00b1", "", {{{'R'}}}, "", G::kStandard, ZOVA_TEXT("Keypad", "change sign"), "+/- \u00b1", [](Calculator& c) { c.changeSign(); }},
+  KeyRow{Key::kBack, "backKey", "<", "", {{{vk::kBack}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "backspace"), "Back <", [](Calculator& c) { c.back(); }},
+  KeyRow{Key::kClear, "clearKey", "C", "", {{{vk::kDelete}}}, "", G::kOwn, ZOVA_TEXT("Keypad", "clear entry"), "C", [](Calculator& c) { c.deleteEntry(); }},
+  KeyRow{Key::kAllClear, "allClearKey", "AC", "", {{{vk::kHome}}}, "", G::kOwn, ZOVA_TEXT("Keypad", "clear all"), "AC", [](Calculator& c) { c.clearAll(); }},
+  KeyRow{Key::kAdd, "addKey", "+", "Pol", {{{vk::kAdd}}}, "+", G::kStandard, ZOVA_TEXT("Keypad", "add"), "+", [](Calculator& c) { c.add(); }},
+  KeyRow{Key::kSubtract, "subtractKey", "-", "Rec", {{{vk::kSubtract}}}, "-", G::kStandard, ZOVA_TEXT("Keypad", "subtract"), "- \u2212", [](Calculator& c) { c.subtract(); }},
+  KeyRow{Key::kMultiply, "multiplyKey", "X", "", {{{vk::kMultiply}}}, "*", G::kStandard, ZOVA_TEXT("Keypad", "multiply"), "X \u00d7 *", [](Calculator& c) { c.multiply(); }},
+  KeyRow{Key::kDivide, "divideKey", "\u00f7", "mod", {{{vk::kDivide}}}, "/", G::kStandard, ZOVA_TEXT("Keypad", "divide"), "/ \u00f7", [](Calculator& c) { c.divide(); }},
+  KeyRow{Key::kPower, "powerKey", "x^y", "x^1/y", {{{'6', kShiftBit}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "power"), "x^y ^", [](Calculator& c) { c.raise(); }},
+  KeyRow{Key::kPercent, "percentKey", "%", "", {{{'5', kShiftBit}}}, "", G::kStandard, ZOVA_TEXT("Keypad", "percent"), "%", [](Calculator& c) { c.percentage(); }},
+  KeyRow{Key::kEquals, "equalsKey", "=", "", {{{vk::kEnter}}}, "=", G::kOwn, ZOVA_TEXT("Keypad", "equals"), "=", [](Calculator& c) { c.evaluateAll(); }},
+  KeyRow{Key::kOpen, "openBracketKey", "[( --", "", {{{'9', kShiftBit}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "open bracket"), "(", [](Calculator& c) { c.openBracket(); }},
+  KeyRow{Key::kClose, "closeBracketKey", "-- )]", "", {{{'0', kShiftBit}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "close bracket"), ")", [](Calculator& c) { c.closeBracket(); }},
+  KeyRow{Key::kStack, "stackKey", "Stack", "", {{{'W'}}}, "", G::kStandard, ZOVA_TEXT("Keypad", "stack results into statistics"), "Stack", [](Calculator& c) { c.toggleStack(); }},
+  KeyRow{Key::kInverse, "inverseKey", "inv", "", {{{'I'}}}, "", G::kOwn, ZOVA_TEXT("Keypad", "inverse, second functions"), "inv", [](Calculator& c) { c.toggleInv(); }},
+  KeyRow{Key::kHyperbolic, "hyperbolicKey", "hyp", "", {{{'H'}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "hyperbolic"), "hyp", [](Calculator& c) { c.toggleHyp(); }},
+  KeyRow{Key::kBase, "baseKey", "Base", "not", {{{'3', kShiftBit}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "number base"), "Base", [](Calculator& c) { c.cycleBase(); }},
+  KeyRow{Key::kMode, "angleModeKey", "Mode", "", {{{'D'}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "angle mode"), "Mode", [](Calculator& c) { c.cycleAngleUnit(); }},
+  KeyRow{Key::kSin, "sineKey", "sin", "sin-'", {{{'S'}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "sine"), "sin", [](Calculator& c) { c.sine(); }},
+  KeyRow{Key::kCos, "cosineKey", "cos", "cos-'", {{{'C'}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "cosine"), "cos", [](Calculator& c) { c.cosine(); }},
+  KeyRow{Key::kTan, "tangentKey", "tan", "tan-'", {{{'T'}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "tangent"), "tan", [](Calculator& c) { c.tangent(); }},
+  KeyRow{Key::kLog, "logKey", "log", "10", {{{'L'}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "common logarithm"), "log", [](Calculator& c) { c.logarithm(); }},
+  KeyRow{Key::kLn, "naturalLogKey", "ln", "e", {{{'N'}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "natural logarithm"), "ln", [](Calculator& c) { c.naturalLog(); }},
+  KeyRow{Key::kSqrt, "squareRootKey", "\u221a", "A", {{{'V'}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "square root"), "sqrt \u221a",
          [](Calculator& c) { hex(c) ? c.hexLetter('A') : c.squareRoot(); }},
-  KeyRow{Key::kSquare, "squareKey", "X \u00b2", "B", {{{'2', kShiftBit}}}, "", G::kFunction, "square", "x2 X\u00b2",
+  KeyRow{Key::kSquare, "squareKey", "X \u00b2", "B", {{{'2', kShiftBit}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "square"), "x2 X\u00b2",
          [](Calculator& c) { hex(c) ? c.hexLetter('B') : c.square(); }},
-  KeyRow{Key::kReciprocal, "reciprocalKey", "1/x", "E", {{{'F'}}}, "", G::kFunction, "reciprocal", "1/x",
+  KeyRow{Key::kReciprocal, "reciprocalKey", "1/x", "E", {{{'F'}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "reciprocal"), "1/x",
          [](Calculator& c) { hex(c) ? c.hexLetter('E') : c.reciprocal(); }},
-  KeyRow{Key::kPi, "piKey", "\u03c0", "D", {{{'P'}}}, "", G::kFunction, "pi", "pi \u03c0",
+  KeyRow{Key::kPi, "piKey", "\u03c0", "D", {{{'P'}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "pi"), "pi \u03c0",
          [](Calculator& c) { hex(c) ? c.hexLetter('D') : c.pi(); }},
-  KeyRow{Key::kFactorial, "factorialKey", "X !", "xor", {{{'1', kShiftBit}}}, "", G::kFunction, "factorial", "x! X!",
+  KeyRow{Key::kFactorial, "factorialKey", "X !", "xor", {{{'1', kShiftBit}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "factorial"), "x! X!",
          [](Calculator& c) { second(c) ? c.bitXor() : hex(c) ? c.hexLetter('F') : c.factorial(); }},
-  KeyRow{Key::kToDms, "toDmsKey", ">\u00b0 ' \"", "", {{{'A'}}}, "", G::kFunction, "decimal degrees to degrees minutes seconds", ">dms",
+  KeyRow{Key::kToDms, "toDmsKey", ">\u00b0 ' \"", "", {{{'A'}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "decimal degrees to degrees minutes seconds"), ">dms",
          [](Calculator& c) { c.toDms(); }},
-  KeyRow{Key::kFromDms, "fromDmsKey", "\u00b0 ' \" >", "", {{{'Z'}}}, "", G::kFunction, "degrees minutes seconds to decimal degrees", "dms>",
+  KeyRow{Key::kFromDms, "fromDmsKey", "\u00b0 ' \" >", "", {{{'Z'}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "degrees minutes seconds to decimal degrees"), "dms>",
          [](Calculator& c) { c.fromDms(); }},
-  KeyRow{Key::kFraction, "fractionKey", "b/c", "a  d/c", {{{'Q'}}}, "", G::kFunction, "fraction", "b/c", [](Calculator& c) { c.showFraction(); }},
-  KeyRow{Key::kMemoryPlus, "memoryAddKey", "M+", "M-", {{{'M'}}}, "", G::kFunction, "memory add", "M+", [](Calculator& c) { c.memoryAdd(); }},
-  KeyRow{Key::kMemoryRecall, "memoryRecallKey", "MR", "MC", {{{'J'}}}, "", G::kFunction, "memory recall", "MR", [](Calculator& c) { c.memoryRecall(); }},
-  KeyRow{Key::kConstantIn, "constantInKey", "Kin", "and", {{{'K'}}}, "", G::kFunction, "store in K", "Kin",
+  KeyRow{Key::kFraction, "fractionKey", "b/c", "a  d/c", {{{'Q'}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "fraction"), "b/c", [](Calculator& c) { c.showFraction(); }},
+  KeyRow{Key::kMemoryPlus, "memoryAddKey", "M+", "M-", {{{'M'}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "memory add"), "M+", [](Calculator& c) { c.memoryAdd(); }},
+  KeyRow{Key::kMemoryRecall, "memoryRecallKey", "MR", "MC", {{{'J'}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "memory recall"), "MR", [](Calculator& c) { c.memoryRecall(); }},
+  KeyRow{Key::kConstantIn, "constantInKey", "Kin", "and", {{{'K'}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "store in K"), "Kin",
          [](Calculator& c) { second(c) ? c.bitAnd() : c.storeK(); }},
-  KeyRow{Key::kConstantOut, "constantOutKey", "Kout", "or", {{{'O'}}}, "", G::kFunction, "recall K", "Kout",
+  KeyRow{Key::kConstantOut, "constantOutKey", "Kout", "or", {{{'O'}}}, "", G::kFunction, ZOVA_TEXT("Keypad", "recall K"), "Kout",
          [](Calculator& c) { second(c) ? c.bitOr() : c.recallK(); }},
 };
 // clang-format on
@@ -131,20 +131,40 @@ std::string typedOnUsKeyboard(int code, int shift) {
   if (face.where == "keypad" && !isDigitKey(face.symbol[0])) return face.symbol;
   return {};
 }
-}  // namespace
 
-std::string keyboardName(KeyBinding binding) {
-  const KeyFace face = faceOf(binding);
-  if (face.where.empty()) return face.symbol;
-  if (face.where == "keypad") return "keypad " + face.symbol;
-  return face.symbol + " (" + face.where + ")";
+// The keys known by a word, which the window shows in the user's language ("End"
+// is also a payment timing, translated apart in the financial panel).
+constexpr std::string_view kKeyWords[] = {
+    ZOVA_TEXT("KeyName", "Backspace"), ZOVA_TEXT("KeyName", "Delete"),
+    ZOVA_TEXT("KeyName", "Home"),      ZOVA_TEXT("KeyName", "End"),
+    ZOVA_TEXT("KeyName", "Esc"),       ZOVA_TEXT("KeyName", "Enter"),
+};
+
+Text symbolText(const KeyFace& face) {
+  Text name = Text::asWritten(face.symbol);
+  for (std::string_view word : kKeyWords)
+    if (face.symbol == word) name.id = TextId::kKeyName;
+  return name;
 }
 
-std::string keyboardTooltip(KeyBinding binding) {
+// "keypad" or "Shift+6".
+Text placeText(const KeyFace& face) {
+  if (face.where == "keypad") return {TextId::kKeypadPlace, {}};
+  return {TextId::kShifted, {Text::asWritten(face.where.substr(face.where.find('+') + 1))}};
+}
+}  // namespace
+
+Text keyboardName(KeyBinding binding) {
   const KeyFace face = faceOf(binding);
-  std::string tip = "Keyboard equivalent:  " + face.symbol + " key";
-  if (!face.where.empty()) tip += " (" + face.where + ")";
-  return tip;
+  if (face.where.empty()) return symbolText(face);
+  if (face.where == "keypad") return {TextId::kKeypadKey, {Text::asWritten(face.symbol)}};
+  return {TextId::kKeyAt, {symbolText(face), placeText(face)}};
+}
+
+Text keyboardTooltip(KeyBinding binding) {
+  const KeyFace face = faceOf(binding);
+  if (face.where.empty()) return {TextId::kKeyTip, {symbolText(face)}};
+  return {TextId::kKeyTipAt, {symbolText(face), placeText(face)}};
 }
 
 std::string sequenceKeyName(KeyBinding binding) {
@@ -193,17 +213,18 @@ std::optional<KeyPress> keyNamed(std::string_view name) {
   return std::nullopt;
 }
 
-std::string keyboardName(const KeyRow& row) {
+Text keyboardName(const KeyRow& row) {
   if (row.typed.empty()) return keyboardName(row.bindings[0]);
-  return std::string(row.typed) + " or " + keyboardName(row.bindings[0]);
+  return Text::asWritten(std::string(row.typed) + " or " + english(keyboardName(row.bindings[0])));
 }
 
-std::string keyboardTooltip(const KeyRow& row) {
+Text keyboardTooltip(const KeyRow& row) {
   if (row.typed.empty()) return keyboardTooltip(row.bindings[0]);
   const KeyFace face = faceOf(row.bindings[0]);
-  std::string tip = "Keyboard equivalent:  " + std::string(row.typed) + " key";
-  if (face.where == "keypad" && face.symbol == row.typed) return tip + " (main row or keypad)";
-  return tip + " or " + keyboardName(row.bindings[0]);
+  const Text typed = Text::asWritten(std::string(row.typed));
+  if (face.where == "keypad" && face.symbol == row.typed)
+    return {TextId::kKeyTipMainRowOrKeypad, {typed}};
+  return {TextId::kKeyTipOr, {typed, keyboardName(row.bindings[0])}};
 }
 
 std::span<const TypedKeyName> typedKeyNames() {

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/text.h"
+
 namespace zova {
 
 /// Windows virtual-key codes the keyboard map works with.
@@ -30,9 +32,9 @@ struct KeyBinding {
 };
 
 /// A key's name as the keyboard help lists it: "7", "keypad .", "^ (Shift+6)", "F5".
-std::string keyboardName(KeyBinding binding);
+Text keyboardName(KeyBinding binding);
 /// The tooltip naming a key's keyboard equivalent: "Keyboard equivalent:  ^ key (Shift+6)".
-std::string keyboardTooltip(KeyBinding binding);
+Text keyboardTooltip(KeyBinding binding);
 /// The key in the command line's key:NAME notation: "Shift+6", "Num.", "F5".
 std::string sequenceKeyName(KeyBinding binding);
 
@@ -143,10 +145,10 @@ const KeyRow* findKey(std::string_view name);
 /// locale's: where it is "," the comma is the decimal point too.
 const KeyRow* findTypedKey(std::string_view typed, std::string_view decimalSymbol);
 /// A key's keyboard equivalents as the keyboard help lists them: "+ or keypad +", "= or Enter".
-std::string keyboardName(const KeyRow& row);
+Text keyboardName(const KeyRow& row);
 /// The tooltip naming a key's keyboard equivalents: "Keyboard equivalent:  + key (main row or
 /// keypad)".
-std::string keyboardTooltip(const KeyRow& row);
+Text keyboardTooltip(const KeyRow& row);
 
 /// The command line's names of the main-row keys that type a character, as
 /// key:NAME takes them: "Plus" is the key that types "+".

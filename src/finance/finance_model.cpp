@@ -29,13 +29,13 @@ constexpr std::array<FinCellRow, kFinCellCount> kCells{{
     {FinCell::kPmt, "paymentCell", "PMT", "PMT"},
     {FinCell::kPv, "presentValueCell", "PV", "PV"},
     {FinCell::kFv, "futureValueCell", "FV", "FV"},
-    {FinCell::kInt, "interestRateCell", "% / Yr", "%/Yr"},
-    {FinCell::kPpy, "paymentsPerYearCell", "P/Yr", "P/Yr"},
-    {FinCell::kRate, "periodicRateCell", "Rate", "Rate"},
-    {FinCell::kPayments, "paymentsCell", "Payments", "Payments"},
-    {FinCell::kInterest, "interestPaidCell", "Interest", "Interest"},
-    {FinCell::kPrincipal, "principalPaidCell", "Principal", "Principal"},
-    {FinCell::kBalance, "balanceCell", "Balance", "Balance"},
+    {FinCell::kInt, "interestRateCell", ZOVA_TEXT("Financial", "% / Yr"), "%/Yr"},
+    {FinCell::kPpy, "paymentsPerYearCell", ZOVA_TEXT("Financial", "P/Yr"), "P/Yr"},
+    {FinCell::kRate, "periodicRateCell", ZOVA_TEXT("Financial", "Rate"), "Rate"},
+    {FinCell::kPayments, "paymentsCell", ZOVA_TEXT("Financial", "Payments"), "Payments"},
+    {FinCell::kInterest, "interestPaidCell", ZOVA_TEXT("Financial", "Interest"), "Interest"},
+    {FinCell::kPrincipal, "principalPaidCell", ZOVA_TEXT("Financial", "Principal"), "Principal"},
+    {FinCell::kBalance, "balanceCell", ZOVA_TEXT("Financial", "Balance"), "Balance"},
 }};
 
 constexpr std::array<FinKeyRow, 5> kKeys{{
@@ -43,7 +43,7 @@ constexpr std::array<FinKeyRow, 5> kKeys{{
     {FinKey::kPmt, "paymentKey", "PMT", "PMT"},
     {FinKey::kPv, "presentValueKey", "PV", "PV"},
     {FinKey::kFv, "futureValueKey", "FV", "FV"},
-    {FinKey::kInt, "interestRateKey", "% / Yr", "%/Yr"},
+    {FinKey::kInt, "interestRateKey", ZOVA_TEXT("Financial", "% / Yr"), "%/Yr"},
 }};
 
 template <class... T>

@@ -22,8 +22,9 @@
 namespace zova {
 
 inline constexpr std::string_view kFinErrorText =
-    "Calculation Error!  Either insufficient data has been provided or an overflow error has "
-    "occurred.";
+    ZOVA_TEXT("Messages",
+              "Calculation Error!  Either insufficient data has been provided or an overflow "
+              "error has occurred.");
 inline constexpr std::string_view kFinErrorTitle = "Error";
 
 /// The panel's cells, in the order of the command line's JSON.

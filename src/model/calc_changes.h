@@ -18,7 +18,7 @@ namespace zova {
 /// One field (or one bracket depth of an operand stack) and its other value.
 struct CalcChange {
   using Held = std::variant<bool, int, Decimal, std::string, Value, std::optional<AngleUnit>, Base,
-                            NumberFormat, PointState, Op>;
+                            NumberFormat, PointState, Op, Text>;
   std::uint8_t field = 0;
   std::uint8_t depth = 0;  ///< the bracket depth, for the operand stacks
   Held other;

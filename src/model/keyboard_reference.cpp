@@ -9,7 +9,7 @@ std::string keyboardReferenceTable() {
   std::string table = "| key | second function | keyboard |\n|---|---|---|\n";
   for (const KeyRow& row : keyTable()) {
     table += "| " + std::string(row.caption) + " | " + std::string(row.second) + " | " +
-             keyboardName(row) + " |\n";
+             english(keyboardName(row)) + " |\n";
   }
   return table;
 }

@@ -16,8 +16,8 @@ namespace zova {
 namespace {
 
 const std::array kWindowKeys = {
-    WindowKeyRow{{vk::kEscape}, "Hide the window", &Model::hideToTray},
-    WindowKeyRow{{vk::kEnd}, "Save the settings and close Zova", &Model::unload},
+    WindowKeyRow{{vk::kEscape}, ZOVA_TEXT("Help", "Hide the window"), &Model::hideToTray},
+    WindowKeyRow{{vk::kEnd}, ZOVA_TEXT("Help", "Save the settings and close Zova"), &Model::unload},
 };
 
 // One binding of the keyboard map and the operation it runs.

@@ -257,7 +257,7 @@ class Model {
   History history_{{calc_, fin_, conv_, elem_, stats_, tape_, shell_}};
   /// Replaces the settings file by content as writeSettings describes.
   bool replaceSettings(std::string_view content);
-  void reportSettings(const std::string& text, bool failed);
+  void reportSettings(const Text& text, bool failed);
 
   std::string settingsFile_;
   /// Start-up found a file at settingsFile_ that it could not read or apply.

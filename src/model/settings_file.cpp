@@ -17,9 +17,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kFilter = "Data Files (*.dat)|*.dat|";
+constexpr const char* kFilter = ZOVA_TEXT("Messages", "Data Files (*.dat)|*.dat|");
 constexpr const char* kOverwriteText =
-    "This folder already contains a file with that name.  Do you want to overwrite it?";
+    ZOVA_TEXT("Messages",
+              "This folder already contains a file with that name.  Do you want to overwrite it?");
 
 // cycleAngleUnit steps the unit on and sets angle and the three indicators. It does
 // nothing outside decimal, and it may convert the display, so it runs here in
@@ -148,35 +149,29 @@ std::string Model::settingsText() {
   return out;
 }
 
-void Model::reportSettings(const std::string& text, bool failed) {
-  if (settingsReport_) return settingsReport_(text);
+void Model::reportSettings(const Text& text, bool failed) {
+  if (settingsReport_) return settingsReport_(english(text));
   if (failed)
-    tk_.messageInFront(text, MsgStyle::kStop, "Error", shell_.onTop);
+    tk_.messageInFront(text, MsgStyle::kStop, ZOVA_TEXT("Messages", "Error"), shell_.onTop);
   else
-    tk_.messageInFront(text, MsgStyle::kExclamation, "Settings", shell_.onTop);
+    tk_.messageInFront(text, MsgStyle::kExclamation, ZOVA_TEXT("Messages", "Settings"),
+                       shell_.onTop);
 }
 
 bool Model::replaceSettings(std::string_view content) {
   if (keepUnreadFile_) {
     std::error_code ec;
     if (keepAsBackup(settingsFile_)) {
-      reportSettings("The settings file " + settingsFile_ +
-                         " could not be read. It has been kept as " + settingsFile_ +
-                         ".bak, and the settings are saved anew.",
-                     false);
+      reportSettings({TextId::kSettingsKeptAsBackup, {Text::asWritten(settingsFile_)}}, false);
     } else if (fs::exists(fs::symlink_status(settingsFile_, ec))) {
-      reportSettings("The settings file " + settingsFile_ +
-                         " could not be read, and it is not a file the settings may replace: it "
-                         "is left as it is, and the settings are not saved.",
-                     true);
+      reportSettings({TextId::kSettingsLeftAsIs, {Text::asWritten(settingsFile_)}}, true);
       return false;
     }
     keepUnreadFile_ = false;
   }
   const WriteOutcome w = replaceSettingsFile(settingsFile_, content);
   if (!w.written)
-    reportSettings("The settings could not be saved to " + settingsFile_ + ": " + w.reason + ".",
-                   true);
+    reportSettings({TextId::kSettingsNotSaved, {Text::asWritten(settingsFile_), w.reason}}, true);
   return w.written;
 }
 
@@ -188,13 +183,13 @@ bool Model::writeSettings() {
 
 void Model::saveSettingsAs() {
   const bool written = writeSettings();
-  const auto chosen = tk_.fileDialog("Save Settings", kFilter, true);
+  const auto chosen = tk_.fileDialog(ZOVA_TEXT("Messages", "Save Settings"), kFilter, true);
   if (!chosen) return;
   std::error_code ec;
   const auto length = fs::file_size(chosen->path, ec);
   if (!ec && length > 0) {
-    const MsgAnswer answer =
-        tk_.messageInFront(kOverwriteText, MsgStyle::kQuestion, "Confirm Save", shell_.onTop);
+    const MsgAnswer answer = tk_.messageInFront(
+        kOverwriteText, MsgStyle::kQuestion, ZOVA_TEXT("Messages", "Confirm Save"), shell_.onTop);
     if (answer == MsgAnswer::kNo) return;
   }
   if (bareName(*chosen) == kSettingsFileName) return;
@@ -205,23 +200,25 @@ void Model::saveSettingsAs() {
   const WriteOutcome w = replaceSettingsFile(
       chosen->path, saved.outcome == ReadOutcome::kRead ? saved.text : settingsText());
   if (w.written) return;
-  tk_.messageInFront("The settings could not be saved to " + chosen->path + ": " + w.reason + ".",
-                     MsgStyle::kExclamation, "Save Settings", shell_.onTop);
+  tk_.messageInFront({TextId::kSettingsNotSaved, {Text::asWritten(chosen->path), w.reason}},
+                     MsgStyle::kExclamation, ZOVA_TEXT("Messages", "Save Settings"), shell_.onTop);
 }
 
 void Model::loadSettingsFrom() {
-  const auto chosen = tk_.fileDialog("Load Settings", kFilter, false);
+  const auto chosen = tk_.fileDialog(ZOVA_TEXT("Messages", "Load Settings"), kFilter, false);
   if (!chosen) return;
   const FileRead f = readSettingsBytes(chosen->path);
   if (f.outcome == ReadOutcome::kMissing) {
-    tk_.messageInFront("The file \"" + chosen->path + "\" could not be found.",
-                       MsgStyle::kExclamation, "Load Settings", shell_.onTop);
+    tk_.messageInFront({TextId::kFileNotFound, {Text::asWritten(chosen->path)}},
+                       MsgStyle::kExclamation, ZOVA_TEXT("Messages", "Load Settings"),
+                       shell_.onTop);
     return;
   }
   if (bareName(*chosen) == kSettingsFileName) return;
   if (f.outcome != ReadOutcome::kRead) {
-    tk_.messageInFront("The file \"" + chosen->path + "\" could not be read: " + f.reason + ".",
-                       MsgStyle::kExclamation, "Load Settings", shell_.onTop);
+    tk_.messageInFront({TextId::kFileNotRead, {Text::asWritten(chosen->path), f.reason}},
+                       MsgStyle::kExclamation, ZOVA_TEXT("Messages", "Load Settings"),
+                       shell_.onTop);
     return;
   }
   // Nothing changes unless the chosen file has replaced the settings file. The

@@ -13,12 +13,14 @@
 #include <cstring>
 #include <filesystem>
 
+#include "engine/text.h"
+
 namespace zova {
 
 namespace {
 
-constexpr const char* kNotRegular = "it is not a regular file";
-constexpr const char* kTooLarge = "it is larger than 256 MB";
+constexpr const char* kNotRegular = ZOVA_TEXT("Messages", "it is not a regular file");
+constexpr const char* kTooLarge = ZOVA_TEXT("Messages", "it is larger than 256 MB");
 // Temporary files are named ".zova-PID-N.tmp": short whatever the settings
 // file is called, and recognisable as this program's when a killed run left one.
 constexpr std::string_view kTempPrefix = ".zova-";
@@ -119,13 +121,15 @@ FileRead readSettingsBytes(const std::string& path) {
 
 WriteOutcome replaceSettingsFile(const std::string& path, std::string_view content) {
   namespace fs = std::filesystem;
-  if (content.size() > kMaxSettingsBytes) return {false, "the settings are larger than 256 MB"};
+  if (content.size() > kMaxSettingsBytes)
+    return {false, ZOVA_TEXT("Messages", "the settings are larger than 256 MB")};
   std::string target = path;
   struct stat st {};
   if (::lstat(path.c_str(), &st) == 0) {
     if (S_ISLNK(st.st_mode)) {
       // Someone else's link could point the write anywhere.
-      if (st.st_uid != ::geteuid()) return {false, "it is a link that belongs to another user"};
+      if (st.st_uid != ::geteuid())
+        return {false, ZOVA_TEXT("Messages", "it is a link that belongs to another user")};
       std::error_code ec;
       target = fs::weakly_canonical(fs::path(path), ec).string();
       if (ec) return {false, ec.message()};
@@ -138,7 +142,8 @@ WriteOutcome replaceSettingsFile(const std::string& path, std::string_view conte
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
   if (exists && !S_ISREG(old.st_mode)) return {false, kNotRegular};
-  if (exists && !mayWrite(target, old)) return {false, "the file is read-only"};
+  if (exists && !mayWrite(target, old))
+    return {false, ZOVA_TEXT("Messages", "the file is read-only")};
 
   std::string folder = fs::path(target).parent_path().string();
   if (folder.empty()) folder = ".";

@@ -68,7 +68,9 @@ void Model::chooseFunctionColour() {
 void Model::editPersonalLabel() {
   const ActionScope step(history_, {"Menu", "Personal Label"}, kLookPart);
   tk_.setTopmost(false);
-  std::string answer = tk_.inputBox("Enter a short title to personalize your calculator.", "Label");
+  std::string answer =
+      tk_.inputBox(ZOVA_TEXT("Messages", "Enter a short title to personalize your calculator."),
+                   ZOVA_TEXT("Messages", "Label"));
   if (!answer.empty()) shell_.personalLabel = std::move(answer);
   onTopRestore();
 }
@@ -90,8 +92,9 @@ void Model::onTopRestore() { tk_.setTopmost(shell_.onTop); }
 void Model::toggleStartupEntry() {
   shell_.startupEntry = !shell_.startupEntry;
   if (tk_.setStartupEntry(shell_.startupEntry)) return;
-  tk_.messageInFront(shell_.startupEntry ? "The start-up entry could not be created."
-                                         : "The start-up entry could not be removed.",
+  tk_.messageInFront(shell_.startupEntry
+                         ? ZOVA_TEXT("Messages", "The start-up entry could not be created.")
+                         : ZOVA_TEXT("Messages", "The start-up entry could not be removed."),
                      MsgStyle::kStop, "Error", shell_.onTop);
 }
 

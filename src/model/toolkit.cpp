@@ -13,9 +13,8 @@ std::optional<T> takeFirst(std::vector<T>& queue) {
 }
 }  // namespace
 
-MsgAnswer HeadlessToolkit::messageBox(const std::string& text, MsgStyle style,
-                                      const std::string& title) {
-  messages.push_back({text, style, title});
+MsgAnswer HeadlessToolkit::messageBox(const Text& text, MsgStyle style, const std::string& title) {
+  messages.push_back({english(text), style, title});
   if (auto a = takeFirst(messageAnswers)) return *a;
   return style == MsgStyle::kQuestion ? MsgAnswer::kNo : MsgAnswer::kOk;
 }

@@ -60,7 +60,7 @@ class HeadlessToolkit : public Toolkit {
 
   void focusEquals() override { ++focusCount; }
   void beep() override { ++beeps; }
-  MsgAnswer messageBox(const std::string& text, MsgStyle style, const std::string& title) override;
+  MsgAnswer messageBox(const Text& text, MsgStyle style, const std::string& title) override;
   std::string inputBox(const std::string& prompt, const std::string& title) override;
   std::optional<FileChoice> fileDialog(const std::string& title, const std::string& filter,
                                        bool save) override;

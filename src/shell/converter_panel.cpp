@@ -179,7 +179,7 @@ ConverterPanel::ConverterPanel(Model& model, std::function<void()> changed, Zoom
 QPushButton* ConverterPanel::addCategory(Category category) {
   const CategoryRow& row = categoryRow(category);
   auto* b = new QPushButton(shown("Converter", row.caption), this);
-  if (row.binding.code) b->setToolTip(shownTooltip(keyboardTooltip(row.binding)));
+  if (row.binding.code) b->setToolTip(shownText(keyboardTooltip(row.binding)));
   b->setFocusPolicy(Qt::TabFocus);
   // The captions must fit buttons 43 pixels wide.
   zoom_.setZoomedFont(b, b->font(), 10);
@@ -217,7 +217,7 @@ QWidget* ConverterPanel::makePart(Part part) {
 QPushButton* ConverterPanel::addKey(const QString& caption, KeyBinding binding,
                                     void (*press)(Model& m)) {
   auto* b = new QPushButton(caption, this);
-  b->setToolTip(shownTooltip(keyboardTooltip(binding)));
+  b->setToolTip(shownText(keyboardTooltip(binding)));
   b->setFocusPolicy(Qt::TabFocus);
   connect(b, &QPushButton::clicked, this, [this, press] {
     press(model_);

@@ -176,7 +176,7 @@ QString keyboardPage() {
     if (!k.second.empty())
       function +=
           QCoreApplication::translate("Help", " <small>(with inv: %1)</small>").arg(cell(k.second));
-    html += row(cell(k.caption), function, cell(shownKeyName(q(keyboardName(k)))));
+    html += row(cell(k.caption), function, cell(shownText(keyboardName(k))));
   }
   html += QStringLiteral("</table>") +
           QCoreApplication::translate(
@@ -192,7 +192,7 @@ QString keyboardPage() {
   for (const StatKeyRow& k : statKeyTable())
     if (k.binding.code)
       html += row(captionCell("Statistics", k.caption), QString(),
-                  cell(shownKeyName(q(keyboardName(k.binding)))));
+                  cell(shownText(keyboardName(k.binding))));
   html += QStringLiteral("</table>");
 
   html += QCoreApplication::translate("Help", "<h2>Converter and constants</h2>");
@@ -200,18 +200,17 @@ QString keyboardPage() {
   for (const CategoryRow& c : categoryRows())
     if (c.binding.code)
       html += row(captionCell("Converter", c.caption), QString(),
-                  cell(shownKeyName(q(keyboardName(c.binding)))));
+                  cell(shownText(keyboardName(c.binding))));
   html += row(captionCell("Converter", kKonstantCaption), QString(),
-              cell(shownKeyName(q(keyboardName(kKonstantKey)))));
+              cell(shownText(keyboardName(kKonstantKey))));
   html += row(captionCell("Converter", kConvertCaption), QString(),
-              cell(shownKeyName(q(keyboardName(kConvertKey)))));
+              cell(shownText(keyboardName(kConvertKey))));
   html += QStringLiteral("</table>");
 
   html += QCoreApplication::translate("Help", "<h2>The window</h2>");
   html += tableHead(key, QString(), keyboard);
   for (const WindowKeyRow& k : windowKeyTable())
-    html +=
-        row(cell(shown("Help", k.what)), QString(), cell(shownKeyName(q(keyboardName(k.binding)))));
+    html += row(cell(shown("Help", k.what)), QString(), cell(shownText(keyboardName(k.binding))));
   // The Edit menu's Undo and Redo, whose keys never reach the keypad.
   const auto keys = [](std::string_view item) {
     QStringList names;

@@ -446,8 +446,8 @@ void MainWindow::refresh() {
   const int depth = std::max(0, s.bracketLevel);
   QPushButton* open = button(Key::kOpen);
   QPushButton* close = button(Key::kClose);
-  open->setToolTip(shownBracketTip(s.openTip));
-  close->setToolTip(shownBracketTip(s.closeTip));
+  open->setToolTip(shownText(s.openTip));
+  close->setToolTip(shownText(s.closeTip));
   open->setAccessibleName(
       QCoreApplication::translate("Window", "open bracket, depth %1").arg(depth));
   close->setAccessibleName(

@@ -205,7 +205,7 @@ QWidget* MainWindow::buildKeypad(QWidget* parent) {
                               zoom_, pad);
       b->setObjectName(q(row.control));
       setColourGroup(b, row.group);
-      const QString tooltip = shownTooltip(keyboardTooltip(row));
+      const QString tooltip = shownText(keyboardTooltip(row));
       const QString accessible = shown("Keypad", row.accessible);
       b->setToolTip(tooltip);
       b->setAccessibleName(accessible);

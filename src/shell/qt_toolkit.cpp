@@ -56,19 +56,19 @@ void QtToolkit::focusEquals() {
 void QtToolkit::beep() { QApplication::beep(); }
 
 // The model's English texts are translated here, where the boxes show them.
-MsgAnswer QtToolkit::messageBox(const std::string& text, MsgStyle style, const std::string& title) {
+MsgAnswer QtToolkit::messageBox(const Text& text, MsgStyle style, const std::string& title) {
   const QString shownTitle = shownMessage(title);
-  const QString shownText = shownMessage(text);
+  const QString shownBody = shownText(text);
   switch (style) {
     case MsgStyle::kQuestion:
-      return QMessageBox::question(window_, shownTitle, shownText) == QMessageBox::Yes
+      return QMessageBox::question(window_, shownTitle, shownBody) == QMessageBox::Yes
                  ? MsgAnswer::kYes
                  : MsgAnswer::kNo;
     case MsgStyle::kStop:
-      QMessageBox::critical(window_, shownTitle, shownText);
+      QMessageBox::critical(window_, shownTitle, shownBody);
       return MsgAnswer::kOk;
     case MsgStyle::kExclamation:
-      QMessageBox::warning(window_, shownTitle, shownText);
+      QMessageBox::warning(window_, shownTitle, shownBody);
       return MsgAnswer::kOk;
   }
   return MsgAnswer::kOk;

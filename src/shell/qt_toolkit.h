@@ -25,7 +25,7 @@ class QtToolkit : public Toolkit {
 
   void focusEquals() override;
   void beep() override;
-  MsgAnswer messageBox(const std::string& text, MsgStyle style, const std::string& title) override;
+  MsgAnswer messageBox(const Text& text, MsgStyle style, const std::string& title) override;
   std::string inputBox(const std::string& prompt, const std::string& title) override;
   std::optional<FileChoice> fileDialog(const std::string& title, const std::string& filter,
                                        bool save) override;

@@ -62,7 +62,7 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, Zoom& zoom, 
     auto* b = new QPushButton(shown("Statistics", r.caption), this);
     b->setObjectName(q(r.control));
     setColourGroup(b, r.group);
-    if (r.binding.code) b->setToolTip(shownTooltip(keyboardTooltip(r.binding)));
+    if (r.binding.code) b->setToolTip(shownText(keyboardTooltip(r.binding)));
     b->setFocusPolicy(Qt::TabFocus);
     // All as wide as the widest caption needs, at least 100 pixels; the list takes the rest.
     zoom_.followZoom(b, [this, b] { b->setMinimumWidth(zoom_.scaledPixels(100)); });
@@ -82,7 +82,7 @@ StatsPanel::StatsPanel(Model& model, std::function<void()> changed, Zoom& zoom, 
   setColourGroup(stack_, stackKey.group);
   // The check box's tooltip has one blank after the colon, the buttons' two.
   stack_->setToolTip(QCoreApplication::translate("Keypad", "Keyboard equivalent: %1 key")
-                         .arg(shownKeyName(q(keyboardName(stackKey.bindings[0])))));
+                         .arg(shownText(keyboardName(stackKey.bindings[0]))));
   stack_->setFocusPolicy(Qt::TabFocus);
   stack_->setBackgroundRole(QPalette::Window);  // a background colour fills the whole box
   QFont bold;                                   // at the panel's size

@@ -12,45 +12,6 @@
 
 namespace zova {
 
-namespace {
-
-QString translated(const char* context, const QString& english) {
-  return QCoreApplication::translate(context, english.toUtf8().constData());
-}
-
-// "keypad", "Shift+6": where a key lies, as the tooltip's bracket names it.
-QString shownPlace(const QString& place) {
-  if (place == QLatin1String("keypad")) return QCoreApplication::translate("Keypad", "keypad");
-  if (place.startsWith(QLatin1String("Shift+")))
-    return QCoreApplication::translate("Keypad", "Shift+") + place.mid(6);
-  return place;
-}
-
-// The keyboard's keys that have names rather than symbols: the window shows
-// them translated, the command line in English ("End" is also a payment timing,
-// translated apart in the financial panel).
-const char* const kKeyNames[] = {
-    QT_TRANSLATE_NOOP("KeyName", "Backspace"), QT_TRANSLATE_NOOP("KeyName", "Delete"),
-    QT_TRANSLATE_NOOP("KeyName", "Home"),      QT_TRANSLATE_NOOP("KeyName", "End"),
-    QT_TRANSLATE_NOOP("KeyName", "Esc"),       QT_TRANSLATE_NOOP("KeyName", "Enter"),
-};
-
-// The message texts the model builds around a file name (%1) and a reason (%2).
-// The English pattern must read exactly as the model's pieces put together.
-const char* const kMessagePatterns[] = {
-    QT_TRANSLATE_NOOP("Messages",
-                      "The settings file %1 could not be read. It has been kept as %1.bak, and "
-                      "the settings are saved anew."),
-    QT_TRANSLATE_NOOP("Messages",
-                      "The settings file %1 could not be read, and it is not a file the settings "
-                      "may replace: it is left as it is, and the settings are not saved."),
-    QT_TRANSLATE_NOOP("Messages", "The settings could not be saved to %1: %2."),
-    QT_TRANSLATE_NOOP("Messages", "The file \"%1\" could not be found."),
-    QT_TRANSLATE_NOOP("Messages", "The file \"%1\" could not be read: %2."),
-};
-
-}  // namespace
-
 QStringList translationFolders() {
   const QString dir = QCoreApplication::applicationDirPath();
   return {dir + QStringLiteral("/translations"),
@@ -79,7 +40,7 @@ void installTranslations(QCoreApplication& app) {
 
 QString shown(const char* context, std::string_view english) {
   if (english.empty()) return {};
-  return translated(context, q(english));
+  return QCoreApplication::translate(context, std::string(english).c_str());
 }
 
 std::string englishEntry(const char* context, const QString& typed,
@@ -89,66 +50,25 @@ std::string englishEntry(const char* context, const QString& typed,
   return typed.toStdString();
 }
 
-QString shownMessage(std::string_view english) {
-  const QString text = q(english);
-  const QString whole = translated("Messages", text);
-  if (whole != text) return whole;
-  for (const char* pattern : kMessagePatterns) {
-    // The pattern as an expression: %1 a file name (the same each time), %2 a reason.
-    QString expression = QRegularExpression::escape(QLatin1String(pattern));
-    const QString one = QRegularExpression::escape(QStringLiteral("%1"));
-    const QString two = QRegularExpression::escape(QStringLiteral("%2"));
-    const qsizetype first = expression.indexOf(one);
-    expression.replace(first, one.size(), QStringLiteral("(.+)"));
-    expression.replace(one, QStringLiteral("\\1"));
-    expression.replace(two, QStringLiteral("(.+)"));
-    const QRegularExpressionMatch m =
-        QRegularExpression(QLatin1Char('^') + expression + QLatin1Char('$')).match(text);
-    if (!m.hasMatch()) continue;
-    QString result = QCoreApplication::translate("Messages", pattern).arg(m.captured(1));
-    if (m.lastCapturedIndex() >= 2) result = result.arg(translated("Messages", m.captured(2)));
-    return result;
+QString shownMessage(std::string_view english) { return shown("Messages", english); }
+
+QString shownText(const Text& text) {
+  const TextTemplate t = textTemplate(text.id);
+  if (isWritten(text.id)) return t.context ? shown(t.context, text.written) : q(text.written);
+  QString out = t.context ? QCoreApplication::translate(t.context, t.english) : q(t.english);
+  // One argument at a time: an argument's own "%1" stays as it is.
+  QStringList args;
+  for (const Text& arg : text.args) args << shownText(arg);
+  switch (args.size()) {
+    case 0:
+      return out;
+    case 1:
+      return out.arg(args[0]);
+    case 2:
+      return out.arg(args[0], args[1]);
+    default:
+      return out.arg(args[0], args[1], args[2]);
   }
-  return text;
-}
-
-QString shownKeyName(const QString& name) {
-  if (name.startsWith(QLatin1String("keypad ")))
-    return QCoreApplication::translate("Keypad", "keypad ") + name.mid(7);
-  const qsizetype bracket = name.indexOf(QLatin1String(" ("));
-  if (bracket > 0 && name.endsWith(QLatin1Char(')')))
-    return shownKeyName(name.left(bracket)) + QStringLiteral(" (") +
-           shownPlace(name.mid(bracket + 2, name.size() - bracket - 3)) + QLatin1Char(')');
-  for (const char* named : kKeyNames)
-    if (name == QLatin1String(named)) return QCoreApplication::translate("KeyName", named);
-  return name;
-}
-
-QString shownTooltip(std::string_view english) {
-  const QString text = q(english);
-  const QString prefix = QStringLiteral("Keyboard equivalent:  ");
-  const QString key = QStringLiteral(" key");
-  const qsizetype end = text.indexOf(key, prefix.size() + 1);
-  if (!text.startsWith(prefix) || end < 0) return text;
-  const QString tail = text.mid(end + key.size());
-  QString result = QCoreApplication::translate("Keypad", "Keyboard equivalent:  ") +
-                   shownKeyName(text.mid(prefix.size(), end - prefix.size())) +
-                   QCoreApplication::translate("Keypad", " key");
-  if (tail == QLatin1String(" (main row or keypad)"))
-    return result + QCoreApplication::translate("Keypad", " (main row or keypad)");
-  if (tail.startsWith(QLatin1String(" or ")))
-    return result + QCoreApplication::translate("Keypad", " or ") + shownKeyName(tail.mid(4));
-  if (tail.startsWith(QLatin1String(" (")) && tail.endsWith(QLatin1Char(')')))
-    return result + QStringLiteral(" (") + shownPlace(tail.mid(2, tail.size() - 3)) +
-           QLatin1Char(')');
-  return result + tail;
-}
-
-QString shownBracketTip(std::string_view english) {
-  const QString text = q(english);
-  const QString piece = QStringLiteral("open brackets:");
-  if (!text.startsWith(piece)) return text;
-  return QCoreApplication::translate("Keypad", "open brackets:") + text.mid(piece.size());
 }
 
 QString withoutShownAccessKey(const QString& caption) {

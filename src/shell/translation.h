@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/text.h"
+
 namespace zova {
 
 /// Installs the program's translation and Qt's own for the user's languages
@@ -29,19 +31,12 @@ QString shown(const char* context, std::string_view english);
 std::string englishEntry(const char* context, const QString& typed,
                          const std::vector<std::string>& entries);
 
-/// A message box's text, title or prompt from the model, translated whole or,
-/// where the model built it around file names and reasons, by its pattern.
+/// A message box's fixed text, title or prompt from the model, translated whole.
 QString shownMessage(std::string_view english);
 
-/// A key's tooltip from the key table ("Keyboard equivalent:  + key (main row
-/// or keypad)"), translated piece by piece.
-QString shownTooltip(std::string_view english);
-
-/// A key's keyboard name from the key table ("Backspace", "keypad +", "^ (Shift+6)").
-QString shownKeyName(const QString& name);
-
-/// The open-brackets tooltip ("open brackets: 2").
-QString shownBracketTip(std::string_view english);
+/// A text the model built, in the user's language: its template translated,
+/// then its arguments put in.
+QString shownText(const Text& text);
 
 /// A caption without its access key: "&Sum" and "总和(&S)" both lose theirs.
 QString withoutShownAccessKey(const QString& caption);

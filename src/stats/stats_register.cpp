@@ -9,22 +9,25 @@
 #include <utility>
 
 #include "engine/decimal_symbol.h"
+#include "engine/text.h"
 
 namespace zova {
 
 namespace {
 
 using G = ColourGroup;
+// clang-format off
 constexpr std::array<StatKeyRow, 8> kStatKeys{{
-    {StatKey::kEnter, "enterDataKey", "&Enter Data", {'G'}, G::kStandard, "enter"},
-    {StatKey::kDelete, "deleteDataKey", "&Delete", {}, G::kStandard, "delete"},
-    {StatKey::kClearAll, "clearDataKey", "&Clear All", {}, G::kStandard, "clear"},
-    {StatKey::kCount, "countKey", "&n", {vk::kF1 + 1}, G::kStandard, "n"},
-    {StatKey::kSum, "sumKey", "&Sum", {vk::kF1 + 2}, G::kStandard, "sum"},
-    {StatKey::kMean, "meanKey", "&Mean", {vk::kF1 + 3}, G::kStandard, "mean"},
-    {StatKey::kSampleSd, "sampleDeviationKey", "S&ample SD", {'X'}, G::kStandard, "sample"},
-    {StatKey::kPopulationSd, "populationDeviationKey", "&Popul. SD", {'Y'}, G::kStandard, "popul"},
+    {StatKey::kEnter, "enterDataKey", ZOVA_TEXT("Statistics", "&Enter Data"), {'G'}, G::kStandard, "enter"},
+    {StatKey::kDelete, "deleteDataKey", ZOVA_TEXT("Statistics", "&Delete"), {}, G::kStandard, "delete"},
+    {StatKey::kClearAll, "clearDataKey", ZOVA_TEXT("Statistics", "&Clear All"), {}, G::kStandard, "clear"},
+    {StatKey::kCount, "countKey", ZOVA_TEXT("Statistics", "&n"), {vk::kF1 + 1}, G::kStandard, "n"},
+    {StatKey::kSum, "sumKey", ZOVA_TEXT("Statistics", "&Sum"), {vk::kF1 + 2}, G::kStandard, "sum"},
+    {StatKey::kMean, "meanKey", ZOVA_TEXT("Statistics", "&Mean"), {vk::kF1 + 3}, G::kStandard, "mean"},
+    {StatKey::kSampleSd, "sampleDeviationKey", ZOVA_TEXT("Statistics", "S&ample SD"), {'X'}, G::kStandard, "sample"},
+    {StatKey::kPopulationSd, "populationDeviationKey", ZOVA_TEXT("Statistics", "&Popul. SD"), {'Y'}, G::kStandard, "popul"},
 }};
+// clang-format on
 
 PanelEffect focusOnly() { return PanelEffect{std::nullopt, EntryReset::kNone, true}; }
 

@@ -45,13 +45,15 @@ TEST(Evaluator, PrecedenceBracketsAndSecondFunctions) {
 TEST(Evaluator, BracketTooltipsFollowTheDepth) {
   KeyRunner run;
   run.keys("(,(");
-  EXPECT_EQ(run.state().closeTip, "open brackets: 2");
+  EXPECT_EQ(english(run.state().closeTip), "open brackets: 2");
   run.keys(")");
-  EXPECT_EQ(run.state().openTip, "open brackets: 1");
+  EXPECT_EQ(english(run.state().openTip), "open brackets: 1");
   run.keys("=");
-  EXPECT_EQ(run.state().openTip + run.state().closeTip, "open brackets:0open brackets:0");
+  EXPECT_EQ(english(run.state().openTip) + english(run.state().closeTip),
+            "open brackets:0open brackets:0");
   run.keys("(,AC");
-  EXPECT_EQ(run.state().openTip + run.state().closeTip, "open brackets: 0open brackets:0");
+  EXPECT_EQ(english(run.state().openTip) + english(run.state().closeTip),
+            "open brackets: 0open brackets:0");
 }
 
 TEST(Evaluator, DepthPastOneHundredShowsErrorAndRecovers) {

@@ -20,9 +20,9 @@ const NumberLocale kComma{",", "."};
 
 // Logs each message box: title, style, whether the window was on top meanwhile, text.
 struct LoggingToolkit : HeadlessToolkit {
-  MsgAnswer messageBox(const std::string& text, MsgStyle style, const std::string& title) override {
+  MsgAnswer messageBox(const Text& text, MsgStyle style, const std::string& title) override {
     log.push_back(title + (style == MsgStyle::kStop ? " stop" : " other") +
-                  (topmost ? " on top: " : " behind: ") + text);
+                  (topmost ? " on top: " : " behind: ") + english(text));
     return MsgAnswer::kOk;
   }
   std::vector<std::string> log;

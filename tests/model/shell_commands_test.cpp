@@ -28,7 +28,7 @@ class RecordingToolkit : public HeadlessToolkit {
     events.push_back("input " + title);
     return HeadlessToolkit::inputBox(prompt, title);
   }
-  MsgAnswer messageBox(const std::string& text, MsgStyle style, const std::string& title) override {
+  MsgAnswer messageBox(const Text& text, MsgStyle style, const std::string& title) override {
     events.push_back("message " + title);
     return HeadlessToolkit::messageBox(text, style, title);
   }

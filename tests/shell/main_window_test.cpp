@@ -187,7 +187,7 @@ void MainWindowTest::playMatchesTheCommandLine() {
   for (const auto& [k, name] : {std::pair{Key::kOpen, "open"}, {Key::kClose, "close"}})
     QCOMPARE(h.window->button(k)->accessibleName(),
              QStringLiteral("%1 bracket, depth %2").arg(name).arg(std::max(0, s.bracketLevel)));
-  QCOMPARE(h.window->button(Key::kClose)->toolTip(), q(s.closeTip));
+  QCOMPARE(h.window->button(Key::kClose)->toolTip(), q(english(s.closeTip)));
 }
 
 void MainWindowTest::keysActWhenPressed_data() {
