@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/calculator.h"
+#include "engine/display_limits.h"
 
 namespace zova {
 
@@ -47,10 +48,10 @@ std::string Calculator::binaryDigits(Decimal value) {
 }
 
 void Calculator::twosComplement() {
-  std::string t = "00000000000000000" + s_.binaryText;
-  t = t.substr(t.size() - 16);
+  std::string t = std::string(kBinaryDigits, '0') + s_.binaryText;
+  t = t.substr(t.size() - kBinaryDigits);
   for (char& c : t) c = c == '1' ? '0' : '1';
-  for (int i = 15; i >= 0; --i) {
+  for (int i = static_cast<int>(kBinaryDigits) - 1; i >= 0; --i) {
     if (t[i] == '1') {
       t[i] = '0';
     } else {
@@ -127,8 +128,8 @@ void Calculator::octalToBinary() {
 
 void Calculator::binaryToDecimal() {
   trap([&] {
-    if (s_.display.size() > 16) fail();
-    if (s_.display.size() == 16 && s_.display[0] == '1') s_.binNegative = true;
+    if (s_.display.size() > kBinaryDigits) fail();
+    if (s_.display.size() == kBinaryDigits && s_.display[0] == '1') s_.binNegative = true;
     s_.fullResult = 0;
     const std::int64_t sum = binaryValue(s_.display);
     s_.display = text(s_.binNegative ? sum - 65536 : sum);

@@ -423,7 +423,7 @@ std::optional<std::string> baseDigits(std::string_view text, Base base) {
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);
   while (!text.empty() && blank(text.back())) text.remove_suffix(1);
   const int radix = base == Base::kHex ? 16 : base == Base::kOctal ? 8 : 2;
-  const std::size_t most = base == Base::kHex ? 8 : base == Base::kOctal ? 11 : 16;
+  const std::size_t most = base == Base::kHex ? 8 : base == Base::kOctal ? 11 : kBinaryDigits;
   if (text.empty() || text.size() > most) return std::nullopt;
   std::string out;
   for (char c : text) {
