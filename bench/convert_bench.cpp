@@ -10,8 +10,8 @@ namespace {
 
 const zova::NumberLocale kLocale{".", ","};
 using zova::operator""_dec;
-const zova::Decimal kValues[] = {zova::Decimal(1) / 3, 0.3_dec,  123456789012345_dec,
-                                 1234567890123456_dec, 1e-5_dec, -2.5_dec,
+const zova::Decimal kValues[] = {zova::Decimal(1) / 3,   0.3_dec,  123456789012345_dec,
+                                 1234567890123456_dec,   1e-5_dec, -2.5_dec,
                                  7.257415615308e306_dec, 14};
 constexpr std::string_view kTexts[] = {"0.333333333333333",    "14",     "-2.5",  "1E-05",
                                        "1.23456789012346E+15", "&HFFFF", " 3/ 4", "ERROR"};

@@ -25,9 +25,8 @@ void apply(Model& m, const QString& settings) {
   s.format = v[0] == "1"   ? NumberFormat::kFix
              : v[1] == "1" ? NumberFormat::kScientific
                            : NumberFormat::kStandard;
-  std::tie(s.decimalPlaces, s.fractionRadicals, s.fractionAccuracy) =
-      std::tuple(*Decimal::read(v[2].toStdString()), v[3] == "1",
-                 *Decimal::read(v[4].toStdString()));
+  std::tie(s.decimalPlaces, s.fractionRadicals, s.fractionAccuracy) = std::tuple(
+      *Decimal::read(v[2].toStdString()), v[3] == "1", *Decimal::read(v[4].toStdString()));
 }
 
 // What the controls show, in one comparable line.
