@@ -68,6 +68,12 @@ std::optional<Decimal> Decimal::read(std::string_view plain) {
   return cook(bid128_from_string(text.data(), kNearest, &flags));
 }
 
+Decimal Decimal::rounded(int significant) const {
+  const Digits d = digits(significant);
+  return read((d.negative ? "-" : "") + d.coefficient + "e" + std::to_string(d.exponent))
+      .value_or(*this);
+}
+
 Decimal::Digits Decimal::digits(int significant) const {
   Digits out;
   _IDEC_flags flags = 0;

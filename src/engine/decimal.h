@@ -32,6 +32,8 @@ class Decimal {
     int exponent = 0;
   };
   Digits digits(int significant) const;
+  /// The value rounded half away from zero to `significant` digits (1 to 34).
+  Decimal rounded(int significant) const;
 
   friend Decimal operator+(Decimal a, Decimal b);
   friend Decimal operator-(Decimal a, Decimal b);

@@ -64,13 +64,6 @@ std::optional<Decimal> leftOver(Decimal rate, Decimal nper, Decimal pmt, Decimal
   return fv - *balance;
 }
 
-// x rounded to `digits` significant digits.
-Decimal roundedTo(Decimal x, int digits) {
-  const Decimal::Digits d = x.digits(digits);
-  return Decimal::read((d.negative ? "-" : "") + d.coefficient + "e" + std::to_string(d.exponent))
-      .value_or(x);
-}
-
 // A solver's result as the display shows it: the shortest of 0 and x rounded to 1
 // to 14 significant digits that leaves no more over than x itself (a rate of 6 %
 // solves as 0.06, not 0.0600000000000001); x when none does. `at` evaluates the
@@ -82,7 +75,7 @@ Decimal shortestSolution(Decimal x, const std::function<std::optional<Decimal>(D
   if (!own) return x;
   static const Decimal kNoise = 1e-9_dec;
   for (int digits = 0; digits < 15; ++digits) {
-    const Decimal candidate = digits == 0 ? Decimal() : roundedTo(x, digits);
+    const Decimal candidate = digits == 0 ? Decimal() : x.rounded(digits);
     const auto left = at(candidate);
     if (digits == 0 && left && !left->isZero() && x.abs() >= kNoise) continue;
     if (left && left->abs() <= own->abs()) return candidate;
