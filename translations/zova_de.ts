@@ -1865,12 +1865,12 @@
 <context>
     <name>Tape</name>
     <message>
-        <source> number</source>
-        <translation> Ordnungszahl</translation>
+        <source>%1 number</source>
+        <translation>%1 Ordnungszahl</translation>
     </message>
     <message>
-        <source> mass</source>
-        <translation> Atommasse</translation>
+        <source>%1 mass</source>
+        <translation>%1 Atommasse</translation>
     </message>
     <message>
         <source>Tape</source>

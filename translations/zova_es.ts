@@ -1865,12 +1865,12 @@
 <context>
     <name>Tape</name>
     <message>
-        <source> number</source>
-        <translation> número atómico</translation>
+        <source>%1 number</source>
+        <translation>%1 número atómico</translation>
     </message>
     <message>
-        <source> mass</source>
-        <translation> masa atómica</translation>
+        <source>%1 mass</source>
+        <translation>%1 masa atómica</translation>
     </message>
     <message>
         <source>Tape</source>

@@ -1865,12 +1865,12 @@
 <context>
     <name>Tape</name>
     <message>
-        <source> number</source>
-        <translation> numéro atomique</translation>
+        <source>%1 number</source>
+        <translation>%1 numéro atomique</translation>
     </message>
     <message>
-        <source> mass</source>
-        <translation> masse atomique</translation>
+        <source>%1 mass</source>
+        <translation>%1 masse atomique</translation>
     </message>
     <message>
         <source>Tape</source>

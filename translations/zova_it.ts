@@ -1865,12 +1865,12 @@
 <context>
     <name>Tape</name>
     <message>
-        <source> number</source>
-        <translation> numero atomico</translation>
+        <source>%1 number</source>
+        <translation>%1 numero atomico</translation>
     </message>
     <message>
-        <source> mass</source>
-        <translation> massa atomica</translation>
+        <source>%1 mass</source>
+        <translation>%1 massa atomica</translation>
     </message>
     <message>
         <source>Tape</source>

@@ -1865,12 +1865,12 @@
 <context>
     <name>Tape</name>
     <message>
-        <source> number</source>
-        <translation> liczba atomowa</translation>
+        <source>%1 number</source>
+        <translation>%1 liczba atomowa</translation>
     </message>
     <message>
-        <source> mass</source>
-        <translation> masa atomowa</translation>
+        <source>%1 mass</source>
+        <translation>%1 masa atomowa</translation>
     </message>
     <message>
         <source>Tape</source>

@@ -1865,12 +1865,12 @@
 <context>
     <name>Tape</name>
     <message>
-        <source> number</source>
-        <translation> número atômico</translation>
+        <source>%1 number</source>
+        <translation>%1 número atômico</translation>
     </message>
     <message>
-        <source> mass</source>
-        <translation> massa atômica</translation>
+        <source>%1 mass</source>
+        <translation>%1 massa atômica</translation>
     </message>
     <message>
         <source>Tape</source>

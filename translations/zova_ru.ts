@@ -1865,12 +1865,12 @@
 <context>
     <name>Tape</name>
     <message>
-        <source> number</source>
-        <translation> атомный номер</translation>
+        <source>%1 number</source>
+        <translation>%1 атомный номер</translation>
     </message>
     <message>
-        <source> mass</source>
-        <translation> атомная масса</translation>
+        <source>%1 mass</source>
+        <translation>%1 атомная масса</translation>
     </message>
     <message>
         <source>Tape</source>

@@ -1865,12 +1865,12 @@
 <context>
     <name>Tape</name>
     <message>
-        <source> number</source>
-        <translation> 原子序数</translation>
+        <source>%1 number</source>
+        <translation>%1 原子序数</translation>
     </message>
     <message>
-        <source> mass</source>
-        <translation> 原子质量</translation>
+        <source>%1 mass</source>
+        <translation>%1 原子质量</translation>
     </message>
     <message>
         <source>Tape</source>

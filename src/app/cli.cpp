@@ -13,7 +13,7 @@
 
 #include "app/locale_names.h"
 #include "engine/keys.h"
-#include "model/access_key.h"
+#include "engine/text.h"
 #include "model/model.h"
 #include "model/options_dialog.h"
 #include "model/sequence.h"

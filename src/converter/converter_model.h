@@ -11,21 +11,22 @@
 
 #include "converter/unit_table.h"
 #include "engine/convert.h"
+#include "engine/text.h"
 #include "engine/value.h"
 
 namespace zova {
 
-inline constexpr std::string_view kConvertCaption = "&Convert";
-inline constexpr std::string_view kUseConstantCaption = "Use &Constant";
+inline constexpr std::string_view kConvertCaption = ZOVA_TEXT("Converter", "&Convert");
+inline constexpr std::string_view kUseConstantCaption = ZOVA_TEXT("Converter", "Use &Constant");
 /// The keyboard equivalent of the Convert / Use Constant button.
 inline constexpr KeyBinding kConvertKey{vk::kF1 + 10};
-inline constexpr std::string_view kKonstantCaption = "C&onstants";
+inline constexpr std::string_view kKonstantCaption = ZOVA_TEXT("Converter", "C&onstants");
 /// The keyboard equivalent of the constants button.
 inline constexpr KeyBinding kKonstantKey{vk::kF1 + 8};
-inline constexpr std::string_view kFromCaption = "From:";
-inline constexpr std::string_view kToCaption = "To:";
-inline constexpr std::string_view kSiCaption = "S.I.";
-inline constexpr std::string_view kEngCaption = "Eng.";
+inline constexpr std::string_view kFromCaption = ZOVA_TEXT("Converter", "From:");
+inline constexpr std::string_view kToCaption = ZOVA_TEXT("Converter", "To:");
+inline constexpr std::string_view kSiCaption = ZOVA_TEXT("Converter", "S.I.");
+inline constexpr std::string_view kEngCaption = ZOVA_TEXT("Converter", "Eng.");
 
 /// A drop-down list: its entries and the text in its edit box, which need not be an entry.
 struct ComboList {

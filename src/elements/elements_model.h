@@ -13,13 +13,17 @@
 
 #include "elements/element_table.h"
 #include "engine/convert.h"
+#include "engine/text.h"
 #include "engine/value.h"
 
 namespace zova {
 
-inline constexpr std::string_view kAtomicNumberLabel = "Atomic Number...............";
-inline constexpr std::string_view kAtomicMassLabel = "Atomic Mass...................";
-inline constexpr std::string_view kElectronsLabel = "Electron Configuration.....";
+inline constexpr std::string_view kAtomicNumberLabel =
+    ZOVA_TEXT("Elements", "Atomic Number...............");
+inline constexpr std::string_view kAtomicMassLabel =
+    ZOVA_TEXT("Elements", "Atomic Mass...................");
+inline constexpr std::string_view kElectronsLabel =
+    ZOVA_TEXT("Elements", "Electron Configuration.....");
 inline constexpr std::string_view kMolarPrefix = "\u00b5 = ";  // micro sign
 inline constexpr std::string_view kMolarUnit = "g/mol";
 

@@ -28,9 +28,14 @@ constexpr TextTemplate kTemplates[] = {
     {"Keypad", ZOVA_TEXT("Keypad", "Shift+%1")},
     {"Keypad", ZOVA_TEXT("Keypad", "keypad %1")},
     {nullptr, "%1 (%2)"},
+    {nullptr, "%1 ="},
+    {nullptr, "%1 %2 -> %3"},
+    {"Tape", ZOVA_TEXT("Tape", "%1 number")},
+    {"Tape", ZOVA_TEXT("Tape", "%1 mass")},
 };
 constexpr int kFirstBuilt = static_cast<int>(TextId::kSettingsKeptAsBackup);
-static_assert(std::size(kTemplates) == static_cast<std::size_t>(TextId::kKeyAt) - kFirstBuilt + 1);
+static_assert(std::size(kTemplates) ==
+              static_cast<std::size_t>(TextId::kAtomicMass) - kFirstBuilt + 1);
 
 }  // namespace
 
@@ -40,7 +45,21 @@ TextTemplate textTemplate(TextId id) {
   return kTemplates[static_cast<int>(id) - kFirstBuilt];
 }
 
+std::string withoutAccessKey(std::string_view caption) {
+  std::string out;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size() && caption[i + 1] != '&') continue;
+    out += caption[i];
+  }
+  return out;
+}
+
 std::string english(const Text& text) {
+  if (text.id == TextId::kCaption) {
+    std::string out = withoutAccessKey(text.written);
+    if (out.ends_with("...")) out.resize(out.size() - 3);
+    return out;
+  }
   if (isWritten(text.id)) return text.written;
   const std::string_view pattern = textTemplate(text.id).english;
   std::string out;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 /// Marks an English text where it lives so that lupdate finds it (it reads
@@ -18,6 +19,9 @@ enum class TextId {
   kAsWritten,  ///< `written` itself: a file name, a number, a system's error text
   kPhrase,     ///< `written` is a fixed English phrase, translated whole in "Messages"
   kKeyName,    ///< `written` is a keyboard key's name ("Backspace"), translated in "KeyName"
+  kCaption,    ///< `written` is a control's caption in `context` ("&Mean" in "Statistics"),
+               ///< or a name from the panels' tables ("meters" in "Converter"); it reads
+               ///< without its access key and closing "..."
   kSettingsKeptAsBackup,
   kSettingsLeftAsIs,
   kSettingsNotSaved,
@@ -32,11 +36,16 @@ enum class TextId {
   kShifted,
   kKeypadKey,
   kKeyAt,
+  kResultOf,      ///< a tape line's label: "Mean =", "sin(30 deg) ="
+  kConversion,    ///< "12 meters -> feet"
+  kAtomicNumber,  ///< "Fe number"
+  kAtomicMass,    ///< "Fe mass"
 };
 
 struct Text {
   TextId id = TextId::kAsWritten;
-  std::string written;     ///< the text of kAsWritten and kPhrase
+  std::string written;     ///< the text of the ids that are their `written` text
+  std::string context;     ///< the translation context of a kCaption
   std::vector<Text> args;  ///< put in for %1, %2, ... of the template
 
   Text() = default;
@@ -51,8 +60,20 @@ struct Text {
     t.written = std::move(text);
     return t;
   }
+  /// A control's caption or a table's name, translated in `context`.
+  static Text caption(std::string context, std::string caption) {
+    Text t;
+    t.id = TextId::kCaption;
+    t.context = std::move(context);
+    t.written = std::move(caption);
+    return t;
+  }
   bool operator==(const Text&) const = default;
 };
+
+/// The caption without its access-key marker: "C&onstants" reads "Constants";
+/// "&&" stands for one "&".
+std::string withoutAccessKey(std::string_view caption);
 
 /// The open brackets' count as the bracket keys' tooltips give it: "open brackets: 2".
 inline Text bracketTip(std::string count) {
@@ -61,7 +82,8 @@ inline Text bracketTip(std::string count) {
 
 /// Whether the id's text is `written` itself rather than a template filled in.
 inline bool isWritten(TextId id) {
-  return id == TextId::kAsWritten || id == TextId::kPhrase || id == TextId::kKeyName;
+  return id == TextId::kAsWritten || id == TextId::kPhrase || id == TextId::kKeyName ||
+         id == TextId::kCaption;
 }
 
 /// The translation context and English template of a text's id; the context

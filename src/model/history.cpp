@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "model/access_key.h"
+#include "engine/text.h"
 #include "model/model.h"
 
 namespace zova {
@@ -43,12 +43,6 @@ bool changed(std::unique_ptr<T>& copy, const T& now) {
 
 History::~History() = default;
 
-std::string plainCaption(std::string_view caption) {
-  std::string out = withoutAccessKey(caption);
-  if (out.ends_with("...")) out.resize(out.size() - 3);
-  return out;
-}
-
 void History::setLimit(std::size_t limit) {
   limit_ = limit;
   while (steps_.size() > limit_) {
@@ -78,7 +72,7 @@ void History::open(const ActionName& action, unsigned parts) {
 }
 
 void History::name(const ActionName& action) {
-  if (depth_ > 0 && open_.name.caption.empty()) open_.name = action;
+  if (depth_ > 0 && open_.name.written.empty()) open_.name = action;
 }
 
 void History::keep(unsigned parts) {
@@ -151,7 +145,7 @@ void History::checkScope() const {
   for (const auto& p : parts) {
     if ((named & p.part) || p.kept) continue;
     std::fprintf(stderr, "undo: the action \"%s\" changed %s, which its scope does not name\n",
-                 open_.name.caption.c_str(), p.what);
+                 english(open_.name).c_str(), p.what);
     std::abort();
   }
 }

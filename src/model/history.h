@@ -16,6 +16,7 @@
 #include "converter/converter_model.h"
 #include "elements/elements_model.h"
 #include "engine/calculator.h"
+#include "engine/text.h"
 #include "finance/finance_model.h"
 #include "model/calc_changes.h"
 #include "stats/stats_register.h"
@@ -28,15 +29,9 @@ struct ShellState;
 /// A user action as its control names it: the English caption, "&" marking
 /// the access letter, and the context the window translates it in; "" for a
 /// caption that is not translated (a keypad key, a number or text typed).
-struct ActionName {
-  const char* context = "";
-  std::string caption;
-  bool operator==(const ActionName&) const = default;
-};
-
-/// The caption without its access key and without a closing "...":
-/// "&Load Settings..." is "Load Settings".
-std::string plainCaption(std::string_view caption);
+/// An undo step's name: the caption of the control the action stands for, in
+/// its translation context, or the text typed (Text::caption with no context).
+using ActionName = Text;
 
 /// The state parts an action may change, besides the two lists.
 enum Part : unsigned {

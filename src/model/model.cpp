@@ -10,6 +10,8 @@
 
 #include "engine/decimal_symbol.h"
 #include "engine/display_limits.h"
+#include "model/tape_file.h"
+#include "model/tape_file.h"
 
 namespace zova {
 
@@ -35,7 +37,7 @@ std::vector<BoundKey> gatherKeyMap() {
     for (const KeyBinding& b : row.bindings) {
       if (!b.code) continue;
       // A typed digit's zero always appends, unlike the keypad's 0 key.
-      const ActionName name{"", std::string(row.caption)};
+      const ActionName name = Text::caption("", std::string(row.caption));
       if (key <= Key::kDigit9)
         map.push_back(
             {b, [key](Model& m) { m.calc().keyboardDigit(static_cast<int>(key)); }, name});
@@ -45,17 +47,14 @@ std::vector<BoundKey> gatherKeyMap() {
   }
   for (const StatKeyRow& row : statKeyTable())
     if (row.binding.code)
-      map.push_back({row.binding,
-                     [key = row.key](Model& m) { m.statPress(key); },
-                     {"Statistics", std::string(row.caption)}});
+      map.push_back({row.binding, [key = row.key](Model& m) { m.statPress(key); },
+                     Text::caption("Statistics", std::string(row.caption))});
   for (const CategoryRow& row : categoryRows())
     if (row.binding.code)
-      map.push_back({row.binding,
-                     [name = row.action](Model& m) { m.convCategory(name); },
-                     {"Converter", std::string(row.caption)}});
-  map.push_back({kKonstantKey,
-                 [](Model& m) { m.convConstants(); },
-                 {"Converter", std::string(kKonstantCaption)}});
+      map.push_back({row.binding, [name = row.action](Model& m) { m.convCategory(name); },
+                     Text::caption("Converter", std::string(row.caption))});
+  map.push_back({kKonstantKey, [](Model& m) { m.convConstants(); },
+                 Text::caption("Converter", std::string(kKonstantCaption))});
   // Convert or Use Constant, as the button reads when the key is pressed.
   map.push_back({kConvertKey, [](Model& m) { m.convGo(); }, {}});
   for (const WindowKeyRow& row : kWindowKeys)
@@ -94,7 +93,7 @@ void Model::startUp() {
 
 void Model::press(Key key) {
   const KeyRow& row = keyRow(key);
-  const ActionScope step(history_, {"", std::string(row.caption)}, kCalcPart);
+  const ActionScope step(history_, Text::caption("", std::string(row.caption)), kCalcPart);
   row.press(calc_);
   tk_.focusEquals();
 }
@@ -130,7 +129,7 @@ void Model::keyDown(int code, int shift, std::string_view typed) {
   }
   // In hexadecimal the letters A to F type themselves.
   if (s.base == Base::kHex && code >= 'A' && code <= 'F') {
-    history_.name({"", std::string(1, static_cast<char>(code))});
+    history_.name(Text::caption("", std::string(1, static_cast<char>(code))));
     calc_.hexLetter(static_cast<char>(code));
     return;
   }
@@ -170,7 +169,8 @@ void Model::apply(const PanelEffect& effect) {
 }
 
 void Model::statPress(StatKey key) {
-  const ActionScope step(history_, {"Statistics", std::string(statKeyRow(key).caption)},
+  const ActionScope step(history_,
+                         Text::caption("Statistics", std::string(statKeyRow(key).caption)),
                          kCalcPart | kStatSumsPart);
   if (key == StatKey::kEnter && stats_.full()) {
     tk_.beep();
@@ -188,7 +188,7 @@ void Model::statPress(StatKey key) {
   const PanelEffect effect = stats_.press(key, calc_.display());
   apply(effect);
   // The list's changes go on the tape, so that its results can be checked from it.
-  const std::string what = plainCaption(statKeyRow(key).caption);
+  const Text what = Text::caption("Statistics", std::string(statKeyRow(key).caption));
   if (key == StatKey::kEnter && stats_.count() > before)
     tape_.statsChanged(what, stats_.items().front());
   else if (key == StatKey::kDelete && stats_.count() < before)
@@ -196,20 +196,20 @@ void Model::statPress(StatKey key) {
   else if (key == StatKey::kClearAll && before > 0)
     tape_.statsChanged(what, "");
   if (effect.display && key != StatKey::kEnter && key != StatKey::kDelete) {
-    tapePanelResult(plainCaption(statKeyRow(key).caption));
+    tapePanelResult(what);
   }
 }
 
-void Model::tapePanelResult(std::string_view what) {
+void Model::tapePanelResult(Text what) {
   const std::string& shown = calc_.display();
-  tape_.panelResult(what,
+  tape_.panelResult(std::move(what),
                     {shown, calc_.state().base == Base::kDecimal ? shown : "", calc_.state().base});
 }
 
 // A click on a list item is named by the item.
 void Model::statSelect(std::size_t index) {
   const ActionScope step(history_,
-                         {"", index < stats_.count() ? stats_.items()[index] : std::string()},
+                         Text::caption("", index < stats_.count() ? stats_.items()[index] : ""),
                          kCalcPart | kStatSumsPart);
   apply(stats_.selectItem(index));
 }
@@ -217,7 +217,7 @@ void Model::statSelect(std::size_t index) {
 // In another base the register takes the decimal value while the display keeps
 // showing the result in the base.
 void Model::stackEntry() {
-  const ActionScope step(history_, {"Statistics", "Stack"}, kCalcPart | kStatSumsPart);
+  const ActionScope step(history_, Text::caption("Statistics", "Stack"), kCalcPart | kStatSumsPart);
   const std::string shown = calc_.display();
   statPress(StatKey::kEnter);
   if (calc_.state().base != Base::kDecimal && calc_.display() != "ERROR")
@@ -226,7 +226,9 @@ void Model::stackEntry() {
 
 namespace {
 constexpr unsigned kFinanceParts = kCalcPart | kFinancePart;
-ActionName financialAction(std::string_view caption) { return {"Financial", std::string(caption)}; }
+ActionName financialAction(std::string_view caption) {
+  return Text::caption("Financial", std::string(caption));
+}
 }  // namespace
 
 void Model::finClick(FinCell cell) {
@@ -241,7 +243,7 @@ void Model::finSolve(FinKey key) {
   apply(effect);
   if (!effect.display) return;
   for (const FinKeyRow& row : finKeyTable())
-    if (row.key == key) tapePanelResult(row.name);
+    if (row.key == key) tapePanelResult(Text::asWritten(std::string(row.name)));
 }
 void Model::finStart() {
   const ActionScope step(history_, financialAction("Start"), kFinanceParts);
@@ -266,7 +268,9 @@ void Model::finToPv() {
 
 namespace {
 constexpr unsigned kConverterParts = kCalcPart | kConverterPart;
-ActionName converterAction(std::string_view caption) { return {"Converter", std::string(caption)}; }
+ActionName converterAction(std::string_view caption) {
+  return Text::caption("Converter", std::string(caption));
+}
 }  // namespace
 
 bool Model::convCategory(std::string_view name) {
@@ -294,11 +298,11 @@ void Model::convOpenTo() {
   conv_.dropDownTo();
 }
 void Model::convSetFrom(std::string text) {
-  const ActionScope step(history_, {"", text}, kConverterParts);
+  const ActionScope step(history_, Text::caption("", text), kConverterParts);
   conv_.setFromText(std::move(text));
 }
 void Model::convSetTo(std::string text) {
-  const ActionScope step(history_, {"", text}, kConverterParts);
+  const ActionScope step(history_, Text::caption("", text), kConverterParts);
   conv_.setToText(std::move(text));
 }
 
@@ -317,11 +321,13 @@ void Model::convGo() {
   // A constant is written by its name, a conversion as "12 in -> cm".
   const ConverterState& c = conv_.state();
   if (c.constantsLibrary && c.openedLast == ConverterList::kFrom)
-    tapePanelResult(c.fromList.text);
+    tapePanelResult(tapePanelName(c.fromList.text));
   else if (c.constantsLibrary && c.openedLast == ConverterList::kTo)
-    tapePanelResult(c.toList.text);
+    tapePanelResult(tapePanelName(c.toList.text));
   else
-    tapePanelResult(before + " " + c.fromList.text + " -> " + c.toList.text);
+    tapePanelResult(
+        {TextId::kConversion,
+         {Text::asWritten(before), tapePanelName(c.fromList.text), tapePanelName(c.toList.text)}});
   tk_.focusEquals();
 }
 
@@ -329,7 +335,9 @@ bool Model::elemHover(std::string_view symbol) { return elem_.hoverSymbol(symbol
 
 namespace {
 constexpr unsigned kElementParts = kCalcPart | kElementsPart;
-ActionName elementAction(std::string_view caption) { return {"Elements", std::string(caption)}; }
+ActionName elementAction(std::string_view caption) {
+  return Text::caption("Elements", std::string(caption));
+}
 }  // namespace
 
 void Model::elemNumberClick() {
@@ -337,7 +345,7 @@ void Model::elemNumberClick() {
   if (auto t = elem_.useAtomicNumber()) {
     calc_.setDisplay(*t);
     calc_.state().newNumber = true;
-    tapePanelResult(elem_.state().info.symbol + " number");
+    tapePanelResult({TextId::kAtomicNumber, {Text::asWritten(elem_.state().info.symbol)}});
   }
 }
 
@@ -346,18 +354,18 @@ void Model::elemMassClick() {
   if (auto t = elem_.useAtomicMass()) {
     calc_.setDisplay(localeNumberText(*t, locale()));
     calc_.state().newNumber = true;
-    tapePanelResult(elem_.state().info.symbol + " mass");
+    tapePanelResult({TextId::kAtomicMass, {Text::asWritten(elem_.state().info.symbol)}});
   }
 }
 
 bool Model::molarDrop(int slot, std::string_view symbol) {
-  const ActionScope step(history_, {"", std::string(symbol)}, kElementParts);
+  const ActionScope step(history_, Text::caption("", std::string(symbol)), kElementParts);
   const auto s = slotNumbered(slot);
   return s && elem_.dropSymbol(*s, symbol);
 }
 
 bool Model::molarCount(int slot, std::string text) {
-  const ActionScope step(history_, {"", text}, kElementParts);
+  const ActionScope step(history_, Text::caption("", text), kElementParts);
   const auto s = slotNumbered(slot);
   if (!s) return false;
   elem_.setCount(*s, std::move(text));
@@ -365,7 +373,7 @@ bool Model::molarCount(int slot, std::string text) {
 }
 
 void Model::molarMultiplier(std::string text) {
-  const ActionScope step(history_, {"", text}, kElementParts);
+  const ActionScope step(history_, Text::caption("", text), kElementParts);
   elem_.setMultiplier(std::move(text));
 }
 void Model::molarClear() {
@@ -387,17 +395,17 @@ void Model::molarResultClick() {
       if (slot.count != "1") formula += slot.count;
     }
     if (e.multiplier != "1") formula = e.multiplier + " " + formula;
-    tapePanelResult(formula);
+    tapePanelResult(Text::asWritten(formula));
   }
 }
 
 void Model::clearTape() {
-  const ActionScope step(history_, {"Tape", "C&lear"}, 0);
+  const ActionScope step(history_, Text::caption("Tape", "C&lear"), 0);
   tape_.clear();
 }
 
 void Model::recallTapeNumber(std::size_t entry) {
-  const ActionScope step(history_, {"Tape", "Tape"}, kCalcPart);
+  const ActionScope step(history_, Text::caption("Tape", "Tape"), kCalcPart);
   if (entry >= tape_.size()) return;
   // A tape file from a run in another locale may have the other decimal symbol;
   // the tape never groups digits, so either symbol is the decimal point.
@@ -459,7 +467,7 @@ std::optional<std::string> pastedDecimal(std::string_view text, const NumberLoca
 
 // Only a text that is one number is entered; anything else beeps and changes nothing.
 void Model::menuPaste() {
-  const ActionScope step(history_, {"Menu", "&Paste"}, kCalcPart);
+  const ActionScope step(history_, Text::caption("Menu", "&Paste"), kCalcPart);
   const std::string text = tk_.clipboard();
   const Base base = calc_.state().base;
   const auto number =
@@ -471,7 +479,7 @@ void Model::menuPaste() {
 void Model::openOptions() { options_.load(calc_.state()); }
 
 void Model::closeOptions() {
-  const ActionScope step(history_, {"Options", "Options"}, kCalcPart);
+  const ActionScope step(history_, Text::caption("Options", "Options"), kCalcPart);
   options_.unload(calc_.state());
 }
 

@@ -243,7 +243,7 @@ class Model {
   void moveInHistory(bool (History::*move)());
   void writeDisplay(std::optional<std::string> text);
   /// A panel wrote the display: the tape writes the result with what produced it.
-  void tapePanelResult(std::string_view what);
+  void tapePanelResult(Text what);
 
   Toolkit& tk_;
   Calculator calc_;

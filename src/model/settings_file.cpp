@@ -223,7 +223,7 @@ void Model::loadSettingsFrom() {
   }
   // Nothing changes unless the chosen file has replaced the settings file. The
   // step restores the state read, not the file.
-  const ActionScope step(history_, {"Menu", "&Load Settings..."}, kAllParts);
+  const ActionScope step(history_, Text::caption("Menu", "&Load Settings..."), kAllParts);
   if (settingsFile_.empty()) {
     // No settings file of its own (the command line without --settings): the
     // start-up reads the chosen file in its place.

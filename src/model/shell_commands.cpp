@@ -28,7 +28,7 @@ void togglePanel(Model& m, FoldOut own) {
 // replays it) the dialog opens on the row's colour; then the row takes the
 // picker's colour, which start-up has put there itself.
 void recolour(Model& m, Colour ShellState::*row, const char* menuItem) {
-  const ActionScope step(m.history(), {"Menu", menuItem}, kLookPart);
+  const ActionScope step(m.history(), Text::caption("Menu", menuItem), kLookPart);
   ShellState& sh = m.shell();
   if (m.calc().state().startedUp) {
     sh.pickerColour = sh.*row;
@@ -66,7 +66,7 @@ void Model::chooseFunctionColour() {
 }
 
 void Model::editPersonalLabel() {
-  const ActionScope step(history_, {"Menu", "Personal Label"}, kLookPart);
+  const ActionScope step(history_, Text::caption("Menu", "Personal Label"), kLookPart);
   tk_.setTopmost(false);
   std::string answer =
       tk_.inputBox(ZOVA_TEXT("Messages", "Enter a short title to personalize your calculator."),

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/settings_storage.h"
 #include "tape/tape_model.h"
@@ -20,6 +21,11 @@ enum class TapeLoad {
   kMissing,   ///< no file: the tape is left as it was
   kSetAside,  ///< damaged, huge or unreadable: kept as path + ".bak", the tape left as it was
 };
+
+/// The text a panel writes on the tape under this name, and the tape file's
+/// name is read back into: a statistics key, a unit or a constant, in the
+/// context the window translates it in; any other name as it is.
+Text tapePanelName(std::string_view name);
 
 TapeLoad loadTapeFile(TapeModel& tape, const std::string& path);
 WriteOutcome saveTapeFile(const TapeModel& tape, const std::string& path);

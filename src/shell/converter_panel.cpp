@@ -233,12 +233,16 @@ ConverterCombo* ConverterPanel::addList(bool from) {
         done();
       },
       this);
-  // What is typed or chosen goes to the model in its English words: a
-  // translated entry becomes the entry's English name; any other text stays.
-  auto set = [this, from](const QString& text) {
+  // What is typed or chosen goes to the model in its English words: the list
+  // shows the model's entries in their order, so the entry shown as the text
+  // is the one meant; any other text stays as it is.
+  auto set = [this, box, from](const QString& text) {
     const ConverterState& s = model_.converter().state();
-    const std::string english =
-        englishEntry("Converter", text, from ? s.fromList.items : s.toList.items);
+    const std::vector<std::string>& items = from ? s.fromList.items : s.toList.items;
+    const int at = box->findText(text);
+    const std::string english = at >= 0 && static_cast<std::size_t>(at) < items.size()
+                                    ? items[static_cast<std::size_t>(at)]
+                                    : text.toStdString();
     if (from)
       model_.convSetFrom(english);
     else

@@ -1,5 +1,5 @@
-// The help window and its two pages. The keyboard page is built from the keypad,
-// statistics and converter tables, so it lists exactly the keys the program has.
+// The help window and its two pages. The keyboard page is built from the keypad's
+// and the panels' key tables, so it lists exactly the keys the program has.
 #include "shell/help_window.h"
 
 #include <QHBoxLayout>
@@ -8,16 +8,14 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "converter/converter_model.h"
-#include "converter/unit_table.h"
 #include "engine/keys.h"
-#include "model/access_key.h"
+#include "engine/text.h"
+#include "model/keyboard_reference.h"
 #include "model/model.h"
 #include "shell/main_window.h"
 #include "shell/program_look.h"
 #include "shell/qt_text.h"
 #include "shell/translation.h"
-#include "stats/stats_register.h"
 
 namespace zova {
 
@@ -28,11 +26,6 @@ QString cell(const QString& s) {
   return s.toHtmlEscaped().replace(QStringLiteral("  "), QStringLiteral("&nbsp; "));
 }
 QString cell(std::string_view s) { return cell(q(s)); }
-
-// A button caption, translated in `context`, as a table cell without its access key.
-QString captionCell(const char* context, std::string_view caption) {
-  return withoutShownAccessKey(shown(context, caption)).toHtmlEscaped();
-}
 
 QString row(const QString& a, const QString& b, const QString& c) {
   return QStringLiteral("<tr><td>%1</td><td>%2</td><td><b>%3</b></td></tr>").arg(a, b, c);
@@ -189,22 +182,16 @@ QString keyboardPage() {
 
   html += QCoreApplication::translate("Help", "<h2>Statistical functions</h2>");
   html += tableHead(key, QString(), keyboard);
-  for (const StatKeyRow& k : statKeyTable())
-    if (k.binding.code)
-      html += row(captionCell("Statistics", k.caption), QString(),
-                  cell(shownText(keyboardName(k.binding))));
+  for (const PanelKey& k : statisticsKeys())
+    html += row(shownText(k.caption).toHtmlEscaped(), QString(),
+                cell(shownText(keyboardName(k.binding))));
   html += QStringLiteral("</table>");
 
   html += QCoreApplication::translate("Help", "<h2>Converter and constants</h2>");
   html += tableHead(key, QString(), keyboard);
-  for (const CategoryRow& c : categoryRows())
-    if (c.binding.code)
-      html += row(captionCell("Converter", c.caption), QString(),
-                  cell(shownText(keyboardName(c.binding))));
-  html += row(captionCell("Converter", kKonstantCaption), QString(),
-              cell(shownText(keyboardName(kKonstantKey))));
-  html += row(captionCell("Converter", kConvertCaption), QString(),
-              cell(shownText(keyboardName(kConvertKey))));
+  for (const PanelKey& k : converterKeys())
+    html += row(shownText(k.caption).toHtmlEscaped(), QString(),
+                cell(shownText(keyboardName(k.binding))));
   html += QStringLiteral("</table>");
 
   html += QCoreApplication::translate("Help", "<h2>The window</h2>");

@@ -524,10 +524,7 @@ void MainWindow::showHistory() {
       item->setText(QCoreApplication::translate("Menu", i.plain));
       continue;
     }
-    const std::string& caption = i.step->caption;
-    QString what =
-        withoutShownAccessKey(*i.step->context ? shown(i.step->context, caption) : q(caption));
-    if (what.endsWith(QLatin1String("..."))) what.chop(3);
+    QString what = shownText(*i.step);
     what.replace(QLatin1Char('&'), QLatin1String("&&"));  // no access letter of its own
     item->setText(QCoreApplication::translate("Menu", i.named).arg(what));
   }

@@ -15,9 +15,7 @@
 #include <functional>
 #include <vector>
 
-#include "converter/constant_table.h"
-#include "converter/unit_table.h"
-#include "model/access_key.h"
+#include "engine/text.h"
 #include "model/settings_storage.h"
 #include "model/window_conf.h"
 #include "shell/program_look.h"
@@ -25,52 +23,8 @@
 #include "shell/qt_toolkit.h"
 #include "shell/screen_scale.h"
 #include "shell/translation.h"
-#include "stats/stats_register.h"
 
 namespace zova {
-
-namespace {
-
-// A unit's or a constant's name as the converter's lists show it; any other text as it is.
-QString shownEntry(const QString& text) {
-  const std::string name = text.toStdString();
-  const bool entry = findUnit(name) || findTemperature(name) || findConstant(siConstants(), name) ||
-                     findConstant(engConstants(), name);
-  return entry ? shown("Converter", name) : text;
-}
-
-// A tape label as the window shows it. The tape holds the words of the
-// language-free model ("Tape", "Fe number", "Mean =", "Enter Data", "12 Meters -> Feet =",
-// a constant's name); the file keeps them so, and only the list translates.
-QString shownLabel(const std::string& label) {
-  const QString text = q(label);
-  const QString equals = QStringLiteral(" =");
-  if (!text.endsWith(equals)) {
-    // A change of the statistics list, named by its key.
-    for (const StatKeyRow& r : statKeyTable())
-      if (q(withoutAccessKey(r.caption)) == text)
-        return withoutShownAccessKey(shown("Statistics", r.caption));
-    return text == QLatin1String("Tape") ? QCoreApplication::translate("Tape", "Tape") : text;
-  }
-  const QString what = text.chopped(equals.size());
-  for (const char* piece :
-       {QT_TRANSLATE_NOOP("Tape", " number"), QT_TRANSLATE_NOOP("Tape", " mass")})
-    if (what.endsWith(QLatin1String(piece)))
-      return what.chopped(qstrlen(piece)) + QCoreApplication::translate("Tape", piece) + equals;
-  for (const StatKeyRow& r : statKeyTable())
-    if (q(withoutAccessKey(r.caption)) == what)
-      return withoutShownAccessKey(shown("Statistics", r.caption)) + equals;
-  // A conversion: "12 Meters -> Feet", the number before the first blank.
-  const QString arrow = QStringLiteral(" -> ");
-  const qsizetype to = what.indexOf(arrow);
-  const qsizetype from = what.indexOf(QLatin1Char(' '));
-  if (to > from && from > 0)
-    return what.left(from + 1) + shownEntry(what.mid(from + 1, to - from - 1)) + arrow +
-           shownEntry(what.mid(to + arrow.size())) + equals;
-  return shownEntry(what) + equals;
-}
-
-}  // namespace
 
 TapeListModel::TapeListModel(const TapeModel& tape, QObject* parent)
     : QAbstractListModel(parent),
@@ -93,10 +47,11 @@ QVariant TapeListModel::data(const QModelIndex& index, int role) const {
     return struck;
   }
   if (role == Qt::DisplayRole) {
-    TapeEntry entry = undone ? undone_[row - static_cast<std::size_t>(rows_)] : tape_.at(row);
-    const QString label = shownLabel(entry.label);
-    entry.label = label.toStdString();
-    return QString::fromStdString(entry.text());
+    // The tape holds the model's texts; the file keeps them in English, and only
+    // the list shows them in the user's language.
+    const TapeEntry& entry =
+        undone ? undone_[row - static_cast<std::size_t>(rows_)] : tape_.at(row);
+    return q(entry.textWithLabel(shownText(entry.label).toStdString()));
   }
   if (role == Qt::TextAlignmentRole)
     return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
@@ -207,7 +162,7 @@ int TapeWindow::widthForEntries() const {
   longest.reserve(tape.size());
   for (std::size_t row = 0; row < tape.size(); ++row) {
     const TapeEntry& e = tape.at(row);
-    longest.emplace_back(characters(e.label) + characters(e.number) + characters(e.mark),
+    longest.emplace_back(characters(english(e.label)) + characters(e.number) + characters(e.mark),
                          static_cast<int>(row));
   }
   constexpr std::size_t kMeasured = 32;

@@ -43,17 +43,16 @@ QString shown(const char* context, std::string_view english) {
   return QCoreApplication::translate(context, std::string(english).c_str());
 }
 
-std::string englishEntry(const char* context, const QString& typed,
-                         const std::vector<std::string>& entries) {
-  for (const std::string& entry : entries)
-    if (shown(context, entry) == typed) return entry;
-  return typed.toStdString();
-}
-
 QString shownMessage(std::string_view english) { return shown("Messages", english); }
 
 QString shownText(const Text& text) {
   const TextTemplate t = textTemplate(text.id);
+  if (text.id == TextId::kCaption) {
+    QString caption = withoutShownAccessKey(
+        text.context.empty() ? q(text.written) : shown(text.context.c_str(), text.written));
+    if (caption.endsWith(QLatin1String("..."))) caption.chop(3);
+    return caption;
+  }
   if (isWritten(text.id)) return t.context ? shown(t.context, text.written) : q(text.written);
   QString out = t.context ? QCoreApplication::translate(t.context, t.english) : q(t.english);
   // One argument at a time: an argument's own "%1" stays as it is.

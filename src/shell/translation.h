@@ -26,11 +26,6 @@ QStringList translationFolders();
 /// `context`, or the text itself where there is none.
 QString shown(const char* context, std::string_view english);
 
-/// The English entry of `entries` whose shown form in `context` is `typed`,
-/// or `typed` itself when it is none: what the user typed, in the model's words.
-std::string englishEntry(const char* context, const QString& typed,
-                         const std::vector<std::string>& entries);
-
 /// A message box's fixed text, title or prompt from the model, translated whole.
 QString shownMessage(std::string_view english);
 

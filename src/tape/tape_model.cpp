@@ -1,11 +1,16 @@
 // Writing the tape: how each thing the calculator reports becomes a line.
 #include "tape/tape_model.h"
 
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace zova {
 
 namespace {
+
+// The label of a number put back from the tape.
+constexpr std::string_view kRecalledLabel = ZOVA_TEXT("Tape", "Tape");
 
 std::string_view trimmed(std::string_view t) {
   while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
@@ -52,12 +57,45 @@ std::string oneLine(std::string_view t) {
 
 bool isError(const ShownNumber& n) { return trimmed(n.shown) == kTapeError; }
 // An error line, or a function written with the error it gave.
-bool showsError(const TapeEntry& e) { return e.label == kTapeError || e.number == kTapeError; }
+bool showsError(const TapeEntry& e) {
+  return e.label == Text::asWritten(std::string(kTapeError)) || e.number == kTapeError;
+}
+
+Text written(std::string_view t) { return Text::asWritten(std::string(t)); }
+Text resultOf(Text what) { return {TextId::kResultOf, {std::move(what)}}; }
+
+// The text that wrote a label of the tape file: the forms the tape writes itself,
+// a panel's name through `names`, anything else as written.
+Text labelRead(std::string_view label, const TapeModel::NameReader& names) {
+  const auto name = [&names](std::string_view n) { return names ? names(n) : written(n); };
+  if (label == kRecalledLabel) return Text::caption("Tape", std::string(kRecalledLabel));
+  if (!label.ends_with(" =")) return name(label);
+  std::string_view what = label.substr(0, label.size() - 2);
+  // A name first: a constant may end in " mass".
+  if (Text known = name(what); known.id != TextId::kAsWritten) return resultOf(std::move(known));
+  // "Fe number", "Fe mass": an element's symbol, no blank in it.
+  for (const auto& [suffix, id] : {std::pair{std::string_view(" number"), TextId::kAtomicNumber},
+                                   std::pair{std::string_view(" mass"), TextId::kAtomicMass}}) {
+    const std::string_view symbol =
+        what.substr(0, what.size() - std::min(what.size(), suffix.size()));
+    if (what.ends_with(suffix) && !symbol.empty() && symbol.find(' ') == std::string_view::npos)
+      return resultOf({id, {written(symbol)}});
+  }
+  // "12 meters -> feet": the number before the first blank.
+  const std::size_t blank = what.find(' '), arrow = what.find(" -> ");
+  if (blank != std::string_view::npos && blank > 0 && arrow != std::string_view::npos &&
+      arrow > blank)
+    return resultOf(
+        {TextId::kConversion,
+         {written(what.substr(0, blank)), name(what.substr(blank + 1, arrow - blank - 1)),
+          name(what.substr(arrow + 4))}});
+  return resultOf(written(what));
+}
 
 }  // namespace
 
-std::string TapeEntry::text() const {
-  std::string t = label;
+std::string TapeEntry::textWithLabel(std::string shownLabel) const {
+  std::string t = std::move(shownLabel);
   for (const std::string* part : {&number, &mark}) {
     if (part->empty()) continue;
     if (!t.empty()) t += ' ';
@@ -125,8 +163,8 @@ void TapeModel::redoEdits(Edits& edits) {
 }
 
 void TapeModel::rule() {
-  if (entries_.empty() || entries_.back().label == kTapeRule) return;
-  append({std::string(kTapeRule), "", "", ""});
+  if (entries_.empty() || entries_.back().label == written(kTapeRule)) return;
+  append({written(kTapeRule), "", "", ""});
 }
 
 // An error taken by an operator is written with it; one taken by "=" is left
@@ -134,11 +172,11 @@ void TapeModel::rule() {
 void TapeModel::operandTaken(const ShownNumber& operand, std::string_view op) {
   equalsPending_ = op.empty();
   if (isError(operand) && op.empty()) return;
-  if (isError(operand)) return append({"", std::string(kTapeError), std::string(op), ""});
-  append({"", numberText(operand), std::string(op), operand.decimal});
+  if (isError(operand)) return append({{}, std::string(kTapeError), std::string(op), ""});
+  append({{}, numberText(operand), std::string(op), operand.decimal});
 }
 
-void TapeModel::bracketOpened() { append({"(", "", "", ""}); }
+void TapeModel::bracketOpened() { append({written("("), "", "", ""}); }
 
 void TapeModel::functionApplied(std::string_view name, const ShownNumber& argument,
                                 const ShownNumber& result, std::optional<AngleUnit> unit) {
@@ -147,22 +185,22 @@ void TapeModel::functionApplied(std::string_view name, const ShownNumber& argume
   std::string label(name);
   label += '(' + numberText(argument);
   if (unit) label += ' ' + std::string(unitName(*unit));
-  label += ") =";
-  if (isError(result)) return append({std::move(label), std::string(kTapeError), "", ""});
-  append({std::move(label), numberText(result), "", result.decimal});
+  label += ')';
+  if (isError(result)) return append({resultOf(written(label)), std::string(kTapeError), "", ""});
+  append({resultOf(written(label)), numberText(result), "", result.decimal});
 }
 
 void TapeModel::memoryUsed(std::string_view key, const ShownNumber& amount) {
-  append({std::string(key), numberText(amount), "", amount.decimal});
+  append({written(key), numberText(amount), "", amount.decimal});
 }
 
 // Every "=" writes its result, an error too.
 void TapeModel::resultShown(const ShownNumber& result) {
   equalsPending_ = false;
   if (isError(result))
-    append({"=", std::string(kTapeError), "", ""});
+    append({written("="), std::string(kTapeError), "", ""});
   else
-    append({"=", numberText(result), "", result.decimal});
+    append({written("="), numberText(result), "", result.decimal});
   if (afterResult_) append(std::move(*afterResult_));
   afterResult_.reset();
   rule();
@@ -172,19 +210,19 @@ void TapeModel::errorShown() {
   // While "=" reduces, its result's line writes the error.
   if (equalsPending_) return;
   if (!entries_.empty() && showsError(entries_.back())) return;
-  append({std::string(kTapeError), "", "", ""});
+  append({written(kTapeError), "", "", ""});
 }
 
 void TapeModel::allCleared() { rule(); }
 
-void TapeModel::panelResult(std::string_view what, const ShownNumber& result) {
+void TapeModel::panelResult(Text what, const ShownNumber& result) {
   if (isError(result)) return errorShown();
-  append({oneLine(what) + " =", numberText(result), "", result.decimal});
+  append({resultOf(std::move(what)), numberText(result), "", result.decimal});
 }
 
 // The Stack toggle enters a result before "=" shows it: its line follows the result's.
-void TapeModel::statsChanged(std::string_view what, std::string_view item) {
-  TapeEntry entry{oneLine(what), std::string(item), "", std::string(item)};
+void TapeModel::statsChanged(Text what, std::string_view item) {
+  TapeEntry entry{std::move(what), std::string(item), "", std::string(item)};
   if (equalsPending_)
     afterResult_ = std::move(entry);
   else
@@ -192,7 +230,8 @@ void TapeModel::statsChanged(std::string_view what, std::string_view item) {
 }
 
 void TapeModel::numberRecalled(const ShownNumber& number) {
-  append({"Tape", numberText(number), "", number.decimal});
+  append(
+      {Text::caption("Tape", std::string(kRecalledLabel)), numberText(number), "", number.decimal});
 }
 
 std::string TapeModel::fileText() const {
@@ -205,13 +244,13 @@ std::string TapeModel::fileLines(std::size_t first) const {
   std::string out;
   for (std::size_t i = first; i < entries_.size(); ++i) {
     const TapeEntry& e = entries_[i];
-    out += oneLine(e.label) + '\t' + oneLine(e.number) + '\t' + oneLine(e.mark) + '\t' +
+    out += oneLine(english(e.label)) + '\t' + oneLine(e.number) + '\t' + oneLine(e.mark) + '\t' +
            oneLine(e.value) + '\n';
   }
   return out;
 }
 
-bool TapeModel::readFileText(std::string_view text) {
+bool TapeModel::readFileText(std::string_view text, const NameReader& names) {
   if (text.size() > kMaxTapeFileBytes) return false;
   auto nextLine = [&text]() {
     const std::size_t end = text.find('\n');
@@ -238,7 +277,7 @@ bool TapeModel::readFileText(std::string_view text) {
       rest = i < 3 ? rest.substr(tab + 1) : std::string_view{};
     }
     if (read.size() >= kTapeCapacity) read.pop_front();
-    read.push_back({std::string(parts[0]), std::string(parts[1]), std::string(parts[2]),
+    read.push_back({labelRead(parts[0], names), std::string(parts[1]), std::string(parts[2]),
                     std::string(parts[3])});
   }
   replaceEntries(std::move(read));

@@ -16,6 +16,7 @@
 #include "engine/calculator.h"
 #include "engine/calculator_observer.h"
 #include "engine/list_edit.h"
+#include "engine/text.h"
 
 namespace zova {
 
@@ -27,14 +28,16 @@ inline constexpr std::string_view kTapeError = "ERROR";
 
 /// One line of the tape: what produced a number, the number, the operator after it.
 struct TapeEntry {
-  std::string label;  ///< before the number: "sin(30 deg) =", "M+", "=", "Mean ="; or "(", "ERROR",
-                      ///< the rule
+  Text label;  ///< before the number: "sin(30 deg) =", "M+", "=", "Mean ="; or "(", "ERROR",
+               ///< the rule
   std::string number;  ///< the number as shown, with a base mark ("FF h"); "" for none; "ERROR"
                        ///< after a function that failed
   std::string mark;    ///< the operator the number was taken for: "+", "×", ")", ...
   std::string value;   ///< the number's decimal text, "" when the entry has none to put back
   /// The line as the tape prints it: the parts that are there, separated by blanks.
-  std::string text() const;
+  std::string text() const { return textWithLabel(english(label)); }
+  /// The line with its label as given (the window's, in its language).
+  std::string textWithLabel(std::string shownLabel) const;
   bool operator==(const TapeEntry&) const = default;
 };
 
@@ -53,10 +56,10 @@ class TapeModel : public CalculatorObserver {
   /// Writes an entry; the oldest goes when the tape holds kTapeCapacity.
   void append(TapeEntry entry);
   /// A panel's result reached the display: `what` produced it ("Mean", "12 in -> cm").
-  void panelResult(std::string_view what, const ShownNumber& result);
+  void panelResult(Text what, const ShownNumber& result);
   /// The statistics list changed: `what` is the key ("Enter Data", "Delete",
   /// "Clear All"), `item` the decimal text it entered or removed ("" for none).
-  void statsChanged(std::string_view what, std::string_view item);
+  void statsChanged(Text what, std::string_view item);
   /// A tape number was put back on the display.
   void numberRecalled(const ShownNumber& number);
 
@@ -81,8 +84,12 @@ class TapeModel : public CalculatorObserver {
   std::string fileText() const;
   /// The file's lines for the entries from `first` on, without the first line.
   std::string fileLines(std::size_t first) const;
+  /// The text a panel wrote under a name ("Mean", "meters"), as written when it is none.
+  using NameReader = std::function<Text(std::string_view name)>;
   /// Replaces the tape by a tape file's entries; false (and no change) for a damaged file.
-  bool readFileText(std::string_view text);
+  /// The labels are read back into the texts that wrote them, the panels' names
+  /// through `names`; a label of no known form stays as written.
+  bool readFileText(std::string_view text, const NameReader& names = {});
 
   // CalculatorObserver
   void operandTaken(const ShownNumber& operand, std::string_view op) override;

@@ -17,7 +17,15 @@ TEST(TapeFile, RoundTripKeepsEveryEntry) {
   testing::TempDir dir;
   const std::string path = dir.file(kTapeFileName);
   testing::KeyRunner before, after;
-  before.keys("12,+,3,X,4,=,30,sin,5,M+,Base,X!,+,1,=,menu:statistics,2,stat:enter,stat:mean");
+  // Every kind of label, read back into the texts that wrote it: a constant's name
+  // ends in "mass" and a function's label is of no panel.
+  before.keys(
+      "12,+,3,X,4,=,30,sin,5,M+,Base,X!,+,1,=,menu:statistics,2,stat:enter,stat:mean,"
+      "menu:converter,12,conv:Length,conv:go,conv:Constants,conv:go,conv:open-from,"
+      "conv:from=me: electron mass (kg),conv:go,elem:hover=Fe,elem:number,elem:mass,"
+      "molar:drop1=H,molar:count1=2,molar:drop2=O,molar:result");
+  before.model.recallTapeNumber(1);
+  ASSERT_EQ(before.model.tape().size(), 20u);  // a line for each
   ASSERT_TRUE(saveTapeFile(before.model.tape(), path).written);
   EXPECT_EQ(loadTapeFile(after.model.tape(), path), TapeLoad::kRead);
   EXPECT_EQ(after.model.tape().entries(), before.model.tape().entries());
