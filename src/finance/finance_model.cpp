@@ -55,13 +55,48 @@ PanelEffect commonStart(bool focusEquals) {
   return PanelEffect{std::nullopt, EntryReset::kCommonStart, focusEquals};
 }
 
-// What is left over when the relation is evaluated at a set of values, the way the
-// finance functions evaluate it: 0 for an exact solution.
-std::optional<Decimal> leftOver(Decimal rate, Decimal nper, Decimal pmt, Decimal pv, Decimal fv,
-                                Decimal type) {
-  const auto balance = futureValue(rate, nper, pmt, pv, type);
-  if (!balance || !(fv - *balance).isFinite()) return std::nullopt;
-  return fv - *balance;
+// The quantities of the relation, as the finance functions take them (the rate is
+// the periodic one), and where each is kept.
+struct Terms {
+  Decimal rate, nper, pmt, pv, fv;
+};
+using Term = Decimal Terms::*;
+
+struct TermField {
+  Term term;
+  Value FinanceState::*field;
+};
+
+constexpr TermField kTermFields[] = {
+    {&Terms::rate, &FinanceState::finRate}, {&Terms::nper, &FinanceState::finNPer},
+    {&Terms::pmt, &FinanceState::finPmt},   {&Terms::pv, &FinanceState::finPV},
+    {&Terms::fv, &FinanceState::finFV},
+};
+
+Value FinanceState::*fieldOf(Term term) {
+  return std::ranges::find(kTermFields, term, &TermField::term)->field;
+}
+
+// Every quantity but `unknown`, each field read with `read`; nullopt when one is no number.
+std::optional<Terms> readTerms(const FinanceState& s, Term unknown,
+                               const std::function<std::optional<Decimal>(const Value&)>& read) {
+  Terms t;
+  for (const TermField& r : kTermFields) {
+    if (r.term == unknown) continue;
+    const auto x = read(s.*r.field);
+    if (!x) return std::nullopt;
+    t.*r.term = *x;
+  }
+  return t;
+}
+
+// What is left over when the relation is evaluated at `t` with `term` set to x, the
+// way the finance functions evaluate it: 0 for an exact solution.
+std::optional<Decimal> leftOver(Terms t, Term term, Decimal x, Decimal type) {
+  t.*term = x;
+  const auto balance = futureValue(t.rate, t.nper, t.pmt, t.pv, type);
+  if (!balance || !(t.fv - *balance).isFinite()) return std::nullopt;
+  return t.fv - *balance;
 }
 
 // A solver's result as the display shows it: the shortest of 0 and x rounded to 1
@@ -82,6 +117,26 @@ Decimal shortestSolution(Decimal x, const std::function<std::optional<Decimal>(D
   }
   return x;
 }
+
+// The keys N, PMT, PV and FV, in FinKey order: the quantity each solves for, the
+// cell that shows it, and the formula that gives it from the other four.
+struct TimeValueKey {
+  Term unknown;
+  FinCell cell;
+  std::string_view pattern;
+  std::optional<Decimal> (*formula)(const Terms& t, Decimal type);
+};
+
+constexpr TimeValueKey kTimeValueKeys[] = {
+    {&Terms::nper, FinCell::kN, kPeriods,
+     [](const Terms& t, Decimal type) { return periodCount(t.rate, t.pmt, t.pv, t.fv, type); }},
+    {&Terms::pmt, FinCell::kPmt, kMoney,
+     [](const Terms& t, Decimal type) { return payment(t.rate, t.nper, t.pv, t.fv, type); }},
+    {&Terms::pv, FinCell::kPv, kMoney,
+     [](const Terms& t, Decimal type) { return presentValue(t.rate, t.nper, t.pmt, t.fv, type); }},
+    {&Terms::fv, FinCell::kFv, kMoney,
+     [](const Terms& t, Decimal type) { return futureValue(t.rate, t.nper, t.pmt, t.pv, type); }},
+};
 
 }  // namespace
 
@@ -161,13 +216,10 @@ PanelEffect FinanceModel::click(FinCell c, std::string_view display) {
 PanelEffect FinanceModel::solve(FinKey key) {
   switch (key) {
     case FinKey::kN:
-      return solvePeriods();
     case FinKey::kPmt:
-      return solvePayment();
     case FinKey::kPv:
-      return solvePresentValue();
     case FinKey::kFv:
-      return solveFutureValue();
+      return solveTimeValue(key);
     case FinKey::kInt:
       return solveYearlyRate();
   }
@@ -262,75 +314,31 @@ PanelEffect FinanceModel::showBalance() {
   return PanelEffect{currencyText(s_.finBalance, loc_), EntryReset::kNone, false};
 }
 
-PanelEffect FinanceModel::computed(Value& field, FinCell c, std::string_view pattern,
-                                   std::optional<Decimal> result) {
+PanelEffect FinanceModel::solveTimeValue(FinKey k) {
+  const TimeValueKey& key = kTimeValueKeys[static_cast<std::size_t>(k)];
   PanelEffect e = commonStart(true);
-  if (!result) return failed(e);
-  field = *result;
-  cell(c) = formatNumber(*result, pattern, loc_);
-  e.display = numberToText(*result, loc_);
+  const Decimal type = timingArgument();
+  const auto t = readTerms(s_, key.unknown, [this](const Value& v) { return read(v); });
+  auto x = t ? key.formula(*t, type) : std::nullopt;
+  if (!x) return failed(e);
+  x = shortestSolution(*x, [&](Decimal c) { return leftOver(*t, key.unknown, c, type); });
+  s_.*fieldOf(key.unknown) = *x;
+  cell(key.cell) = formatNumber(*x, key.pattern, loc_);
+  e.display = numberToText(*x, loc_);
   return e;
-}
-
-PanelEffect FinanceModel::solvePeriods() {
-  const auto rate = read(s_.finRate), pmt = read(s_.finPmt), pv = read(s_.finPV),
-             fv = read(s_.finFV);
-  const Decimal type = timingArgument();
-  std::optional<Decimal> n;
-  if (allRead(rate, pmt, pv, fv)) n = periodCount(*rate, *pmt, *pv, *fv, type);
-  if (n)
-    n = shortestSolution(*n, [&](Decimal c) { return leftOver(*rate, c, *pmt, *pv, *fv, type); });
-  return computed(s_.finNPer, FinCell::kN, kPeriods, n);
-}
-
-PanelEffect FinanceModel::solvePayment() {
-  const auto rate = read(s_.finRate), nper = read(s_.finNPer), pv = read(s_.finPV),
-             fv = read(s_.finFV);
-  const Decimal type = timingArgument();
-  std::optional<Decimal> pmt;
-  if (allRead(rate, nper, pv, fv)) pmt = payment(*rate, *nper, *pv, *fv, type);
-  if (pmt)
-    pmt = shortestSolution(*pmt,
-                           [&](Decimal c) { return leftOver(*rate, *nper, c, *pv, *fv, type); });
-  return computed(s_.finPmt, FinCell::kPmt, kMoney, pmt);
-}
-
-PanelEffect FinanceModel::solvePresentValue() {
-  const auto rate = read(s_.finRate), nper = read(s_.finNPer), pmt = read(s_.finPmt),
-             fv = read(s_.finFV);
-  const Decimal type = timingArgument();
-  std::optional<Decimal> pv;
-  if (allRead(rate, nper, pmt, fv)) pv = presentValue(*rate, *nper, *pmt, *fv, type);
-  if (pv)
-    pv = shortestSolution(*pv,
-                          [&](Decimal c) { return leftOver(*rate, *nper, *pmt, c, *fv, type); });
-  return computed(s_.finPV, FinCell::kPv, kMoney, pv);
-}
-
-PanelEffect FinanceModel::solveFutureValue() {
-  const auto rate = read(s_.finRate), nper = read(s_.finNPer), pmt = read(s_.finPmt),
-             pv = read(s_.finPV);
-  const Decimal type = timingArgument();
-  std::optional<Decimal> fv;
-  if (allRead(rate, nper, pmt, pv)) fv = futureValue(*rate, *nper, *pmt, *pv, type);
-  if (fv)
-    fv = shortestSolution(*fv,
-                          [&](Decimal c) { return leftOver(*rate, *nper, *pmt, *pv, c, type); });
-  return computed(s_.finFV, FinCell::kFv, kMoney, fv);
 }
 
 PanelEffect FinanceModel::solveYearlyRate() {
   PanelEffect e = commonStart(true);
-  const auto nper = read(s_.finNPer), pmt = read(s_.finPmt), pv = read(s_.finPV),
-             fv = read(s_.finFV);
-  if (!allRead(nper, pmt, pv, fv)) return failed(e);
-  const auto r = periodicRate(*nper, *pmt, *pv, *fv, timingArgument());
+  const Decimal type = timingArgument(), perYear = s_.finPPY;
+  const auto t = readTerms(s_, &Terms::rate, [this](const Value& v) { return read(v); });
+  if (!t) return failed(e);
+  const auto r = periodicRate(t->nper, t->pmt, t->pv, t->fv, type);
   if (!r) return failed(e);
   auto yearly = finiteOrNone(*r * s_.finPPY);
   if (!yearly) return failed(e);
-  const Decimal type = timingArgument(), perYear = s_.finPPY;
   yearly = shortestSolution(
-      *yearly, [&](Decimal c) { return leftOver(c / perYear, *nper, *pmt, *pv, *fv, type); });
+      *yearly, [&](Decimal c) { return leftOver(*t, &Terms::rate, c / perYear, type); });
   const auto rate = checkedDivide(*yearly, s_.finPPY);
   if (!rate) return failed(e);
   s_.finInt = *yearly;

@@ -129,13 +129,6 @@ class FinanceModel {
   /// Puts the balance on the display and leaves the entry state alone.
   PanelEffect showBalance();
 
-  PanelEffect solvePeriods();
-  PanelEffect solvePayment();
-  PanelEffect solvePresentValue();
-  PanelEffect solveFutureValue();
-  /// The yearly rate from the other cells; the display shows it as a fraction.
-  PanelEffect solveYearlyRate();
-
   /// The timing boxes act as one choice: clicking one toggles it and the other
   /// box takes the opposite state.
   PanelEffect toggleStartTiming();
@@ -169,8 +162,11 @@ class FinanceModel {
   std::string normalized(std::string_view display) const;
   PanelEffect enterCell(Value& field, FinCell c, std::string_view pattern,
                         std::string_view display);
-  PanelEffect computed(Value& field, FinCell c, std::string_view pattern,
-                       std::optional<Decimal> result);
+  /// The key N, PMT, PV or FV: its quantity from the other four, shown as the
+  /// shortest number that solves the relation as well.
+  PanelEffect solveTimeValue(FinKey key);
+  /// The yearly rate from the other cells; the display shows it as a fraction.
+  PanelEffect solveYearlyRate();
   PanelEffect failed(PanelEffect effect);
   void finError();
 
