@@ -1755,6 +1755,10 @@
         <source>The file &quot;%1&quot; could not be read: %2.</source>
         <translation>Die Datei „%1“ konnte nicht gelesen werden: %2.</translation>
     </message>
+    <message>
+        <source>The tape could not be saved to %1: %2.</source>
+        <translation>Der Papierstreifen konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

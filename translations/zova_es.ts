@@ -1755,6 +1755,10 @@
         <source>The file &quot;%1&quot; could not be read: %2.</source>
         <translation>El archivo «%1» no se pudo leer: %2.</translation>
     </message>
+    <message>
+        <source>The tape could not be saved to %1: %2.</source>
+        <translation>No se pudo guardar la cinta de papel en %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

@@ -1755,6 +1755,10 @@
         <source>The file &quot;%1&quot; could not be read: %2.</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>The tape could not be saved to %1: %2.</source>
+        <translation>La bande papier n&apos;a pas pu être enregistrée dans %1&#xa0;: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

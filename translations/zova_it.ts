@@ -1755,6 +1755,10 @@
         <source>The file &quot;%1&quot; could not be read: %2.</source>
         <translation>Impossibile leggere il file «%1»: %2.</translation>
     </message>
+    <message>
+        <source>The tape could not be saved to %1: %2.</source>
+        <translation>Impossibile salvare il nastro di carta in %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

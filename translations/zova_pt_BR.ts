@@ -1755,6 +1755,10 @@
         <source>The file &quot;%1&quot; could not be read: %2.</source>
         <translation>O arquivo &quot;%1&quot; não pôde ser lido: %2.</translation>
     </message>
+    <message>
+        <source>The tape could not be saved to %1: %2.</source>
+        <translation>Não foi possível salvar a fita de papel em %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

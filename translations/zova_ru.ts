@@ -1755,6 +1755,10 @@
         <source>The file &quot;%1&quot; could not be read: %2.</source>
         <translation>Файл «%1» не удалось прочитать: %2.</translation>
     </message>
+    <message>
+        <source>The tape could not be saved to %1: %2.</source>
+        <translation>Не удалось сохранить бумажную ленту в %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

@@ -545,7 +545,7 @@ int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::
   HeadlessToolkit tk;
   Model model(tk, o->locale ? localeNamed(*o->locale) : environmentLocale());
   if (o->settings) model.setSettingsFile(*o->settings);
-  model.setSettingsReport([&err](const std::string& text) { err << "zova: " << text << "\n"; });
+  model.setSettingsReport([&err](const Text& text) { err << "zova: " << english(text) << "\n"; });
   model.startUp();
   // The settings file is written once at exit, unless the End key's unload
   // already wrote it; false when writing failed (the model has said why).

@@ -19,6 +19,7 @@ constexpr TextTemplate kTemplates[] = {
     {"Messages", ZOVA_TEXT("Messages", "The settings could not be saved to %1: %2.")},
     {"Messages", ZOVA_TEXT("Messages", "The file \"%1\" could not be found.")},
     {"Messages", ZOVA_TEXT("Messages", "The file \"%1\" could not be read: %2.")},
+    {"Messages", ZOVA_TEXT("Messages", "The tape could not be saved to %1: %2.")},
     {"Keypad", ZOVA_TEXT("Keypad", "open brackets:%1")},
     {"Keypad", ZOVA_TEXT("Keypad", "Keyboard equivalent:  %1 key")},
     {"Keypad", ZOVA_TEXT("Keypad", "Keyboard equivalent:  %1 key (%2)")},

@@ -27,6 +27,7 @@ enum class TextId {
   kSettingsNotSaved,
   kFileNotFound,
   kFileNotRead,
+  kTapeNotSaved,
   kOpenBrackets,
   kKeyTip,
   kKeyTipAt,
@@ -49,11 +50,15 @@ struct Text {
   std::vector<Text> args;  ///< put in for %1, %2, ... of the template
 
   Text() = default;
-  /// A fixed English phrase, translated whole (a message box's fixed text).
-  Text(std::string phrase) : id(TextId::kPhrase), written(std::move(phrase)) {}  // NOLINT
-  Text(const char* phrase) : Text(std::string(phrase)) {}                        // NOLINT
   Text(TextId id, std::vector<Text> args) : id(id), args(std::move(args)) {}
 
+  /// A fixed English phrase, translated whole (a message box's fixed text).
+  static Text phrase(std::string english) {
+    Text t;
+    t.id = TextId::kPhrase;
+    t.written = std::move(english);
+    return t;
+  }
   /// A file name, number or system text, shown as it is in every language.
   static Text asWritten(std::string text) {
     Text t;

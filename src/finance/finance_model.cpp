@@ -176,8 +176,8 @@ std::string FinanceModel::normalized(std::string_view display) const {
 }
 
 void FinanceModel::finError() {
-  tk_.messageInFront(std::string(kFinErrorText), MsgStyle::kStop, std::string(kFinErrorTitle),
-                     onTop_ && onTop_());
+  tk_.messageInFront(Text::phrase(std::string(kFinErrorText)), MsgStyle::kStop,
+                     std::string(kFinErrorTitle), onTop_ && onTop_());
 }
 
 PanelEffect FinanceModel::failed(PanelEffect effect) {

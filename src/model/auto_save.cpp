@@ -21,38 +21,38 @@ void AutoSave::startFrom(bool tapeFileHolds) {
 }
 
 void AutoSave::saveChanges() {
-  std::string problem, notice;
+  Text problem, notice;
   bool wrote = false;
   const std::string text = model_.settingsText();
   if (text != savedSettings_ && !model_.settingsFile().empty()) {
     // What writing the file has to say goes here rather than into a message box.
-    std::string told;
+    Text told;
     const auto keep = model_.settingsReport();
-    model_.setSettingsReport([&told](const std::string& t) { told = t; });
+    model_.setSettingsReport([&told](const Text& t) { told = t; });
     wrote = model_.writeSettings();
     model_.setSettingsReport(keep);
     if (wrote) savedSettings_ = text;
     (wrote ? notice : problem) = told;  // a notice: an unreadable file was kept aside
   }
   if (!tapePath_.empty()) saveTape(problem, wrote);
-  if (!problem.empty()) {
+  if (problem != Text()) {
     if (!failing_) tell(problem);
     failing_ = true;
     return;
   }
   failing_ = false;
-  if (!notice.empty())
+  if (notice != Text())
     tell(notice);
   else if (wrote && shown_)
     tell({});
 }
 
-void AutoSave::tell(const std::string& text) {
-  shown_ = !text.empty();
+void AutoSave::tell(const Text& text) {
+  shown_ = text != Text();
   if (report) report(text);
 }
 
-void AutoSave::saveTape(std::string& problem, bool& wrote) {
+void AutoSave::saveTape(Text& problem, bool& wrote) {
   const TapeModel& tape = model_.tape();
   if (tape.added() == tapeAdded_ && tape.replaced() == tapeReplaced_) return;
   const std::uint64_t fresh = tape.added() - tapeAdded_;
@@ -67,8 +67,8 @@ void AutoSave::saveTape(std::string& problem, bool& wrote) {
   if (whole) w = saveTapeFile(tape, tapePath_);
   if (!w.written) {
     rewriteTape_ = true;
-    if (problem.empty())
-      problem = "The tape could not be saved to " + tapePath_ + ": " + w.reason + ".";
+    if (problem == Text())
+      problem = {TextId::kTapeNotSaved, {Text::asWritten(tapePath_), w.reason}};
     return;
   }
   wrote = true;

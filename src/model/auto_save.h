@@ -24,14 +24,14 @@ class AutoSave {
   void startFrom(bool tapeFileHolds);
   /// Writes what changed since the last save. The first failure is told through
   /// report; a failure is not told again until a save has succeeded, which is
-  /// told as "". What failed is tried again at the next call. A notice (an
-  /// unreadable settings file kept aside) is told too, and "" after the next write.
+  /// told as an empty text. What failed is tried again at the next call. A notice (an
+  /// unreadable settings file kept aside) is told too, and an empty text after the next write.
   void saveChanges();
-  std::function<void(const std::string&)> report;
+  std::function<void(const Text&)> report;
 
  private:
-  void saveTape(std::string& problem, bool& wrote);
-  void tell(const std::string& text);
+  void saveTape(Text& problem, bool& wrote);
+  void tell(const Text& text);
 
   Model& model_;
   std::string tapePath_;

@@ -11,7 +11,6 @@
 #include "engine/decimal_symbol.h"
 #include "engine/display_limits.h"
 #include "model/tape_file.h"
-#include "model/tape_file.h"
 
 namespace zova {
 

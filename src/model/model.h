@@ -99,10 +99,10 @@ class Model {
   const std::string& settingsFile() const { return settingsFile_; }
   /// Where problems with the settings file are told: a message box unless set
   /// (the command line prints them on standard error).
-  void setSettingsReport(std::function<void(const std::string&)> report) {
+  void setSettingsReport(std::function<void(const Text&)> report) {
     settingsReport_ = std::move(report);
   }
-  const std::function<void(const std::string&)>& settingsReport() const { return settingsReport_; }
+  const std::function<void(const Text&)>& settingsReport() const { return settingsReport_; }
   /// False when the last write of the settings file failed or was refused.
   bool settingsSaved() const { return settingsSaved_; }
   /// Clicks an on-screen keypad key; the focus then returns to "=".
@@ -263,7 +263,7 @@ class Model {
   /// Start-up found a file at settingsFile_ that it could not read or apply.
   bool keepUnreadFile_ = false;
   bool settingsSaved_ = true;
-  std::function<void(const std::string&)> settingsReport_;
+  std::function<void(const Text&)> settingsReport_;
   bool ended_ = false;
 };
 

@@ -150,7 +150,7 @@ std::string Model::settingsText() {
 }
 
 void Model::reportSettings(const Text& text, bool failed) {
-  if (settingsReport_) return settingsReport_(english(text));
+  if (settingsReport_) return settingsReport_(text);
   if (failed)
     tk_.messageInFront(text, MsgStyle::kStop, ZOVA_TEXT("Messages", "Error"), shell_.onTop);
   else
@@ -188,8 +188,9 @@ void Model::saveSettingsAs() {
   std::error_code ec;
   const auto length = fs::file_size(chosen->path, ec);
   if (!ec && length > 0) {
-    const MsgAnswer answer = tk_.messageInFront(
-        kOverwriteText, MsgStyle::kQuestion, ZOVA_TEXT("Messages", "Confirm Save"), shell_.onTop);
+    const MsgAnswer answer =
+        tk_.messageInFront(Text::phrase(kOverwriteText), MsgStyle::kQuestion,
+                           ZOVA_TEXT("Messages", "Confirm Save"), shell_.onTop);
     if (answer == MsgAnswer::kNo) return;
   }
   if (bareName(*chosen) == kSettingsFileName) return;

@@ -19,14 +19,15 @@ namespace zova {
 
 namespace {
 
-constexpr const char* kNotRegular = ZOVA_TEXT("Messages", "it is not a regular file");
-constexpr const char* kTooLarge = ZOVA_TEXT("Messages", "it is larger than 256 MB");
+const Text kNotRegular = Text::phrase(ZOVA_TEXT("Messages", "it is not a regular file"));
+const Text kTooLarge = Text::phrase(ZOVA_TEXT("Messages", "it is larger than 256 MB"));
+const Text kReadOnly = Text::phrase(ZOVA_TEXT("Messages", "the file is read-only"));
 // Temporary files are named ".zova-PID-N.tmp": short whatever the settings
 // file is called, and recognisable as this program's when a killed run left one.
 constexpr std::string_view kTempPrefix = ".zova-";
 constexpr std::string_view kTempSuffix = ".tmp";
 
-std::string errorText(int error) { return std::strerror(error); }
+Text errorText(int error) { return Text::asWritten(std::strerror(error)); }
 
 bool writeAll(int fd, std::string_view content) {
   while (!content.empty()) {
@@ -122,17 +123,18 @@ FileRead readSettingsBytes(const std::string& path) {
 WriteOutcome replaceSettingsFile(const std::string& path, std::string_view content) {
   namespace fs = std::filesystem;
   if (content.size() > kMaxSettingsBytes)
-    return {false, ZOVA_TEXT("Messages", "the settings are larger than 256 MB")};
+    return {false, Text::phrase(ZOVA_TEXT("Messages", "the settings are larger than 256 MB"))};
   std::string target = path;
   struct stat st {};
   if (::lstat(path.c_str(), &st) == 0) {
     if (S_ISLNK(st.st_mode)) {
       // Someone else's link could point the write anywhere.
       if (st.st_uid != ::geteuid())
-        return {false, ZOVA_TEXT("Messages", "it is a link that belongs to another user")};
+        return {false,
+                Text::phrase(ZOVA_TEXT("Messages", "it is a link that belongs to another user"))};
       std::error_code ec;
       target = fs::weakly_canonical(fs::path(path), ec).string();
-      if (ec) return {false, ec.message()};
+      if (ec) return {false, Text::asWritten(ec.message())};
     } else if (!S_ISREG(st.st_mode)) {
       return {false, kNotRegular};
     }
@@ -142,8 +144,7 @@ WriteOutcome replaceSettingsFile(const std::string& path, std::string_view conte
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
   if (exists && !S_ISREG(old.st_mode)) return {false, kNotRegular};
-  if (exists && !mayWrite(target, old))
-    return {false, ZOVA_TEXT("Messages", "the file is read-only")};
+  if (exists && !mayWrite(target, old)) return {false, kReadOnly};
 
   std::string folder = fs::path(target).parent_path().string();
   if (folder.empty()) folder = ".";
@@ -196,13 +197,14 @@ WriteOutcome appendToFile(const std::string& path, std::string_view content) {
   } else if (!S_ISREG(st.st_mode)) {
     out.reason = kNotRegular;
   } else if (!mayWrite(path, st)) {
-    out.reason = "the file is read-only";
+    out.reason = kReadOnly;
   } else if (writeAll(fd, content) && ::fdatasync(fd) == 0) {
     out.written = true;
   } else {
     out.reason = errorText(errno);
-    // A line cut short by a full disk would join the next one.
-    if (::ftruncate(fd, st.st_size) != 0) out.reason += "; the file may end in a cut line";
+    // A line cut short by a full disk would join the next one; should this fail too,
+    // the caller's whole rewrite, which follows a failed append, replaces the file.
+    (void)::ftruncate(fd, st.st_size);
   }
   ::close(fd);
   return out;

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/text.h"
+
 namespace zova {
 
 /// A settings file is never larger than this; a bigger one is not read, and
@@ -23,7 +25,7 @@ enum class ReadOutcome {
 struct FileRead {
   ReadOutcome outcome = ReadOutcome::kMissing;
   std::string text;
-  std::string reason;  ///< why it could not be read, for a message
+  Text reason;  ///< why it could not be read, for a message
 };
 
 /// The whole content of the regular file at path, up to kMaxSettingsBytes.
@@ -32,7 +34,7 @@ FileRead readSettingsBytes(const std::string& path);
 
 struct WriteOutcome {
   bool written = false;
-  std::string reason;  ///< why not, for a message ("the file is read-only", ...)
+  Text reason;  ///< why not, for a message ("the file is read-only", ...)
 };
 
 /// Replaces the file at path by content in one step. Only a regular file the

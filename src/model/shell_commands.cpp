@@ -92,10 +92,11 @@ void Model::onTopRestore() { tk_.setTopmost(shell_.onTop); }
 void Model::toggleStartupEntry() {
   shell_.startupEntry = !shell_.startupEntry;
   if (tk_.setStartupEntry(shell_.startupEntry)) return;
-  tk_.messageInFront(shell_.startupEntry
-                         ? ZOVA_TEXT("Messages", "The start-up entry could not be created.")
-                         : ZOVA_TEXT("Messages", "The start-up entry could not be removed."),
-                     MsgStyle::kStop, "Error", shell_.onTop);
+  tk_.messageInFront(
+      Text::phrase(shell_.startupEntry
+                       ? ZOVA_TEXT("Messages", "The start-up entry could not be created.")
+                       : ZOVA_TEXT("Messages", "The start-up entry could not be removed.")),
+      MsgStyle::kStop, "Error", shell_.onTop);
 }
 
 void Model::showHelpContents() { tk_.showHelp(HelpTopic::kOverview); }

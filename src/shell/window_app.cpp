@@ -69,11 +69,11 @@ void typeTestKeysWhenShown(MainWindow& window) {
 /// would take the user's next Enter: in the window's title, on standard error
 /// and, where there is a tray, in its message. "" says all is saved again and
 /// gives the window its title back.
-void tellSaveProblem(MainWindow& window, const QString& title, const std::string& problem) {
-  const QString text = QString::fromStdString(problem);
+void tellSaveProblem(MainWindow& window, const QString& title, const Text& problem) {
+  const QString text = shownText(problem);
   window.setWindowTitle(text.isEmpty() ? title : title + QStringLiteral(" \u2013 ") + text);
   if (text.isEmpty()) return;
-  std::fprintf(stderr, "zova: %s\n", problem.c_str());
+  std::fprintf(stderr, "zova: %s\n", english(problem).c_str());
   if (window.trayIcon())
     window.trayIcon()->showMessage(QStringLiteral("Zova"), text, QSystemTrayIcon::Warning);
 }
@@ -141,7 +141,7 @@ int runWindow(int argc, char** argv) {
       model.showFromTray();
       window.refresh();
     };
-    autoSave.report = [&window, title = window.windowTitle()](const std::string& problem) {
+    autoSave.report = [&window, title = window.windowTitle()](const Text& problem) {
       tellSaveProblem(window, title, problem);
     };
     SaveAsYouGo saveAsYouGo(autoSave);

@@ -43,7 +43,7 @@ TEST(AutoSave, TheTapeFileStaysNearWhatTheTapeKeeps) {
   AutoSave save(run.model, dir.file(kTapeFileName));
   save.startFrom(false);
   for (std::size_t i = 0; i < kTapeCapacity + kTapeCapacity / 5; i += 100) {
-    for (int k = 0; k < 100; ++k) run.model.tape().append({"", std::to_string(k), "+", ""});
+    for (int k = 0; k < 100; ++k) run.model.tape().append({{}, std::to_string(k), "+", ""});
     save.saveChanges();
   }
   const std::string text = testing::slurp(dir.file(kTapeFileName));
@@ -59,7 +59,7 @@ TEST(AutoSave, AFailingSaveIsToldOnceAndTriedAgain) {
   AutoSave save(run.model, folder + "/" + kTapeFileName);
   save.startFrom(false);
   std::vector<std::string> told;
-  save.report = [&told](const std::string& t) { told.push_back(t); };
+  save.report = [&told](const Text& t) { told.push_back(english(t)); };
   for (const char* keys : {"5,M+", "6,M+", "7,M+"}) {
     if (auto e = runSequence(run.model, keys)) FAIL() << e->message();
     save.saveChanges();

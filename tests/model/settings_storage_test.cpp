@@ -63,7 +63,7 @@ TEST(SettingsStorage, ReadsOnlyRegularFiles) {
     if (name == "device" && !dir.is(name, S_IFCHR)) continue;
     const FileRead r = readSettingsBytes(dir.file(name));
     EXPECT_EQ(r.outcome, outcome) << name;
-    EXPECT_EQ(r.outcome == ReadOutcome::kUnreadable, !r.reason.empty()) << name;
+    EXPECT_EQ(r.outcome == ReadOutcome::kUnreadable, !english(r.reason).empty()) << name;
   }
   EXPECT_EQ(readSettingsBytes(dir.file("plain")).text, "K\r\nM\r\n");
 }
@@ -89,14 +89,16 @@ TEST(SettingsStorage, ReplacesOnlyTheUsersRegularFiles) {
   for (const auto& [name, reason] : cases) {
     if (std::string(name) == "device" && !dir.is(name, S_IFCHR)) continue;
     const WriteOutcome w = replaceSettingsFile(dir.file(name), "new");
-    EXPECT_EQ(std::make_tuple(w.written, w.reason), std::make_tuple(false, reason)) << name;
+    EXPECT_EQ(std::make_tuple(w.written, w.reason), std::make_tuple(false, Text::phrase(reason)))
+        << name;
   }
   EXPECT_EQ(slurp(dir.file("readonly")), "old");
   EXPECT_TRUE(dir.is("fifo", S_IFIFO));
   if (!isRoot()) {
     ::chmod(dir.file("folder").c_str(), 0555);
     const WriteOutcome w = replaceSettingsFile(dir.file("folder") + "/x.dat", "new");
-    EXPECT_EQ(std::make_tuple(w.written, w.reason), std::make_tuple(false, "Permission denied"));
+    EXPECT_EQ(std::make_tuple(w.written, w.reason),
+              std::make_tuple(false, Text::asWritten("Permission denied")));
   }
 }
 
