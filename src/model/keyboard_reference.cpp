@@ -17,19 +17,26 @@ std::string keyboardReferenceTable() {
   return table;
 }
 
+namespace {
+
+// The keys of a panel's table that have a keyboard key, captioned in `context`.
+void addBoundKeys(std::vector<PanelKey>& out, const char* context, const auto& rows) {
+  for (const auto& row : rows)
+    if (row.binding.code)
+      out.push_back({Text::caption(context, std::string(row.caption)), row.binding});
+}
+
+}  // namespace
+
 std::vector<PanelKey> statisticsKeys() {
   std::vector<PanelKey> out;
-  for (const StatKeyRow& k : statKeyTable())
-    if (k.binding.code)
-      out.push_back({Text::caption("Statistics", std::string(k.caption)), k.binding});
+  addBoundKeys(out, "Statistics", statKeyTable());
   return out;
 }
 
 std::vector<PanelKey> converterKeys() {
   std::vector<PanelKey> out;
-  for (const CategoryRow& c : categoryRows())
-    if (c.binding.code)
-      out.push_back({Text::caption("Converter", std::string(c.caption)), c.binding});
+  addBoundKeys(out, "Converter", categoryRows());
   out.push_back({Text::caption("Converter", std::string(kKonstantCaption)), kKonstantKey});
   out.push_back({Text::caption("Converter", std::string(kConvertCaption)), kConvertKey});
   return out;
