@@ -1676,8 +1676,8 @@
         <translation>Beschriftung</translation>
     </message>
     <message>
-        <source>Data Files (*.dat)|*.dat|</source>
-        <translation>Datendateien (*.dat)|*.dat|</translation>
+        <source>Data Files (*.dat)</source>
+        <translation>Datendateien (*.dat)</translation>
     </message>
     <message>
         <source>Settings</source>

@@ -1676,8 +1676,8 @@
         <translation>Etiqueta</translation>
     </message>
     <message>
-        <source>Data Files (*.dat)|*.dat|</source>
-        <translation>Archivos de datos (*.dat)|*.dat|</translation>
+        <source>Data Files (*.dat)</source>
+        <translation>Archivos de datos (*.dat)</translation>
     </message>
     <message>
         <source>Settings</source>

@@ -1676,8 +1676,8 @@
         <translation>Étiquette</translation>
     </message>
     <message>
-        <source>Data Files (*.dat)|*.dat|</source>
-        <translation>Fichiers de données (*.dat)|*.dat|</translation>
+        <source>Data Files (*.dat)</source>
+        <translation>Fichiers de données (*.dat)</translation>
     </message>
     <message>
         <source>Settings</source>

@@ -1676,8 +1676,8 @@
         <translation>Etichetta</translation>
     </message>
     <message>
-        <source>Data Files (*.dat)|*.dat|</source>
-        <translation>File di dati (*.dat)|*.dat|</translation>
+        <source>Data Files (*.dat)</source>
+        <translation>File di dati (*.dat)</translation>
     </message>
     <message>
         <source>Settings</source>

@@ -1676,8 +1676,8 @@
         <translation>Etykieta</translation>
     </message>
     <message>
-        <source>Data Files (*.dat)|*.dat|</source>
-        <translation>Pliki danych (*.dat)|*.dat|</translation>
+        <source>Data Files (*.dat)</source>
+        <translation>Pliki danych (*.dat)</translation>
     </message>
     <message>
         <source>Settings</source>

@@ -1676,8 +1676,8 @@
         <translation>Rótulo</translation>
     </message>
     <message>
-        <source>Data Files (*.dat)|*.dat|</source>
-        <translation>Arquivos de dados (*.dat)|*.dat|</translation>
+        <source>Data Files (*.dat)</source>
+        <translation>Arquivos de dados (*.dat)</translation>
     </message>
     <message>
         <source>Settings</source>

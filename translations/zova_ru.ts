@@ -1676,8 +1676,8 @@
         <translation>Надпись</translation>
     </message>
     <message>
-        <source>Data Files (*.dat)|*.dat|</source>
-        <translation>Файлы данных (*.dat)|*.dat|</translation>
+        <source>Data Files (*.dat)</source>
+        <translation>Файлы данных (*.dat)</translation>
     </message>
     <message>
         <source>Settings</source>

@@ -1676,8 +1676,8 @@
         <translation>标签</translation>
     </message>
     <message>
-        <source>Data Files (*.dat)|*.dat|</source>
-        <translation>数据文件 (*.dat)|*.dat|</translation>
+        <source>Data Files (*.dat)</source>
+        <translation>数据文件 (*.dat)</translation>
     </message>
     <message>
         <source>Settings</source>

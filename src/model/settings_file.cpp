@@ -17,7 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kFilter = ZOVA_TEXT("Messages", "Data Files (*.dat)|*.dat|");
+constexpr const char* kFiles = ZOVA_TEXT("Messages", "Data Files (*.dat)");
+constexpr const char* kExtension = "dat";
 constexpr const char* kOverwriteText =
     ZOVA_TEXT("Messages",
               "This folder already contains a file with that name.  Do you want to overwrite it?");
@@ -183,7 +184,8 @@ bool Model::writeSettings() {
 
 void Model::saveSettingsAs() {
   const bool written = writeSettings();
-  const auto chosen = tk_.fileDialog(ZOVA_TEXT("Messages", "Save Settings"), kFilter, true);
+  const auto chosen =
+      tk_.fileDialog(ZOVA_TEXT("Messages", "Save Settings"), kFiles, kExtension, true);
   if (!chosen) return;
   std::error_code ec;
   const auto length = fs::file_size(chosen->path, ec);
@@ -206,7 +208,8 @@ void Model::saveSettingsAs() {
 }
 
 void Model::loadSettingsFrom() {
-  const auto chosen = tk_.fileDialog(ZOVA_TEXT("Messages", "Load Settings"), kFilter, false);
+  const auto chosen =
+      tk_.fileDialog(ZOVA_TEXT("Messages", "Load Settings"), kFiles, kExtension, false);
   if (!chosen) return;
   const FileRead f = readSettingsBytes(chosen->path);
   if (f.outcome == ReadOutcome::kMissing) {

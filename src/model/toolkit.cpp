@@ -25,7 +25,7 @@ std::string HeadlessToolkit::inputBox(const std::string& prompt, const std::stri
 }
 
 std::optional<FileChoice> HeadlessToolkit::fileDialog(const std::string&, const std::string&,
-                                                      bool) {
+                                                      const std::string&, bool) {
   return takeFirst(fileAnswers);
 }
 

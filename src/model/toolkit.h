@@ -26,9 +26,10 @@ class Toolkit : public CalculatorToolkit {
  public:
   /// The typed text, "" on cancel.
   virtual std::string inputBox(const std::string& prompt, const std::string& title) = 0;
-  /// nullopt on cancel. filter is "Data Files (*.dat)|*.dat|" style.
-  virtual std::optional<FileChoice> fileDialog(const std::string& title, const std::string& filter,
-                                               bool save) = 0;
+  /// nullopt on cancel. The dialog lists the files named `extension` ("dat"),
+  /// called `files` ("Data Files (*.dat)"); a name saved without one gets it.
+  virtual std::optional<FileChoice> fileDialog(const std::string& title, const std::string& files,
+                                               const std::string& extension, bool save) = 0;
   /// The chosen colour; nullopt on cancel.
   virtual std::optional<std::int32_t> colorDialog(std::int32_t initial) = 0;
   virtual void setClipboard(const std::string& text) = 0;
@@ -62,8 +63,8 @@ class HeadlessToolkit : public Toolkit {
   void beep() override { ++beeps; }
   MsgAnswer messageBox(const Text& text, MsgStyle style, const std::string& title) override;
   std::string inputBox(const std::string& prompt, const std::string& title) override;
-  std::optional<FileChoice> fileDialog(const std::string& title, const std::string& filter,
-                                       bool save) override;
+  std::optional<FileChoice> fileDialog(const std::string& title, const std::string& files,
+                                       const std::string& extension, bool save) override;
   std::optional<std::int32_t> colorDialog(std::int32_t initial) override;
   void setClipboard(const std::string& text) override { clipboardText = text; }
   std::string clipboard() override { return clipboardText; }

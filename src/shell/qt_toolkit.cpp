@@ -88,18 +88,15 @@ void setUpSaveDialog(QFileDialog& dialog, const QString& extension) {
   dialog.setDefaultSuffix(extension);
 }
 
-std::optional<FileChoice> QtToolkit::fileDialog(const std::string& title, const std::string& filter,
-                                                bool save) {
-  // "Data Files (*.dat)|*.dat|" becomes Qt's "Data Files (*.dat)", and a name
-  // typed without an extension gets the filter's ".dat", so that the Load
+std::optional<FileChoice> QtToolkit::fileDialog(const std::string& title, const std::string& files,
+                                                const std::string& extension, bool save) {
+  // A name typed without an extension gets the listed one, so that the Load
   // dialog lists it.
-  const QString qfilter = shownMessage(filter).section('|', 0, 0);
-  const QString pattern = q(filter).section('|', 1, 1);
-  QFileDialog dialog(window_, shownMessage(title), QString(), qfilter);
+  QFileDialog dialog(window_, shownMessage(title), QString(), shownMessage(files));
   dialog.setObjectName(save ? QStringLiteral("saveSettingsDialog")
                             : QStringLiteral("loadSettingsDialog"));
   if (save) {
-    setUpSaveDialog(dialog, pattern.startsWith(QLatin1String("*.")) ? pattern.mid(2) : QString());
+    setUpSaveDialog(dialog, q(extension));
     // The program asks its own question about a file that is already there.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
   } else {

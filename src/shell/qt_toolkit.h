@@ -27,8 +27,8 @@ class QtToolkit : public Toolkit {
   void beep() override;
   MsgAnswer messageBox(const Text& text, MsgStyle style, const std::string& title) override;
   std::string inputBox(const std::string& prompt, const std::string& title) override;
-  std::optional<FileChoice> fileDialog(const std::string& title, const std::string& filter,
-                                       bool save) override;
+  std::optional<FileChoice> fileDialog(const std::string& title, const std::string& files,
+                                       const std::string& extension, bool save) override;
   std::optional<std::int32_t> colorDialog(std::int32_t initial) override;
   void setClipboard(const std::string& text) override;
   std::string clipboard() override;
