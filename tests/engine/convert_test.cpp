@@ -161,11 +161,14 @@ TEST(Rounding, NearestWithTiesToEven) {
     Decimal x;
     std::optional<std::int32_t> asLong;
     std::optional<std::int16_t> asInteger;
-  } cases[] = {{2.5_dec, 2, 2},    {0.49999999999999994_dec, 0, 0},
-               {3.5_dec, 4, 4},    {32767.5_dec, 32768, no},
-               {-2.5_dec, -2, -2}, {-32768.5_dec, -32768, -32768},
-               {-0.5_dec, 0, 0},   {2147483647.5_dec, no, no},
-               {1e10_dec, no, no}, {-2147483648.5_dec, INT32_MIN, no}};
+  };
+  // clang-format off
+  const Case cases[] = {
+      {2.5_dec, 2, 2},   {0.49999999999999994_dec, 0, 0},   {3.5_dec, 4, 4},
+      {-2.5_dec, -2, -2}, {-32768.5_dec, -32768, -32768}, {-0.5_dec, 0, 0},
+      {32767.5_dec, 32768, no}, {32767.4_dec, 32767, 32767}, {2147483647.5_dec, no, no},
+      {1e10_dec, no, no}, {-2147483648.5_dec, INT32_MIN, no}};
+  // clang-format on
   for (const Case& c : cases) {
     EXPECT_EQ(roundToLong(c.x), c.asLong) << c.asLong.value_or(0);
     EXPECT_EQ(roundToInteger(c.x), c.asInteger) << c.asLong.value_or(0);
