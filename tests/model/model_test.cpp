@@ -81,7 +81,7 @@ TEST(Panels, ResultsAndOptionsReachTheDisplay) {
       {"Stack,1,EXP,999,=,1,÷,0,=,2,+,3,=,Base,X!,+,1,=,Base,Base,Base,stat:n", "2"},
       {"Stack,2,+,3,=,Base,X!,+,1,=,stat:sum", "21"},
       {"0.75,b/c,conv:Length,conv:from=meters,conv:to=centimeters,conv:go", "75"},
-      {"0.75,b/c,conv:go", " 3/ 4"},                // no category: refused, the display stays
+      {"0.75,b/c,conv:go", " 3/ 4"},  // no category: refused, the display stays
       // a panel's number that reads as the last result is the panel's, not the hidden result
       {"opt:format=Fix,opt:places=0,5,÷,2,=,elem:hover=Li,elem:number,X,2,=", "6"},
       {"elem:number", "0"},                         // nothing hovered yet: nothing to click
