@@ -81,13 +81,13 @@ TEST(Panels, ResultsAndOptionsReachTheDisplay) {
       {"Stack,1,EXP,999,=,1,÷,0,=,2,+,3,=,Base,X!,+,1,=,Base,Base,Base,stat:n", "2"},
       {"Stack,2,+,3,=,Base,X!,+,1,=,stat:sum", "21"},
       {"0.75,b/c,conv:Length,conv:from=meters,conv:to=centimeters,conv:go", "75"},
-      {"0.75,b/c,conv:go", " 3/ 4"},  // no category: refused, the display stays
-      // a panel's number that reads as the last result is the panel's, not the hidden result
-      {"opt:format=Fix,opt:places=0,5,÷,2,=,elem:hover=Li,elem:number,X,2,=", "6"},
+      {"0.75,b/c,conv:go", " 3/ 4"},                // no category: refused, the display stays
       {"elem:number", "0"},                         // nothing hovered yet: nothing to click
       {"opt:format=Fix,opt:places=,2,÷,3,=", "1"},  // empty is 0 places
       {"opt:format=Scientific,opt:places=1,12345,=", "1.2E+004"},
       {"opt:accuracy=low,3.14159265358979,b/c", " 208341/ 66317"},
+      // a panel's number that reads as the last result is the panel's, not the hidden result
+      {"opt:format=Fix,opt:places=0,5,÷,2,=,elem:hover=Li,elem:number,X,2,=", "6"},
   };
   testing::expectDisplays(cases);
 }
