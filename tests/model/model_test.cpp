@@ -158,5 +158,19 @@ TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
             "0,6667");
 }
 
+#ifndef NDEBUG
+// An action that changes a part its undo scope does not name stops a debug build at
+// once: no scope can leave a part out of undo unnoticed.
+TEST(UndoScopeDeathTest, AnActionBeyondItsScopeStops) {
+  KeyRunner run;
+  EXPECT_DEATH(
+      {
+        const ActionScope step(run.model.history(), {}, kFinancePart);
+        run.model.calc().keyboardDigit(5);
+      },
+      "changed the keypad");
+}
+#endif
+
 }  // namespace
 }  // namespace zova
