@@ -55,14 +55,14 @@ std::string oneLine(std::string_view t) {
   return out;
 }
 
-Text written(std::string_view t) { return Text::asWritten(std::string(t)); }
-Text resultOf(Text what) { return {TextId::kResultOf, {std::move(what)}}; }
-
 bool isError(const ShownNumber& n) { return trimmed(n.shown) == kTapeError; }
 // An error line, or a function written with the error it gave.
 bool showsError(const TapeEntry& e) {
-  return e.label == written(kTapeError) || e.number == kTapeError;
+  return e.label == Text::asWritten(std::string(kTapeError)) || e.number == kTapeError;
 }
+
+Text written(std::string_view t) { return Text::asWritten(std::string(t)); }
+Text resultOf(Text what) { return {TextId::kResultOf, {std::move(what)}}; }
 
 // The text that wrote a label of the tape file: the forms the tape writes itself,
 // a panel's name through `names`, anything else as written.
