@@ -108,6 +108,8 @@ TEST(Paste, NumbersArriveInTheDisplaysOwnForm) {
       {"menu:paste=-12\\,345.5E-2,=", us, "-123.455", 0},
       {"7,menu:paste=12abc,+,1,=", us, "8", 1},
       {"Base,menu:paste= ff ,+,1,=", us, "100", 0},
+      {"Base,menu:paste=9a0,+,1,=", us, "9A1", 0},
+      {"Base,Base,menu:paste=17,+,1,=", us, "20", 0},
       {"Base,menu:paste=123456789", us, "0", 1},  // more than the display's 32 bits
       // as many characters as an entry takes, then the number as a result shows it
       {"menu:paste=12345678901234567890123", us, "12345678901234567890123", 0},
@@ -129,26 +131,29 @@ TEST(Options, LoadCancelAndUnloadFollowTheDialogRules) {
   KeyRunner run;
   CalcState& s = run.state();
   s.fractionAccuracy = 3e-05_dec;  // none of the three buttons
-  s.decimalPlaces = 4;
+  s.decimalPlaces = 0;
   s.format = NumberFormat::kScientific;
   OptionsDialog& d = run.model.options();
   const auto shown = [&d] {
     const auto& c = d.controls();
-    return std::make_tuple(c.accuracy, c.format, c.placesEnabled, c.placesText, c.radicals);
+    return std::make_tuple(c.accuracy, c.format, c.placesEnabled, c.placesText, c.scroll,
+                           c.radicals);
   };
-  const auto start = std::make_tuple(Accuracy::kNone, NumberFormat::kScientific, true, "4", false);
+  const auto start =
+      std::make_tuple(Accuracy::kNone, NumberFormat::kScientific, true, "0", 0, false);
   run.model.openOptions();
   EXPECT_TRUE(d.controls().numberFormatTab);  // it opens on the Number Format tab
   EXPECT_EQ(shown(), start);
   d.selectFormat(NumberFormat::kStandard);
   d.setText("20");  // out of range puts back 2
   d.setRadicals(true);
-  EXPECT_EQ(shown(), std::make_tuple(Accuracy::kNone, NumberFormat::kStandard, false, "2", true));
+  EXPECT_EQ(shown(),
+            std::make_tuple(Accuracy::kNone, NumberFormat::kStandard, false, "2", 2, true));
   d.cancel(run.state());
   EXPECT_EQ(shown(), start);
   run.model.closeOptions();
   EXPECT_EQ(std::make_tuple(s.fractionAccuracy, s.format, s.decimalPlaces),
-            std::make_tuple(3e-05_dec, NumberFormat::kScientific, Decimal(4)));
+            std::make_tuple(3e-05_dec, NumberFormat::kScientific, Decimal(0)));
   d.setScroll(7);
   run.model.closeOptions();
   EXPECT_EQ(std::make_tuple(d.controls().placesText, s.decimalPlaces),
