@@ -76,7 +76,7 @@ TEST(ElementsModel, MolarMass) {
       {"drop1=H index=-1", "", "H||||", "index "},
       {"count2=2x count3=&H10 count4=FF index=abc", "", "||||", "count2 count3 count4 index "},
       {"drop1=H count1=2x count1=2", "2.01588", "H||||"},
-      {"drop1=H count1=+1.5e1 count2= drop3=O count3=0.5", "23.1188", "H||O||"},
+      {"drop1=H count1=+1.5e+1 count2= drop3=O count3=0.5", "23.1188", "H||O||"},
       {"drop1=H count1=1E999", "", "H||||", "count1 "},
       {"drop1=H count1=. count2=1E", "", "H||||", "count1 count2 "},
   };

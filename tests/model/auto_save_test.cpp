@@ -3,6 +3,7 @@
 #include "model/auto_save.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -36,16 +37,24 @@ TEST(AutoSave, EachSaveLeavesTheFilesAsTheModelHolds) {
   }
 }
 
-// Past a tenth over what the tape keeps the file is written whole again.
+// New lines are appended; past a tenth over what the tape keeps the file is written
+// whole again (a new file in its place).
 TEST(AutoSave, TheTapeFileStaysNearWhatTheTapeKeeps) {
   testing::TempDir dir;
   testing::KeyRunner run;
   AutoSave save(run.model, dir.file(kTapeFileName));
   save.startFrom(false);
+  int written = 0;
+  ino_t file = 0;
   for (std::size_t i = 0; i < kTapeCapacity + kTapeCapacity / 5; i += 100) {
     for (int k = 0; k < 100; ++k) run.model.tape().append({{}, std::to_string(k), "+", ""});
     save.saveChanges();
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.file(kTapeFileName).c_str(), &st), 0);
+    written += st.st_ino != file;
+    file = st.st_ino;
   }
+  EXPECT_EQ(written, 2);  // made, then written whole once
   const std::string text = testing::slurp(dir.file(kTapeFileName));
   const auto lines = std::count(text.begin(), text.end(), '\n');
   EXPECT_LE(lines, static_cast<long>(kTapeCapacity + kTapeCapacity / 10 + 1));

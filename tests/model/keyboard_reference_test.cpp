@@ -1,9 +1,12 @@
-// The README's keyboard reference is the table the key table makes.
+// The README's keyboard reference is the table the key table makes, and the help
+// page's panel keys do what their captions say.
 #include "model/keyboard_reference.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+
+#include "support/key_runner.h"
 
 namespace zova {
 namespace {
@@ -18,6 +21,24 @@ TEST(KeyboardReference, ReadmeShowsTheKeyTable) {
     if (inside && line.starts_with("|")) table += line + "\n";
   }
   EXPECT_EQ(table, keyboardReferenceTable()) << "run scripts/regenerate-readme-keys.sh";
+}
+
+// Pressed on the keyboard, each panel key the help page lists names the undo step
+// with the caption the page shows beside it.
+TEST(KeyboardReference, HelpPagePanelKeysRunWhatTheirCaptionsName) {
+  std::vector<PanelKey> keys = statisticsKeys();
+  const std::size_t statistics = keys.size();
+  for (const PanelKey& k : converterKeys()) keys.push_back(k);
+  EXPECT_GT(statistics, 3u);
+  EXPECT_GT(keys.size(), statistics + 3);
+  for (const PanelKey& k : keys) {
+    testing::KeyRunner run;
+    run.keys("2,stat:enter,3,stat:enter,conv:Length");
+    run.model.keyDown(k.binding.code, k.binding.shift);
+    const ActionName* step = run.model.history().undoAction();
+    ASSERT_NE(step, nullptr) << english(k.caption);
+    EXPECT_EQ(*step, k.caption);
+  }
 }
 
 }  // namespace
