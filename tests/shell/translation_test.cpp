@@ -7,14 +7,17 @@
 #include <QAccessible>
 #include <QDir>
 #include <QGroupBox>
+#include <QListView>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <set>
 
+#include "model/tape_file.h"
 #include "shell/about_box.h"
 #include "shell/help_window.h"
 #include "shell/model_rig.h"
@@ -215,6 +218,23 @@ class TranslationTest : public QObject {
       }
       w.action("paperTape")->trigger();
       check(w.findChild<TapeWindow*>(), "tape");
+      {  // the tape's rows speak the language, the same once its file is read back
+        const QAbstractItemModel* rows =
+            w.findChild<TapeWindow*>()->findChild<QListView*>()->model();
+        const QTemporaryDir dir;
+        const std::string file = dir.filePath(q(kTapeFileName)).toStdString();
+        QVERIFY(saveTapeFile(rig.model.tape(), file).written);
+        TapeModel read;
+        QCOMPARE(loadTapeFile(read, file), TapeLoad::kRead);
+        const TapeListModel readRows(read);
+        QCOMPARE(readRows.rowCount(), rows->rowCount());
+        int translated = 0;
+        for (int r = 0; r < rows->rowCount(); ++r) {
+          QCOMPARE(readRows.index(r, 0).data(), rows->index(r, 0).data());
+          translated += rows->index(r, 0).data().toString() != q(read.at(r).text());
+        }
+        QCOMPARE(translated > 0, lang != "en");
+      }
       // The periodic table at every zoom step, with the elements of the longest names.
       std::vector<const Element*> longest;
       for (const Element& e : kElements) longest.push_back(&e);
