@@ -18,7 +18,7 @@ TEST(Bases, CycleAndEdgeCases) {
   const std::tuple<const char*, const char*, const char*> cases[] = {
       {"10,Base", "A", "h"}, {"10,Base,Base", "12", "   o"}, {"Base,Base,17,+,1,=", "20", "   o"},
       {"40000,Base,Base,Base", "40000", ""}, {"32768,±,Base,Base,Base", "-32768", ""},
-      {"Base,Base,Base,1,0,1,±", "1111111111111011", "       b"}, {"Base,1,0,0", "100", "h"},
+      {"Base,Base,Base,1,0,1,±", "1111111111111011", "       b"}, {"Base,1,0,0,Base,Base,Base,Base,0,0,1", "1", "h"},
       // A number typed after a negative binary result is positive: -5 + 1 is -4.
       {"Base,Base,Base,1,0,1,±,+,1,=", "1111111111111100", "       b"},
       {"Base,Base,Base,1,0,±,X,1,1,=", "1111111111111010", "       b"},
