@@ -137,6 +137,9 @@ void PanelsTest::matchTheCommandLine() {
     QVERIFY2(got.contains(pin), qPrintable(pin + " in " + got.join('\n')));
   QVERIFY(p.rig.changes > 0);
   if (script.contains("pick-")) QVERIFY(p.rig.tk.focusCount > 0);  // keys go back to the calculator
+  // Each financial cell paints its frame and text over its background.
+  for (QLabel* cell : p.finance.findChildren<QLabel*>(QRegularExpression("Cell$")))
+    QVERIFY(pixelsOf(cell, cell->palette().color(QPalette::Base)) < cell->width() * cell->height());
   // A marker frames its list in red.
   for (const auto& [marker, list] : {std::pair{"fromMarker", p.converter.fromList()},
                                      std::pair{"toMarker", p.converter.toList()}}) {
