@@ -25,7 +25,7 @@ TEST(Format, ResultsInEachFormatAndLocale) {
       {Fix, 40, "1,÷,3,=", "0.333333333333333"}, {Plain, 2, "Base,X!,=", "F"},
       {Plain, 2, "1,÷,3,=", "0.333333333333333"}, {Fix, 15, "1,EXP,300,=", "1E+300"},
       {Fix, 15, "12345678.9,=", "12345678.900000000000000"}, {Fix, 15, "123456789,=", "123456789"},
-      {Fix, 2, "1,EXP,22,±,=", "-1E+22"},
+      {Fix, 2, "1,EXP,22,±,=", "-1E+22"}, {Fix, 2, "1,÷,3,=,1/x", "3"},  // of the full result
   };
   // clang-format on
   for (auto [form, places, keys, shown] : cases) {
