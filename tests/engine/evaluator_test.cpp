@@ -29,7 +29,7 @@ TEST(Evaluator, PrecedenceBracketsAndSecondFunctions) {
       {"6,inv,X!,3,=", "5"}, {"2,x^y,3,x^y,2,=", "64"},
       {"2,+,3,=,pi,X,1,=", "3.14159265358979"}, {"Base,2,+,3,+", "5"},
       {"Base,Base,Base,1,0,1,+,1,1,=", "1000"}, {"860,-,464.846,÷,0,=", "ERROR"},
-      {"opt:format=Fix,8,÷,0,X,7,=", "ERROR"},
+      {"opt:format=Fix,8,÷,0,X,7,=", "ERROR"}, {"200,+,0.75,b/c,%", "1.5"},
       {"(,946.475,+,39,÷,23549408,÷,0,),÷,877.036,+,641,=", "ERROR"}, {"1,÷,0,=,X!", "ERROR"},
       // Decimal arithmetic: typed decimals cancel exactly; the shown operand stays the operand.
       {"12.34,-,12.33,=", "0.01"}, {"100.1,-,100.09,=", "0.01"}, {"100,-,99.99,=", "0.01"},
