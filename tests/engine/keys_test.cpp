@@ -28,6 +28,7 @@ TEST(KeyTable, EveryRowIsCompleteAndUniqueAndFoundByItsNames) {
     }
   }
   for (const char* unknown : {"", "x", "7 ", "kout", "=="}) EXPECT_EQ(findKey(unknown), nullptr);
+  EXPECT_TRUE(keyNamed("F12") && !keyNamed("F13"));  // the keyboard's function keys
 }
 
 TEST(KeyTable, TooltipsAndTypedCharacters) {
