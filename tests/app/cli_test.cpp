@@ -92,6 +92,8 @@ TEST(CommandLine, OnlyQtsOwnOptionsOpenTheWindow) {
       {{"-styles"}, true},
       {{"-widgetcount", "calc"}, true},  // a flag takes no value
       {{"-widgetcount=1"}, true},
+      {{"-button", "red", "-platformpluginpath", "/p"}, false},  // each takes its value
+      {{"-platformpluginpath=/p"}, true},                        // Qt reads no joined value
   };
   for (const auto& [args, commandLine] : cases)
     EXPECT_EQ(wantsCommandLine(args), commandLine) << (args.empty() ? "" : args[0]);
