@@ -52,7 +52,7 @@ TEST(SettingsLocation, TheConfigurationFolderUnlessTheCurrentFolderHasAFile) {
   again.setSettingsFile(path);
   again.startUp();
   EXPECT_EQ(again.calc().state().kRegister.text({}), "8");
-  EXPECT_TRUE(makeSettingsFolder(path));  // an existing folder is fine
+  EXPECT_TRUE(makeSettingsFolder(path));                   // an existing folder is fine
   EXPECT_FALSE(makeSettingsFolder(path + "/inside.dat"));  // a file where the folder goes
   std::filesystem::create_symlink("/nonexistent/zova", kSettingsFileName);
   for (const auto& [env, expected] : cases) EXPECT_EQ(windowSettingsPath(env), kSettingsFileName);
