@@ -117,6 +117,14 @@ type_keys "2 plus 3 asterisk 4 Return"
 check "2 + 3 × 4 in German" 14 "$(copy_display)"
 type_keys "1 comma 5 asterisk 3 Return"
 check "the German decimal comma" "4,5" "$(copy_display)"
+# Units typed in German into the converter's lists convert: from "=", the last row's four keys,
+# the ten categories and Constants lie before the From list, the To list after it; Enter gives
+# the keys back to "=".
+type_keys "ctrl+l"; sleep 0.3
+type_keys "F5 $(printf 'Tab %.0s' $(seq 16))"
+xdotool type --window "$win" --delay 30 Zoll; type_keys "Return $(printf 'Tab %.0s' $(seq 17))"
+xdotool type --window "$win" --delay 30 Zentimeter; type_keys "Return 2 F11"
+check "inches to centimeters typed in German" "5,08" "$(copy_display)"
 stop_zova
 
 # The German menu bar at 100 %: every title in sight, none behind the overflow button. Extras
