@@ -32,13 +32,6 @@ TEST(Entry, KeySequencesShowTheTypedNumber) {
   testing::expectDisplays(cases);
 }
 
-TEST(Entry, ClearSwitchesModesOff) {
-  testing::KeyRunner run;
-  run.keys("inv,hyp,C");
-  EXPECT_TRUE(!run.state().inv && !run.state().hyper);
-  EXPECT_EQ(run.state().invCaption + run.state().hypCaption, "");
-}
-
 TEST(Entry, ManyPointsAndExponentsStayBounded) {
   testing::KeyRunner run;
   run.keys("5");

@@ -1,15 +1,10 @@
 // The fraction key through key sequences: fractions, mixed numbers, radicals, the accuracy
-// settings, failures and the busy pointer; and the search's whole-number test against the text.
+// settings, failures and the busy pointer.
 #include "engine/fraction.h"
 
 #include <gtest/gtest.h>
 
-#include <bit>
-#include <cfloat>
-#include <cmath>
-#include <random>
 #include <string>
-#include <vector>
 
 #include "engine/convert.h"
 #include "support/key_runner.h"
@@ -76,41 +71,6 @@ TEST(Fraction, StateForTheNextKeys) {
   const NumberLocale comma{",", "."};  // fractions keep their points
   EXPECT_EQ(testing::display("0.75,b/c", comma), " 3/ 4");
   EXPECT_EQ(testing::display("2.75,inv,b/c,+,0,=", comma), "2,75");
-}
-
-// The search's fast whole-number test agrees with the text near whole numbers, one-digit values
-// and the edges of the plain form, on random bit patterns and on slow searches' candidates.
-TEST(FractionWholeTest, AgreesWithTheText) {
-  std::vector<double> values = {1e14, 1e15, 1e16, 0.99, 1e-4, 1e-5, 1e-300, DBL_MAX, DBL_MIN};
-  values.insert(values.end(), {99999999999999.95, 999999999999999.5, 0.9999999999999995});
-  values.insert(values.end(), {9.999999999999995e-5, DBL_TRUE_MIN, 0.0, INFINITY, NAN});
-  std::mt19937_64 gen(7);
-  for (int digits = 1; digits <= 18; ++digits) {  // c units of the 15th digit off whole numbers
-    const double unit = std::pow(10.0, digits - 15);
-    const double k = std::floor(std::pow(10.0, digits - 1) * (1 + gen() % 9000 / 1000.0));
-    for (double c : {0.0, 0.45, 0.5, 0.55, 1.0, 5.0, 100.0})
-      values.insert(values.end(), {k + c * unit, k - c * unit, k * (1 + c * 1e-15)});
-  }
-  for (int e = -323; e <= 308; ++e)  // one significant digit at every power of ten
-    for (double c : {0.0, 3e-15, 4.9e-15, 5e-15, 5.1e-15, 6e-15, 1e-14, 1e-12})
-      values.insert(values.end(), {std::pow(10.0, e) * (1 + c), 9 * std::pow(10.0, e) * (1 - c)});
-  const std::size_t nearby = values.size();  // these with 4 neighbours on each side
-  for (int i = 0; i < 50000; ++i) values.push_back(std::bit_cast<double>(gen()));
-  for (double x : {0.142857, 3.14159265358979, 0.949742434510743, 1.23456789012345e20})
-    for (int d = 1; d <= 10000; ++d)
-      values.insert(values.end(), {x * d, x * d * (x * d), x * (100.0 * d)});
-  int whole = 0, checked = 0;
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    for (double up = values[i], down = up, k = 0; k <= (i < nearby ? 4 : 0); ++k) {
-      for (double v : {up, down, -up, -down}) {
-        const bool expected = shownWithoutPoint(v);
-        ASSERT_EQ(wholeAsShown(v), expected) << std::hexfloat << v;
-        whole += expected, ++checked;
-      }
-      up = std::nextafter(up, INFINITY), down = std::nextafter(down, -INFINITY);
-    }
-  }
-  EXPECT_GT(std::min(whole, checked - whole), 5000);
 }
 
 }  // namespace

@@ -41,28 +41,6 @@ TEST(Finance, RateFromAwkwardGuesses) {
   for (auto [got, expected] : cases) EXPECT_EQ(numberToText(got.value_or(kNan), kDot), expected);
 }
 
-TEST(Finance, SolversAgreeWithEachOther) {
-  // Each quantity comes back from the others to the 15 digits shown.
-  struct Case {
-    Decimal rate, nper, pv, fv, type;
-  } cases[] = {{0.01_dec, 12, 1000, 0, 1},
-               {0.005_dec, 360, 200000, -50000, 0},
-               {0, 10, 1000, 0, 0},
-               {-0.02_dec, 10, 1000, -500, 0},
-               {0.03_dec, 2.5_dec, 1000, 0, 0},
-               {1e-9_dec, 24, 1200, 0, 0}};
-  const auto shown = [](std::optional<Decimal> x) { return numberToText(x.value_or(kNan), kDot); };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(numberToText(c.rate, kDot));
-    const auto pmt = payment(c.rate, c.nper, c.pv, c.fv, c.type);
-    ASSERT_TRUE(pmt.has_value());
-    EXPECT_EQ(shown(presentValue(c.rate, c.nper, *pmt, c.fv, c.type)), shown(c.pv));
-    EXPECT_EQ(shown(futureValue(c.rate, c.nper, *pmt, c.pv, c.type)), shown(c.fv));
-    EXPECT_EQ(shown(periodCount(c.rate, *pmt, c.pv, c.fv, c.type)), shown(c.nper));
-    EXPECT_EQ(shown(periodicRate(c.nper, *pmt, c.pv, c.fv, c.type)), shown(c.rate));
-  }
-}
-
 TEST(Currency, RoundsHalfToEvenAtFourDecimals) {
   struct Case {
     Decimal x;
