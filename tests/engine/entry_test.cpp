@@ -32,15 +32,6 @@ TEST(Entry, KeySequencesShowTheTypedNumber) {
   testing::expectDisplays(cases);
 }
 
-TEST(Entry, ManyPointsAndExponentsStayBounded) {
-  testing::KeyRunner run;
-  run.keys("5");
-  for (int i = 0; i < 40000; ++i) run.model.press(Key::kPoint);
-  EXPECT_EQ(run.keys("2"), "5.2");
-  for (int i = 0; i < 40000; ++i) run.model.press(Key::kExp);
-  EXPECT_EQ(run.keys("3"), "5.2E3");
-}
-
 // Entry takes 17 digits in every base, all a double holds and all the display shows with a
 // sign, point and exponent, and three in the exponent; a further digit, typed or clicked,
 // beeps and is refused.
